@@ -1,0 +1,35 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace qm {
+
+// The clipboard opened in the name of `owner` for one read, closed again on every
+// path. Another program may hold the clipboard for a moment (Wine's clipboard
+// manager does so after every change), so opening is retried for about 200 ms
+// before the clipboard counts as unavailable.
+class ClipboardSession {
+ public:
+  explicit ClipboardSession(HWND owner);
+  ~ClipboardSession();
+  ClipboardSession(const ClipboardSession&) = delete;
+  ClipboardSession& operator=(const ClipboardSession&) = delete;
+  bool IsOpen() const { return open_; }
+
+ private:
+  bool open_ = false;
+};
+
+// The clipboard's CF_TEXT in the ANSI code page; empty when there is none.
+std::string ClipboardText(HWND owner);
+
+// Which of CF_TEXT (1) and CF_HDROP (15) the clipboard lists first; 0 for neither.
+int ClipboardFormat(HWND owner);
+
+// The single file of a file-drop list, or the clipboard text, or an empty text (also
+// for a list of two or more files).
+std::string ClipboardFileName(HWND owner);
+
+}  // namespace qm

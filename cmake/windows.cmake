@@ -1,0 +1,38 @@
+# Windows build (MinGW-w64): the adapters, the programs, the program folder and the
+# Windows tests, which ctest runs under Wine.
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
+add_link_options(-static)
+
+# Everything a user copies lands here: the program folder.
+set(QM_DIST ${CMAKE_BINARY_DIR}/dist)
+
+# The rules widen ANSI data for the UI with the system's code page.
+target_sources(qm_rules PRIVATE settings/ansi_text_win.cpp)
+
+add_library(qm_win STATIC
+  settings/settings_file_win.cpp
+  settings/file_helpers_win.cpp
+  clipboard/clipboard_win.cpp
+  save/system_reason_win.cpp
+  save/save_adapters_win.cpp
+  resident/message_box_win.cpp
+)
+target_link_libraries(qm_win PUBLIC qm_rules shell32 ole32 user32 kernel32)
+qm_warnings(qm_win)
+
+add_executable(quillmar WIN32 resident/main_win.cpp)
+set_target_properties(quillmar PROPERTIES OUTPUT_NAME "Quillmar2.0" RUNTIME_OUTPUT_DIRECTORY ${QM_DIST})
+target_link_options(quillmar PRIVATE -municode)
+target_link_libraries(quillmar PRIVATE qm_win)
+qm_warnings(quillmar)
+
+set(QM_DELIVERED
+  ${CMAKE_SOURCE_DIR}/assets/einstellungen20.ini
+  ${CMAKE_SOURCE_DIR}/assets/qmhelp.html)
+add_custom_target(dist_assets ALL
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${QM_DIST}/Icons
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${QM_DELIVERED} ${QM_DIST}
+  DEPENDS ${QM_DELIVERED}
+  COMMENT "Program folder ${QM_DIST}")
+
+include(cmake/wine_tests.cmake)

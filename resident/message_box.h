@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+namespace qm {
+
+enum class MessageIcon { Information, Exclamation, Critical, Question };
+enum class MessageButtons { Ok };
+
+// One modal message box: the program's own German title and text, its icon and
+// buttons. Every box of the program goes through MessageBoxes so tests can record them.
+struct MessageRequest {
+  std::wstring title;
+  std::wstring text;
+  MessageIcon icon = MessageIcon::Information;
+  MessageButtons buttons = MessageButtons::Ok;
+  bool systemModal = false;
+
+  bool operator==(const MessageRequest&) const = default;
+};
+
+class MessageBoxes {
+ public:
+  virtual ~MessageBoxes() = default;
+  virtual void Show(const MessageRequest& request) = 0;
+};
+
+// The application's title, used by boxes that have no title of their own.
+inline constexpr const wchar_t* kAppTitle = L"Quillmar 2.0";
+
+}  // namespace qm

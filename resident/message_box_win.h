@@ -1,0 +1,18 @@
+#pragma once
+
+#include <windows.h>
+
+#include "resident/message_box.h"
+
+namespace qm {
+
+class WinMessageBoxes : public MessageBoxes {
+ public:
+  explicit WinMessageBoxes(HWND owner) : owner_(owner) {}
+  void Show(const MessageRequest& request) override;
+
+ private:
+  HWND owner_;
+};
+
+}  // namespace qm

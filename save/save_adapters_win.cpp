@@ -1,0 +1,96 @@
+#include "save/save_adapters_win.h"
+
+#include <string_view>
+
+#include "clipboard/clipboard_win.h"
+#include "save/system_reason_win.h"
+#include "settings/file_helpers_win.h"
+
+namespace qm {
+
+namespace {
+
+constexpr DWORD kLargestWrite = 1u << 30;
+
+bool WriteAll(HANDLE file, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), kLargestWrite));
+    DWORD written = 0;
+    if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+    bytes.remove_prefix(written);
+  }
+  return true;
+}
+
+// An appended entry is all or nothing: after a failed write the file is cut back to
+// its old length, and a file this save created is removed again.
+std::optional<std::wstring> AppendToOpenFile(HANDLE file, const TextEntry& entry) {
+  LARGE_INTEGER oldEnd{};
+  if (!GetFileSizeEx(file, &oldEnd) || !SetFilePointerEx(file, oldEnd, nullptr, FILE_BEGIN)) {
+    return SystemReason(GetLastError());
+  }
+  if (WriteAll(file, entry.head) && WriteAll(file, entry.body) && WriteAll(file, entry.tail)) {
+    return std::nullopt;
+  }
+  const DWORD error = GetLastError();
+  SetFilePointerEx(file, oldEnd, nullptr, FILE_BEGIN);
+  SetEndOfFile(file);
+  return SystemReason(error);
+}
+
+std::string DateFormatted(const SYSTEMTIME& time) {
+  char buffer[128] = {};
+  const int length = GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &time, nullptr, buffer,
+                                    static_cast<int>(sizeof buffer));
+  return length > 0 ? std::string(buffer) : std::string();
+}
+
+std::string TimeFormatted(const SYSTEMTIME& time) {
+  char buffer[128] = {};
+  const int length = GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &time, nullptr, buffer,
+                                    static_cast<int>(sizeof buffer));
+  return length > 0 ? std::string(buffer) : std::string();
+}
+
+}  // namespace
+
+bool WinSaveFiles::FolderExists(const std::string& path) { return qm::FolderExists(path); }
+
+int WinSaveFiles::FileState(const std::string& path) { return qm::FileState(path); }
+
+std::optional<std::wstring> WinSaveFiles::CreateFolder(const std::string& path,
+                                                       const std::string& templateFolder) {
+  // A missing template (a damaged TempPfad) must not stop the save: create plainly.
+  const BOOL created = qm::FolderExists(templateFolder)
+                           ? CreateDirectoryExA(templateFolder.c_str(), path.c_str(), nullptr)
+                           : CreateDirectoryA(path.c_str(), nullptr);
+  if (created) return std::nullopt;
+  return SystemReason(GetLastError());
+}
+
+std::optional<std::wstring> WinSaveFiles::AppendEntry(const std::string& path,
+                                                      const TextEntry& entry) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return SystemReason(GetLastError());
+  const bool created = GetLastError() != ERROR_ALREADY_EXISTS;
+  const auto failure = AppendToOpenFile(file, entry);
+  CloseHandle(file);
+  if (failure && created) DeleteFileA(path.c_str());
+  return failure;
+}
+
+std::string WinSaveSources::ClipboardText() { return qm::ClipboardText(owner_); }
+
+// Finding the foreground browser's address is not built yet; until it is, an action
+// that adds the address writes an empty address line, as for a window without one.
+std::string WinSaveSources::BrowserAddress() { return {}; }
+
+std::string WinSaveSources::NowText() {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  const bool midnight = now.wHour == 0 && now.wMinute == 0 && now.wSecond == 0;
+  return DateTimeText(DateFormatted(now), TimeFormatted(now), midnight);
+}
+
+}  // namespace qm

@@ -1,0 +1,64 @@
+#include "save/save_messages.h"
+
+#include "settings/ansi_text.h"
+
+namespace qm {
+
+namespace {
+
+std::wstring Quoted(const std::string& ansi) { return L"\"" + WidenAnsi(ansi) + L"\""; }
+
+}  // namespace
+
+MessageRequest FolderMissingMessage() {
+  return {L"Speicherort nicht vorhanden!",
+          L"Es konnte nichts gespeichert werden, da der für diese Aktion eingestellte \r\n"
+          L"Speicherort nicht existiert.\r\n\r\n"
+          L"Überprüfen Sie den Speicherort dieser Aktion in deren Einstellungen.",
+          MessageIcon::Exclamation};
+}
+
+MessageRequest ClipboardEmptyMessage() {
+  return {L"Zwischenablage leer",
+          L"Sie hatten nichts in der Zwischenablage, daher wird auch nichts gespeichert!",
+          MessageIcon::Information, MessageButtons::Ok, true};
+}
+
+MessageRequest NotYetAvailableMessage(const std::wstring& what) {
+  return {L"Noch nicht verfügbar",
+          what + L" kann diese Version noch nicht speichern. Es wurde nichts gespeichert.",
+          MessageIcon::Exclamation};
+}
+
+MessageRequest NameTakenMessage(const std::string& wantedFile, const std::string& numberedFile) {
+  return {L"Datei existiert schon",
+          L"Eine Datei mit dem gleichen Namen " + Quoted(wantedFile) +
+              L" existiert schon. Der Text wird als " + Quoted(numberedFile) + L" gespeichert.",
+          MessageIcon::Information};
+}
+
+MessageRequest FolderTakenMessage(int words, const std::string& dateiname) {
+  return {kAppTitle,
+          L"Ein Verzeichnis mit dem selben Namen existiert schon.\r\n"
+          L"Ihr Text in der Zwischenablage hat dieselben " +
+              std::to_wstring(words) + L" Anfangsworte wird daher als " + WidenAnsi(dateiname) +
+              L"1 im gleichen Verzeichnis gespeichert.",
+          MessageIcon::Information};
+}
+
+MessageRequest FolderFailedMessage(const std::string& folder, const std::wstring& reason) {
+  return {L"Speichern fehlgeschlagen",
+          L"Der Ordner " + Quoted(folder) + L" konnte nicht angelegt werden. " +
+              L"Es wurde nichts gespeichert.\r\n\r\n" + reason,
+          MessageIcon::Critical};
+}
+
+MessageRequest WriteFailedMessage(const std::string& file, const std::wstring& reason) {
+  return {L"Speichern fehlgeschlagen",
+          L"Der Text konnte nicht in die Datei " + Quoted(file) +
+              L" gespeichert werden. Der bisherige Inhalt der Datei ist unverändert.\r\n\r\n" +
+              reason,
+          MessageIcon::Critical};
+}
+
+}  // namespace qm

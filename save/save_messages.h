@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+#include "resident/message_box.h"
+
+namespace qm {
+
+// The save engine's message boxes; names and paths are ANSI data.
+MessageRequest FolderMissingMessage();
+MessageRequest ClipboardEmptyMessage();
+MessageRequest NotYetAvailableMessage(const std::wstring& what);
+MessageRequest NameTakenMessage(const std::string& wantedFile, const std::string& numberedFile);
+MessageRequest FolderTakenMessage(int words, const std::string& dateiname);
+MessageRequest FolderFailedMessage(const std::string& folder, const std::wstring& reason);
+MessageRequest WriteFailedMessage(const std::string& file, const std::wstring& reason);
+
+}  // namespace qm

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "resident/message_box.h"
+#include "save/save_ports.h"
+#include "settings/action_cache.h"
+#include "settings/current_options.h"
+#include "settings/settings_store.h"
+
+namespace qm {
+
+// Everything one save reads and acts on. The product passes the real adapters; tests
+// pass real folders with recording message boxes and notices.
+struct SaveContext {
+  const ActionCache& actions;
+  const CurrentOptions& options;
+  const SettingsStore& settings;
+  SaveFiles& files;
+  SaveSources& sources;
+  MessageBoxes& messages;
+  SaveSignals& signals;
+};
+
+// Runs save action `number` (1 to 20) on what the clipboard holds now: checks the
+// target folder and the clipboard, names the target by the action's method, appends
+// the entry and reports the save. Any other number saves nothing.
+void Speichern(int number, SaveContext& context);
+
+// The notice's display interval from the options' text; a text that is no number of
+// 0 to 32767 milliseconds gives kDefaultNoticeIntervalMs.
+inline constexpr int kDefaultNoticeIntervalMs = 1500;
+int NoticeInterval(const std::string& speicherzeit);
+
+}  // namespace qm

@@ -1,0 +1,35 @@
+#include "settings/action_record.h"
+
+namespace qm {
+
+namespace {
+
+constexpr std::string_view kMarkWord = kStandardMark.substr(1);
+
+// A damaged method value (no digit at the end, or the missing-entry text) still
+// names whole words: one word is the smallest count that yields a usable name.
+int WordCount(std::string_view aktion) {
+  const char last = aktion.empty() ? '\0' : aktion.back();
+  return last >= '1' && last <= '9' ? last - '0' : 1;
+}
+
+}  // namespace
+
+MethodChoice ParseMethod(std::string_view aktion) {
+  if (aktion == "bilder") return {SaveMethod::Bilder, 0};
+  if (aktion == "extradatei") return {SaveMethod::Numbered, 0};
+  if (aktion == "gleichedatei") return {SaveMethod::SameFile, 0};
+  if (aktion.size() == 15) return {SaveMethod::WordFolder, WordCount(aktion)};
+  return {SaveMethod::WordFile, WordCount(aktion)};
+}
+
+bool IsStandardMarked(std::string_view name) {
+  return name.size() >= kMarkWord.size() && name.substr(name.size() - kMarkWord.size()) == kMarkWord;
+}
+
+std::string PlainName(std::string_view name) {
+  const size_t cut = kStandardMark.size();
+  return std::string(name.substr(0, name.size() > cut ? name.size() - cut : 0));
+}
+
+}  // namespace qm

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace qm {
+
+// One save action as read from its section "Aktion<n>": seven texts, unchecked.
+// A key missing from the file holds the missing-entry text.
+struct ActionRecord {
+  std::string Name;
+  std::string Dateiname;
+  std::string Speicherpfad;
+  std::string Aktion;
+  std::string Format;
+  std::string Url;
+  std::string Datum;
+};
+
+enum class SaveMethod {
+  Bilder,      // "bilder": copy the image file named on the clipboard
+  Numbered,    // "extradatei": Dateiname, numbered when taken
+  SameFile,    // "gleichedatei": every save appended to Dateiname
+  WordFolder,  // "dateiundordner" + digit: a folder named after the first words
+  WordFile,    // "extradatei" + digit: a file named after the first words
+};
+
+struct MethodChoice {
+  SaveMethod method;
+  int words;  // the word count of the two first-words methods, 1 to 9
+};
+
+// Tells the methods apart as every reader of the key "Aktion" does: the three plain
+// names exactly, then a value of 15 characters is the folder method and any other
+// value the first-words method, the word count being the last character.
+MethodChoice ParseMethod(std::string_view aktion);
+
+// The Standard action's stored name ends in " (Standard)". A name counts as marked
+// when its last ten characters are "(Standard)"; the plain name drops the last eleven.
+inline constexpr std::string_view kStandardMark = " (Standard)";
+bool IsStandardMarked(std::string_view name);
+std::string PlainName(std::string_view name);
+
+}  // namespace qm

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace qm {
+
+// A decimal whole number with optional surrounding blanks and an optional sign.
+// Anything else (empty text, fractions, letters, the missing-entry text, a value
+// beyond +-10^18) is no number: the settings file accepts any text, so every
+// numeric reader must decide what a non-number means for it.
+std::optional<long long> ParseWholeNumber(std::string_view text);
+
+}  // namespace qm

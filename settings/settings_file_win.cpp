@@ -1,0 +1,51 @@
+#include "settings/settings_file_win.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace qm {
+
+namespace {
+
+constexpr DWORD kReadBufferSize = 127;
+
+}  // namespace
+
+std::string ReadSetting(const std::string& section, const std::string& key,
+                        const std::string& file, const std::string& fallback) {
+  char buffer[kReadBufferSize] = {};
+  const DWORD copied = GetPrivateProfileStringA(section.c_str(), key.c_str(), fallback.c_str(),
+                                                buffer, kReadBufferSize, file.c_str());
+  return std::string(buffer, copied);
+}
+
+void WriteSetting(const std::string& section, const std::string& key, const std::string& value,
+                  const std::string& file) {
+  WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str());
+}
+
+std::string ProgramFolder() {
+  std::vector<char> buffer(MAX_PATH);
+  for (;;) {
+    const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (length == 0) return {};
+    if (length < buffer.size()) {
+      const std::string path(buffer.data(), length);
+      return path.substr(0, path.find_last_of('\\'));
+    }
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+std::string SettingsPath() { return ProgramFolder() + "\\einstellungen20.ini"; }
+
+std::string ProfileSettings::Read(std::string_view section, std::string_view key) const {
+  return ReadSetting(std::string(section), std::string(key), SettingsPath(), missingEntry_);
+}
+
+void ProfileSettings::Write(std::string_view section, std::string_view key, std::string_view value) {
+  WriteSetting(std::string(section), std::string(key), std::string(value), SettingsPath());
+}
+
+}  // namespace qm

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+#include "settings/settings_store.h"
+
+namespace qm {
+
+// One value of a profile file; at most 126 characters, the rest is cut.
+std::string ReadSetting(const std::string& section, const std::string& key,
+                        const std::string& file, const std::string& fallback);
+void WriteSetting(const std::string& section, const std::string& key, const std::string& value,
+                  const std::string& file);
+
+// The folder of the running program file, without a trailing backslash.
+std::string ProgramFolder();
+
+// Program folder + "\einstellungen20.ini", built anew at every call.
+std::string SettingsPath();
+
+// The settings file of the running program; missing keys read as `missingEntry`.
+class ProfileSettings : public SettingsStore {
+ public:
+  explicit ProfileSettings(std::string missingEntry = std::string(kMissingEntry))
+      : missingEntry_(std::move(missingEntry)) {}
+  std::string Read(std::string_view section, std::string_view key) const override;
+  void Write(std::string_view section, std::string_view key, std::string_view value) override;
+
+ private:
+  std::string missingEntry_;
+};
+
+}  // namespace qm
