@@ -10,6 +10,10 @@ constexpr size_t kBlankCountSpan = 100;
 
 bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) < 33; }
 
+// Dropped carriage returns do not fill the window, so the bytes read are bounded too:
+// a text of nothing but carriage returns must not be read to its end.
+constexpr size_t kScanLimit = 2 * kNameWindow;
+
 // Line feeds as blanks, without carriage returns and without the leading blanks and
 // control characters, at most kNameWindow characters of it.
 std::string NameWindow(std::string_view text) {
@@ -17,7 +21,7 @@ std::string NameWindow(std::string_view text) {
   size_t i = 0;
   for (; i < text.size() && i < kNameWindow && IsBlankOrControl(text[i]); ++i) {
   }
-  for (; i < text.size() && window.size() < kNameWindow; ++i) {
+  for (; i < text.size() && i < kScanLimit && window.size() < kNameWindow; ++i) {
     const char c = text[i];
     if (c == '\r') continue;
     window += c == '\n' ? ' ' : c;

@@ -1,0 +1,190 @@
+// Save latency under Wine: Speichern end to end through the real clipboard and file
+// adapters, against creating a file and writing the same bytes with one WriteFile in
+// the same folder. A save should stay within a small factor of that raw write at every
+// size. Run: bench/run-save-bench build/win32
+#include <windows.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "bench/support/prose_text.h"
+#include "bench/win/save_world.h"
+#include "save/save_adapters_win.h"
+#include "save/speichern.h"
+
+namespace {
+
+using namespace qm::bench;
+
+struct TextSize {
+  size_t bytes;
+  const char* label;
+  int runs;
+};
+
+constexpr size_t kKiB = 1024;
+constexpr size_t kMiB = 1024 * kKiB;
+constexpr std::array<TextSize, 3> kSizes = {{{kKiB, "1 KB", 21}, {kMiB, "1 MB", 11},
+                                             {50 * kMiB, "50 MB", 7}}};
+
+// The date line, two line ends and a blank line are all a text entry adds.
+constexpr unsigned long long kMostEntryOverhead = 128;
+
+constexpr int kAction = 1;
+
+double Milliseconds(LONGLONG ticks) {
+  static const LONGLONG frequency = [] {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return f.QuadPart;
+  }();
+  return 1000.0 * static_cast<double>(ticks) / static_cast<double>(frequency);
+}
+
+template <typename Work>
+double TimedMs(Work&& work) {
+  LARGE_INTEGER start, end;
+  QueryPerformanceCounter(&start);
+  work();
+  QueryPerformanceCounter(&end);
+  return Milliseconds(end.QuadPart - start.QuadPart);
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const size_t middle = values.size() / 2;
+  return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+// Action 1 saves into numbered files named "notiz" in the scratch folder and
+// puts the date above each text, as the delivered actions do.
+void WriteBenchAction(qm::SettingsStore& settings, const std::string& folder) {
+  const std::string section = qm::ActionSection(kAction);
+  settings.Write(section, "Aktiviert", "ja");
+  settings.Write(section, "Name", "Bench");
+  settings.Write(section, "Dateiname", "notiz");
+  settings.Write(section, "Speicherpfad", folder);
+  settings.Write(section, "Aktion", "extradatei");
+  settings.Write(section, "Format", "Text");
+  settings.Write(section, "Url", "nein");
+  settings.Write(section, "Datum", "ja");
+}
+
+// The product's save with its real clipboard and file adapters; only what the user
+// would see is replaced.
+class MeasuredSave {
+ public:
+  MeasuredSave(const std::string& folder, HWND clipboardOwner)
+      : sources_(clipboardOwner, [] { return false; }), savedFile_(folder + "\\notiz.txt") {
+    WriteBenchAction(settings_, folder);
+    actions_.Refresh(settings_);
+  }
+
+  // One save, timed; the file it wrote is checked and removed afterwards, so every run
+  // finds the same empty folder.
+  double RunMs(size_t textBytes) {
+    const int noticesBefore = signals_.Notices();
+    const double ms = TimedMs([this] { qm::Speichern(kAction, context_); });
+    if (signals_.Notices() != noticesBefore + 1) throw std::runtime_error("The save gave no notice");
+    const unsigned long long size = FileSize(savedFile_);
+    if (size < textBytes || size > textBytes + kMostEntryOverhead) {
+      throw std::runtime_error("The saved file holds " + std::to_string(size) + " bytes for a text of " +
+                               std::to_string(textBytes));
+    }
+    DeleteOrThrow(savedFile_);
+    return ms;
+  }
+
+ private:
+  MemorySettings settings_;
+  qm::ActionCache actions_;
+  qm::CurrentOptions options_;
+  qm::WinSaveFiles files_;
+  qm::WinSaveSources sources_;
+  ForbiddenBoxes boxes_;
+  CountedSignals signals_;
+  qm::SaveContext context_{actions_, options_, settings_, files_, sources_, boxes_, signals_};
+  std::string savedFile_;
+};
+
+bool WroteWhole(HANDLE file, const std::string& text) {
+  DWORD written = 0;
+  return WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+         written == text.size();
+}
+
+// The baseline: a new file in the same folder, the same bytes in one WriteFile, closed.
+double RawWriteMs(const std::string& folder, const std::string& text) {
+  const std::string path = folder + "\\raw.txt";
+  const double ms = TimedMs([&] {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) throw Win32Failure("CreateFileA " + path);
+    const bool wrote = WroteWhole(file, text);
+    CloseHandle(file);
+    if (!wrote) throw Win32Failure("WriteFile " + path);
+  });
+  DeleteOrThrow(path);
+  return ms;
+}
+
+// The part of a save that is reading the text through Wine's clipboard, to tell it
+// apart from the writing.
+double ClipboardReadMs(HWND owner, size_t textBytes) {
+  qm::WinSaveSources sources(owner, [] { return false; });
+  std::string text;
+  const double ms = TimedMs([&] { text = sources.ClipboardText(); });
+  if (text.size() != textBytes) throw std::runtime_error("The clipboard lost the text");
+  return ms;
+}
+
+struct Figures {
+  double saveMs;
+  double rawMs;
+  double readMs;
+};
+
+// The first round is not counted: it finds the file system and Wine's clipboard
+// manager cold, and it checks that the save takes the measured path at all.
+Figures MeasureSize(const TextSize& size, const std::string& folder, HWND owner) {
+  const std::string text = ProseOfSize(size.bytes);
+  PutOnClipboard(owner, text);
+  MeasuredSave save(folder, owner);
+  save.RunMs(text.size());
+  RawWriteMs(folder, text);
+  std::vector<double> saves, raws, reads;
+  for (int run = 0; run < size.runs; ++run) {
+    raws.push_back(RawWriteMs(folder, text));
+    saves.push_back(save.RunMs(text.size()));
+    reads.push_back(ClipboardReadMs(owner, text.size()));
+  }
+  return {Median(saves), Median(raws), Median(reads)};
+}
+
+void PrintRow(const TextSize& size, const Figures& figures) {
+  std::printf("%-6s %5d %12.3f %12.3f %8.2f %12.3f\n", size.label, size.runs, figures.saveMs,
+              figures.rawMs, figures.saveMs / figures.rawMs, figures.readMs);
+  std::fflush(stdout);
+}
+
+}  // namespace
+
+int main() {
+  try {
+    const ScratchFolder folder;
+    const ClipboardOwner owner;
+    std::printf("Speichern vs. one WriteFile, medians in ms, folder %s\n", folder.Path().c_str());
+    std::printf("%-6s %5s %12s %12s %8s %12s\n", "text", "runs", "Speichern", "WriteFile", "ratio",
+                "of it: read");
+    for (const TextSize& size : kSizes) PrintRow(size, MeasureSize(size, folder.Path(), owner.Window()));
+    ClearClipboard(owner.Window());
+    return 0;
+  } catch (const std::exception& failure) {
+    std::fprintf(stderr, "save bench failed: %s\n", failure.what());
+    return 1;
+  }
+}

@@ -1,0 +1,132 @@
+#include "bench/win/save_world.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+
+#include "clipboard/clipboard_win.h"
+
+namespace qm::bench {
+
+namespace {
+
+std::string Ansi(const std::wstring& wide) {
+  const int length = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
+                                         nullptr, 0, nullptr, nullptr);
+  std::string ansi(static_cast<size_t>(std::max(length, 0)), '\0');
+  WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), ansi.data(), length,
+                      nullptr, nullptr);
+  return ansi;
+}
+
+std::string Lower(std::string_view text) {
+  std::string lower(text);
+  std::transform(lower.begin(), lower.end(), lower.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return lower;
+}
+
+std::string NewScratchPath() {
+  char temp[MAX_PATH + 1] = {};
+  const DWORD length = GetTempPathA(sizeof temp, temp);
+  if (length == 0 || length > MAX_PATH) throw Win32Failure("GetTempPathA");
+  return std::string(temp, length) + "qm_save_bench_" + std::to_string(GetCurrentProcessId());
+}
+
+void RemoveFilesIn(const std::string& folder) {
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+      DeleteFileA((folder + "\\" + found.cFileName).c_str());
+    }
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+}
+
+// Clipboard memory must be movable; the clipboard owns it once SetClipboardData took it.
+HGLOBAL TextBlock(std::string_view text) {
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  if (!block) throw Win32Failure("GlobalAlloc of the clipboard text");
+  auto* bytes = static_cast<char*>(GlobalLock(block));
+  if (!bytes) {
+    GlobalFree(block);
+    throw Win32Failure("GlobalLock of the clipboard text");
+  }
+  std::memcpy(bytes, text.data(), text.size());
+  bytes[text.size()] = '\0';
+  GlobalUnlock(block);
+  return block;
+}
+
+}  // namespace
+
+Win32Failure::Win32Failure(const std::string& what)
+    : std::runtime_error(what + " failed, error " + std::to_string(GetLastError())) {}
+
+ScratchFolder::ScratchFolder() : path_(NewScratchPath()) {
+  if (!CreateDirectoryA(path_.c_str(), nullptr)) throw Win32Failure("CreateDirectoryA " + path_);
+}
+
+ScratchFolder::~ScratchFolder() {
+  RemoveFilesIn(path_);
+  RemoveDirectoryA(path_.c_str());
+}
+
+ClipboardOwner::ClipboardOwner()
+    : window_(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr,
+                              nullptr)) {
+  if (!window_) throw Win32Failure("CreateWindowExW of the clipboard owner");
+}
+
+ClipboardOwner::~ClipboardOwner() { DestroyWindow(window_); }
+
+void PutOnClipboard(HWND owner, std::string_view text) {
+  HGLOBAL block = TextBlock(text);
+  ClipboardSession session(owner);
+  if (!session.IsOpen() || !EmptyClipboard() || !SetClipboardData(CF_TEXT, block)) {
+    const DWORD error = GetLastError();
+    GlobalFree(block);
+    SetLastError(error);
+    throw Win32Failure("Putting the text on the clipboard");
+  }
+}
+
+void ClearClipboard(HWND owner) {
+  ClipboardSession session(owner);
+  if (session.IsOpen()) EmptyClipboard();
+}
+
+unsigned long long FileSize(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) {
+    throw Win32Failure("GetFileAttributesExA " + path);
+  }
+  return (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+void DeleteOrThrow(const std::string& path) {
+  if (!DeleteFileA(path.c_str())) throw Win32Failure("DeleteFileA " + path);
+}
+
+std::string MemorySettings::Read(std::string_view section, std::string_view key) const {
+  const auto found = values_.find(Key(section, key));
+  return found == values_.end() ? std::string(kMissingEntry) : found->second;
+}
+
+void MemorySettings::Write(std::string_view section, std::string_view key, std::string_view value) {
+  values_[Key(section, key)] = std::string(value);
+}
+
+std::pair<std::string, std::string> MemorySettings::Key(std::string_view section,
+                                                       std::string_view key) {
+  return {Lower(section), Lower(key)};
+}
+
+void ForbiddenBoxes::Show(const MessageRequest& request) {
+  throw std::runtime_error("The save showed a message box: \"" + Ansi(request.title) + "\": " +
+                           Ansi(request.text));
+}
+
+}  // namespace qm::bench

@@ -1,0 +1,91 @@
+#pragma once
+
+// The surroundings of one measured save: a scratch folder, a clipboard owner, and the
+// stand-ins for what a save shows the user, which here must stay silent.
+#include <windows.h>
+
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "resident/message_box.h"
+#include "save/save_ports.h"
+#include "settings/settings_store.h"
+
+namespace qm::bench {
+
+// A failed Win32 call: what was attempted and the system's error number.
+class Win32Failure : public std::runtime_error {
+ public:
+  explicit Win32Failure(const std::string& what);
+};
+
+// A fresh folder under the temporary folder, removed with everything in it.
+class ScratchFolder {
+ public:
+  ScratchFolder();
+  ~ScratchFolder();
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+  const std::string& Path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+// A message-only window: the clipboard's owner while the bench puts text on it.
+class ClipboardOwner {
+ public:
+  ClipboardOwner();
+  ~ClipboardOwner();
+  ClipboardOwner(const ClipboardOwner&) = delete;
+  ClipboardOwner& operator=(const ClipboardOwner&) = delete;
+  HWND Window() const { return window_; }
+
+ private:
+  HWND window_;
+};
+
+// Makes `text` the clipboard's CF_TEXT, as a program the user copies from does.
+void PutOnClipboard(HWND owner, std::string_view text);
+
+// Empties the clipboard so the wineserver lets go of the largest text.
+void ClearClipboard(HWND owner);
+
+// The size of a file in bytes; throws when it cannot be examined.
+unsigned long long FileSize(const std::string& path);
+
+void DeleteOrThrow(const std::string& path);
+
+// The settings file, in memory: section and key names compare without regard to case.
+class MemorySettings : public SettingsStore {
+ public:
+  std::string Read(std::string_view section, std::string_view key) const override;
+  void Write(std::string_view section, std::string_view key, std::string_view value) override;
+
+ private:
+  static std::pair<std::string, std::string> Key(std::string_view section, std::string_view key);
+  std::map<std::pair<std::string, std::string>, std::string> values_;
+};
+
+// A box means the save took another path than the one measured: the bench stops.
+class ForbiddenBoxes : public MessageBoxes {
+ public:
+  void Show(const MessageRequest& request) override;
+};
+
+class CountedSignals : public SaveSignals {
+ public:
+  void Beep() override { ++beeps_; }
+  void ShowNotice(const NoticeRequest&) override { ++notices_; }
+  int Beeps() const { return beeps_; }
+  int Notices() const { return notices_; }
+
+ private:
+  int beeps_ = 0;
+  int notices_ = 0;
+};
+
+}  // namespace qm::bench
