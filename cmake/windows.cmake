@@ -36,4 +36,5 @@ add_custom_target(dist_assets ALL
   COMMENT "Program folder ${QM_DIST}")
 
 include(cmake/wine_tests.cmake)
+include(cmake/e2e_tests.cmake)
 include(cmake/win_bench.cmake)

@@ -31,6 +31,17 @@ void TrimTrailingDotsAndBlanks(std::string& name) {
   while (!name.empty() && (name.back() == '.' || name.back() == ' ')) name.pop_back();
 }
 
+// Windows drops trailing dots and blanks from names, so a name never ends in them.
+void CutTo(std::string& name, size_t maxLength) {
+  if (name.size() > maxLength) name.resize(maxLength);
+  TrimTrailingDotsAndBlanks(name);
+}
+
+void FitInto(std::string& name, size_t maxLength) {
+  if (name.size() > maxLength) name.resize(maxLength);
+  TrimTrailingDotsAndBlanks(name);
+}
+
 }  // namespace
 
 bool IsReservedDeviceName(std::string_view name) {
@@ -43,15 +54,18 @@ bool IsReservedDeviceName(std::string_view name) {
 }
 
 std::string SafeName(std::string_view name, size_t maxLength) {
+  maxLength = std::max<size_t>(maxLength, 1);
   std::string safe;
   for (char c : name) {
     if (!IsRefused(c)) safe += c;
   }
-  if (IsReservedDeviceName(safe)) safe.insert(0, "_");
-  maxLength = std::max<size_t>(maxLength, 1);
-  if (safe.size() > maxLength) safe.resize(maxLength);
-  TrimTrailingDotsAndBlanks(safe);
+  CutTo(safe, maxLength);
   if (safe.empty()) safe = kFallbackName.substr(0, maxLength);
+  // Only the final, cut name can be a device name ("CON hello" cut to three letters).
+  if (IsReservedDeviceName(safe)) {
+    safe.insert(0, "_");
+    CutTo(safe, maxLength);
+  }
   return safe;
 }
 

@@ -1,0 +1,38 @@
+# Thin wrapper over the CMake presets; see README.md.
+.PHONY: deps run test test-native test-win32 test-win64 dist bench clean
+
+deps:
+	@.ci/install-deps
+
+# The 32-bit program folder (build/win32/dist), the primary target.
+dist: deps
+	cmake --preset win32
+	cmake --build --preset win32
+
+run: dist
+	tests/e2e/standard-save --show build/win32
+
+test: test-native test-win32 test-win64
+
+test-native: deps
+	cmake --preset native
+	cmake --build --preset native
+	ctest --preset native -j2
+
+test-win32: dist
+	ctest --preset win32
+
+test-win64: deps
+	cmake --preset win64
+	cmake --build --preset win64
+	ctest --preset win64
+
+bench: deps
+	cmake --preset bench
+	cmake --build --preset bench
+	build/bench/qm_rules_bench
+	cmake --build --preset win32 --target qm_save_bench
+	bench/run-save-bench build/win32
+
+clean:
+	rm -rf build
