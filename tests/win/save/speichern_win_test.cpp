@@ -1,0 +1,271 @@
+// Speichern end to end: the real file adapter on real folders, the real clipboard set
+// by another process, the action read from a real settings file in the program folder;
+// only message boxes and the save notice are recorded instead of shown.
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "save/safe_name.h"
+#include "save/save_adapters_win.h"
+#include "save/speichern.h"
+#include "settings/ansi_text.h"
+#include "settings/settings_file_win.h"
+#include "tests/win/support/clipboard_helper.h"
+#include "tests/win/support/test_files.h"
+#include "tests/win/support/today.h"
+
+namespace qm {
+
+// Readable failure output for the recorded requests.
+static void PrintTo(const MessageRequest& request, std::ostream* out) {
+  *out << ::testing::PrintToString(request.title) << ", " << ::testing::PrintToString(request.text)
+       << ", icon " << static_cast<int>(request.icon)
+       << (request.systemModal ? ", system-modal" : "");
+}
+
+static void PrintTo(const NoticeRequest& request, std::ostream* out) {
+  *out << ::testing::PrintToString(request.text) << " " << request.fontSizePt << " pt, top "
+       << request.labelTopTwips << ", " << request.intervalMs << " ms";
+}
+
+namespace {
+
+using test::FolderEntries;
+using test::ReadFileBytes;
+
+class RecordingMessageBoxes : public MessageBoxes {
+ public:
+  void Show(const MessageRequest& request) override { shown.push_back(request); }
+  std::vector<MessageRequest> shown;
+};
+
+class RecordingSignals : public SaveSignals {
+ public:
+  void Beep() override { ++beeps; }
+  void ShowNotice(const NoticeRequest& request) override { notices.push_back(request); }
+  int beeps = 0;
+  std::vector<NoticeRequest> notices;
+};
+
+const NoticeRequest kTextNotice{L"Text wurde gespeichert!", 12, 320, 1500};
+const NoticeRequest kFolderNotice{L"Text und Ordner wurden gespeichert!", 11, 200, 1500};
+
+std::string TempPath() {
+  char buffer[MAX_PATH + 1] = {};
+  return std::string(buffer, GetTempPathA(sizeof buffer, buffer));
+}
+
+// What a settings file holds before any action is set up.
+std::string BaseSettings() {
+  return "[Start]\r\nTempPfad=" + TempPath() + "\r\n[Zeichen]\r\nZeichen=\\/:*?\"<>|\t\r\n";
+}
+
+CurrentOptions Options() {
+  CurrentOptions options;
+  options.txtZeichen = "-";
+  options.txtWiederholung = "5";
+  options.txtSpeicherzeit = "1500";
+  return options;
+}
+
+class SpeichernWin : public ::testing::Test {
+ protected:
+  SpeichernWin() { EXPECT_TRUE(CreateDirectoryA(target.c_str(), nullptr)) << GetLastError(); }
+
+  // Action 1 with this method, file name and date flag, saving into `target`.
+  void UseAction(const std::string& aktion, const std::string& dateiname,
+                 const std::string& datum = "nein") {
+    const std::pair<const char*, std::string> keys[] = {
+        {"Aktiviert", "ja"}, {"Name", "Test"},   {"Dateiname", dateiname}, {"Speicherpfad", target},
+        {"Aktion", aktion},  {"Format", "Text"}, {"URL", "nein"},          {"Datum", datum}};
+    for (const auto& [key, value] : keys) settings.Write(ActionSection(1), key, value);
+    actions.Refresh(settings);
+  }
+
+  void Save() {
+    WinSaveFiles files;
+    WinSaveSources sources(nullptr, [] { return false; });
+    SaveContext context{actions, options, settings, files, sources, messages, signals};
+    Speichern(1, context);
+  }
+
+  void SaveText(const std::string& text) {
+    test::SetClipboardText(text);
+    Save();
+  }
+
+  std::string Saved(const std::string& name) const { return ReadFileBytes(target + "\\" + name); }
+
+  test::ScratchFolder folder;
+  const std::string target = folder / "Ziel";
+  const test::ProgramSettingsFile settingsFile{BaseSettings()};
+  ProfileSettings settings;
+  ActionCache actions;
+  const CurrentOptions options = Options();
+  RecordingMessageBoxes messages;
+  RecordingSignals signals;
+};
+
+TEST_F(SpeichernWin, NumberedMethodWritesEachTextToTheNextFreeNumber) {
+  UseAction("extradatei", "Notiz");
+  SaveText("erster Text");
+  SaveText("zweiter\r\nText");
+  SaveText("dritter");
+  EXPECT_EQ(FolderEntries(target),
+            (std::vector<std::string>{"Notiz.txt", "Notiz1.txt", "Notiz2.txt"}));
+  EXPECT_EQ(Saved("Notiz.txt"), "erster Text\r\n");
+  EXPECT_EQ(Saved("Notiz1.txt"), "zweiter\r\nText\r\n");
+  EXPECT_EQ(Saved("Notiz2.txt"), "dritter\r\n");
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(signals.notices, std::vector<NoticeRequest>(3, kTextNotice));
+  EXPECT_EQ(signals.beeps, 0);
+}
+
+TEST_F(SpeichernWin, FirstWordsFileIsNumberedWithAWarningWhenTheNameIsTaken) {
+  UseAction("extradatei2", "unbenutzt");
+  SaveText("  \r\nWas? Wo: gro\xDF und mehr");
+  SaveText("Was Wo anders");
+  EXPECT_EQ(FolderEntries(target), (std::vector<std::string>{"Was Wo.txt", "Was Wo1.txt"}));
+  EXPECT_EQ(Saved("Was Wo.txt"), "  \r\nWas? Wo: gro\xDF und mehr\r\n");
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0],
+            (MessageRequest{L"Datei existiert schon",
+                            L"Eine Datei mit dem gleichen Namen \"Was Wo.txt\" existiert schon. "
+                            L"Der Text wird als \"Was Wo1.txt\" gespeichert.",
+                            MessageIcon::Information}));
+  EXPECT_EQ(signals.notices.size(), 2u);
+}
+
+std::string RegexEscaped(const std::string& text) {
+  static const std::regex special(R"([.^$|()\[\]{}*+?\\/])");
+  return std::regex_replace(text, special, R"(\$&)");
+}
+
+TEST_F(SpeichernWin, SameFileMethodAppendsDateTextAndSeparator) {
+  UseAction("gleichedatei", "Sammlung", "ja");
+  SaveText("abc");
+  SaveText("def");
+  const std::string dateLine = " " + RegexEscaped(test::ShortDateToday()) + "[^\r\n]*\r\n~{20}\r\n";
+  const std::string separator = "\r\n \r\n-----\r\n \r\n";
+  const std::regex expected(dateLine + " \r\nabc" + separator + dateLine + " \r\ndef" + separator);
+  const std::string saved = Saved("Sammlung.txt");
+  EXPECT_TRUE(std::regex_match(saved, expected)) << saved;
+  EXPECT_EQ(signals.notices, std::vector<NoticeRequest>(2, kTextNotice));
+}
+
+TEST_F(SpeichernWin, FolderMethodMakesTheFolderThenUsesFileOneForTheSameWords) {
+  UseAction("dateiundordner2", "Text");
+  SaveText("Hallo Welt, erster Text");
+  SaveText("Hallo Welt, zweiter Text");
+  SaveText("Hallo Welt, dritter Text");
+  EXPECT_EQ(FolderEntries(target), std::vector<std::string>{"Hallo Welt,"});
+  const std::string entryFolder = target + "\\Hallo Welt,";
+  EXPECT_EQ(FolderEntries(entryFolder), (std::vector<std::string>{"Text.txt", "Text1.txt"}));
+  EXPECT_EQ(ReadFileBytes(entryFolder + "\\Text.txt"), "Hallo Welt, erster Text\r\n");
+  EXPECT_EQ(ReadFileBytes(entryFolder + "\\Text1.txt"),
+            "Hallo Welt, zweiter Text\r\nHallo Welt, dritter Text\r\n");
+  const MessageRequest warning{
+      L"Quillmar 2.0",
+      L"Ein Verzeichnis mit dem selben Namen existiert schon.\r\nIhr Text in der Zwischenablage "
+      L"hat dieselben 2 Anfangsworte wird daher als Text1 im gleichen Verzeichnis gespeichert.",
+      MessageIcon::Information};
+  EXPECT_EQ(messages.shown, std::vector<MessageRequest>(2, warning));
+  EXPECT_EQ(signals.notices, std::vector<NoticeRequest>(3, kFolderNotice));
+}
+
+const std::vector<std::string> kHostileTexts = {"..\\..\\x", "CON", "a:b", std::string(300, 'w'),
+                                                "\r\n\r\n\n"};
+
+class SpeichernWinHostileWords : public SpeichernWin {
+ protected:
+  // Without the delivered Zeichen list the name cleaning alone must keep names usable.
+  SpeichernWinHostileWords() { settings.Write("Zeichen", "Zeichen", ""); }
+
+  // Saves the text and returns the one entry that the save added to the target folder.
+  std::string SaveAndFindNewEntry(const std::string& text) {
+    const auto before = FolderEntries(target);
+    SaveText(text);
+    std::vector<std::string> added;
+    for (const std::string& name : FolderEntries(target)) {
+      if (std::find(before.begin(), before.end(), name) == before.end()) added.push_back(name);
+    }
+    EXPECT_EQ(added.size(), 1u);
+    return added.size() == 1 ? added.front() : std::string();
+  }
+};
+
+TEST_F(SpeichernWinHostileWords, FileMethodMakesOneUsableFileInTheTargetFolder) {
+  UseAction("extradatei9", "unbenutzt");
+  for (const std::string& text : kHostileTexts) {
+    SCOPED_TRACE(text);
+    const std::string name = SaveAndFindNewEntry(text);
+    ASSERT_TRUE(name.ends_with(".txt")) << name;
+    EXPECT_FALSE(IsReservedDeviceName(name)) << name;
+    EXPECT_LE(target.size() + 1 + name.size(), 259u) << name;
+    EXPECT_EQ(Saved(name), text + "\r\n");
+  }
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(SpeichernWinHostileWords, FolderMethodMakesOneUsableFolderInTheTargetFolder) {
+  UseAction("dateiundordner9", "Text");
+  for (const std::string& text : kHostileTexts) {
+    SCOPED_TRACE(text);
+    const std::string name = SaveAndFindNewEntry(text);
+    ASSERT_FALSE(name.empty());
+    EXPECT_FALSE(IsReservedDeviceName(name)) << name;
+    EXPECT_EQ(FolderEntries(target + "\\" + name), std::vector<std::string>{"Text.txt"}) << name;
+    EXPECT_EQ(Saved(name + "\\Text.txt"), text + "\r\n");
+  }
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+class SpeichernWinProtectedFile : public SpeichernWin {
+ protected:
+  SpeichernWinProtectedFile() {
+    UseAction("gleichedatei", "Sammlung");
+    test::WriteFileBytes(file, "alt\r\n");
+  }
+
+  void ExpectSaveRefusedAndReported() {
+    SaveText("neu");
+    EXPECT_EQ(ReadFileBytes(file), "alt\r\n");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].title, L"Speichern fehlgeschlagen");
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Critical);
+    EXPECT_NE(messages.shown[0].text.find(L"\"" + WidenAnsi(file) + L"\""), std::wstring::npos)
+        << messages.shown[0].text.c_str();
+    EXPECT_TRUE(signals.notices.empty());
+  }
+
+  const std::string file = target + "\\Sammlung.txt";
+};
+
+TEST_F(SpeichernWinProtectedFile, LockedTargetFileIsReportedAndLeftUnchanged) {
+  const test::FileLock lock(file);
+  ExpectSaveRefusedAndReported();
+}
+
+TEST_F(SpeichernWinProtectedFile, ReadOnlyTargetFileIsReportedAndLeftUnchanged) {
+  test::MakeReadOnly(file);
+  if (!test::ReadOnlyIsEnforced(file)) GTEST_SKIP() << "read-only files are writable here (root)";
+  ExpectSaveRefusedAndReported();
+}
+
+TEST_F(SpeichernWin, ClipboardWithoutTextSavesNothingAndSaysSo) {
+  UseAction("extradatei", "Notiz");
+  const MessageRequest empty{
+      L"Zwischenablage leer",
+      L"Sie hatten nichts in der Zwischenablage, daher wird auch nichts gespeichert!",
+      MessageIcon::Information, MessageButtons::Ok, true};
+  test::EmptyClipboardElsewhere();
+  Save();
+  test::SetClipboardBitmapOnly();
+  Save();
+  EXPECT_EQ(messages.shown, std::vector<MessageRequest>(2, empty));
+  EXPECT_TRUE(FolderEntries(target).empty());
+  EXPECT_TRUE(signals.notices.empty());
+}
+
+}  // namespace
+}  // namespace qm
