@@ -37,11 +37,6 @@ void CutTo(std::string& name, size_t maxLength) {
   TrimTrailingDotsAndBlanks(name);
 }
 
-void FitInto(std::string& name, size_t maxLength) {
-  if (name.size() > maxLength) name.resize(maxLength);
-  TrimTrailingDotsAndBlanks(name);
-}
-
 }  // namespace
 
 bool IsReservedDeviceName(std::string_view name) {

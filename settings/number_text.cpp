@@ -25,8 +25,9 @@ std::optional<long long> ParseWholeNumber(std::string_view text) {
   long long value = 0;
   for (char c : text) {
     if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + (c - '0');
-    if (value > kLargestAccepted) return std::nullopt;
+    const int digit = c - '0';
+    if (value > (kLargestAccepted - digit) / 10) return std::nullopt;
+    value = value * 10 + digit;
   }
   return negative ? -value : value;
 }

@@ -1,0 +1,103 @@
+#include "tests/native/support/save_fakes.h"
+
+#include <algorithm>
+
+#include "settings/file_helpers.h"
+
+namespace qm {
+
+namespace {
+
+const char* IconName(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::Information:
+      return "Information";
+    case MessageIcon::Exclamation:
+      return "Exclamation";
+    case MessageIcon::Critical:
+      return "Critical";
+    default:
+      return "Question";
+  }
+}
+
+std::string Narrow(const std::wstring& text) {
+  std::string narrow;
+  for (wchar_t c : text) narrow += c < 0x80 ? static_cast<char>(c) : '?';
+  return narrow;
+}
+
+}  // namespace
+
+void PrintTo(const MessageRequest& request, std::ostream* out) {
+  *out << "{title \"" << Narrow(request.title) << "\", text \"" << Narrow(request.text) << "\", "
+       << IconName(request.icon) << (request.systemModal ? ", system-modal}" : "}");
+}
+
+void PrintTo(const NoticeRequest& request, std::ostream* out) {
+  *out << "{\"" << Narrow(request.text) << "\", " << request.fontSizePt << " pt, top "
+       << request.labelTopTwips << ", " << request.intervalMs << " ms}";
+}
+
+}  // namespace qm
+
+namespace qm::test {
+
+namespace {
+
+std::string Canonical(const std::string& path) {
+  std::string canonical = CompleteDriveRoot(path);
+  while (canonical.size() > 3 && canonical.back() == '\\') canonical.pop_back();
+  return canonical;
+}
+
+std::string Parent(const std::string& path) {
+  const std::string canonical = Canonical(path);
+  const size_t slash = canonical.rfind('\\');
+  return slash == std::string::npos ? std::string() : Canonical(canonical.substr(0, slash));
+}
+
+const std::wstring kPathNotFound = L"Der Pfad wurde nicht gefunden.";
+const std::wstring kAlreadyExists = L"Eine Datei mit diesem Namen existiert bereits.";
+const std::wstring kAccessDenied = L"Zugriff verweigert.";
+
+}  // namespace
+
+bool FakeFiles::FolderExists(const std::string& path) {
+  const std::string canonical = Canonical(path);
+  return folders.contains(canonical) || files.contains(canonical);
+}
+
+// A folder reads as an empty file, as the file-attribute query reports it.
+int FakeFiles::FileState(const std::string& path) {
+  const auto file = files.find(path);
+  if (file != files.end()) return file->second.empty() ? 0 : 1;
+  return folders.contains(Canonical(path)) ? 0 : -1;
+}
+
+std::optional<std::wstring> FakeFiles::CreateFolder(const std::string& path,
+                                                    const std::string& templateFolder) {
+  if (createFailure) return createFailure;
+  const std::string canonical = Canonical(path);
+  if (FolderExists(canonical)) return kAlreadyExists;
+  if (!folders.contains(Parent(canonical))) return kPathNotFound;
+  folders.insert(canonical);
+  templates[canonical] = templateFolder;
+  return std::nullopt;
+}
+
+std::optional<std::wstring> FakeFiles::AppendEntry(const std::string& path,
+                                                   const TextEntry& entry) {
+  if (writeFailure) return writeFailure;
+  if (!folders.contains(Parent(path))) return kPathNotFound;
+  if (folders.contains(Canonical(path))) return kAccessDenied;
+  files[path].append(entry.head).append(entry.body).append(entry.tail);
+  return std::nullopt;
+}
+
+std::string FakeSources::ClipboardText() {
+  const size_t read = static_cast<size_t>(clipboardReads++);
+  return clipboard.empty() ? std::string() : clipboard[std::min(read, clipboard.size() - 1)];
+}
+
+}  // namespace qm::test

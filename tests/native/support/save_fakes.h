@@ -1,0 +1,73 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <ostream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "resident/message_box.h"
+#include "save/save_ports.h"
+
+namespace qm {
+
+// Readable failure output for the recorded requests.
+void PrintTo(const MessageRequest& request, std::ostream* out);
+void PrintTo(const NoticeRequest& request, std::ostream* out);
+
+}  // namespace qm
+
+namespace qm::test {
+
+// Folders and files held in memory. Paths compare as spelled (each test uses one
+// spelling per place); a bare drive "d" or "d:" means that drive's root, and a folder
+// or file can only be made inside an existing folder, as on a real disk.
+class FakeFiles : public SaveFiles {
+ public:
+  std::set<std::string> folders;                 // without trailing backslash; roots as "C:\"
+  std::map<std::string, std::string> files;      // path -> contents
+  std::map<std::string, std::string> templates;  // created folder -> template folder given
+  std::optional<std::wstring> createFailure;     // when set, every folder creation fails so
+  std::optional<std::wstring> writeFailure;      // when set, every append fails so
+
+  bool FolderExists(const std::string& path) override;
+  int FileState(const std::string& path) override;
+  std::optional<std::wstring> CreateFolder(const std::string& path,
+                                           const std::string& templateFolder) override;
+  std::optional<std::wstring> AppendEntry(const std::string& path, const TextEntry& entry) override;
+};
+
+// The clipboard returns its texts one per read, the last one for every further read.
+class FakeSources : public SaveSources {
+ public:
+  std::vector<std::string> clipboard{"abc"};
+  int clipboardReads = 0;
+  std::string address;
+  std::string now = "06.12.2026 14:05:09";
+  bool automaticSaving = false;
+
+  std::string ClipboardText() override;
+  std::string BrowserAddress() override { return address; }
+  std::string NowText() override { return now; }
+  bool AutomaticSavingOn() override { return automaticSaving; }
+};
+
+class RecordingMessages : public MessageBoxes {
+ public:
+  std::vector<MessageRequest> shown;
+  void Show(const MessageRequest& request) override { shown.push_back(request); }
+};
+
+class RecordingSignals : public SaveSignals {
+ public:
+  std::vector<std::string> order;  // "beep" and "notice", as they happened
+  std::vector<NoticeRequest> notices;
+  void Beep() override { order.push_back("beep"); }
+  void ShowNotice(const NoticeRequest& request) override {
+    order.push_back("notice");
+    notices.push_back(request);
+  }
+};
+
+}  // namespace qm::test
