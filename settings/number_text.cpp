@@ -1,10 +1,12 @@
 #include "settings/number_text.h"
 
+#include <algorithm>
+
 namespace qm {
 
 namespace {
 
-constexpr long long kLargestAccepted = 1'000'000'000'000'000'000LL;
+constexpr long long kLargest = 1'000'000'000'000'000'000LL;
 
 std::string_view TrimBlanks(std::string_view text) {
   while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
@@ -25,9 +27,7 @@ std::optional<long long> ParseWholeNumber(std::string_view text) {
   long long value = 0;
   for (char c : text) {
     if (c < '0' || c > '9') return std::nullopt;
-    const int digit = c - '0';
-    if (value > (kLargestAccepted - digit) / 10) return std::nullopt;
-    value = value * 10 + digit;
+    value = value > kLargest / 10 ? kLargest : std::min(value * 10 + (c - '0'), kLargest);
   }
   return negative ? -value : value;
 }

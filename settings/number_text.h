@@ -5,10 +5,10 @@
 
 namespace qm {
 
-// A decimal whole number with optional surrounding blanks and an optional sign.
-// Anything else (empty text, fractions, letters, the missing-entry text, a value
-// beyond +-10^18) is no number: the settings file accepts any text, so every
-// numeric reader must decide what a non-number means for it.
+// A decimal whole number with optional surrounding blanks and an optional sign; a
+// value beyond +-10^18 is held as +-10^18, so huge numbers stay huge. Anything else
+// (empty text, fractions, letters, the missing-entry text) is no number: the settings
+// file accepts any text, so every numeric reader must decide what that means for it.
 std::optional<long long> ParseWholeNumber(std::string_view text);
 
 }  // namespace qm

@@ -38,6 +38,7 @@ TEST(SeparatorLine, NoCountGivesAnEmptyLine) {
 TEST(SeparatorLine, HugeCountIsCapped) {
   EXPECT_EQ(SeparatorLine("-", "2000000000"), std::string(kMaxSeparatorRepeats, '-'));
   EXPECT_EQ(SeparatorLine("ab", "1000000000000000000").size(), 2 * kMaxSeparatorRepeats);
+  EXPECT_EQ(SeparatorLine("-", "99999999999999999999").size(), kMaxSeparatorRepeats);
 }
 
 TEST(BuildTextEntry, SameFileWithDate) {
