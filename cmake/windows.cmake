@@ -20,7 +20,11 @@ add_library(qm_win STATIC
 target_link_libraries(qm_win PUBLIC qm_rules shell32 ole32 user32 kernel32)
 qm_warnings(qm_win)
 
-add_executable(quillmar WIN32 resident/main_win.cpp)
+# Version.h feeds the version resources of the programs; .rc files are UTF-8.
+configure_file(${CMAKE_SOURCE_DIR}/assets/version.h.in ${CMAKE_BINARY_DIR}/generated/Version.h)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} --codepage=65001 -I${CMAKE_BINARY_DIR}/generated -I${CMAKE_SOURCE_DIR}/assets")
+
+add_executable(quillmar WIN32 resident/main_win.cpp assets/quillmar.rc)
 set_target_properties(quillmar PROPERTIES OUTPUT_NAME "Quillmar2.0" RUNTIME_OUTPUT_DIRECTORY ${QM_DIST})
 target_link_options(quillmar PRIVATE -municode)
 target_link_libraries(quillmar PRIVATE qm_win)
