@@ -1,0 +1,67 @@
+#include "clipboard/source_url.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace qm {
+
+namespace {
+
+struct HeaderLine {
+  std::string_view name;
+  std::string_view value;
+};
+
+bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+// "Name:value" with a name of letters only; the HTML (starting with '<') and anything
+// else ends the header.
+std::optional<HeaderLine> AsHeaderLine(std::string_view line) {
+  const size_t colon = line.find(':');
+  if (colon == 0 || colon == std::string_view::npos) return std::nullopt;
+  const std::string_view name = line.substr(0, colon);
+  if (!std::all_of(name.begin(), name.end(), IsAsciiLetter)) return std::nullopt;
+  return HeaderLine{name, line.substr(colon + 1)};
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+  const size_t first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+std::string PercentEncodeNonAscii(std::string_view text) {
+  constexpr char kHex[] = "0123456789ABCDEF";
+  std::string encoded;
+  encoded.reserve(text.size());
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x80) {
+      encoded.push_back(c);
+    } else {
+      encoded += {'%', kHex[byte >> 4], kHex[byte & 0x0F]};
+    }
+  }
+  return encoded;
+}
+
+}  // namespace
+
+std::string SourceUrlOfHtmlFormat(std::string_view data) {
+  const bool cut = data.size() > kSourceUrlHeaderLimit;
+  const std::string_view header = data.substr(0, kSourceUrlHeaderLimit);
+  size_t start = 0;
+  while (start < header.size()) {
+    const size_t end = header.find_first_of("\r\n", start);
+    // A line that runs past the limit is not known in full, so it is not taken.
+    if (end == std::string_view::npos && cut) return {};
+    const auto line = AsHeaderLine(header.substr(start, end - start));
+    if (!line) return {};
+    if (line->name == "SourceURL") return PercentEncodeNonAscii(TrimBlanks(line->value));
+    if (end == std::string_view::npos) return {};
+    start = header.find_first_not_of("\r\n", end);
+  }
+  return {};
+}
+
+}  // namespace qm

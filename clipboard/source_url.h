@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace qm {
+
+// The page address that a browser writes into the clipboard format "HTML Format" when
+// text is copied from a page: the header line "SourceURL:<address>" among the lines
+// "Version:", "StartHTML:", ... that stand before the HTML. Only that header is read,
+// and only its first kSourceUrlHeaderLimit bytes; an address mentioned in the HTML does
+// not count. Empty when the header has no such line.
+//
+// The header is UTF-8; bytes outside ASCII are percent-encoded, which keeps the address
+// valid and makes it plain ASCII whatever the system's code page is.
+std::string SourceUrlOfHtmlFormat(std::string_view data);
+
+inline constexpr size_t kSourceUrlHeaderLimit = 64 * 1024;
+
+}  // namespace qm
