@@ -80,7 +80,18 @@ std::optional<std::wstring> WinSaveFiles::AppendEntry(const std::string& path,
   return failure;
 }
 
+// Fail-if-exists: numbering chose a name that was free a moment ago, but a file may
+// have appeared since, or may exist unseen because its attributes could not be read.
+// Refusing then costs one failure message; replacing would destroy the user's file.
+std::optional<std::wstring> WinSaveFiles::CopyFileTo(const std::string& source,
+                                                     const std::string& target) {
+  if (CopyFileA(source.c_str(), target.c_str(), TRUE)) return std::nullopt;
+  return SystemReason(GetLastError());
+}
+
 std::string WinSaveSources::ClipboardText() { return qm::ClipboardText(owner_); }
+
+std::string WinSaveSources::ClipboardFileName() { return qm::ClipboardFileName(owner_); }
 
 // Finding the foreground browser's address is not built yet; until it is, an action
 // that adds the address writes an empty address line, as for a window without one.

@@ -15,6 +15,8 @@ class WinSaveFiles : public SaveFiles {
   std::optional<std::wstring> CreateFolder(const std::string& path,
                                            const std::string& templateFolder) override;
   std::optional<std::wstring> AppendEntry(const std::string& path, const TextEntry& entry) override;
+  std::optional<std::wstring> CopyFileTo(const std::string& source,
+                                         const std::string& target) override;
 };
 
 class WinSaveSources : public SaveSources {
@@ -22,6 +24,7 @@ class WinSaveSources : public SaveSources {
   WinSaveSources(HWND clipboardOwner, std::function<bool()> automaticSavingOn)
       : owner_(clipboardOwner), automaticSavingOn_(std::move(automaticSavingOn)) {}
   std::string ClipboardText() override;
+  std::string ClipboardFileName() override;
   std::string BrowserAddress() override;
   std::string NowText() override;
   bool AutomaticSavingOn() override { return automaticSavingOn_(); }

@@ -7,7 +7,7 @@
 
 namespace qm {
 
-// The file system as the save engine uses it. The two writing operations return the
+// The file system as the save engine uses it. The writing operations return the
 // system's reason when they fail, so the user can be told what went wrong.
 class SaveFiles {
  public:
@@ -20,6 +20,10 @@ class SaveFiles {
   // Appends the entry to the file, creating it when missing. On failure the file is
   // left as it was before.
   virtual std::optional<std::wstring> AppendEntry(const std::string& path, const TextEntry& entry) = 0;
+  // Copies the file `source` as `target`; a target that exists already is never
+  // replaced, the copy fails instead.
+  virtual std::optional<std::wstring> CopyFileTo(const std::string& source,
+                                                 const std::string& target) = 0;
 };
 
 // What a save takes from the world outside the settings: read once per run.
@@ -27,6 +31,8 @@ class SaveSources {
  public:
   virtual ~SaveSources() = default;
   virtual std::string ClipboardText() = 0;
+  // The single file of a file-drop list, or the clipboard text, or an empty text.
+  virtual std::string ClipboardFileName() = 0;
   virtual std::string BrowserAddress() = 0;
   virtual std::string NowText() = 0;
   // The live state of automatic saving (the check mark of the tray menu item).

@@ -60,6 +60,8 @@ std::string Parent(const std::string& path) {
 const std::wstring kPathNotFound = L"Der Pfad wurde nicht gefunden.";
 const std::wstring kAlreadyExists = L"Eine Datei mit diesem Namen existiert bereits.";
 const std::wstring kAccessDenied = L"Zugriff verweigert.";
+const std::wstring kFileNotFound = L"Die Datei wurde nicht gefunden.";
+const std::wstring kFileExists = L"Die Datei ist bereits vorhanden.";
 
 }  // namespace
 
@@ -92,6 +94,17 @@ std::optional<std::wstring> FakeFiles::AppendEntry(const std::string& path,
   if (!folders.contains(Parent(path))) return kPathNotFound;
   if (folders.contains(Canonical(path))) return kAccessDenied;
   files[path].append(entry.head).append(entry.body).append(entry.tail);
+  return std::nullopt;
+}
+
+std::optional<std::wstring> FakeFiles::CopyFileTo(const std::string& source,
+                                                  const std::string& target) {
+  if (copyFailure) return copyFailure;
+  const auto found = files.find(source);
+  if (found == files.end()) return kFileNotFound;
+  if (!folders.contains(Parent(target))) return kPathNotFound;
+  if (FolderExists(target)) return kFileExists;
+  files[target] = found->second;
   return std::nullopt;
 }
 

@@ -30,12 +30,15 @@ class FakeFiles : public SaveFiles {
   std::map<std::string, std::string> templates;  // created folder -> template folder given
   std::optional<std::wstring> createFailure;     // when set, every folder creation fails so
   std::optional<std::wstring> writeFailure;      // when set, every append fails so
+  std::optional<std::wstring> copyFailure;       // when set, every copy fails so
 
   bool FolderExists(const std::string& path) override;
   int FileState(const std::string& path) override;
   std::optional<std::wstring> CreateFolder(const std::string& path,
                                            const std::string& templateFolder) override;
   std::optional<std::wstring> AppendEntry(const std::string& path, const TextEntry& entry) override;
+  std::optional<std::wstring> CopyFileTo(const std::string& source,
+                                         const std::string& target) override;
 };
 
 // The clipboard returns its texts one per read, the last one for every further read.
@@ -43,11 +46,13 @@ class FakeSources : public SaveSources {
  public:
   std::vector<std::string> clipboard{"abc"};
   int clipboardReads = 0;
+  std::string clipboardFileName;
   std::string address;
   std::string now = "06.12.2026 14:05:09";
   bool automaticSaving = false;
 
   std::string ClipboardText() override;
+  std::string ClipboardFileName() override { return clipboardFileName; }
   std::string BrowserAddress() override { return address; }
   std::string NowText() override { return now; }
   bool AutomaticSavingOn() override { return automaticSaving; }
