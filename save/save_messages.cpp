@@ -61,4 +61,19 @@ MessageRequest WriteFailedMessage(const std::string& file, const std::wstring& r
           MessageIcon::Critical};
 }
 
+MessageRequest NoImageFileMessage() {
+  return {L"Keine Bilddatei",
+          L"Die Zwischenablage enthält keine passende Bilddatei.\r\n"
+          L"Es wird daher nichts gespeichert.",
+          MessageIcon::Information};
+}
+
+MessageRequest ImageCopyFailedMessage(const std::string& source, const std::string& target,
+                                      const std::wstring& reason) {
+  return {L"Speichern fehlgeschlagen",
+          L"Die Bilddatei " + Quoted(source) + L" konnte nicht als " + Quoted(target) +
+              L" gespeichert werden.\r\n\r\n" + reason,
+          MessageIcon::Critical};
+}
+
 }  // namespace qm

@@ -14,5 +14,8 @@ MessageRequest NameTakenMessage(const std::string& wantedFile, const std::string
 MessageRequest FolderTakenMessage(int words, const std::string& dateiname);
 MessageRequest FolderFailedMessage(const std::string& folder, const std::wstring& reason);
 MessageRequest WriteFailedMessage(const std::string& file, const std::wstring& reason);
+MessageRequest NoImageFileMessage();
+MessageRequest ImageCopyFailedMessage(const std::string& source, const std::string& target,
+                                      const std::wstring& reason);
 
 }  // namespace qm

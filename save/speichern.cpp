@@ -1,7 +1,9 @@
 #include "save/speichern.h"
 
+#include "save/image_save.h"
 #include "save/save_messages.h"
 #include "save/save_target.h"
+#include "settings/file_helpers.h"
 #include "settings/number_text.h"
 
 namespace qm {
@@ -21,20 +23,23 @@ TextEntryParts EntryParts(const ActionRecord& action, const MethodChoice& method
   return parts;
 }
 
-void ReportSave(const SaveTarget& target, SaveContext& context) {
+void ReportSave(const wchar_t* text, int fontSizePt, int labelTopTwips, SaveContext& context) {
   if (context.sources.AutomaticSavingOn() && context.options.chkSpeicherhinweis) return;
   if (context.options.chkBeep) context.signals.Beep();
   const int interval = NoticeInterval(context.options.txtSpeicherzeit);
+  context.signals.ShowNotice({text, fontSizePt, labelTopTwips, interval});
+}
+
+void ReportSave(const SaveTarget& target, SaveContext& context) {
   if (target.withFolder) {
-    context.signals.ShowNotice({L"Text und Ordner wurden gespeichert!", 11, 200, interval});
+    ReportSave(L"Text und Ordner wurden gespeichert!", 11, 200, context);
   } else {
-    context.signals.ShowNotice({L"Text wurde gespeichert!", 12, 320, interval});
+    ReportSave(L"Text wurde gespeichert!", 12, 320, context);
   }
 }
 
 // The reason a text of this action cannot be saved yet, empty when it can.
-std::wstring NotYetSaved(const ActionRecord& action, const MethodChoice& method) {
-  if (method.method == SaveMethod::Bilder) return L"Bilddateien";
+std::wstring NotYetSaved(const ActionRecord& action) {
   if (action.Format == "HTML") return L"HTML-Dokumente";
   return {};
 }
@@ -56,7 +61,14 @@ void Speichern(int number, SaveContext& context) {
   }
   const std::string dateLine = DateLine(context.sources.NowText());
   const MethodChoice method = ParseMethod(action.Aktion);
-  if (const std::wstring what = NotYetSaved(action, method); !what.empty()) {
+  // An image is copied as a file: the clipboard's text does not matter to it.
+  if (method.method == SaveMethod::Bilder) {
+    if (SaveImage(FolderPrefix(action.Speicherpfad), context)) {
+      ReportSave(L"Bild wurde gespeichert!", 12, 320, context);
+    }
+    return;
+  }
+  if (const std::wstring what = NotYetSaved(action); !what.empty()) {
     context.messages.Show(NotYetAvailableMessage(what));
     return;
   }

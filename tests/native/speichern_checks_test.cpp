@@ -57,17 +57,11 @@ TEST_F(SpeichernChecks, NumbersOutsideTheActionsDoNothing) {
   ExpectNothingWritten();
 }
 
-TEST_F(SpeichernChecks, ImagesAndHtmlAreNotYetSaved) {
-  sources.clipboard = {""};
-  SetAction("Aktion", "bilder");
-  Save();
-  SetAction("Aktion", "extradatei");
+TEST_F(SpeichernChecks, HtmlIsNotYetSaved) {
   SetAction("Format", "HTML");
   Save();
-  ASSERT_EQ(messages.shown.size(), 2u);
-  for (const MessageRequest& shown : messages.shown) {
-    EXPECT_EQ(shown.title, L"Noch nicht verfügbar");
-  }
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].title, L"Noch nicht verfügbar");
   ExpectNothingWritten();
 }
 

@@ -1,0 +1,79 @@
+#include "save/image_save.h"
+
+#include "save/numbering.h"
+#include "save/save_messages.h"
+
+namespace qm {
+
+namespace {
+
+void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
+  std::string result;
+  result.reserve(text.size());
+  size_t start = 0;
+  for (size_t found; (found = text.find(from, start)) != std::string::npos;
+       start = found + from.size()) {
+    result.append(text, start, found - start).append(to);
+  }
+  result.append(text, start);
+  text = std::move(result);
+}
+
+std::string_view Trimmed(std::string_view text) {
+  constexpr std::string_view kAround = " \t\r\n";
+  const size_t first = text.find_first_not_of(kAround);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(kAround) - first + 1);
+}
+
+std::string_view Unquoted(std::string_view text) {
+  if (text.size() >= 2 && text.front() == '"' && text.back() == '"') {
+    return text.substr(1, text.size() - 2);
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string CleanImagePath(std::string_view clipboardName) {
+  std::string path(Unquoted(Trimmed(clipboardName)));
+  ReplaceAll(path, "%20", " ");
+  ReplaceAll(path, "|", ":");
+  ReplaceAll(path, "/", "\\");
+  ReplaceAll(path, "file:\\\\\\", "");
+  return path;
+}
+
+bool IsDrivePath(std::string_view path) { return path.size() >= 3 && path.substr(1, 2) == ":\\"; }
+
+ImageName SplitImageName(std::string_view path) {
+  const size_t slash = path.rfind('\\');
+  const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+  const size_t dot = name.rfind('.');
+  if (dot == std::string_view::npos) return {std::string(name), {}};
+  return {std::string(name.substr(0, dot)), std::string(name.substr(dot))};
+}
+
+bool SaveImage(const std::string& targetFolder, SaveContext& context) {
+  const std::string source = CleanImagePath(context.sources.ClipboardFileName());
+  // The drive test comes before the existence test so that a network path is refused
+  // without waiting for a server that may not answer.
+  if (!IsDrivePath(source) || context.files.FileState(source) == -1) {
+    if (WarningShown(context.sources.AutomaticSavingOn(), context.options)) {
+      context.messages.Show(NoImageFileMessage());
+    }
+    return false;
+  }
+  const ImageName name = SplitImageName(source);
+  const auto fileState = [&](const std::string& path) { return context.files.FileState(path); };
+  const std::string target = targetFolder +
+                             NumberedName(targetFolder, name.base, name.extension, fileState) +
+                             name.extension;
+  if (auto reason = context.files.CopyFileTo(source, target)) {
+    context.messages.Show(ImageCopyFailedMessage(source, target, *reason));
+    return false;
+  }
+  return true;
+}
+
+}  // namespace qm
