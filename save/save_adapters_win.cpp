@@ -4,23 +4,12 @@
 
 #include "clipboard/clipboard_win.h"
 #include "save/system_reason_win.h"
+#include "save/whole_file_win.h"
 #include "settings/file_helpers_win.h"
 
 namespace qm {
 
 namespace {
-
-constexpr DWORD kLargestWrite = 1u << 30;
-
-bool WriteAll(HANDLE file, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), kLargestWrite));
-    DWORD written = 0;
-    if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
-    bytes.remove_prefix(written);
-  }
-  return true;
-}
 
 // An appended entry is all or nothing: after a failed write the file is cut back to
 // its old length, and a file this save created is removed again.
@@ -87,6 +76,16 @@ std::optional<std::wstring> WinSaveFiles::CopyFileTo(const std::string& source,
                                                      const std::string& target) {
   if (CopyFileA(source.c_str(), target.c_str(), TRUE)) return std::nullopt;
   return SystemReason(GetLastError());
+}
+
+std::optional<std::wstring> WinSaveFiles::ReadWholeFile(const std::string& path,
+                                                        std::string& bytes) {
+  return qm::ReadWholeFile(path, bytes);
+}
+
+std::optional<std::wstring> WinSaveFiles::ReplaceWholeFile(const std::string& path,
+                                                           std::string_view bytes) {
+  return qm::ReplaceWholeFile(path, bytes);
 }
 
 std::string WinSaveSources::ClipboardText() { return qm::ClipboardText(owner_); }

@@ -17,6 +17,9 @@ class WinSaveFiles : public SaveFiles {
   std::optional<std::wstring> AppendEntry(const std::string& path, const TextEntry& entry) override;
   std::optional<std::wstring> CopyFileTo(const std::string& source,
                                          const std::string& target) override;
+  std::optional<std::wstring> ReadWholeFile(const std::string& path, std::string& bytes) override;
+  std::optional<std::wstring> ReplaceWholeFile(const std::string& path,
+                                               std::string_view bytes) override;
 };
 
 class WinSaveSources : public SaveSources {

@@ -24,12 +24,6 @@ MessageRequest ClipboardEmptyMessage() {
           MessageIcon::Information, MessageButtons::Ok, true};
 }
 
-MessageRequest NotYetAvailableMessage(const std::wstring& what) {
-  return {L"Noch nicht verfügbar",
-          what + L" kann diese Version noch nicht speichern. Es wurde nichts gespeichert.",
-          MessageIcon::Exclamation};
-}
-
 MessageRequest NameTakenMessage(const std::string& wantedFile, const std::string& numberedFile) {
   return {L"Datei existiert schon",
           L"Eine Datei mit dem gleichen Namen " + Quoted(wantedFile) +
@@ -57,6 +51,15 @@ MessageRequest WriteFailedMessage(const std::string& file, const std::wstring& r
   return {L"Speichern fehlgeschlagen",
           L"Der Text konnte nicht in die Datei " + Quoted(file) +
               L" gespeichert werden. Der bisherige Inhalt der Datei ist unverändert.\r\n\r\n" +
+              reason,
+          MessageIcon::Critical};
+}
+
+MessageRequest ReadFailedMessage(const std::string& file, const std::wstring& reason) {
+  return {L"Speichern fehlgeschlagen",
+          L"Die Datei " + Quoted(file) +
+              L" konnte nicht gelesen werden, daher wurde der Text nicht angefügt. "
+              L"Der bisherige Inhalt der Datei ist unverändert.\r\n\r\n" +
               reason,
           MessageIcon::Critical};
 }

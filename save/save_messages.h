@@ -9,11 +9,11 @@ namespace qm {
 // The save engine's message boxes; names and paths are ANSI data.
 MessageRequest FolderMissingMessage();
 MessageRequest ClipboardEmptyMessage();
-MessageRequest NotYetAvailableMessage(const std::wstring& what);
 MessageRequest NameTakenMessage(const std::string& wantedFile, const std::string& numberedFile);
 MessageRequest FolderTakenMessage(int words, const std::string& dateiname);
 MessageRequest FolderFailedMessage(const std::string& folder, const std::wstring& reason);
 MessageRequest WriteFailedMessage(const std::string& file, const std::wstring& reason);
+MessageRequest ReadFailedMessage(const std::string& file, const std::wstring& reason);
 MessageRequest NoImageFileMessage();
 MessageRequest ImageCopyFailedMessage(const std::string& source, const std::string& target,
                                       const std::wstring& reason);

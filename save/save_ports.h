@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "save/text_entry.h"
 
@@ -24,6 +25,12 @@ class SaveFiles {
   // replaced, the copy fails instead.
   virtual std::optional<std::wstring> CopyFileTo(const std::string& source,
                                                  const std::string& target) = 0;
+  // The whole file into `bytes`.
+  virtual std::optional<std::wstring> ReadWholeFile(const std::string& path, std::string& bytes) = 0;
+  // Puts `bytes` in place of the file, or creates it, in one step: afterwards the file
+  // holds either all of `bytes` or, on failure, exactly what it held before.
+  virtual std::optional<std::wstring> ReplaceWholeFile(const std::string& path,
+                                                       std::string_view bytes) = 0;
 };
 
 // What a save takes from the world outside the settings: read once per run.

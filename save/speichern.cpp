@@ -3,6 +3,7 @@
 #include "save/image_save.h"
 #include "save/save_messages.h"
 #include "save/save_target.h"
+#include "save/write_document.h"
 #include "settings/file_helpers.h"
 #include "settings/number_text.h"
 
@@ -38,10 +39,16 @@ void ReportSave(const SaveTarget& target, SaveContext& context) {
   }
 }
 
-// The reason a text of this action cannot be saved yet, empty when it can.
-std::wstring NotYetSaved(const ActionRecord& action) {
-  if (action.Format == "HTML") return L"HTML-Dokumente";
-  return {};
+// Appends the plain-text entry; false after telling the user when that failed.
+bool AppendTextEntry(const EntryRequest& request, SaveContext& context) {
+  const TextEntryParts parts =
+      EntryParts(request.action, request.method, DateLine(request.dateTimeText), context);
+  const TextEntry entry = BuildTextEntry(request.clipboardText, parts);
+  if (auto reason = context.files.AppendEntry(request.path, entry)) {
+    context.messages.Show(WriteFailedMessage(request.path, *reason));
+    return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -59,17 +66,13 @@ void Speichern(int number, SaveContext& context) {
     context.messages.Show(FolderMissingMessage());
     return;
   }
-  const std::string dateLine = DateLine(context.sources.NowText());
+  const std::string now = context.sources.NowText();
   const MethodChoice method = ParseMethod(action.Aktion);
   // An image is copied as a file: the clipboard's text does not matter to it.
   if (method.method == SaveMethod::Bilder) {
     if (SaveImage(FolderPrefix(action.Speicherpfad), context)) {
       ReportSave(L"Bild wurde gespeichert!", 12, 320, context);
     }
-    return;
-  }
-  if (const std::wstring what = NotYetSaved(action); !what.empty()) {
-    context.messages.Show(NotYetAvailableMessage(what));
     return;
   }
   // One read serves name and entry, so both come from the same clipboard contents.
@@ -80,12 +83,10 @@ void Speichern(int number, SaveContext& context) {
   }
   const auto target = ChooseTarget(action, method, text, context);
   if (!target) return;
-  const TextEntry entry = BuildTextEntry(text, EntryParts(action, method, dateLine, context));
-  if (auto reason = context.files.AppendEntry(target->path, entry)) {
-    context.messages.Show(WriteFailedMessage(target->path, *reason));
-    return;
-  }
-  ReportSave(*target, context);
+  const EntryRequest request{action, method, now, text, target->path};
+  const bool written =
+      action.Format == "HTML" ? WriteDocument(request, context) : AppendTextEntry(request, context);
+  if (written) ReportSave(*target, context);
 }
 
 }  // namespace qm

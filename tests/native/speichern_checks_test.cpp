@@ -57,14 +57,6 @@ TEST_F(SpeichernChecks, NumbersOutsideTheActionsDoNothing) {
   ExpectNothingWritten();
 }
 
-TEST_F(SpeichernChecks, HtmlIsNotYetSaved) {
-  SetAction("Format", "HTML");
-  Save();
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].title, L"Noch nicht verfügbar");
-  ExpectNothingWritten();
-}
-
 TEST_F(SpeichernChecks, OneBackslashBetweenFolderAndName) {
   Save();
   SetAction("Speicherpfad", "C:\\");

@@ -108,6 +108,23 @@ std::optional<std::wstring> FakeFiles::CopyFileTo(const std::string& source,
   return std::nullopt;
 }
 
+std::optional<std::wstring> FakeFiles::ReadWholeFile(const std::string& path, std::string& bytes) {
+  if (readFailure) return readFailure;
+  const auto found = files.find(path);
+  if (found == files.end()) return kFileNotFound;
+  bytes = found->second;
+  return std::nullopt;
+}
+
+std::optional<std::wstring> FakeFiles::ReplaceWholeFile(const std::string& path,
+                                                        std::string_view bytes) {
+  if (replaceFailure) return replaceFailure;
+  if (!folders.contains(Parent(path))) return kPathNotFound;
+  if (folders.contains(Canonical(path))) return kAccessDenied;
+  files[path] = std::string(bytes);
+  return std::nullopt;
+}
+
 std::string FakeSources::ClipboardText() {
   const size_t read = static_cast<size_t>(clipboardReads++);
   return clipboard.empty() ? std::string() : clipboard[std::min(read, clipboard.size() - 1)];

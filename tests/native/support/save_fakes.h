@@ -31,6 +31,8 @@ class FakeFiles : public SaveFiles {
   std::optional<std::wstring> createFailure;     // when set, every folder creation fails so
   std::optional<std::wstring> writeFailure;      // when set, every append fails so
   std::optional<std::wstring> copyFailure;       // when set, every copy fails so
+  std::optional<std::wstring> readFailure;       // when set, every whole-file read fails so
+  std::optional<std::wstring> replaceFailure;    // when set, every replace fails so
 
   bool FolderExists(const std::string& path) override;
   int FileState(const std::string& path) override;
@@ -39,6 +41,9 @@ class FakeFiles : public SaveFiles {
   std::optional<std::wstring> AppendEntry(const std::string& path, const TextEntry& entry) override;
   std::optional<std::wstring> CopyFileTo(const std::string& source,
                                          const std::string& target) override;
+  std::optional<std::wstring> ReadWholeFile(const std::string& path, std::string& bytes) override;
+  std::optional<std::wstring> ReplaceWholeFile(const std::string& path,
+                                               std::string_view bytes) override;
 };
 
 // The clipboard returns its texts one per read, the last one for every further read.

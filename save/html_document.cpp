@@ -1,0 +1,117 @@
+#include "save/html_document.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "save/html_links.h"
+#include "save/text_entry.h"
+
+namespace qm {
+
+namespace {
+
+constexpr std::string_view kHeaderStart = "<HTML>\r\n\r\n<HEAD>\r\n\r\n<TITLE>";
+constexpr std::string_view kTitleEnd = "</TITLE>";
+constexpr std::string_view kHeadEnd = "\r\n\r\n</HEAD>\r\n\r\n";
+constexpr std::string_view kBodyStart = "<BODY";
+
+void AppendAttribute(std::string& out, std::string_view name, std::string_view value) {
+  out.append(" ").append(name).append("=\"");
+  AppendEscaped(out, value);
+  out += '"';
+}
+
+void AppendHeader(std::string& out, const HtmlDocumentParts& parts) {
+  out.append(kHeaderStart);
+  AppendEscaped(out, parts.title);
+  out.append(kTitleEnd).append(kHeadEnd).append(kBodyStart);
+  AppendAttribute(out, "text", parts.colours.text);
+  AppendAttribute(out, "bgcolor", parts.colours.background);
+  AppendAttribute(out, "link", parts.colours.link);
+  AppendAttribute(out, "alink", parts.colours.activeLink);
+  AppendAttribute(out, "vlink", parts.colours.visitedLink);
+  out.append(">").append(kCrLf);
+}
+
+void AppendDateRows(std::string& out, std::string_view dateTimeText) {
+  out.append(" ").append(dateTimeText).append("<br>\r\n");
+  out.append(20, '~').append(kCrLf);
+  out.append("<br><br>\r\n");
+}
+
+void AppendAddressRows(std::string& out, std::string_view address) {
+  out.append("<br>\r\n<a href=\"");
+  AppendEscaped(out, address);
+  out.append("\">");
+  AppendEscaped(out, address);
+  out.append("</a><BR>\r\n");
+}
+
+// Room for the markup that links and entities add to an ordinary text.
+size_t ExpectedSize(std::string_view text, std::optional<std::string_view> oldBody) {
+  return text.size() + text.size() / 4 + (oldBody ? oldBody->size() : 0) + 1024;
+}
+
+bool SameIgnoringCase(char a, char b) {
+  return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+}
+
+size_t FindIgnoringCase(std::string_view text, std::string_view word) {
+  const auto found =
+      std::search(text.begin(), text.end(), word.begin(), word.end(), SameIgnoringCase);
+  return found == text.end() ? std::string_view::npos : static_cast<size_t>(found - text.begin());
+}
+
+std::string WithoutFirst(std::string_view text, std::string_view word) {
+  const size_t at = FindIgnoringCase(text, word);
+  if (at == std::string_view::npos) return std::string(text);
+  std::string rest;
+  rest.reserve(text.size() - word.size());
+  return rest.append(text.substr(0, at)).append(text.substr(at + word.size()));
+}
+
+// The length of this writer's header at the start of `text` (rows 1 to 5 and the line
+// end after the BODY start tag), or 0 when the text begins otherwise.
+size_t OwnHeaderLength(std::string_view text) {
+  if (!text.starts_with(kHeaderStart)) return 0;
+  const size_t titleLineEnd = text.find(kCrLf, kHeaderStart.size());
+  if (titleLineEnd == std::string_view::npos) return 0;
+  if (!text.substr(0, titleLineEnd).ends_with(kTitleEnd)) return 0;
+  const size_t bodyLine = titleLineEnd + kHeadEnd.size();
+  if (text.substr(titleLineEnd, kHeadEnd.size()) != kHeadEnd) return 0;
+  const std::string_view body = text.substr(bodyLine, text.find(kCrLf, bodyLine) - bodyLine);
+  // The line is the BODY start tag and nothing else.
+  const bool bodyTag = body.starts_with(kBodyStart) && body.find('>') == body.size() - 1 &&
+                       (body[kBodyStart.size()] == ' ' || body[kBodyStart.size()] == '>');
+  if (!bodyTag) return 0;
+  return std::min(text.size(), bodyLine + body.size() + kCrLf.size());
+}
+
+}  // namespace
+
+std::string HtmlDocument(std::string_view clipboardText, const HtmlDocumentParts& parts,
+                         std::optional<std::string_view> oldBody) {
+  std::string document;
+  document.reserve(ExpectedSize(clipboardText, oldBody));
+  AppendHeader(document, parts);
+  if (oldBody) document.append(*oldBody).append(kCrLf);
+  if (parts.dateTimeText) AppendDateRows(document, *parts.dateTimeText);
+  AppendConvertedLines(document, clipboardText);
+  document.append(kCrLf).append(kCrLf);
+  if (parts.address) AppendAddressRows(document, *parts.address);
+  if (parts.separator) document.append("<br>").append(*parts.separator).append("<br><br>\r\n");
+  document.append("</BODY>\r\n</HTML>\r\n");
+  return document;
+}
+
+std::string OldBody(std::string_view document) {
+  std::string body = WithoutFirst(document, "</body>");
+  if (const size_t html = FindIgnoringCase(body, "</html>"); html != std::string::npos) {
+    body.erase(html, std::string_view("</html>").size());
+  }
+  const size_t first = body.find_first_not_of(' ', OwnHeaderLength(body));
+  if (first == std::string::npos) return {};
+  return body.substr(first, body.find_last_not_of(' ') + 1 - first);
+}
+
+}  // namespace qm

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace qm {
+
+// The five colours of the BODY start tag, each "#RRGGBB" as the options hold them.
+struct HtmlColours {
+  std::string text;
+  std::string background;
+  std::string link;
+  std::string activeLink;
+  std::string visitedLink;
+};
+
+// What a document holds besides the clipboard text.
+struct HtmlDocumentParts {
+  std::string title;  // the file name without folder and extension
+  HtmlColours colours;
+  std::optional<std::string> dateTimeText;  // set when the action adds the date
+  std::optional<std::string> address;       // set when the action adds the address
+  std::optional<std::string> separator;     // set for the same-file method
+};
+
+// The whole document: this writer's header, the old body when an existing document is
+// extended, the entry (date, converted text, address, separator block) and the closing
+// tags. Copied text, the title and the address are escaped; the date and the separator
+// come from the system and the user's options and are written as they are.
+std::string HtmlDocument(std::string_view clipboardText, const HtmlDocumentParts& parts,
+                         std::optional<std::string_view> oldBody = std::nullopt);
+
+// What an existing document keeps when it is extended: the document without its first
+// "</body>" and then its first "</html>" (in any case), without the header this writer
+// puts at its top, and without blanks at either end. A document that does not begin
+// with this writer's header is kept whole apart from those two closing tags, so nothing
+// of a document written by another program is lost.
+std::string OldBody(std::string_view document);
+
+}  // namespace qm

@@ -1,0 +1,87 @@
+#include "save/whole_file_win.h"
+
+#include <algorithm>
+
+#include "save/system_reason_win.h"
+
+namespace qm {
+
+namespace {
+
+constexpr DWORD kLargestChunk = 1u << 30;
+// A document is read whole into memory and then written anew next to its old self.
+constexpr LONGLONG kLargestDocument = 256ll << 20;
+
+// The file's folder as GetTempFileNameA takes it: "C:\Texte" for "C:\Texte\a.html".
+std::string FolderOf(const std::string& path) {
+  const size_t slash = path.find_last_of('\\');
+  if (slash == std::string::npos) return ".";
+  return path.substr(0, slash == 2 && path[1] == ':' ? 3 : slash);
+}
+
+DWORD ReadOpenFile(HANDLE file, std::string& bytes) {
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file, &size)) return GetLastError();
+  if (size.QuadPart > kLargestDocument) return ERROR_FILE_TOO_LARGE;
+  bytes.resize(static_cast<size_t>(size.QuadPart));
+  size_t filled = 0;
+  while (filled < bytes.size()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - filled, kLargestChunk));
+    DWORD read = 0;
+    if (!ReadFile(file, bytes.data() + filled, chunk, &read, nullptr)) return GetLastError();
+    if (read == 0) break;  // the file got shorter since its size was taken
+    filled += read;
+  }
+  bytes.resize(filled);
+  return ERROR_SUCCESS;
+}
+
+DWORD WriteFlushed(const char* path, std::string_view bytes) {
+  HANDLE file =
+      CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return GetLastError();
+  DWORD error = ERROR_SUCCESS;
+  if (!WriteAll(file, bytes) || !FlushFileBuffers(file)) error = GetLastError();
+  if (!CloseHandle(file) && error == ERROR_SUCCESS) error = GetLastError();
+  return error;
+}
+
+}  // namespace
+
+bool WriteAll(HANDLE file, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), kLargestChunk));
+    DWORD written = 0;
+    if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+    bytes.remove_prefix(written);
+  }
+  return true;
+}
+
+std::optional<std::wstring> ReadWholeFile(const std::string& path, std::string& bytes) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return SystemReason(GetLastError());
+  const DWORD error = ReadOpenFile(file, bytes);
+  CloseHandle(file);
+  if (error == ERROR_SUCCESS) return std::nullopt;
+  bytes.clear();
+  return SystemReason(error);
+}
+
+std::optional<std::wstring> ReplaceWholeFile(const std::string& path, std::string_view bytes) {
+  char temporary[MAX_PATH] = {};
+  if (!GetTempFileNameA(FolderOf(path).c_str(), "qm", 0, temporary)) {
+    return SystemReason(GetLastError());
+  }
+  DWORD error = WriteFlushed(temporary, bytes);
+  if (error == ERROR_SUCCESS &&
+      !MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    error = GetLastError();
+  }
+  if (error == ERROR_SUCCESS) return std::nullopt;
+  DeleteFileA(temporary);
+  return SystemReason(error);
+}
+
+}  // namespace qm
