@@ -15,6 +15,7 @@ add_library(qm_win STATIC
   clipboard/clipboard_win.cpp
   save/system_reason_win.cpp
   save/save_adapters_win.cpp
+  save/shell_opener_win.cpp
   save/whole_file_win.cpp
   resident/message_box_win.cpp
 )

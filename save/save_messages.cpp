@@ -79,4 +79,22 @@ MessageRequest ImageCopyFailedMessage(const std::string& source, const std::stri
           MessageIcon::Critical};
 }
 
+MessageRequest NoFileToOpenMessage() {
+  return {L"Hinweis",
+          L"Kein Zugriff möglich, da eine entsprechende Datei noch nicht existiert.",
+          MessageIcon::Information};
+}
+
+MessageRequest NoFolderToOpenMessage(const std::string& folder) {
+  return {L"Hinweis",
+          L"Kein Zugriff möglich, da der Speicherort " + Quoted(folder) + L" nicht existiert.",
+          MessageIcon::Information};
+}
+
+MessageRequest OpenFailedMessage(const std::string& path, const std::wstring& reason) {
+  return {L"Zugriff fehlgeschlagen",
+          Quoted(path) + L" konnte nicht geöffnet werden.\r\n\r\n" + reason,
+          MessageIcon::Exclamation};
+}
+
 }  // namespace qm

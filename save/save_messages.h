@@ -17,5 +17,9 @@ MessageRequest ReadFailedMessage(const std::string& file, const std::wstring& re
 MessageRequest NoImageFileMessage();
 MessageRequest ImageCopyFailedMessage(const std::string& source, const std::string& target,
                                       const std::wstring& reason);
+// The access to saved targets ("&Zugriff auf").
+MessageRequest NoFileToOpenMessage();
+MessageRequest NoFolderToOpenMessage(const std::string& folder);
+MessageRequest OpenFailedMessage(const std::string& path, const std::wstring& reason);
 
 }  // namespace qm
