@@ -33,6 +33,14 @@ if(QM_WIN_TEST_SOURCES)
   if(QM_TEST_TOOL_TARGETS)
     add_dependencies(qm_win_tests ${QM_TEST_TOOL_TARGETS})
   endif()
+  # Documents written by hand, compared byte for byte with what the HTML writer makes.
+  file(GLOB QM_GOLDEN_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/golden/*)
+  set(QM_GOLDEN_DIR $<TARGET_FILE_DIR:qm_win_tests>/golden)
+  add_custom_target(qm_golden_files
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${QM_GOLDEN_DIR}
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${QM_GOLDEN_FILES} ${QM_GOLDEN_DIR}
+    DEPENDS ${QM_GOLDEN_FILES})
+  add_dependencies(qm_win_tests qm_golden_files)
   gtest_add_tests(TARGET qm_win_tests TEST_PREFIX "wine." TEST_LIST QM_WIN_TESTS)
   set_tests_properties(${QM_WIN_TESTS} PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine_clipboard TIMEOUT 60
                        SKIP_REGULAR_EXPRESSION "\\[  SKIPPED \\]")

@@ -1,0 +1,157 @@
+// The HTML writer through Speichern with the real file adapter and the real clipboard,
+// compared byte for byte with documents written by hand (tests/win/golden, copied next
+// to the test program by the build).
+#include <gtest/gtest.h>
+
+#include "save/save_adapters_win.h"
+#include "save/speichern.h"
+#include "settings/ansi_text.h"
+#include "settings/settings_file_win.h"
+#include "tests/win/support/clipboard_helper.h"
+#include "tests/win/support/test_files.h"
+
+namespace qm {
+namespace {
+
+using test::FolderEntries;
+using test::ReadFileBytes;
+
+class RecordingBoxes : public MessageBoxes {
+ public:
+  void Show(const MessageRequest& request) override { shown.push_back(request); }
+  std::vector<MessageRequest> shown;
+};
+
+class CountingNotices : public SaveSignals {
+ public:
+  void Beep() override {}
+  void ShowNotice(const NoticeRequest&) override { ++notices; }
+  int notices = 0;
+};
+
+std::string Golden(const std::string& name) {
+  return ReadFileBytes(ProgramFolder() + "\\golden\\" + name + ".html");
+}
+
+CurrentOptions HtmlOptions() {
+  CurrentOptions options;
+  options.txtZeichen = "-";
+  options.txtWiederholung = "5";
+  options.txtSpeicherzeit = "1500";
+  options.txtTextfarbe = "#000000";
+  options.txtHintergrundfarbe = "#FFFFFF";
+  options.txtLinks = "#0000FF";
+  options.txtAlink = "#FF0000";
+  options.txtVlink = "#800080";
+  return options;
+}
+
+// Action 1 writes HTML documents named "Notiz" into `target`, without date or address.
+class HtmlDocumentWin : public ::testing::Test {
+ protected:
+  HtmlDocumentWin() { EXPECT_TRUE(CreateDirectoryA(target.c_str(), nullptr)) << GetLastError(); }
+
+  void UseMethod(const std::string& aktion) {
+    const std::pair<const char*, std::string> keys[] = {
+        {"Aktiviert", "ja"}, {"Name", "Test"},   {"Dateiname", "Notiz"}, {"Speicherpfad", target},
+        {"Aktion", aktion},  {"Format", "HTML"}, {"URL", "nein"},        {"Datum", "nein"}};
+    for (const auto& [key, value] : keys) settings.Write(ActionSection(1), key, value);
+    actions.Refresh(settings);
+  }
+
+  void SaveText(const std::string& text) {
+    test::SetClipboardText(text);
+    WinSaveFiles files;
+    WinSaveSources sources(nullptr, [] { return false; });
+    SaveContext context{actions, options, settings, files, sources, messages, signals};
+    Speichern(1, context);
+  }
+
+  std::string Saved(const std::string& name) const { return ReadFileBytes(target + "\\" + name); }
+
+  test::ScratchFolder folder;
+  const std::string target = folder / "Ziel";
+  const test::ProgramSettingsFile settingsFile{"[Zeichen]\r\nZeichen=\\/:*?\"<>|\r\n"};
+  ProfileSettings settings;
+  ActionCache actions;
+  const CurrentOptions options = HtmlOptions();
+  RecordingBoxes messages;
+  CountingNotices signals;
+};
+
+struct GoldenCase {
+  const char* golden;
+  const char* aktion;
+  std::vector<std::string> texts;  // saved one after the other
+  const char* document;            // below the target folder
+};
+
+void PrintTo(const GoldenCase& golden, std::ostream* out) { *out << golden.golden; }
+
+class HtmlGolden : public HtmlDocumentWin, public ::testing::WithParamInterface<GoldenCase> {};
+
+TEST_P(HtmlGolden, DocumentIsByteForByteTheHandWrittenOne) {
+  const GoldenCase& golden = GetParam();
+  UseMethod(golden.aktion);
+  for (const std::string& text : golden.texts) SaveText(text);
+  EXPECT_EQ(Saved(golden.document), Golden(golden.golden));
+  EXPECT_EQ(signals.notices, static_cast<int>(golden.texts.size()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Writer, HtmlGolden,
+    ::testing::Values(
+        GoldenCase{"new_document", "extradatei",
+                   {"Erste Zeile\r\nZweite mit <b>fett</b> & \"Zitat\""}, "Notiz.html"},
+        GoldenCase{"extension", "gleichedatei", {"eins", "zwei & drei"}, "Notiz.html"},
+        GoldenCase{"folder_method",
+                   "dateiundordner2",
+                   {"Hallo Welt eins", "Hallo Welt zwei", "Hallo Welt drei"},
+                   "Hallo Welt\\Notiz1.html"},
+        GoldenCase{"link_at_line_end", "extradatei", {"Mehr unter http://example.org/seite"},
+                   "Notiz.html"},
+        GoldenCase{"link_before_punctuation", "extradatei",
+                   {"Siehe http://example.org/a, dann (http://example.org/b). Ende"}, "Notiz.html"},
+        GoldenCase{"several_links", "extradatei",
+                   {"http://a.example http://b.example und http://c.example"}, "Notiz.html"},
+        GoldenCase{"uppercase_http", "extradatei", {"HTTP://EXAMPLE.ORG bleibt Text"},
+                   "Notiz.html"},
+        GoldenCase{"blank_line", "extradatei", {"vor\r\n \r\nnach"}, "Notiz.html"},
+        GoldenCase{"empty_line", "extradatei", {"vor\r\n\r\nnach"}, "Notiz.html"},
+        GoldenCase{"trailing_line_break", "extradatei", {"Zeile\r\n"}, "Notiz.html"}),
+    [](const auto& info) { return std::string(info.param.golden); });
+
+// The old writer passed the text through XtempX.txt in the target folder; the user's
+// own file of that name must survive, and nothing else may be left behind.
+TEST_F(HtmlDocumentWin, WritesOnlyTheDocument) {
+  UseMethod("gleichedatei");
+  test::WriteFileBytes(target + "\\XtempX.txt", "meine Datei");
+  SaveText("eins");
+  SaveText("zwei");
+  EXPECT_EQ(FolderEntries(target), (std::vector<std::string>{"Notiz.html", "XtempX.txt"}));
+  EXPECT_EQ(Saved("XtempX.txt"), "meine Datei");
+}
+
+// A viewer that holds the document open without allowing it to be deleted: the
+// extension cannot replace it, the document stays as it was and the user is told.
+TEST_F(HtmlDocumentWin, DocumentThatCannotBeReplacedIsKeptAndTheUserIsTold) {
+  UseMethod("gleichedatei");
+  SaveText("eins");
+  const std::string before = Saved("Notiz.html");
+  {
+    const test::FileLock lock(target + "\\Notiz.html");
+    SaveText("zwei");
+  }
+  EXPECT_EQ(Saved("Notiz.html"), before);
+  EXPECT_EQ(FolderEntries(target), std::vector<std::string>{"Notiz.html"});
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].title, L"Speichern fehlgeschlagen");
+  EXPECT_EQ(messages.shown[0].icon, MessageIcon::Critical);
+  EXPECT_NE(messages.shown[0].text.find(L"\"" + WidenAnsi(target + "\\Notiz.html") + L"\""),
+            std::wstring::npos)
+      << messages.shown[0].text.c_str();
+  EXPECT_EQ(signals.notices, 1);
+}
+
+}  // namespace
+}  // namespace qm
