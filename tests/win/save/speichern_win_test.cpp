@@ -11,41 +11,17 @@
 #include "settings/ansi_text.h"
 #include "settings/settings_file_win.h"
 #include "tests/win/support/clipboard_helper.h"
+#include "tests/win/support/save_recorders.h"
 #include "tests/win/support/test_files.h"
 #include "tests/win/support/today.h"
 
 namespace qm {
-
-// Readable failure output for the recorded requests.
-static void PrintTo(const MessageRequest& request, std::ostream* out) {
-  *out << ::testing::PrintToString(request.title) << ", " << ::testing::PrintToString(request.text)
-       << ", icon " << static_cast<int>(request.icon)
-       << (request.systemModal ? ", system-modal" : "");
-}
-
-static void PrintTo(const NoticeRequest& request, std::ostream* out) {
-  *out << ::testing::PrintToString(request.text) << " " << request.fontSizePt << " pt, top "
-       << request.labelTopTwips << ", " << request.intervalMs << " ms";
-}
-
 namespace {
 
 using test::FolderEntries;
 using test::ReadFileBytes;
-
-class RecordingMessageBoxes : public MessageBoxes {
- public:
-  void Show(const MessageRequest& request) override { shown.push_back(request); }
-  std::vector<MessageRequest> shown;
-};
-
-class RecordingSignals : public SaveSignals {
- public:
-  void Beep() override { ++beeps; }
-  void ShowNotice(const NoticeRequest& request) override { notices.push_back(request); }
-  int beeps = 0;
-  std::vector<NoticeRequest> notices;
-};
+using test::RecordingMessageBoxes;
+using test::RecordingSignals;
 
 const NoticeRequest kTextNotice{L"Text wurde gespeichert!", 12, 320, 1500};
 const NoticeRequest kFolderNotice{L"Text und Ordner wurden gespeichert!", 11, 200, 1500};
