@@ -2,8 +2,11 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
+
+#include "clipboard/source_url.h"
 
 namespace qm {
 
@@ -46,6 +49,20 @@ std::string OpenClipboardSingleFile() {
   return std::string(name.data(), copied);
 }
 
+// The SourceURL of the open clipboard's HTML block. Only the header is looked at, one
+// byte more than the parser reads so that it knows when a line runs past it; the HTML
+// after it (megabytes, for a long page) is neither copied nor scanned.
+std::string OpenClipboardSourceUrl(UINT htmlFormat) {
+  HANDLE data = GetClipboardData(htmlFormat);
+  if (!data) return {};
+  const auto* bytes = static_cast<const char*>(GlobalLock(data));
+  if (!bytes) return {};
+  const size_t readable = std::min<size_t>(GlobalSize(data), kSourceUrlHeaderLimit + 1);
+  std::string address = SourceUrlOfHtmlFormat({bytes, strnlen(bytes, readable)});
+  GlobalUnlock(data);
+  return address;
+}
+
 }  // namespace
 
 ClipboardSession::ClipboardSession(HWND owner) {
@@ -80,6 +97,13 @@ std::string ClipboardFileName(HWND owner) {
     default:
       return {};
   }
+}
+
+std::string ClipboardSourceUrl(HWND owner) {
+  const UINT htmlFormat = RegisterClipboardFormatA("HTML Format");
+  if (htmlFormat == 0) return {};
+  ClipboardSession session(owner);
+  return session.IsOpen() ? OpenClipboardSourceUrl(htmlFormat) : std::string();
 }
 
 }  // namespace qm

@@ -32,4 +32,9 @@ int ClipboardFormat(HWND owner);
 // for a list of two or more files).
 std::string ClipboardFileName(HWND owner);
 
+// The address of the page the clipboard's text was copied from: the SourceURL line that
+// browsers write into the registered format "HTML Format". Empty when the clipboard has
+// no such format or line.
+std::string ClipboardSourceUrl(HWND owner);
+
 }  // namespace qm

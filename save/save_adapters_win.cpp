@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "clipboard/browser_address_win.h"
 #include "clipboard/clipboard_win.h"
 #include "save/system_reason_win.h"
 #include "save/whole_file_win.h"
@@ -92,9 +93,13 @@ std::string WinSaveSources::ClipboardText() { return qm::ClipboardText(owner_); 
 
 std::string WinSaveSources::ClipboardFileName() { return qm::ClipboardFileName(owner_); }
 
-// Finding the foreground browser's address is not built yet; until it is, an action
-// that adds the address writes an empty address line, as for a window without one.
-std::string WinSaveSources::BrowserAddress() { return {}; }
+// Today's browsers no longer tell their address over DDE, nor do their titles name
+// them, but they write it into the clipboard with the copied text: that address is the
+// page the text came from. The window search serves the browsers that do not.
+std::string WinSaveSources::BrowserAddress() {
+  std::string address = ClipboardSourceUrl(owner_);
+  return address.empty() ? GetBrowserURL() : address;
+}
 
 std::string WinSaveSources::NowText() {
   SYSTEMTIME now;

@@ -2,6 +2,8 @@
 // clipboard that another program filled, as the resident program does.
 //
 //   qm_clipboard_helper text-file <path>        CF_TEXT with exactly the file's bytes
+//   qm_clipboard_helper text-html <text> <html> CF_TEXT and "HTML Format" with exactly
+//                                               the two files' bytes
 //   qm_clipboard_helper files <path>...         a CF_HDROP list of ANSI names
 //   qm_clipboard_helper bitmap                  only a 2x2 CF_DIB
 //   qm_clipboard_helper empty                   nothing at all
@@ -49,18 +51,25 @@ HGLOBAL GlobalCopy(const void* bytes, size_t size) {
   return memory;
 }
 
-// Replaces the clipboard's contents by one block of one format (none for format 0).
-bool Replace(UINT format, const std::string& block) {
+struct Block {
+  UINT format;
+  std::string bytes;
+};
+
+bool Put(const Block& block) {
+  HGLOBAL memory = GlobalCopy(block.bytes.data(), block.bytes.size());
+  if (!memory) return Fail(L"GlobalAlloc");
+  if (SetClipboardData(block.format, memory)) return true;
+  GlobalFree(memory);
+  return Fail(L"SetClipboardData");
+}
+
+// Replaces the clipboard's contents by the blocks, in their order (by nothing at all for
+// no blocks).
+bool Replace(const std::vector<Block>& blocks) {
   if (!OpenClipboardPatiently()) return false;
   bool done = EmptyClipboard() || Fail(L"EmptyClipboard");
-  if (done && format != 0) {
-    HGLOBAL memory = GlobalCopy(block.data(), block.size());
-    done = memory ? true : Fail(L"GlobalAlloc");
-    if (done && !SetClipboardData(format, memory)) {
-      GlobalFree(memory);
-      done = Fail(L"SetClipboardData");
-    }
-  }
+  for (const Block& block : blocks) done = done && Put(block);
   return CloseClipboard() ? done : Fail(L"CloseClipboard");
 }
 
@@ -87,11 +96,26 @@ std::string Ansi(const wchar_t* wide) {
   return ansi;
 }
 
-bool SetText(const wchar_t* path) {
-  std::string bytes;
+bool ReadZeroTerminated(const wchar_t* path, std::string& bytes) {
   if (!ReadWholeFile(path, bytes)) return false;
   bytes.push_back('\0');
-  return Replace(CF_TEXT, bytes);
+  return true;
+}
+
+bool SetText(const wchar_t* path) {
+  std::string bytes;
+  return ReadZeroTerminated(path, bytes) && Replace({{CF_TEXT, bytes}});
+}
+
+// As a browser leaves it after copying from a page: the registered "HTML Format" (with
+// its header) first, then the plain text.
+bool SetTextAndHtml(const wchar_t* textPath, const wchar_t* htmlPath) {
+  const UINT htmlFormat = RegisterClipboardFormatW(L"HTML Format");
+  if (htmlFormat == 0) return Fail(L"RegisterClipboardFormat");
+  std::string text;
+  std::string html;
+  return ReadZeroTerminated(textPath, text) && ReadZeroTerminated(htmlPath, html) &&
+         Replace({{htmlFormat, html}, {CF_TEXT, text}});
 }
 
 // DROPFILES (pFiles = 20, ANSI names), each name ending in NUL, one more NUL at the end.
@@ -102,7 +126,7 @@ bool SetFiles(int count, wchar_t** paths) {
   std::string block(reinterpret_cast<const char*>(&header), sizeof header);
   for (int i = 0; i < count; ++i) block.append(Ansi(paths[i])).push_back('\0');
   block.push_back('\0');
-  return Replace(CF_HDROP, block);
+  return Replace({{CF_HDROP, block}});
 }
 
 bool SetBitmap() {
@@ -114,8 +138,8 @@ bool SetBitmap() {
   header.biBitCount = 24;
   header.biCompression = BI_RGB;
   const std::string pixels(2 * 8, '\x7F');  // two rows of 6 bytes, padded to 8
-  return Replace(CF_DIB,
-                 std::string(reinterpret_cast<const char*>(&header), sizeof header) + pixels);
+  return Replace(
+      {{CF_DIB, std::string(reinterpret_cast<const char*>(&header), sizeof header) + pixels}});
 }
 
 // Held in the name of a window: Wine lets a second OpenClipboard(NULL) take over a
@@ -145,12 +169,14 @@ bool Hold(const wchar_t* milliseconds, const wchar_t* eventName) {
 bool Run(int argc, wchar_t** argv) {
   const std::wstring command = argc > 1 ? argv[1] : L"";
   if (command == L"text-file" && argc == 3) return SetText(argv[2]);
+  if (command == L"text-html" && argc == 4) return SetTextAndHtml(argv[2], argv[3]);
   if (command == L"files" && argc >= 3) return SetFiles(argc - 2, argv + 2);
   if (command == L"bitmap" && argc == 2) return SetBitmap();
-  if (command == L"empty" && argc == 2) return Replace(0, {});
+  if (command == L"empty" && argc == 2) return Replace({});
   if (command == L"hold" && argc == 4) return Hold(argv[2], argv[3]);
   std::fwprintf(stderr,
-                L"usage: qm_clipboard_helper text-file PATH | files PATH... | bitmap | empty"
+                L"usage: qm_clipboard_helper text-file PATH | text-html TEXT HTML | files PATH..."
+                L" | bitmap | empty"
                 L" | hold MS EVENT\n");
   return false;
 }

@@ -16,9 +16,27 @@ namespace {
 constexpr DWORD kHelperTimeoutMs = 10000;
 constexpr DWORD kHolderReadyTimeoutMs = 10000;
 
-std::wstring CommandLine(const std::vector<std::string>& arguments) {
-  std::wstring line = L"\"" + WidenAnsi(ProgramFolder() + "\\qm_clipboard_helper.exe") + L"\"";
-  for (const std::string& argument : arguments) line += L" \"" + WidenAnsi(argument) + L"\"";
+// One argument in quotes as the C runtime splits a command line: a quote inside is
+// escaped with a backslash, and backslashes are doubled where they precede a quote.
+std::wstring Quoted(const std::wstring& argument) {
+  std::wstring quoted = L"\"";
+  size_t backslashes = 0;
+  for (const wchar_t c : argument) {
+    if (c == L'\\') {
+      ++backslashes;
+    } else {
+      if (c == L'"') quoted.append(backslashes + 1, L'\\');
+      backslashes = 0;
+    }
+    quoted.push_back(c);
+  }
+  quoted.append(backslashes, L'\\');
+  return quoted + L"\"";
+}
+
+std::wstring CommandLine(const std::string& program, const std::vector<std::string>& arguments) {
+  std::wstring line = Quoted(WidenAnsi(ProgramFolder() + "\\" + program + ".exe"));
+  for (const std::string& argument : arguments) line += L" " + Quoted(WidenAnsi(argument));
   return line;
 }
 
@@ -34,8 +52,11 @@ void ExpectHelperSucceeds(const std::vector<std::string>& arguments) {
 
 }  // namespace
 
-HelperProcess::HelperProcess(const std::vector<std::string>& arguments) {
-  std::wstring line = CommandLine(arguments);
+HelperProcess::HelperProcess(const std::vector<std::string>& arguments)
+    : HelperProcess("qm_clipboard_helper", arguments) {}
+
+HelperProcess::HelperProcess(const std::string& program, const std::vector<std::string>& arguments) {
+  std::wstring line = CommandLine(program, arguments);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
@@ -67,6 +88,13 @@ void SetClipboardText(const std::string& bytes) {
   const std::string file = folder / "clipboard.txt";
   WriteFileBytes(file, bytes);
   ExpectHelperSucceeds({"text-file", file});
+}
+
+void SetClipboardTextAndHtml(const std::string& text, const std::string& htmlFormat) {
+  const ScratchFolder folder;
+  WriteFileBytes(folder / "clipboard.txt", text);
+  WriteFileBytes(folder / "clipboard.html", htmlFormat);
+  ExpectHelperSucceeds({"text-html", folder / "clipboard.txt", folder / "clipboard.html"});
 }
 
 void SetClipboardFiles(const std::vector<std::string>& paths) {

@@ -7,11 +7,13 @@
 
 namespace qm::test {
 
-// qm_clipboard_helper.exe from the test program's own folder, running as a process of
-// its own. The destructor waits for it (bounded) and ends it if it still runs.
+// qm_clipboard_helper.exe, or another helper program (`program`, without ".exe"), from
+// the test program's own folder, running as a process of its own. The destructor waits
+// for it (bounded) and ends it if it still runs.
 class HelperProcess {
  public:
   explicit HelperProcess(const std::vector<std::string>& arguments);
+  HelperProcess(const std::string& program, const std::vector<std::string>& arguments);
   ~HelperProcess();
   HelperProcess(const HelperProcess&) = delete;
   HelperProcess& operator=(const HelperProcess&) = delete;
@@ -28,6 +30,8 @@ int RunHelper(const std::vector<std::string>& arguments);
 
 // The clipboard as another program leaves it; each fails the test when the helper fails.
 void SetClipboardText(const std::string& bytes);
+// CF_TEXT and the registered "HTML Format" (header and HTML), as a browser leaves them.
+void SetClipboardTextAndHtml(const std::string& text, const std::string& htmlFormat);
 void SetClipboardFiles(const std::vector<std::string>& paths);
 void SetClipboardBitmapOnly();
 void EmptyClipboardElsewhere();
