@@ -89,10 +89,9 @@ struct Conversation {
   std::string address;
 };
 
-// Conversation threads that run, also those whose caller has given up on them. A thread
-// stuck in DdeConnect stays until the window that hangs answers again, but a new
-// conversation skips that window once the system counts it as hung (after five
-// seconds), so a few stuck threads are allowed before the address is given up for good.
+// Conversation threads that run, also those whose caller has given up on them. A few
+// may be stuck at once: those started in the five seconds before a window counts as
+// hung. More than that means something else is wrong, and no more threads are spent.
 constexpr int kMostRunningConversations = 4;
 std::atomic<int> runningConversations{0};
 

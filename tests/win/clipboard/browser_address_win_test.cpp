@@ -122,6 +122,17 @@ TEST(GetDdeBrowserURL, AServerThatDoesNotAnswerInTimeGivesEmpty) {
   EXPECT_LT(elapsedMs, kHangGuardMs);
 }
 
+// The connect asks the caller's own top-level windows too, such as the hidden resident
+// window; a caller that only waited would hold its own conversation up.
+TEST(GetDdeBrowserURL, ACallerWithWindowsOfItsOwnGetsTheAnswer) {
+  const HelperDdeServer firefox("Firefox", kDdeReply);
+  HWND own = CreateWindowExW(0, L"STATIC", L"Quillmar 2.0", WS_POPUP, 0, 0, 10, 10, nullptr,
+                             nullptr, nullptr, nullptr);
+  ASSERT_NE(own, nullptr) << GetLastError();
+  EXPECT_EQ(GetDdeBrowserURL("Firefox"), "http://example.com/a,b");
+  DestroyWindow(own);
+}
+
 // DdeConnect waits for a window that has just stopped handling messages (under Wine
 // until it handles them again); the system skips it once it counts it as hung, after
 // five seconds. Until then each call gives up at its bound.
