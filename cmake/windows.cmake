@@ -29,6 +29,7 @@ configure_file(${CMAKE_SOURCE_DIR}/assets/version.h.in ${CMAKE_BINARY_DIR}/gener
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} --codepage=65001 -I${CMAKE_BINARY_DIR}/generated -I${CMAKE_SOURCE_DIR}/assets")
 
 add_executable(quillmar WIN32 resident/main_win.cpp assets/quillmar.rc)
+set_source_files_properties(assets/quillmar.rc PROPERTIES OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/assets/quillmar.ico)
 set_target_properties(quillmar PROPERTIES OUTPUT_NAME "Quillmar2.0" RUNTIME_OUTPUT_DIRECTORY ${QM_DIST})
 target_link_options(quillmar PRIVATE -municode)
 target_link_libraries(quillmar PRIVATE qm_win)
@@ -37,10 +38,13 @@ qm_warnings(quillmar)
 set(QM_DELIVERED
   ${CMAKE_SOURCE_DIR}/assets/einstellungen20.ini
   ${CMAKE_SOURCE_DIR}/assets/qmhelp.html)
+# The tray and window icons, drawn by assets/icons-src/make_icons.py.
+file(GLOB QM_ICONS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/assets/Icons/*.ico)
 add_custom_target(dist_assets ALL
   COMMAND ${CMAKE_COMMAND} -E make_directory ${QM_DIST}/Icons
   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${QM_DELIVERED} ${QM_DIST}
-  DEPENDS ${QM_DELIVERED}
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${QM_ICONS} ${QM_DIST}/Icons
+  DEPENDS ${QM_DELIVERED} ${QM_ICONS}
   COMMENT "Program folder ${QM_DIST}")
 
 include(cmake/wine_tests.cmake)
