@@ -1,5 +1,5 @@
 # Thin wrapper over the CMake presets; see README.md.
-.PHONY: deps run test test-native test-win32 test-win64 dist bench clean
+.PHONY: deps run test test-native test-fuzz test-win32 test-win64 dist bench clean
 
 deps:
 	@.ci/install-deps
@@ -12,12 +12,18 @@ dist: deps
 run: dist
 	tests/e2e/standard-save --show build/win32
 
-test: test-native test-win32 test-win64
+test: test-native test-fuzz test-win32 test-win64
 
 test-native: deps
 	cmake --preset native
 	cmake --build --preset native
 	ctest --preset native -j2
+
+# Each fuzz target runs a fixed number of inputs (see cmake/fuzz.cmake).
+test-fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	ctest --preset fuzz
 
 test-win32: dist
 	ctest --preset win32
