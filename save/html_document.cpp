@@ -1,7 +1,6 @@
 #include "save/html_document.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "save/html_links.h"
 #include "save/text_entry.h"
@@ -52,14 +51,21 @@ size_t ExpectedSize(std::string_view text, std::optional<std::string_view> oldBo
   return text.size() + text.size() / 4 + (oldBody ? oldBody->size() : 0) + 1024;
 }
 
-bool SameIgnoringCase(char a, char b) {
-  return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool SameIgnoringCase(std::string_view text, std::string_view word) {
+  return std::equal(text.begin(), text.end(), word.begin(), word.end(),
+                    [](char a, char b) { return AsciiLower(a) == AsciiLower(b); });
 }
 
+// `word` starts with '<', which has no case: jumping from one '<' to the next keeps the
+// search linear and fast.
 size_t FindIgnoringCase(std::string_view text, std::string_view word) {
-  const auto found =
-      std::search(text.begin(), text.end(), word.begin(), word.end(), SameIgnoringCase);
-  return found == text.end() ? std::string_view::npos : static_cast<size_t>(found - text.begin());
+  for (size_t at = text.find(word.front()); at != std::string_view::npos;
+       at = text.find(word.front(), at + 1)) {
+    if (SameIgnoringCase(text.substr(at, word.size()), word)) return at;
+  }
+  return std::string_view::npos;
 }
 
 std::string WithoutFirst(std::string_view text, std::string_view word) {

@@ -1,5 +1,7 @@
 #include "save/html_links.h"
 
+#include <array>
+
 #include "save/text_entry.h"
 
 namespace qm {
@@ -9,6 +11,13 @@ namespace {
 constexpr std::string_view kLinkMark = "http";
 constexpr std::string_view kMarkup = "&<>\"";
 constexpr std::string_view kLineEnd = "<BR>\r\n";
+
+// Which bytes are markup, looked up once per copied byte.
+constexpr auto kIsMarkup = [] {
+  std::array<bool, 256> table{};
+  for (char c : kMarkup) table[static_cast<unsigned char>(c)] = true;
+  return table;
+}();
 
 std::string_view Entity(char c) {
   switch (c) {
@@ -38,12 +47,13 @@ void AppendLink(std::string& out, std::string_view link) {
 }  // namespace
 
 void AppendEscaped(std::string& out, std::string_view text) {
-  for (size_t markup = text.find_first_of(kMarkup); markup != std::string_view::npos;
-       markup = text.find_first_of(kMarkup)) {
-    out.append(text.substr(0, markup)).append(Entity(text[markup]));
-    text.remove_prefix(markup + 1);
+  size_t plain = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (!kIsMarkup[static_cast<unsigned char>(text[i])]) continue;
+    out.append(text.substr(plain, i - plain)).append(Entity(text[i]));
+    plain = i + 1;
   }
-  out.append(text);
+  out.append(text.substr(plain));
 }
 
 void AppendConvertedLine(std::string& out, std::string_view line) {
