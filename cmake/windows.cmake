@@ -20,8 +20,9 @@ add_library(qm_win STATIC
   save/shell_opener_win.cpp
   save/whole_file_win.cpp
   resident/message_box_win.cpp
+  options/save_notice_win.cpp
 )
-target_link_libraries(qm_win PUBLIC qm_rules shell32 ole32 user32 kernel32)
+target_link_libraries(qm_win PUBLIC qm_rules shell32 ole32 user32 gdi32 kernel32)
 qm_warnings(qm_win)
 
 # Version.h feeds the version resources of the programs; .rc files are UTF-8.
