@@ -21,6 +21,11 @@ add_library(qm_win STATIC
   save/whole_file_win.cpp
   resident/message_box_win.cpp
   options/save_notice_win.cpp
+  resident/tray_icon_win.cpp
+  resident/tray_menu_win.cpp
+  resident/hotkey_registry_win.cpp
+  clipboard/clipboard_privacy_win.cpp
+  resident/clipboard_viewer_win.cpp
 )
 target_link_libraries(qm_win PUBLIC qm_rules shell32 ole32 user32 gdi32 kernel32)
 qm_warnings(qm_win)
@@ -29,7 +34,7 @@ qm_warnings(qm_win)
 configure_file(${CMAKE_SOURCE_DIR}/assets/version.h.in ${CMAKE_BINARY_DIR}/generated/Version.h)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} --codepage=65001 -I${CMAKE_BINARY_DIR}/generated -I${CMAKE_SOURCE_DIR}/assets")
 
-add_executable(quillmar WIN32 resident/main_win.cpp assets/quillmar.rc)
+add_executable(quillmar WIN32 resident/main_win.cpp resident/resident_window_win.cpp assets/quillmar.rc)
 set_source_files_properties(assets/quillmar.rc PROPERTIES OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/assets/quillmar.ico)
 set_target_properties(quillmar PROPERTIES OUTPUT_NAME "Quillmar2.0" RUNTIME_OUTPUT_DIRECTORY ${QM_DIST})
 target_link_options(quillmar PRIVATE -municode)

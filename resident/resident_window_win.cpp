@@ -1,0 +1,353 @@
+#include "resident/resident_window_win.h"
+
+#include <exception>
+
+#include "clipboard/clipboard_privacy_win.h"
+#include "options/save_notice_win.h"
+#include "resident/clipboard_viewer_win.h"
+#include "resident/hotkey_registry_win.h"
+#include "resident/hotkeys.h"
+#include "resident/message_box_win.h"
+#include "resident/standard_choice.h"
+#include "resident/tray_icon_win.h"
+#include "resident/tray_menu_model.h"
+#include "resident/tray_menu_win.h"
+#include "resident/tray_rules.h"
+#include "save/access.h"
+#include "save/shell_opener_win.h"
+#include "save/speichern.h"
+#include "settings/file_helpers_win.h"
+
+namespace qm {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"QuillmarResidentWindow";
+constexpr wchar_t kCaption[] = L"Quillmar 2.0";
+constexpr UINT kMenuDelayMs = 100;
+// The three menu timers: BTimer, BTimer2, BTimer3.
+constexpr UINT_PTR kBTimer = 1;
+constexpr UINT_PTR kBTimer2 = 2;
+constexpr UINT_PTR kBTimer3 = 3;
+// The settings window's size until its pages exist, in pixels at 96 dpi.
+constexpr int kSettingsWidth = 640;
+constexpr int kSettingsHeight = 480;
+
+// Pixels at 96 dpi scaled to the screen's real resolution.
+SIZE ScaledToScreen(int width, int height) {
+  HDC screen = GetDC(nullptr);
+  const int dpiX = screen ? GetDeviceCaps(screen, LOGPIXELSX) : 96;
+  const int dpiY = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+  if (screen) ReleaseDC(nullptr, screen);
+  return {MulDiv(width, dpiX, 96), MulDiv(height, dpiY, 96)};
+}
+
+}  // namespace
+
+ResidentWindow::ResidentWindow(HINSTANCE instance)
+    : instance_(instance), saves_([this](int action) { Speichern(action); }) {}
+
+ResidentWindow::~ResidentWindow() = default;
+
+bool ResidentWindow::Create() {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = WindowProc;
+  windowClass.hInstance = instance_;
+  windowClass.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(1));
+  windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = kClassName;
+  if (!RegisterClassExW(&windowClass)) return false;
+  const SIZE size = ScaledToScreen(kSettingsWidth, kSettingsHeight);
+  constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+  window_ = CreateWindowExW(0, kClassName, kCaption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                            size.cx, size.cy, nullptr, nullptr, instance_, this);
+  if (!window_) return false;
+  StartUp();
+  return true;
+}
+
+LRESULT CALLBACK ResidentWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<ResidentWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    self->window_ = window;
+  }
+  auto* self = reinterpret_cast<ResidentWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(window, message, wParam, lParam);
+  try {
+    return self->HandleMessage(message, wParam, lParam);
+  } catch (const std::exception&) {
+    // A resident program must keep running: a failed step ends only that step.
+    return 0;
+  }
+}
+
+// Messages pass the guard first, then the tray callback, then the window's own
+// handling, as long as each of them is installed.
+LRESULT ResidentWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (guardInstalled_ && GuardWindowProc(message, wParam, lParam)) return 0;
+  if (tray_ && message == kTrayCallbackMessage) {
+    ProcMsg(lParam);
+    return 0;
+  }
+  if (taskbarCreated_ != 0 && message == taskbarCreated_) {
+    if (tray_) tray_->ReAdd();
+    return 0;
+  }
+  switch (message) {
+    case WM_COMMAND:
+      OnMenuCommand(LOWORD(wParam));
+      return 0;
+    case WM_TIMER:
+      OnMenuTimer(wParam);
+      return 0;
+    case WM_SYSCOMMAND:
+      // The close box only hides the settings window; the program ends by "&Beenden".
+      if ((wParam & 0xFFF0) == SC_CLOSE) {
+        ShowWindow(window_, SW_HIDE);
+        return 0;
+      }
+      break;
+    case WM_ENDSESSION:
+      if (wParam) DestroyWindow(window_);
+      return 0;
+    case WM_DESTROY:
+      ShutDown();
+      PostQuitMessage(0);
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+void ResidentWindow::StartUp() {
+  messages_ = std::make_unique<WinMessageBoxes>(window_);
+  sources_ = std::make_unique<WinSaveSources>(window_, [this] { return AutomaticSavingOn(); });
+  notice_ = std::make_unique<SaveNoticeWindow>(instance_, options_, settings_,
+                                               [this] { OnNoticeClosed(); });
+  menu_ = std::make_unique<TrayMenu>();
+  hotkeys_ = std::make_unique<HotkeyRegistry>(window_, settings_, *messages_);
+  viewer_ = std::make_unique<ClipboardViewer>(window_);
+  WriteTempPath();
+  options_ = LoadCurrentOptions(settings_);
+  tray_ = std::make_unique<TrayIcon>(window_, *messages_);
+  tray_->Add();
+  taskbarCreated_ = TaskbarCreatedMessage();
+  PlaceCentredAndHide();
+  FirstStart();
+  guardInstalled_ = true;
+  Aktualisieren();
+}
+
+void ResidentWindow::WriteTempPath() {
+  char buffer[MAX_PATH + 1] = {};
+  const DWORD length = GetTempPathA(sizeof buffer, buffer);
+  if (length > 0 && length < sizeof buffer) {
+    settings_.Write("Start", "TempPfad", std::string(buffer, length));
+  }
+}
+
+void ResidentWindow::PlaceCentredAndHide() {
+  RECT frame{};
+  GetWindowRect(window_, &frame);
+  const int width = frame.right - frame.left;
+  const int height = frame.bottom - frame.top;
+  SetWindowPos(window_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+               (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
+}
+
+// At the very first start the sample actions save onto the desktop, or into the
+// program folder where there is no desktop.
+void ResidentWindow::FirstStart() {
+  if (settings_.Read("Start", "Splash") != "1") return;
+  settings_.Write("Start", "Splash", "0");
+  std::string folder = SpecialFolder(kDesktopFolder, false);
+  if (!FolderExists(folder)) folder = ProgramFolder();
+  for (int n : {1, 2}) settings_.Write(ActionSection(n), "Speicherpfad", folder);
+}
+
+void ResidentWindow::ShutDown() {
+  guardInstalled_ = false;
+  if (viewer_) viewer_->Leave();
+  if (hotkeys_) hotkeys_->UnregisterAll();
+  if (tray_) tray_->Remove();
+}
+
+bool ResidentWindow::GuardWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_DRAWCLIPBOARD:
+      OnDrawClipboard(wParam, lParam);
+      return true;
+    case WM_CHANGECBCHAIN:
+      viewer_->OnChangeChain(wParam, lParam);
+      return true;
+    case WM_HOTKEY:
+      OnHotkey(static_cast<int>(wParam));
+      return true;
+    default:
+      return false;
+  }
+}
+
+void ResidentWindow::OnDrawClipboard(WPARAM wParam, LPARAM lParam) {
+  const bool changed = viewer_->IsNewContent();
+  if (changed && AutomaticSavingOn() && !ClipboardAsksNotToBeRecorded(window_)) {
+    RequestSave(txtStandard_);
+  }
+  viewer_->PassOnDraw(wParam, lParam);
+}
+
+void ResidentWindow::OnHotkey(int id) {
+  if (id >= 1 && id <= kActionCount) {
+    RequestSave(id);
+  } else if (id == kHotkeyTrayMenu) {
+    ShowTrayMenu();
+  } else if (id == kHotkeyAutomatic) {
+    ToggleAutomatic(true);
+  } else if (id == kHotkeyStandard) {
+    RequestSave(txtStandard_);
+  }
+}
+
+void ResidentWindow::ProcMsg(LPARAM mouseEvent) {
+  switch (static_cast<UINT>(mouseEvent)) {
+    case WM_MOUSEMOVE: {
+      // Remember the window the user worked in before reaching for the tray, so the
+      // notice can hand the foreground back after a tray-click save.
+      HWND front = GetForegroundWindow();
+      if (front && front != window_ && !foregroundSaved_) {
+        savedForeground_ = front;
+        foregroundSaved_ = true;
+      }
+      break;
+    }
+    case WM_LBUTTONUP:
+      RequestSave(txtStandard_, true);
+      break;
+    case WM_RBUTTONUP:
+      ShowTrayMenu();
+      break;
+    default:
+      break;
+  }
+}
+
+void ResidentWindow::ShowTrayMenu() { menu_->Popup(window_); }
+
+void ResidentWindow::Aktualisieren() {
+  actions_.Refresh(settings_);
+  txtStandard_ = actions_.StandardAction();
+  menu_->Fill(BuildTrayMenuModel(actions_, settings_));
+  const std::string aktion = txtStandard_ ? actions_.Record(txtStandard_).Aktion : std::string();
+  const IconFiles icons = IconFilesFor(aktion);
+  tray_->SetIcons(ProgramFolder() + icons.tray, ProgramFolder() + icons.window);
+  tray_->SetTip(TrayTip(TrayToolTipp(actions_, txtStandard_)));
+  Initialisiere_Hotkeys();
+}
+
+void ResidentWindow::Initialisiere_Hotkeys() {
+  hotkeys_->UnregisterAll();
+  viewer_->Leave();
+  hotkeys_->RegisterAll();
+  const bool automatic = settings_.Read("Optionen", "AutomatischSichern") == "ja";
+  menu_->SetAutomaticChecked(automatic);
+  if (automatic) viewer_->Join();
+}
+
+bool ResidentWindow::AutomaticSavingOn() const { return menu_ && menu_->AutomaticChecked(); }
+
+void ResidentWindow::ToggleAutomatic(bool fromHotkey) {
+  const bool on = !menu_->AutomaticChecked();
+  menu_->SetAutomaticChecked(on);
+  settings_.Write("Optionen", "AutomatischSichern", on ? "ja" : "nein");
+  Aktualisieren();
+  if (fromHotkey) {
+    notice_->ShowNotice({on ? L"\"Automatisch\"\r\naktiviert." : L"\"Automatisch\"\r\ndeaktiviert.",
+                         12, 320, 800});
+  }
+}
+
+// A menu pick only remembers the item and starts its group's timer, so the command
+// runs after the menu has closed.
+void ResidentWindow::OnMenuCommand(WORD commandId) {
+  const auto pick = menu_->Pick(commandId);
+  if (!pick) return;
+  pendingCommand_ = *pick;
+  const UINT_PTR timer = pick->group == MenuGroup::Befehl    ? kBTimer
+                         : pick->group == MenuGroup::Zugriff ? kBTimer2
+                                                             : kBTimer3;
+  SetTimer(window_, timer, kMenuDelayMs, nullptr);
+}
+
+void ResidentWindow::OnMenuTimer(UINT_PTR timer) {
+  KillTimer(window_, timer);
+  if (!pendingCommand_) return;
+  const MenuPick pick = *pendingCommand_;
+  RunMenuPick(pick);
+}
+
+void ResidentWindow::RunMenuPick(const MenuPick& pick) {
+  switch (pick.group) {
+    case MenuGroup::Zugriff:
+      Menuklick2(pick.index);
+      return;
+    case MenuGroup::Standard:
+      MakeStandardFromMenu(pick.index);
+      return;
+    case MenuGroup::Befehl:
+      break;
+  }
+  if (pick.index >= 1 && pick.index <= kActionCount) {
+    RequestSave(pick.index);
+  } else if (pick.index == kMenuAutomatic) {
+    ToggleAutomatic(false);
+  } else if (pick.index == kMenuSettings) {
+    ShowSettingsWindow();
+  } else if (pick.index == kMenuQuit) {
+    DestroyWindow(window_);
+  }
+}
+
+void ResidentWindow::MakeStandardFromMenu(int index) {
+  MakeStandard(menu_->StandardCaption(index), settings_);
+  Aktualisieren();
+}
+
+void ResidentWindow::Menuklick2(int index) {
+  WinShellOpener shell(window_);
+  AccessContext context{actions_, options_, files_, *messages_, shell};
+  Menüklick2(index, context);
+}
+
+void ResidentWindow::ShowSettingsWindow() {
+  ShowWindow(window_, SW_SHOWNORMAL);
+  SetForegroundWindow(window_);
+}
+
+// Closing the notice after a tray-click save hands the foreground back to the window
+// the user worked in.
+void ResidentWindow::OnNoticeClosed() {
+  if (!startedFromTray_) return;
+  if (savedForeground_) SetForegroundWindow(savedForeground_);
+  foregroundSaved_ = false;
+  startedFromTray_ = false;
+}
+
+// Only a save started by a click on the tray icon hands the foreground back when its
+// notice closes.
+void ResidentWindow::RequestSave(int action, bool fromTrayClick) {
+  startedFromTray_ = fromTrayClick;
+  saves_.Request(action);
+}
+
+void ResidentWindow::Speichern(int action) {
+  SaveContext context{actions_, options_, settings_, files_, *sources_, *messages_, *notice_};
+  qm::Speichern(action, context);
+}
+
+}  // namespace qm

@@ -1,0 +1,98 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+
+#include "resident/save_queue.h"
+#include "resident/tray_menu_model.h"
+#include "save/save_adapters_win.h"
+#include "settings/action_cache.h"
+#include "settings/current_options.h"
+#include "settings/settings_file_win.h"
+
+namespace qm {
+
+class ClipboardViewer;
+class HotkeyRegistry;
+class SaveNoticeWindow;
+class TrayIcon;
+class TrayMenu;
+class WinMessageBoxes;
+
+// frmHaupt: the hidden resident window. It owns the tray icon and menu, the hotkeys,
+// the clipboard-viewer link and the save notice; every outside event reaches the
+// program as one of its messages. Shown, it is the settings window.
+class ResidentWindow {
+ public:
+  explicit ResidentWindow(HINSTANCE instance);
+  ~ResidentWindow();
+  ResidentWindow(const ResidentWindow&) = delete;
+  ResidentWindow& operator=(const ResidentWindow&) = delete;
+
+  // Creates the window and runs the start-up sequence; false when the window could
+  // not be created.
+  bool Create();
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+  // Start-up and shutdown.
+  void StartUp();
+  void WriteTempPath();
+  void PlaceCentredAndHide();
+  void FirstStart();
+  void ShutDown();
+
+  // GuardWindowProc: clipboard-chain and hotkey messages; true when handled here.
+  bool GuardWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+  // ProcMsg: the tray icon's callback.
+  void ProcMsg(LPARAM mouseEvent);
+  void OnDrawClipboard(WPARAM wParam, LPARAM lParam);
+  void OnHotkey(int id);
+
+  // The refresh after every change of actions, hotkeys or the automatic mode.
+  void Aktualisieren();
+  void Initialisiere_Hotkeys();
+  void ToggleAutomatic(bool fromHotkey);
+  void ShowTrayMenu();
+  void OnMenuCommand(WORD commandId);
+  void OnMenuTimer(UINT_PTR timer);
+  void RunMenuPick(const MenuPick& pick);
+  void MakeStandardFromMenu(int index);
+  void Menuklick2(int index);
+  void ShowSettingsWindow();
+  void OnNoticeClosed();
+
+  void RequestSave(int action, bool fromTrayClick = false);
+  void Speichern(int action);
+  bool AutomaticSavingOn() const;
+
+  HINSTANCE instance_;
+  HWND window_ = nullptr;
+  UINT taskbarCreated_ = 0;
+  bool guardInstalled_ = false;
+
+  ProfileSettings settings_;
+  ActionCache actions_;
+  CurrentOptions options_;
+  std::unique_ptr<WinMessageBoxes> messages_;
+  WinSaveFiles files_;
+  std::unique_ptr<WinSaveSources> sources_;
+  std::unique_ptr<SaveNoticeWindow> notice_;
+  std::unique_ptr<TrayIcon> tray_;
+  std::unique_ptr<TrayMenu> menu_;
+  std::unique_ptr<HotkeyRegistry> hotkeys_;
+  std::unique_ptr<ClipboardViewer> viewer_;
+  SaveQueue saves_;
+
+  int txtStandard_ = 0;  // number of the Standard action, 0 for none
+  HWND savedForeground_ = nullptr;
+  bool foregroundSaved_ = false;
+  bool startedFromTray_ = false;
+  std::optional<MenuPick> pendingCommand_;
+};
+
+}  // namespace qm
