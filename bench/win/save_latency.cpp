@@ -4,7 +4,6 @@
 // size. Run: bench/run-save-bench build/win32
 #include <windows.h>
 
-#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <exception>
@@ -12,6 +11,7 @@
 #include <vector>
 
 #include "bench/support/prose_text.h"
+#include "bench/win/html_save_latency.h"
 #include "bench/win/save_world.h"
 #include "save/save_adapters_win.h"
 #include "save/speichern.h"
@@ -35,30 +35,6 @@ constexpr std::array<TextSize, 3> kSizes = {{{kKiB, "1 KB", 21}, {kMiB, "1 MB", 
 constexpr unsigned long long kMostEntryOverhead = 128;
 
 constexpr int kAction = 1;
-
-double Milliseconds(LONGLONG ticks) {
-  static const LONGLONG frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f.QuadPart;
-  }();
-  return 1000.0 * static_cast<double>(ticks) / static_cast<double>(frequency);
-}
-
-template <typename Work>
-double TimedMs(Work&& work) {
-  LARGE_INTEGER start, end;
-  QueryPerformanceCounter(&start);
-  work();
-  QueryPerformanceCounter(&end);
-  return Milliseconds(end.QuadPart - start.QuadPart);
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  const size_t middle = values.size() / 2;
-  return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
 
 // Action 1 saves into numbered files named "notiz" in the scratch folder and
 // puts the date above each text, as the delivered actions do.
@@ -111,27 +87,6 @@ class MeasuredSave {
   std::string savedFile_;
 };
 
-bool WroteWhole(HANDLE file, const std::string& text) {
-  DWORD written = 0;
-  return WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
-         written == text.size();
-}
-
-// The baseline: a new file in the same folder, the same bytes in one WriteFile, closed.
-double RawWriteMs(const std::string& folder, const std::string& text) {
-  const std::string path = folder + "\\raw.txt";
-  const double ms = TimedMs([&] {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) throw Win32Failure("CreateFileA " + path);
-    const bool wrote = WroteWhole(file, text);
-    CloseHandle(file);
-    if (!wrote) throw Win32Failure("WriteFile " + path);
-  });
-  DeleteOrThrow(path);
-  return ms;
-}
-
 // The part of a save that is reading the text through Wine's clipboard, to tell it
 // apart from the writing.
 double ClipboardReadMs(HWND owner, size_t textBytes) {
@@ -181,6 +136,7 @@ int main() {
     std::printf("%-6s %5s %12s %12s %8s %12s\n", "text", "runs", "Speichern", "WriteFile", "ratio",
                 "of it: read");
     for (const TextSize& size : kSizes) PrintRow(size, MeasureSize(size, folder.Path(), owner.Window()));
+    PrintHtmlSaveRows(folder.Path(), owner.Window());
     ClearClipboard(owner.Window());
     return 0;
   } catch (const std::exception& failure) {

@@ -110,6 +110,38 @@ void DeleteOrThrow(const std::string& path) {
   if (!DeleteFileA(path.c_str())) throw Win32Failure("DeleteFileA " + path);
 }
 
+double Milliseconds(LONGLONG ticks) {
+  static const LONGLONG frequency = [] {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return f.QuadPart;
+  }();
+  return 1000.0 * static_cast<double>(ticks) / static_cast<double>(frequency);
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const size_t middle = values.size() / 2;
+  return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+double RawWriteMs(const std::string& folder, std::string_view bytes, bool flushed) {
+  const std::string path = folder + "\\raw.txt";
+  const double ms = TimedMs([&] {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) throw Win32Failure("CreateFileA " + path);
+    DWORD written = 0;
+    const bool wrote =
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+        written == bytes.size() && (!flushed || FlushFileBuffers(file));
+    CloseHandle(file);
+    if (!wrote) throw Win32Failure("WriteFile " + path);
+  });
+  DeleteOrThrow(path);
+  return ms;
+}
+
 std::string MemorySettings::Read(std::string_view section, std::string_view key) const {
   const auto found = values_.find(Key(section, key));
   return found == values_.end() ? std::string(kMissingEntry) : found->second;

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "resident/message_box.h"
 #include "save/save_ports.h"
@@ -58,6 +59,23 @@ void ClearClipboard(HWND owner);
 unsigned long long FileSize(const std::string& path);
 
 void DeleteOrThrow(const std::string& path);
+
+double Milliseconds(LONGLONG ticks);
+
+template <typename Work>
+double TimedMs(Work&& work) {
+  LARGE_INTEGER start, end;
+  QueryPerformanceCounter(&start);
+  work();
+  QueryPerformanceCounter(&end);
+  return Milliseconds(end.QuadPart - start.QuadPart);
+}
+
+double Median(std::vector<double> values);
+
+// The baseline of every save: a new file in `folder`, the same bytes in one WriteFile,
+// closed; with `flushed` also FlushFileBuffers before closing, as a replaced document is.
+double RawWriteMs(const std::string& folder, std::string_view bytes, bool flushed = false);
 
 // The settings file, in memory: section and key names compare without regard to case.
 class MemorySettings : public SettingsStore {

@@ -1,0 +1,170 @@
+#include "bench/win/html_save_latency.h"
+
+#include <cstdio>
+#include <stdexcept>
+#include <vector>
+
+#include "bench/support/linked_text.h"
+#include "bench/win/save_world.h"
+#include "save/html_document.h"
+#include "save/save_adapters_win.h"
+#include "save/speichern.h"
+#include "save/whole_file_win.h"
+
+namespace qm::bench {
+
+namespace {
+
+constexpr size_t kMiB = 1024 * 1024;
+constexpr int kAction = 1;
+constexpr int kRuns = 5;
+
+std::string ReadOrThrow(const std::string& path) {
+  std::string bytes;
+  if (ReadWholeFile(path, bytes)) throw std::runtime_error("Cannot read " + path);
+  return bytes;
+}
+
+void PutOrThrow(const std::string& path, std::string_view bytes) {
+  if (ReplaceWholeFile(path, bytes)) throw std::runtime_error("Cannot write " + path);
+}
+
+// Action 1 writes HTML with the date into `folder`, by the method `aktion`.
+class HtmlSave {
+ public:
+  HtmlSave(const std::string& folder, HWND owner, const char* aktion)
+      : sources_(owner, [] { return false; }), path_(folder + "\\notiz.html") {
+    const std::string section = ActionSection(kAction);
+    const std::pair<const char*, std::string> keys[] = {
+        {"Aktiviert", "ja"}, {"Name", "Bench"},  {"Dateiname", "notiz"}, {"Speicherpfad", folder},
+        {"Aktion", aktion},  {"Format", "HTML"}, {"Url", "nein"},        {"Datum", "ja"}};
+    for (const auto& [key, value] : keys) settings_.Write(section, key, value);
+    actions_.Refresh(settings_);
+    options_.txtZeichen = "-";
+    options_.txtWiederholung = "40";
+    options_.txtTextfarbe = "#000000";
+    options_.txtHintergrundfarbe = "#FFFFFF";
+    options_.txtLinks = "#0000FF";
+    options_.txtAlink = "#FF0000";
+    options_.txtVlink = "#800080";
+  }
+
+  const std::string& Path() const { return path_; }
+
+  double RunMs() {
+    const int noticesBefore = signals_.Notices();
+    const double ms = TimedMs([this] { Speichern(kAction, context_); });
+    if (signals_.Notices() != noticesBefore + 1)
+      throw std::runtime_error("The save gave no notice");
+    return ms;
+  }
+
+ private:
+  MemorySettings settings_;
+  ActionCache actions_;
+  CurrentOptions options_;
+  WinSaveFiles files_;
+  WinSaveSources sources_;
+  ForbiddenBoxes boxes_;
+  CountedSignals signals_;
+  SaveContext context_{actions_, options_, settings_, files_, sources_, boxes_, signals_};
+  std::string path_;
+};
+
+struct Figures {
+  size_t documentBytes = 0;
+  std::vector<double> saves, raws, flushed;
+  // The writer's own steps, timed one by one on the same bytes.
+  std::vector<double> reads, builds, replaces;
+};
+
+HtmlDocumentParts Parts() {
+  HtmlDocumentParts parts;
+  parts.title = "notiz";
+  parts.colours = {"#000000", "#FFFFFF", "#0000FF", "#FF0000", "#800080"};
+  parts.dateTimeText = "06.12.2026 14:05:09";
+  return parts;
+}
+
+// Times the save, then writes what it wrote with one WriteFile, plain and flushed.
+void MeasureSave(HtmlSave& save, const std::string& folder, Figures& figures) {
+  figures.saves.push_back(save.RunMs());
+  const std::string written = ReadOrThrow(save.Path());
+  figures.documentBytes = written.size();
+  figures.raws.push_back(RawWriteMs(folder, written));
+  figures.flushed.push_back(RawWriteMs(folder, written, true));
+}
+
+// The steps of the same save one by one: reading the old document (when extending),
+// building the new one, replacing the file.
+void MeasureSteps(const std::string& path, std::string_view text, bool extend, Figures& figures) {
+  std::string old;
+  figures.reads.push_back(extend ? TimedMs([&] { old = ReadOrThrow(path); }) : 0.0);
+  std::string document;
+  figures.builds.push_back(TimedMs([&] {
+    document = extend ? HtmlDocument(text, Parts(), OldBody(old)) : HtmlDocument(text, Parts());
+  }));
+  figures.replaces.push_back(TimedMs([&] { PutOrThrow(path, document); }));
+}
+
+// The first save of each case is not counted: it finds the file system and the
+// clipboard cold and checks that the save takes the measured path.
+Figures NewDocument(const std::string& folder, HWND owner) {
+  const std::string text = TextWithLinks(10 * kMiB, 100'000);
+  PutOnClipboard(owner, text);
+  HtmlSave save(folder, owner, "extradatei");
+  save.RunMs();
+  DeleteOrThrow(save.Path());
+  Figures figures;
+  for (int run = 0; run < kRuns; ++run) {
+    MeasureSave(save, folder, figures);
+    DeleteOrThrow(save.Path());
+    MeasureSteps(save.Path(), text, false, figures);
+    DeleteOrThrow(save.Path());
+  }
+  return figures;
+}
+
+// A same-file document grown to 10 MB by earlier saves, one short text more.
+Figures Extension(const std::string& folder, HWND owner) {
+  HtmlSave save(folder, owner, "gleichedatei");
+  PutOnClipboard(owner, TextWithLinks(5 * kMiB + kMiB / 2, 55'000));
+  save.RunMs();
+  const std::string grown = ReadOrThrow(save.Path());
+  const std::string text = "Noch ein Text, siehe http://example.org/neu.";
+  PutOnClipboard(owner, text);
+  Figures figures;
+  for (int run = 0; run < kRuns; ++run) {
+    PutOrThrow(save.Path(), grown);
+    MeasureSave(save, folder, figures);
+    if (figures.documentBytes <= grown.size())
+      throw std::runtime_error("The document did not grow");
+    PutOrThrow(save.Path(), grown);
+    MeasureSteps(save.Path(), text, true, figures);
+  }
+  DeleteOrThrow(save.Path());
+  return figures;
+}
+
+void PrintRow(const char* label, const Figures& figures) {
+  const double save = Median(figures.saves);
+  const double raw = Median(figures.raws);
+  const double flushed = Median(figures.flushed);
+  std::printf("%-24s %5d %7.1f %10.1f %10.1f %6.2f %8.1f %6.2f %7.1f %7.1f %8.1f\n", label, kRuns,
+              static_cast<double>(figures.documentBytes) / static_cast<double>(kMiB), save, raw,
+              save / raw, flushed, save / flushed, Median(figures.reads), Median(figures.builds),
+              Median(figures.replaces));
+  std::fflush(stdout);
+}
+
+}  // namespace
+
+void PrintHtmlSaveRows(const std::string& folder, HWND clipboardOwner) {
+  std::printf("\nHTML document vs. one WriteFile of the same bytes, medians in ms\n");
+  std::printf("%-24s %5s %7s %10s %10s %6s %8s %6s %7s %7s %8s\n", "case", "runs", "doc MB",
+              "Speichern", "WriteFile", "ratio", "+flush", "ratio", "read", "build", "replace");
+  PrintRow("new, 10 MB, 100k links", NewDocument(folder, clipboardOwner));
+  PrintRow("extend a 10 MB document", Extension(folder, clipboardOwner));
+}
+
+}  // namespace qm::bench
