@@ -34,8 +34,8 @@ void OpenFolder(const ActionRecord& action, AccessContext& context) {
 }
 
 void OpenFile(const ActionRecord& action, AccessContext& context) {
-  const std::string extension = action.Format == "Text" ? ".txt" : ".html";
-  const std::string file = FolderPrefix(action.Speicherpfad) + action.Dateiname + extension;
+  const std::string file = FolderPrefix(action.Speicherpfad) + action.Dateiname +
+                           std::string(DocumentExtension(action.Format));
   if (context.files.FileState(file) == -1) {
     context.messages.Show(NoFileToOpenMessage());
     return;

@@ -25,7 +25,7 @@ struct Run {
   const std::string& text;
   SaveContext& context;
   std::string folder = FolderPrefix(action.Speicherpfad);
-  std::string extension = action.Format == "HTML" ? ".html" : ".txt";
+  std::string extension{DocumentExtension(action.Format)};
 
   FileStateQuery FileState() const {
     return [this](const std::string& path) { return context.files.FileState(path); };

@@ -23,6 +23,10 @@ MethodChoice ParseMethod(std::string_view aktion) {
   return {SaveMethod::WordFile, WordCount(aktion)};
 }
 
+std::string_view DocumentExtension(std::string_view format) {
+  return format == "HTML" ? ".html" : ".txt";
+}
+
 bool IsStandardMarked(std::string_view name) {
   return name.size() >= kMarkWord.size() && name.substr(name.size() - kMarkWord.size()) == kMarkWord;
 }

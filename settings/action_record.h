@@ -35,6 +35,10 @@ struct MethodChoice {
 // value the first-words method, the word count being the last character.
 MethodChoice ParseMethod(std::string_view aktion);
 
+// The extension of what an action writes: ".html" for Format "HTML", ".txt" for
+// every other value, so that saving and opening a saved file agree on damaged values.
+std::string_view DocumentExtension(std::string_view format);
+
 // The Standard action's stored name ends in " (Standard)". A name counts as marked
 // when its last ten characters are "(Standard)"; the plain name drops the last eleven.
 inline constexpr std::string_view kStandardMark = " (Standard)";

@@ -73,6 +73,7 @@ TEST_F(Access, DirectModeOpensTheFolderWhenTheFileNameChangesPerSave) {
   EXPECT_EQ(shell.opened, std::vector(std::size(methods), kFolderOpened));
 }
 
+// A damaged Format saves text, so access opens the text file too.
 TEST_F(Access, DirectModeOpensTheSavedFileByItsFormat) {
   SetAction("Aktion", "gleichedatei");
   Save();
@@ -84,7 +85,7 @@ TEST_F(Access, DirectModeOpensTheSavedFileByItsFormat) {
   }
   EXPECT_THAT(shell.opened,
               ElementsAre(FileOpened("C:\\Texte\\Notiz.txt"), FileOpened("C:\\Texte\\Notiz.html"),
-                          FileOpened("C:\\Texte\\Notiz.html")));
+                          FileOpened("C:\\Texte\\Notiz.txt")));
   EXPECT_THAT(messages.shown, IsEmpty());
 }
 
