@@ -1,5 +1,14 @@
-# End-to-end tests: the real program folder, started under Wine as a user would.
-add_test(NAME e2e.standard_save
-  COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/standard-save --check ${CMAKE_BINARY_DIR})
-set_tests_properties(e2e.standard_save PROPERTIES
+# End-to-end tests: the real program folder, copied afresh for every scenario and
+# started under Wine as a user starts it; the test program drives it from outside (tray
+# callbacks, SendInput, the clipboard) and checks windows and saved files.
+file(GLOB QM_E2E_SOURCES CONFIGURE_DEPENDS
+  ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp
+  ${CMAKE_SOURCE_DIR}/tests/e2e/support/*.cpp)
+add_executable(qm_e2e_tests ${QM_E2E_SOURCES} ${CMAKE_SOURCE_DIR}/tests/win/support/test_files.cpp)
+target_link_libraries(qm_e2e_tests PRIVATE qm_win gtest_main gmock)
+qm_warnings(qm_e2e_tests)
+# The scenarios copy dist/, so the program folder must be complete first.
+add_dependencies(qm_e2e_tests quillmar dist_assets)
+gtest_add_tests(TARGET qm_e2e_tests TEST_PREFIX "e2e." TEST_LIST QM_E2E_TESTS)
+set_tests_properties(${QM_E2E_TESTS} PROPERTIES
   FIXTURES_REQUIRED wine RESOURCE_LOCK wine_clipboard TIMEOUT 120)

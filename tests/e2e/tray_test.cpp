@@ -1,0 +1,84 @@
+// The tray icon and its menu, driven as the shell drives them: the icon's callback
+// message for clicks, the popup menu answered with the keyboard.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/e2e/support/clipboard.h"
+#include "tests/e2e/support/saved_files.h"
+#include "tests/e2e/support/scenario.h"
+#include "tests/e2e/support/tray.h"
+#include "tests/e2e/support/user_input.h"
+#include "tests/e2e/support/wait.h"
+
+namespace qm::e2e {
+
+namespace {
+
+using ::testing::Contains;
+
+using TrayScenario = ResidentScenario;
+
+TEST_F(TrayScenario, IconShowsTheStandardActionInItsTooltip) {
+  ASSERT_NO_FATAL_FAILURE(StartProgram());
+  EXPECT_TRUE(ShellKnowsIcon(program_->Window(), kTrayIconId));
+  // The standard mark "(Standard)" is cut from the name; the blank before it stays.
+  EXPECT_THAT(TrayTooltips(), Contains(std::wstring(L"Quillmar 2.0 - Notizen ")));
+}
+
+TEST_F(TrayScenario, LeftClickSavesTheClipboardWithTheStandardAction) {
+  ASSERT_NO_FATAL_FAILURE(StartProgram());
+  PutTextOnClipboard("Erster Klick \xE4\xF6\xFC");
+  program_->PostTrayEvent(WM_LBUTTONUP);
+  ExpectFileSoonHolds(SavedFile(kNotizen), SavedEntry("Erster Klick \xE4\xF6\xFC"));
+
+  PutTextOnClipboard("Zweiter Klick\r\nmit zwei Zeilen");
+  program_->PostTrayEvent(WM_LBUTTONUP);
+  ExpectFileSoonHolds(SavedFile(kNotizen), SavedEntry("Erster Klick \xE4\xF6\xFC") +
+                                               SavedEntry("Zweiter Klick\r\nmit zwei Zeilen"));
+  EXPECT_FALSE(FileBytes(SavedFile(kZweitens)).has_value());
+}
+
+// The disabled third action is not listed, so the third entry is the fourth action.
+TEST_F(TrayScenario, MenuListsTheEnabledActionsInOrderAndEachPickSaves) {
+  ASSERT_NO_FATAL_FAILURE(StartProgram());
+  int position = 0;
+  for (const TestAction& action : {kNotizen, kZweitens, kViertens}) {
+    SCOPED_TRACE(action.name);
+    const std::string text = std::string("Aus dem Men\xFC: ") + action.name;
+    PutTextOnClipboard(text);
+    PickMenuItem(++position);
+    ExpectFileSoonHolds(SavedFile(action), SavedEntry(text));
+  }
+  EXPECT_FALSE(FileBytes(SavedFile(kDrittens)).has_value());
+}
+
+TEST_F(TrayScenario, AlsStandardMakesThePickedActionTheStandardAction) {
+  ASSERT_NO_FATAL_FAILURE(StartProgram());
+  ASSERT_NO_FATAL_FAILURE(OpenTrayMenu());
+  PressKeys({'S'});  // opens "Als &Standard" with its first action selected
+  PressKeys({VK_DOWN, VK_RETURN});
+  ASSERT_TRUE(WaitUntil([&] { return folder_.Get("Aktion2", "Name") == "Zweitens (Standard)"; }))
+      << "Aktion2/Name is " << folder_.Get("Aktion2", "Name");
+  EXPECT_EQ(folder_.Get("Aktion1", "Name"), "Notizen");
+
+  PutTextOnClipboard("Jetzt mit Zweitens");
+  program_->PostTrayEvent(WM_LBUTTONUP);
+  ExpectFileSoonHolds(SavedFile(kZweitens), SavedEntry("Jetzt mit Zweitens"));
+  EXPECT_THAT(TrayTooltips(), Contains(std::wstring(L"Quillmar 2.0 - Zweitens ")));
+}
+
+TEST_F(TrayScenario, AutomatischSichernFromTheMenuSavesTheNextChange) {
+  ASSERT_NO_FATAL_FAILURE(StartProgram());
+  PickMenuEntry('A');
+  ASSERT_TRUE(WaitUntil([&] { return GetClipboardViewer() == program_->Window(); }))
+      << "the program did not join the clipboard-viewer chain";
+  EXPECT_EQ(folder_.Get("Optionen", "AutomatischSichern"), "ja");
+  PutTextOnClipboard("Automatisch gespeichert");
+  ExpectFileSoonHolds(SavedFile(kNotizen), SavedEntry("Automatisch gespeichert"));
+}
+
+}  // namespace
+
+}  // namespace qm::e2e
