@@ -243,9 +243,11 @@ void ResidentWindow::Aktualisieren() {
   actions_.Refresh(settings_);
   txtStandard_ = actions_.StandardAction();
   menu_->Fill(BuildTrayMenuModel(actions_, settings_));
-  const std::string aktion = txtStandard_ ? actions_.Record(txtStandard_).Aktion : std::string();
-  const IconFiles icons = IconFilesFor(aktion);
-  tray_->SetIcons(ProgramFolder() + icons.tray, ProgramFolder() + icons.window);
+  // The pictures show the Standard action's method; without one the program's own icon stays.
+  if (txtStandard_ != 0) {
+    const IconFiles icons = IconFilesFor(actions_.Record(txtStandard_).Aktion);
+    tray_->SetIcons(ProgramFolder() + icons.tray, ProgramFolder() + icons.window);
+  }
   tray_->SetTip(TrayTip(TrayToolTipp(actions_, txtStandard_)));
   Initialisiere_Hotkeys();
 }
