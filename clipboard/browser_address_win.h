@@ -24,6 +24,8 @@ std::string FindAddressText(HWND window);
 std::optional<std::string> GetWindowTextByMessage(HWND window);
 
 inline constexpr int kWindowTextChars = 4096;
-inline constexpr UINT kWindowTextTimeoutMs = 250;
+// Long enough for a browser busy with a page; a browser that hangs costs it once, as its
+// first field that does not answer ends the search.
+inline constexpr UINT kWindowTextTimeoutMs = 1000;
 
 }  // namespace qm
