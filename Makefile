@@ -1,5 +1,5 @@
 # Thin wrapper over the CMake presets; see README.md.
-.PHONY: deps run test test-native test-fuzz test-win32 test-win64 dist bench clean
+.PHONY: deps run screenshots test test-native test-fuzz test-win32 test-win64 dist bench clean
 
 deps:
 	@.ci/install-deps
@@ -9,8 +9,13 @@ dist: deps
 	cmake --preset win32
 	cmake --build --preset win32
 
+# The program in a Wine desktop with a tray, on $(DISPLAY) or else on Xvfb.
 run: dist
-	tests/e2e/standard-save --show build/win32
+	tests/e2e/desktop run build/win32
+
+# Pictures of the tray, the tray menu and a save notice in build/screenshots/.
+screenshots: dist
+	tests/e2e/desktop screenshots build/win32 build/screenshots
 
 test: test-native test-fuzz test-win32 test-win64
 

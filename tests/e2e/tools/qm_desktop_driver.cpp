@@ -1,0 +1,100 @@
+// Drives a running Quillmar2.0.exe from inside its Wine desktop for the scripts that
+// show it to a person (tests/e2e/desktop): they cannot see Windows windows from Linux.
+//
+//   qm_desktop_driver wait-ready          waits until the resident window exists and
+//                                         the shell holds its tray icon
+//   qm_desktop_driver tray <mouse event>  posts the tray icon's callback, for instance
+//                                         514 (left click) or 517 (right click)
+//   qm_desktop_driver wait-menu           waits until a popup menu is open
+//   qm_desktop_driver wait-notice         waits until the save notice shows
+//   qm_desktop_driver wait-gone           waits until the notice and menus are gone
+//   qm_desktop_driver key <letter>        presses a letter key (SendInput: X key events
+//                                         may not reach the Wine desktop's focus)
+//   qm_desktop_driver wait-ended          waits until the resident window is gone
+//
+// Exit code 0 on success; 1 with a message on stderr when the wait timed out.
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+
+namespace {
+
+constexpr DWORD kTimeoutMs = 30000;
+constexpr UINT kTrayCallback = WM_USER + 1;
+constexpr UINT kTrayIconId = 125;
+
+HWND ResidentWindow() { return FindWindowW(L"QuillmarResidentWindow", nullptr); }
+
+bool ShellHoldsIcon(HWND window) {
+  NOTIFYICONDATAW record{};
+  record.cbSize = sizeof record;
+  record.hWnd = window;
+  record.uID = kTrayIconId;
+  return Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE;
+}
+
+bool Shown(HWND window) { return window && IsWindowVisible(window); }
+
+bool NoticeShown() { return Shown(FindWindowW(nullptr, L"Hinweis")); }
+bool MenuShown() { return Shown(FindWindowW(L"#32768", nullptr)); }
+
+template <typename Condition>
+bool WaitFor(Condition&& done, const wchar_t* what) {
+  const ULONGLONG deadline = GetTickCount64() + kTimeoutMs;
+  while (!done()) {
+    if (GetTickCount64() > deadline) {
+      std::fwprintf(stderr, L"qm_desktop_driver: timed out waiting for %ls\n", what);
+      return false;
+    }
+    Sleep(20);
+  }
+  return true;
+}
+
+bool PostTrayEvent(const wchar_t* mouseEvent) {
+  HWND window = ResidentWindow();
+  if (window && PostMessageW(window, kTrayCallback, kTrayIconId, _wtoi(mouseEvent))) return true;
+  std::fwprintf(stderr, L"qm_desktop_driver: no resident window to post to\n");
+  return false;
+}
+
+bool PressKey(const wchar_t* letter) {
+  INPUT presses[2] = {};
+  for (INPUT& press : presses) {
+    press.type = INPUT_KEYBOARD;
+    press.ki.wVk = static_cast<WORD>(towupper(letter[0]));
+  }
+  presses[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  if (SendInput(2, presses, sizeof(INPUT)) == 2) return true;
+  std::fwprintf(stderr, L"qm_desktop_driver: SendInput failed (%lu)\n", GetLastError());
+  return false;
+}
+
+bool Run(int argc, wchar_t** argv) {
+  const std::wstring command = argc > 1 ? argv[1] : L"";
+  if (command == L"wait-ready" && argc == 2) {
+    return WaitFor([] { return ResidentWindow() && ShellHoldsIcon(ResidentWindow()); },
+                   L"the tray icon");
+  }
+  if (command == L"tray" && argc == 3) return PostTrayEvent(argv[2]);
+  if (command == L"wait-menu" && argc == 2) return WaitFor(MenuShown, L"the tray menu");
+  if (command == L"wait-notice" && argc == 2) return WaitFor(NoticeShown, L"the notice");
+  if (command == L"wait-gone" && argc == 2) {
+    return WaitFor([] { return !NoticeShown() && !MenuShown(); }, L"the notice to close");
+  }
+  if (command == L"key" && argc == 3) return PressKey(argv[2]);
+  if (command == L"wait-ended" && argc == 2) {
+    return WaitFor([] { return ResidentWindow() == nullptr; }, L"the program to end");
+  }
+  std::fwprintf(stderr, L"usage: qm_desktop_driver wait-ready | tray EVENT | wait-menu |"
+                        L" wait-notice | wait-gone | key LETTER | wait-ended\n");
+  return false;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) { return Run(argc, argv) ? 0 : 1; }
