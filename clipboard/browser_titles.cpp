@@ -10,8 +10,8 @@ namespace {
 // Browsers of the old days that show their address in an edit field; they are found by
 // a word anywhere in the title, in any case.
 constexpr std::array<std::string_view, 12> kEditFieldBrowserWords{
-    "Opera",      "GreenBrowser", "Maxthon",  "Crazy Browser", "NetBrowser",  "PowerBrowser",
-    "Candy Browser", "DX-Browser", "Abolimba", "SlimBrowser",  "Multi-Browser", "Avant Browser"};
+    "Opera",         "GreenBrowser", "Maxthon",  "Crazy Browser", "NetBrowser",    "PowerBrowser",
+    "Candy Browser", "DX-Browser",   "Abolimba", "SlimBrowser",   "Multi-Browser", "Avant Browser"};
 
 char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 

@@ -61,7 +61,8 @@ TEST(BrowserKindOfTitle, OtherTitlesAreNoBrowser) {
 }
 
 TEST(IsPageAddress, TakesTheThreePrefixesInExactCaseAtTheStart) {
-  for (const char* text : {"http://a", "https://example.com/x,y", "ftp://server/datei", "http://"}) {
+  for (const char* text :
+       {"http://a", "https://example.com/x,y", "ftp://server/datei", "http://"}) {
     EXPECT_TRUE(IsPageAddress(text)) << text;
   }
   for (const char* text : {"", "www.example.com", "HTTP://a", "Https://a", " http://a",

@@ -8,6 +8,7 @@
 // is busy. The helper sets the named event READY once the service is registered and
 // ends when the named event QUIT is set, or after a minute.
 #include <windows.h>
+// ddeml.h needs the types of windows.h.
 #include <ddeml.h>
 
 #include <cstdio>

@@ -81,9 +81,9 @@ bool CreateFields(HWND top, const std::vector<Field>& fields) {
   std::vector<HWND> parents{top};
   for (const Field& field : fields) {
     if (field.depth >= static_cast<int>(parents.size())) return Fail(L"Feldtiefe");
-    HWND child = CreateWindowExW(0, field.className.c_str(), field.text.c_str(),
-                                 WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, parents[field.depth],
-                                 nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND child =
+        CreateWindowExW(0, field.className.c_str(), field.text.c_str(), WS_CHILD | WS_VISIBLE, 0, 0,
+                        100, 20, parents[field.depth], nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!child) return Fail(L"CreateWindowEx (Feld)");
     parents.resize(field.depth + 1);
     parents.push_back(child);
@@ -122,8 +122,8 @@ bool ShowWindowOnTop(HWND top, const Request& request) {
 
 bool Run(HANDLE ready, HANDLE quit, const Request& request) {
   if (!RegisterPlainClass(kTopClass) || !RegisterPlainClass(kMozillaClass)) return false;
-  HWND top = CreateWindowExW(0, kTopClass, request.title.c_str(), WS_OVERLAPPEDWINDOW, 10, 10,
-                             400, 300, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  HWND top = CreateWindowExW(0, kTopClass, request.title.c_str(), WS_OVERLAPPEDWINDOW, 10, 10, 400,
+                             300, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (!top) return Fail(L"CreateWindowEx");
   const bool up = CreateFields(top, request.fields) && ShowWindowOnTop(top, request);
   HandlePendingMessages();
@@ -145,8 +145,9 @@ HANDLE OpenNamedEvent(const wchar_t* name) {
 int wmain(int argc, wchar_t** argv) {
   Request request;
   if (argc < 4 || !ParseRequest(argc - 3, argv + 3, request)) {
-    std::fwprintf(stderr, L"usage: qm_window_helper READY QUIT TITLE [--hidden] [--hung]"
-                          L" [[>...]CLASS=TEXT]...\n");
+    std::fwprintf(stderr,
+                  L"usage: qm_window_helper READY QUIT TITLE [--hidden] [--hung]"
+                  L" [[>...]CLASS=TEXT]...\n");
     return 1;
   }
   HANDLE ready = OpenNamedEvent(argv[1]);

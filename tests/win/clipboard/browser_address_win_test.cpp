@@ -92,19 +92,22 @@ TEST(GetBrowserURL, ADdeBrowserWithoutItsServerGivesEmpty) {
 }
 
 TEST(FindAddressText, SkipsFieldsWithoutAnAddressAndNeverLooksBelowAnEdit) {
-  const HelperWindow window(kExplorer, {"Edit=www.ohne-praefix.example", ">Edit=http://unter.example/",
-                                        "Static=", ">Edit=Suchbegriff", ">Edit=ftp://treffer.example/",
-                                        "Edit=http://zu-spaet.example/"});
+  const HelperWindow window(kExplorer,
+                            {"Edit=www.ohne-praefix.example", ">Edit=http://unter.example/",
+                             "Static=", ">Edit=Suchbegriff", ">Edit=ftp://treffer.example/",
+                             "Edit=http://zu-spaet.example/"});
   EXPECT_EQ(GetBrowserURL(), "ftp://treffer.example/");
 }
 
 TEST(FindAddressText, AMozillaWindowHoldsTheAddressOrTheWindowsInsideItDo) {
   {
-    const HelperWindow window("Seite - Avant Browser", {"MozillaWindowClass=https://selbst.example/"});
+    const HelperWindow window("Seite - Avant Browser",
+                              {"MozillaWindowClass=https://selbst.example/"});
     EXPECT_EQ(GetBrowserURL(), "https://selbst.example/");
   }
-  const HelperWindow window("Seite - Avant Browser",
-                            {"MozillaWindowClass=Titel", ">MozillaWindowClass=", ">>Edit=http://innen.example/"});
+  const HelperWindow window(
+      "Seite - Avant Browser",
+      {"MozillaWindowClass=Titel", ">MozillaWindowClass=", ">>Edit=http://innen.example/"});
   EXPECT_EQ(GetBrowserURL(), "http://innen.example/");
 }
 

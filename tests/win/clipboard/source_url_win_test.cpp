@@ -17,7 +17,8 @@ using test::SetClipboardTextAndHtml;
 std::string HtmlFormat(const std::string& lastHeaderLines) {
   return "Version:0.9\r\nStartHTML:0000000105\r\nEndHTML:0000000180\r\n"
          "StartFragment:0000000141\r\nEndFragment:0000000146\r\n" +
-         lastHeaderLines + "<html><body>\r\n<!--StartFragment-->Hallo<!--EndFragment-->\r\n</body></html>";
+         lastHeaderLines +
+         "<html><body>\r\n<!--StartFragment-->Hallo<!--EndFragment-->\r\n</body></html>";
 }
 
 TEST(ClipboardSourceUrl, IsTheSourceUrlThatCameWithTheText) {

@@ -31,7 +31,8 @@ std::vector<std::string> WithEvents(const std::string& ready, const std::string&
 }
 
 std::vector<std::string> WindowArguments(const std::string& title,
-                                         const std::vector<std::string>& fields, WindowState state) {
+                                         const std::vector<std::string>& fields,
+                                         WindowState state) {
   std::vector<std::string> arguments{title};
   if (state == WindowState::Hidden) arguments.push_back("--hidden");
   if (state == WindowState::Hung) arguments.push_back("--hung");
@@ -62,8 +63,7 @@ HelperWindow::HelperWindow(const std::string& title, const std::vector<std::stri
                            WindowState state)
     : helper_("qm_window_helper", WindowArguments(title, fields, state)) {}
 
-HelperDdeServer::HelperDdeServer(const std::string& service, const std::string& reply,
-                                 int delayMs)
+HelperDdeServer::HelperDdeServer(const std::string& service, const std::string& reply, int delayMs)
     : helper_("qm_dde_server", delayMs > 0 ? std::vector<std::string>{service, reply, "--delay",
                                                                       std::to_string(delayMs)}
                                            : std::vector<std::string>{service, reply}) {}
