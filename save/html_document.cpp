@@ -68,12 +68,10 @@ size_t FindIgnoringCase(std::string_view text, std::string_view word) {
   return std::string_view::npos;
 }
 
-std::string WithoutFirst(std::string_view text, std::string_view word) {
-  const size_t at = FindIgnoringCase(text, word);
-  if (at == std::string_view::npos) return std::string(text);
-  std::string rest;
-  rest.reserve(text.size() - word.size());
-  return rest.append(text.substr(0, at)).append(text.substr(at + word.size()));
+void EraseFirst(std::string& text, std::string_view word) {
+  if (const size_t at = FindIgnoringCase(text, word); at != std::string::npos) {
+    text.erase(at, word.size());
+  }
 }
 
 // The length of this writer's header at the start of `text` (rows 1 to 5 and the line
@@ -110,14 +108,13 @@ std::string HtmlDocument(std::string_view clipboardText, const HtmlDocumentParts
   return document;
 }
 
-std::string OldBody(std::string_view document) {
-  std::string body = WithoutFirst(document, "</body>");
-  if (const size_t html = FindIgnoringCase(body, "</html>"); html != std::string::npos) {
-    body.erase(html, std::string_view("</html>").size());
-  }
-  const size_t first = body.find_first_not_of(' ', OwnHeaderLength(body));
-  if (first == std::string::npos) return {};
-  return body.substr(first, body.find_last_not_of(' ') + 1 - first);
+std::string_view OldBody(std::string& document) {
+  EraseFirst(document, "</body>");
+  EraseFirst(document, "</html>");
+  const std::string_view text = document;
+  const size_t first = text.find_first_not_of(' ', OwnHeaderLength(text));
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') + 1 - first);
 }
 
 }  // namespace qm

@@ -35,7 +35,8 @@ std::string HtmlDocument(std::string_view clipboardText, const HtmlDocumentParts
 // "</body>" and then its first "</html>" (in any case), without the header this writer
 // puts at its top, and without blanks at either end. A document that does not begin
 // with this writer's header is kept whole apart from those two closing tags, so nothing
-// of a document written by another program is lost.
-std::string OldBody(std::string_view document);
+// of a document written by another program is lost. The closing tags are removed from
+// `document` itself and the old body is a part of it: a large document is not copied.
+std::string_view OldBody(std::string& document);
 
 }  // namespace qm

@@ -47,13 +47,14 @@ void AppendLink(std::string& out, std::string_view link) {
 }  // namespace
 
 void AppendEscaped(std::string& out, std::string_view text) {
-  size_t plain = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (!kIsMarkup[static_cast<unsigned char>(text[i])]) continue;
-    out.append(text.substr(plain, i - plain)).append(Entity(text[i]));
-    plain = i + 1;
+  const char* plain = text.data();
+  const char* const end = text.data() + text.size();
+  for (const char* c = plain; c != end; ++c) {
+    if (!kIsMarkup[static_cast<unsigned char>(*c)]) continue;
+    out.append(plain, c).append(Entity(*c));
+    plain = c + 1;
   }
-  out.append(text.substr(plain));
+  out.append(plain, end);
 }
 
 void AppendConvertedLine(std::string& out, std::string_view line) {

@@ -40,9 +40,9 @@ HtmlDocumentParts Parts(const EntryRequest& request, SaveContext& context) {
 }  // namespace
 
 bool WriteDocument(const EntryRequest& request, SaveContext& context) {
-  std::optional<std::string> oldBody;
+  std::string old;
+  std::optional<std::string_view> oldBody;
   if (ExtendsExisting(request.method) && context.files.FileState(request.path) == 1) {
-    std::string old;
     if (auto reason = context.files.ReadWholeFile(request.path, old)) {
       context.messages.Show(ReadFailedMessage(request.path, *reason));
       return false;

@@ -23,11 +23,13 @@ HtmlDocumentParts PlainParts(std::string title = "Notiz") {
   return parts;
 }
 
-const std::string kHeader = Lines({"<HTML>", "", "<HEAD>", "", "<TITLE>Notiz</TITLE>", "",
-                                   "</HEAD>", "",
-                                   "<BODY text=\"#000000\" bgcolor=\"#FFFFFF\" link=\"#0000FF\" "
-                                   "alink=\"#FF0000\" vlink=\"#800080\">"});
+const std::string kHeader =
+    Lines({"<HTML>", "", "<HEAD>", "", "<TITLE>Notiz</TITLE>", "", "</HEAD>", "",
+           "<BODY text=\"#000000\" bgcolor=\"#FFFFFF\" link=\"#0000FF\" "
+           "alink=\"#FF0000\" vlink=\"#800080\">"});
 const std::string kClosing = Lines({"", "", "</BODY>", "</HTML>"});
+
+std::string OldBodyOf(std::string document) { return std::string(OldBody(document)); }
 
 TEST(HtmlDocument, NewDocumentOfOneLine) {
   EXPECT_EQ(HtmlDocument("abc", PlainParts()), kHeader + Lines({"abc<BR>"}) + kClosing);
@@ -59,34 +61,34 @@ TEST(HtmlDocument, ColoursAndTitleAreTheCurrentOnes) {
 TEST(HtmlDocument, ExtensionPutsTheOldBodyBelowTheNewHeader) {
   HtmlDocumentParts parts = PlainParts();
   parts.separator = "--";
-  const std::string first = HtmlDocument(" erster", parts);
+  std::string first = HtmlDocument(" erster", parts);
   const std::string second = HtmlDocument("zweiter", parts, OldBody(first));
   // The old body loses its leading blank and keeps its line ends; the removed closing
   // tags leave their line ends behind.
-  EXPECT_EQ(second, kHeader + Lines({"erster<BR>", "", "", "<br>--<br><br>", "", "", "",
-                                     "zweiter<BR>", "", "", "<br>--<br><br>", "</BODY>",
-                                     "</HTML>"}));
+  EXPECT_EQ(second,
+            kHeader + Lines({"erster<BR>", "", "", "<br>--<br><br>", "", "", "", "zweiter<BR>", "",
+                             "", "<br>--<br><br>", "</BODY>", "</HTML>"}));
 }
 
 TEST(OldBody, OwnHeaderAndFirstClosingTagsGo) {
   const std::string document = HtmlDocument("abc", PlainParts());
-  EXPECT_EQ(OldBody(document), Lines({"abc<BR>", "", "", "", ""}));
+  EXPECT_EQ(OldBodyOf(document), Lines({"abc<BR>", "", "", "", ""}));
 }
 
 TEST(OldBody, HeaderWithOtherTitleAndColoursIsStillOurs) {
   HtmlDocumentParts parts = PlainParts("Alte Sammlung 1");
   parts.colours = {"#010203", "#040506", "#070809", "#0A0B0C", "#0D0E0F"};
-  EXPECT_EQ(OldBody(HtmlDocument("abc", parts)), Lines({"abc<BR>", "", "", "", ""}));
+  EXPECT_EQ(OldBodyOf(HtmlDocument("abc", parts)), Lines({"abc<BR>", "", "", "", ""}));
 }
 
 TEST(OldBody, ClosingTagsInAnyCaseOnlyTheFirstOfEach) {
-  EXPECT_EQ(OldBody(kHeader + "  a</Body>b</BODY>c</hTmL>d</HTML>  "), "ab</BODY>cd</HTML>");
+  EXPECT_EQ(OldBodyOf(kHeader + "  a</Body>b</BODY>c</hTmL>d</HTML>  "), "ab</BODY>cd</HTML>");
 }
 
 TEST(OldBody, BlanksGoAtBothEndsLineEndsStay) {
-  EXPECT_EQ(OldBody(kHeader + "  \r\n a \r\n  "), "\r\n a \r\n");
-  EXPECT_EQ(OldBody(kHeader + "   "), "");
-  EXPECT_EQ(OldBody(kHeader), "");
+  EXPECT_EQ(OldBodyOf(kHeader + "  \r\n a \r\n  "), "\r\n a \r\n");
+  EXPECT_EQ(OldBodyOf(kHeader + "   "), "");
+  EXPECT_EQ(OldBodyOf(kHeader), "");
 }
 
 TEST(OldBody, CopiedClosingTagsNeverCutTheDocument) {
@@ -95,10 +97,9 @@ TEST(OldBody, CopiedClosingTagsNeverCutTheDocument) {
   for (const char* text : {"zwei </body>", "drei"}) {
     document = HtmlDocument(text, parts, OldBody(document));
   }
-  EXPECT_EQ(document,
-            kHeader + Lines({"eins &lt;/body&gt;&lt;/html&gt; &lt;/BODY&gt;<BR>", "", "", "", "",
-                             "", "zwei &lt;/body&gt;<BR>", "", "", "", "", "", "drei<BR>", "", "",
-                             "</BODY>", "</HTML>"}));
+  EXPECT_EQ(document, kHeader + Lines({"eins &lt;/body&gt;&lt;/html&gt; &lt;/BODY&gt;<BR>", "", "",
+                                       "", "", "", "zwei &lt;/body&gt;<BR>", "", "", "", "", "",
+                                       "drei<BR>", "", "", "</BODY>", "</HTML>"}));
 }
 
 // A document of the writer before the escaping holds copied tags as they were and is
@@ -106,7 +107,7 @@ TEST(OldBody, CopiedClosingTagsNeverCutTheDocument) {
 // stays behind in the body, where browsers pass over it.
 TEST(OldBody, DocumentOfTheUnescapedWriterIsExtendedAsItIs) {
   const std::string body = Lines({"<b>fett</b> </body> mehr<BR>", "", ""});
-  EXPECT_EQ(OldBody(kHeader + body + Lines({"</BODY>", "</HTML>"})),
+  EXPECT_EQ(OldBodyOf(kHeader + body + Lines({"</BODY>", "</HTML>"})),
             Lines({"<b>fett</b>  mehr<BR>", "", "", "</BODY>", ""}));
 }
 
@@ -114,23 +115,24 @@ TEST(OldBody, ForeignDocumentIsKeptWhole) {
   const std::string foreign =
       "<html><head><title>Fremd</title><style>p{color:red}</style></head>\n"
       "<body bgcolor=\"red\">\n<p>Hallo</p>\n</body></html>\n";
-  EXPECT_EQ(OldBody(foreign),
+  EXPECT_EQ(OldBodyOf(foreign),
             "<html><head><title>Fremd</title><style>p{color:red}</style></head>\n"
             "<body bgcolor=\"red\">\n<p>Hallo</p>\n\n");
-  EXPECT_EQ(OldBody(" nur Text \r\n"), "nur Text \r\n");
+  EXPECT_EQ(OldBodyOf(" nur Text \r\n"), "nur Text \r\n");
 }
 
 TEST(OldBody, HeaderThatDiffersFromOursIsForeign) {
-  const std::string lowerCase = "<html>\r\n\r\n<head>\r\n\r\n<title>Notiz</title>\r\n\r\n"
-                                "</head>\r\n\r\n<body>\r\nabc";
-  EXPECT_EQ(OldBody(lowerCase), lowerCase);
+  const std::string lowerCase =
+      "<html>\r\n\r\n<head>\r\n\r\n<title>Notiz</title>\r\n\r\n"
+      "</head>\r\n\r\n<body>\r\nabc";
+  EXPECT_EQ(OldBodyOf(lowerCase), lowerCase);
   const std::string bodyTagNotEndingItsLine =
       Lines({"<HTML>", "", "<HEAD>", "", "<TITLE>Notiz</TITLE>", "", "</HEAD>", ""}) +
       "<BODY><p>abc</p>";
-  EXPECT_EQ(OldBody(bodyTagNotEndingItsLine), bodyTagNotEndingItsLine);
+  EXPECT_EQ(OldBodyOf(bodyTagNotEndingItsLine), bodyTagNotEndingItsLine);
   const std::string bodyOfAnotherName = Lines({"<HTML>", "", "<HEAD>", "", "<TITLE>Notiz</TITLE>",
                                                "", "</HEAD>", "", "<BODYGUARD>", "abc"});
-  EXPECT_EQ(OldBody(bodyOfAnotherName), bodyOfAnotherName);
+  EXPECT_EQ(OldBodyOf(bodyOfAnotherName), bodyOfAnotherName);
 }
 
 }  // namespace
