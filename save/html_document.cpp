@@ -74,8 +74,9 @@ void EraseFirst(std::string& text, std::string_view word) {
   }
 }
 
-// The length of this writer's header at the start of `text` (rows 1 to 5 and the line
-// end after the BODY start tag), or 0 when the text begins otherwise.
+// The length of this writer's header at the start of `text` (the HTML, HEAD, TITLE and
+// BODY lines with their empty lines, up to the line end after the BODY start tag), or 0
+// when the text begins otherwise.
 size_t OwnHeaderLength(std::string_view text) {
   if (!text.starts_with(kHeaderStart)) return 0;
   const size_t titleLineEnd = text.find(kCrLf, kHeaderStart.size());
