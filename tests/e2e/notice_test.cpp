@@ -16,6 +16,31 @@ namespace {
 constexpr ULONGLONG kShortestLifeMs = kNoticeIntervalMs * 3 / 2;
 constexpr ULONGLONG kLongestLifeMs = kNoticeIntervalMs * 5 / 2;
 
+// A visible window of the test program, as a window the user works in.
+class UserWindow {
+ public:
+  explicit UserWindow(const wchar_t* caption)
+      : window_(CreateWindowExW(0, L"STATIC", caption, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100,
+                                300, 200, nullptr, nullptr, nullptr, nullptr)) {
+    EXPECT_NE(window_, nullptr) << "CreateWindowEx: " << GetLastError();
+  }
+  ~UserWindow() {
+    if (window_) DestroyWindow(window_);
+  }
+  UserWindow(const UserWindow&) = delete;
+  UserWindow& operator=(const UserWindow&) = delete;
+
+  HWND Handle() const { return window_; }
+  void BringToFront() const {
+    SetForegroundWindow(window_);
+    ASSERT_TRUE(WaitUntil([this] { return GetForegroundWindow() == window_; }))
+        << "the test's window did not come to the front";
+  }
+
+ private:
+  HWND window_;
+};
+
 class NoticeScenario : public ResidentScenario {
  protected:
   // Saves with a click on the tray icon and returns the notice that reports it.
@@ -58,6 +83,26 @@ TEST_F(NoticeScenario, PlaceOutsideTheScreenShowsItOnThePrimaryScreen) {
   EXPECT_GE(place.top, 0);
   EXPECT_LE(place.right, GetSystemMetrics(SM_CXSCREEN));
   EXPECT_LE(place.bottom, GetSystemMetrics(SM_CYSCREEN));
+}
+
+// The user reaches for the tray from the window they work in; the click itself puts
+// another window (the taskbar, here a second window) in front. When the notice of that
+// save closes, the window the user worked in is in front again.
+TEST_F(NoticeScenario, AfterATrayClickSaveTheForegroundGoesBack) {
+  ASSERT_NO_FATAL_FAILURE(StartProgram());
+  const UserWindow editor(L"Editor");
+  const UserWindow taskbar(L"Taskleiste");
+  ASSERT_NO_FATAL_FAILURE(editor.BringToFront());
+  program_->PostTrayEvent(WM_MOUSEMOVE);
+  program_->PostTrayEvent(WM_MOUSEMOVE);  // the window remembered first is kept
+  ASSERT_NO_FATAL_FAILURE(taskbar.BringToFront());
+
+  HWND notice = SaveAndFindNotice();
+  ASSERT_NE(notice, nullptr) << "no notice after the save";
+  ASSERT_TRUE(WaitUntil([&] { return !IsShown(notice); }, kLongestLifeMs + kPatienceMs))
+      << "the notice stays";
+  EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == editor.Handle(); }))
+      << "the foreground stayed with " << GetForegroundWindow();
 }
 
 }  // namespace

@@ -1,14 +1,19 @@
 // The tray icon and its menu, driven as the shell drives them: the icon's callback
 // message for clicks, the popup menu answered with the keyboard.
+#include "tests/e2e/support/tray.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <windows.h>
+
+#include <shellapi.h>
 
 #include <string>
 
 #include "tests/e2e/support/clipboard.h"
+#include "tests/e2e/support/desktop.h"
 #include "tests/e2e/support/saved_files.h"
 #include "tests/e2e/support/scenario.h"
-#include "tests/e2e/support/tray.h"
 #include "tests/e2e/support/user_input.h"
 #include "tests/e2e/support/wait.h"
 
@@ -17,6 +22,7 @@ namespace qm::e2e {
 namespace {
 
 using ::testing::Contains;
+using ::testing::HasSubstr;
 
 using TrayScenario = ResidentScenario;
 
@@ -24,6 +30,35 @@ TEST_F(TrayScenario, IconShowsTheStandardActionInItsTooltip) {
   ASSERT_NO_FATAL_FAILURE(StartProgram());
   EXPECT_TRUE(ShellKnowsIcon(program_->Window(), kTrayIconId));
   // The standard mark "(Standard)" is cut from the name; the blank before it stays.
+  EXPECT_THAT(TrayTooltips(), Contains(std::wstring(L"Quillmar 2.0 - Notizen ")));
+}
+
+// After a restart of the shell the tray is empty, and the shell broadcasts the
+// registered message "TaskbarCreated"; the program puts its icon back.
+TEST_F(TrayScenario, IconComesBackWhenTheTaskbarIsCreatedAnew) {
+  ASSERT_NO_FATAL_FAILURE(StartProgram());
+  NOTIFYICONDATAW record{};
+  record.cbSize = sizeof record;
+  record.hWnd = program_->Window();
+  record.uID = kTrayIconId;
+  ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &record)) << "cannot take the icon away";
+  const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
+  ASSERT_NE(taskbarCreated, 0u) << GetLastError();
+  ASSERT_TRUE(PostMessageW(program_->Window(), taskbarCreated, 0, 0)) << GetLastError();
+  EXPECT_TRUE(WaitUntil([&] { return ShellKnowsIcon(program_->Window(), kTrayIconId); }));
+  EXPECT_THAT(TrayTooltips(), Contains(std::wstring(L"Quillmar 2.0 - Notizen ")));
+}
+
+// The Standard action saves into one file, shown by the icon file "gleichedatei.ico".
+TEST_F(TrayScenario, MissingIconFileIsReportedAndTheIconStays) {
+  const std::string iconFile = folder_.Path() + "\\Icons\\gleichedatei.ico";
+  ASSERT_TRUE(DeleteFileA(iconFile.c_str())) << iconFile << ": " << GetLastError();
+  ASSERT_NO_FATAL_FAILURE(StartProgram());
+  HWND box = WaitForMessageBox(program_->ProcessId(), kPatienceMs);
+  ASSERT_NE(box, nullptr) << "the missing icon file was not reported";
+  EXPECT_THAT(MessageBoxText(box), HasSubstr(L"gleichedatei.ico"));
+  AnswerMessageBox(box, IDOK);
+  EXPECT_TRUE(ShellKnowsIcon(program_->Window(), kTrayIconId));
   EXPECT_THAT(TrayTooltips(), Contains(std::wstring(L"Quillmar 2.0 - Notizen ")));
 }
 

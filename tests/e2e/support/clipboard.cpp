@@ -95,8 +95,8 @@ TestClipboardViewer::~TestClipboardViewer() {
 LRESULT CALLBACK TestClipboardViewer::WindowProc(HWND window, UINT message, WPARAM wParam,
                                                  LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    auto* self = static_cast<TestClipboardViewer*>(
-        reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    auto* self =
+        static_cast<TestClipboardViewer*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     self->window_ = window;
   }

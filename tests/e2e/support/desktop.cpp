@@ -22,8 +22,8 @@ bool Matches(HWND window, const WindowQuery& query) {
   if (owner != query.processId) return false;
   if (query.visibleOnly && !IsWindowVisible(window)) return false;
   wchar_t className[256] = {};
-  if (query.className && (!GetClassNameW(window, className, 256) ||
-                          lstrcmpW(className, query.className) != 0)) {
+  if (query.className &&
+      (!GetClassNameW(window, className, 256) || lstrcmpW(className, query.className) != 0)) {
     return false;
   }
   return !query.caption || WindowText(window) == query.caption;

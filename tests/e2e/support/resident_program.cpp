@@ -72,8 +72,7 @@ void ResidentProgram::PostTrayEvent(UINT mouseEvent) const {
 }
 
 std::optional<DWORD> ResidentProgram::WaitForExit(DWORD timeoutMs) {
-  if (!WaitUntil([this] { return WaitForSingleObject(process_, 0) == WAIT_OBJECT_0; },
-                 timeoutMs)) {
+  if (!WaitUntil([this] { return WaitForSingleObject(process_, 0) == WAIT_OBJECT_0; }, timeoutMs)) {
     return std::nullopt;
   }
   DWORD exitCode = 0;

@@ -16,10 +16,10 @@ struct TestAction {
   const char* file;
 };
 
-inline constexpr TestAction kNotizen{1, "Notizen", "Eins.txt"};     // the Standard action
+inline constexpr TestAction kNotizen{1, "Notizen", "Eins.txt"};  // the Standard action
 inline constexpr TestAction kZweitens{2, "Zweitens", "Zwei.txt"};
-inline constexpr TestAction kDrittens{3, "Drittens", "Drei.txt"};   // disabled
-inline constexpr TestAction kViertens{4, "Viertens", "Vier.txt"};   // no hotkey
+inline constexpr TestAction kDrittens{3, "Drittens", "Drei.txt"};  // disabled
+inline constexpr TestAction kViertens{4, "Viertens", "Vier.txt"};  // no hotkey
 
 // The hotkeys of the prepared settings, as the keys a user presses (all with Ctrl+Alt).
 inline constexpr WORD kNotizenKey = 'N';

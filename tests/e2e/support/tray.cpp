@@ -36,7 +36,9 @@ HWND ShownTooltip() {
   return found;
 }
 
-POINT Centre(const RECT& rect) { return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
+POINT Centre(const RECT& rect) {
+  return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
 
 // Moving away first hides the tooltip of the icon before, so the text read next
 // belongs to this icon.

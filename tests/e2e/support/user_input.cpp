@@ -22,9 +22,7 @@ void Send(std::vector<INPUT> inputs) {
 }
 
 // Absolute mouse coordinates run from 0 to 65535 across the primary screen.
-LONG Normalized(LONG pixel, int screenPixels) {
-  return MulDiv(pixel, 65535, screenPixels - 1);
-}
+LONG Normalized(LONG pixel, int screenPixels) { return MulDiv(pixel, 65535, screenPixels - 1); }
 
 }  // namespace
 

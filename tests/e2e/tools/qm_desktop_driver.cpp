@@ -90,8 +90,9 @@ bool Run(int argc, wchar_t** argv) {
   if (command == L"wait-ended" && argc == 2) {
     return WaitFor([] { return ResidentWindow() == nullptr; }, L"the program to end");
   }
-  std::fwprintf(stderr, L"usage: qm_desktop_driver wait-ready | tray EVENT | wait-menu |"
-                        L" wait-notice | wait-gone | key LETTER | wait-ended\n");
+  std::fwprintf(stderr,
+                L"usage: qm_desktop_driver wait-ready | tray EVENT | wait-menu |"
+                L" wait-notice | wait-gone | key LETTER | wait-ended\n");
   return false;
 }
 
