@@ -42,8 +42,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   windowClass.hInstance = instance;
   windowClass.lpszClassName = kClassName;
   if (!RegisterClassExW(&windowClass)) return 1;
-  HWND window = CreateWindowExW(0, kClassName, L"Minimal tray", WS_OVERLAPPEDWINDOW, 0, 0, 100,
-                                100, nullptr, nullptr, instance, nullptr);
+  HWND window = CreateWindowExW(0, kClassName, L"Minimal tray", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
+                                nullptr, nullptr, instance, nullptr);
   if (!window) return 1;
   NOTIFYICONDATAW record = IconRecord(window);
   if (!Shell_NotifyIconW(NIM_ADD, &record)) return 1;

@@ -63,7 +63,8 @@ void PrintStartToTray(const char* name, const TrayProgram& program) {
 void PrintMemory(const StartedProgram& quillmar, const StartedProgram& minimal) {
   const PROCESS_MEMORY_COUNTERS q = quillmar.Memory();
   const PROCESS_MEMORY_COUNTERS m = minimal.Memory();
-  std::printf("\nWorking set %.0f s after the start, MiB (peak in brackets):\n", kSettleMs / 1000.0);
+  std::printf("\nWorking set %.0f s after the start, MiB (peak in brackets):\n",
+              kSettleMs / 1000.0);
   std::printf("  %-16s %7.2f [%6.2f]\n", "Quillmar2.0.exe", InMiB(q.WorkingSetSize),
               InMiB(q.PeakWorkingSetSize));
   std::printf("  %-16s %7.2f [%6.2f]\n", "minimal tray", InMiB(m.WorkingSetSize),

@@ -140,7 +140,8 @@ ProgramCopy::ProgramCopy(const std::string& dist) : path_(NewCopyPath()) {
   CopyTree(dist, path_);
   const std::string ini = path_ + "\\einstellungen20.ini";
   WriteSetting(ini, "Start", "Splash", "0");
-  for (const char* section : {"Aktion1", "Aktion2"}) WriteSetting(ini, section, "Speicherpfad", path_);
+  for (const char* section : {"Aktion1", "Aktion2"})
+    WriteSetting(ini, section, "Speicherpfad", path_);
 }
 
 ProgramCopy::~ProgramCopy() { RemoveTree(path_); }
