@@ -21,7 +21,7 @@ using ::testing::HasSubstr;
 // How long a scenario watches for something that must not happen.
 constexpr DWORD kQuietMs = 1500;
 
-void PressCtrlAlt(WORD key) { PressHotkey({VK_CONTROL, VK_MENU}, key); }
+void PressCtrlAlt(WORD key, int keyDowns = 1) { PressHotkey({VK_CONTROL, VK_MENU}, key, keyDowns); }
 
 // Another program that owns a key combination for as long as it lives.
 class TakenHotkey {
@@ -40,6 +40,30 @@ class TakenHotkey {
   int id_;
   bool taken_ = false;
 };
+
+// Whether the system sends one WM_HOTKEY for a key held down, as MOD_NOREPEAT asks;
+// Wine 8 ignores the flag and sends one per key-down.
+bool SystemSuppressesHotkeyRepeats() {
+  constexpr int kProbeId = 0x7001;
+  constexpr WORD kProbeKey = 'Q';
+  if (!RegisterHotKey(nullptr, kProbeId, MOD_CONTROL | MOD_ALT | MOD_NOREPEAT, kProbeKey)) {
+    ADD_FAILURE() << "RegisterHotKey: " << GetLastError();
+    return false;
+  }
+  PressHotkey({VK_CONTROL, VK_MENU}, kProbeKey, 3);
+  int presses = 0;
+  auto collect = [&] {
+    MSG message;
+    while (PeekMessageW(&message, reinterpret_cast<HWND>(-1), WM_HOTKEY, WM_HOTKEY, PM_REMOVE)) {
+      ++presses;
+    }
+    return presses > 0;
+  };
+  WaitUntil(collect);
+  UnregisterHotKey(nullptr, kProbeId);
+  collect();
+  return presses == 1;
+}
 
 using HotkeyScenario = ResidentScenario;
 
@@ -60,6 +84,18 @@ TEST_F(HotkeyScenario, StandardHotkeySavesWithTheStandardAction) {
   PutTextOnClipboard("Per Standard-Hotkey");
   PressCtrlAlt(kStandardKey);
   ExpectFileSoonHolds(SavedFile(kNotizen), SavedEntry("Per Standard-Hotkey"));
+}
+
+// Hotkeys are handled in the order they are pressed, so once the save of a later
+// hotkey is done, every save the held key started is done too.
+TEST_F(HotkeyScenario, HoldingAHotkeyDownSavesOnce) {
+  if (!SystemSuppressesHotkeyRepeats()) GTEST_SKIP() << "this system ignores MOD_NOREPEAT";
+  ASSERT_NO_FATAL_FAILURE(StartProgram());
+  PutTextOnClipboard("Einmal, auch wenn die Taste klemmt");
+  PressCtrlAlt(kNotizenKey, 5);
+  PressCtrlAlt(kZweitensKey);
+  ExpectFileSoonHolds(SavedFile(kZweitens), SavedEntry("Einmal, auch wenn die Taste klemmt"));
+  EXPECT_EQ(FileBytes(SavedFile(kNotizen)), SavedEntry("Einmal, auch wenn die Taste klemmt"));
 }
 
 TEST_F(HotkeyScenario, AutomaticHotkeySwitchesAndReportsTheNewState) {
@@ -94,6 +130,21 @@ TEST_F(HotkeyScenario, TakenHotkeyIsReportedAtStartAndTheProgramGoesOn) {
   PutTextOnClipboard("Die anderen Hotkeys gehen");
   PressCtrlAlt(kNotizenKey);
   ExpectFileSoonHolds(SavedFile(kNotizen), SavedEntry("Die anderen Hotkeys gehen"));
+}
+
+// The general hotkeys keep their entries in section "Hotkeys"; a failed one is blanked
+// there, and no action section is made up for it.
+TEST_F(HotkeyScenario, TakenGeneralHotkeyBlanksItsOwnEntries) {
+  TakenHotkey taken(1, kStandardKey);
+  ASSERT_NO_FATAL_FAILURE(StartProgram());
+  HWND box = WaitForMessageBox(program_->ProcessId(), kPatienceMs);
+  ASSERT_NE(box, nullptr) << "no message about the taken hotkey";
+  EXPECT_EQ(WindowText(box), L"Hotkey konnte nicht registriert werden");
+  AnswerMessageBox(box, IDOK);
+
+  EXPECT_TRUE(WaitUntil([&] { return folder_.Get("Hotkeys", "HotkeyStanC").empty(); }));
+  EXPECT_EQ(folder_.Get("Hotkeys", "HotkeyAutC"), std::string(1, kAutomaticKey));
+  EXPECT_EQ(folder_.Get("Aktion23", "HotkeyC"), kMissingSetting);
 }
 
 // A save's message box runs a message loop of its own; a hotkey pressed while it is

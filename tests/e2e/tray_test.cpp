@@ -9,6 +9,7 @@
 #include <shellapi.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/e2e/support/clipboard.h"
 #include "tests/e2e/support/desktop.h"
@@ -73,6 +74,20 @@ TEST_F(TrayScenario, LeftClickSavesTheClipboardWithTheStandardAction) {
   ExpectFileSoonHolds(SavedFile(kNotizen), SavedEntry("Erster Klick \xE4\xF6\xFC") +
                                                SavedEntry("Zweiter Klick\r\nmit zwei Zeilen"));
   EXPECT_FALSE(FileBytes(SavedFile(kZweitens)).has_value());
+}
+
+// With no action marked "(Standard)" a click and the Standard hotkey save nothing, and
+// the program goes on; the save of a later hotkey shows that both were handled.
+TEST_F(TrayScenario, WithoutAStandardActionAClickSavesNothing) {
+  folder_.Set("Aktion1", "Name", kNotizen.name);
+  ASSERT_NO_FATAL_FAILURE(StartProgram());
+  EXPECT_THAT(TrayTooltips(), Contains(std::wstring(L"Quillmar 2.0 - ")));
+  PutTextOnClipboard("Wohin damit?");
+  program_->PostTrayEvent(WM_LBUTTONUP);
+  PressHotkey({VK_CONTROL, VK_MENU}, kStandardKey);
+  PressHotkey({VK_CONTROL, VK_MENU}, kZweitensKey);
+  ExpectFileSoonHolds(SavedFile(kZweitens), SavedEntry("Wohin damit?"));
+  EXPECT_EQ(test::FolderEntries(folder_.SaveFolder()), std::vector<std::string>{kZweitens.file});
 }
 
 // The disabled third action is not listed, so the third entry is the fourth action.

@@ -9,9 +9,6 @@ namespace qm::e2e {
 
 namespace {
 
-// What a read of a missing key gives here, so a test sees that a key is missing.
-constexpr char kMissing[] = "<missing>";
-
 bool IsFolder(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
@@ -47,7 +44,7 @@ void ProgramFolder::Set(const std::string& section, const std::string& key,
 }
 
 std::string ProgramFolder::Get(const std::string& section, const std::string& key) const {
-  return ReadSetting(section, key, SettingsFile(), kMissing);
+  return ReadSetting(section, key, SettingsFile(), kMissingSetting);
 }
 
 }  // namespace qm::e2e

@@ -6,6 +6,9 @@
 
 namespace qm::e2e {
 
+// What ProgramFolder::Get gives for a key that the settings file does not hold.
+inline constexpr char kMissingSetting[] = "<missing>";
+
 // A fresh copy of the built program folder (the folder "dist" next to the test
 // program), as a user unpacks it, plus an empty folder that the scenario's actions save
 // into. Both are removed when the scenario ends.

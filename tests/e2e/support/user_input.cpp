@@ -26,10 +26,10 @@ LONG Normalized(LONG pixel, int screenPixels) { return MulDiv(pixel, 65535, scre
 
 }  // namespace
 
-void PressHotkey(std::initializer_list<WORD> modifiers, WORD key) {
+void PressHotkey(std::initializer_list<WORD> modifiers, WORD key, int keyDowns) {
   std::vector<INPUT> inputs;
   for (WORD modifier : modifiers) inputs.push_back(KeyInput(modifier, false));
-  inputs.push_back(KeyInput(key, false));
+  for (int i = 0; i < keyDowns; ++i) inputs.push_back(KeyInput(key, false));
   inputs.push_back(KeyInput(key, true));
   for (auto modifier = std::rbegin(modifiers); modifier != std::rend(modifiers); ++modifier) {
     inputs.push_back(KeyInput(*modifier, true));

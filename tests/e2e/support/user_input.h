@@ -10,8 +10,9 @@ namespace qm::e2e {
 // events do not reach hotkeys under Wine; SendInput from inside Wine does.
 
 // Holds the modifiers (VK_CONTROL, VK_MENU, VK_SHIFT), presses and releases the key,
-// then releases the modifiers in reverse order.
-void PressHotkey(std::initializer_list<WORD> modifiers, WORD key);
+// then releases the modifiers in reverse order. With several `keyDowns` the key is
+// held down as the keyboard repeats a held key: key-down events, one key-up.
+void PressHotkey(std::initializer_list<WORD> modifiers, WORD key, int keyDowns = 1);
 
 // Presses and releases each key in turn.
 void PressKeys(std::initializer_list<WORD> keys);
