@@ -26,19 +26,19 @@ void PressCtrlAlt(WORD key, int keyDowns = 1) { PressHotkey({VK_CONTROL, VK_MENU
 // Another program that owns a key combination for as long as it lives.
 class TakenHotkey {
  public:
-  TakenHotkey(int id, WORD key) : id_(id) {
-    taken_ = RegisterHotKey(nullptr, id_, MOD_CONTROL | MOD_ALT, key) != FALSE;
+  explicit TakenHotkey(WORD key)
+      : taken_(RegisterHotKey(nullptr, kId, MOD_CONTROL | MOD_ALT, key) != FALSE) {
     EXPECT_TRUE(taken_) << "RegisterHotKey: " << GetLastError();
   }
   ~TakenHotkey() {
-    if (taken_) UnregisterHotKey(nullptr, id_);
+    if (taken_) UnregisterHotKey(nullptr, kId);
   }
   TakenHotkey(const TakenHotkey&) = delete;
   TakenHotkey& operator=(const TakenHotkey&) = delete;
 
  private:
-  int id_;
-  bool taken_ = false;
+  static constexpr int kId = 0x7002;
+  bool taken_;
 };
 
 // Whether the system sends one WM_HOTKEY for a key held down, as MOD_NOREPEAT asks;
@@ -117,7 +117,7 @@ TEST_F(HotkeyScenario, AutomaticHotkeySwitchesAndReportsTheNewState) {
 }
 
 TEST_F(HotkeyScenario, TakenHotkeyIsReportedAtStartAndTheProgramGoesOn) {
-  TakenHotkey taken(1, kZweitensKey);
+  TakenHotkey taken(kZweitensKey);
   ASSERT_NO_FATAL_FAILURE(StartProgram());
   HWND box = WaitForMessageBox(program_->ProcessId(), kPatienceMs);
   ASSERT_NE(box, nullptr) << "no message about the taken hotkey";
@@ -135,7 +135,7 @@ TEST_F(HotkeyScenario, TakenHotkeyIsReportedAtStartAndTheProgramGoesOn) {
 // The general hotkeys keep their entries in section "Hotkeys"; a failed one is blanked
 // there, and no action section is made up for it.
 TEST_F(HotkeyScenario, TakenGeneralHotkeyBlanksItsOwnEntries) {
-  TakenHotkey taken(1, kStandardKey);
+  TakenHotkey taken(kStandardKey);
   ASSERT_NO_FATAL_FAILURE(StartProgram());
   HWND box = WaitForMessageBox(program_->ProcessId(), kPatienceMs);
   ASSERT_NE(box, nullptr) << "no message about the taken hotkey";
