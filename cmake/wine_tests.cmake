@@ -25,7 +25,7 @@ foreach(tool_source ${QM_TEST_TOOLS})
 endforeach()
 
 include(GoogleTest)
-file(GLOB_RECURSE QM_WIN_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp)
+file(GLOB_RECURSE QM_WIN_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
 if(QM_WIN_TEST_SOURCES)
   add_executable(qm_win_tests ${QM_WIN_TEST_SOURCES})
   target_link_libraries(qm_win_tests PRIVATE qm_win gtest_main gmock)

@@ -26,7 +26,7 @@ class SaveBench : public ::testing::Test {
   CurrentOptions options;
   FakeFiles files;
   FakeSources sources;
-  RecordingMessages messages;
+  RecordingMessageBoxes messages;
   RecordingSignals signals;
 };
 

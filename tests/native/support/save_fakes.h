@@ -9,14 +9,7 @@
 
 #include "resident/message_box.h"
 #include "save/save_ports.h"
-
-namespace qm {
-
-// Readable failure output for the recorded requests.
-void PrintTo(const MessageRequest& request, std::ostream* out);
-void PrintTo(const NoticeRequest& request, std::ostream* out);
-
-}  // namespace qm
+#include "tests/support/save_recorders.h"
 
 namespace qm::test {
 
@@ -61,23 +54,6 @@ class FakeSources : public SaveSources {
   std::string BrowserAddress() override { return address; }
   std::string NowText() override { return now; }
   bool AutomaticSavingOn() override { return automaticSaving; }
-};
-
-class RecordingMessages : public MessageBoxes {
- public:
-  std::vector<MessageRequest> shown;
-  void Show(const MessageRequest& request) override { shown.push_back(request); }
-};
-
-class RecordingSignals : public SaveSignals {
- public:
-  std::vector<std::string> order;  // "beep" and "notice", as they happened
-  std::vector<NoticeRequest> notices;
-  void Beep() override { order.push_back("beep"); }
-  void ShowNotice(const NoticeRequest& request) override {
-    order.push_back("notice");
-    notices.push_back(request);
-  }
 };
 
 }  // namespace qm::test

@@ -11,7 +11,7 @@
 #include "resident/hotkeys.h"
 #include "settings/settings_file_win.h"
 #include "tests/win/support/hotkey_helpers.h"
-#include "tests/win/support/save_recorders.h"
+#include "tests/support/save_recorders.h"
 #include "tests/win/support/test_files.h"
 
 namespace qm {

@@ -9,7 +9,7 @@
 #include "settings/ansi_text.h"
 #include "settings/settings_file_win.h"
 #include "tests/win/support/hidden_window.h"
-#include "tests/win/support/save_recorders.h"
+#include "tests/support/save_recorders.h"
 
 namespace qm {
 namespace {

@@ -10,7 +10,7 @@
 #include "save/save_adapters_win.h"
 #include "save/shell_opener_win.h"
 #include "settings/settings_file_win.h"
-#include "tests/win/support/save_recorders.h"
+#include "tests/support/save_recorders.h"
 #include "tests/win/support/test_files.h"
 
 namespace qm {

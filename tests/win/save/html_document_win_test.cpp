@@ -7,6 +7,7 @@
 #include "save/speichern.h"
 #include "settings/ansi_text.h"
 #include "settings/settings_file_win.h"
+#include "tests/support/save_recorders.h"
 #include "tests/win/support/clipboard_helper.h"
 #include "tests/win/support/test_files.h"
 
@@ -15,19 +16,6 @@ namespace {
 
 using test::FolderEntries;
 using test::ReadFileBytes;
-
-class RecordingBoxes : public MessageBoxes {
- public:
-  void Show(const MessageRequest& request) override { shown.push_back(request); }
-  std::vector<MessageRequest> shown;
-};
-
-class CountingNotices : public SaveSignals {
- public:
-  void Beep() override {}
-  void ShowNotice(const NoticeRequest&) override { ++notices; }
-  int notices = 0;
-};
 
 std::string Golden(const std::string& name) {
   return ReadFileBytes(ProgramFolder() + "\\golden\\" + name + ".html");
@@ -75,8 +63,8 @@ class HtmlDocumentWin : public ::testing::Test {
   ProfileSettings settings;
   ActionCache actions;
   const CurrentOptions options = HtmlOptions();
-  RecordingBoxes messages;
-  CountingNotices signals;
+  test::RecordingMessageBoxes messages;
+  test::RecordingSignals signals;
 };
 
 struct GoldenCase {
@@ -95,7 +83,7 @@ TEST_P(HtmlGolden, DocumentIsByteForByteTheHandWrittenOne) {
   UseMethod(golden.aktion);
   for (const std::string& text : golden.texts) SaveText(text);
   EXPECT_EQ(Saved(golden.document), Golden(golden.golden));
-  EXPECT_EQ(signals.notices, static_cast<int>(golden.texts.size()));
+  EXPECT_EQ(signals.notices.size(), golden.texts.size());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -150,7 +138,7 @@ TEST_F(HtmlDocumentWin, DocumentThatCannotBeReplacedIsKeptAndTheUserIsTold) {
   EXPECT_NE(messages.shown[0].text.find(L"\"" + WidenAnsi(target + "\\Notiz.html") + L"\""),
             std::wstring::npos)
       << messages.shown[0].text.c_str();
-  EXPECT_EQ(signals.notices, 1);
+  EXPECT_EQ(signals.notices.size(), 1u);
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include "save/speichern.h"
 #include "settings/settings_file_win.h"
 #include "tests/win/support/clipboard_helper.h"
-#include "tests/win/support/save_recorders.h"
+#include "tests/support/save_recorders.h"
 #include "tests/win/support/test_files.h"
 
 namespace qm {

@@ -11,7 +11,7 @@
 #include "settings/ansi_text.h"
 #include "settings/settings_file_win.h"
 #include "tests/win/support/clipboard_helper.h"
-#include "tests/win/support/save_recorders.h"
+#include "tests/support/save_recorders.h"
 #include "tests/win/support/test_files.h"
 #include "tests/win/support/today.h"
 
@@ -94,7 +94,7 @@ TEST_F(SpeichernWin, NumberedMethodWritesEachTextToTheNextFreeNumber) {
   EXPECT_EQ(Saved("Notiz2.txt"), "dritter\r\n");
   EXPECT_TRUE(messages.shown.empty());
   EXPECT_EQ(signals.notices, std::vector<NoticeRequest>(3, kTextNotice));
-  EXPECT_EQ(signals.beeps, 0);
+  EXPECT_EQ(signals.Beeps(), 0);
 }
 
 TEST_F(SpeichernWin, FirstWordsFileIsNumberedWithAWarningWhenTheNameIsTaken) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <ostream>
+#include <string>
 #include <vector>
 
 #include "resident/message_box.h"
@@ -16,7 +18,8 @@ void PrintTo(const NoticeRequest& request, std::ostream* out);
 
 namespace qm::test {
 
-// Message boxes and the save notice, recorded instead of shown.
+// Message boxes and the save notice, recorded instead of shown; used by the native
+// tests and by the tests under Wine alike.
 class RecordingMessageBoxes : public MessageBoxes {
  public:
   void Show(const MessageRequest& request) override { shown.push_back(request); }
@@ -25,9 +28,14 @@ class RecordingMessageBoxes : public MessageBoxes {
 
 class RecordingSignals : public SaveSignals {
  public:
-  void Beep() override { ++beeps; }
-  void ShowNotice(const NoticeRequest& request) override { notices.push_back(request); }
-  int beeps = 0;
+  void Beep() override { order.push_back("beep"); }
+  void ShowNotice(const NoticeRequest& request) override {
+    order.push_back("notice");
+    notices.push_back(request);
+  }
+  long Beeps() const { return std::count(order.begin(), order.end(), "beep"); }
+
+  std::vector<std::string> order;  // "beep" and "notice", as they happened
   std::vector<NoticeRequest> notices;
 };
 
