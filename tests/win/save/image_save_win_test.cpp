@@ -19,35 +19,12 @@ using test::WriteFileBytes;
 
 const NoticeRequest kImageNotice{L"Bild wurde gespeichert!", 12, 320, 1500};
 
-const MessageRequest kNoImageFile{L"Keine Bilddatei",
-                                  L"Die Zwischenablage enthält keine passende Bilddatei.\r\n"
-                                  L"Es wird daher nichts gespeichert.",
-                                  MessageIcon::Information};
-
 // Bytes of every value, longer than one buffer of a file copy, so that a copy that
 // translates line ends, stops at a zero or drops a block shows.
 std::string ImageBytes() {
   std::string bytes;
   for (int i = 0; i < 200000; ++i) bytes += static_cast<char>((i * 7919 + i / 256) & 0xFF);
   return bytes;
-}
-
-// A file address as a browser writes it: forward slashes, %20 for blanks and the old
-// "|" for the drive's colon.
-std::string FileAddress(const std::string& path) {
-  std::string address = "file:///";
-  for (char c : path) {
-    if (c == '\\') {
-      address += '/';
-    } else if (c == ' ') {
-      address += "%20";
-    } else if (c == ':') {
-      address += '|';
-    } else {
-      address += c;
-    }
-  }
-  return address;
 }
 
 // Another handle that shares nothing: no other program can open the file meanwhile,
@@ -88,7 +65,7 @@ class ImageSaveWin : public ::testing::Test {
 
   void Save() {
     WinSaveFiles files;
-    WinSaveSources sources(nullptr, [this] { return automaticSaving; });
+    WinSaveSources sources(nullptr, [] { return false; });
     SaveContext context{actions, options, settings, files, sources, messages, signals};
     Speichern(1, context);
   }
@@ -107,7 +84,6 @@ class ImageSaveWin : public ::testing::Test {
   ProfileSettings settings;
   ActionCache actions;
   CurrentOptions options;
-  bool automaticSaving = false;
   test::RecordingMessageBoxes messages;
   test::RecordingSignals signals;
 };
@@ -121,41 +97,6 @@ TEST_F(ImageSaveWin, DroppedFileCopiedTwiceGivesANumberedSecondCopy) {
   EXPECT_EQ(ReadFileBytes(target + "\\Foto1.jpg"), bytes);
   EXPECT_TRUE(messages.shown.empty());
   EXPECT_EQ(signals.notices, std::vector<NoticeRequest>(2, kImageNotice));
-}
-
-TEST_F(ImageSaveWin, FileAddressAsTextIsFoundAfterCleaning) {
-  const std::string spaced = pictures + "\\Foto A.jpg";
-  WriteFileBytes(spaced, bytes);
-  test::SetClipboardText(FileAddress(spaced));
-  Save();
-  Save();
-  EXPECT_EQ(FolderEntries(target), (std::vector<std::string>{"Foto A.jpg", "Foto A1.jpg"}));
-  EXPECT_EQ(ReadFileBytes(target + "\\Foto A1.jpg"), bytes);
-  EXPECT_EQ(signals.notices.size(), 2u);
-}
-
-TEST_F(ImageSaveWin, FileWithoutExtensionIsCopiedWithoutOne) {
-  const std::string plain = pictures + "\\Scan";
-  WriteFileBytes(plain, bytes);
-  test::SetClipboardFiles({plain});
-  Save();
-  EXPECT_EQ(FolderEntries(target), std::vector<std::string>{"Scan"});
-  EXPECT_EQ(ReadFileBytes(target + "\\Scan"), bytes);
-}
-
-TEST_F(ImageSaveWin, SeveralFilesAreRefusedWithAWarningUnlessWarningsAreSuppressed) {
-  const std::string second = pictures + "\\Zwei.jpg";
-  const std::string third = pictures + "\\Drei.jpg";
-  WriteFileBytes(second, "2");
-  WriteFileBytes(third, "3");
-  test::SetClipboardFiles({photo, second, third});
-  Save();
-  EXPECT_EQ(messages.shown, std::vector<MessageRequest>{kNoImageFile});
-  automaticSaving = true;
-  options.chkMessagesUnterdrücken = true;
-  Save();
-  EXPECT_EQ(messages.shown.size(), 1u);
-  ExpectNothingSaved();
 }
 
 TEST_F(ImageSaveWin, SourceThatCannotBeReadIsReportedWithoutANotice) {
@@ -179,13 +120,6 @@ class WinCopyFileTo : public ::testing::Test {
   const std::string source = folder / "Quelle.png";
   const std::string target = folder / "Ziel.png";
 };
-
-TEST_F(WinCopyFileTo, CopiesEveryByte) {
-  const std::string bytes = ImageBytes();
-  WriteFileBytes(source, bytes);
-  EXPECT_EQ(files.CopyFileTo(source, target), std::nullopt);
-  EXPECT_EQ(ReadFileBytes(target), bytes);
-}
 
 TEST_F(WinCopyFileTo, NeverReplacesAnExistingFile) {
   WriteFileBytes(source, "neu");
