@@ -3,17 +3,13 @@
 // only message boxes and the save notice are recorded instead of shown.
 #include <gtest/gtest.h>
 
-#include <regex>
-
 #include "save/safe_name.h"
 #include "save/save_adapters_win.h"
 #include "save/speichern.h"
-#include "settings/ansi_text.h"
 #include "settings/settings_file_win.h"
-#include "tests/win/support/clipboard_helper.h"
 #include "tests/support/save_recorders.h"
+#include "tests/win/support/clipboard_helper.h"
 #include "tests/win/support/test_files.h"
-#include "tests/win/support/today.h"
 
 namespace qm {
 namespace {
@@ -48,26 +44,21 @@ class SpeichernWin : public ::testing::Test {
  protected:
   SpeichernWin() { EXPECT_TRUE(CreateDirectoryA(target.c_str(), nullptr)) << GetLastError(); }
 
-  // Action 1 with this method, file name and date flag, saving into `target`.
-  void UseAction(const std::string& aktion, const std::string& dateiname,
-                 const std::string& datum = "nein") {
+  // Action 1 with this method, file name, saving into `target`.
+  void UseAction(const std::string& aktion, const std::string& dateiname) {
     const std::pair<const char*, std::string> keys[] = {
         {"Aktiviert", "ja"}, {"Name", "Test"},   {"Dateiname", dateiname}, {"Speicherpfad", target},
-        {"Aktion", aktion},  {"Format", "Text"}, {"URL", "nein"},          {"Datum", datum}};
+        {"Aktion", aktion},  {"Format", "Text"}, {"URL", "nein"},          {"Datum", "nein"}};
     for (const auto& [key, value] : keys) settings.Write(ActionSection(1), key, value);
     actions.Refresh(settings);
   }
 
-  void Save() {
+  void SaveText(const std::string& text) {
+    test::SetClipboardText(text);
     WinSaveFiles files;
     WinSaveSources sources(nullptr, [] { return false; });
     SaveContext context{actions, options, settings, files, sources, messages, signals};
     Speichern(1, context);
-  }
-
-  void SaveText(const std::string& text) {
-    test::SetClipboardText(text);
-    Save();
   }
 
   std::string Saved(const std::string& name) const { return ReadFileBytes(target + "\\" + name); }
@@ -95,38 +86,6 @@ TEST_F(SpeichernWin, NumberedMethodWritesEachTextToTheNextFreeNumber) {
   EXPECT_TRUE(messages.shown.empty());
   EXPECT_EQ(signals.notices, std::vector<NoticeRequest>(3, kTextNotice));
   EXPECT_EQ(signals.Beeps(), 0);
-}
-
-TEST_F(SpeichernWin, FirstWordsFileIsNumberedWithAWarningWhenTheNameIsTaken) {
-  UseAction("extradatei2", "unbenutzt");
-  SaveText("  \r\nWas? Wo: gro\xDF und mehr");
-  SaveText("Was Wo anders");
-  EXPECT_EQ(FolderEntries(target), (std::vector<std::string>{"Was Wo.txt", "Was Wo1.txt"}));
-  EXPECT_EQ(Saved("Was Wo.txt"), "  \r\nWas? Wo: gro\xDF und mehr\r\n");
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0],
-            (MessageRequest{L"Datei existiert schon",
-                            L"Eine Datei mit dem gleichen Namen \"Was Wo.txt\" existiert schon. "
-                            L"Der Text wird als \"Was Wo1.txt\" gespeichert.",
-                            MessageIcon::Information}));
-  EXPECT_EQ(signals.notices.size(), 2u);
-}
-
-std::string RegexEscaped(const std::string& text) {
-  static const std::regex special(R"([.^$|()\[\]{}*+?\\/])");
-  return std::regex_replace(text, special, R"(\$&)");
-}
-
-TEST_F(SpeichernWin, SameFileMethodAppendsDateTextAndSeparator) {
-  UseAction("gleichedatei", "Sammlung", "ja");
-  SaveText("abc");
-  SaveText("def");
-  const std::string dateLine = " " + RegexEscaped(test::ShortDateToday()) + "[^\r\n]*\r\n~{20}\r\n";
-  const std::string separator = "\r\n \r\n-----\r\n \r\n";
-  const std::regex expected(dateLine + " \r\nabc" + separator + dateLine + " \r\ndef" + separator);
-  const std::string saved = Saved("Sammlung.txt");
-  EXPECT_TRUE(std::regex_match(saved, expected)) << saved;
-  EXPECT_EQ(signals.notices, std::vector<NoticeRequest>(2, kTextNotice));
 }
 
 TEST_F(SpeichernWin, FolderMethodMakesTheFolderThenUsesFileOneForTheSameWords) {
@@ -194,53 +153,6 @@ TEST_F(SpeichernWinHostileWords, FolderMethodMakesOneUsableFolderInTheTargetFold
     EXPECT_EQ(Saved(name + "\\Text.txt"), text + "\r\n");
   }
   EXPECT_TRUE(messages.shown.empty());
-}
-
-class SpeichernWinProtectedFile : public SpeichernWin {
- protected:
-  SpeichernWinProtectedFile() {
-    UseAction("gleichedatei", "Sammlung");
-    test::WriteFileBytes(file, "alt\r\n");
-  }
-
-  void ExpectSaveRefusedAndReported() {
-    SaveText("neu");
-    EXPECT_EQ(ReadFileBytes(file), "alt\r\n");
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].title, L"Speichern fehlgeschlagen");
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Critical);
-    EXPECT_NE(messages.shown[0].text.find(L"\"" + WidenAnsi(file) + L"\""), std::wstring::npos)
-        << messages.shown[0].text.c_str();
-    EXPECT_TRUE(signals.notices.empty());
-  }
-
-  const std::string file = target + "\\Sammlung.txt";
-};
-
-TEST_F(SpeichernWinProtectedFile, LockedTargetFileIsReportedAndLeftUnchanged) {
-  const test::FileLock lock(file);
-  ExpectSaveRefusedAndReported();
-}
-
-TEST_F(SpeichernWinProtectedFile, ReadOnlyTargetFileIsReportedAndLeftUnchanged) {
-  test::MakeReadOnly(file);
-  if (!test::ReadOnlyIsEnforced(file)) GTEST_SKIP() << "read-only files are writable here (root)";
-  ExpectSaveRefusedAndReported();
-}
-
-TEST_F(SpeichernWin, ClipboardWithoutTextSavesNothingAndSaysSo) {
-  UseAction("extradatei", "Notiz");
-  const MessageRequest empty{
-      L"Zwischenablage leer",
-      L"Sie hatten nichts in der Zwischenablage, daher wird auch nichts gespeichert!",
-      MessageIcon::Information, MessageButtons::Ok, true};
-  test::EmptyClipboardElsewhere();
-  Save();
-  test::SetClipboardBitmapOnly();
-  Save();
-  EXPECT_EQ(messages.shown, std::vector<MessageRequest>(2, empty));
-  EXPECT_TRUE(FolderEntries(target).empty());
-  EXPECT_TRUE(signals.notices.empty());
 }
 
 }  // namespace
