@@ -5,7 +5,6 @@
 
 #include "save/save_adapters_win.h"
 #include "save/speichern.h"
-#include "settings/ansi_text.h"
 #include "settings/settings_file_win.h"
 #include "tests/support/save_recorders.h"
 #include "tests/win/support/clipboard_helper.h"
@@ -14,7 +13,6 @@
 namespace qm {
 namespace {
 
-using test::FolderEntries;
 using test::ReadFileBytes;
 
 std::string Golden(const std::string& name) {
@@ -108,38 +106,6 @@ INSTANTIATE_TEST_SUITE_P(
         GoldenCase{"empty_line", "extradatei", {"vor\r\n\r\nnach"}, "Notiz.html"},
         GoldenCase{"trailing_line_break", "extradatei", {"Zeile\r\n"}, "Notiz.html"}),
     [](const auto& info) { return std::string(info.param.golden); });
-
-// The old writer passed the text through XtempX.txt in the target folder; the user's
-// own file of that name must survive, and nothing else may be left behind.
-TEST_F(HtmlDocumentWin, WritesOnlyTheDocument) {
-  UseMethod("gleichedatei");
-  test::WriteFileBytes(target + "\\XtempX.txt", "meine Datei");
-  SaveText("eins");
-  SaveText("zwei");
-  EXPECT_EQ(FolderEntries(target), (std::vector<std::string>{"Notiz.html", "XtempX.txt"}));
-  EXPECT_EQ(Saved("XtempX.txt"), "meine Datei");
-}
-
-// A viewer that holds the document open without allowing it to be deleted: the
-// extension cannot replace it, the document stays as it was and the user is told.
-TEST_F(HtmlDocumentWin, DocumentThatCannotBeReplacedIsKeptAndTheUserIsTold) {
-  UseMethod("gleichedatei");
-  SaveText("eins");
-  const std::string before = Saved("Notiz.html");
-  {
-    const test::FileLock lock(target + "\\Notiz.html");
-    SaveText("zwei");
-  }
-  EXPECT_EQ(Saved("Notiz.html"), before);
-  EXPECT_EQ(FolderEntries(target), std::vector<std::string>{"Notiz.html"});
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].title, L"Speichern fehlgeschlagen");
-  EXPECT_EQ(messages.shown[0].icon, MessageIcon::Critical);
-  EXPECT_NE(messages.shown[0].text.find(L"\"" + WidenAnsi(target + "\\Notiz.html") + L"\""),
-            std::wstring::npos)
-      << messages.shown[0].text.c_str();
-  EXPECT_EQ(signals.notices.size(), 1u);
-}
 
 }  // namespace
 }  // namespace qm
