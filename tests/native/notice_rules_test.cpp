@@ -4,6 +4,8 @@
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace qm {
 
@@ -13,20 +15,20 @@ static void PrintTo(const ScreenPoint& point, std::ostream* out) {
 
 namespace {
 
-TEST(NoticeTwips, FifteenTwipsArePixelAt96Dpi) {
-  EXPECT_EQ(TwipsToPixels(1935, 96), 129);
-  EXPECT_EQ(TwipsToPixels(-90, 96), -6);
+TEST(NoticeTwips, FifteenTwipsMakeAPixelAt96DpiRoundingHalvesAwayFromZero) {
+  struct Case {
+    int twips;
+    int dpi;
+    int pixels;
+  };
+  for (const auto& [twips, dpi, pixels] : {Case{1935, 96, 129}, Case{-90, 96, -6},
+                                          Case{1935, 120, 161}, Case{1035, 144, 104},
+                                          Case{-1035, 144, -104}, Case{7, 96, 0}, Case{8, 96, 1},
+                                          Case{-8, 96, -1}}) {
+    EXPECT_EQ(TwipsToPixels(twips, dpi), pixels) << twips << " twips at " << dpi << " dpi";
+  }
   EXPECT_EQ(PixelsToTwips(129, 96), 1935);
   EXPECT_EQ(PixelsToTwips(-6, 96), -90);
-}
-
-TEST(NoticeTwips, RoundsToTheNearestPixelHalvesAwayFromZero) {
-  EXPECT_EQ(TwipsToPixels(1935, 120), 161);  // 161.25
-  EXPECT_EQ(TwipsToPixels(1035, 144), 104);  // 103.5
-  EXPECT_EQ(TwipsToPixels(-1035, 144), -104);
-  EXPECT_EQ(TwipsToPixels(7, 96), 0);
-  EXPECT_EQ(TwipsToPixels(8, 96), 1);
-  EXPECT_EQ(TwipsToPixels(-8, 96), -1);
 }
 
 TEST(NoticeTwips, APixelPlaceSurvivesTheRoundTripThroughTwips) {
@@ -37,42 +39,23 @@ TEST(NoticeTwips, APixelPlaceSurvivesTheRoundTripThroughTwips) {
   }
 }
 
-TEST(NoticeCoordinateText, WholeNumbersWithBlanksSignsAndLeadingZeros) {
-  EXPECT_EQ(NoticeCoordinate("9000"), 9000);
-  EXPECT_EQ(NoticeCoordinate("  -450 "), -450);
-  EXPECT_EQ(NoticeCoordinate("+15"), 15);
-  EXPECT_EQ(NoticeCoordinate("0000012"), 12);
-  EXPECT_EQ(NoticeCoordinate("-0"), 0);
-}
-
-TEST(NoticeCoordinateText, FractionsRoundToNearestAndTiesToEven) {
-  EXPECT_EQ(NoticeCoordinate("2.5"), 2);
-  EXPECT_EQ(NoticeCoordinate("3.5"), 4);
-  EXPECT_EQ(NoticeCoordinate("-2.5"), -2);
-  EXPECT_EQ(NoticeCoordinate("-3.5"), -4);
-  EXPECT_EQ(NoticeCoordinate("2.5000001"), 3);
-  EXPECT_EQ(NoticeCoordinate("2.4999"), 2);
-  EXPECT_EQ(NoticeCoordinate("0.5"), 0);
-  EXPECT_EQ(NoticeCoordinate(".6"), 1);
-  EXPECT_EQ(NoticeCoordinate("7."), 7);
-  EXPECT_EQ(NoticeCoordinate("1234,5"), 1234);
-  EXPECT_EQ(NoticeCoordinate("1235,5"), 1236);
-}
-
-TEST(NoticeCoordinateText, ValuesMustFitSixteenBitsAfterRounding) {
-  EXPECT_EQ(NoticeCoordinate("32767"), 32767);
-  EXPECT_EQ(NoticeCoordinate("-32768"), -32768);
-  EXPECT_EQ(NoticeCoordinate("32767.49"), 32767);
-  EXPECT_EQ(NoticeCoordinate("-32768.5"), -32768);
-  EXPECT_EQ(NoticeCoordinate("32768"), std::nullopt);
-  EXPECT_EQ(NoticeCoordinate("-32769"), std::nullopt);
-  EXPECT_EQ(NoticeCoordinate("32767.5"), std::nullopt);
-  EXPECT_EQ(NoticeCoordinate("99999999999999999999999"), std::nullopt);
+TEST(NoticeCoordinateText, ReadsWholeAndFractionalNumbersThatFitSixteenBits) {
+  const std::pair<const char*, int> cases[] = {
+      {"9000", 9000}, {"  -450 ", -450}, {"+15", 15}, {"0000012", 12}, {"-0", 0},
+      // Fractions round to the nearest, ties to even; a comma is a decimal point too.
+      {"2.5", 2}, {"3.5", 4}, {"-2.5", -2}, {"-3.5", -4}, {"2.5000001", 3}, {"2.4999", 2},
+      {"0.5", 0}, {".6", 1}, {"7.", 7}, {"1234,5", 1234}, {"1235,5", 1236},
+      // The range is checked after rounding.
+      {"32767", 32767}, {"-32768", -32768}, {"32767.49", 32767}, {"-32768.5", -32768}};
+  for (const auto& [text, expected] : cases) {
+    EXPECT_EQ(NoticeCoordinate(text), expected) << '"' << text << '"';
+  }
 }
 
 TEST(NoticeCoordinateText, AnythingElseIsNoPlace) {
-  for (const char* text : {"", "   ", "Kein Eintrag gefunden!", "12px", "1e3", "--1", "-", ".",
-                           "1.2.3", "1 2", "0x10", "+-3"}) {
+  for (const char* text : {"32768", "-32769", "32767.5", "99999999999999999999999", "", "   ",
+                           "Kein Eintrag gefunden!", "12px", "1e3", "--1", "-", ".", "1.2.3",
+                           "1 2", "0x10", "+-3"}) {
     EXPECT_EQ(NoticeCoordinate(text), std::nullopt) << '"' << text << '"';
   }
 }
@@ -178,41 +161,28 @@ class SimulatedNotice {
 
 constexpr long long kLongAfter = 1'000'000;
 
-TEST(NoticeCountdown, ANoticeClosesOnTheSecondTick) {
-  SimulatedNotice notice;
-  notice.Show(0, 1000);
-  EXPECT_EQ(notice.ClosedBy(1999), std::nullopt);
-  EXPECT_EQ(notice.ClosedBy(kLongAfter), 2000);
-}
-
-TEST(NoticeCountdown, ASecondSaveAfterTheFirstTickClosesOneIntervalAfterIt) {
-  SimulatedNotice notice;
-  notice.Show(0, 1000);
-  notice.Show(1500, 1000);
-  EXPECT_EQ(notice.ClosedBy(kLongAfter), 2500);
-}
-
-TEST(NoticeCountdown, ASecondSaveBeforeTheFirstTickStartsTheTwoTicksAfresh) {
-  SimulatedNotice notice;
-  notice.Show(0, 1000);
-  notice.Show(500, 1000);
-  EXPECT_EQ(notice.ClosedBy(kLongAfter), 2500);
-}
-
-TEST(NoticeCountdown, IntervalZeroKeepsTheNoticeUpUntilALaterShowSetsATime) {
-  SimulatedNotice notice;
-  notice.Show(0, 0);
-  EXPECT_EQ(notice.ClosedBy(500'000), std::nullopt);
-  notice.Show(500'000, 300);
-  EXPECT_EQ(notice.ClosedBy(kLongAfter), 500'600);
-}
-
-TEST(NoticeCountdown, StoppingTheTimerKeepsTheArmedState) {
-  SimulatedNotice notice;
-  notice.Show(0, 1000);
-  notice.Show(1200, 0);
-  notice.Show(9000, 1000);
-  EXPECT_EQ(notice.ClosedBy(kLongAfter), 10000);
+TEST(NoticeCountdown, ClosesOnTheSecondTickOfTheIntervalLastSet) {
+  struct Show {
+    long long at;
+    long long intervalMs;
+  };
+  struct Case {
+    const char* name;
+    std::vector<Show> shows;
+    long long closedAt;
+  };
+  const Case cases[] = {
+      {"one show", {{0, 1000}}, 2000},
+      {"second save after the first tick", {{0, 1000}, {1500, 1000}}, 2500},
+      {"second save before the first tick", {{0, 1000}, {500, 1000}}, 2500},
+      {"interval 0 until a later show", {{0, 0}, {500'000, 300}}, 500'600},
+      {"a stop keeps the armed state", {{0, 1000}, {1200, 0}, {9000, 1000}}, 10000},
+  };
+  for (const auto& [name, shows, closedAt] : cases) {
+    SimulatedNotice notice;
+    for (const auto& [at, intervalMs] : shows) notice.Show(at, intervalMs);
+    EXPECT_EQ(notice.ClosedBy(kLongAfter), closedAt) << name;
+  }
 }
 
 TEST(NoticeDragging, TheGrabbedPointStaysUnderThePointer) {
