@@ -261,8 +261,8 @@ TEST_F(SaveNoticeWin, EachLoadStartsFromTheOptionsAndTheDesignedLayout) {
 
 TEST_F(SaveNoticeWin, APlaceNoScreenShowsPutsTheNoticeOnThePrimaryScreen) {
   const RECT primary = PrimaryScreen();
-  const std::pair<const char*, const char*> places[] = {
-      {"-30000", "6000"}, {"9000", "32767"}, {"40000", "6000"}, {"Kein Eintrag gefunden!", "0"}, {"", ""}};
+  // Unreadable and off-screen variants are the native rule tests' business.
+  const std::pair<const char*, const char*> places[] = {{"-30000", "6000"}, {"9000", "32767"}};
   for (const auto& [x, y] : places) {
     options.txtX = x;
     options.txtY = y;
