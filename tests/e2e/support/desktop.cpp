@@ -87,11 +87,6 @@ HWND WaitForMessageBox(DWORD processId, DWORD timeoutMs) {
   return WaitForVisibleWindow(processId, L"#32770", nullptr, timeoutMs);
 }
 
-std::wstring MessageBoxText(HWND box) {
-  HWND text = GetDlgItem(box, 0xFFFF);
-  return text ? WindowText(text) : std::wstring();
-}
-
 void AnswerMessageBox(HWND box, int buttonId) {
   HWND button = GetDlgItem(box, buttonId);
   ASSERT_NE(button, nullptr) << "the box has no button " << buttonId;

@@ -23,8 +23,6 @@ RECT WindowRect(HWND window);
 // A message box of a process (dialog class "#32770"), once it is visible; nullptr when
 // none shows up in time.
 HWND WaitForMessageBox(DWORD processId, DWORD timeoutMs);
-// The box's text (the static control 0xFFFF).
-std::wstring MessageBoxText(HWND box);
 // Presses one of the box's buttons (IDOK, IDYES, ...).
 void AnswerMessageBox(HWND box, int buttonId);
 
