@@ -105,14 +105,6 @@ TEST(MenuCommandIdTest, IdsOfNoItemPickNothing) {
   EXPECT_EQ(PickFromCommandId(0xFFFF), std::nullopt);
 }
 
-TEST_F(TrayMenuTest, MakeStandardMovesTheMark) {
-  test::WriteAction(settings, 2, "Zwei (Standard)");
-  test::WriteAction(settings, 5, "Fuenf");
-  EXPECT_EQ(MakeStandard("Fuenf", settings), 5);
-  EXPECT_EQ(StoredName(2), "Zwei");
-  EXPECT_EQ(StoredName(5), "Fuenf (Standard)");
-}
-
 TEST_F(TrayMenuTest, MakeStandardOnTheStandardActionKeepsOneMark) {
   test::WriteAction(settings, 2, "Zwei (Standard)");
   EXPECT_EQ(MakeStandard("Zwei", settings), 2);
