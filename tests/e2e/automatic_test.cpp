@@ -37,8 +37,8 @@ class AutomaticScenario : public ResidentScenario {
     ChangeClipboardAndWaitForTheProgram([&] { PutTextOnClipboard(text); });
   }
 
-  void CopySecret(const std::string& text, const wchar_t* marker, const std::string& markerBytes) {
-    ChangeClipboardAndWaitForTheProgram([&] { PutSecretOnClipboard(text, marker, markerBytes); });
+  void CopySecret(const std::string& text) {
+    ChangeClipboardAndWaitForTheProgram([&] { PutSecretOnClipboard(text); });
   }
 
   TestClipboardViewer viewer_;
@@ -59,7 +59,7 @@ TEST_F(AutomaticScenario, SavesEachLaterChangeOnceButNotWhatWasThereAtStart) {
 // own test's business, here only that a marked copy leaves no trace in the file.
 TEST_F(AutomaticScenario, LeavesMarkedSecretsUnsaved) {
   ASSERT_NO_FATAL_FAILURE(StartProgram());
-  ASSERT_NO_FATAL_FAILURE(CopySecret("Geheim", L"Clipboard Viewer Ignore", std::string("\0", 1)));
+  ASSERT_NO_FATAL_FAILURE(CopySecret("Geheim"));
   ASSERT_NO_FATAL_FAILURE(CopyText("Ganz normal"));
   EXPECT_EQ(FileBytes(SavedFile(kNotizen)), SavedEntry("Ganz normal"));
 }

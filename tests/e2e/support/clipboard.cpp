@@ -61,11 +61,10 @@ std::string ZeroTerminated(std::string text) {
 
 void PutTextOnClipboard(const std::string& text) { Replace({{CF_TEXT, ZeroTerminated(text)}}); }
 
-void PutSecretOnClipboard(const std::string& text, const wchar_t* markerFormat,
-                          const std::string& markerBytes) {
-  const UINT marker = RegisterClipboardFormatW(markerFormat);
+void PutSecretOnClipboard(const std::string& text) {
+  const UINT marker = RegisterClipboardFormatW(L"Clipboard Viewer Ignore");
   ASSERT_NE(marker, 0u) << "RegisterClipboardFormat: " << GetLastError();
-  Replace({{marker, markerBytes}, {CF_TEXT, ZeroTerminated(text)}});
+  Replace({{marker, std::string(1, '\0')}, {CF_TEXT, ZeroTerminated(text)}});
 }
 
 void EmptyTheClipboard() { Replace({}); }

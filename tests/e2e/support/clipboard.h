@@ -11,10 +11,9 @@ namespace qm::e2e {
 // CF_TEXT with exactly these ANSI bytes.
 void PutTextOnClipboard(const std::string& text);
 
-// CF_TEXT together with a registered format that asks clipboard monitors not to record
-// the contents, as password managers leave it; the marker holds `markerBytes`.
-void PutSecretOnClipboard(const std::string& text, const wchar_t* markerFormat,
-                          const std::string& markerBytes);
+// CF_TEXT together with the registered format "Clipboard Viewer Ignore", with which
+// password managers ask clipboard monitors not to record the contents.
+void PutSecretOnClipboard(const std::string& text);
 
 // Nothing at all.
 void EmptyTheClipboard();
