@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <optional>
-#include <ostream>
 #include <string>
+#include <utility>
 
 #include "settings/action_record.h"
 #include "settings/file_helpers.h"
@@ -37,64 +36,50 @@ TEST(ParseWholeNumber, HoldsHugeNumbersAtTheLimit) {
   EXPECT_EQ(ParseWholeNumber("-99999999999999999999999"), -kLimit);
 }
 
-struct MethodCase {
-  const char* aktion;
-  SaveMethod method;
-  int words;
-};
-
-class ParseMethodTest : public ::testing::TestWithParam<MethodCase> {};
-
-TEST_P(ParseMethodTest, TellsTheMethodsApart) {
-  const MethodChoice choice = ParseMethod(GetParam().aktion);
-  EXPECT_EQ(choice.method, GetParam().method);
-  if (choice.method == SaveMethod::WordFile || choice.method == SaveMethod::WordFolder) {
-    EXPECT_EQ(choice.words, GetParam().words);
+TEST(ParseMethod, TellsTheStoredMethodsApartAndTakesDamagedValuesForOneWordFiles) {
+  struct Case {
+    const char* aktion;
+    SaveMethod method;
+    int words;  // compared for the two first-words methods only
+  };
+  const Case cases[] = {
+      {"bilder", SaveMethod::Bilder, 0},
+      {"extradatei", SaveMethod::Numbered, 0},
+      {"gleichedatei", SaveMethod::SameFile, 0},
+      {"extradatei3", SaveMethod::WordFile, 3},
+      {"extradatei9", SaveMethod::WordFile, 9},
+      {"dateiundordner3", SaveMethod::WordFolder, 3},
+      {"dateiundordner1", SaveMethod::WordFolder, 1},
+      // The length alone makes the folder method; the digit is the last character.
+      {"xxxxxxxxxxxxxx7", SaveMethod::WordFolder, 7},
+      // Damaged values.
+      {"Bilder", SaveMethod::WordFile, 1},
+      {"EXTRADATEI", SaveMethod::WordFile, 1},
+      {"dateiundordner", SaveMethod::WordFile, 1},
+      {"dateiundordner0", SaveMethod::WordFolder, 1},
+      {"extradatei0", SaveMethod::WordFile, 1},
+      {"4extradatei", SaveMethod::WordFile, 1},
+      {"", SaveMethod::WordFile, 1},
+      {"Kein Eintrag gefunden!", SaveMethod::WordFile, 1}};
+  for (const auto& [aktion, method, words] : cases) {
+    const MethodChoice choice = ParseMethod(aktion);
+    EXPECT_EQ(choice.method, method) << '"' << aktion << '"';
+    if (method == SaveMethod::WordFile || method == SaveMethod::WordFolder) {
+      EXPECT_EQ(choice.words, words) << '"' << aktion << '"';
+    }
   }
 }
 
-void PrintTo(const MethodCase& c, std::ostream* out) { *out << '"' << c.aktion << '"'; }
-
-std::string CaseName(const ::testing::TestParamInfo<MethodCase>& info) {
-  std::string name = std::to_string(info.index) + "_";
-  for (const char* c = info.param.aktion; *c; ++c)
-    name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
-  return name;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    StoredValues, ParseMethodTest,
-    ::testing::Values(MethodCase{"bilder", SaveMethod::Bilder, 0},
-                      MethodCase{"extradatei", SaveMethod::Numbered, 0},
-                      MethodCase{"gleichedatei", SaveMethod::SameFile, 0},
-                      MethodCase{"extradatei3", SaveMethod::WordFile, 3},
-                      MethodCase{"extradatei9", SaveMethod::WordFile, 9},
-                      MethodCase{"dateiundordner3", SaveMethod::WordFolder, 3},
-                      MethodCase{"dateiundordner1", SaveMethod::WordFolder, 1},
-                      // The length alone makes the folder method; the digit is the last character.
-                      MethodCase{"xxxxxxxxxxxxxx7", SaveMethod::WordFolder, 7}),
-    CaseName);
-
-INSTANTIATE_TEST_SUITE_P(DamagedValues, ParseMethodTest,
-                         ::testing::Values(MethodCase{"Bilder", SaveMethod::WordFile, 1},
-                                           MethodCase{"EXTRADATEI", SaveMethod::WordFile, 1},
-                                           MethodCase{"dateiundordner", SaveMethod::WordFile, 1},
-                                           MethodCase{"dateiundordner0", SaveMethod::WordFolder, 1},
-                                           MethodCase{"extradatei0", SaveMethod::WordFile, 1},
-                                           MethodCase{"4extradatei", SaveMethod::WordFile, 1},
-                                           MethodCase{"", SaveMethod::WordFile, 1},
-                                           MethodCase{"Kein Eintrag gefunden!",
-                                                      SaveMethod::WordFile, 1}),
-                         CaseName);
-
-TEST(StandardMark, BlankBeforeTheMarkIsPartOfIt) {
-  EXPECT_TRUE(IsStandardMarked("Notizen (Standard)"));
-  EXPECT_EQ(PlainName("Notizen (Standard)"), "Notizen");
-}
-
-TEST(StandardMark, MarkWithoutBlankCostsTheLastLetter) {
-  EXPECT_TRUE(IsStandardMarked("Notizen(Standard)"));
-  EXPECT_EQ(PlainName("Notizen(Standard)"), "Notize");
+TEST(StandardMark, MarkedNamesLoseTheMarkWithTheBlankBeforeIt) {
+  const std::pair<const char*, const char*> marked[] = {
+      {"Notizen (Standard)", "Notizen"},
+      {"Notizen(Standard)", "Notize"},  // without the blank the mark costs the last letter
+      {"(Standard)", ""}};
+  for (const auto& [name, plain] : marked) {
+    EXPECT_TRUE(IsStandardMarked(name)) << name;
+    EXPECT_EQ(PlainName(name), plain) << name;
+  }
+  EXPECT_EQ(PlainName(""), "");
 }
 
 TEST(StandardMark, OnlyTheExactEndingMarks) {
@@ -102,12 +87,6 @@ TEST(StandardMark, OnlyTheExactEndingMarks) {
                            "(Standard) Notizen", "Standard)", ""}) {
     EXPECT_FALSE(IsStandardMarked(name)) << name;
   }
-}
-
-TEST(StandardMark, ShortNamesGiveAnEmptyPlainName) {
-  EXPECT_TRUE(IsStandardMarked("(Standard)"));
-  EXPECT_EQ(PlainName("(Standard)"), "");
-  EXPECT_EQ(PlainName(""), "");
 }
 
 TEST(CompleteDriveRoot, BareDriveMeansItsRoot) {
