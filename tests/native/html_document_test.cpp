@@ -70,11 +70,7 @@ TEST(HtmlDocument, ExtensionPutsTheOldBodyBelowTheNewHeader) {
                              "", "<br>--<br><br>", "</BODY>", "</HTML>"}));
 }
 
-TEST(OldBody, OwnHeaderAndFirstClosingTagsGo) {
-  const std::string document = HtmlDocument("abc", PlainParts());
-  EXPECT_EQ(OldBodyOf(document), Lines({"abc<BR>", "", "", "", ""}));
-}
-
+// Its own header and the first closing tags go, whatever title and colours it had.
 TEST(OldBody, HeaderWithOtherTitleAndColoursIsStillOurs) {
   HtmlDocumentParts parts = PlainParts("Alte Sammlung 1");
   parts.colours = {"#010203", "#040506", "#070809", "#0A0B0C", "#0D0E0F"};
