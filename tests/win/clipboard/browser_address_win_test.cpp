@@ -74,15 +74,13 @@ TEST(GetBrowserURL, NoBrowserWindowGivesEmpty) {
   EXPECT_EQ(GetBrowserURL(), "");
 }
 
+// Which title belongs to which server is the native title tests' business; the second
+// server is there so that asking the wrong one shows.
 TEST(GetBrowserURL, ADdeBrowserTitleAsksTheServerOfItsRow) {
   const HelperDdeServer firefox("Firefox", kDdeReply);
   const HelperDdeServer mozilla("Mozilla", R"("ftp://mozilla.example/","Mozilla","")");
-  {
-    const HelperWindow window("Beispiel - Mozilla Firefox", {});
-    EXPECT_EQ(GetBrowserURL(), "http://example.com/a,b");
-  }
-  const HelperWindow window("Beispiel - Mozilla", {});
-  EXPECT_EQ(GetBrowserURL(), "ftp://mozilla.example/");
+  const HelperWindow window("Beispiel - Mozilla Firefox", {});
+  EXPECT_EQ(GetBrowserURL(), "http://example.com/a,b");
 }
 
 TEST(GetBrowserURL, ADdeBrowserWithoutItsServerGivesEmpty) {
