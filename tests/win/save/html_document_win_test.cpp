@@ -3,12 +3,7 @@
 // to the test program by the build).
 #include <gtest/gtest.h>
 
-#include "save/save_adapters_win.h"
-#include "save/speichern.h"
-#include "settings/settings_file_win.h"
-#include "tests/support/save_recorders.h"
-#include "tests/win/support/clipboard_helper.h"
-#include "tests/win/support/test_files.h"
+#include "tests/win/support/real_save.h"
 
 namespace qm {
 namespace {
@@ -33,36 +28,11 @@ CurrentOptions HtmlOptions() {
 }
 
 // Action 1 writes HTML documents named "Notiz" into `target`, without date or address.
-class HtmlDocumentWin : public ::testing::Test {
+class HtmlDocumentWin : public test::RealSave {
  protected:
-  HtmlDocumentWin() { EXPECT_TRUE(CreateDirectoryA(target.c_str(), nullptr)) << GetLastError(); }
+  HtmlDocumentWin() : RealSave("[Zeichen]\r\nZeichen=\\/:*?\"<>|\r\n", HtmlOptions()) {}
 
-  void UseMethod(const std::string& aktion) {
-    const std::pair<const char*, std::string> keys[] = {
-        {"Aktiviert", "ja"}, {"Name", "Test"},   {"Dateiname", "Notiz"}, {"Speicherpfad", target},
-        {"Aktion", aktion},  {"Format", "HTML"}, {"URL", "nein"},        {"Datum", "nein"}};
-    for (const auto& [key, value] : keys) settings.Write(ActionSection(1), key, value);
-    actions.Refresh(settings);
-  }
-
-  void SaveText(const std::string& text) {
-    test::SetClipboardText(text);
-    WinSaveFiles files;
-    WinSaveSources sources(nullptr, [] { return false; });
-    SaveContext context{actions, options, settings, files, sources, messages, signals};
-    Speichern(1, context);
-  }
-
-  std::string Saved(const std::string& name) const { return ReadFileBytes(target + "\\" + name); }
-
-  test::ScratchFolder folder;
-  const std::string target = folder / "Ziel";
-  const test::ProgramSettingsFile settingsFile{"[Zeichen]\r\nZeichen=\\/:*?\"<>|\r\n"};
-  ProfileSettings settings;
-  ActionCache actions;
-  const CurrentOptions options = HtmlOptions();
-  test::RecordingMessageBoxes messages;
-  test::RecordingSignals signals;
+  void UseMethod(const std::string& aktion) { UseAction(aktion, "Notiz", "HTML"); }
 };
 
 struct GoldenCase {

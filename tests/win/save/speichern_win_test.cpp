@@ -4,20 +4,13 @@
 #include <gtest/gtest.h>
 
 #include "save/safe_name.h"
-#include "save/save_adapters_win.h"
-#include "save/speichern.h"
-#include "settings/settings_file_win.h"
-#include "tests/support/save_recorders.h"
-#include "tests/win/support/clipboard_helper.h"
-#include "tests/win/support/test_files.h"
+#include "tests/win/support/real_save.h"
 
 namespace qm {
 namespace {
 
 using test::FolderEntries;
 using test::ReadFileBytes;
-using test::RecordingMessageBoxes;
-using test::RecordingSignals;
 
 const NoticeRequest kTextNotice{L"Text wurde gespeichert!", 12, 320, 1500};
 const NoticeRequest kFolderNotice{L"Text und Ordner wurden gespeichert!", 11, 200, 1500};
@@ -40,37 +33,9 @@ CurrentOptions Options() {
   return options;
 }
 
-class SpeichernWin : public ::testing::Test {
+class SpeichernWin : public test::RealSave {
  protected:
-  SpeichernWin() { EXPECT_TRUE(CreateDirectoryA(target.c_str(), nullptr)) << GetLastError(); }
-
-  // Action 1 with this method, file name, saving into `target`.
-  void UseAction(const std::string& aktion, const std::string& dateiname) {
-    const std::pair<const char*, std::string> keys[] = {
-        {"Aktiviert", "ja"}, {"Name", "Test"},   {"Dateiname", dateiname}, {"Speicherpfad", target},
-        {"Aktion", aktion},  {"Format", "Text"}, {"URL", "nein"},          {"Datum", "nein"}};
-    for (const auto& [key, value] : keys) settings.Write(ActionSection(1), key, value);
-    actions.Refresh(settings);
-  }
-
-  void SaveText(const std::string& text) {
-    test::SetClipboardText(text);
-    WinSaveFiles files;
-    WinSaveSources sources(nullptr, [] { return false; });
-    SaveContext context{actions, options, settings, files, sources, messages, signals};
-    Speichern(1, context);
-  }
-
-  std::string Saved(const std::string& name) const { return ReadFileBytes(target + "\\" + name); }
-
-  test::ScratchFolder folder;
-  const std::string target = folder / "Ziel";
-  const test::ProgramSettingsFile settingsFile{BaseSettings()};
-  ProfileSettings settings;
-  ActionCache actions;
-  const CurrentOptions options = Options();
-  RecordingMessageBoxes messages;
-  RecordingSignals signals;
+  SpeichernWin() : RealSave(BaseSettings(), Options()) {}
 };
 
 TEST_F(SpeichernWin, NumberedMethodWritesEachTextToTheNextFreeNumber) {
