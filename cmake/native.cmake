@@ -11,7 +11,9 @@ find_package(GTest REQUIRED)
 include(GoogleTest)
 file(GLOB QM_NATIVE_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*.cpp ${CMAKE_SOURCE_DIR}/tests/native/support/*.cpp ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
 add_executable(qm_native_tests ${QM_NATIVE_TEST_SOURCES})
-target_link_libraries(qm_native_tests PRIVATE qm_rules GTest::gtest_main GTest::gmock)
+target_link_libraries(qm_native_tests PRIVATE qm_rules GTest::gtest_main)
+# The delivered settings file is checked where it lies in the source tree.
+target_compile_definitions(qm_native_tests PRIVATE QM_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 qm_warnings(qm_native_tests)
 gtest_discover_tests(qm_native_tests TEST_PREFIX "native.")
 
