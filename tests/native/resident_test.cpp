@@ -2,9 +2,7 @@
 
 #include <set>
 #include <stdexcept>
-#include <string>
-#include <utility>
-#include <vector>
+#include <tuple>
 
 #include "resident/hotkeys.h"
 #include "resident/save_queue.h"
@@ -13,56 +11,43 @@
 #include "tests/native/support/memory_settings.h"
 
 namespace qm {
-
-void PrintTo(const HotkeyCombination& combination, std::ostream* out) {
-  *out << "modifiers " << combination.modifiers << ", key " << combination.virtualKey;
-}
-
 namespace {
 
-TEST(Hotkeys, StoredTextsBecomeModifierFlagsAndAVirtualKey) {
-  const struct {
-    const char *a, *b, *c;
-    HotkeyCombination combination;
-  } rows[] = {{"Strg", "Alt", "F5", {3, 116}}, {"Win", "", "Z", {8, 90}}, {"Shift", "Win", "0", {12, 48}},
-              {"", "", "9", {0, 57}}, {"Strg", "Strg", "A", {2, 65}}, {"Alt", "Alt", "F1", {1, 112}},
-              {"strg", "Ctrl", "F12", {0, 123}}, {"Strg ", "     -", "F10", {0, 121}},
-              {"Windows", " Alt", "F", {0, 70}}, {"", "", "F0", {0, 70}}, {"", "", "F13", {0, 70}},
-              {"", "", "F01", {0, 70}}, {"", "", "F1x", {0, 70}}, {"", "", "f5", {0, 102}},
-              {"", "", "\xC4", {0, 196}}, {"", "", "", {0, 0}}};
-  for (const auto& [a, b, c, combination] : rows) {
-    EXPECT_EQ(CombinationOf({a, b, c}), combination) << a << "+" << b << "+" << c;
-  }
-}
-
-TEST(Hotkeys, OnlyARealKeyTextIsAHotkey) {
-  for (const auto& [text, hotkey] : {std::pair{"A", true}, {"F12", true}, {"", false},
-                                     {"Kein Eintrag gefunden!", false}}) {
-    EXPECT_EQ(HasHotkey(text), hotkey) << text;
+TEST(Hotkeys, StoredTextsBecomeModifierFlagsAndAVirtualKeyAndOnlyARealKeyIsRegistered) {
+  const std::tuple<const char*, const char*, const char*, unsigned, unsigned, bool> rows[] = {
+      {"Strg", "Alt", "F5", 3, 116, true}, {"Win", "", "Z", 8, 90, true},
+      {"Shift", "Win", "0", 12, 48, true}, {"Strg", "Strg", "A", 2, 65, true},
+      {"Alt", "Alt", "F12", 1, 123, true}, {"strg", "Ctrl", "F10", 0, 121, true},
+      {"Strg ", "     -", "F", 0, 70, true}, {"Windows", " Alt", "F0", 0, 70, true},
+      {"", "", "F13", 0, 70, true}, {"", "", "F01", 0, 70, true}, {"", "", "F1x", 0, 70, true},
+      {"", "", "f5", 0, 102, true}, {"", "", "\xC4", 0, 196, true}, {"", "", "", 0, 0, false},
+      {"", "", "Kein Eintrag gefunden!", 0, 'K', false}};
+  for (const auto& [a, b, c, modifiers, key, registered] : rows) {
+    const HotkeyCombination combination = CombinationOf({a, b, c});
+    EXPECT_EQ(combination.modifiers, modifiers) << a << "+" << b;
+    EXPECT_EQ(combination.virtualKey, key) << c;
+    EXPECT_EQ(HasHotkey(c), registered) << c;
   }
 }
 
 TEST(SaveQueue, RequestsDuringASaveRunAfterItOnceEachNeverInside) {
-  const struct {
-    std::vector<int> duringFirst;
-    std::vector<int> runs;  // every save as "started and ended", in order
-  } rows[] = {{{2, 3}, {1, 2, 3}}, {{7, 7, 7}, {1, 7}}, {{1}, {1, 1}}, {{}, {1}}};
+  const std::pair<std::vector<int>, std::vector<int>> rows[] = {  // requests during save 1, runs
+      {{2, 3}, {1, 2, 3}}, {{7, 7, 7}, {1, 7}}, {{1}, {1, 1}}, {{}, {1}}};
   for (const auto& [duringFirst, runs] : rows) {
     std::vector<int> events;  // +n when save n starts, -n when it ends
-    SaveQueue* self = nullptr;
-    SaveQueue queue([&](int action) {
+    SaveQueue* queue = nullptr;
+    SaveQueue saves([&](int action) {
       events.push_back(action);
       if (events.size() == 1) {
-        for (int request : duringFirst) self->Request(request);
+        for (int request : duringFirst) queue->Request(request);
       }
       events.push_back(-action);
     });
-    self = &queue;
-    queue.Request(1);
+    queue = &saves;
+    saves.Request(1);
     std::vector<int> expected;
     for (int run : runs) expected.insert(expected.end(), {run, -run});
     EXPECT_EQ(events, expected);
-    EXPECT_FALSE(queue.Running());
   }
 }
 
@@ -84,79 +69,59 @@ struct Action {
 
 test::MemorySettings WithActions(const std::vector<Action>& actions) {
   test::MemorySettings settings;
-  for (const Action& action : actions) {
-    settings.Write(ActionSection(action.number), "Aktiviert", action.active ? "ja" : "nein");
-    settings.Write(ActionSection(action.number), "Name", action.name);
+  for (const auto& [number, name, active] : actions) {
+    settings.Write(ActionSection(number), "Aktiviert", active ? "ja" : "nein");
+    settings.Write(ActionSection(number), "Name", name);
   }
   return settings;
 }
 
-TrayMenuModel Model(const test::MemorySettings& settings, ActionCache& cache) {
-  cache.Refresh(settings);
-  return BuildTrayMenuModel(cache, settings);
-}
-
 TEST(TrayMenu, ActiveActionsShowThePlainNameCheckedWhenMarkedAndAccessShowsTheStoredName) {
-  auto settings = WithActions({{2, "Notizen (Standard)"}, {7, "Doppelt (Standard)"}, {20, "Zitate"},
-                               {4, "Alt"}});
+  auto settings = WithActions({{2, "Zwei (Standard)"}, {7, "S (Standard)"}, {20, "Z"}, {4, "V"}});
   ActionCache cache;
-  Model(settings, cache);
-  settings.Write("Aktion4", "Aktiviert", "nein");  // deleted after the first refresh
-  const TrayMenuModel model = Model(settings, cache);
+  cache.Refresh(settings);
+  settings.Write("Aktion4", "Aktiviert", "nein");  // deleted after the cache was filled
+  const TrayMenuModel model = BuildTrayMenuModel(cache, settings);
   EXPECT_TRUE(model.actionsShown);
-  const struct {
-    int index;
-    MenuEntry befehl, zugriff;
-  } rows[] = {{0, {}, {}}, {3, {}, {}}, {1, {true, "Notizen", true}, {true, "Notizen (Standard)", false}},
-              {6, {true, "Doppelt", true}, {true, "Doppelt (Standard)", false}},
-              {19, {true, "Zitate", false}, {true, "Zitate", false}}};
+  const std::tuple<int, MenuEntry, MenuEntry> rows[] = {  // index, action item, access item
+      {0, {}, {}}, {3, {}, {}}, {1, {true, "Zwei", true}, {true, "Zwei (Standard)", false}},
+      {6, {true, "S", true}, {true, "S (Standard)", false}},
+      {19, {true, "Z", false}, {true, "Z", false}}};
   for (const auto& [index, befehl, zugriff] : rows) {
     EXPECT_EQ(model.befehl[index], befehl) << index;
     EXPECT_EQ(model.standard[index], befehl) << index;
     EXPECT_EQ(model.zugriff[index], zugriff) << index;
   }
-  EXPECT_FALSE(Model(WithActions({{1, "Geloescht", false}}), cache).actionsShown);
+  EXPECT_FALSE(BuildTrayMenuModel(cache, WithActions({{1, "Weg", false}})).actionsShown);
 }
 
-TEST(TrayMenu, EveryItemHasItsOwnCommandIdThatMapsBack) {
-  std::vector<MenuPick> items;
-  for (int n = 1; n <= kActionCount; ++n) items.push_back({MenuGroup::Befehl, n});
-  for (int index : {kMenuAutomatic, kMenuSettings, kMenuQuit}) items.push_back({MenuGroup::Befehl, index});
-  for (int i = 0; i < kActionCount; ++i) {
-    items.push_back({MenuGroup::Zugriff, i});
-    items.push_back({MenuGroup::Standard, i});
-  }
+TEST(TrayMenu, EveryItemHasItsOwnCommandIdThatMapsBackAndOtherIdsPickNothing) {
   std::set<unsigned> ids{0};  // 0 is what a closed menu reports
-  for (const MenuPick& item : items) {
-    const unsigned id = MenuCommandId(item);
-    EXPECT_TRUE(ids.insert(id).second) << "id " << id << " is given twice";
-    EXPECT_EQ(PickFromCommandId(id), item) << "id " << id;
+  for (const MenuGroup group : {MenuGroup::Befehl, MenuGroup::Zugriff, MenuGroup::Standard}) {
+    for (int index = -1; index <= 30; ++index) {
+      const bool item = group != MenuGroup::Befehl ? index >= 0 && index < 20
+                                                   : (index >= 1 && index <= 20) || index == 25 ||
+                                                         index == 27 || index == 28;
+      const MenuPick pick{group, index};
+      const unsigned id = MenuCommandId(pick);
+      EXPECT_EQ(PickFromCommandId(id), item ? std::optional(pick) : std::nullopt) << id;
+      if (item) { EXPECT_TRUE(ids.insert(id).second) << "id " << id << " is given twice"; }
+    }
   }
-  for (MenuPick none : {MenuPick{MenuGroup::Befehl, 21}, MenuPick{MenuGroup::Befehl, 26},
-                        MenuPick{MenuGroup::Zugriff, kActionCount}, MenuPick{MenuGroup::Standard, kActionCount}}) {
-    EXPECT_EQ(PickFromCommandId(MenuCommandId(none)), std::nullopt) << MenuCommandId(none);
-  }
-  EXPECT_EQ(PickFromCommandId(0), std::nullopt);
 }
 
 TEST(StandardChoice, MarksEveryActiveActionOfTheNameUnmarksTheRestAndLeavesDeletedOnesAlone) {
-  const struct {
-    std::vector<Action> actions;
-    const char* caption;
-    int standard;
-    std::vector<int> marked;
-  } rows[] = {{{{2, "Zwei (Standard)"}}, "Zwei", 2, {2}},
-              {{{3, "Doppelt"}, {9, "Doppelt"}, {12, "Anders (Standard)"}}, "Doppelt", 9, {3, 9}},
-              {{{1, "Eins (Standard)"}, {4, "Gewaehlt"}, {6, "Gewaehlt", false}, {7, "Alt (Standard)", false}},
-               "Gewaehlt", 4, {4, 7}},
-              {{{1, "Eins (Standard)"}}, "Keins", 0, {}}};
+  const std::tuple<std::vector<Action>, const char*, int, std::vector<int>> rows[] = {
+      {{{2, "Zwei (Standard)"}}, "Zwei", 2, {2}},
+      {{{3, "Doppelt"}, {9, "Doppelt"}, {12, "Anders (Standard)"}}, "Doppelt", 9, {3, 9}},
+      {{{1, "E (Standard)"}, {4, "G"}, {6, "G", false}, {7, "A(Standard)", false}}, "G", 4, {4, 7}},
+      {{{1, "Eins (Standard)"}}, "Keins", 0, {}}};
   for (const auto& [actions, caption, standard, marked] : rows) {
     auto settings = WithActions(actions);
     EXPECT_EQ(MakeStandard(caption, settings), standard) << caption;
     std::vector<int> markedNow;
     for (int n = 1; n <= kActionCount; ++n) {
-      const std::string name = settings.Read(ActionSection(n), "Name");
-      if (IsStandardMarked(name)) markedNow.push_back(n);
+      if (IsStandardMarked(settings.Read(ActionSection(n), "Name"))) markedNow.push_back(n);
     }
     EXPECT_EQ(markedNow, marked) << caption;
   }

@@ -1,12 +1,9 @@
 #pragma once
 
-#include <algorithm>
 #include <cctype>
 #include <fstream>
 #include <map>
 #include <set>
-#include <string>
-#include <utility>
 #include <vector>
 
 #include "settings/settings_store.h"
@@ -24,31 +21,24 @@ class MemorySettings : public SettingsStore {
     misses.emplace_back(section, key);
     return std::string(kMissingEntry);
   }
-
   void Write(std::string_view section, std::string_view key, std::string_view value) override {
     sections_.insert(Lower(section));
     values_[{Lower(section), Lower(key)}] = std::string(value);
   }
-
   bool HasSection(std::string_view section) const { return sections_.contains(Lower(section)); }
 
-  // An INI file read as the profile functions read it: blanks around names and values
-  // go, and so does one pair of quotes around a value.
+  // An INI file read as the profile functions read it: blanks around names and values go.
   static MemorySettings FromIni(const std::string& path) {
     MemorySettings settings;
     std::ifstream file(path, std::ios::binary);
     std::string section;
     for (std::string line; std::getline(file, line);) {
       line = Trimmed(line);
+      const size_t equals = line.find('=');
       if (line.starts_with('[') && line.ends_with(']')) {
         section = line.substr(1, line.size() - 2);
-        settings.sections_.insert(Lower(section));
-      } else if (const size_t equals = line.find('='); equals != std::string::npos) {
-        std::string value = Trimmed(line.substr(equals + 1));
-        if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
-          value = value.substr(1, value.size() - 2);
-        }
-        settings.Write(section, Trimmed(line.substr(0, equals)), value);
+      } else if (equals != std::string::npos) {
+        settings.Write(section, Trimmed(line.substr(0, equals)), Trimmed(line.substr(equals + 1)));
       }
     }
     return settings;
@@ -58,12 +48,10 @@ class MemorySettings : public SettingsStore {
 
  private:
   static std::string Lower(std::string_view text) {
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::string lower;
+    for (unsigned char c : text) lower += static_cast<char>(std::tolower(c));
     return lower;
   }
-
   static std::string Trimmed(const std::string& text) {
     const size_t first = text.find_first_not_of(" \t\r");
     if (first == std::string::npos) return {};
