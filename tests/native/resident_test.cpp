@@ -35,15 +35,13 @@ TEST(SaveQueue, RequestsDuringASaveRunAfterItOnceEachNeverInside) {
       {{2, 3}, {1, 2, 3}}, {{7, 7, 7}, {1, 7}}, {{1}, {1, 1}}, {{}, {1}}};
   for (const auto& [duringFirst, runs] : rows) {
     std::vector<int> events;  // +n when save n starts, -n when it ends
-    SaveQueue* queue = nullptr;
     SaveQueue saves([&](int action) {
       events.push_back(action);
       if (events.size() == 1) {
-        for (int request : duringFirst) queue->Request(request);
+        for (int request : duringFirst) saves.Request(request);
       }
       events.push_back(-action);
     });
-    queue = &saves;
     saves.Request(1);
     std::vector<int> expected;
     for (int run : runs) expected.insert(expected.end(), {run, -run});
