@@ -79,8 +79,8 @@ TEST(Numbering, TheSmallestFreeNumberWhereEmptyFilesAndDeviceNamesAreTaken) {
         {"N8", 1}, {"N9", 1}, {"N10", 1}}, "N", "N11"},
       {{{"COM.txt", 1}}, "COM.txt", "COM10"}, {{{"LPT.log", 0}}, "LPT.log", "LPT10"}};
   for (const auto& [states, wanted, numbered] : rows) {  // states: FileState by name in C:\T
-    const auto fileState = [&](const std::string& p) {
-      return states.contains(p.substr(5)) ? states.at(p.substr(5)) : -1;
+    const auto fileState = [&taken = states](const std::string& p) {
+      return taken.contains(p.substr(5)) ? taken.at(p.substr(5)) : -1;
     };
     const size_t dot = std::min(wanted.find('.'), wanted.size());
     EXPECT_EQ(NumberedName("C:\\T\\", wanted.substr(0, dot), wanted.substr(dot), fileState),

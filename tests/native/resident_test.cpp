@@ -35,10 +35,10 @@ TEST(SaveQueue, RequestsDuringASaveRunAfterItOnceEachNeverInside) {
       {{2, 3}, {1, 2, 3}}, {{7, 7, 7}, {1, 7}}, {{1}, {1, 1}}, {{}, {1}}};
   for (const auto& [duringFirst, runs] : rows) {
     std::vector<int> events;  // +n when save n starts, -n when it ends
-    SaveQueue saves([&](int action) {
+    SaveQueue saves([&, &during = duringFirst](int action) {
       events.push_back(action);
       if (events.size() == 1) {
-        for (int request : duringFirst) saves.Request(request);
+        for (int request : during) saves.Request(request);
       }
       events.push_back(-action);
     });
@@ -81,7 +81,7 @@ TEST(TrayMenu, ActiveActionsShowThePlainNameCheckedWhenMarkedAndAccessShowsTheSt
   settings.Write("Aktion4", "Aktiviert", "nein");  // deleted after the cache was filled
   const TrayMenuModel model = BuildTrayMenuModel(cache, settings);
   EXPECT_TRUE(model.actionsShown);
-  const std::tuple<int, MenuEntry, MenuEntry> rows[] = {  // index, action item, access item
+  const std::tuple<size_t, MenuEntry, MenuEntry> rows[] = {  // index, action item, access item
       {0, {}, {}}, {3, {}, {}}, {1, {true, "Zwei", true}, {true, "Zwei (Standard)", false}},
       {6, {true, "S", true}, {true, "S (Standard)", false}},
       {19, {true, "Z", false}, {true, "Z", false}}};

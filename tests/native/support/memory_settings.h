@@ -49,7 +49,7 @@ class MemorySettings : public SettingsStore {
  private:
   static std::string Lower(std::string_view text) {
     std::string lower;
-    for (unsigned char c : text) lower += static_cast<char>(std::tolower(c));
+    for (char c : text) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return lower;
   }
   static std::string Trimmed(const std::string& text) {
