@@ -30,11 +30,11 @@ TEST(ImagePath, FileAddressesAndQuotedNamesBecomeDrivePathsSplitAtTheLastDot) {
   for (const auto& [path, name] : names) EXPECT_EQ(SplitImageName(path), name) << path;
 }
 
-// Which paths exist is all the access asks of the file system; what it shows and opens
-// is recorded.
+// Which paths exist is all the access asks of the file system (every file is empty, which
+// still counts as there); what it shows and opens is recorded.
 struct World : SaveFiles, MessageBoxes, ShellOpener {
   bool FolderExists(const std::string& path) override { return existing.contains(path); }
-  int FileState(const std::string& path) override { return existing.contains(path) ? 1 : -1; }
+  int FileState(const std::string& path) override { return existing.contains(path) ? 0 : -1; }
   Failure CreateFolder(const std::string&, const std::string&) override { return L"-"; }
   Failure AppendEntry(const std::string&, const TextEntry&) override { return L"-"; }
   Failure CopyFileTo(const std::string&, const std::string&) override { return L"-"; }
