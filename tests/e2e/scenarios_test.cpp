@@ -1,0 +1,121 @@
+// The real program from a fresh program folder, driven as a user drives it: the tray
+// icon's callback, the tray menu, hotkeys through the input queue, clipboard changes.
+// Each scenario checks the saved bytes, the settings file or how the program ended.
+#include <gtest/gtest.h>
+#include <windows.h>
+// shellapi.h and shlobj.h need the types of windows.h.
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include "tests/e2e/support/scenario.h"
+
+namespace qm::e2e {
+namespace {
+
+using test::SetClipboardText;
+
+// How long a scenario watches for a save that must not happen.
+constexpr DWORD kQuietMs = 1500;
+
+// A restarted shell has an empty tray and broadcasts "TaskbarCreated".
+TEST_F(Scenario, TrayClickSavesUmlautsAndTheIconSurvivesANewTaskbar) {
+  ASSERT_NO_FATAL_FAILURE(Start());
+  NOTIFYICONDATAW record{};
+  record.cbSize = sizeof record;
+  record.hWnd = window_;
+  record.uID = 125;
+  ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &record));
+  ASSERT_TRUE(PostMessageW(window_, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0));
+  EXPECT_TRUE(test::PumpUntil([&] { return Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE; }));
+  SetClipboardText("Klick \xE4\xF6\xFC\xDF\r\nzweite Zeile");
+  PostTray(WM_LBUTTONUP);
+  ExpectSoon(kNotizen, Entry("Klick \xE4\xF6\xFC\xDF\r\nzweite Zeile"));
+}
+
+TEST_F(Scenario, TrayMenuPickSavesAndAlsStandardMovesTheClick) {
+  ASSERT_NO_FATAL_FAILURE(Start());
+  SetClipboardText("Aus dem Men\xFC");
+  ASSERT_NO_FATAL_FAILURE(OpenMenu());
+  test::PressKeys({}, VK_DOWN);
+  test::PressKeys({}, VK_DOWN);
+  test::PressKeys({}, VK_RETURN);
+  ExpectSoon(kZweitens, Entry("Aus dem Men\xFC"));
+
+  ASSERT_NO_FATAL_FAILURE(OpenMenu());
+  test::PressKeys({}, 'S');  // "Als &Standard", its first action selected
+  test::PressKeys({}, VK_DOWN);
+  test::PressKeys({}, VK_RETURN);
+  EXPECT_TRUE(test::PumpUntil([&] { return Get("Aktion2", "Name") == "Zweitens (Standard)"; }));
+  SetClipboardText("Jetzt Standard");
+  PostTray(WM_LBUTTONUP);
+  ExpectSoon(kZweitens, Entry("Aus dem Men\xFC") + Entry("Jetzt Standard"));
+  EXPECT_EQ(Saved(kNotizen), "");
+}
+
+TEST_F(Scenario, ActionAndStandardHotkeysSaveWithTheirActions) {
+  ASSERT_NO_FATAL_FAILURE(Start());
+  SetClipboardText("an Zweitens");
+  Hotkey(kZweitens.key);
+  ExpectSoon(kZweitens, Entry("an Zweitens"));
+  SetClipboardText("an den Standard");
+  Hotkey(kStandardKey);
+  ExpectSoon(kNotizen, Entry("an den Standard"));
+}
+
+// A save's message box runs a message loop of its own: a hotkey pressed meanwhile must
+// not start a second save inside the first, but run once the box is closed.
+TEST_F(Scenario, AHotkeyDuringAMessageBoxSavesOnceTheBoxIsClosed) {
+  ASSERT_NO_FATAL_FAILURE(Start());
+  test::SetClipboard({});
+  Hotkey(kStandardKey);
+  HWND box = test::WaitForWindow(processId_, L"#32770", nullptr);
+  ASSERT_NE(box, nullptr) << "no message about the empty clipboard";
+  SetClipboardText("nach der Meldung");
+  Hotkey(kZweitens.key);
+  EXPECT_FALSE(test::PumpUntil([&] { return !Saved(kZweitens).empty(); }, kQuietMs));
+  test::AnswerMessageBox(box, IDOK);
+  ExpectSoon(kZweitens, Entry("nach der Meldung"));
+}
+
+// Switched on by its hotkey, automatic saving saves each later change once, but
+// neither what was there before nor what a password manager marks as secret.
+TEST_F(Scenario, AutomaticHotkeySavesLaterChangesButNoSecret) {
+  ChainViewer viewer;
+  viewer.Copy({{CF_TEXT, std::string("schon vorher", 13)}});
+  ASSERT_NO_FATAL_FAILURE(Start());
+  Hotkey(kAutomaticKey);
+  ASSERT_TRUE(test::PumpUntil([&] { return Get("Optionen", "AutomatischSichern") == "ja"; }));
+  ASSERT_TRUE(test::PumpUntil([&] { return GetClipboardViewer() == window_; }));
+  viewer.Copy({{CF_TEXT, std::string("geheim", 7)}, {RegisterClipboardFormatA("Clipboard Viewer Ignore"), std::string(1, '\0')}});
+  viewer.Copy({{CF_TEXT, std::string("\xC4nderung", 9)}});
+  viewer.Copy({{CF_TEXT, std::string("\xC4nderung", 9)}});
+  ExpectSoon(kNotizen, Entry("\xC4nderung") + Entry("\xC4nderung"));
+}
+
+// "&Beenden" leaves the clipboard-viewer chain whole for the viewer that joined
+// earlier, and nothing is saved afterwards.
+TEST_F(Scenario, TrayMenuBeendenEndsTheProgramAndKeepsTheViewerChain) {
+  Set("Optionen", "AutomatischSichern", "ja");
+  ChainViewer viewer;
+  ASSERT_NO_FATAL_FAILURE(Start());
+  viewer.Copy({{CF_TEXT, std::string("im Betrieb", 11)}});
+  ExpectSoon(kNotizen, Entry("im Betrieb"));
+  ASSERT_NO_FATAL_FAILURE(OpenMenu());
+  test::PressKeys({}, 'B');
+  EXPECT_EQ(WaitForExit(), std::optional<DWORD>(0));
+  viewer.Copy({{CF_TEXT, std::string("nach dem Ende", 14)}});
+  EXPECT_EQ(Saved(kNotizen), Entry("im Betrieb"));
+}
+
+TEST_F(Scenario, FirstStartPointsTheSampleActionsAtTheDesktop) {
+  Set("Start", "Splash", "1");
+  ASSERT_NO_FATAL_FAILURE(Start());
+  char desktop[MAX_PATH] = {};
+  ASSERT_EQ(SHGetFolderPathA(nullptr, CSIDL_DESKTOP, nullptr, SHGFP_TYPE_CURRENT, desktop), S_OK);
+  EXPECT_EQ(Get("Start", "Splash"), "0");
+  EXPECT_EQ(Get("Aktion1", "Speicherpfad"), desktop);
+  EXPECT_EQ(Get("Aktion2", "Speicherpfad"), desktop);
+}
+
+}  // namespace
+}  // namespace qm::e2e
