@@ -30,13 +30,16 @@ test-fuzz: deps
 	cmake --build --preset fuzz
 	ctest --preset fuzz
 
+# Only the tests that wait on the X server (label "tray") are retried once.
 test-win32: dist
 	ctest --preset win32
+	ctest --preset win32-tray
 
 test-win64: deps
 	cmake --preset win64
 	cmake --build --preset win64
 	ctest --preset win64
+	ctest --preset win64-tray
 
 bench: deps
 	cmake --preset bench

@@ -1,9 +1,7 @@
 # End-to-end tests: the real program folder, copied afresh for every scenario and
 # started under Wine as a user starts it; the test program drives it from outside (tray
 # callbacks, SendInput, the clipboard) and checks saved files and the settings file.
-file(GLOB QM_E2E_SOURCES CONFIGURE_DEPENDS
-  ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp
-  ${CMAKE_SOURCE_DIR}/tests/e2e/support/*.cpp)
+file(GLOB QM_E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
 add_executable(qm_e2e_tests ${QM_E2E_SOURCES})
 target_link_libraries(qm_e2e_tests PRIVATE qm_win_test_support gtest_main)
 qm_warnings(qm_e2e_tests)

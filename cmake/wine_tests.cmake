@@ -15,7 +15,6 @@ set_tests_properties(wine.bench.down PROPERTIES FIXTURES_CLEANUP wine)
 
 # The helper program that the tests start as another process.
 add_executable(qm_helper ${CMAKE_SOURCE_DIR}/tests/tools/qm_helper.cpp)
-target_link_options(qm_helper PRIVATE -municode)
 target_link_libraries(qm_helper PRIVATE user32)
 qm_warnings(qm_helper)
 

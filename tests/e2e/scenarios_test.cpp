@@ -7,15 +7,156 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
-#include "tests/e2e/support/scenario.h"
+#include <optional>
+#include <string>
+
+#include "settings/ansi_text.h"
+#include "settings/settings_file_win.h"
+#include "tests/win/support/win_support.h"
 
 namespace qm::e2e {
 namespace {
 
 using test::SetClipboardText;
 
+// The prepared actions: both save with "gleichedatei" into a file of the save folder,
+// without date or address, so every byte of a save is known. Hotkeys are Ctrl+Alt+key.
+struct Action {
+  int number;
+  const char* file;
+  WORD key;
+};
+constexpr Action kNotizen{1, "Eins.txt", 'N'};  // "Notizen (Standard)"
+constexpr Action kZweitens{2, "Zwei.txt", 'O'};
+constexpr WORD kStandardKey = 'S';
+constexpr WORD kAutomaticKey = 'A';
+constexpr UINT kTrayCallback = WM_USER + 1;
+constexpr UINT kTrayIconId = 125;
 // How long a scenario watches for a save that must not happen.
 constexpr DWORD kQuietMs = 1500;
+
+// What one save of `text` appends to an action's file.
+std::string Entry(const std::string& text) { return text + "\r\n \r\n=====\r\n \r\n"; }
+
+void CopyTree(const std::string& from, const std::string& to) {
+  ASSERT_TRUE(CreateDirectoryA(to.c_str(), nullptr)) << to;
+  for (const std::string& name : test::FolderEntries(from)) {
+    const std::string source = from + "\\" + name;
+    if (!CopyFileA(source.c_str(), (to + "\\" + name).c_str(), TRUE)) CopyTree(source, to + "\\" + name);
+  }
+}
+
+// One scenario: a fresh copy of the built program folder with prepared settings, which
+// the test may change before it starts the program; a program still running at the end
+// is asked to close.
+class Scenario : public ::testing::Test {
+ protected:
+  Scenario() {
+    CopyTree(ProgramFolder() + "\\dist", program_);
+    EXPECT_TRUE(CreateDirectoryA(saveFolder_.c_str(), nullptr));
+    const std::pair<const char*, const char*> options[] = {
+        {"AutomatischSichern", "nein"}, {"Beep", "nein"}, {"Trennzeichen", "="}, {"Wiederholung", "5"}};
+    Set("Start", "Splash", "0");
+    for (const auto& [key, value] : options) Set("Optionen", key, value);
+    for (const Action& action : {kNotizen, kZweitens}) {
+      const std::string section = "Aktion" + std::to_string(action.number);
+      const std::pair<const char*, std::string> keys[] = {
+          {"Aktiviert", "ja"}, {"Name", action.number == 1 ? "Notizen (Standard)" : "Zweitens"},
+          {"Dateiname", std::string(action.file).substr(0, 4)}, {"Speicherpfad", saveFolder_},
+          {"Aktion", "gleichedatei"}, {"Format", "Text"}, {"Url", "nein"}, {"Datum", "nein"},
+          {"HotkeyA", "Strg"}, {"HotkeyB", "Alt"}, {"HotkeyC", std::string(1, static_cast<char>(action.key))}};
+      for (const auto& [key, value] : keys) Set(section, key, value);
+    }
+    for (const auto& [which, key] : {std::pair{"Stan", kStandardKey}, {"Aut", kAutomaticKey}}) {
+      Set("Hotkeys", std::string("Hotkey") + which + "A", "Strg");
+      Set("Hotkeys", std::string("Hotkey") + which + "B", "Alt");
+      Set("Hotkeys", std::string("Hotkey") + which + "C", std::string(1, static_cast<char>(key)));
+    }
+  }
+
+  ~Scenario() override {
+    if (!process_) return;
+    if (WaitForSingleObject(process_, 0) != WAIT_OBJECT_0) {
+      PostMessageW(window_, WM_CLOSE, 0, 0);
+      if (!WaitForExit()) {
+        ADD_FAILURE() << "Quillmar2.0.exe did not close";
+        TerminateProcess(process_, 1);
+        WaitForSingleObject(process_, test::kPatienceMs);
+      }
+    }
+    CloseHandle(process_);
+  }
+
+  void Set(const std::string& section, const std::string& key, const std::string& value) const {
+    WriteSetting(section, key, value, program_ + "\\einstellungen20.ini");
+  }
+
+  std::string Get(const std::string& section, const std::string& key) const {
+    return ReadSetting(section, key, program_ + "\\einstellungen20.ini", "<fehlt>");
+  }
+
+  // Returns once the program waits for input (its start-up runs before the message
+  // loop, so its window, tray icon and hotkeys are in place); call it as
+  // ASSERT_NO_FATAL_FAILURE(Start()).
+  void Start() {
+    const std::wstring file = WidenAnsi(program_ + "\\Quillmar2.0.exe");
+    std::wstring line = L"\"" + file + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    ASSERT_TRUE(CreateProcessW(file.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               WidenAnsi(program_).c_str(), &startup, &started))
+        << GetLastError();
+    CloseHandle(started.hThread);
+    process_ = started.hProcess;
+    processId_ = started.dwProcessId;
+    EXPECT_EQ(WaitForInputIdle(process_, test::kPatienceMs), 0u);
+    test::PumpUntil([this] {
+      window_ = FindWindowW(L"QuillmarResidentWindow", nullptr);
+      DWORD owner = 0;
+      GetWindowThreadProcessId(window_, &owner);
+      return window_ && owner == processId_;
+    });
+    ASSERT_NE(window_, nullptr) << "no resident window";
+  }
+
+  void PostTray(UINT mouseEvent) const {
+    ASSERT_TRUE(PostMessageW(window_, kTrayCallback, kTrayIconId, mouseEvent));
+  }
+
+  void OpenMenu() const {
+    PostTray(WM_RBUTTONUP);
+    ASSERT_NE(test::WaitForWindow(processId_, L"#32768"), nullptr) << "no tray menu";
+  }
+
+  void Hotkey(WORD key) const { test::PressKeys({VK_CONTROL, VK_MENU}, key); }
+
+  std::string Saved(const Action& action) const {
+    return test::ReadFileBytes(saveFolder_ + "\\" + action.file);
+  }
+
+  void ExpectSoon(const Action& action, const std::string& bytes) const {
+    test::PumpUntil([&] { return Saved(action) == bytes; });
+    EXPECT_EQ(Saved(action), bytes) << action.file;
+  }
+
+  std::optional<DWORD> WaitForExit() const {
+    if (!test::PumpUntil([this] { return WaitForSingleObject(process_, 0) == WAIT_OBJECT_0; })) {
+      return std::nullopt;
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(process_, &code);
+    return code;
+  }
+
+  test::ScratchFolder scratch_;
+  const std::string program_ = scratch_ / "Quillmar";
+  const std::string saveFolder_ = scratch_ / "Gespeichert";
+  HANDLE process_ = nullptr;
+  DWORD processId_ = 0;
+  HWND window_ = nullptr;
+};
+
 
 // A restarted shell has an empty tray and broadcasts "TaskbarCreated".
 TEST_F(Scenario, TrayClickSavesUmlautsAndTheIconSurvivesANewTaskbar) {
@@ -23,7 +164,7 @@ TEST_F(Scenario, TrayClickSavesUmlautsAndTheIconSurvivesANewTaskbar) {
   NOTIFYICONDATAW record{};
   record.cbSize = sizeof record;
   record.hWnd = window_;
-  record.uID = 125;
+  record.uID = kTrayIconId;
   ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &record));
   ASSERT_TRUE(PostMessageW(window_, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0));
   EXPECT_TRUE(test::PumpUntil([&] { return Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE; }));
@@ -68,7 +209,7 @@ TEST_F(Scenario, AHotkeyDuringAMessageBoxSavesOnceTheBoxIsClosed) {
   ASSERT_NO_FATAL_FAILURE(Start());
   test::SetClipboard({});
   Hotkey(kStandardKey);
-  HWND box = test::WaitForWindow(processId_, L"#32770", nullptr);
+  HWND box = test::WaitForWindow(processId_, L"#32770");
   ASSERT_NE(box, nullptr) << "no message about the empty clipboard";
   SetClipboardText("nach der Meldung");
   Hotkey(kZweitens.key);
@@ -80,7 +221,7 @@ TEST_F(Scenario, AHotkeyDuringAMessageBoxSavesOnceTheBoxIsClosed) {
 // Switched on by its hotkey, automatic saving saves each later change once, but
 // neither what was there before nor what a password manager marks as secret.
 TEST_F(Scenario, AutomaticHotkeySavesLaterChangesButNoSecret) {
-  ChainViewer viewer;
+  test::ChainViewer viewer;
   viewer.Copy({{CF_TEXT, std::string("schon vorher", 13)}});
   ASSERT_NO_FATAL_FAILURE(Start());
   Hotkey(kAutomaticKey);
@@ -96,7 +237,7 @@ TEST_F(Scenario, AutomaticHotkeySavesLaterChangesButNoSecret) {
 // earlier, and nothing is saved afterwards.
 TEST_F(Scenario, TrayMenuBeendenEndsTheProgramAndKeepsTheViewerChain) {
   Set("Optionen", "AutomatischSichern", "ja");
-  ChainViewer viewer;
+  test::ChainViewer viewer;
   ASSERT_NO_FATAL_FAILURE(Start());
   viewer.Copy({{CF_TEXT, std::string("im Betrieb", 11)}});
   ExpectSoon(kNotizen, Entry("im Betrieb"));

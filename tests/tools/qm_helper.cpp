@@ -14,6 +14,7 @@
 // ddeml.h needs the types of windows.h.
 #include <ddeml.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -28,60 +29,47 @@ HSZ gItem = nullptr;
 std::string gReply;
 DWORD gDelayMs = 0;
 
-std::string Ansi(const std::wstring& wide) {
-  std::string ansi(wide.size() * 2 + 1, '\0');
-  const int size = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, ansi.data(),
-                                       static_cast<int>(ansi.size()), nullptr, nullptr);
-  ansi.resize(size > 0 ? static_cast<size_t>(size - 1) : 0);
-  return ansi;
-}
-
-// Handles messages (unless hung) until QUIT is set or the lifetime is over.
+// Handles messages (unless hung) until QUIT is set, or until a minute has passed quietly.
 void LiveUntilQuit(bool hung) {
-  const ULONGLONG end = GetTickCount64() + kLifetimeMs;
-  for (ULONGLONG now = GetTickCount64(); now < end; now = GetTickCount64()) {
-    const auto left = static_cast<DWORD>(end - now);
-    const DWORD wait = hung ? WaitForSingleObject(gQuit, left)
-                            : MsgWaitForMultipleObjects(1, &gQuit, FALSE, left, QS_ALLINPUT);
-    if (wait != WAIT_OBJECT_0 + 1) return;
-    MSG message;
+  MSG message;
+  while ((hung ? WaitForSingleObject(gQuit, kLifetimeMs)
+               : MsgWaitForMultipleObjects(1, &gQuit, FALSE, kLifetimeMs, QS_ALLINPUT)) == WAIT_OBJECT_0 + 1) {
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
   }
 }
 
 // Wine's clipboard manager opens the clipboard for a moment after every change.
-bool Hold(HANDLE ready, const std::vector<std::wstring>& args) {
-  HWND owner = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-  int attempts = 0;
-  while (!OpenClipboard(owner)) {
-    if (args.size() != 1 || ++attempts == 100) return false;
+bool Hold(HANDLE ready, const std::vector<std::string>& args) {
+  HWND owner = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  for (int attempt = 0; !OpenClipboard(owner); ++attempt) {
+    if (attempt == 100) return false;
     Sleep(20);
   }
   SetEvent(ready);
-  WaitForSingleObject(gQuit, static_cast<DWORD>(_wtoi(args[0].c_str())));
+  WaitForSingleObject(gQuit, static_cast<DWORD>(atoi(args.at(0).c_str())));
   return CloseClipboard() != FALSE;
 }
 
-bool Window(HANDLE ready, const std::vector<std::wstring>& args) {
-  for (const wchar_t* name : {L"QmHelperTop", L"MozillaWindowClass"}) {
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = DefWindowProcW;
+bool Window(HANDLE ready, const std::vector<std::string>& args) {
+  for (const char* name : {"QmHelperTop", "MozillaWindowClass"}) {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcA;
     windowClass.lpszClassName = name;
-    RegisterClassW(&windowClass);
+    RegisterClassA(&windowClass);
   }
-  HWND top = CreateWindowExW(0, L"QmHelperTop", args.at(0).c_str(), WS_OVERLAPPEDWINDOW,
+  HWND top = CreateWindowExA(0, "QmHelperTop", args.at(0).c_str(), WS_OVERLAPPEDWINDOW,
                              10, 10, 400, 300, nullptr, nullptr, nullptr, nullptr);
   std::vector<HWND> parents{top};
   bool hidden = false;
   bool hung = false;
   for (size_t i = 1; top && i < args.size(); ++i) {
-    hidden |= args[i] == L"--hidden";
-    hung |= args[i] == L"--hung";
-    const size_t depth = args[i].find_first_not_of(L'>');
-    const size_t equals = args[i].find(L'=');
-    if (equals == std::wstring::npos) continue;
+    hidden |= args[i] == "--hidden";
+    hung |= args[i] == "--hung";
+    const size_t depth = args[i].find_first_not_of('>');
+    const size_t equals = args[i].find('=');
+    if (equals == std::string::npos) continue;
     if (depth >= parents.size()) return false;
-    HWND child = CreateWindowExW(0, args[i].substr(depth, equals - depth).c_str(),
+    HWND child = CreateWindowExA(0, args[i].substr(depth, equals - depth).c_str(),
                                  args[i].substr(equals + 1).c_str(), WS_CHILD | WS_VISIBLE, 0, 0,
                                  100, 20, parents[depth], nullptr, nullptr, nullptr);
     if (!child) return false;
@@ -116,14 +104,14 @@ HDDEDATA CALLBACK OnDde(UINT type, UINT format, HCONV, HSZ topic, HSZ item, HDDE
                              static_cast<DWORD>(text.size()), 0, item, CF_TEXT, 0);
 }
 
-bool Dde(HANDLE ready, const std::vector<std::wstring>& args) {
+bool Dde(HANDLE ready, const std::vector<std::string>& args) {
   if (args.size() < 2 || DdeInitializeA(&gDde, OnDde, APPCLASS_STANDARD | CBF_SKIP_ALLNOTIFICATIONS,
                                         0) != DMLERR_NO_ERROR) {
     return false;
   }
-  gReply = Ansi(args[1]);
-  gDelayMs = args.size() > 2 ? static_cast<DWORD>(_wtoi(args[2].c_str())) : 0;
-  HSZ service = DdeCreateStringHandleA(gDde, Ansi(args[0]).c_str(), CP_WINANSI);
+  gReply = args[1];
+  gDelayMs = args.size() > 2 ? static_cast<DWORD>(atoi(args[2].c_str())) : 0;
+  HSZ service = DdeCreateStringHandleA(gDde, args[0].c_str(), CP_WINANSI);
   gTopic = DdeCreateStringHandleA(gDde, "WWW_GetWindowInfo", CP_WINANSI);
   gItem = DdeCreateStringHandleA(gDde, "-1", CP_WINANSI);
   const bool served = DdeNameService(gDde, service, nullptr, DNS_REGISTER) != nullptr;
@@ -137,16 +125,16 @@ bool Dde(HANDLE ready, const std::vector<std::wstring>& args) {
 
 }  // namespace
 
-int wmain(int argc, wchar_t** argv) {
+int main(int argc, char** argv) {
   if (argc < 4) return 2;
-  HANDLE ready = OpenEventW(EVENT_MODIFY_STATE, FALSE, argv[1]);
-  gQuit = OpenEventW(SYNCHRONIZE, FALSE, argv[2]);
-  const std::wstring command = argv[3];
-  const std::vector<std::wstring> args(argv + 4, argv + argc);
+  HANDLE ready = OpenEventA(EVENT_MODIFY_STATE, FALSE, argv[1]);
+  gQuit = OpenEventA(SYNCHRONIZE, FALSE, argv[2]);
+  const std::string command = argv[3];
+  const std::vector<std::string> args(argv + 4, argv + argc);
   if (!ready || !gQuit) return 1;
-  const bool done = command == L"hold"     ? Hold(ready, args)
-                    : command == L"window" ? Window(ready, args)
-                    : command == L"dde"    ? Dde(ready, args)
+  const bool done = command == "hold"     ? Hold(ready, args)
+                    : command == "window" ? Window(ready, args)
+                    : command == "dde"    ? Dde(ready, args)
                                            : false;
   return done ? 0 : 1;
 }

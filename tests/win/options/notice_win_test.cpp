@@ -2,15 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "options/save_notice_win.h"
+#include "settings/settings_file_win.h"
 #include "tests/win/support/win_support.h"
 
 namespace qm {
 namespace {
-
-struct NoSettings : SettingsStore {
-  std::string Read(std::string_view, std::string_view) const override { return {}; }
-  void Write(std::string_view, std::string_view, std::string_view) override {}
-};
 
 class NoticeWin : public ::testing::Test {
  protected:
@@ -20,7 +16,7 @@ class NoticeWin : public ::testing::Test {
     options.frameSpeichertext = 0x0000FFFF;
   }
   CurrentOptions options;
-  NoSettings settings;
+  ProfileSettings settings;
   int closes = 0;
   SaveNoticeWindow notice{GetModuleHandleW(nullptr), options, settings, [this] { ++closes; }};
 };

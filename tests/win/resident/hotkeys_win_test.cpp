@@ -11,19 +11,15 @@
 namespace qm {
 namespace {
 
-struct Combination {
-  UINT modifiers;
-  UINT key;
-};
-constexpr Combination kAction1{MOD_CONTROL | MOD_ALT, VK_F5};
-constexpr Combination kAction20{MOD_ALT, VK_F12};
-constexpr Combination kStandard{MOD_WIN | MOD_ALT, 'S'};
+constexpr HotkeyCombination kAction1{MOD_CONTROL | MOD_ALT, VK_F5};
+constexpr HotkeyCombination kAction20{MOD_ALT, VK_F12};
+constexpr HotkeyCombination kStandard{MOD_WIN | MOD_ALT, 'S'};
 // What action 4's missing key entry ("Kein Eintrag gefunden!") would register as a key.
-constexpr Combination kMissingEntryAsKey{MOD_CONTROL, 'K'};
+constexpr HotkeyCombination kMissingEntryAsKey{MOD_CONTROL, 'K'};
 
 // Whether someone holds the combination: it cannot be registered for a window of ours.
-bool Taken(Combination combination) {
-  if (!RegisterHotKey(nullptr, 0xBFFF, combination.modifiers, combination.key)) return true;
+bool Taken(HotkeyCombination combination) {
+  if (!RegisterHotKey(nullptr, 0xBFFF, combination.modifiers, combination.virtualKey)) return true;
   UnregisterHotKey(nullptr, 0xBFFF);
   return false;
 }
@@ -57,7 +53,7 @@ class HotkeysWin : public ::testing::Test {
 
 TEST_F(HotkeysWin, EveryBindingWithAKeyIsRegisteredDeliveredAndLetGo) {
   registry_.RegisterAll();
-  for (const Combination c : {kAction1, kAction20, kStandard}) EXPECT_TRUE(Taken(c)) << c.key;
+  for (const HotkeyCombination c : {kAction1, kAction20, kStandard}) EXPECT_TRUE(Taken(c)) << c.virtualKey;
   EXPECT_FALSE(Taken(kMissingEntryAsKey));
   EXPECT_FALSE(UnregisterHotKey(window_, 3)) << "the empty key was registered";
   test::PressKeys({VK_MENU}, VK_F12);
@@ -73,7 +69,7 @@ TEST_F(HotkeysWin, EveryBindingWithAKeyIsRegisteredDeliveredAndLetGo) {
 }
 
 TEST_F(HotkeysWin, ACombinationSomeoneElseHoldsIsReportedBlankedAndNotTriedAgain) {
-  ASSERT_TRUE(RegisterHotKey(nullptr, 0xBFFE, kAction1.modifiers, kAction1.key));
+  ASSERT_TRUE(RegisterHotKey(nullptr, 0xBFFE, kAction1.modifiers, kAction1.virtualKey));
   registry_.RegisterAll();
   ASSERT_EQ(messages_.shown.size(), 1u);
   EXPECT_EQ(messages_.shown[0].title, L"Hotkey konnte nicht registriert werden");

@@ -11,13 +11,13 @@
 namespace qm {
 namespace {
 
-// Only an icon the shell holds can be modified.
-bool ShellHoldsIcon(HWND window) {
+// NIM_MODIFY without flags succeeds only for an icon the shell holds.
+bool Shell(DWORD message, HWND window) {
   NOTIFYICONDATAW record{};
   record.cbSize = sizeof record;
   record.hWnd = window;
   record.uID = kTrayIconId;
-  return Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE;
+  return Shell_NotifyIconW(message, &record) != FALSE;
 }
 
 class TrayWin : public ::testing::Test {
@@ -32,16 +32,12 @@ class TrayWin : public ::testing::Test {
 TEST_F(TrayWin, TheIconComesBackAfterTheTaskbarLostItButNotAfterRemove) {
   TrayIcon tray(window, boxes);
   ASSERT_TRUE(tray.Add());
-  NOTIFYICONDATAW record{};
-  record.cbSize = sizeof record;
-  record.hWnd = window;
-  record.uID = kTrayIconId;
-  ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &record));
+  ASSERT_TRUE(Shell(NIM_DELETE, window));
   EXPECT_TRUE(tray.ReAdd());
-  EXPECT_TRUE(ShellHoldsIcon(window));
+  EXPECT_TRUE(Shell(NIM_MODIFY, window));
   EXPECT_TRUE(tray.Remove());
   EXPECT_FALSE(tray.ReAdd());
-  EXPECT_FALSE(ShellHoldsIcon(window));
+  EXPECT_FALSE(Shell(NIM_MODIFY, window));
 }
 
 TEST_F(TrayWin, AMissingIconFileIsReportedAndThePictureStays) {
@@ -54,7 +50,7 @@ TEST_F(TrayWin, AMissingIconFileIsReportedAndThePictureStays) {
   EXPECT_TRUE(boxes.shown.empty()) << "the delivered icon files load";
   tray.SetIcons(icons + "\\Icons\\fehlt.ico", icons + files.window);
   EXPECT_EQ(tray.TrayPicture(), picture);
-  EXPECT_TRUE(ShellHoldsIcon(window));
+  EXPECT_TRUE(Shell(NIM_MODIFY, window));
   ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_EQ(boxes.shown[0].title, L"Quillmar 2.0 Fehler");
 }

@@ -43,17 +43,7 @@ enum class Mode { ByHand, Automatic, AutomaticSuppressed };
 
 class SaveWin : public ::testing::Test {
  protected:
-  SaveWin() {
-    EXPECT_TRUE(CreateDirectoryA(target.c_str(), nullptr));
-    options.txtZeichen = "-";
-    options.txtWiederholung = "5";
-    options.txtSpeicherzeit = "1500";
-    options.txtTextfarbe = "#000000";
-    options.txtHintergrundfarbe = "#FFFFFF";
-    options.txtLinks = "#0000FF";
-    options.txtAlink = "#FF0000";
-    options.txtVlink = "#800080";
-  }
+  SaveWin() { EXPECT_TRUE(CreateDirectoryA(target.c_str(), nullptr)); }
 
   void Use(const std::string& aktion, const std::string& format = "Text", bool dateAndAddress = false,
            const std::string& path = "") {
@@ -93,11 +83,13 @@ class SaveWin : public ::testing::Test {
 
   test::ScratchFolder folder;
   const std::string target = folder / "Ziel";
-  const test::ProgramSettingsFile settingsFile{"[Start]\r\nTempPfad=" + folder.Path() +
-                                               "\r\n[Zeichen]\r\nZeichen=\\/:*?\"<>|\r\n"};
+  const test::ProgramSettingsFile settingsFile{
+      "[Start]\r\nTempPfad=" + folder.Path() + "\r\n[Zeichen]\r\nZeichen=\\/:*?\"<>|\r\n[Optionen]\r\n"
+      "Trennzeichen=-\r\nWiederholung=5\r\nSpeicherzeit=1500\r\nHexTextfarbe=#000000\r\n"
+      "HexHintergrund=#FFFFFF\r\nHexLinks=#0000FF\r\nHexAlink=#FF0000\r\nHexVlink=#800080\r\n"};
   ProfileSettings settings;
   ActionCache actions;
-  CurrentOptions options;
+  CurrentOptions options = LoadCurrentOptions(settings);
   WinSaveFiles files;
   FixedSources sources;
   test::RecordingMessageBoxes messages;
@@ -294,10 +286,7 @@ TEST_F(SaveWin, HostileFirstWordsStillGiveOneUsableEntryForBothNameMethods) {
       Save(text);
       const auto after = FolderEntries(target);
       ASSERT_EQ(after.size(), before.size() + 1);
-      std::string added;
-      for (const std::string& name : after) {
-        if (std::find(before.begin(), before.end(), name) == before.end()) added = name;
-      }
+      const std::string added = *std::mismatch(before.begin(), before.end(), after.begin()).second;
       const std::string file = aktion[0] == 'e' ? added : added + "\\Notiz.txt";
       EXPECT_LE(target.size() + 1 + file.size(), 259u);
       EXPECT_EQ(Saved(file), text + "\r\n");
@@ -315,47 +304,36 @@ struct RecordingShell : ShellOpener {
   std::vector<std::string> opened;
 };
 
-struct AccessCase {
-  const char* aktion;
-  bool direct;
-  bool fileSaved;
-  const char* opened;   // below the target, "" for the target folder, nullptr for nothing
-  const wchar_t* hint;  // the text of the hint instead
-};
-
 TEST_F(SaveWin, AccessOpensTheSavedFileOrItsFolderOrSaysWhy) {
-  const AccessCase rows[] = {
-      {"gleichedatei", true, true, "Notiz.txt", nullptr},
-      {"gleichedatei", true, false, nullptr, L"Kein Zugriff möglich, da eine entsprechende Datei noch nicht existiert."},
-      {"gleichedatei", false, true, "", nullptr},
-      {"extradatei2", true, true, "", nullptr},
-      {"bilder", true, false, "", nullptr}};
-  for (const AccessCase& row : rows) {
+  const std::wstring noFile = L"Kein Zugriff möglich, da eine entsprechende Datei noch nicht existiert.";
+  const std::wstring noFolder = L"Kein Zugriff möglich, da der Speicherort \"" + WidenAnsi(folder / "fehlt") +
+                                L"\" nicht existiert.";
+  const struct {
+    const char* aktion;
+    bool direct;
+    bool fileSaved;
+    std::string opened;  // empty when nothing opens
+    std::wstring hint;
+    std::string path = "";
+  } rows[] = {{"gleichedatei", true, true, target + "\\Notiz.txt", L""},
+              {"gleichedatei", true, false, "", noFile},
+              {"gleichedatei", false, true, target + "\\", L""},
+              {"extradatei2", true, true, target + "\\", L""},
+              {"bilder", true, false, target + "\\", L""},
+              {"gleichedatei", false, false, "", noFolder, folder / "fehlt"}};
+  for (const auto& row : rows) {
     SCOPED_TRACE(std::string(row.aktion) + (row.direct ? " direkt" : " Verzeichnis"));
-    Use(row.aktion);
+    Use(row.aktion, "Text", false, row.path);
     DeleteFileA((target + "\\Notiz.txt").c_str());
     if (row.fileSaved) WriteFileBytes(target + "\\Notiz.txt", "x");
     options.optDirekt = row.direct;
-    RecordingShell shell;
     messages.shown.clear();
+    RecordingShell shell;
     AccessContext context{actions, options, files, messages, shell};
     Menüklick2(0, context);
-    EXPECT_EQ(shell.opened, row.opened ? std::vector<std::string>{target + "\\" + row.opened}
-                                       : std::vector<std::string>{});
-    EXPECT_EQ(messages.shown.size(), row.hint ? 1u : 0u);
-    if (row.hint && !messages.shown.empty()) {
-      EXPECT_EQ(messages.shown[0].text, row.hint);
-    }
+    EXPECT_EQ(shell.opened, row.opened.empty() ? std::vector<std::string>{} : std::vector<std::string>{row.opened});
+    EXPECT_EQ(messages.shown.empty() ? L"" : messages.shown[0].text, row.hint);
   }
-  Use("gleichedatei", "Text", false, folder / "fehlt");
-  options.optDirekt = false;
-  RecordingShell shell;
-  AccessContext context{actions, options, files, messages, shell};
-  Menüklick2(0, context);
-  EXPECT_TRUE(shell.opened.empty());
-  ASSERT_FALSE(messages.shown.empty());
-  EXPECT_EQ(messages.shown.back().text, L"Kein Zugriff möglich, da der Speicherort \"" +
-                                            WidenAnsi(folder / "fehlt") + L"\" nicht existiert.");
 }
 
 }  // namespace

@@ -55,24 +55,18 @@ std::wstring Quoted(const std::string& argument) {
   return quoted + L"\"";
 }
 
-struct WindowQuery {
-  DWORD processId;
-  const wchar_t* className;
-  const wchar_t* caption;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK CheckWindow(HWND window, LPARAM address) {
-  auto& query = *reinterpret_cast<WindowQuery*>(address);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  wchar_t name[64] = {};
-  GetClassNameW(window, name, 64);
-  if (owner != query.processId || !IsWindowVisible(window)) return TRUE;
-  if (query.className && lstrcmpW(name, query.className) != 0) return TRUE;
-  if (query.caption && WindowText(window) != query.caption) return TRUE;
-  query.found = window;
-  return FALSE;
+LRESULT CALLBACK ViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* viewer = reinterpret_cast<ChainViewer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (message == WM_DRAWCLIPBOARD) {
+    ++viewer->notices;
+    viewer->link.PassOnDraw(wParam, lParam);
+    return 0;
+  }
+  if (message == WM_CHANGECBCHAIN) {
+    viewer->link.OnChangeChain(wParam, lParam);
+    return 0;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
 }
 
 }  // namespace
@@ -107,10 +101,6 @@ void WriteFileBytes(const std::string& path, const std::string& bytes) {
   ASSERT_EQ(written, bytes.size()) << path;
 }
 
-bool FileExists(const std::string& path) {
-  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 std::vector<std::string> FolderEntries(const std::string& folder) {
   std::vector<std::string> names;
   WIN32_FIND_DATAA found;
@@ -126,16 +116,13 @@ std::vector<std::string> FolderEntries(const std::string& folder) {
 }
 
 FileLock::FileLock(const std::string& path, DWORD share)
-    : handle_(CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0,
-                          nullptr)) {
+    : handle_(CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr)) {
   EXPECT_NE(handle_, INVALID_HANDLE_VALUE) << path << ": " << GetLastError();
 }
 
 FileLock::~FileLock() { CloseHandle(handle_); }
 
-ProgramSettingsFile::ProgramSettingsFile(const std::string& bytes) {
-  WriteFileBytes(SettingsPath(), bytes);
-}
+ProgramSettingsFile::ProgramSettingsFile(const std::string& bytes) { WriteFileBytes(SettingsPath(), bytes); }
 
 ProgramSettingsFile::~ProgramSettingsFile() { DeleteFileA(SettingsPath().c_str()); }
 
@@ -185,25 +172,19 @@ void PressKeys(const std::vector<WORD>& modifiers, WORD key) {
   }
 }
 
-HWND WaitForWindow(DWORD processId, const wchar_t* className, const wchar_t* caption,
-                   DWORD timeoutMs) {
-  WindowQuery query{processId, className, caption};
-  PumpUntil([&] { return !EnumWindows(CheckWindow, reinterpret_cast<LPARAM>(&query)) && query.found; },
-            timeoutMs);
-  return query.found;
+HWND WaitForWindow(DWORD processId, const wchar_t* className) {
+  HWND found = nullptr;
+  PumpUntil([&] {
+    for (found = FindWindowExW(nullptr, nullptr, className, nullptr); found;
+         found = FindWindowExW(nullptr, found, className, nullptr)) {
+      DWORD owner = 0;
+      GetWindowThreadProcessId(found, &owner);
+      if (owner == processId && IsWindowVisible(found)) return true;
+    }
+    return false;
+  });
+  return found;
 }
-
-std::wstring WindowText(HWND window) {
-  wchar_t text[512] = {};
-  DWORD_PTR copied = 0;
-  if (!SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text),
-                           SMTO_ABORTIFHUNG, 2000, &copied)) {
-    return {};
-  }
-  return std::wstring(text, copied);
-}
-
-std::wstring MessageBoxText(HWND box) { return WindowText(GetDlgItem(box, 0xFFFF)); }
 
 void AnswerMessageBox(HWND box, int buttonId) {
   HWND button = GetDlgItem(box, buttonId);
@@ -244,6 +225,24 @@ Helper::~Helper() {
   for (HANDLE handle : {ready_, quit_, process_}) {
     if (handle) CloseHandle(handle);
   }
+}
+
+ChainViewer::ChainViewer() {
+  SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ViewerProc));
+  link.Join();
+  PumpUntil([this] { return notices > 0; }, 2000);
+}
+
+ChainViewer::~ChainViewer() {
+  link.Leave();
+  DestroyWindow(window);
+}
+
+void ChainViewer::Copy(const std::vector<std::pair<UINT, std::string>>& formats) {
+  const int before = notices;
+  SetClipboard(formats);
+  EXPECT_TRUE(PumpUntil([&] { return notices > before; })) << "the change did not come down the chain";
 }
 
 }  // namespace qm::test

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "resident/clipboard_viewer_win.h"
+
 // What the tests under Wine and the end-to-end scenarios share: scratch folders, files,
 // the clipboard, key presses, waiting, message boxes and the helper program.
 namespace qm::test {
@@ -31,7 +33,6 @@ class ScratchFolder {
 // Whole files as bytes; a failure fails the test (reading a missing file gives "").
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
-bool FileExists(const std::string& path);
 // The names in a folder (without "." and ".."), sorted.
 std::vector<std::string> FolderEntries(const std::string& folder);
 
@@ -67,15 +68,27 @@ void SetClipboardFiles(const std::vector<std::string>& paths);
 // Modifier keys down, the key down and up, modifiers up, through the input queue.
 void PressKeys(const std::vector<WORD>& modifiers, WORD key);
 
-// A visible top-level window of the process with that class and caption (nullptr:
-// any); waits for it.
-HWND WaitForWindow(DWORD processId, const wchar_t* className, const wchar_t* caption,
-                   DWORD timeoutMs = kPatienceMs);
-// WM_GETTEXT with a time-out, so a hung window cannot hold the test up.
-std::wstring WindowText(HWND window);
-// A message box (#32770): its text, and a press on one of its buttons.
-std::wstring MessageBoxText(HWND box);
+// A visible top-level window of the process with that class; waits for it.
+HWND WaitForWindow(DWORD processId, const wchar_t* className);
+// Presses a button of a message box (#32770).
 void AnswerMessageBox(HWND box, int buttonId);
+
+// A window of the test in the clipboard-viewer chain, through the program's own link:
+// it counts the change notices that reach it and passes them on. Joined before another
+// viewer, it hears of a change only after that one has handled it.
+class ChainViewer {
+ public:
+  ChainViewer();
+  ~ChainViewer();
+  ChainViewer(const ChainViewer&) = delete;
+  ChainViewer& operator=(const ChainViewer&) = delete;
+  // Changes the clipboard and waits until the notice has come down the chain.
+  void Copy(const std::vector<std::pair<UINT, std::string>>& formats);
+
+  HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+  ClipboardViewer link{window};
+  int notices = 0;
+};
 
 // tests/tools/qm_helper.cpp in a process of its own, from the construction (once it
 // is in place) until the destruction.
