@@ -43,7 +43,7 @@ TEST(ClipboardWin, AClipboardHeldBrieflyIsWaitedFor) {
 
 TEST(ClipboardWin, AClipboardHeldLongReadsEmptyAtOnce) {
   SetClipboardText(kGerman);
-  const test::Helper holder({"hold", "60000"});
+  const test::Helper holder({"hold", "30000"});
   EXPECT_EQ(ClipboardText(nullptr), "");
   EXPECT_EQ(ClipboardFileName(nullptr), "");
 }
