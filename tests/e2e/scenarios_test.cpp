@@ -7,10 +7,10 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
-#include "settings/ansi_text.h"
 #include "settings/settings_file_win.h"
 #include "tests/win/support/win_support.h"
 
@@ -22,12 +22,11 @@ using test::SetClipboardText;
 // The prepared actions: both save with "gleichedatei" into a file of the save folder,
 // without date or address, so every byte of a save is known. Hotkeys are Ctrl+Alt+key.
 struct Action {
-  int number;
   const char* file;
   WORD key;
 };
-constexpr Action kNotizen{1, "Eins.txt", 'N'};  // "Notizen (Standard)"
-constexpr Action kZweitens{2, "Zwei.txt", 'O'};
+constexpr Action kNotizen{"Eins.txt", 'N'};  // "Notizen (Standard)"
+constexpr Action kZweitens{"Zwei.txt", 'O'};
 constexpr WORD kStandardKey = 'S';
 constexpr WORD kAutomaticKey = 'A';
 constexpr UINT kTrayCallback = WM_USER + 1;
@@ -42,7 +41,8 @@ void CopyTree(const std::string& from, const std::string& to) {
   ASSERT_TRUE(CreateDirectoryA(to.c_str(), nullptr)) << to;
   for (const std::string& name : test::FolderEntries(from)) {
     const std::string source = from + "\\" + name;
-    if (!CopyFileA(source.c_str(), (to + "\\" + name).c_str(), TRUE)) CopyTree(source, to + "\\" + name);
+    if (!CopyFileA(source.c_str(), (to + "\\" + name).c_str(), TRUE))
+      CopyTree(source, to + "\\" + name);
   }
 }
 
@@ -54,24 +54,18 @@ class Scenario : public ::testing::Test {
   Scenario() {
     CopyTree(ProgramFolder() + "\\dist", program_);
     EXPECT_TRUE(CreateDirectoryA(saveFolder_.c_str(), nullptr));
-    const std::pair<const char*, const char*> options[] = {
-        {"AutomatischSichern", "nein"}, {"Beep", "nein"}, {"Trennzeichen", "="}, {"Wiederholung", "5"}};
     Set("Start", "Splash", "0");
-    for (const auto& [key, value] : options) Set("Optionen", key, value);
-    for (const Action& action : {kNotizen, kZweitens}) {
-      const std::string section = "Aktion" + std::to_string(action.number);
-      const std::pair<const char*, std::string> keys[] = {
-          {"Aktiviert", "ja"}, {"Name", action.number == 1 ? "Notizen (Standard)" : "Zweitens"},
-          {"Dateiname", std::string(action.file).substr(0, 4)}, {"Speicherpfad", saveFolder_},
-          {"Aktion", "gleichedatei"}, {"Format", "Text"}, {"Url", "nein"}, {"Datum", "nein"},
-          {"HotkeyA", "Strg"}, {"HotkeyB", "Alt"}, {"HotkeyC", std::string(1, static_cast<char>(action.key))}};
-      for (const auto& [key, value] : keys) Set(section, key, value);
-    }
-    for (const auto& [which, key] : {std::pair{"Stan", kStandardKey}, {"Aut", kAutomaticKey}}) {
-      Set("Hotkeys", std::string("Hotkey") + which + "A", "Strg");
-      Set("Hotkeys", std::string("Hotkey") + which + "B", "Alt");
-      Set("Hotkeys", std::string("Hotkey") + which + "C", std::string(1, static_cast<char>(key)));
-    }
+    for (const char* key : {"AutomatischSichern", "Beep"}) Set("Optionen", key, "nein");
+    Set("Optionen", "Trennzeichen", "=");
+    Set("Optionen", "Wiederholung", "5");
+    const std::string action = "Aktiviert=ja|Speicherpfad=" + saveFolder_ +
+                               "|Aktion=gleichedatei|Format=Text|Url=nein|Datum=nein|HotkeyA=Strg"
+                               "|HotkeyB=Alt|";
+    SetSection("Aktion1", action + "Name=Notizen (Standard)|Dateiname=Eins|HotkeyC=N");
+    SetSection("Aktion2", action + "Name=Zweitens|Dateiname=Zwei|HotkeyC=O");
+    SetSection("Hotkeys",
+               "HotkeyStanA=Strg|HotkeyStanB=Alt|HotkeyStanC=S|HotkeyAutA=Strg|"
+               "HotkeyAutB=Alt|HotkeyAutC=A");
   }
 
   ~Scenario() override {
@@ -91,6 +85,13 @@ class Scenario : public ::testing::Test {
     WriteSetting(section, key, value, program_ + "\\einstellungen20.ini");
   }
 
+  // Puts these "key=value" entries, separated by '|', in place of the whole section.
+  void SetSection(const std::string& section, std::string entries) const {
+    std::replace(entries.begin(), entries.end(), '|', '\0');
+    WritePrivateProfileSectionA(section.c_str(), (entries + '\0').c_str(),
+                                (program_ + "\\einstellungen20.ini").c_str());
+  }
+
   std::string Get(const std::string& section, const std::string& key) const {
     return ReadSetting(section, key, program_ + "\\einstellungen20.ini", "<fehlt>");
   }
@@ -99,17 +100,8 @@ class Scenario : public ::testing::Test {
   // loop, so its window, tray icon and hotkeys are in place); call it as
   // ASSERT_NO_FATAL_FAILURE(Start()).
   void Start() {
-    const std::wstring file = WidenAnsi(program_ + "\\Quillmar2.0.exe");
-    std::wstring line = L"\"" + file + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION started{};
-    ASSERT_TRUE(CreateProcessW(file.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               WidenAnsi(program_).c_str(), &startup, &started))
-        << GetLastError();
-    CloseHandle(started.hThread);
-    process_ = started.hProcess;
-    processId_ = started.dwProcessId;
+    process_ = test::StartProcess("\"" + program_ + "\\Quillmar2.0.exe\"", program_, &processId_);
+    ASSERT_NE(process_, nullptr);
     EXPECT_EQ(WaitForInputIdle(process_, test::kPatienceMs), 0u);
     test::PumpUntil([this] {
       window_ = FindWindowW(L"QuillmarResidentWindow", nullptr);
@@ -157,7 +149,6 @@ class Scenario : public ::testing::Test {
   HWND window_ = nullptr;
 };
 
-
 // A restarted shell has an empty tray and broadcasts "TaskbarCreated".
 TEST_F(Scenario, TrayClickSavesUmlautsAndTheIconSurvivesANewTaskbar) {
   ASSERT_NO_FATAL_FAILURE(Start());
@@ -177,15 +168,12 @@ TEST_F(Scenario, TrayMenuPickSavesAndAlsStandardMovesTheClick) {
   ASSERT_NO_FATAL_FAILURE(Start());
   SetClipboardText("Aus dem Men\xFC");
   ASSERT_NO_FATAL_FAILURE(OpenMenu());
-  test::PressKeys({}, VK_DOWN);
-  test::PressKeys({}, VK_DOWN);
-  test::PressKeys({}, VK_RETURN);
+  for (const WORD key : {WORD{VK_DOWN}, WORD{VK_DOWN}, WORD{VK_RETURN}}) test::PressKeys({}, key);
   ExpectSoon(kZweitens, Entry("Aus dem Men\xFC"));
 
   ASSERT_NO_FATAL_FAILURE(OpenMenu());
-  test::PressKeys({}, 'S');  // "Als &Standard", its first action selected
-  test::PressKeys({}, VK_DOWN);
-  test::PressKeys({}, VK_RETURN);
+  // "Als &Standard" opens with its first action selected.
+  for (const WORD key : {WORD{'S'}, WORD{VK_DOWN}, WORD{VK_RETURN}}) test::PressKeys({}, key);
   EXPECT_TRUE(test::PumpUntil([&] { return Get("Aktion2", "Name") == "Zweitens (Standard)"; }));
   SetClipboardText("Jetzt Standard");
   PostTray(WM_LBUTTONUP);
@@ -227,7 +215,8 @@ TEST_F(Scenario, AutomaticHotkeySavesLaterChangesButNoSecret) {
   Hotkey(kAutomaticKey);
   ASSERT_TRUE(test::PumpUntil([&] { return Get("Optionen", "AutomatischSichern") == "ja"; }));
   ASSERT_TRUE(test::PumpUntil([&] { return GetClipboardViewer() == window_; }));
-  viewer.Copy({{CF_TEXT, std::string("geheim", 7)}, {RegisterClipboardFormatA("Clipboard Viewer Ignore"), std::string(1, '\0')}});
+  viewer.Copy({{CF_TEXT, std::string("geheim", 7)},
+               {RegisterClipboardFormatA("Clipboard Viewer Ignore"), std::string(1, '\0')}});
   viewer.Copy({{CF_TEXT, std::string("\xC4nderung", 9)}});
   viewer.Copy({{CF_TEXT, std::string("\xC4nderung", 9)}});
   ExpectSoon(kNotizen, Entry("\xC4nderung") + Entry("\xC4nderung"));

@@ -33,14 +33,16 @@ DWORD gDelayMs = 0;
 void LiveUntilQuit(bool hung) {
   MSG message;
   while ((hung ? WaitForSingleObject(gQuit, kLifetimeMs)
-               : MsgWaitForMultipleObjects(1, &gQuit, FALSE, kLifetimeMs, QS_ALLINPUT)) == WAIT_OBJECT_0 + 1) {
+               : MsgWaitForMultipleObjects(1, &gQuit, FALSE, kLifetimeMs, QS_ALLINPUT)) ==
+         WAIT_OBJECT_0 + 1) {
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
   }
 }
 
 // Wine's clipboard manager opens the clipboard for a moment after every change.
 bool Hold(HANDLE ready, const std::vector<std::string>& args) {
-  HWND owner = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  HWND owner =
+      CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
   for (int attempt = 0; !OpenClipboard(owner); ++attempt) {
     if (attempt == 100) return false;
     Sleep(20);
@@ -57,8 +59,8 @@ bool Window(HANDLE ready, const std::vector<std::string>& args) {
     windowClass.lpszClassName = name;
     RegisterClassA(&windowClass);
   }
-  HWND top = CreateWindowExA(0, "QmHelperTop", args.at(0).c_str(), WS_OVERLAPPEDWINDOW,
-                             10, 10, 400, 300, nullptr, nullptr, nullptr, nullptr);
+  HWND top = CreateWindowExA(0, "QmHelperTop", args.at(0).c_str(), WS_OVERLAPPEDWINDOW, 10, 10, 400,
+                             300, nullptr, nullptr, nullptr, nullptr);
   std::vector<HWND> parents{top};
   bool hidden = false;
   bool hung = false;
@@ -93,7 +95,8 @@ bool Window(HANDLE ready, const std::vector<std::string>& args) {
 HDDEDATA CALLBACK OnDde(UINT type, UINT format, HCONV, HSZ topic, HSZ item, HDDEDATA, ULONG_PTR,
                         ULONG_PTR) {
   if (type == XTYP_CONNECT) {
-    return reinterpret_cast<HDDEDATA>(static_cast<INT_PTR>(DdeCmpStringHandles(topic, gTopic) == 0));
+    return reinterpret_cast<HDDEDATA>(
+        static_cast<INT_PTR>(DdeCmpStringHandles(topic, gTopic) == 0));
   }
   if (type != XTYP_REQUEST || format != CF_TEXT || DdeCmpStringHandles(item, gItem) != 0) {
     return nullptr;
@@ -135,6 +138,6 @@ int main(int argc, char** argv) {
   const bool done = command == "hold"     ? Hold(ready, args)
                     : command == "window" ? Window(ready, args)
                     : command == "dde"    ? Dde(ready, args)
-                                           : false;
+                                          : false;
   return done ? 0 : 1;
 }

@@ -27,7 +27,8 @@ std::string WithinGuard(Call call) {
 
 TEST(BrowserWin, TheHighestVisibleBrowserWindowDecides) {
   const Helper lower({"window", kExplorer, "Edit=http://unten.example/"});
-  const Helper hidden({"window", "Versteckt - Opera", "--hidden", "Edit=http://versteckt.example/"});
+  const Helper hidden(
+      {"window", "Versteckt - Opera", "--hidden", "Edit=http://versteckt.example/"});
   const Helper editor({"window", "notiz.txt - Editor", "Edit=http://editor.example/"});
   EXPECT_EQ(GetBrowserURL(), "http://unten.example/");
   const Helper upper({"window", "Seite - Maxthon", "Edit=keine Adresse"});
@@ -35,9 +36,9 @@ TEST(BrowserWin, TheHighestVisibleBrowserWindowDecides) {
 }
 
 TEST(BrowserWin, TheFirstAddressFieldDepthFirstCountsButNothingBelowAnEdit) {
-  const Helper window({"window", kExplorer, "Edit=www.ohne.example", ">Edit=http://unter.example/", "Static=",
-                       ">Edit=Suche", ">MozillaWindowClass=", ">>Edit=ftp://treffer.example/",
-                       "Edit=http://spaet.example/"});
+  const Helper window({"window", kExplorer, "Edit=www.ohne.example", ">Edit=http://unter.example/",
+                       "Static=", ">Edit=Suche", ">MozillaWindowClass=",
+                       ">>Edit=ftp://treffer.example/", "Edit=http://spaet.example/"});
   EXPECT_EQ(GetBrowserURL(), "ftp://treffer.example/");
 }
 

@@ -22,8 +22,8 @@ class NoticeWin : public ::testing::Test {
 };
 
 TEST_F(NoticeWin, ShowsAtItsPlaceInItsColourAsATopmostToolWindowWithoutTakingTheFocus) {
-  HWND working = CreateWindowExW(0, L"EDIT", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 300, 200,
-                                 nullptr, nullptr, nullptr, nullptr);
+  HWND working = CreateWindowExW(0, L"EDIT", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 300,
+                                 200, nullptr, nullptr, nullptr, nullptr);
   SetForegroundWindow(working);
   ASSERT_TRUE(test::PumpUntil([&] { return GetFocus() == working; }));
   notice.ShowNotice({L"Text wurde gespeichert!", 12, 320, 60000});

@@ -26,6 +26,7 @@ bool Taken(HotkeyCombination combination) {
 
 class HotkeysWin : public ::testing::Test {
  protected:
+  // The system drops the hotkeys of a window that goes.
   ~HotkeysWin() override { DestroyWindow(window_); }
 
   // The id of the first WM_HOTKEY that reaches the window; 0 when none does in time.
@@ -45,7 +46,8 @@ class HotkeysWin : public ::testing::Test {
       "[Aktion4]\r\nHotkeyA=Strg\r\nHotkeyB=\r\n"
       "[Aktion20]\r\nHotkeyA=Alt\r\nHotkeyB=\r\nHotkeyC=F12\r\n"
       "[Hotkeys]\r\nHotkeyStanA=Win\r\nHotkeyStanB=Alt\r\nHotkeyStanC=S\r\n"};
-  HWND window_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+  HWND window_ =
+      CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
   ProfileSettings settings_;
   test::RecordingMessageBoxes messages_;
   HotkeyRegistry registry_{window_, settings_, messages_};
@@ -53,7 +55,8 @@ class HotkeysWin : public ::testing::Test {
 
 TEST_F(HotkeysWin, EveryBindingWithAKeyIsRegisteredDeliveredAndLetGo) {
   registry_.RegisterAll();
-  for (const HotkeyCombination c : {kAction1, kAction20, kStandard}) EXPECT_TRUE(Taken(c)) << c.virtualKey;
+  for (const HotkeyCombination c : {kAction1, kAction20, kStandard})
+    EXPECT_TRUE(Taken(c)) << c.virtualKey;
   EXPECT_FALSE(Taken(kMissingEntryAsKey));
   EXPECT_FALSE(UnregisterHotKey(window_, 3)) << "the empty key was registered";
   test::PressKeys({VK_MENU}, VK_F12);
@@ -80,7 +83,6 @@ TEST_F(HotkeysWin, ACombinationSomeoneElseHoldsIsReportedBlankedAndNotTriedAgain
   registry_.RegisterAll();
   EXPECT_EQ(messages_.shown.size(), 1u);
   UnregisterHotKey(nullptr, 0xBFFE);
-  registry_.UnregisterAll();
 }
 
 }  // namespace

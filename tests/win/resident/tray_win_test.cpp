@@ -4,7 +4,6 @@
 #include "resident/tray_icon_win.h"
 #include "resident/tray_menu_win.h"
 #include "resident/tray_rules.h"
-#include "settings/settings_file_win.h"
 #include "tests/support/save_recorders.h"
 #include "tests/win/support/win_support.h"
 
@@ -23,7 +22,6 @@ bool Shell(DWORD message, HWND window) {
 class TrayWin : public ::testing::Test {
  protected:
   ~TrayWin() override { DestroyWindow(window); }
-  const std::string icons = ProgramFolder() + "\\dist";
   HWND window = CreateWindowExW(0, L"STATIC", L"Quillmar", WS_OVERLAPPEDWINDOW, 0, 0, 9, 9, nullptr,
                                 nullptr, nullptr, nullptr);
   test::RecordingMessageBoxes boxes;
@@ -40,24 +38,10 @@ TEST_F(TrayWin, TheIconComesBackAfterTheTaskbarLostItButNotAfterRemove) {
   EXPECT_FALSE(Shell(NIM_MODIFY, window));
 }
 
-TEST_F(TrayWin, AMissingIconFileIsReportedAndThePictureStays) {
-  TrayIcon tray(window, boxes);
-  ASSERT_TRUE(tray.Add());
-  const IconFiles files = IconFilesFor("bilder");
-  tray.SetIcons(icons + files.tray, icons + files.window);
-  const HICON picture = tray.TrayPicture();
-  ASSERT_NE(picture, nullptr);
-  EXPECT_TRUE(boxes.shown.empty()) << "the delivered icon files load";
-  tray.SetIcons(icons + "\\Icons\\fehlt.ico", icons + files.window);
-  EXPECT_EQ(tray.TrayPicture(), picture);
-  EXPECT_TRUE(Shell(NIM_MODIFY, window));
-  ASSERT_EQ(boxes.shown.size(), 1u);
-  EXPECT_EQ(boxes.shown[0].title, L"Quillmar 2.0 Fehler");
-}
-
 TrayMenuModel TwoActions() {
   TrayMenuModel model;
-  for (const auto& [slot, name] : {std::pair<size_t, const char*>{1, "Notizen"}, {4, "B\xFCro & Haus"}}) {
+  for (const auto& [slot, name] :
+       {std::pair<size_t, const char*>{1, "Notizen"}, {4, "B\xFCro & Haus"}}) {
     model.befehl[slot] = {true, name, slot == 1};
     model.standard[slot] = {true, name, slot == 1};
     model.zugriff[slot] = {true, name, false};
@@ -81,7 +65,8 @@ std::vector<MSG> PopupAndAnswer(TrayMenu& menu, HWND owner, std::function<void()
   std::vector<MSG> left;
   MSG message;
   while (PeekMessageW(&message, owner, 0, 0, PM_REMOVE)) {
-    if (message.message == WM_COMMAND || message.message == kMenuClosedMessage) left.push_back(message);
+    if (message.message == WM_COMMAND || message.message == kMenuClosedMessage)
+      left.push_back(message);
   }
   return left;
 }

@@ -42,7 +42,8 @@ TEST_F(FilesWin, ReplaceNeverShowsAPartialDocument) {
     WIN32_FILE_ATTRIBUTE_DATA data;
     while (!done) {
       const bool found = GetFileAttributesExA(document.c_str(), GetFileExInfoStandard, &data);
-      partial = partial || !found || (data.nFileSizeLow != 3 && data.nFileSizeLow != newBytes.size());
+      partial =
+          partial || !found || (data.nFileSizeLow != 3 && data.nFileSizeLow != newBytes.size());
     }
   });
   for (int round = 0; round < 3; ++round) {

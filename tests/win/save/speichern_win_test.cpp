@@ -45,13 +45,14 @@ class SaveWin : public ::testing::Test {
  protected:
   SaveWin() { EXPECT_TRUE(CreateDirectoryA(target.c_str(), nullptr)); }
 
-  void Use(const std::string& aktion, const std::string& format = "Text", bool dateAndAddress = false,
-           const std::string& path = "") {
+  void Use(const std::string& aktion, const std::string& format = "Text",
+           bool dateAndAddress = false, const std::string& path = "") {
     const std::string flag = dateAndAddress ? "ja" : "nein";
     const std::pair<const char*, std::string> keys[] = {
-        {"Aktiviert", "ja"}, {"Name", "Test"}, {"Dateiname", "Notiz"},
-        {"Speicherpfad", path.empty() ? target : path}, {"Aktion", aktion}, {"Format", format},
-        {"URL", flag}, {"Datum", flag}};
+        {"Aktiviert", "ja"},    {"Name", "Test"},
+        {"Dateiname", "Notiz"}, {"Speicherpfad", path.empty() ? target : path},
+        {"Aktion", aktion},     {"Format", format},
+        {"URL", flag},          {"Datum", flag}};
     for (const auto& [key, value] : keys) settings.Write(ActionSection(1), key, value);
     actions.Refresh(settings);
   }
@@ -84,7 +85,8 @@ class SaveWin : public ::testing::Test {
   test::ScratchFolder folder;
   const std::string target = folder / "Ziel";
   const test::ProgramSettingsFile settingsFile{
-      "[Start]\r\nTempPfad=" + folder.Path() + "\r\n[Zeichen]\r\nZeichen=\\/:*?\"<>|\r\n[Optionen]\r\n"
+      "[Start]\r\nTempPfad=" + folder.Path() +
+      "\r\n[Zeichen]\r\nZeichen=\\/:*?\"<>|\r\n[Optionen]\r\n"
       "Trennzeichen=-\r\nWiederholung=5\r\nSpeicherzeit=1500\r\nHexTextfarbe=#000000\r\n"
       "HexHintergrund=#FFFFFF\r\nHexLinks=#0000FF\r\nHexAlink=#FF0000\r\nHexVlink=#800080\r\n"};
   ProfileSettings settings;
@@ -129,37 +131,52 @@ const std::string kHtmlSep = "<br>-----<br><br>\r\n";
 INSTANTIATE_TEST_SUITE_P(
     Table, SaveMethods,
     ::testing::Values(
-        MethodCase{"numbered", "extradatei", "Text", {"eins", "zwei\r\nZeilen", "\xE4"},
-                   {{"Notiz.txt", "eins\r\n"}, {"Notiz1.txt", "zwei\r\nZeilen\r\n"}, {"Notiz2.txt", "\xE4\r\n"}}},
-        MethodCase{"first_words", "extradatei2", "Text", {"Hallo Welt eins", "Gr\xFC\xDF Gott zwei"},
-                   {{"Gr\xFC\xDF Gott.txt", "Gr\xFC\xDF Gott zwei\r\n"}, {"Hallo Welt.txt", "Hallo Welt eins\r\n"}}},
-        MethodCase{"same_file", "gleichedatei", "Text", {"eins", "zwei"},
-                   {{"Notiz.txt", "eins\r\n" + kSep + "zwei\r\n" + kSep}}},
-        MethodCase{"same_file_dated", "gleichedatei", "Text", {"eins"},
-                   {{"Notiz.txt", " 07.12.2026 10:00:00\r\n~~~~~~~~~~~~~~~~~~~~\r\n \r\neins\r\n \r\n"
-                                  "http://quelle.example/?a=1&b=2\r\n" + kSep}},
-                   std::nullopt, true},
-        MethodCase{"folder", "dateiundordner2", "Text", {"Hallo Welt eins", "Hallo Welt zwei", "Hallo Welt drei"},
+        MethodCase("numbered", "extradatei", "Text", {"eins", "zwei\r\nZeilen", "\xE4"},
+                   {{"Notiz.txt", "eins\r\n"},
+                    {"Notiz1.txt", "zwei\r\nZeilen\r\n"},
+                    {"Notiz2.txt", "\xE4\r\n"}}),
+        MethodCase("first_words", "extradatei2", "Text",
+                   {"Hallo Welt eins", "Gr\xFC\xDF Gott zwei"},
+                   {{"Gr\xFC\xDF Gott.txt", "Gr\xFC\xDF Gott zwei\r\n"},
+                    {"Hallo Welt.txt", "Hallo Welt eins\r\n"}}),
+        MethodCase("same_file", "gleichedatei", "Text", {"eins", "zwei"},
+                   {{"Notiz.txt", "eins\r\n" + kSep + "zwei\r\n" + kSep}}),
+        MethodCase("same_file_dated", "gleichedatei", "Text", {"eins"},
+                   {{"Notiz.txt",
+                     " 07.12.2026 10:00:00\r\n~~~~~~~~~~~~~~~~~~~~\r\n \r\neins\r\n \r\n"
+                     "http://quelle.example/?a=1&b=2\r\n" +
+                         kSep}},
+                   std::nullopt, true),
+        MethodCase("folder", "dateiundordner2", "Text",
+                   {"Hallo Welt eins", "Hallo Welt zwei", "Hallo Welt drei"},
                    {{"Hallo Welt\\Notiz.txt", "Hallo Welt eins\r\n"},
                     {"Hallo Welt\\Notiz1.txt", "Hallo Welt zwei\r\nHallo Welt drei\r\n"}},
-                   std::nullopt, false, 2},
-        MethodCase{"html_new", "extradatei", "HTML", {"Zeile\r\n<b>fett</b> & \"Zitat\" http://example.org/s"},
-                   {{"Notiz.html", Html("Notiz", "Zeile<BR>\r\n&lt;b&gt;fett&lt;/b&gt; &amp; &quot;Zitat&quot; "
-                                                 "<a href=\"http://example.org/s\" target=\"_blank\">"
-                                                 "http://example.org/s</a> <BR>\r\n\r\n\r\n")}}},
-        MethodCase{"html_own", "gleichedatei", "HTML", {"eins", "zwei & drei"},
-                   {{"Notiz.html", Html("Notiz", "eins<BR>\r\n\r\n\r\n" + kHtmlSep + "\r\n\r\n\r\n"
-                                                 "zwei &amp; drei<BR>\r\n\r\n\r\n" + kHtmlSep)}}},
-        MethodCase{"html_empty", "gleichedatei", "HTML", {"eins"},
-                   {{"Notiz.html", Html("Notiz", "eins<BR>\r\n\r\n\r\n" + kHtmlSep)}}, ""},
-        MethodCase{"html_foreign", "gleichedatei", "HTML", {"eins"},
-                   {{"Notiz.html", Html("Notiz", "<html><BODY><p>alt</p>\r\neins<BR>\r\n\r\n\r\n" + kHtmlSep)}},
-                   "<html><BODY><p>alt</p></body></HTML>"},
-        MethodCase{"html_folder", "dateiundordner2", "HTML", {"Hallo Welt eins", "Hallo Welt zwei", "Hallo Welt drei"},
+                   std::nullopt, false, 2),
+        MethodCase("html_new", "extradatei", "HTML",
+                   {"Zeile\r\n<b>fett</b> & \"Zitat\" http://example.org/s"},
+                   {{"Notiz.html",
+                     Html("Notiz",
+                          "Zeile<BR>\r\n&lt;b&gt;fett&lt;/b&gt; &amp; &quot;Zitat&quot; "
+                          "<a href=\"http://example.org/s\" target=\"_blank\">"
+                          "http://example.org/s</a> <BR>\r\n\r\n\r\n")}}),
+        MethodCase("html_own", "gleichedatei", "HTML", {"eins", "zwei & drei"},
+                   {{"Notiz.html", Html("Notiz", "eins<BR>\r\n\r\n\r\n" + kHtmlSep +
+                                                     "\r\n\r\n\r\n"
+                                                     "zwei &amp; drei<BR>\r\n\r\n\r\n" +
+                                                     kHtmlSep)}}),
+        MethodCase("html_empty", "gleichedatei", "HTML", {"eins"},
+                   {{"Notiz.html", Html("Notiz", "eins<BR>\r\n\r\n\r\n" + kHtmlSep)}}, ""),
+        MethodCase("html_foreign", "gleichedatei", "HTML", {"eins"},
+                   {{"Notiz.html",
+                     Html("Notiz", "<html><BODY><p>alt</p>\r\neins<BR>\r\n\r\n\r\n" + kHtmlSep)}},
+                   "<html><BODY><p>alt</p></body></HTML>"),
+        MethodCase("html_folder", "dateiundordner2", "HTML",
+                   {"Hallo Welt eins", "Hallo Welt zwei", "Hallo Welt drei"},
                    {{"Hallo Welt\\Notiz.html", Html("Notiz", "Hallo Welt eins<BR>\r\n\r\n\r\n")},
-                    {"Hallo Welt\\Notiz1.html", Html("Notiz1", "Hallo Welt zwei<BR>\r\n\r\n\r\n\r\n\r\n\r\n"
-                                                               "Hallo Welt drei<BR>\r\n\r\n\r\n")}},
-                   std::nullopt, false, 2}),
+                    {"Hallo Welt\\Notiz1.html", Html("Notiz1",
+                                                     "Hallo Welt zwei<BR>\r\n\r\n\r\n\r\n\r\n\r\n"
+                                                     "Hallo Welt drei<BR>\r\n\r\n\r\n")}},
+                   std::nullopt, false, 2)),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct WarningCase {
@@ -187,24 +204,27 @@ INSTANTIATE_TEST_SUITE_P(
     Table, SaveWarnings,
     ::testing::Combine(
         ::testing::Values(
-            WarningCase{"name_taken", "extradatei2", {"Hallo Welt eins", "Hallo Welt zwei"},
-                        {L"Datei existiert schon", L"Eine Datei mit dem gleichen Namen \"Hallo Welt.txt\" "
+            WarningCase("name_taken", "extradatei2", {"Hallo Welt eins", "Hallo Welt zwei"},
+                        {L"Datei existiert schon",
+                         L"Eine Datei mit dem gleichen Namen \"Hallo Welt.txt\" "
                          L"existiert schon. Der Text wird als \"Hallo Welt1.txt\" gespeichert.",
                          MessageIcon::Information},
-                        {"Hallo Welt.txt", "Hallo Welt1.txt"}},
-            WarningCase{"folder_taken", "dateiundordner2", {"Hallo Welt eins", "Hallo Welt zwei"},
-                        {L"Quillmar 2.0", L"Ein Verzeichnis mit dem selben Namen existiert schon.\r\nIhr Text "
-                         L"in der Zwischenablage hat dieselben 2 Anfangsworte wird daher als Notiz1 im "
-                         L"gleichen Verzeichnis gespeichert.", MessageIcon::Information},
-                        {"Hallo Welt\\Notiz.txt", "Hallo Welt\\Notiz1.txt"}},
-            WarningCase{"no_image", "bilder", {"C:\\fehlt\\kein Bild.jpg"},
-                        {L"Keine Bilddatei", L"Die Zwischenablage enthält keine passende Bilddatei.\r\n"
-                         L"Es wird daher nichts gespeichert.", MessageIcon::Information},
-                        {}}),
-        ::testing::Values(Mode::ByHand, Mode::Automatic, Mode::AutomaticSuppressed)),
-    [](const auto& info) {
-      return std::string(std::get<0>(info.param).name) + "_" + std::to_string(static_cast<int>(std::get<1>(info.param)));
-    });
+                        {"Hallo Welt.txt", "Hallo Welt1.txt"}),
+            WarningCase(
+                "folder_taken", "dateiundordner2", {"Hallo Welt eins", "Hallo Welt zwei"},
+                {L"Quillmar 2.0",
+                 L"Ein Verzeichnis mit dem selben Namen existiert schon.\r\nIhr Text "
+                 L"in der Zwischenablage hat dieselben 2 Anfangsworte wird daher als Notiz1 im "
+                 L"gleichen Verzeichnis gespeichert.",
+                 MessageIcon::Information},
+                {"Hallo Welt\\Notiz.txt", "Hallo Welt\\Notiz1.txt"}),
+            WarningCase("no_image", "bilder", {"C:\\fehlt\\kein Bild.jpg"},
+                        {L"Keine Bilddatei",
+                         L"Die Zwischenablage enthält keine passende Bilddatei.\r\n"
+                         L"Es wird daher nichts gespeichert.",
+                         MessageIcon::Information},
+                        {})),
+        ::testing::Values(Mode::ByHand, Mode::Automatic, Mode::AutomaticSuppressed)));
 
 struct FailureCase {
   const char* name;
@@ -224,7 +244,8 @@ class SaveFailures : public SaveWin, public ::testing::WithParamInterface<Failur
 TEST_P(SaveFailures, AreReportedAndChangeNothing) {
   const FailureCase& row = GetParam();
   SetMode(Mode::AutomaticSuppressed);
-  Use(row.aktion, row.format, false, std::string(row.name) == "missing_folder" ? folder / "fehlt" : "");
+  Use(row.aktion, row.format, false,
+      std::string(row.name) == "missing_folder" ? folder / "fehlt" : "");
   const std::string old = "<p>alt</p>\r\n";
   std::optional<test::FileLock> lock;
   if (row.existing) {
@@ -236,7 +257,8 @@ TEST_P(SaveFailures, AreReportedAndChangeNothing) {
   lock.reset();
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].title, row.title);
-  EXPECT_NE(messages.shown[0].text.find(row.textPart), std::wstring::npos) << messages.shown[0].text.c_str();
+  EXPECT_NE(messages.shown[0].text.find(row.textPart), std::wstring::npos)
+      << messages.shown[0].text.c_str();
   EXPECT_TRUE(signals.order.empty());
   if (row.existing) {
     EXPECT_EQ(Files(), std::vector<std::string>{row.existing});
@@ -248,17 +270,19 @@ TEST_P(SaveFailures, AreReportedAndChangeNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, SaveFailures,
-    ::testing::Values(
-        FailureCase{"missing_folder", "extradatei", "Text", "Text", L"Speicherort nicht vorhanden!", L"nicht existiert"},
-        FailureCase{"empty_clipboard", "extradatei", "Text", "", L"Zwischenablage leer", L"nichts gespeichert"},
-        FailureCase{"locked_append", "gleichedatei", "Text", "Text", L"Speichern fehlgeschlagen",
-                    L"unverändert", "Notiz.txt"},
-        FailureCase{"locked_read", "gleichedatei", "HTML", "Text", L"Speichern fehlgeschlagen",
-                    L"nicht gelesen werden", "Notiz.html", 0},
-        FailureCase{"locked_replace", "gleichedatei", "HTML", "Text", L"Speichern fehlgeschlagen",
-                    L"nicht in die Datei", "Notiz.html"},
-        FailureCase{"locked_image", "bilder", "Text", "", L"Speichern fehlgeschlagen", L"konnte nicht als",
-                    "Foto.jpg", 0}),
+    ::testing::Values(FailureCase("missing_folder", "extradatei", "Text", "Text",
+                                  L"Speicherort nicht vorhanden!", L"nicht existiert"),
+                      FailureCase("empty_clipboard", "extradatei", "Text", "",
+                                  L"Zwischenablage leer", L"nichts gespeichert"),
+                      FailureCase("locked_append", "gleichedatei", "Text", "Text",
+                                  L"Speichern fehlgeschlagen", L"unverändert", "Notiz.txt"),
+                      FailureCase("locked_read", "gleichedatei", "HTML", "Text",
+                                  L"Speichern fehlgeschlagen", L"nicht gelesen werden",
+                                  "Notiz.html", 0),
+                      FailureCase("locked_replace", "gleichedatei", "HTML", "Text",
+                                  L"Speichern fehlgeschlagen", L"nicht in die Datei", "Notiz.html"),
+                      FailureCase("locked_image", "bilder", "Text", "", L"Speichern fehlgeschlagen",
+                                  L"konnte nicht als", "Foto.jpg", 0)),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SaveWin, ImagesAreCopiedUnderTheirNameAndNumberedWhenTaken) {
@@ -269,7 +293,8 @@ TEST_F(SaveWin, ImagesAreCopiedUnderTheirNameAndNumberedWhenTaken) {
   Save("file:///" + photo);
   EXPECT_EQ(Files(), (std::vector<std::string>{"Foto 1.jpg", "Foto 11.jpg"}));
   EXPECT_EQ(Saved("Foto 11.jpg"), ReadFileBytes(photo));
-  EXPECT_EQ(signals.notices, std::vector<NoticeRequest>(2, {L"Bild wurde gespeichert!", 12, 320, 1500}));
+  EXPECT_EQ(signals.notices,
+            std::vector<NoticeRequest>(2, {L"Bild wurde gespeichert!", 12, 320, 1500}));
 }
 
 // Hostile first words, without the Zeichen list: the name cleaning alone keeps names
@@ -278,9 +303,10 @@ TEST_F(SaveWin, HostileFirstWordsStillGiveOneUsableEntryForBothNameMethods) {
   settings.Write("Zeichen", "Zeichen", "");
   for (const char* aktion : {"extradatei9", "dateiundordner9"}) {
     Use(aktion);
-    for (const std::string& text : {std::string("CON"), std::string("aux.txt nul"), std::string("a:b*c?\"<>|"),
-                                    std::string("..\\..\\x"), std::string("COM1 . "), std::string(300, 'w'),
-                                    std::string("\r\n\r\n\n")}) {
+    for (const std::string& text :
+         {std::string("CON"), std::string("aux.txt nul"), std::string("a:b*c?\"<>|"),
+          std::string("..\\..\\x"), std::string("COM1 . "), std::string(300, 'w'),
+          std::string("\r\n\r\n\n")}) {
       SCOPED_TRACE(std::string(aktion) + ": " + text);
       const auto before = FolderEntries(target);
       Save(text);
@@ -298,16 +324,17 @@ TEST_F(SaveWin, HostileFirstWordsStillGiveOneUsableEntryForBothNameMethods) {
 
 struct RecordingShell : ShellOpener {
   std::optional<std::wstring> Open(const std::string& path, const std::string&) override {
-    opened.push_back(path);
+    opened += path;
     return std::nullopt;
   }
-  std::vector<std::string> opened;
+  std::string opened;
 };
 
 TEST_F(SaveWin, AccessOpensTheSavedFileOrItsFolderOrSaysWhy) {
-  const std::wstring noFile = L"Kein Zugriff möglich, da eine entsprechende Datei noch nicht existiert.";
-  const std::wstring noFolder = L"Kein Zugriff möglich, da der Speicherort \"" + WidenAnsi(folder / "fehlt") +
-                                L"\" nicht existiert.";
+  const std::wstring noFile =
+      L"Kein Zugriff möglich, da eine entsprechende Datei noch nicht existiert.";
+  const std::wstring noFolder = L"Kein Zugriff möglich, da der Speicherort \"" +
+                                WidenAnsi(folder / "fehlt") + L"\" nicht existiert.";
   const struct {
     const char* aktion;
     bool direct;
@@ -331,7 +358,7 @@ TEST_F(SaveWin, AccessOpensTheSavedFileOrItsFolderOrSaysWhy) {
     RecordingShell shell;
     AccessContext context{actions, options, files, messages, shell};
     Menüklick2(0, context);
-    EXPECT_EQ(shell.opened, row.opened.empty() ? std::vector<std::string>{} : std::vector<std::string>{row.opened});
+    EXPECT_EQ(shell.opened, row.opened);
     EXPECT_EQ(messages.shown.empty() ? L"" : messages.shown[0].text, row.hint);
   }
 }

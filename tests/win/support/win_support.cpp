@@ -6,8 +6,9 @@
 #include <algorithm>
 #include <atomic>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 
-#include "settings/ansi_text.h"
 #include "settings/settings_file_win.h"
 
 namespace qm::test {
@@ -36,23 +37,15 @@ HGLOBAL GlobalCopy(const std::string& bytes) {
   return memory;
 }
 
-// Wine's clipboard manager opens the clipboard for a moment after every change.
-bool OpenClipboardPatiently() {
-  return PumpUntil([] { return OpenClipboard(nullptr) != FALSE; }, 5000);
-}
-
+// X key events do not reach hotkeys under Wine; keys sent from inside Wine do.
 void SendKey(WORD key, bool up) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = key;
-  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  EXPECT_EQ(SendInput(1, &input, sizeof input), 1u) << GetLastError();
+  keybd_event(static_cast<BYTE>(key), 0, up ? KEYEVENTF_KEYUP : 0, 0);
 }
 
-std::wstring Quoted(const std::string& argument) {
-  std::wstring quoted = L"\"";
-  for (const wchar_t c : WidenAnsi(argument)) quoted += c == L'"' ? std::wstring(L"\\\"") : std::wstring(1, c);
-  return quoted + L"\"";
+std::string Quoted(const std::string& argument) {
+  std::string quoted = "\"";
+  for (const char c : argument) quoted += c == '"' ? std::string("\\\"") : std::string(1, c);
+  return quoted + "\"";
 }
 
 LRESULT CALLBACK ViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -81,24 +74,13 @@ ScratchFolder::ScratchFolder() {
 ScratchFolder::~ScratchFolder() { RemoveTree(path_); }
 
 std::string ReadFileBytes(const std::string& path) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return {};
-  std::string bytes;
-  char chunk[4096];
-  DWORD got = 0;
-  while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0) bytes.append(chunk, got);
-  CloseHandle(file);
-  return bytes;
+  std::ifstream file(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 void WriteFileBytes(const std::string& path, const std::string& bytes) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE) << path << ": " << GetLastError();
-  DWORD written = 0;
-  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(file);
-  ASSERT_EQ(written, bytes.size()) << path;
+  std::ofstream file(path, std::ios::binary);
+  ASSERT_TRUE(file.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush()) << path;
 }
 
 std::vector<std::string> FolderEntries(const std::string& folder) {
@@ -122,7 +104,9 @@ FileLock::FileLock(const std::string& path, DWORD share)
 
 FileLock::~FileLock() { CloseHandle(handle_); }
 
-ProgramSettingsFile::ProgramSettingsFile(const std::string& bytes) { WriteFileBytes(SettingsPath(), bytes); }
+ProgramSettingsFile::ProgramSettingsFile(const std::string& bytes) {
+  WriteFileBytes(SettingsPath(), bytes);
+}
 
 ProgramSettingsFile::~ProgramSettingsFile() { DeleteFileA(SettingsPath().c_str()); }
 
@@ -143,7 +127,8 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
 }
 
 void SetClipboard(const std::vector<std::pair<UINT, std::string>>& formats) {
-  ASSERT_TRUE(OpenClipboardPatiently()) << GetLastError();
+  // Wine's clipboard manager opens the clipboard for a moment after every change.
+  ASSERT_TRUE(PumpUntil([] { return OpenClipboard(nullptr) != FALSE; }, 5000)) << GetLastError();
   EmptyClipboard();
   for (const auto& [format, bytes] : formats) {
     EXPECT_NE(SetClipboardData(format, GlobalCopy(bytes)), nullptr) << format;
@@ -151,9 +136,7 @@ void SetClipboard(const std::vector<std::pair<UINT, std::string>>& formats) {
   CloseClipboard();
 }
 
-void SetClipboardText(const std::string& bytes) {
-  SetClipboard({{CF_TEXT, bytes + '\0'}});
-}
+void SetClipboardText(const std::string& bytes) { SetClipboard({{CF_TEXT, bytes + '\0'}}); }
 
 void SetClipboardFiles(const std::vector<std::string>& paths) {
   DROPFILES header{};
@@ -193,24 +176,30 @@ void AnswerMessageBox(HWND box, int buttonId) {
   ASSERT_TRUE(SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, &result));
 }
 
+HANDLE StartProcess(std::string commandLine, const std::string& folder, DWORD* processId) {
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      folder.empty() ? nullptr : folder.c_str(), &startup, &info)) {
+    ADD_FAILURE() << commandLine << ": " << GetLastError();
+    return nullptr;
+  }
+  CloseHandle(info.hThread);
+  if (processId) *processId = info.dwProcessId;
+  return info.hProcess;
+}
+
 Helper::Helper(const std::vector<std::string>& arguments) {
   const std::string readyName = UniqueName("ready");
   const std::string quitName = UniqueName("quit");
   ready_ = CreateEventA(nullptr, TRUE, FALSE, readyName.c_str());
   quit_ = CreateEventA(nullptr, TRUE, FALSE, quitName.c_str());
-  std::wstring line = Quoted(ProgramFolder() + "\\qm_helper.exe") + L" " + Quoted(readyName) +
-                      L" " + Quoted(quitName);
-  for (const std::string& argument : arguments) line += L" " + Quoted(argument);
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION info{};
-  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &info)) {
-    ADD_FAILURE() << "qm_helper: " << GetLastError();
-    return;
-  }
-  CloseHandle(info.hThread);
-  process_ = info.hProcess;
+  std::string line = Quoted(ProgramFolder() + "\\qm_helper.exe") + " " + Quoted(readyName) + " " +
+                     Quoted(quitName);
+  for (const std::string& argument : arguments) line += " " + Quoted(argument);
+  process_ = StartProcess(line);
+  if (!process_) return;
   const HANDLE either[] = {ready_, process_};
   EXPECT_EQ(WaitForMultipleObjects(2, either, FALSE, kPatienceMs), WAIT_OBJECT_0)
       << "qm_helper " << arguments.front() << " did not get ready";
@@ -242,7 +231,8 @@ ChainViewer::~ChainViewer() {
 void ChainViewer::Copy(const std::vector<std::pair<UINT, std::string>>& formats) {
   const int before = notices;
   SetClipboard(formats);
-  EXPECT_TRUE(PumpUntil([&] { return notices > before; })) << "the change did not come down the chain";
+  EXPECT_TRUE(PumpUntil([&] { return notices > before; }))
+      << "the change did not come down the chain";
 }
 
 }  // namespace qm::test

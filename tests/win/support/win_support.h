@@ -85,10 +85,16 @@ class ChainViewer {
   // Changes the clipboard and waits until the notice has come down the chain.
   void Copy(const std::vector<std::pair<UINT, std::string>>& formats);
 
-  HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+  HWND window =
+      CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
   ClipboardViewer link{window};
   int notices = 0;
 };
+
+// Starts a program in `folder` (empty: this one's); its process handle, or null after
+// failing the test.
+HANDLE StartProcess(std::string commandLine, const std::string& folder = "",
+                    DWORD* processId = nullptr);
 
 // tests/tools/qm_helper.cpp in a process of its own, from the construction (once it
 // is in place) until the destruction.
