@@ -30,7 +30,7 @@ class ScratchFolder {
   std::string path_;
 };
 
-// Whole files as bytes; a failure fails the test (reading a missing file gives "").
+// Whole files as bytes: a missing file reads as ""; a write that fails fails the test.
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 // The names in a folder (without "." and ".."), sorted.
