@@ -169,13 +169,6 @@ HWND WaitForWindow(DWORD processId, const wchar_t* className) {
   return found;
 }
 
-void AnswerMessageBox(HWND box, int buttonId) {
-  HWND button = GetDlgItem(box, buttonId);
-  ASSERT_NE(button, nullptr) << "no button " << buttonId;
-  DWORD_PTR result = 0;
-  ASSERT_TRUE(SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, &result));
-}
-
 HANDLE StartProcess(std::string commandLine, const std::string& folder, DWORD* processId) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;

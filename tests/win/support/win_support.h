@@ -10,7 +10,7 @@
 #include "resident/clipboard_viewer_win.h"
 
 // What the tests under Wine and the end-to-end scenarios share: scratch folders, files,
-// the clipboard, key presses, waiting, message boxes and the helper program.
+// the clipboard, key presses, waiting for windows and conditions, the helper program.
 namespace qm::test {
 
 // Generous: Wine on a busy machine takes seconds for what takes milliseconds on Windows.
@@ -70,8 +70,6 @@ void PressKeys(const std::vector<WORD>& modifiers, WORD key);
 
 // A visible top-level window of the process with that class; waits for it.
 HWND WaitForWindow(DWORD processId, const wchar_t* className);
-// Presses a button of a message box (#32770).
-void AnswerMessageBox(HWND box, int buttonId);
 
 // A window of the test in the clipboard-viewer chain, through the program's own link:
 // it counts the change notices that reach it and passes them on. Joined before another
