@@ -1,0 +1,231 @@
+#include "tests/win/support/win_support.h"
+
+#include <gtest/gtest.h>
+#include <shlobj.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "settings/settings_file_win.h"
+
+namespace qm::test {
+
+namespace {
+
+std::string UniqueName(const char* what) {
+  static std::atomic<int> counter{0};
+  return std::string("qm_") + what + "_" + std::to_string(GetCurrentProcessId()) + "_" +
+         std::to_string(++counter);
+}
+
+void RemoveTree(const std::string& path) {
+  for (const std::string& name : FolderEntries(path)) {
+    const std::string entry = path + "\\" + name;
+    SetFileAttributesA(entry.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (!DeleteFileA(entry.c_str())) RemoveTree(entry);
+  }
+  EXPECT_TRUE(RemoveDirectoryA(path.c_str())) << path << ": " << GetLastError();
+}
+
+HGLOBAL GlobalCopy(const std::string& bytes) {
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+  std::memcpy(GlobalLock(memory), bytes.data(), bytes.size());
+  GlobalUnlock(memory);
+  return memory;
+}
+
+// X key events do not reach hotkeys under Wine; keys sent from inside Wine do.
+void SendKey(WORD key, bool up) {
+  keybd_event(static_cast<BYTE>(key), 0, up ? KEYEVENTF_KEYUP : 0, 0);
+}
+
+std::string Quoted(const std::string& argument) {
+  std::string quoted = "\"";
+  for (const char c : argument) quoted += c == '"' ? std::string("\\\"") : std::string(1, c);
+  return quoted + "\"";
+}
+
+LRESULT CALLBACK ViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* viewer = reinterpret_cast<ChainViewer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (message == WM_DRAWCLIPBOARD) {
+    ++viewer->notices;
+    viewer->link.PassOnDraw(wParam, lParam);
+    return 0;
+  }
+  if (message == WM_CHANGECBCHAIN) {
+    viewer->link.OnChangeChain(wParam, lParam);
+    return 0;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+ScratchFolder::ScratchFolder() {
+  char temp[MAX_PATH + 1] = {};
+  GetTempPathA(sizeof temp, temp);
+  path_ = temp + UniqueName("test");
+  EXPECT_TRUE(CreateDirectoryA(path_.c_str(), nullptr)) << path_ << ": " << GetLastError();
+}
+
+ScratchFolder::~ScratchFolder() { RemoveTree(path_); }
+
+std::string ReadFileBytes(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+void WriteFileBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream file(path, std::ios::binary);
+  ASSERT_TRUE(file.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush()) << path;
+}
+
+std::vector<std::string> FolderEntries(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    const std::string name = found.cFileName;
+    if (name != "." && name != "..") names.push_back(name);
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+FileLock::FileLock(const std::string& path, DWORD share)
+    : handle_(CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr)) {
+  EXPECT_NE(handle_, INVALID_HANDLE_VALUE) << path << ": " << GetLastError();
+}
+
+FileLock::~FileLock() { CloseHandle(handle_); }
+
+ProgramSettingsFile::ProgramSettingsFile(const std::string& bytes) {
+  WriteFileBytes(SettingsPath(), bytes);
+}
+
+ProgramSettingsFile::~ProgramSettingsFile() { DeleteFileA(SettingsPath().c_str()); }
+
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+  for (;;) {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+    if (done()) return true;
+    const ULONGLONG now = GetTickCount64();
+    if (now >= deadline) return false;
+    MsgWaitForMultipleObjectsEx(0, nullptr, std::min<DWORD>(50, static_cast<DWORD>(deadline - now)),
+                                QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+  }
+}
+
+void SetClipboard(const std::vector<std::pair<UINT, std::string>>& formats) {
+  // Wine's clipboard manager opens the clipboard for a moment after every change.
+  ASSERT_TRUE(PumpUntil([] { return OpenClipboard(nullptr) != FALSE; }, 5000)) << GetLastError();
+  EmptyClipboard();
+  for (const auto& [format, bytes] : formats) {
+    EXPECT_NE(SetClipboardData(format, GlobalCopy(bytes)), nullptr) << format;
+  }
+  CloseClipboard();
+}
+
+void SetClipboardText(const std::string& bytes) { SetClipboard({{CF_TEXT, bytes + '\0'}}); }
+
+void SetClipboardFiles(const std::vector<std::string>& paths) {
+  DROPFILES header{};
+  header.pFiles = sizeof header;
+  std::string list(reinterpret_cast<const char*>(&header), sizeof header);
+  for (const std::string& path : paths) list += path + '\0';
+  SetClipboard({{CF_HDROP, list + '\0'}});
+}
+
+void PressKeys(const std::vector<WORD>& modifiers, WORD key) {
+  for (const WORD modifier : modifiers) SendKey(modifier, false);
+  SendKey(key, false);
+  SendKey(key, true);
+  for (auto modifier = modifiers.rbegin(); modifier != modifiers.rend(); ++modifier) {
+    SendKey(*modifier, true);
+  }
+}
+
+HWND WaitForWindow(DWORD processId, const wchar_t* className) {
+  HWND found = nullptr;
+  PumpUntil([&] {
+    for (found = FindWindowExW(nullptr, nullptr, className, nullptr); found;
+         found = FindWindowExW(nullptr, found, className, nullptr)) {
+      DWORD owner = 0;
+      GetWindowThreadProcessId(found, &owner);
+      if (owner == processId && IsWindowVisible(found)) return true;
+    }
+    return false;
+  });
+  return found;
+}
+
+HANDLE StartProcess(std::string commandLine, const std::string& folder, DWORD* processId) {
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      folder.empty() ? nullptr : folder.c_str(), &startup, &info)) {
+    ADD_FAILURE() << commandLine << ": " << GetLastError();
+    return nullptr;
+  }
+  CloseHandle(info.hThread);
+  if (processId) *processId = info.dwProcessId;
+  return info.hProcess;
+}
+
+Helper::Helper(const std::vector<std::string>& arguments) {
+  const std::string readyName = UniqueName("ready");
+  const std::string quitName = UniqueName("quit");
+  ready_ = CreateEventA(nullptr, TRUE, FALSE, readyName.c_str());
+  quit_ = CreateEventA(nullptr, TRUE, FALSE, quitName.c_str());
+  std::string line = Quoted(ProgramFolder() + "\\qm_helper.exe") + " " + Quoted(readyName) + " " +
+                     Quoted(quitName);
+  for (const std::string& argument : arguments) line += " " + Quoted(argument);
+  process_ = StartProcess(line);
+  if (!process_) return;
+  const HANDLE either[] = {ready_, process_};
+  EXPECT_EQ(WaitForMultipleObjects(2, either, FALSE, kPatienceMs), WAIT_OBJECT_0)
+      << "qm_helper " << arguments.front() << " did not get ready";
+}
+
+Helper::~Helper() {
+  SetEvent(quit_);
+  if (process_ && WaitForSingleObject(process_, kPatienceMs) != WAIT_OBJECT_0) {
+    ADD_FAILURE() << "qm_helper did not end";
+    TerminateProcess(process_, 1);
+  }
+  for (HANDLE handle : {ready_, quit_, process_}) {
+    if (handle) CloseHandle(handle);
+  }
+}
+
+ChainViewer::ChainViewer() {
+  SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ViewerProc));
+  link.Join();
+  PumpUntil([this] { return notices > 0; }, 2000);
+}
+
+ChainViewer::~ChainViewer() {
+  link.Leave();
+  DestroyWindow(window);
+}
+
+void ChainViewer::Copy(const std::vector<std::pair<UINT, std::string>>& formats) {
+  const int before = notices;
+  SetClipboard(formats);
+  EXPECT_TRUE(PumpUntil([&] { return notices > before; }))
+      << "the change did not come down the chain";
+}
+
+}  // namespace qm::test
