@@ -88,9 +88,10 @@ std::optional<std::wstring> FakeFiles::ReplaceWholeFile(const std::string& path,
   return std::nullopt;
 }
 
-std::string FakeSources::ClipboardText() {
+CopiedText FakeSources::ClipboardText() {
   const size_t read = static_cast<size_t>(clipboardReads++);
-  return clipboard.empty() ? std::string() : clipboard[std::min(read, clipboard.size() - 1)];
+  if (clipboard.empty()) return {};
+  return {clipboard[std::min(read, clipboard.size() - 1)], {}};
 }
 
 }  // namespace qm::test

@@ -49,7 +49,7 @@ class FakeSources : public SaveSources {
   std::string now = "06.12.2026 14:05:09";
   bool automaticSaving = false;
 
-  std::string ClipboardText() override;
+  CopiedText ClipboardText() override;
   std::string ClipboardFileName() override { return clipboardFileName; }
   std::string BrowserAddress() override { return address; }
   std::string NowText() override { return now; }

@@ -16,14 +16,14 @@ const std::string kGermanText = "Gr\xFC\xDF aus K\xF6ln\r\n\xC4pfel f\xFCr 3 \x8
 
 TEST(ClipboardWin, TextIsReadWithTheExactBytesAnotherProgramSet) {
   SetClipboardText(kGermanText);
-  EXPECT_EQ(ClipboardText(nullptr), kGermanText);
+  EXPECT_EQ(ClipboardText(nullptr).ansi, kGermanText);
 }
 
 TEST(ClipboardWin, NoTextReadsEmpty) {
   test::SetClipboardBitmapOnly();
-  EXPECT_EQ(ClipboardText(nullptr), "");
+  EXPECT_EQ(ClipboardText(nullptr).ansi, "");
   test::EmptyClipboardElsewhere();
-  EXPECT_EQ(ClipboardText(nullptr), "");
+  EXPECT_EQ(ClipboardText(nullptr).ansi, "");
 }
 
 TEST(ClipboardWin, FormatTellsTextFromFileListsAndNeither) {
@@ -64,13 +64,13 @@ TEST(ClipboardWin, FileNameOfATextIsTheTextUnchanged) {
 TEST(ClipboardWin, ClipboardHeldBrieflyByAnotherProgramIsWaitedFor) {
   SetClipboardText(kGermanText);
   const test::ClipboardHolder holder(100);
-  EXPECT_EQ(ClipboardText(nullptr), kGermanText);
+  EXPECT_EQ(ClipboardText(nullptr).ansi, kGermanText);
 }
 
 TEST(ClipboardWin, ClipboardHeldLongByAnotherProgramReadsAsEmpty) {
   SetClipboardText(kGermanText);
   const test::ClipboardHolder holder(1000);
-  EXPECT_EQ(ClipboardText(nullptr), "");
+  EXPECT_EQ(ClipboardText(nullptr).ansi, "");
   EXPECT_EQ(ClipboardFormat(nullptr), 0);
   EXPECT_EQ(ClipboardFileName(nullptr), "");
 }

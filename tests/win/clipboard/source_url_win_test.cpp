@@ -24,7 +24,7 @@ std::string HtmlFormat(const std::string& lastHeaderLines) {
 TEST(ClipboardSourceUrl, IsTheSourceUrlThatCameWithTheText) {
   SetClipboardTextAndHtml("Hallo", HtmlFormat("SourceURL:https://quelle.example/seite?a=1,2\r\n"));
   EXPECT_EQ(ClipboardSourceUrl(nullptr), "https://quelle.example/seite?a=1,2");
-  EXPECT_EQ(ClipboardText(nullptr), "Hallo");
+  EXPECT_EQ(ClipboardText(nullptr).ansi, "Hallo");
 }
 
 TEST(ClipboardSourceUrl, IsEmptyWithoutTheLineOrTheFormat) {
