@@ -5,6 +5,8 @@
 //   qm_clipboard_helper text-html <text> <html> CF_TEXT and "HTML Format" with exactly
 //                                               the two files' bytes
 //   qm_clipboard_helper files <path>...         a CF_HDROP list of ANSI names
+//   qm_clipboard_helper block <format> <path>   exactly the file's bytes as clipboard format
+//                                               <format> (a number), damaged ones included
 //   qm_clipboard_helper bitmap                  only a 2x2 CF_DIB
 //   qm_clipboard_helper empty                   nothing at all
 //   qm_clipboard_helper hold <ms> <event-name>  keeps the clipboard open for ms; sets
@@ -129,6 +131,11 @@ bool SetFiles(int count, wchar_t** paths) {
   return Replace({{CF_HDROP, block}});
 }
 
+bool SetBlock(const wchar_t* format, const wchar_t* path) {
+  std::string bytes;
+  return ReadWholeFile(path, bytes) && Replace({{static_cast<UINT>(_wtoi(format)), bytes}});
+}
+
 bool SetBitmap() {
   BITMAPINFOHEADER header{};
   header.biSize = sizeof header;
@@ -171,12 +178,13 @@ bool Run(int argc, wchar_t** argv) {
   if (command == L"text-file" && argc == 3) return SetText(argv[2]);
   if (command == L"text-html" && argc == 4) return SetTextAndHtml(argv[2], argv[3]);
   if (command == L"files" && argc >= 3) return SetFiles(argc - 2, argv + 2);
+  if (command == L"block" && argc == 4) return SetBlock(argv[2], argv[3]);
   if (command == L"bitmap" && argc == 2) return SetBitmap();
   if (command == L"empty" && argc == 2) return Replace({});
   if (command == L"hold" && argc == 4) return Hold(argv[2], argv[3]);
   std::fwprintf(stderr,
                 L"usage: qm_clipboard_helper text-file PATH | text-html TEXT HTML | files PATH..."
-                L" | bitmap | empty"
+                L" | block FORMAT PATH | bitmap | empty"
                 L" | hold MS EVENT\n");
   return false;
 }
