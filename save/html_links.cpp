@@ -63,12 +63,48 @@ void AppendCopied(std::string& out, std::string_view part, const ForeignCharacte
   AppendEscaped(out, part.substr(plain));
 }
 
-void AppendLink(std::string& out, std::string_view link, const ForeignCharacters& foreign) {
-  out += "<a href=\"";
-  AppendCopied(out, link, foreign);
-  out += "\" target=\"_blank\">";
-  AppendCopied(out, link, foreign);
-  out += "</a>";
+// One line of copied text, its parts written by `appendText`: the plain escaping for a
+// text the code page holds whole, so that such texts (nearly all) pay nothing for the
+// rare others.
+template <typename AppendText>
+void ConvertLine(std::string& out, std::string_view line, AppendText appendText) {
+  size_t links = 0;
+  for (size_t start = line.find(kLinkMark); start != std::string_view::npos;
+       start = line.find(kLinkMark)) {
+    std::string_view link = line.substr(start, line.find(' ', start) - start);
+    // The word starts with "http", so trimming stops at its 'p' at the latest.
+    while (EndsSentence(link.back())) link.remove_suffix(1);
+    appendText(out, line.substr(0, start));
+    out += "<a href=\"";
+    appendText(out, link);
+    out += "\" target=\"_blank\">";
+    appendText(out, link);
+    out += "</a>";
+    line.remove_prefix(start + link.size());
+    ++links;
+  }
+  appendText(out, line);
+  out.append(links, ' ');
+}
+
+template <typename AppendText>
+void ConvertLines(std::string& out, std::string_view text, AppendText appendText) {
+  for (;;) {
+    const size_t end = text.find(kCrLf);
+    ConvertLine(out, text.substr(0, end), appendText);
+    out += kLineEnd;
+    if (end == std::string_view::npos) return;
+    text.remove_prefix(end + kCrLf.size());
+  }
+}
+
+// The writers of the parts of a text: escaped only, or also with references for the
+// characters the code page lacks.
+constexpr auto kEscaped = [](std::string& out, std::string_view part) { AppendEscaped(out, part); };
+
+
+auto WithReferences(const ForeignCharacters& foreign) {
+  return [&foreign](std::string& out, std::string_view part) { AppendCopied(out, part, foreign); };
 }
 
 }  // namespace
@@ -94,30 +130,20 @@ std::span<const ForeignCharacter> ForeignCharacters::In(std::string_view part) c
 }
 
 void AppendConvertedLine(std::string& out, std::string_view line, const ForeignCharacters& foreign) {
-  size_t links = 0;
-  for (size_t start = line.find(kLinkMark); start != std::string_view::npos;
-       start = line.find(kLinkMark)) {
-    std::string_view link = line.substr(start, line.find(' ', start) - start);
-    // The word starts with "http", so trimming stops at its 'p' at the latest.
-    while (EndsSentence(link.back())) link.remove_suffix(1);
-    AppendCopied(out, line.substr(0, start), foreign);
-    AppendLink(out, link, foreign);
-    line.remove_prefix(start + link.size());
-    ++links;
+  if (foreign.Empty()) {
+    ConvertLine(out, line, kEscaped);
+  } else {
+    ConvertLine(out, line, WithReferences(foreign));
   }
-  AppendCopied(out, line, foreign);
-  out.append(links, ' ');
 }
 
 void AppendConvertedLines(std::string& out, std::string_view text,
                           std::span<const ForeignCharacter> foreign) {
-  const ForeignCharacters inText(text, foreign);
-  for (;;) {
-    const size_t end = text.find(kCrLf);
-    AppendConvertedLine(out, text.substr(0, end), inText);
-    out += kLineEnd;
-    if (end == std::string_view::npos) return;
-    text.remove_prefix(end + kCrLf.size());
+  if (foreign.empty()) {
+    ConvertLines(out, text, kEscaped);
+  } else {
+    const ForeignCharacters inText(text, foreign);
+    ConvertLines(out, text, WithReferences(inText));
   }
 }
 

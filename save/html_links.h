@@ -20,6 +20,7 @@ class ForeignCharacters {
   ForeignCharacters(std::string_view text, std::span<const ForeignCharacter> characters)
       : text_(text.data()), characters_(characters) {}
 
+  bool Empty() const { return characters_.empty(); }
   // Those that stand in `part`, a part of the text.
   std::span<const ForeignCharacter> In(std::string_view part) const;
   // Where `part` starts in the text.
