@@ -1,12 +1,12 @@
 #include "clipboard/clipboard_win.h"
 
-#include <shellapi.h>
-
 #include <algorithm>
 #include <cstring>
-#include <vector>
+#include <optional>
 
+#include "clipboard/drop_list.h"
 #include "clipboard/source_url.h"
+#include "settings/ansi_text.h"
 
 namespace qm {
 
@@ -27,9 +27,20 @@ int FirstTextOrDropFormat() {
   return 0;
 }
 
-// The text of an open clipboard. The length is bounded by the memory block, so a
+// A copy of a clipboard block of the open clipboard, exactly as long as its memory.
+std::optional<std::string> OpenClipboardBlock(UINT format) {
+  HANDLE data = GetClipboardData(format);
+  if (!data) return std::nullopt;
+  const auto* bytes = static_cast<const char*>(GlobalLock(data));
+  if (!bytes) return std::nullopt;
+  std::string block(bytes, GlobalSize(data));
+  GlobalUnlock(data);
+  return block;
+}
+
+// The CF_TEXT of an open clipboard. The length is bounded by the memory block, so a
 // text without its terminating zero cannot make us read past it.
-std::string OpenClipboardText() {
+std::string OpenClipboardAnsiText() {
   HANDLE data = GetClipboardData(CF_TEXT);
   if (!data) return {};
   const auto* text = static_cast<const char*>(GlobalLock(data));
@@ -39,14 +50,48 @@ std::string OpenClipboardText() {
   return result;
 }
 
-// The single dropped file of an open clipboard, at whatever length its name has.
+// The CF_UNICODETEXT of an open clipboard, bounded like CF_TEXT.
+std::u16string OpenClipboardWideText() {
+  HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  if (!data) return {};
+  const auto* text = static_cast<const char16_t*>(GlobalLock(data));
+  if (!text) return {};
+  const size_t units = GlobalSize(data) / sizeof(char16_t);
+  std::u16string result(text, std::find(text, text + units, u'\0'));
+  GlobalUnlock(data);
+  return result;
+}
+
+// Windows makes CF_UNICODETEXT from a CF_TEXT and the other way round, and lists what
+// it made after what the program put there. Text that came as UTF-16 is read as such,
+// so that no character is lost; text that came in the code page is read as it came,
+// without a round trip through UTF-16 that would only cost time.
+bool TextCameAsUnicode() {
+  UINT format = 0;
+  while ((format = EnumClipboardFormats(format)) != 0) {
+    if (format == CF_UNICODETEXT) return true;
+    if (format == CF_TEXT) return false;
+  }
+  return false;
+}
+
+CopiedText OpenClipboardText() {
+  if (TextCameAsUnicode()) return CopiedTextOfUtf16(OpenClipboardWideText());
+  return {OpenClipboardAnsiText(), {}};
+}
+
+// A name the code page cannot spell names no file that the ANSI functions can copy.
+std::string AnsiOfDroppedName(std::u16string_view name) { return NarrowToAnsi(name).value_or(""); }
+
+// The single dropped file of an open clipboard, at whatever length its name has. The
+// list is read from a copy of its block by rules that check every bound, never by
+// DragQueryFile, which trusts the block and faults on a damaged one.
 std::string OpenClipboardSingleFile() {
-  auto drop = static_cast<HDROP>(GetClipboardData(CF_HDROP));
-  if (!drop || DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0) != 1) return {};
-  const UINT length = DragQueryFileA(drop, 0, nullptr, 0);
-  std::vector<char> name(length + 1);
-  const UINT copied = DragQueryFileA(drop, 0, name.data(), length + 1);
-  return std::string(name.data(), copied);
+  const auto block = OpenClipboardBlock(CF_HDROP);
+  if (!block) return {};
+  const auto list = ParseDropList(*block);
+  if (!list || list->Count() != 1) return {};
+  return list->wide ? AnsiOfDroppedName(list->wideNames.front()) : list->ansiNames.front();
 }
 
 // The SourceURL of the open clipboard's HTML block. Only the header is looked at, one
@@ -76,9 +121,9 @@ ClipboardSession::~ClipboardSession() {
   if (open_) CloseClipboard();
 }
 
-std::string ClipboardText(HWND owner) {
+CopiedText ClipboardText(HWND owner) {
   ClipboardSession session(owner);
-  return session.IsOpen() ? OpenClipboardText() : std::string();
+  return session.IsOpen() ? OpenClipboardText() : CopiedText();
 }
 
 int ClipboardFormat(HWND owner) {
@@ -93,7 +138,7 @@ std::string ClipboardFileName(HWND owner) {
     case CF_HDROP:
       return OpenClipboardSingleFile();
     case CF_TEXT:
-      return OpenClipboardText();
+      return OpenClipboardAnsiText();
     default:
       return {};
   }

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "clipboard/copied_text.h"
+
 namespace qm {
 
 // The clipboard opened in the name of `owner` for one read, closed again on every
@@ -22,8 +24,9 @@ class ClipboardSession {
   bool open_ = false;
 };
 
-// The clipboard's CF_TEXT in the ANSI code page; empty when there is none.
-std::string ClipboardText(HWND owner);
+// The clipboard's text, from its CF_UNICODETEXT when that is what the program that
+// copied it gave, else from its CF_TEXT; empty when there is none.
+CopiedText ClipboardText(HWND owner);
 
 // Which of CF_TEXT (1) and CF_HDROP (15) the clipboard lists first; 0 for neither.
 int ClipboardFormat(HWND owner);

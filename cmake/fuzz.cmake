@@ -31,3 +31,4 @@ qm_fuzz_target(html_line 200000)  # the line conversion of the HTML writer
 qm_fuzz_target(old_body 50000)    # the old-body extraction when a document is extended
 qm_fuzz_target(dde_reply 200000)  # the reply parser of the browser's DDE answer
 qm_fuzz_target(source_url 100000) # the SourceURL line of the clipboard's "HTML Format"
+qm_fuzz_target(drop_list 200000) # the file-drop list of the clipboard (CF_HDROP)

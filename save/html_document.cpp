@@ -46,9 +46,12 @@ void AppendAddressRows(std::string& out, std::string_view address) {
   out.append("</a><BR>\r\n");
 }
 
-// Room for the markup that links and entities add to an ordinary text.
-size_t ExpectedSize(std::string_view text, std::optional<std::string_view> oldBody) {
-  return text.size() + text.size() / 4 + (oldBody ? oldBody->size() : 0) + 1024;
+// Room for the markup that links, entities and character references add to a text.
+size_t ExpectedSize(std::string_view text, std::optional<std::string_view> oldBody,
+                    size_t foreignCharacters) {
+  constexpr size_t kLongestReference = 10;  // "&#1114111;"
+  return text.size() + text.size() / 4 + foreignCharacters * kLongestReference +
+         (oldBody ? oldBody->size() : 0) + 1024;
 }
 
 char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
@@ -95,13 +98,14 @@ size_t OwnHeaderLength(std::string_view text) {
 }  // namespace
 
 std::string HtmlDocument(std::string_view clipboardText, const HtmlDocumentParts& parts,
-                         std::optional<std::string_view> oldBody) {
+                         std::optional<std::string_view> oldBody,
+                         std::span<const ForeignCharacter> foreign) {
   std::string document;
-  document.reserve(ExpectedSize(clipboardText, oldBody));
+  document.reserve(ExpectedSize(clipboardText, oldBody, foreign.size()));
   AppendHeader(document, parts);
   if (oldBody) document.append(*oldBody).append(kCrLf);
   if (parts.dateTimeText) AppendDateRows(document, *parts.dateTimeText);
-  AppendConvertedLines(document, clipboardText);
+  AppendConvertedLines(document, clipboardText, foreign);
   document.append(kCrLf).append(kCrLf);
   if (parts.address) AppendAddressRows(document, *parts.address);
   if (parts.separator) document.append("<br>").append(*parts.separator).append("<br><br>\r\n");

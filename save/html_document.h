@@ -1,8 +1,11 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+
+#include "clipboard/copied_text.h"
 
 namespace qm {
 
@@ -27,9 +30,12 @@ struct HtmlDocumentParts {
 // The whole document: this writer's header, the old body when an existing document is
 // extended, the entry (date, converted text, address, separator block) and the closing
 // tags. Copied text, the title and the address are escaped; the date and the separator
-// come from the system and the user's options and are written as they are.
+// come from the system and the user's options and are written as they are. `foreign`
+// lists the characters of the clipboard text that the code page lacks (see CopiedText);
+// they are written as character references, so the document stays an ANSI file.
 std::string HtmlDocument(std::string_view clipboardText, const HtmlDocumentParts& parts,
-                         std::optional<std::string_view> oldBody = std::nullopt);
+                         std::optional<std::string_view> oldBody = std::nullopt,
+                         std::span<const ForeignCharacter> foreign = {});
 
 // What an existing document keeps when it is extended: the document without its first
 // "</body>" and then its first "</html>" (in any case), without the header this writer

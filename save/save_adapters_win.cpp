@@ -89,7 +89,7 @@ std::optional<std::wstring> WinSaveFiles::ReplaceWholeFile(const std::string& pa
   return qm::ReplaceWholeFile(path, bytes);
 }
 
-std::string WinSaveSources::ClipboardText() { return qm::ClipboardText(owner_); }
+CopiedText WinSaveSources::ClipboardText() { return qm::ClipboardText(owner_); }
 
 std::string WinSaveSources::ClipboardFileName() { return qm::ClipboardFileName(owner_); }
 

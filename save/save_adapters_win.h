@@ -26,7 +26,7 @@ class WinSaveSources : public SaveSources {
  public:
   WinSaveSources(HWND clipboardOwner, std::function<bool()> automaticSavingOn)
       : owner_(clipboardOwner), automaticSavingOn_(std::move(automaticSavingOn)) {}
-  std::string ClipboardText() override;
+  CopiedText ClipboardText() override;
   std::string ClipboardFileName() override;
   std::string BrowserAddress() override;
   std::string NowText() override;

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "clipboard/copied_text.h"
 #include "save/text_entry.h"
 
 namespace qm {
@@ -37,7 +38,8 @@ class SaveFiles {
 class SaveSources {
  public:
   virtual ~SaveSources() = default;
-  virtual std::string ClipboardText() = 0;
+  // The clipboard's text, read once for the name and the entry.
+  virtual CopiedText ClipboardText() = 0;
   // The single file of a file-drop list, or the clipboard text, or an empty text.
   virtual std::string ClipboardFileName() = 0;
   virtual std::string BrowserAddress() = 0;

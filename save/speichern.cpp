@@ -43,7 +43,7 @@ void ReportSave(const SaveTarget& target, SaveContext& context) {
 bool AppendTextEntry(const EntryRequest& request, SaveContext& context) {
   const TextEntryParts parts =
       EntryParts(request.action, request.method, DateLine(request.dateTimeText), context);
-  const TextEntry entry = BuildTextEntry(request.clipboardText, parts);
+  const TextEntry entry = BuildTextEntry(request.clipboardText.ansi, parts);
   if (auto reason = context.files.AppendEntry(request.path, entry)) {
     context.messages.Show(WriteFailedMessage(request.path, *reason));
     return false;
@@ -76,12 +76,12 @@ void Speichern(int number, SaveContext& context) {
     return;
   }
   // One read serves name and entry, so both come from the same clipboard contents.
-  const std::string text = context.sources.ClipboardText();
-  if (text.empty()) {
+  const CopiedText text = context.sources.ClipboardText();
+  if (text.ansi.empty()) {
     context.messages.Show(ClipboardEmptyMessage());
     return;
   }
-  const auto target = ChooseTarget(action, method, text, context);
+  const auto target = ChooseTarget(action, method, text.ansi, context);
   if (!target) return;
   const EntryRequest request{action, method, now, text, target->path};
   const bool written =

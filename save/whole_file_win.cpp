@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "save/system_reason_win.h"
+#include "save/temporary_name.h"
 
 namespace qm {
 
@@ -11,13 +12,6 @@ namespace {
 constexpr DWORD kLargestChunk = 1u << 30;
 // A document is read whole into memory and then written anew next to its old self.
 constexpr LONGLONG kLargestDocument = 256ll << 20;
-
-// The file's folder as GetTempFileNameA takes it: "C:\Texte" for "C:\Texte\a.html".
-std::string FolderOf(const std::string& path) {
-  const size_t slash = path.find_last_of('\\');
-  if (slash == std::string::npos) return ".";
-  return path.substr(0, slash == 2 && path[1] == ':' ? 3 : slash);
-}
 
 DWORD ReadOpenFile(HANDLE file, std::string& bytes) {
   LARGE_INTEGER size{};
@@ -36,9 +30,11 @@ DWORD ReadOpenFile(HANDLE file, std::string& bytes) {
   return ERROR_SUCCESS;
 }
 
-DWORD WriteFlushed(const char* path, std::string_view bytes) {
+// Hidden while it is being written: should the save be killed, the user does not find
+// a file of ours among their own.
+DWORD WriteFlushedHidden(const char* path, std::string_view bytes) {
   HANDLE file =
-      CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+      CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_HIDDEN, nullptr);
   if (file == INVALID_HANDLE_VALUE) return GetLastError();
   DWORD error = ERROR_SUCCESS;
   if (!WriteAll(file, bytes) || !FlushFileBuffers(file)) error = GetLastError();
@@ -70,17 +66,20 @@ std::optional<std::wstring> ReadWholeFile(const std::string& path, std::string& 
 }
 
 std::optional<std::wstring> ReplaceWholeFile(const std::string& path, std::string_view bytes) {
-  char temporary[MAX_PATH] = {};
-  if (!GetTempFileNameA(FolderOf(path).c_str(), "qm", 0, temporary)) {
-    return SystemReason(GetLastError());
+  const std::string temporary = TemporaryPathFor(path);
+  // What a killed save of this document left behind goes first.
+  DeleteFileA(temporary.c_str());
+  DWORD error = WriteFlushedHidden(temporary.c_str(), bytes);
+  // The document takes over the attributes of the file moved into its place.
+  if (error == ERROR_SUCCESS && !SetFileAttributesA(temporary.c_str(), FILE_ATTRIBUTE_NORMAL)) {
+    error = GetLastError();
   }
-  DWORD error = WriteFlushed(temporary, bytes);
-  if (error == ERROR_SUCCESS &&
-      !MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  if (error == ERROR_SUCCESS && !MoveFileExA(temporary.c_str(), path.c_str(),
+                                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     error = GetLastError();
   }
   if (error == ERROR_SUCCESS) return std::nullopt;
-  DeleteFileA(temporary);
+  DeleteFileA(temporary.c_str());
   return SystemReason(error);
 }
 

@@ -14,9 +14,10 @@ bool WriteAll(HANDLE file, std::string_view bytes);
 // The whole file into `bytes`; other programs may keep it open for reading and writing.
 std::optional<std::wstring> ReadWholeFile(const std::string& path, std::string& bytes);
 
-// Writes `bytes` to a new, uniquely named file in the folder of `path`, flushes it to
-// the disk and moves it over `path` in one step. On any failure the new file is removed
-// and `path` is left as it was.
+// Writes `bytes` to the document's own hidden temporary file (TemporaryPathFor), flushes
+// it to the disk and moves it over `path` in one step. What an earlier, killed save of
+// the document left there is removed first; on any failure the temporary file is
+// removed and `path` is left as it was.
 std::optional<std::wstring> ReplaceWholeFile(const std::string& path, std::string_view bytes);
 
 }  // namespace qm

@@ -50,7 +50,8 @@ bool WriteDocument(const EntryRequest& request, SaveContext& context) {
     oldBody = OldBody(old);
   }
   const std::string document =
-      HtmlDocument(request.clipboardText, Parts(request, context), oldBody);
+      HtmlDocument(request.clipboardText.ansi, Parts(request, context), oldBody,
+                   request.clipboardText.foreign);
   if (auto reason = context.files.ReplaceWholeFile(request.path, document)) {
     context.messages.Show(WriteFailedMessage(request.path, *reason));
     return false;

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "clipboard/copied_text.h"
 #include "save/speichern.h"
 #include "settings/action_record.h"
 
@@ -13,7 +14,7 @@ struct EntryRequest {
   const ActionRecord& action;
   const MethodChoice& method;
   std::string_view dateTimeText;   // the run's date and time
-  std::string_view clipboardText;  // the run's one clipboard read
+  const CopiedText& clipboardText;  // the run's one clipboard read
   const std::string& path;         // folder + file name + ".html"
 };
 

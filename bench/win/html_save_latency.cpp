@@ -1,11 +1,14 @@
 #include "bench/win/html_save_latency.h"
 
 #include <cstdio>
+#include <iterator>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
 #include "bench/support/linked_text.h"
 #include "bench/win/save_world.h"
+#include "clipboard/copied_text.h"
 #include "save/html_document.h"
 #include "save/save_adapters_win.h"
 #include "save/speichern.h"
@@ -97,20 +100,38 @@ void MeasureSave(HtmlSave& save, const std::string& folder, Figures& figures) {
 
 // The steps of the same save one by one: reading the old document (when extending),
 // building the new one, replacing the file.
-void MeasureSteps(const std::string& path, std::string_view text, bool extend, Figures& figures) {
+void MeasureSteps(const std::string& path, const CopiedText& text, bool extend, Figures& figures) {
   std::string old;
   figures.reads.push_back(extend ? TimedMs([&] { old = ReadOrThrow(path); }) : 0.0);
   std::string document;
   figures.builds.push_back(TimedMs([&] {
-    document = extend ? HtmlDocument(text, Parts(), OldBody(old)) : HtmlDocument(text, Parts());
+    const auto oldBody = extend ? std::optional(OldBody(old)) : std::nullopt;
+    document = HtmlDocument(text.ansi, Parts(), oldBody, text.foreign);
   }));
   figures.replaces.push_back(TimedMs([&] { PutOrThrow(path, document); }));
 }
 
+// Polish and Russian prose, as a browser gives it: every letter the code page lacks
+// becomes a character reference in the document.
+std::u16string NonLatinProseOfSize(size_t characters) {
+  static constexpr std::u16string_view kWords[] = {
+      u"\u0141\u00F3d\u017A",                  u"\u017C\u00F3\u0142w",
+      u"\u043F\u0440\u0438\u0432\u0435\u0442", u"\u043C\u0438\u0440",
+      u"\u0441\u0447\u0451\u0442:",            u"42,50"};
+  std::u16string text;
+  for (size_t i = 0; text.size() < characters; ++i) {
+    text += kWords[i % std::size(kWords)];
+    text += i % 12 == 11 ? u"\r\n" : u" ";
+  }
+  text.resize(characters);
+  return text;
+}
+
 // The first save of each case is not counted: it finds the file system and the
 // clipboard cold and checks that the save takes the measured path.
-Figures NewDocument(const std::string& folder, HWND owner) {
-  const std::string text = TextWithLinks(10 * kMiB, 100'000);
+template <typename Text>
+Figures NewDocument(const std::string& folder, HWND owner, const Text& text,
+                    const CopiedText& copied) {
   PutOnClipboard(owner, text);
   HtmlSave save(folder, owner, "extradatei");
   save.RunMs();
@@ -119,7 +140,7 @@ Figures NewDocument(const std::string& folder, HWND owner) {
   for (int run = 0; run < kRuns; ++run) {
     MeasureSave(save, folder, figures);
     DeleteOrThrow(save.Path());
-    MeasureSteps(save.Path(), text, false, figures);
+    MeasureSteps(save.Path(), copied, false, figures);
     DeleteOrThrow(save.Path());
   }
   return figures;
@@ -131,8 +152,8 @@ Figures Extension(const std::string& folder, HWND owner) {
   PutOnClipboard(owner, TextWithLinks(5 * kMiB + kMiB / 2, 55'000));
   save.RunMs();
   const std::string grown = ReadOrThrow(save.Path());
-  const std::string text = "Noch ein Text, siehe http://example.org/neu.";
-  PutOnClipboard(owner, text);
+  const CopiedText text{"Noch ein Text, siehe http://example.org/neu.", {}};
+  PutOnClipboard(owner, text.ansi);
   Figures figures;
   for (int run = 0; run < kRuns; ++run) {
     PutOrThrow(save.Path(), grown);
@@ -163,7 +184,11 @@ void PrintHtmlSaveRows(const std::string& folder, HWND clipboardOwner) {
   std::printf("\nHTML document vs. one WriteFile of the same bytes, medians in ms\n");
   std::printf("%-24s %5s %7s %10s %10s %6s %8s %6s %7s %7s %8s\n", "case", "runs", "doc MB",
               "Speichern", "WriteFile", "ratio", "+flush", "ratio", "read", "build", "replace");
-  PrintRow("new, 10 MB, 100k links", NewDocument(folder, clipboardOwner));
+  const std::string linked = TextWithLinks(10 * kMiB, 100'000);
+  PrintRow("new, 10 MB, 100k links", NewDocument(folder, clipboardOwner, linked, {linked, {}}));
+  const std::u16string nonLatin = NonLatinProseOfSize(kMiB);
+  PrintRow("new, 1 MB Polish/Russian", NewDocument(folder, clipboardOwner, nonLatin,
+                                                   CopiedTextOfUtf16(nonLatin)));
   PrintRow("extend a 10 MB document", Extension(folder, clipboardOwner));
 }
 

@@ -91,9 +91,9 @@ class MeasuredSave {
 // apart from the writing.
 double ClipboardReadMs(HWND owner, size_t textBytes) {
   qm::WinSaveSources sources(owner, [] { return false; });
-  std::string text;
+  qm::CopiedText text;
   const double ms = TimedMs([&] { text = sources.ClipboardText(); });
-  if (text.size() != textBytes) throw std::runtime_error("The clipboard lost the text");
+  if (text.ansi.size() != textBytes) throw std::runtime_error("The clipboard lost the text");
   return ms;
 }
 

@@ -46,18 +46,30 @@ void RemoveFilesIn(const std::string& folder) {
 }
 
 // Clipboard memory must be movable; the clipboard owns it once SetClipboardData took it.
-HGLOBAL TextBlock(std::string_view text) {
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+// The text gets its terminating zero (of its own character size).
+template <typename Char>
+HGLOBAL TextBlock(std::basic_string_view<Char> text) {
+  const size_t size = text.size() * sizeof(Char);
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size + sizeof(Char));
   if (!block) throw Win32Failure("GlobalAlloc of the clipboard text");
   auto* bytes = static_cast<char*>(GlobalLock(block));
   if (!bytes) {
     GlobalFree(block);
     throw Win32Failure("GlobalLock of the clipboard text");
   }
-  std::memcpy(bytes, text.data(), text.size());
-  bytes[text.size()] = '\0';
+  std::memcpy(bytes, text.data(), size);
   GlobalUnlock(block);
   return block;
+}
+
+void PutBlock(HWND owner, UINT format, HGLOBAL block) {
+  ClipboardSession session(owner);
+  if (!session.IsOpen() || !EmptyClipboard() || !SetClipboardData(format, block)) {
+    const DWORD error = GetLastError();
+    GlobalFree(block);
+    SetLastError(error);
+    throw Win32Failure("Putting the text on the clipboard");
+  }
 }
 
 }  // namespace
@@ -82,15 +94,10 @@ ClipboardOwner::ClipboardOwner()
 
 ClipboardOwner::~ClipboardOwner() { DestroyWindow(window_); }
 
-void PutOnClipboard(HWND owner, std::string_view text) {
-  HGLOBAL block = TextBlock(text);
-  ClipboardSession session(owner);
-  if (!session.IsOpen() || !EmptyClipboard() || !SetClipboardData(CF_TEXT, block)) {
-    const DWORD error = GetLastError();
-    GlobalFree(block);
-    SetLastError(error);
-    throw Win32Failure("Putting the text on the clipboard");
-  }
+void PutOnClipboard(HWND owner, std::string_view text) { PutBlock(owner, CF_TEXT, TextBlock(text)); }
+
+void PutOnClipboard(HWND owner, std::u16string_view text) {
+  PutBlock(owner, CF_UNICODETEXT, TextBlock(text));
 }
 
 void ClearClipboard(HWND owner) {

@@ -51,6 +51,8 @@ class ClipboardOwner {
 
 // Makes `text` the clipboard's CF_TEXT, as a program the user copies from does.
 void PutOnClipboard(HWND owner, std::string_view text);
+// The same as CF_UNICODETEXT, as browsers and most newer programs give it.
+void PutOnClipboard(HWND owner, std::u16string_view text);
 
 // Empties the clipboard so the wineserver lets go of the largest text.
 void ClearClipboard(HWND owner);

@@ -1,5 +1,6 @@
-// The native tests and benchmarks run off Windows: data is widened as code page 1252,
+// The native tests and benchmarks run off Windows: data is converted as code page 1252,
 // the ANSI code page of the German systems the program is made for (and of Wine).
+#include <algorithm>
 #include <array>
 
 #include "settings/ansi_text.h"
@@ -23,6 +24,25 @@ std::wstring WidenAnsi(std::string_view ansi) {
     wide += static_cast<wchar_t>(byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : byte);
   }
   return wide;
+}
+
+std::optional<std::string> AnsiOfCharacter(char32_t codePoint) {
+  if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint < 0x100)) {
+    return std::string(1, static_cast<char>(codePoint));
+  }
+  const auto* high = std::find(kHighControls.begin(), kHighControls.end(), codePoint);
+  if (high == kHighControls.end()) return std::nullopt;
+  return std::string(1, static_cast<char>(0x80 + (high - kHighControls.begin())));
+}
+
+std::optional<std::string> NarrowToAnsi(std::u16string_view wide) {
+  std::string ansi;
+  for (char16_t unit : wide) {
+    const auto byte = AnsiOfCharacter(unit);
+    if (!byte) return std::nullopt;
+    ansi += *byte;
+  }
+  return ansi;
 }
 
 }  // namespace qm

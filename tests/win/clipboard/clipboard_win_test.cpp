@@ -3,6 +3,7 @@
 #include "clipboard/clipboard_win.h"
 
 #include <gtest/gtest.h>
+#include <shlobj.h>
 
 #include "clipboard/clipboard_privacy_win.h"
 #include "save/save_adapters_win.h"
@@ -21,7 +22,7 @@ TEST(ClipboardWin, TextFilesAndOtherFormatsAreToldApart) {
   const test::ScratchFolder folder;
   const std::string picture = folder / "Mein Bild \xE4.jpg";
   SetClipboardText(kGerman);
-  EXPECT_EQ(ClipboardText(nullptr), kGerman);
+  EXPECT_EQ(ClipboardText(nullptr).ansi, kGerman);
   EXPECT_EQ(ClipboardFormat(nullptr), 1);
   EXPECT_EQ(ClipboardFileName(nullptr), kGerman);
   SetClipboardFiles({picture});
@@ -31,7 +32,32 @@ TEST(ClipboardWin, TextFilesAndOtherFormatsAreToldApart) {
   EXPECT_EQ(ClipboardFileName(nullptr), "");
   SetClipboard({{CF_DIB, std::string(48, '\0')}});
   EXPECT_EQ(ClipboardFormat(nullptr), 0);
-  EXPECT_EQ(ClipboardText(nullptr), "");
+  EXPECT_EQ(ClipboardText(nullptr).ansi, "");
+}
+
+std::string Utf16(std::u16string_view text) {
+  return std::string(reinterpret_cast<const char*>(text.data()), text.size() * 2);
+}
+
+// Damaged lists read as no name without touching memory past the block; wide names
+// arrive in the code page, or not at all where a look-alike could name another file.
+TEST(ClipboardWin, DropListsAreReadWithinTheirBlock) {
+  const struct {
+    DWORD namesAt;
+    bool wide;
+    std::string names;
+    std::string read;
+  } rows[] = {{1u << 20, false, std::string("C:\\a.png\0\0", 10), ""},
+              {20, true, Utf16(u"C:\\B\u00E4r.png" + std::u16string(2, u'\0')), "C:\\B\xE4r.png"},
+              {20, true, Utf16(u"C:\\\u0141\u00F3d\u017A.png" + std::u16string(2, u'\0')), ""}};
+  for (const auto& row : rows) {
+    DROPFILES header{};
+    header.pFiles = row.namesAt;
+    header.fWide = row.wide;
+    SetClipboard({{CF_HDROP, std::string(reinterpret_cast<const char*>(&header), sizeof header) +
+                                 row.names}});
+    EXPECT_EQ(ClipboardFileName(nullptr), row.read) << row.read;
+  }
 }
 
 // Another program may hold the clipboard for a moment: the read waits, but not long.
@@ -39,10 +65,10 @@ TEST(ClipboardWin, AClipboardHeldBrieflyIsWaitedForButNotLong) {
   SetClipboardText(kGerman);
   {
     const test::Helper holder({"hold", "100"});
-    EXPECT_EQ(ClipboardText(nullptr), kGerman);
+    EXPECT_EQ(ClipboardText(nullptr).ansi, kGerman);
   }
   const test::Helper holder({"hold", "30000"});
-  EXPECT_EQ(ClipboardText(nullptr), "");
+  EXPECT_EQ(ClipboardText(nullptr).ansi, "");
   EXPECT_EQ(ClipboardFileName(nullptr), "");
 }
 

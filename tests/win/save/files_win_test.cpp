@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "save/save_adapters_win.h"
+#include "save/temporary_name.h"
 #include "save/whole_file_win.h"
 #include "tests/win/support/win_support.h"
 
@@ -54,6 +55,26 @@ TEST_F(FilesWin, ReplaceNeverShowsAPartialDocument) {
   watcher.join();
   EXPECT_FALSE(partial);
   EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"Sammlung.html"});
+}
+
+// A save killed between writing its hidden temporary file and moving it into place
+// leaves that file behind; the next replace of the document removes it, whether it
+// succeeds or fails (an editor holding the document open).
+TEST_F(FilesWin, TheNextReplaceRemovesWhatAKilledSaveLeftBehind) {
+  const std::string document = folder / "Sammlung.html";
+  for (const bool locked : {false, true}) {
+    WriteFileBytes(document, "alt");
+    WriteFileBytes(TemporaryPathFor(document), std::string(100000, 'x'));
+    ASSERT_TRUE(SetFileAttributesA(TemporaryPathFor(document).c_str(), FILE_ATTRIBUTE_HIDDEN));
+    {
+      std::optional<test::FileLock> lock;
+      if (locked) lock.emplace(document);
+      EXPECT_EQ(ReplaceWholeFile(document, "neu").has_value(), locked);
+    }
+    EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"Sammlung.html"});
+    EXPECT_EQ(ReadFileBytes(document), locked ? "alt" : "neu");
+    EXPECT_EQ(GetFileAttributesA(document.c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+  }
 }
 
 TEST_F(FilesWin, RefusedNamesAndMissingFoldersFailWithoutLeavingAFile) {

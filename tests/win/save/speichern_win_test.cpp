@@ -1,6 +1,7 @@
 // Speichern on real folders: the real file adapter, action 1 from a real settings file;
 // clipboard, address and clock are fixed by the test, message boxes and notices recorded.
 #include <gtest/gtest.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <optional>
@@ -21,7 +22,7 @@ using test::ReadFileBytes;
 using test::WriteFileBytes;
 
 struct FixedSources : SaveSources {
-  std::string ClipboardText() override { return text; }
+  CopiedText ClipboardText() override { return {text, {}}; }
   std::string ClipboardFileName() override { return fileName; }
   std::string BrowserAddress() override { return "http://quelle.example/?a=1&b=2"; }
   std::string NowText() override { return "07.12.2026 10:00:00"; }
@@ -320,6 +321,40 @@ TEST_F(SaveWin, HostileFirstWordsStillGiveOneUsableEntryForBothNameMethods) {
   }
   EXPECT_EQ(FolderEntries(folder.Path()), (std::vector<std::string>{"Ziel"}));
   EXPECT_TRUE(messages.shown.empty());
+}
+
+// What other programs put on the clipboard, read by the program's own sources: a drop
+// list pointing past its block is refused like no file, and letters the code page lacks
+// reach the document as references while the name keeps what the code page holds.
+TEST_F(SaveWin, TheRealClipboardIsReadSafelyAndKeepsForeignLettersInDocuments) {
+  WinSaveSources real{nullptr, [] { return false; }};
+  SaveContext context{actions, options, settings, files, real, messages, signals};
+  DROPFILES damaged{};
+  damaged.pFiles = 1u << 20;
+  test::SetClipboard({{CF_HDROP, std::string(reinterpret_cast<const char*>(&damaged), 20)}});
+  Use("bilder");
+  Speichern(1, context);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].title, L"Keine Bilddatei");
+  const std::u16string copied =
+      u"\u0141\u00F3d\u017A \u2192 Krak\u00F3w \U0001F600\r\n"
+      u"http://\u0142\u00F3d\u017A.pl/\u017C";
+  test::SetClipboard({{CF_UNICODETEXT, std::string(reinterpret_cast<const char*>(copied.c_str()),
+                                                   (copied.size() + 1) * 2)}});
+  Use("extradatei3", "HTML");
+  Speichern(1, context);
+  const std::string name =
+      "\xF3"
+      "d  Krak\xF3w";
+  const std::string address =
+      "http://&#322;\xF3"
+      "d&#378;.pl/&#380;";
+  EXPECT_EQ(Files(), std::vector<std::string>{name + ".html"});
+  EXPECT_EQ(Saved(name + ".html"),
+            Html(name,
+                 "&#321;\xF3"
+                 "d&#378; &#8594; Krak\xF3w &#128512;<BR>\r\n<a href=\"" +
+                     address + "\" target=\"_blank\">" + address + "</a> <BR>\r\n\r\n\r\n"));
 }
 
 struct RecordingShell : ShellOpener {
