@@ -19,7 +19,7 @@ add_library(qm_win STATIC
   save/save_adapters_win.cpp
   save/shell_opener_win.cpp
   save/whole_file_win.cpp
-  resident/message_box_win.cpp
+  ui/message_box_win.cpp
   options/save_notice_win.cpp
   resident/tray_icon_win.cpp
   resident/tray_menu_win.cpp

@@ -7,7 +7,6 @@
 #include "resident/clipboard_viewer_win.h"
 #include "resident/hotkey_registry_win.h"
 #include "resident/hotkeys.h"
-#include "resident/message_box_win.h"
 #include "resident/standard_choice.h"
 #include "resident/tray_icon_win.h"
 #include "resident/tray_menu_model.h"
@@ -17,6 +16,7 @@
 #include "save/shell_opener_win.h"
 #include "save/speichern.h"
 #include "settings/file_helpers_win.h"
+#include "ui/message_box_win.h"
 
 namespace qm {
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "resident/message_box.h"
 #include "save/save_ports.h"
 #include "tests/support/save_recorders.h"
+#include "ui/message_box.h"
 
 namespace qm::test {
 

@@ -1,4 +1,4 @@
-#include "resident/message_box_win.h"
+#include "ui/message_box_win.h"
 
 namespace qm {
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "resident/message_box.h"
+#include "ui/message_box.h"
 
 namespace qm {
 
