@@ -41,6 +41,15 @@ target_link_options(quillmar PRIVATE -municode)
 target_link_libraries(quillmar PRIVATE qm_win)
 qm_warnings(quillmar)
 
+# The settings importer: its own window over the same settings and file helpers.
+add_executable(einstellungen WIN32 importer/main_win.cpp importer/importer_window_win.cpp
+  importer/main_program_win.cpp importer/importer.rc)
+set_source_files_properties(importer/importer.rc PROPERTIES OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/assets/einstellungen.ico)
+set_target_properties(einstellungen PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${QM_DIST})
+target_link_options(einstellungen PRIVATE -municode)
+target_link_libraries(einstellungen PRIVATE qm_win comdlg32)
+qm_warnings(einstellungen)
+
 set(QM_DELIVERED
   ${CMAKE_SOURCE_DIR}/assets/einstellungen20.ini
   ${CMAKE_SOURCE_DIR}/assets/qmhelp.html)

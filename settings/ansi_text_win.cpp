@@ -14,4 +14,14 @@ std::wstring WidenAnsi(std::string_view ansi) {
   return result;
 }
 
+std::string NarrowAnsi(std::wstring_view wide) {
+  if (wide.empty()) return {};
+  const int length = static_cast<int>(wide.size());
+  const int ansi = WideCharToMultiByte(CP_ACP, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
+  if (ansi <= 0) return {};
+  std::string result(static_cast<size_t>(ansi), '\0');
+  WideCharToMultiByte(CP_ACP, 0, wide.data(), length, result.data(), ansi, nullptr, nullptr);
+  return result;
+}
+
 }  // namespace qm

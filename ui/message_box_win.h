@@ -6,6 +6,9 @@
 
 namespace qm {
 
+// Shows the box and returns the button pressed (IDOK, IDYES, IDNO).
+int ShowMessageBox(HWND owner, const MessageRequest& request);
+
 class WinMessageBoxes : public MessageBoxes {
  public:
   explicit WinMessageBoxes(HWND owner) : owner_(owner) {}
