@@ -64,4 +64,5 @@ add_custom_target(dist_assets ALL
 
 include(cmake/wine_tests.cmake)
 include(cmake/e2e_tests.cmake)
+include(cmake/editions.cmake)
 include(cmake/win_bench.cmake)

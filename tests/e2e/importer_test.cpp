@@ -67,7 +67,8 @@ class ImporterScenario : public ResidentScenario {
   // Starts einstellungen.exe and answers its start message; returns its window.
   HWND StartImporter() {
     const std::string program = folder_.Path() + "\\einstellungen.exe";
-    STARTUPINFOA startup{sizeof startup};
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
     std::string commandLine = "\"" + program + "\"";
     EXPECT_TRUE(CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
                                nullptr, "C:\\", &startup, &importer_)) << GetLastError();
