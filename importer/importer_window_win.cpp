@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "importer/import_mapping.h"
+#include "importer/import_world_win.h"
 #include "importer/importer_ids.h"
 #include "importer/main_program_win.h"
 #include "settings/ansi_text.h"
@@ -29,20 +30,6 @@ constexpr TwipsRect kControls[] = {
     {IDC_CMDDIALOG, 6000, 240, 855, 285},
     {IDC_LABEL1, 120, 600, 5775, 375},
     {IDC_CMDEINLESEN, 2400, 1080, 1935, 375},
-};
-
-// The import's view of the system: real folders, the shell's desktop, and the result
-// of the last write to the new settings file.
-class WinImportWorld : public ImportWorld {
- public:
-  explicit WinImportWorld(const ProfileFile& target) : target_(target) {}
-  bool FolderExists(const std::string& path) const override { return qm::FolderExists(path); }
-  std::string DesktopFolder() const override { return SpecialFolder(kDesktopFolder, false); }
-  std::string ProgramFolder() const override { return qm::ProgramFolder(); }
-  bool LastWriteSucceeded() const override { return target_.LastWriteSucceeded(); }
-
- private:
-  const ProfileFile& target_;
 };
 
 std::wstring ProgramFolderW() { return WidenAnsi(ProgramFolder()); }

@@ -37,23 +37,23 @@ VIAddVersionKey /LANG=${LANG_GERMAN} "ProductName" "${PRODUCT}"
 VIAddVersionKey /LANG=${LANG_GERMAN} "FileDescription" "Installation von ${PRODUCT}"
 VIAddVersionKey /LANG=${LANG_GERMAN} "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_GERMAN} "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_GERMAN} "LegalCopyright" "${PRODUCT}"
 
 ; A running Quillmar 2.0 holds its files open and would write its settings file while
 ; it is replaced or removed: it is asked to end as its tray menu's "Beenden" would, so
-; it gives back its hotkeys, clipboard-viewer link and tray icon, and is waited for.
+; it gives back its hotkeys, clipboard-viewer link and tray icon; its process is
+; waited for (SYNCHRONIZE), at most 15 s.
 !macro EndRunningProgram
   FindWindow $0 "QuillmarResidentWindow"
   ${If} $0 <> 0
     System::Call 'user32::RegisterWindowMessageW(w "Quillmar2.0.Beenden") i .r1'
     System::Call 'user32::PostMessageW(p r0, i r1, p 0, p 0)'
-    StrCpy $2 0
-    ${Do}
-      Sleep 100
-      IntOp $2 $2 + 1
-      IsWindow $0 0 +2
-      ${ExitDo}
-    ${LoopUntil} $2 >= 150
-    Sleep 300
+    System::Call 'user32::GetWindowThreadProcessId(p r0, *i .r2) i'
+    System::Call 'kernel32::OpenProcess(i 0x100000, i 0, i r2) p .r3'
+    ${If} $3 P<> 0
+      System::Call 'kernel32::WaitForSingleObject(p r3, i 15000) i'
+      System::Call 'kernel32::CloseHandle(p r3)'
+    ${EndIf}
   ${EndIf}
 !macroend
 
