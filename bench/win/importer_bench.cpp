@@ -87,7 +87,7 @@ HWND WaitForDialog(DWORD processId, const wchar_t* caption, LONGLONG start) {
 
 void BenchStart(const std::string& copy) {
   std::string program = copy + "\\einstellungen.exe";
-  std::vector<double> toMessage, toWindow;
+  std::vector<double> toMessage, toGone, toWindow;
   for (int run = 0; run < kStartRuns; ++run) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -103,8 +103,11 @@ void BenchStart(const std::string& copy) {
     toMessage.push_back(MsSince(start));
     const LONGLONG answered = Now();
     if (message) PostMessageW(message, WM_COMMAND, IDOK, 0);
-    WaitForDialog(started.dwProcessId, L"Alte Einstellungen übernehmen", answered);
-    toWindow.push_back(MsSince(answered));
+    while (IsWindow(message) && MsSince(answered) < kPatienceMs) Sleep(1);
+    toGone.push_back(MsSince(answered));
+    const LONGLONG gone = Now();
+    WaitForDialog(started.dwProcessId, L"Alte Einstellungen übernehmen", gone);
+    toWindow.push_back(MsSince(gone));
     // Closing the window would start the main program: the run ends the importer instead.
     TerminateProcess(started.hProcess, 0);
     WaitForSingleObject(started.hProcess, kPatienceMs);
@@ -113,7 +116,10 @@ void BenchStart(const std::string& copy) {
   }
   std::printf("Start of einstellungen.exe under Wine, ms: median [fastest .. slowest] of %d\n", kStartRuns);
   Print("start to its start message", toMessage);
-  Print("message answered to its window", toWindow);
+  // Without a window manager (Xvfb), Wine waits up to 2 s for a closed top-level window
+  // to be withdrawn: that wait shows in the second line, not in the program.
+  Print("message answered to its end", toGone);
+  Print("message ended to the window", toWindow);
 }
 
 }  // namespace
