@@ -4,10 +4,14 @@
 deps:
 	@.ci/install-deps
 
-# The 32-bit program folder (build/win32/dist), the primary target.
+# The 32-bit program folder (build/win32/dist), the primary target, and the editions:
+# build/win32/Quillmar2.0-win32.zip, build/win32/Quillmar2.0-setup.exe and
+# build/win64/Quillmar2.0-win64.zip.
 dist: deps
 	cmake --preset win32
 	cmake --build --preset win32
+	cmake --preset win64
+	cmake --build --preset win64 --target editions
 
 # The program in a Wine desktop with a tray, on $(DISPLAY) or else on Xvfb.
 run: dist
@@ -45,8 +49,9 @@ bench: deps
 	cmake --preset bench
 	cmake --build --preset bench
 	build/bench/qm_rules_bench
-	cmake --build --preset win32 --target qm_save_bench qm_resident_bench
+	cmake --build --preset win32 --target qm_save_bench qm_resident_bench qm_importer_bench
 	bench/run-save-bench build/win32
+	bench/run-save-bench build/win32 qm_importer_bench
 	bench/run-resident-bench build/win32
 
 clean:

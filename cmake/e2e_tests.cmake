@@ -6,7 +6,7 @@ add_executable(qm_e2e_tests ${QM_E2E_SOURCES})
 target_link_libraries(qm_e2e_tests PRIVATE qm_win_test_support gtest_main)
 qm_warnings(qm_e2e_tests)
 # The scenarios copy dist/, so the program folder must be complete first.
-add_dependencies(qm_e2e_tests quillmar dist_assets)
+add_dependencies(qm_e2e_tests quillmar einstellungen dist_assets)
 gtest_add_tests(TARGET qm_e2e_tests TEST_PREFIX "e2e." TEST_LIST QM_E2E_TESTS)
 set_tests_properties(${QM_E2E_TESTS} PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine_clipboard TIMEOUT 120)
 qm_label_tray_tests(${QM_E2E_TESTS})

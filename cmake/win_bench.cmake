@@ -24,3 +24,11 @@ target_link_libraries(qm_resident_bench PRIVATE qm_win psapi)
 set_target_properties(qm_resident_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 qm_warnings(qm_resident_bench)
 add_dependencies(qm_resident_bench qm_minimal_tray quillmar dist_assets)
+
+# The importer bench: an import of ten old actions and the importer's start to its window.
+add_executable(qm_importer_bench ${CMAKE_SOURCE_DIR}/bench/win/importer_bench.cpp
+  ${CMAKE_SOURCE_DIR}/bench/win/started_program.cpp ${CMAKE_SOURCE_DIR}/bench/win/save_world.cpp)
+target_link_libraries(qm_importer_bench PRIVATE qm_win psapi)
+set_target_properties(qm_importer_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+qm_warnings(qm_importer_bench)
+add_dependencies(qm_importer_bench einstellungen dist_assets)

@@ -19,7 +19,7 @@ add_library(qm_win STATIC
   save/save_adapters_win.cpp
   save/shell_opener_win.cpp
   save/whole_file_win.cpp
-  resident/message_box_win.cpp
+  ui/message_box_win.cpp
   options/save_notice_win.cpp
   resident/tray_icon_win.cpp
   resident/tray_menu_win.cpp
@@ -41,6 +41,15 @@ target_link_options(quillmar PRIVATE -municode)
 target_link_libraries(quillmar PRIVATE qm_win)
 qm_warnings(quillmar)
 
+# The settings importer: its own window over the same settings and file helpers.
+add_executable(einstellungen WIN32 importer/main_win.cpp importer/importer_window_win.cpp
+  importer/main_program_win.cpp importer/importer.rc)
+set_source_files_properties(importer/importer.rc PROPERTIES OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/assets/einstellungen.ico)
+set_target_properties(einstellungen PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${QM_DIST})
+target_link_options(einstellungen PRIVATE -municode)
+target_link_libraries(einstellungen PRIVATE qm_win comdlg32)
+qm_warnings(einstellungen)
+
 set(QM_DELIVERED
   ${CMAKE_SOURCE_DIR}/assets/einstellungen20.ini
   ${CMAKE_SOURCE_DIR}/assets/qmhelp.html)
@@ -55,4 +64,5 @@ add_custom_target(dist_assets ALL
 
 include(cmake/wine_tests.cmake)
 include(cmake/e2e_tests.cmake)
+include(cmake/editions.cmake)
 include(cmake/win_bench.cmake)

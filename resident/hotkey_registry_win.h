@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "resident/message_box.h"
 #include "settings/settings_store.h"
+#include "ui/message_box.h"
 
 namespace qm {
 

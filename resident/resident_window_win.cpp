@@ -7,7 +7,6 @@
 #include "resident/clipboard_viewer_win.h"
 #include "resident/hotkey_registry_win.h"
 #include "resident/hotkeys.h"
-#include "resident/message_box_win.h"
 #include "resident/standard_choice.h"
 #include "resident/tray_icon_win.h"
 #include "resident/tray_menu_model.h"
@@ -17,12 +16,13 @@
 #include "save/shell_opener_win.h"
 #include "save/speichern.h"
 #include "settings/file_helpers_win.h"
+#include "ui/main_program_link.h"
+#include "ui/message_box_win.h"
 
 namespace qm {
 
 namespace {
 
-constexpr wchar_t kClassName[] = L"QuillmarResidentWindow";
 constexpr wchar_t kCaption[] = L"Quillmar 2.0";
 constexpr UINT kMenuDelayMs = 100;
 // The three menu timers: BTimer, BTimer2, BTimer3.
@@ -57,11 +57,11 @@ bool ResidentWindow::Create() {
   windowClass.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(1));
   windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kClassName;
+  windowClass.lpszClassName = kResidentWindowClass;
   if (!RegisterClassExW(&windowClass)) return false;
   const SIZE size = ScaledToScreen(kSettingsWidth, kSettingsHeight);
   constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-  window_ = CreateWindowExW(0, kClassName, kCaption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+  window_ = CreateWindowExW(0, kResidentWindowClass, kCaption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                             size.cx, size.cy, nullptr, nullptr, instance_, this);
   if (!window_) return false;
   StartUp();
@@ -95,6 +95,10 @@ LRESULT ResidentWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
   }
   if (taskbarCreated_ != 0 && message == taskbarCreated_) {
     if (tray_) tray_->ReAdd();
+    return 0;
+  }
+  if (quitRequest_ != 0 && message == quitRequest_) {
+    OnQuitRequest();
     return 0;
   }
   switch (message) {
@@ -137,6 +141,7 @@ void ResidentWindow::StartUp() {
   tray_ = std::make_unique<TrayIcon>(window_, *messages_);
   tray_->Add();
   taskbarCreated_ = TaskbarCreatedMessage();
+  quitRequest_ = RegisterWindowMessageW(kQuitRequestMessage);
   PlaceCentredAndHide();
   FirstStart();
   guardInstalled_ = true;
@@ -342,9 +347,20 @@ void ResidentWindow::OnNoticeClosed() {
 
 // Only a save started by a click on the tray icon hands the foreground back when its
 // notice closes.
+// The importer asks the program to end as "&Beenden" would. A save whose message box
+// runs a nested message loop finishes first; the program ends right after it.
+void ResidentWindow::OnQuitRequest() {
+  if (saves_.Running()) {
+    quitAfterSave_ = true;
+    return;
+  }
+  DestroyWindow(window_);
+}
+
 void ResidentWindow::RequestSave(int action, bool fromTrayClick) {
   startedFromTray_ = fromTrayClick;
   saves_.Request(action);
+  if (quitAfterSave_ && !saves_.Running()) DestroyWindow(window_);
 }
 
 void ResidentWindow::Speichern(int action) {

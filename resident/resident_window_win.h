@@ -65,6 +65,7 @@ class ResidentWindow {
   void Menuklick2(int index);
   void ShowSettingsWindow();
   void OnNoticeClosed();
+  void OnQuitRequest();
 
   void RequestSave(int action, bool fromTrayClick = false);
   void Speichern(int action);
@@ -73,6 +74,8 @@ class ResidentWindow {
   HINSTANCE instance_;
   HWND window_ = nullptr;
   UINT taskbarCreated_ = 0;
+  UINT quitRequest_ = 0;
+  bool quitAfterSave_ = false;
   bool guardInstalled_ = false;
 
   ProfileSettings settings_;

@@ -7,7 +7,7 @@
 #include <string>
 #include <type_traits>
 
-#include "resident/message_box.h"
+#include "ui/message_box.h"
 
 namespace qm {
 

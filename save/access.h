@@ -3,10 +3,10 @@
 #include <optional>
 #include <string>
 
-#include "resident/message_box.h"
 #include "save/save_ports.h"
 #include "settings/action_cache.h"
 #include "settings/current_options.h"
+#include "ui/message_box.h"
 
 namespace qm {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "resident/message_box.h"
+#include "ui/message_box.h"
 
 namespace qm {
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "resident/message_box.h"
 #include "save/save_ports.h"
 #include "settings/action_cache.h"
 #include "settings/current_options.h"
 #include "settings/settings_store.h"
+#include "ui/message_box.h"
 
 namespace qm {
 

@@ -9,6 +9,9 @@ namespace qm {
 // Data (file names, clipboard text, settings values) is held in the system's ANSI code
 // page; the user interface is UTF-16. This is the one crossing from data to the UI.
 std::wstring WidenAnsi(std::string_view ansi);
+// And back, for data the user typed or picked in the UI, such as a file path: empty when
+// the code page lacks one of its characters, since a look-alike could name another file.
+std::string NarrowAnsi(std::wstring_view wide);
 
 // The crossing the other way, for text that another program gave as UTF-16 (the
 // clipboard's Unicode text). No look-alike letters stand in for missing ones: both

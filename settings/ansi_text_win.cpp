@@ -33,6 +33,11 @@ std::wstring WidenAnsi(std::string_view ansi) {
   return result;
 }
 
+std::string NarrowAnsi(std::wstring_view wide) {
+  if (wide.empty()) return {};
+  return Narrow(wide.data(), static_cast<int>(wide.size())).value_or(std::string());
+}
+
 std::optional<std::string> NarrowToAnsi(std::u16string_view wide) {
   if (wide.empty()) return std::string();
   return Narrow(reinterpret_cast<const wchar_t*>(wide.data()), static_cast<int>(wide.size()));

@@ -20,9 +20,10 @@ std::string ReadSetting(const std::string& section, const std::string& key,
   return std::string(buffer, copied);
 }
 
-void WriteSetting(const std::string& section, const std::string& key, const std::string& value,
+bool WriteSetting(const std::string& section, const std::string& key, const std::string& value,
                   const std::string& file) {
-  WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str());
+  return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()) !=
+         FALSE;
 }
 
 std::string ProgramFolder() {
@@ -46,6 +47,14 @@ std::string ProfileSettings::Read(std::string_view section, std::string_view key
 
 void ProfileSettings::Write(std::string_view section, std::string_view key, std::string_view value) {
   WriteSetting(std::string(section), std::string(key), std::string(value), SettingsPath());
+}
+
+std::string ProfileFile::Read(std::string_view section, std::string_view key) const {
+  return ReadSetting(std::string(section), std::string(key), path_, missingEntry_);
+}
+
+void ProfileFile::Write(std::string_view section, std::string_view key, std::string_view value) {
+  lastWriteSucceeded_ = WriteSetting(std::string(section), std::string(key), std::string(value), path_);
 }
 
 }  // namespace qm

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 #include "settings/settings_store.h"
 
@@ -9,7 +10,8 @@ namespace qm {
 // One value of a profile file; at most 126 characters, the rest is cut.
 std::string ReadSetting(const std::string& section, const std::string& key,
                         const std::string& file, const std::string& fallback);
-void WriteSetting(const std::string& section, const std::string& key, const std::string& value,
+// True when the value reached the file.
+bool WriteSetting(const std::string& section, const std::string& key, const std::string& value,
                   const std::string& file);
 
 // The folder of the running program file, without a trailing backslash.
@@ -28,6 +30,22 @@ class ProfileSettings : public SettingsStore {
 
  private:
   std::string missingEntry_;
+};
+
+// A profile file at a fixed path, such as another program's settings file. It keeps
+// the result of its last write for callers that must report a failed import.
+class ProfileFile : public SettingsStore {
+ public:
+  ProfileFile(std::string path, std::string missingEntry)
+      : path_(std::move(path)), missingEntry_(std::move(missingEntry)) {}
+  std::string Read(std::string_view section, std::string_view key) const override;
+  void Write(std::string_view section, std::string_view key, std::string_view value) override;
+  bool LastWriteSucceeded() const { return lastWriteSucceeded_; }
+
+ private:
+  std::string path_;
+  std::string missingEntry_;
+  bool lastWriteSucceeded_ = true;
 };
 
 }  // namespace qm

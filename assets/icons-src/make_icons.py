@@ -6,7 +6,8 @@ on whole pixels at 16x16 and 32x32; outlines are one pixel wide at every size. T
 icons are written as 32-bit icons with an alpha channel and an AND mask, which every
 Windows version (and Wine) loads.
 
-    python3 assets/icons-src/make_icons.py        # writes assets/Icons/*.ico, assets/quillmar.ico
+    python3 assets/icons-src/make_icons.py        # writes assets/Icons/*.ico, assets/quillmar.ico,
+                                                  # assets/einstellungen.ico
 """
 import math
 import pathlib
@@ -228,6 +229,14 @@ def program(c):
     c.poly([(c.u(7.3), c.u(13.2)), (c.u(8.6), c.u(14.2)), (c.u(5.5), c.u(16))], OUTLINE)
 
 
+def importer(c):
+    """The settings importer: the program's picture with an arrow bringing the old
+    settings in from the left."""
+    program(c)
+    c.framed([(c.u(0), c.u(9)), (c.u(4), c.u(9)), (c.u(4), c.u(6.5)), (c.u(8.5), c.u(11)),
+              (c.u(4), c.u(15.5)), (c.u(4), c.u(13)), (c.u(0), c.u(13))], GREEN)
+
+
 def on_tile(motif):
     """The window's variant: the same motif on a light tile, so the settings window
     reads as the program's while it keeps the method's picture."""
@@ -286,6 +295,7 @@ ICONS = {
     "Icons/bilder.ico": (images, TRAY_SIZES),
     "Icons/bild.ico": (on_tile(images), TRAY_SIZES),
     "quillmar.ico": (program, (16, 32, 48)),
+    "einstellungen.ico": (importer, (16, 32, 48)),
 }
 
 

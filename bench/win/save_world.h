@@ -11,9 +11,9 @@
 #include <utility>
 #include <vector>
 
-#include "resident/message_box.h"
 #include "save/save_ports.h"
 #include "settings/settings_store.h"
+#include "ui/message_box.h"
 
 namespace qm::bench {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "resident/message_box.h"
 #include "save/save_ports.h"
+#include "ui/message_box.h"
 
 namespace qm {
 

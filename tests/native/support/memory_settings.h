@@ -4,6 +4,7 @@
 #include <fstream>
 #include <map>
 #include <set>
+#include <sstream>
 #include <vector>
 
 #include "settings/settings_store.h"
@@ -12,14 +13,18 @@ namespace qm::test {
 
 // A settings file in memory that behaves like the profile file where the rules can
 // tell: section and key names compare without regard to case, and a key that is not
-// there reads as the missing-entry text. Every such read is kept in `misses`.
+// there reads as the missing-entry text of the program that reads it. Every such read is
+// kept in `misses`.
 class MemorySettings : public SettingsStore {
  public:
+  explicit MemorySettings(std::string_view missingEntry = kMissingEntry)
+      : missingEntry_(missingEntry) {}
+
   std::string Read(std::string_view section, std::string_view key) const override {
     const auto found = values_.find({Lower(section), Lower(key)});
     if (found != values_.end()) return found->second;
     misses.emplace_back(section, key);
-    return std::string(kMissingEntry);
+    return missingEntry_;
   }
   void Write(std::string_view section, std::string_view key, std::string_view value) override {
     sections_.insert(Lower(section));
@@ -29,10 +34,15 @@ class MemorySettings : public SettingsStore {
 
   // An INI file read as the profile functions read it: blanks around names and values go.
   static MemorySettings FromIni(const std::string& path) {
-    MemorySettings settings;
     std::ifstream file(path, std::ios::binary);
+    return FromText(std::string(std::istreambuf_iterator<char>(file), {}));
+  }
+  static MemorySettings FromText(const std::string& text,
+                                 std::string_view missingEntry = kMissingEntry) {
+    MemorySettings settings(missingEntry);
+    std::istringstream lines(text);
     std::string section;
-    for (std::string line; std::getline(file, line);) {
+    for (std::string line; std::getline(lines, line);) {
       line = Trimmed(line);
       const size_t equals = line.find('=');
       if (line.starts_with('[') && line.ends_with(']')) {
@@ -58,6 +68,7 @@ class MemorySettings : public SettingsStore {
     return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
   }
 
+  std::string missingEntry_;
   std::set<std::string> sections_;
   std::map<std::pair<std::string, std::string>, std::string> values_;
 };

@@ -155,11 +155,11 @@ void PressKeys(const std::vector<WORD>& modifiers, WORD key) {
   }
 }
 
-HWND WaitForWindow(DWORD processId, const wchar_t* className) {
+HWND WaitForWindow(DWORD processId, const wchar_t* className, const wchar_t* title) {
   HWND found = nullptr;
   PumpUntil([&] {
-    for (found = FindWindowExW(nullptr, nullptr, className, nullptr); found;
-         found = FindWindowExW(nullptr, found, className, nullptr)) {
+    for (found = FindWindowExW(nullptr, nullptr, className, title); found;
+         found = FindWindowExW(nullptr, found, className, title)) {
       DWORD owner = 0;
       GetWindowThreadProcessId(found, &owner);
       if (owner == processId && IsWindowVisible(found)) return true;

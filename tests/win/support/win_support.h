@@ -68,8 +68,8 @@ void SetClipboardFiles(const std::vector<std::string>& paths);
 // Modifier keys down, the key down and up, modifiers up, through the input queue.
 void PressKeys(const std::vector<WORD>& modifiers, WORD key);
 
-// A visible top-level window of the process with that class; waits for it.
-HWND WaitForWindow(DWORD processId, const wchar_t* className);
+// A visible top-level window of the process with that class (and title); waits for it.
+HWND WaitForWindow(DWORD processId, const wchar_t* className, const wchar_t* title = nullptr);
 
 // A window of the test in the clipboard-viewer chain, through the program's own link:
 // it counts the change notices that reach it and passes them on. Joined before another

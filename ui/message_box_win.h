@@ -2,9 +2,12 @@
 
 #include <windows.h>
 
-#include "resident/message_box.h"
+#include "ui/message_box.h"
 
 namespace qm {
+
+// Shows the box and returns the button pressed (IDOK, IDYES, IDNO).
+int ShowMessageBox(HWND owner, const MessageRequest& request);
 
 class WinMessageBoxes : public MessageBoxes {
  public:

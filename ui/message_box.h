@@ -5,7 +5,7 @@
 namespace qm {
 
 enum class MessageIcon { Information, Exclamation, Critical, Question };
-enum class MessageButtons { Ok };
+enum class MessageButtons { Ok, YesNo };
 
 // One modal message box: the program's own German title and text, its icon and
 // buttons. Every box of the program goes through MessageBoxes so tests can record them.

@@ -1,4 +1,4 @@
-#include "resident/message_box_win.h"
+#include "ui/message_box_win.h"
 
 namespace qm {
 
@@ -20,11 +20,14 @@ UINT IconFlag(MessageIcon icon) {
 
 }  // namespace
 
-void WinMessageBoxes::Show(const MessageRequest& request) {
+int ShowMessageBox(HWND owner, const MessageRequest& request) {
   // A tray program has no window in front: the box must come to the foreground itself.
-  UINT flags = MB_OK | MB_SETFOREGROUND | IconFlag(request.icon);
+  UINT flags = MB_SETFOREGROUND | IconFlag(request.icon);
+  flags |= request.buttons == MessageButtons::YesNo ? MB_YESNO : MB_OK;
   if (request.systemModal) flags |= MB_SYSTEMMODAL;
-  MessageBoxW(owner_, request.text.c_str(), request.title.c_str(), flags);
+  return MessageBoxW(owner, request.text.c_str(), request.title.c_str(), flags);
 }
+
+void WinMessageBoxes::Show(const MessageRequest& request) { ShowMessageBox(owner_, request); }
 
 }  // namespace qm

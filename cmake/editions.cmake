@@ -1,0 +1,35 @@
+# The two editions a user downloads, made from the program folder: the archive (a zip
+# of the folder, ZipVersion=1) of every build, and from the 32-bit build the installer
+# (NSIS, per user, ZipVersion=0), which a Wine test installs and uninstalls.
+if(QM_MINGW_TRIPLE MATCHES "^x86_64")
+  set(QM_EDITION win64)
+else()
+  set(QM_EDITION win32)
+endif()
+set(QM_DIST_INPUTS quillmar einstellungen ${QM_DELIVERED} ${QM_ICONS})
+
+set(QM_ZIP ${CMAKE_BINARY_DIR}/Quillmar2.0-${QM_EDITION}.zip)
+add_custom_command(OUTPUT ${QM_ZIP}
+  COMMAND ${CMAKE_SOURCE_DIR}/tools/make-zip ${QM_DIST} ${QM_ZIP}
+  DEPENDS ${QM_DIST_INPUTS} dist_assets ${CMAKE_SOURCE_DIR}/tools/make-zip
+  COMMENT "Archive edition ${QM_ZIP}")
+set(QM_EDITION_FILES ${QM_ZIP})
+
+if(QM_EDITION STREQUAL "win32")
+  find_program(QM_MAKENSIS makensis REQUIRED)
+  set(QM_SETUP ${CMAKE_BINARY_DIR}/Quillmar2.0-setup.exe)
+  set(QM_NSI ${CMAKE_SOURCE_DIR}/tools/installer/quillmar.nsi)
+  add_custom_command(OUTPUT ${QM_SETUP}
+    COMMAND ${QM_MAKENSIS} -V2 -DDIST=${QM_DIST} -DASSETS=${CMAKE_SOURCE_DIR}/assets
+            -DOUTFILE=${QM_SETUP} -DVERSION=${PROJECT_VERSION} ${QM_NSI}
+    DEPENDS ${QM_DIST_INPUTS} dist_assets ${QM_NSI}
+    COMMENT "Installer ${QM_SETUP}")
+  list(APPEND QM_EDITION_FILES ${QM_SETUP})
+
+  add_test(NAME e2e.installer
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/installer-test ${QM_BENCH_DIR} ${QM_SETUP})
+  set_tests_properties(e2e.installer PROPERTIES
+    FIXTURES_REQUIRED wine RESOURCE_LOCK wine_clipboard TIMEOUT 180)
+endif()
+
+add_custom_target(editions ALL DEPENDS ${QM_EDITION_FILES})

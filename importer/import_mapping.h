@@ -1,0 +1,52 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "settings/settings_store.h"
+#include "ui/message_box.h"
+
+namespace qm {
+
+// The importer reads both files with its own missing-entry text, so an option the old
+// file lacks arrives in the new file as exactly this text.
+inline constexpr std::string_view kImporterMissingEntry = "Kein Eintrag gefunden";
+
+// What the import needs from the system besides the two files.
+class ImportWorld {
+ public:
+  virtual ~ImportWorld() = default;
+  virtual bool FolderExists(const std::string& path) const = 0;
+  // The desktop folder without a trailing backslash, empty when it is unknown.
+  virtual std::string DesktopFolder() const = 0;
+  virtual std::string ProgramFolder() const = 0;
+  // Whether the most recent write to the new file reached it.
+  virtual bool LastWriteSucceeded() const = 0;
+};
+
+struct ImportResult {
+  bool succeeded = false;       // the last write that counts reached the file
+  std::string missingFolders;   // CR LF, then one line per action whose folder is gone
+  std::vector<std::string> withoutSlot;     // names left out: all twenty slots active
+  std::vector<std::string> alreadyPresent;  // names already active in the new file
+};
+
+// The only test of a chosen file: its name after the last backslash is exactly
+// "einstellungen.ini", as 1.5x wrote it.
+bool IsOldSettingsFileName(std::string_view path);
+
+// A 1.5x settings file has both an `Optionen` and a `Start` section; anything else
+// (another ini file, a damaged one) must not be imported at all.
+bool LooksLikeOldSettings(const SettingsStore& old);
+
+// Takes the options, the old main action and the old actions 1 to 10 over into the
+// new file, each action into a free slot among 1 to 20.
+ImportResult ImportOldSettings(const SettingsStore& old, SettingsStore& target,
+                               const ImportWorld& world);
+
+// The closing report: success, mostly success (folders missing or actions left out)
+// or failure.
+MessageRequest ImportReport(const ImportResult& result);
+
+}  // namespace qm

@@ -1,0 +1,186 @@
+#include "importer/importer_window_win.h"
+
+#include <commdlg.h>
+
+#include <exception>
+
+#include "importer/import_mapping.h"
+#include "importer/import_world_win.h"
+#include "importer/importer_ids.h"
+#include "importer/main_program_win.h"
+#include "settings/ansi_text.h"
+#include "settings/file_helpers_win.h"
+#include "settings/settings_file_win.h"
+#include "ui/message_box_win.h"
+
+namespace qm {
+
+namespace {
+
+// How long the main program may take to end once asked: a save it is running
+// finishes first.
+constexpr DWORD kMainProgramEndMs = 15000;
+
+struct TwipsRect {
+  int id, left, top, width, height;
+};
+constexpr SIZE kClientTwips = {6990, 1560};
+constexpr TwipsRect kControls[] = {
+    {IDC_TXTDATEINAME, 120, 240, 5775, 285},
+    {IDC_CMDDIALOG, 6000, 240, 855, 285},
+    {IDC_LABEL1, 120, 600, 5775, 375},
+    {IDC_CMDEINLESEN, 2400, 1080, 1935, 375},
+};
+
+std::wstring ProgramFolderW() { return WidenAnsi(ProgramFolder()); }
+
+}  // namespace
+
+void ImporterWindow::Run() {
+  DialogBoxParamW(instance_, MAKEINTRESOURCEW(IDD_IMPORTER), nullptr, DialogProc,
+                  reinterpret_cast<LPARAM>(this));
+}
+
+INT_PTR CALLBACK ImporterWindow::DialogProc(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    auto* self = reinterpret_cast<ImporterWindow*>(lParam);
+    SetWindowLongPtrW(window, DWLP_USER, lParam);
+    self->window_ = window;
+  }
+  auto* self = reinterpret_cast<ImporterWindow*>(GetWindowLongPtrW(window, DWLP_USER));
+  if (!self) return FALSE;
+  try {
+    return self->HandleMessage(message, wParam);
+  } catch (const std::exception&) {
+    // A failed step ends only that step; the window stays usable.
+    return TRUE;
+  }
+}
+
+INT_PTR ImporterWindow::HandleMessage(UINT message, WPARAM wParam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      SendMessageW(window_, WM_SETICON, ICON_BIG,
+                   reinterpret_cast<LPARAM>(LoadIconW(instance_, MAKEINTRESOURCEW(1))));
+      PlaceInTwips();
+      return TRUE;
+    case WM_CLOSE:
+      Close();
+      return TRUE;
+    case WM_COMMAND:
+      switch (LOWORD(wParam)) {
+        case IDC_CMDDIALOG:
+          cmdDialog_Click();
+          return TRUE;
+        case IDC_CMDEINLESEN:
+          cmdEinlesen_Click();
+          return TRUE;
+        case IDCANCEL:
+          Close();
+          return TRUE;
+        default:
+          return FALSE;
+      }
+    default:
+      return FALSE;
+  }
+}
+
+// The layout is given in twips; the screen's real resolution turns them into pixels.
+void ImporterWindow::PlaceInTwips() {
+  HDC screen = GetDC(window_);
+  const int dpiX = screen ? GetDeviceCaps(screen, LOGPIXELSX) : 96;
+  const int dpiY = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+  if (screen) ReleaseDC(window_, screen);
+  for (const TwipsRect& control : kControls) {
+    MoveWindow(GetDlgItem(window_, control.id), MulDiv(control.left, dpiX, 1440),
+               MulDiv(control.top, dpiY, 1440), MulDiv(control.width, dpiX, 1440),
+               MulDiv(control.height, dpiY, 1440), FALSE);
+  }
+  RECT frame = {0, 0, MulDiv(kClientTwips.cx, dpiX, 1440), MulDiv(kClientTwips.cy, dpiY, 1440)};
+  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)));
+  const int width = frame.right - frame.left;
+  const int height = frame.bottom - frame.top;
+  SetWindowPos(window_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+               (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, SWP_NOZORDER);
+}
+
+void ImporterWindow::cmdDialog_Click() {
+  wchar_t chosen[MAX_PATH * 2] = {};
+  const std::wstring folder = ProgramFolderW();
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = window_;
+  dialog.lpstrFilter = L"Quillmar-Einstellungen (*.ini)\0*.ini\0Alle Dateien(*.*)\0*.*\0";
+  dialog.lpstrFile = chosen;
+  dialog.nMaxFile = MAX_PATH * 2;
+  dialog.lpstrInitialDir = folder.c_str();
+  dialog.lpstrTitle = L"Einstellungsdatei öffnen";
+  dialog.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
+  dialog.lpstrDefExt = L"ini";
+  if (!GetOpenFileNameW(&dialog) || chosen[0] == L'\0') return;
+  if (IsOldSettingsFileName(NarrowAnsi(chosen))) {
+    SetDlgItemTextW(window_, IDC_TXTDATEINAME, chosen);
+    return;
+  }
+  ShowMessageBox(window_, {L"Falsche Datei!",
+                           L"Dies ist keine Einstellungsdatei von Quillmar 1.5x ! \r\n"
+                           L"Bitte wählen sie eine andere aus.",
+                           MessageIcon::Exclamation, MessageButtons::Ok, true});
+}
+
+void ImporterWindow::cmdEinlesen_Click() {
+  wchar_t typed[MAX_PATH * 2] = {};
+  GetDlgItemTextW(window_, IDC_TXTDATEINAME, typed, MAX_PATH * 2);
+  const std::string oldPath = NarrowAnsi(typed);
+  if (FileState(oldPath) <= 0) {
+    ShowMessageBox(window_, {L"Datei existiert nicht",
+                             L"Die von Ihnen ausgewählte Datei kann nicht geöffnet werden.",
+                             MessageIcon::Exclamation});
+    return;
+  }
+  const ProfileFile old(oldPath, std::string(kImporterMissingEntry));
+  if (!LooksLikeOldSettings(old)) {
+    ShowMessageBox(window_, {L"Keine Einstellungen von Quillmar 1.5x",
+                             L"In dieser Datei fehlen die Abschnitte [Optionen] oder [Start] "
+                             L"einer Einstellungsdatei von Quillmar 1.5x.\r\n"
+                             L"Es wurde nichts übernommen.",
+                             MessageIcon::Exclamation});
+    return;
+  }
+  if (!MainProgramEnded()) return;
+  ProfileFile target(SettingsPath(), std::string(kImporterMissingEntry));
+  const ImportResult result = ImportOldSettings(old, target, WinImportWorld(target));
+  ShowMessageBox(window_, ImportReport(result));
+  if (result.succeeded) Close();
+}
+
+// Both programs writing the settings file at once would lose values, so a running
+// main program of this folder is ended first, with the user's consent.
+bool ImporterWindow::MainProgramEnded() {
+  HWND resident = FindMainProgram(ProgramFolderW());
+  if (!resident) return true;
+  const int answer = ShowMessageBox(
+      window_, {L"Quillmar 2.0 beenden?",
+                L"Quillmar 2.0 läuft noch. Darf es jetzt beendet werden, damit die alten "
+                L"Einstellungen eingelesen werden können?\r\n\r\n"
+                L"Bei \"Nein\" wird nichts übernommen.",
+                MessageIcon::Question, MessageButtons::YesNo});
+  if (answer != IDYES) return false;
+  if (EndMainProgram(resident, kMainProgramEndMs)) return true;
+  ShowMessageBox(window_, {L"Quillmar 2.0 läuft noch",
+                           L"Quillmar 2.0 konnte nicht beendet werden. Es wurde nichts "
+                           L"übernommen.\r\nBitte beenden Sie es über \"Beenden\" im Menü des "
+                           L"Tray-Icons und klicken Sie dann noch einmal auf \"Einlesen\".",
+                           MessageIcon::Exclamation});
+  return false;
+}
+
+void ImporterWindow::Close() {
+  StartMainProgram(window_, ProgramFolder());
+  EndDialog(window_, 0);
+}
+
+}  // namespace qm

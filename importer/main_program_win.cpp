@@ -1,0 +1,69 @@
+#include "importer/main_program_win.h"
+
+#include <shellapi.h>
+
+#include "ui/main_program_link.h"
+
+namespace qm {
+
+namespace {
+
+// Owns a process handle for the span of one question.
+struct ProcessHandle {
+  HANDLE handle;
+  explicit ProcessHandle(DWORD processId)
+      : handle(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, processId)) {}
+  ~ProcessHandle() {
+    if (handle) CloseHandle(handle);
+  }
+  ProcessHandle(const ProcessHandle&) = delete;
+  ProcessHandle& operator=(const ProcessHandle&) = delete;
+};
+
+DWORD ProcessOf(HWND window) {
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  return processId;
+}
+
+std::wstring FolderOfProcess(DWORD processId) {
+  ProcessHandle process(processId);
+  if (!process.handle) return {};
+  wchar_t path[MAX_PATH * 2] = {};
+  DWORD length = MAX_PATH * 2;
+  if (!QueryFullProcessImageNameW(process.handle, 0, path, &length)) return {};
+  const std::wstring image(path, length);
+  const size_t slash = image.find_last_of(L'\\');
+  return slash == std::wstring::npos ? std::wstring() : image.substr(0, slash);
+}
+
+bool SameFolder(const std::wstring& a, const std::wstring& b) {
+  return !a.empty() &&
+         CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(),
+                              static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
+}
+
+}  // namespace
+
+HWND FindMainProgram(const std::wstring& folder) {
+  HWND window = nullptr;
+  while ((window = FindWindowExW(nullptr, window, kResidentWindowClass, nullptr)) != nullptr) {
+    if (SameFolder(FolderOfProcess(ProcessOf(window)), folder)) return window;
+  }
+  return nullptr;
+}
+
+bool EndMainProgram(HWND resident, DWORD timeoutMs) {
+  ProcessHandle process(ProcessOf(resident));
+  const UINT quitRequest = RegisterWindowMessageW(kQuitRequestMessage);
+  if (!process.handle || quitRequest == 0) return false;
+  if (!PostMessageW(resident, quitRequest, 0, 0)) return false;
+  return WaitForSingleObject(process.handle, timeoutMs) == WAIT_OBJECT_0;
+}
+
+void StartMainProgram(HWND owner, const std::string& folder) {
+  const std::string program = folder + "\\" + kMainProgramFile;
+  ShellExecuteA(owner, "open", program.c_str(), nullptr, "c:\\", SW_SHOW);
+}
+
+}  // namespace qm

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace qm {
+
+// The resident window of the main program that runs from `folder`, or null. A main
+// program started from another copy of the program folder does not count: it has its
+// own settings file.
+HWND FindMainProgram(const std::wstring& folder);
+
+// Asks the main program to end as "&Beenden" would, so that it gives back its hotkeys,
+// its place in the clipboard-viewer chain and its tray icon, and waits until its
+// process has ended, at most `timeoutMs`. True when it has ended.
+bool EndMainProgram(HWND resident, DWORD timeoutMs);
+
+// Starts the main program of `folder` through the shell, as the user would.
+void StartMainProgram(HWND owner, const std::string& folder);
+
+}  // namespace qm

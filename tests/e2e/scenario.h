@@ -1,0 +1,150 @@
+// The fixture of the end-to-end scenarios: the real program folder, copied afresh with
+// prepared settings, and the real programs started from it and driven as a user does.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+// shellapi.h and shlobj.h need the types of windows.h.
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+
+#include "settings/settings_file_win.h"
+#include "tests/win/support/win_support.h"
+
+namespace qm::e2e {
+
+// The prepared actions: both save with "gleichedatei" into a file of the save folder,
+// without date or address, so every byte of a save is known. Hotkeys are Ctrl+Alt+key.
+struct Action {
+  const char* file;
+  WORD key;
+};
+constexpr Action kNotizen{"Eins.txt", 'N'};  // "Notizen (Standard)"
+constexpr Action kZweitens{"Zwei.txt", 'O'};
+constexpr WORD kStandardKey = 'S';
+constexpr WORD kAutomaticKey = 'A';
+constexpr UINT kTrayCallback = WM_USER + 1;
+constexpr UINT kTrayIconId = 125;
+// How long a scenario watches for a save that must not happen.
+constexpr DWORD kQuietMs = 1500;
+
+// What one save of `text` appends to an action's file.
+inline std::string Entry(const std::string& text) { return text + "\r\n \r\n=====\r\n \r\n"; }
+
+inline void CopyTree(const std::string& from, const std::string& to) {
+  ASSERT_TRUE(CreateDirectoryA(to.c_str(), nullptr)) << to;
+  for (const std::string& name : test::FolderEntries(from)) {
+    const std::string source = from + "\\" + name;
+    if (!CopyFileA(source.c_str(), (to + "\\" + name).c_str(), TRUE))
+      CopyTree(source, to + "\\" + name);
+  }
+}
+
+// One scenario: a fresh copy of the built program folder with prepared settings, which
+// the test may change before it starts the program; a program still running at the end
+// is asked to close.
+class Scenario : public ::testing::Test {
+ protected:
+  Scenario() {
+    CopyTree(ProgramFolder() + "\\dist", program_);
+    EXPECT_TRUE(CreateDirectoryA(saveFolder_.c_str(), nullptr));
+    Set("Start", "Splash", "0");
+    for (const char* key : {"AutomatischSichern", "Beep"}) Set("Optionen", key, "nein");
+    Set("Optionen", "Trennzeichen", "=");
+    Set("Optionen", "Wiederholung", "5");
+    const std::string action = "Aktiviert=ja|Speicherpfad=" + saveFolder_ +
+                               "|Aktion=gleichedatei|Format=Text|Url=nein|Datum=nein|HotkeyA=Strg"
+                               "|HotkeyB=Alt|";
+    SetSection("Aktion1", action + "Name=Notizen (Standard)|Dateiname=Eins|HotkeyC=N");
+    SetSection("Aktion2", action + "Name=Zweitens|Dateiname=Zwei|HotkeyC=O");
+    SetSection("Hotkeys",
+               "HotkeyStanA=Strg|HotkeyStanB=Alt|HotkeyStanC=S|HotkeyAutA=Strg|"
+               "HotkeyAutB=Alt|HotkeyAutC=A");
+  }
+
+  ~Scenario() override {
+    if (!process_) return;
+    if (WaitForSingleObject(process_, 0) != WAIT_OBJECT_0) {
+      PostMessageW(window_, WM_CLOSE, 0, 0);
+      if (!WaitForExit()) {
+        ADD_FAILURE() << "Quillmar2.0.exe did not close";
+        TerminateProcess(process_, 1);
+        WaitForSingleObject(process_, test::kPatienceMs);
+      }
+    }
+    CloseHandle(process_);
+  }
+
+  void Set(const std::string& section, const std::string& key, const std::string& value) const {
+    WriteSetting(section, key, value, program_ + "\\einstellungen20.ini");
+  }
+
+  // Puts these "key=value" entries, separated by '|', in place of the whole section.
+  void SetSection(const std::string& section, std::string entries) const {
+    std::replace(entries.begin(), entries.end(), '|', '\0');
+    WritePrivateProfileSectionA(section.c_str(), (entries + '\0').c_str(),
+                                (program_ + "\\einstellungen20.ini").c_str());
+  }
+
+  std::string Get(const std::string& section, const std::string& key) const {
+    return ReadSetting(section, key, program_ + "\\einstellungen20.ini", "<fehlt>");
+  }
+
+  // Returns once the program waits for input (its start-up runs before the message
+  // loop, so its window, tray icon and hotkeys are in place); call it as
+  // ASSERT_NO_FATAL_FAILURE(Start()).
+  void Start() {
+    process_ = test::StartProcess("\"" + program_ + "\\Quillmar2.0.exe\"", program_, &processId_);
+    ASSERT_NE(process_, nullptr);
+    EXPECT_EQ(WaitForInputIdle(process_, test::kPatienceMs), 0u);
+    test::PumpUntil([this] {
+      window_ = FindWindowW(L"QuillmarResidentWindow", nullptr);
+      DWORD owner = 0;
+      GetWindowThreadProcessId(window_, &owner);
+      return window_ && owner == processId_;
+    });
+    ASSERT_NE(window_, nullptr) << "no resident window";
+  }
+
+  void PostTray(UINT mouseEvent) const {
+    ASSERT_TRUE(PostMessageW(window_, kTrayCallback, kTrayIconId, mouseEvent));
+  }
+
+  void OpenMenu() const {
+    PostTray(WM_RBUTTONUP);
+    ASSERT_NE(test::WaitForWindow(processId_, L"#32768"), nullptr) << "no tray menu";
+  }
+
+  void Hotkey(WORD key) const { test::PressKeys({VK_CONTROL, VK_MENU}, key); }
+
+  std::string Saved(const Action& action) const {
+    return test::ReadFileBytes(saveFolder_ + "\\" + action.file);
+  }
+
+  void ExpectSoon(const Action& action, const std::string& bytes) const {
+    test::PumpUntil([&] { return Saved(action) == bytes; });
+    EXPECT_EQ(Saved(action), bytes) << action.file;
+  }
+
+  std::optional<DWORD> WaitForExit() const {
+    if (!test::PumpUntil([this] { return WaitForSingleObject(process_, 0) == WAIT_OBJECT_0; })) {
+      return std::nullopt;
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(process_, &code);
+    return code;
+  }
+
+  test::ScratchFolder scratch_;
+  const std::string program_ = scratch_ / "Quillmar";
+  const std::string saveFolder_ = scratch_ / "Gespeichert";
+  HANDLE process_ = nullptr;
+  DWORD processId_ = 0;
+  HWND window_ = nullptr;
+};
+
+}  // namespace qm::e2e
