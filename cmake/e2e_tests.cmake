@@ -17,5 +17,5 @@ set_tests_properties(${QM_E2E_TESTS} PROPERTIES
 # The driver of the scripts that show the program to a person (tests/e2e/desktop).
 add_executable(qm_desktop_driver ${CMAKE_SOURCE_DIR}/tests/e2e/tools/qm_desktop_driver.cpp)
 target_link_options(qm_desktop_driver PRIVATE -municode)
-target_link_libraries(qm_desktop_driver PRIVATE shell32 user32)
+target_link_libraries(qm_desktop_driver PRIVATE comctl32 shell32 user32)
 qm_warnings(qm_desktop_driver)

@@ -1,13 +1,18 @@
 // Quillmar 2.0's entry: creates the resident window, which runs the start-up
 // sequence, and lives in its message loop until "&Beenden" or the end of the session.
 #include <windows.h>
+#include <commctrl.h>
 #include <objbase.h>
 
 #include "resident/resident_window_win.h"
+#include "ui/modeless_dialogs_win.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   // The shell calls that open saved targets expect COM on this thread.
   const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+  // The settings window's tab strip and action list are common controls.
+  const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_TAB_CLASSES | ICC_TREEVIEW_CLASSES};
+  InitCommonControlsEx(&controls);
   qm::ResidentWindow resident(instance);
   if (!resident.Create()) {
     MessageBoxW(nullptr, L"Quillmar 2.0 konnte nicht gestartet werden.", L"Quillmar 2.0",
@@ -16,6 +21,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   }
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (qm::RouteToDialog(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
