@@ -8,6 +8,9 @@
 
 namespace qm {
 
+// A marked name must still read back whole: a read returns at most 126 characters.
+static_assert(kLongestName + kStandardMark.size() <= 126);
+
 namespace {
 
 constexpr std::array<EditorMethod, kMethodEntries> kListOrder{
