@@ -11,11 +11,11 @@ dist: deps
 
 # The program in a Wine desktop with a tray, on $(DISPLAY) or else on Xvfb.
 run: dist
-	tests/e2e/desktop run build/win32
+	tools/desktop run build/win32
 
 # Pictures of the tray, the tray menu and a save notice in build/screenshots/.
 screenshots: dist
-	tests/e2e/desktop screenshots build/win32 build/screenshots
+	tools/desktop screenshots build/win32 build/screenshots
 
 test: test-native test-fuzz test-win32 test-win64
 
@@ -30,13 +30,16 @@ test-fuzz: deps
 	cmake --build --preset fuzz
 	ctest --preset fuzz
 
+# Only the tests that wait on the X server (label "tray") are retried once.
 test-win32: dist
 	ctest --preset win32
+	ctest --preset win32-tray
 
 test-win64: deps
 	cmake --preset win64
 	cmake --build --preset win64
 	ctest --preset win64
+	ctest --preset win64-tray
 
 bench: deps
 	cmake --preset bench

@@ -13,35 +13,35 @@ add_test(NAME wine.bench.down COMMAND ${CMAKE_SOURCE_DIR}/tests/win/wine-bench d
 set_tests_properties(wine.bench.up PROPERTIES FIXTURES_SETUP wine TIMEOUT 180)
 set_tests_properties(wine.bench.down PROPERTIES FIXTURES_CLEANUP wine)
 
-# Helper programs that the tests start as other processes.
-file(GLOB QM_TEST_TOOLS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/tools/*.cpp)
-foreach(tool_source ${QM_TEST_TOOLS})
-  get_filename_component(tool ${tool_source} NAME_WE)
-  add_executable(${tool} ${tool_source})
-  target_link_options(${tool} PRIVATE -municode)
-  target_link_libraries(${tool} PRIVATE qm_win)
-  qm_warnings(${tool})
-  list(APPEND QM_TEST_TOOL_TARGETS ${tool})
-endforeach()
+# The helper program that the tests start as another process.
+add_executable(qm_helper ${CMAKE_SOURCE_DIR}/tests/tools/qm_helper.cpp)
+target_link_libraries(qm_helper PRIVATE user32)
+qm_warnings(qm_helper)
+
+# One support library for the Windows tests and the end-to-end scenarios.
+file(GLOB QM_WIN_SUPPORT_SOURCES CONFIGURE_DEPENDS
+  ${CMAKE_SOURCE_DIR}/tests/win/support/*.cpp ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
+add_library(qm_win_test_support STATIC ${QM_WIN_SUPPORT_SOURCES})
+target_link_libraries(qm_win_test_support PUBLIC qm_win gtest gmock)
+qm_warnings(qm_win_test_support)
+add_dependencies(qm_win_test_support qm_helper)
+
+# Tests that wait on the X server (the tray) carry the label "tray"; only they are
+# retried (see the presets *-tray).
+function(qm_label_tray_tests)
+  foreach(test ${ARGN})
+    if(test MATCHES "Tray")
+      set_tests_properties(${test} PROPERTIES LABELS tray)
+    endif()
+  endforeach()
+endfunction()
 
 include(GoogleTest)
-file(GLOB_RECURSE QM_WIN_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
-if(QM_WIN_TEST_SOURCES)
-  add_executable(qm_win_tests ${QM_WIN_TEST_SOURCES})
-  target_link_libraries(qm_win_tests PRIVATE qm_win gtest_main gmock)
-  qm_warnings(qm_win_tests)
-  if(QM_TEST_TOOL_TARGETS)
-    add_dependencies(qm_win_tests ${QM_TEST_TOOL_TARGETS})
-  endif()
-  # Documents written by hand, compared byte for byte with what the HTML writer makes.
-  file(GLOB QM_GOLDEN_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/golden/*)
-  set(QM_GOLDEN_DIR $<TARGET_FILE_DIR:qm_win_tests>/golden)
-  add_custom_target(qm_golden_files
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${QM_GOLDEN_DIR}
-    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${QM_GOLDEN_FILES} ${QM_GOLDEN_DIR}
-    DEPENDS ${QM_GOLDEN_FILES})
-  add_dependencies(qm_win_tests qm_golden_files)
-  gtest_add_tests(TARGET qm_win_tests TEST_PREFIX "wine." TEST_LIST QM_WIN_TESTS)
-  set_tests_properties(${QM_WIN_TESTS} PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine_clipboard TIMEOUT 60
-                       SKIP_REGULAR_EXPRESSION "\\[  SKIPPED \\]")
-endif()
+file(GLOB_RECURSE QM_WIN_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*_test.cpp)
+add_executable(qm_win_tests ${QM_WIN_TEST_SOURCES})
+target_link_libraries(qm_win_tests PRIVATE qm_win_test_support gtest_main)
+qm_warnings(qm_win_tests)
+add_dependencies(qm_win_tests dist_assets quillmar)
+gtest_add_tests(TARGET qm_win_tests TEST_PREFIX "wine." TEST_LIST QM_WIN_TESTS)
+set_tests_properties(${QM_WIN_TESTS} PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine_clipboard TIMEOUT 60)
+qm_label_tray_tests(${QM_WIN_TESTS})

@@ -1,0 +1,140 @@
+// Another program for the tests under Wine, for what one process cannot show itself:
+//
+//   qm_helper READY QUIT hold MS                       holds the clipboard open for MS
+//   qm_helper READY QUIT window TITLE [--hidden|--hung] [>...]CLASS=TEXT...
+//                           a top-level window on top with child windows; each leading
+//                           '>' puts a field inside the last field one level up; --hung
+//                           stops handling messages once the window is up
+//   qm_helper READY QUIT dde SERVICE REPLY [DELAY_MS]  a browser's DDE server answering
+//                           "WWW_GetWindowInfo", item "-1", with REPLY
+//
+// READY and QUIT are named events: the helper sets READY once it is in place and ends
+// when QUIT is set, or after a minute. Exit code 0 on success.
+#include <windows.h>
+// ddeml.h needs the types of windows.h.
+#include <ddeml.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr DWORD kLifetimeMs = 60000;
+
+HANDLE gQuit = nullptr;
+DWORD gDde = 0;
+HSZ gTopic = nullptr;
+HSZ gItem = nullptr;
+std::string gReply;
+DWORD gDelayMs = 0;
+
+// Handles messages (unless hung) until QUIT is set, or until a minute has passed quietly.
+void LiveUntilQuit(bool hung) {
+  MSG message;
+  while ((hung ? WaitForSingleObject(gQuit, kLifetimeMs)
+               : MsgWaitForMultipleObjects(1, &gQuit, FALSE, kLifetimeMs, QS_ALLINPUT)) == WAIT_OBJECT_0 + 1) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+  }
+}
+
+// Wine's clipboard manager opens the clipboard for a moment after every change.
+bool Hold(HANDLE ready, const std::vector<std::string>& args) {
+  HWND owner = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  for (int attempt = 0; !OpenClipboard(owner); ++attempt) {
+    if (attempt == 100) return false;
+    Sleep(20);
+  }
+  SetEvent(ready);
+  WaitForSingleObject(gQuit, static_cast<DWORD>(atoi(args.at(0).c_str())));
+  return CloseClipboard() != FALSE;
+}
+
+bool Window(HANDLE ready, const std::vector<std::string>& args) {
+  for (const char* name : {"QmHelperTop", "MozillaWindowClass"}) {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.lpszClassName = name;
+    RegisterClassA(&windowClass);
+  }
+  HWND top = CreateWindowExA(0, "QmHelperTop", args.at(0).c_str(), WS_OVERLAPPEDWINDOW,
+                             10, 10, 400, 300, nullptr, nullptr, nullptr, nullptr);
+  std::vector<HWND> parents{top};
+  bool hidden = false;
+  bool hung = false;
+  for (size_t i = 1; top && i < args.size(); ++i) {
+    hidden |= args[i] == "--hidden";
+    hung |= args[i] == "--hung";
+    const size_t depth = args[i].find_first_not_of('>');
+    const size_t equals = args[i].find('=');
+    if (equals == std::string::npos) continue;
+    if (depth >= parents.size()) return false;
+    HWND child = CreateWindowExA(0, args[i].substr(depth, equals - depth).c_str(),
+                                 args[i].substr(equals + 1).c_str(), WS_CHILD | WS_VISIBLE, 0, 0,
+                                 100, 20, parents[depth], nullptr, nullptr, nullptr);
+    if (!child) return false;
+    parents.resize(depth + 1);
+    parents.push_back(child);
+  }
+  if (!top) return false;
+  if (!hidden) {
+    ShowWindow(top, SW_SHOW);
+    SetWindowPos(top, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetForegroundWindow(top);
+  }
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+  SetEvent(ready);
+  // The window goes with the process: destroying it costs seconds under Wine.
+  LiveUntilQuit(hung);
+  return true;
+}
+
+HDDEDATA CALLBACK OnDde(UINT type, UINT format, HCONV, HSZ topic, HSZ item, HDDEDATA, ULONG_PTR,
+                        ULONG_PTR) {
+  if (type == XTYP_CONNECT) {
+    return reinterpret_cast<HDDEDATA>(static_cast<INT_PTR>(DdeCmpStringHandles(topic, gTopic) == 0));
+  }
+  if (type != XTYP_REQUEST || format != CF_TEXT || DdeCmpStringHandles(item, gItem) != 0) {
+    return nullptr;
+  }
+  Sleep(gDelayMs);
+  std::string text = gReply + '\0';
+  return DdeCreateDataHandle(gDde, reinterpret_cast<BYTE*>(text.data()),
+                             static_cast<DWORD>(text.size()), 0, item, CF_TEXT, 0);
+}
+
+bool Dde(HANDLE ready, const std::vector<std::string>& args) {
+  if (args.size() < 2 || DdeInitializeA(&gDde, OnDde, APPCLASS_STANDARD | CBF_SKIP_ALLNOTIFICATIONS,
+                                        0) != DMLERR_NO_ERROR) {
+    return false;
+  }
+  gReply = args[1];
+  gDelayMs = args.size() > 2 ? static_cast<DWORD>(atoi(args[2].c_str())) : 0;
+  HSZ service = DdeCreateStringHandleA(gDde, args[0].c_str(), CP_WINANSI);
+  gTopic = DdeCreateStringHandleA(gDde, "WWW_GetWindowInfo", CP_WINANSI);
+  gItem = DdeCreateStringHandleA(gDde, "-1", CP_WINANSI);
+  const bool served = DdeNameService(gDde, service, nullptr, DNS_REGISTER) != nullptr;
+  if (served) {
+    SetEvent(ready);
+    LiveUntilQuit(false);
+  }
+  DdeUninitialize(gDde);
+  return served;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 4) return 2;
+  HANDLE ready = OpenEventA(EVENT_MODIFY_STATE, FALSE, argv[1]);
+  gQuit = OpenEventA(SYNCHRONIZE, FALSE, argv[2]);
+  const std::string command = argv[3];
+  const std::vector<std::string> args(argv + 4, argv + argc);
+  if (!ready || !gQuit) return 1;
+  const bool done = command == "hold"     ? Hold(ready, args)
+                    : command == "window" ? Window(ready, args)
+                    : command == "dde"    ? Dde(ready, args)
+                                           : false;
+  return done ? 0 : 1;
+}

@@ -1,0 +1,108 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "resident/clipboard_viewer_win.h"
+
+// What the tests under Wine and the end-to-end scenarios share: scratch folders, files,
+// the clipboard, key presses, waiting, message boxes and the helper program.
+namespace qm::test {
+
+// Generous: Wine on a busy machine takes seconds for what takes milliseconds on Windows.
+inline constexpr DWORD kPatienceMs = 20000;
+
+// A fresh folder under the temporary folder, removed with all it holds afterwards.
+class ScratchFolder {
+ public:
+  ScratchFolder();
+  ~ScratchFolder();
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+  const std::string& Path() const { return path_; }
+  std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
+
+ private:
+  std::string path_;
+};
+
+// Whole files as bytes; a failure fails the test (reading a missing file gives "").
+std::string ReadFileBytes(const std::string& path);
+void WriteFileBytes(const std::string& path, const std::string& bytes);
+// The names in a folder (without "." and ".."), sorted.
+std::vector<std::string> FolderEntries(const std::string& folder);
+
+// Another open handle, as an editor that keeps a file open: sharing reading only, or
+// (share 0) nothing at all.
+class FileLock {
+ public:
+  explicit FileLock(const std::string& path, DWORD share = FILE_SHARE_READ);
+  ~FileLock();
+  FileLock(const FileLock&) = delete;
+  FileLock& operator=(const FileLock&) = delete;
+
+ private:
+  HANDLE handle_;
+};
+
+// The settings file beside the running test program, removed again afterwards.
+class ProgramSettingsFile {
+ public:
+  explicit ProgramSettingsFile(const std::string& bytes);
+  ~ProgramSettingsFile();
+};
+
+// Dispatches this thread's messages until `done` holds (true) or the time is up.
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = kPatienceMs);
+
+// The clipboard filled by this process: each pair is a format and its exact bytes.
+void SetClipboard(const std::vector<std::pair<UINT, std::string>>& formats);
+void SetClipboardText(const std::string& bytes);
+// A CF_HDROP list of ANSI names.
+void SetClipboardFiles(const std::vector<std::string>& paths);
+
+// Modifier keys down, the key down and up, modifiers up, through the input queue.
+void PressKeys(const std::vector<WORD>& modifiers, WORD key);
+
+// A visible top-level window of the process with that class; waits for it.
+HWND WaitForWindow(DWORD processId, const wchar_t* className);
+// Presses a button of a message box (#32770).
+void AnswerMessageBox(HWND box, int buttonId);
+
+// A window of the test in the clipboard-viewer chain, through the program's own link:
+// it counts the change notices that reach it and passes them on. Joined before another
+// viewer, it hears of a change only after that one has handled it.
+class ChainViewer {
+ public:
+  ChainViewer();
+  ~ChainViewer();
+  ChainViewer(const ChainViewer&) = delete;
+  ChainViewer& operator=(const ChainViewer&) = delete;
+  // Changes the clipboard and waits until the notice has come down the chain.
+  void Copy(const std::vector<std::pair<UINT, std::string>>& formats);
+
+  HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+  ClipboardViewer link{window};
+  int notices = 0;
+};
+
+// tests/tools/qm_helper.cpp in a process of its own, from the construction (once it
+// is in place) until the destruction.
+class Helper {
+ public:
+  explicit Helper(const std::vector<std::string>& arguments);
+  ~Helper();
+  Helper(const Helper&) = delete;
+  Helper& operator=(const Helper&) = delete;
+
+ private:
+  HANDLE ready_;
+  HANDLE quit_;
+  HANDLE process_ = nullptr;
+};
+
+}  // namespace qm::test
