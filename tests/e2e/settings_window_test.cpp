@@ -238,8 +238,10 @@ TEST_F(SettingsScenario, EditorWritesNothingWhileTheInputIsRefused) {
   EXPECT_EQ(Get("Aktion3", "Aktiviert"), "nein");
 }
 
-// Written at once and used by the next save; a cancelled colour choice changes nothing.
+// Written at once and used by the next save; a cancelled colour choice writes nothing,
+// not even over a damaged value.
 TEST_F(SettingsScenario, OptionsPageChangesTheNextSaveAndCancelKeepsTheColour) {
+  Set("Optionen", "Textfarbe", "kaputt");
   ASSERT_NO_FATAL_FAILURE(Start());
   ASSERT_NO_FATAL_FAILURE(OpenSettings(1));
   Type(window_, IDC_OPT_ZEICHEN, L"#");
@@ -262,7 +264,7 @@ TEST_F(SettingsScenario, OptionsPageChangesTheNextSaveAndCancelKeepsTheColour) {
   test::AnswerMessageBox(colours, IDOK);
   EXPECT_TRUE(test::PumpUntil([&] { return Get("Optionen", "HexLinks") == "#0080FF"; }));
   EXPECT_EQ(Get("Optionen", "Links"), "16744448");
-  EXPECT_EQ(Get("Optionen", "Textfarbe"), "0");
+  EXPECT_EQ(Get("Optionen", "Textfarbe"), "kaputt");
   EXPECT_EQ(Get("Optionen", "HexTextfarbe"), "#000000");
 }
 
