@@ -129,6 +129,11 @@ void ActionListPage::OnCommand(int id) {
 }
 
 void ActionListPage::cmdNeu_Click() {
+  // One editor at a time: an open one only comes to the front.
+  if (editor_.Handle()) {
+    editor_.Open(GetAncestor(window_, GA_ROOT), std::nullopt);
+    return;
+  }
   if (EntryCount() >= kActionCount) {
     ShowMessage(L"Zu viele Aktionen",
                 L"Die Einrichtung weiterer Aktionen ist nicht mehr möglich. Die Zahl der Aktionen "

@@ -156,6 +156,7 @@ std::string SpecialFolderPath(int csidl) {
 
 constexpr wchar_t kEditor[] = L"Aktion einstellen";
 constexpr int kSameFileEntry = 3;  // "In die gleiche Datei", after "Auswählen"
+constexpr int kImagesEntry = 5;    // "Bilder speichern"
 
 // A new action in the first free section of the delivered file, saved to from the tray
 // menu, then the Standard action of the tray click, edited, and another one deleted.
@@ -227,7 +228,10 @@ TEST_F(SettingsScenario, EditorWritesNothingWhileTheInputIsRefused) {
   Click(editor, IDC_ED_UEBERNEHMEN);
   Answer(L"Keinen Namen angegeben!");
   Type(editor, IDC_ED_NAME, L"Ordner nach Anfangsworten");
-  Choose(editor, IDC_ED_METHODE, kSameFileEntry);
+  Choose(editor, IDC_ED_METHODE, kImagesEntry);
+  EXPECT_TRUE(test::PumpUntil([&] { return !IsWindowVisible(Control(editor, IDC_ED_URL)); }));
+  Choose(editor, IDC_ED_METHODE, kSameFileEntry);  // the address comes back
+  EXPECT_TRUE(test::PumpUntil([&] { return IsWindowVisible(Control(editor, IDC_ED_URL)) != FALSE; }));
   Type(editor, IDC_ED_DATEINAME, L"Ersatz");
   Click(editor, IDC_ED_UEBERNEHMEN);
   Answer(L"Aktion überschreiben?", IDNO);
@@ -291,6 +295,16 @@ TEST_F(SettingsScenario, GeneralHotkeyIsStoredRegisteredAndListed) {
   test::PumpUntil([&] { return !IsWindowVisible(menu); });
   Click(window_, IDC_HK_LIST);
   EXPECT_NE(Answer(L"Definierte Hotkeys").find(L"Traymenü aufrufen  =  Strg + Shift + T"), std::wstring::npos);
+}
+
+// Until the importer is delivered, its button says why it cannot start it.
+TEST_F(SettingsScenario, AFailedImporterStartIsReported) {
+  DeleteFileA((program_ + "\\einstellungen.exe").c_str());
+  ASSERT_NO_FATAL_FAILURE(Start());
+  ASSERT_NO_FATAL_FAILURE(OpenSettings());
+  Click(window_, IDC_LIST_IMPORT);
+  EXPECT_NE(Answer(L"Einstellungen einlesen").find(L"einstellungen.exe"), std::wstring::npos);
+  EXPECT_FALSE(IsWindowVisible(window_));
 }
 
 // Made at start-up when wanted, deleted by clearing the box, made again by ticking it.
