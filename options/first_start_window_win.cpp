@@ -83,6 +83,14 @@ void FirstStartWindow::Form_Load() {
   const SIZE origin = ScreenTwips(kTextTwips.left, kTextTwips.top);
   const SIZE size = ScreenTwips(kTextTwips.right - kTextTwips.left, kTextTwips.bottom - kTextTwips.top);
   SetWindowPos(Item(IDC_SPLASH_TEXT), nullptr, origin.cx, origin.cy, size.cx, size.cy, SWP_NOZORDER);
+  // "&Ok" in the middle of the room below the text.
+  RECT button{};
+  GetWindowRect(Item(IDC_SPLASH_OK), &button);
+  const int buttonWidth = button.right - button.left;
+  const int buttonHeight = button.bottom - button.top;
+  const int textBottom = origin.cy + size.cy;
+  SetWindowPos(Item(IDC_SPLASH_OK), nullptr, (client.cx - buttonWidth) / 2,
+               textBottom + (client.cy - textBottom - buttonHeight) / 2, 0, 0, SWP_NOZORDER | SWP_NOSIZE);
   SetTimer(window_, kUnloadTimer, kTickMs, nullptr);
 }
 
