@@ -11,8 +11,8 @@
 
 namespace qm {
 
-// The choices of the editor's method field, in list order after the initial
-// "Auswählen", which stores nothing.
+// The choices of the editor's method field, in list order: the initial "Auswählen",
+// which stores nothing, then the five methods. The value is the entry's index.
 enum class EditorMethod { Auswaehlen, Numbered, WordFile, SameFile, WordFolder, Bilder };
 
 inline constexpr int kMethodEntries = 5;

@@ -19,7 +19,9 @@ void EnrolDialog(HWND dialog) { Dialogs().push_back(dialog); }
 void WithdrawDialog(HWND dialog) { std::erase(Dialogs(), dialog); }
 
 bool RouteToDialog(MSG& message) {
-  for (HWND dialog : Dialogs()) {
+  // A copy: the message may close a dialog, which withdraws it from the list.
+  const std::vector<HWND> dialogs = Dialogs();
+  for (HWND dialog : dialogs) {
     if ((dialog == message.hwnd || IsChild(dialog, message.hwnd)) &&
         IsDialogMessageW(dialog, &message)) {
       return true;
