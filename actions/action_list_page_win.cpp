@@ -9,6 +9,7 @@
 #include "settings/action_cache.h"
 #include "settings/ansi_text.h"
 #include "settings/settings_file_win.h"
+#include "ui/common_controls_win.h"
 #include "ui/message_box_win.h"
 
 namespace qm {
@@ -32,7 +33,7 @@ ActionListPage::ActionListPage(HINSTANCE instance, SettingsStore& settings, Resi
 
 ActionListPage::~ActionListPage() {
   Destroy();
-  if (images_) ImageList_Destroy(images_);
+  DeleteImageList(images_);
 }
 
 bool ActionListPage::Create(HWND parent) {
@@ -44,12 +45,12 @@ bool ActionListPage::Create(HWND parent) {
 
 void ActionListPage::LoadImages() {
   const int size = GetSystemMetrics(SM_CXSMICON);
-  images_ = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 5, 0);
+  images_ = NewImageList(size, static_cast<int>(std::size(kImageMethods)));
   if (!images_) return;
   for (const char* method : kImageMethods) {
     const std::string file = ProgramFolder() + IconFilesFor(method).tray;
     auto icon = static_cast<HICON>(LoadImageA(nullptr, file.c_str(), IMAGE_ICON, size, size, LR_LOADFROMFILE));
-    ImageList_AddIcon(images_, icon);
+    AddToImageList(images_, icon);
     if (icon) DestroyIcon(icon);
   }
   TreeView_SetImageList(Item(IDC_LIST_TREE), images_, TVSIL_NORMAL);

@@ -23,6 +23,7 @@ add_library(qm_win STATIC
   ui/screen_units_win.cpp
   ui/modeless_dialogs_win.cpp
   ui/dialog_win.cpp
+  ui/common_controls_win.cpp
   options/save_notice_win.cpp
   resident/tray_icon_win.cpp
   resident/tray_menu_win.cpp
@@ -38,7 +39,7 @@ add_library(qm_win STATIC
   actions/action_editor_win.cpp
   actions/action_list_page_win.cpp
 )
-target_link_libraries(qm_win PUBLIC qm_rules comctl32 comdlg32 shell32 ole32 uuid user32 gdi32 kernel32)
+target_link_libraries(qm_win PUBLIC qm_rules shell32 ole32 uuid user32 gdi32 kernel32)
 qm_warnings(qm_win)
 
 # Version.h feeds the version resources of the programs; .rc files are UTF-8.

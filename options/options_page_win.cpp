@@ -9,6 +9,7 @@
 #include "options/colour_text.h"
 #include "options/notice_test_rules.h"
 #include "options/options_ids.h"
+#include "ui/library_on_demand_win.h"
 #include "ui/message_box_win.h"
 
 namespace qm {
@@ -53,6 +54,11 @@ constexpr TextOption kTextOptions[] = {
     {IDC_OPT_WIEDERHOLUNG, "Wiederholung", &CurrentOptions::txtWiederholung},
     {IDC_OPT_SPEICHERZEIT, "Speicherzeit", &CurrentOptions::txtSpeicherzeit},
 };
+
+BOOL ChooseColourDialog(CHOOSECOLORW* dialog) {
+  const auto choose = LibraryFunction<BOOL(WINAPI*)(CHOOSECOLORW*)>(L"comdlg32.dll", "ChooseColorW");
+  return choose && choose(dialog);
+}
 
 MessageRequest SuppressionWarning(int id) {
   MessageRequest request{
@@ -169,7 +175,7 @@ void OptionsPage::ChooseColourFor(const ColourRow& row) {
   dialog.rgbResult = options_.*row.colour;
   dialog.lpCustColors = customColours_.data();
   dialog.Flags = CC_RGBINIT | CC_FULLOPEN;
-  if (!ChooseColorW(&dialog)) return;
+  if (!ChooseColourDialog(&dialog)) return;
   const Colour colour = dialog.rgbResult & 0x00FFFFFFu;
   options_.*row.colour = colour;
   settings_.Write("Optionen", row.key, std::to_string(colour));

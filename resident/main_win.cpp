@@ -1,7 +1,6 @@
 // Quillmar 2.0's entry: creates the resident window, which runs the start-up
 // sequence, and lives in its message loop until "&Beenden" or the end of the session.
 #include <windows.h>
-#include <commctrl.h>
 #include <objbase.h>
 
 #include "resident/resident_window_win.h"
@@ -10,9 +9,6 @@
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   // The shell calls that open saved targets expect COM on this thread.
   const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-  // The settings window's tab strip and action list are common controls.
-  const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_TAB_CLASSES | ICC_TREEVIEW_CLASSES};
-  InitCommonControlsEx(&controls);
   qm::ResidentWindow resident(instance);
   if (!resident.Create()) {
     MessageBoxW(nullptr, L"Quillmar 2.0 konnte nicht gestartet werden.", L"Quillmar 2.0",

@@ -23,6 +23,7 @@
 #include "save/shell_opener_win.h"
 #include "save/speichern.h"
 #include "settings/file_helpers_win.h"
+#include "ui/common_controls_win.h"
 #include "ui/message_box_win.h"
 
 namespace qm {
@@ -350,6 +351,7 @@ void ResidentWindow::ShowSettingsWindow() {
 void ResidentWindow::HideSettingsWindow() { ShowWindow(window_, SW_HIDE); }
 
 bool ResidentWindow::CreateSettingsFrame() {
+  if (!LoadCommonControls()) return false;
   tabStrip_ = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP,
                               0, 0, 0, 0, window_, reinterpret_cast<HMENU>(kTabStripId), instance_, nullptr);
   if (!tabStrip_) return false;
