@@ -14,5 +14,5 @@ qm_label_tray_tests(${QM_E2E_TESTS})
 # The driver of the script that shows the program to a person (tools/desktop).
 add_executable(qm_desktop_driver ${CMAKE_SOURCE_DIR}/tools/qm_desktop_driver.cpp)
 target_link_options(qm_desktop_driver PRIVATE -municode)
-target_link_libraries(qm_desktop_driver PRIVATE shell32 user32)
+target_link_libraries(qm_desktop_driver PRIVATE comctl32 shell32 user32)
 qm_warnings(qm_desktop_driver)

@@ -32,3 +32,13 @@ target_link_libraries(qm_importer_bench PRIVATE qm_win psapi)
 set_target_properties(qm_importer_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 qm_warnings(qm_importer_bench)
 add_dependencies(qm_importer_bench einstellungen dist_assets)
+
+# The settings window with twenty actions: bench/run-settings-bench.
+add_executable(qm_settings_bench
+  ${CMAKE_SOURCE_DIR}/bench/win/settings_bench.cpp
+  ${CMAKE_SOURCE_DIR}/bench/win/started_program.cpp
+  ${CMAKE_SOURCE_DIR}/bench/win/save_world.cpp)
+target_link_libraries(qm_settings_bench PRIVATE qm_win psapi)
+set_target_properties(qm_settings_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+qm_warnings(qm_settings_bench)
+add_dependencies(qm_settings_bench qm_minimal_tray quillmar dist_assets)

@@ -20,21 +20,34 @@ add_library(qm_win STATIC
   save/shell_opener_win.cpp
   save/whole_file_win.cpp
   ui/message_box_win.cpp
+  ui/screen_units_win.cpp
+  ui/modeless_dialogs_win.cpp
+  ui/dialog_win.cpp
+  ui/common_controls_win.cpp
   options/save_notice_win.cpp
   resident/tray_icon_win.cpp
   resident/tray_menu_win.cpp
   resident/hotkey_registry_win.cpp
   clipboard/clipboard_privacy_win.cpp
   resident/clipboard_viewer_win.cpp
+  options/autostart_win.cpp
+  options/options_page_win.cpp
+  options/hotkeys_page_win.cpp
+  options/about_window_win.cpp
+  options/first_start_window_win.cpp
+  actions/help_win.cpp
+  actions/action_editor_win.cpp
+  actions/action_list_page_win.cpp
 )
-target_link_libraries(qm_win PUBLIC qm_rules shell32 ole32 user32 gdi32 kernel32)
+target_link_libraries(qm_win PUBLIC qm_rules shell32 ole32 uuid user32 gdi32 kernel32)
 qm_warnings(qm_win)
 
 # Version.h feeds the version resources of the programs; .rc files are UTF-8.
 configure_file(${CMAKE_SOURCE_DIR}/assets/version.h.in ${CMAKE_BINARY_DIR}/generated/Version.h)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} --codepage=65001 -I${CMAKE_BINARY_DIR}/generated -I${CMAKE_SOURCE_DIR}/assets")
 
-add_executable(quillmar WIN32 resident/main_win.cpp resident/resident_window_win.cpp assets/quillmar.rc)
+add_executable(quillmar WIN32 resident/main_win.cpp resident/resident_window_win.cpp assets/quillmar.rc
+  actions/actions.rc options/options.rc)
 set_source_files_properties(assets/quillmar.rc PROPERTIES OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/assets/quillmar.ico)
 set_target_properties(quillmar PROPERTIES OUTPUT_NAME "Quillmar2.0" RUNTIME_OUTPUT_DIRECTORY ${QM_DIST})
 target_link_options(quillmar PRIVATE -municode)

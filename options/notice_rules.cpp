@@ -1,7 +1,6 @@
 #include "options/notice_rules.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace qm {
 
@@ -16,14 +15,6 @@ constexpr std::size_t kMostWholeDigits = 5;
 constexpr int kPanelTopTwips = -90;
 constexpr TwipsRect kLabelInPanel{120, kInitialLabelTopTwips, 1845, 825};
 constexpr TwipsRect kOkButtonInPanel{720, 720, 615, 255};
-
-// value * numerator / denominator, rounded to the nearest whole number, halves away
-// from zero; denominator > 0.
-int ScaleRounded(int value, int numerator, int denominator) {
-  const long long product = static_cast<long long>(value) * numerator;
-  const long long magnitude = (2 * std::llabs(product) + denominator) / (2LL * denominator);
-  return static_cast<int>(product < 0 ? -magnitude : magnitude);
-}
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -88,10 +79,6 @@ TwipsRect InWindow(TwipsRect inPanel) {
 }
 
 }  // namespace
-
-int TwipsToPixels(int twips, int dpi) { return ScaleRounded(twips, dpi, kTwipsPerInch); }
-
-int PixelsToTwips(int pixels, int dpi) { return ScaleRounded(pixels, kTwipsPerInch, dpi); }
 
 std::optional<int> NoticeCoordinate(std::string_view text) {
   text = TrimBlanks(text);

@@ -5,14 +5,9 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/twips.h"
+
 namespace qm {
-
-// Lengths of the notice's layout are twips (1/1440 inch); the screen counts pixels.
-inline constexpr int kTwipsPerInch = 1440;
-
-// Rounded to the nearest whole unit, halves away from zero, as MulDiv rounds.
-int TwipsToPixels(int twips, int dpi);
-int PixelsToTwips(int pixels, int dpi);
 
 // A stored edge of the notice (txtX, txtY): decimal text in twips. A fraction (with a
 // point or a comma) rounds to the nearest whole number, a tie to the even one. Text

@@ -4,6 +4,7 @@
 #include <objbase.h>
 
 #include "resident/resident_window_win.h"
+#include "ui/modeless_dialogs_win.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   // The shell calls that open saved targets expect COM on this thread.
@@ -16,6 +17,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   }
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (qm::RouteToDialog(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

@@ -1,8 +1,15 @@
 #include "resident/resident_window_win.h"
 
+#include <commctrl.h>
+
 #include <exception>
 
+#include "actions/action_list_page_win.h"
 #include "clipboard/clipboard_privacy_win.h"
+#include "options/autostart_win.h"
+#include "options/first_start_window_win.h"
+#include "options/hotkeys_page_win.h"
+#include "options/options_page_win.h"
 #include "options/save_notice_win.h"
 #include "resident/clipboard_viewer_win.h"
 #include "resident/hotkey_registry_win.h"
@@ -16,6 +23,7 @@
 #include "save/shell_opener_win.h"
 #include "save/speichern.h"
 #include "settings/file_helpers_win.h"
+#include "ui/common_controls_win.h"
 #include "ui/main_program_link.h"
 #include "ui/message_box_win.h"
 
@@ -29,18 +37,12 @@ constexpr UINT kMenuDelayMs = 100;
 constexpr UINT_PTR kBTimer = 1;
 constexpr UINT_PTR kBTimer2 = 2;
 constexpr UINT_PTR kBTimer3 = 3;
-// The settings window's size until its pages exist, in pixels at 96 dpi.
-constexpr int kSettingsWidth = 640;
-constexpr int kSettingsHeight = 480;
-
-// Pixels at 96 dpi scaled to the screen's real resolution.
-SIZE ScaledToScreen(int width, int height) {
-  HDC screen = GetDC(nullptr);
-  const int dpiX = screen ? GetDeviceCaps(screen, LOGPIXELSX) : 96;
-  const int dpiY = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-  if (screen) ReleaseDC(nullptr, screen);
-  return {MulDiv(width, dpiX, 96), MulDiv(height, dpiY, 96)};
-}
+constexpr int kTabStripId = 100;
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+// The room between the window's edge and the tab strip, in twips.
+constexpr int kMarginTwips = 105;
+constexpr const wchar_t* kTabs[] = {L"Aktionen", L"Optionen", L"Generelle Hotkeys"};
+enum Tab { kTabAktionen, kTabOptionen, kTabHotkeys };
 
 }  // namespace
 
@@ -59,10 +61,8 @@ bool ResidentWindow::Create() {
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = kResidentWindowClass;
   if (!RegisterClassExW(&windowClass)) return false;
-  const SIZE size = ScaledToScreen(kSettingsWidth, kSettingsHeight);
-  constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-  window_ = CreateWindowExW(0, kResidentWindowClass, kCaption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                            size.cx, size.cy, nullptr, nullptr, instance_, this);
+  window_ = CreateWindowExW(WS_EX_CONTROLPARENT, kResidentWindowClass, kCaption, kStyle,
+                            CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance_, this);
   if (!window_) return false;
   StartUp();
   return true;
@@ -108,6 +108,9 @@ LRESULT ResidentWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_TIMER:
       OnMenuTimer(wParam);
       return 0;
+    case WM_NOTIFY:
+      if (reinterpret_cast<const NMHDR*>(lParam)->code == TCN_SELCHANGE) TabStrip1_Click();
+      return 0;
     case WM_SYSCOMMAND:
       // The close box only hides the settings window; the program ends by "&Beenden".
       if ((wParam & 0xFFF0) == SC_CLOSE) {
@@ -138,6 +141,8 @@ void ResidentWindow::StartUp() {
   viewer_ = std::make_unique<ClipboardViewer>(window_);
   WriteTempPath();
   options_ = LoadCurrentOptions(settings_);
+  // The shortcut is made anew at every start, also after the user deleted it.
+  if (options_.chkAutostart && !IsArchiveEdition(settings_)) ApplyAutostart(true, settings_, *messages_);
   tray_ = std::make_unique<TrayIcon>(window_, *messages_);
   tray_->Add();
   taskbarCreated_ = TaskbarCreatedMessage();
@@ -171,6 +176,8 @@ void ResidentWindow::PlaceCentredAndHide() {
 void ResidentWindow::FirstStart() {
   if (settings_.Read("Start", "Splash") != "1") return;
   settings_.Write("Start", "Splash", "0");
+  firstStart_ = std::make_unique<FirstStartWindow>(instance_, *this);
+  firstStart_->Open();
   std::string folder = SpecialFolder(kDesktopFolder, false);
   if (!FolderExists(folder)) folder = ProgramFolder();
   for (int n : {1, 2}) settings_.Write(ActionSection(n), "Speicherpfad", folder);
@@ -246,6 +253,7 @@ void ResidentWindow::ShowTrayMenu() { menu_->Popup(window_); }
 
 void ResidentWindow::Aktualisieren() {
   actions_.Refresh(settings_);
+  if (listPage_) listPage_->Fill();
   txtStandard_ = actions_.StandardAction();
   menu_->Fill(BuildTrayMenuModel(actions_, settings_));
   // The pictures show the Standard action's method; without one the program's own icon stays.
@@ -331,9 +339,98 @@ void ResidentWindow::Menuklick2(int index) {
   Menüklick2(index, context);
 }
 
+void ResidentWindow::UnregisterHotkey(int id) { UnregisterHotKey(window_, id); }
+
+void ResidentWindow::MakeStandardAction(const std::string& plainName) {
+  MakeStandard(plainName, settings_);
+  Aktualisieren();
+}
+
 void ResidentWindow::ShowSettingsWindow() {
+  if (!tabStrip_ && !CreateSettingsFrame()) return;
+  if (!IsWindowVisible(window_)) PlaceCentredAndHide();
   ShowWindow(window_, SW_SHOWNORMAL);
   SetForegroundWindow(window_);
+}
+
+void ResidentWindow::HideSettingsWindow() { ShowWindow(window_, SW_HIDE); }
+
+bool ResidentWindow::CreateSettingsFrame() {
+  if (!LoadCommonControls()) return false;
+  tabStrip_ = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP,
+                              0, 0, 0, 0, window_, reinterpret_cast<HMENU>(kTabStripId), instance_, nullptr);
+  if (!tabStrip_) return false;
+  tabFont_ = SystemDialogFont();
+  SendMessageW(tabStrip_, WM_SETFONT, reinterpret_cast<WPARAM>(tabFont_.get()), FALSE);
+  for (int tab = 0; tab < static_cast<int>(std::size(kTabs)); ++tab) {
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = const_cast<wchar_t*>(kTabs[tab]);
+    TabCtrl_InsertItem(tabStrip_, tab, &item);
+  }
+  HWND page = PageOfTab(kTabAktionen);
+  if (!page) return false;
+  FitToPage(page);
+  TabStrip1_Click();
+  return true;
+}
+
+// The window takes the size of a page in the tab strip; all pages have one size.
+void ResidentWindow::FitToPage(HWND page) {
+  RECT pageRect{};
+  GetWindowRect(page, &pageRect);
+  RECT strip{0, 0, pageRect.right - pageRect.left, pageRect.bottom - pageRect.top};
+  TabCtrl_AdjustRect(tabStrip_, TRUE, &strip);
+  const SIZE margin = ScreenTwips(kMarginTwips, kMarginTwips);
+  const int stripWidth = strip.right - strip.left;
+  const int stripHeight = strip.bottom - strip.top;
+  SetWindowPos(tabStrip_, nullptr, margin.cx, margin.cy, stripWidth, stripHeight, SWP_NOZORDER);
+  RECT frame{0, 0, stripWidth + 2 * margin.cx, stripHeight + 2 * margin.cy};
+  AdjustWindowRectEx(&frame, kStyle, FALSE, WS_EX_CONTROLPARENT);
+  SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Shows the page of the selected tab over the tab strip's display area; the general
+// hotkeys are read anew every time their tab is selected.
+void ResidentWindow::TabStrip1_Click() {
+  const int selected = TabCtrl_GetCurSel(tabStrip_);
+  HWND page = PageOfTab(selected);
+  if (!page) return;
+  RECT area{};
+  GetWindowRect(tabStrip_, &area);
+  MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&area), 2);
+  TabCtrl_AdjustRect(tabStrip_, FALSE, &area);
+  SetWindowPos(page, HWND_TOP, area.left, area.top, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+  for (const Dialog* other : {static_cast<const Dialog*>(listPage_.get()),
+                              static_cast<const Dialog*>(optionsPage_.get()),
+                              static_cast<const Dialog*>(hotkeysPage_.get())}) {
+    if (other && other->Handle() != page) ShowWindow(other->Handle(), SW_HIDE);
+  }
+  if (selected == kTabHotkeys) hotkeysPage_->Refill();
+}
+
+HWND ResidentWindow::PageOfTab(int tab) {
+  switch (tab) {
+    case kTabOptionen:
+      if (!optionsPage_) {
+        optionsPage_ = std::make_unique<OptionsPage>(instance_, options_, settings_, *notice_, *this);
+        if (!optionsPage_->Create(window_)) optionsPage_.reset();
+      }
+      return optionsPage_ ? optionsPage_->Handle() : nullptr;
+    case kTabHotkeys:
+      if (!hotkeysPage_) {
+        hotkeysPage_ = std::make_unique<HotkeysPage>(instance_, settings_, *this);
+        if (!hotkeysPage_->Create(window_)) hotkeysPage_.reset();
+      }
+      return hotkeysPage_ ? hotkeysPage_->Handle() : nullptr;
+    default:
+      if (!listPage_) {
+        listPage_ = std::make_unique<ActionListPage>(instance_, settings_, *this);
+        if (!listPage_->Create(window_)) listPage_.reset();
+      }
+      return listPage_ ? listPage_->Handle() : nullptr;
+  }
 }
 
 // Closing the notice after a tray-click save hands the foreground back to the window

@@ -5,16 +5,22 @@
 #include <memory>
 #include <optional>
 
+#include "options/resident_commands.h"
 #include "resident/save_queue.h"
 #include "resident/tray_menu_model.h"
 #include "save/save_adapters_win.h"
 #include "settings/action_cache.h"
 #include "settings/current_options.h"
 #include "settings/settings_file_win.h"
+#include "ui/screen_units_win.h"
 
 namespace qm {
 
+class ActionListPage;
 class ClipboardViewer;
+class FirstStartWindow;
+class HotkeysPage;
+class OptionsPage;
 class HotkeyRegistry;
 class SaveNoticeWindow;
 class TrayIcon;
@@ -23,17 +29,25 @@ class WinMessageBoxes;
 
 // frmHaupt: the hidden resident window. It owns the tray icon and menu, the hotkeys,
 // the clipboard-viewer link and the save notice; every outside event reaches the
-// program as one of its messages. Shown, it is the settings window.
-class ResidentWindow {
+// program as one of its messages. Shown, it is the settings window, whose tab strip
+// hosts the three pages, each created when first needed.
+class ResidentWindow : public ResidentCommands {
  public:
   explicit ResidentWindow(HINSTANCE instance);
-  ~ResidentWindow();
+  ~ResidentWindow() override;
   ResidentWindow(const ResidentWindow&) = delete;
   ResidentWindow& operator=(const ResidentWindow&) = delete;
 
   // Creates the window and runs the start-up sequence; false when the window could
   // not be created.
   bool Create();
+
+  // What the pages and the editor ask of the resident window.
+  void Aktualisieren() override;
+  void UnregisterHotkey(int id) override;
+  void MakeStandardAction(const std::string& plainName) override;
+  void ShowSettingsWindow() override;
+  void HideSettingsWindow() override;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -53,8 +67,6 @@ class ResidentWindow {
   void OnDrawClipboard(WPARAM wParam, LPARAM lParam);
   void OnHotkey(int id);
 
-  // The refresh after every change of actions, hotkeys or the automatic mode.
-  void Aktualisieren();
   void Initialisiere_Hotkeys();
   void ToggleAutomatic(bool fromHotkey);
   void ShowTrayMenu();
@@ -63,9 +75,14 @@ class ResidentWindow {
   void RunMenuPick(const MenuPick& pick);
   void MakeStandardFromMenu(int index);
   void Menuklick2(int index);
-  void ShowSettingsWindow();
   void OnNoticeClosed();
   void OnQuitRequest();
+
+  // The settings window: its tab strip and the page of the selected tab.
+  bool CreateSettingsFrame();
+  void FitToPage(HWND page);
+  void TabStrip1_Click();
+  HWND PageOfTab(int tab);
 
   void RequestSave(int action, bool fromTrayClick = false);
   void Speichern(int action);
@@ -89,6 +106,12 @@ class ResidentWindow {
   std::unique_ptr<TrayMenu> menu_;
   std::unique_ptr<HotkeyRegistry> hotkeys_;
   std::unique_ptr<ClipboardViewer> viewer_;
+  HWND tabStrip_ = nullptr;
+  OwnedFont tabFont_;
+  std::unique_ptr<ActionListPage> listPage_;
+  std::unique_ptr<OptionsPage> optionsPage_;
+  std::unique_ptr<HotkeysPage> hotkeysPage_;
+  std::unique_ptr<FirstStartWindow> firstStart_;
   SaveQueue saves_;
 
   int txtStandard_ = 0;  // number of the Standard action, 0 for none

@@ -11,6 +11,12 @@
 //   qm_desktop_driver key <letter>        presses a letter key (SendInput: X key events
 //                                         may not reach the Wine desktop's focus)
 //   qm_desktop_driver wait-ended          waits until the resident window is gone
+//   qm_desktop_driver wait-window TITLE   waits until a window of that title shows
+//   qm_desktop_driver wait-closed TITLE   waits until no window of that title shows
+//   qm_desktop_driver tab N               selects tab N of the settings window
+//   qm_desktop_driver click TITLE ID      clicks control ID inside window TITLE
+//   qm_desktop_driver select-first TITLE ID  selects the first entry of tree view ID
+//   qm_desktop_driver close TITLE         closes window TITLE as its close box does
 //
 // Exit code 0 on success; 1 with a message on stderr when the wait timed out.
 #include <windows.h>
@@ -18,6 +24,7 @@
 #include <shellapi.h>
 
 #include <cstdio>
+#include <commctrl.h>
 #include <cwchar>
 #include <string>
 
@@ -74,6 +81,46 @@ bool PressKey(const wchar_t* letter) {
   return false;
 }
 
+HWND Titled(const wchar_t* title) { return FindWindowW(nullptr, title); }
+
+struct Search {
+  int id;
+  HWND found;
+};
+
+BOOL CALLBACK MatchId(HWND child, LPARAM data) {
+  auto* search = reinterpret_cast<Search*>(data);
+  if (GetDlgCtrlID(child) != search->id) return TRUE;
+  search->found = child;
+  return FALSE;
+}
+
+// Control `id` anywhere inside the window: the pages are dialogs inside dialogs.
+HWND Control(const wchar_t* title, const wchar_t* id) {
+  Search search{_wtoi(id), nullptr};
+  EnumChildWindows(Titled(title), MatchId, reinterpret_cast<LPARAM>(&search));
+  if (!search.found) std::fwprintf(stderr, L"qm_desktop_driver: no control %ls in %ls\n", id, title);
+  return search.found;
+}
+
+bool SelectTab(const wchar_t* tab) {
+  HWND strip = FindWindowExW(ResidentWindow(), nullptr, WC_TABCONTROLW, nullptr);
+  return strip && SendMessageW(strip, TCM_SETCURFOCUS, static_cast<WPARAM>(_wtoi(tab)), 0) == 0;
+}
+
+// Posted, so that a message box the click opens does not hold the driver.
+bool Click(const wchar_t* title, const wchar_t* id) {
+  HWND button = Control(title, id);
+  return button && PostMessageW(button, BM_CLICK, 0, 0);
+}
+
+bool SelectFirst(const wchar_t* title, const wchar_t* id) {
+  HWND tree = Control(title, id);
+  if (!tree) return false;
+  const auto root = SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0);
+  return SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, root) != 0;
+}
+
 bool Run(int argc, wchar_t** argv) {
   const std::wstring command = argc > 1 ? argv[1] : L"";
   if (command == L"wait-ready" && argc == 2) {
@@ -87,12 +134,24 @@ bool Run(int argc, wchar_t** argv) {
     return WaitFor([] { return !NoticeShown() && !MenuShown(); }, L"the notice to close");
   }
   if (command == L"key" && argc == 3) return PressKey(argv[2]);
+  if (command == L"wait-window" && argc == 3) {
+    return WaitFor([&] { return Shown(Titled(argv[2])); }, argv[2]);
+  }
+  if (command == L"wait-closed" && argc == 3) {
+    return WaitFor([&] { return !Shown(Titled(argv[2])); }, argv[2]);
+  }
+  if (command == L"tab" && argc == 3) return SelectTab(argv[2]);
+  if (command == L"click" && argc == 4) return Click(argv[2], argv[3]);
+  if (command == L"select-first" && argc == 4) return SelectFirst(argv[2], argv[3]);
+  if (command == L"close" && argc == 3) return PostMessageW(Titled(argv[2]), WM_CLOSE, 0, 0) != FALSE;
   if (command == L"wait-ended" && argc == 2) {
     return WaitFor([] { return ResidentWindow() == nullptr; }, L"the program to end");
   }
   std::fwprintf(stderr,
                 L"usage: qm_desktop_driver wait-ready | tray EVENT | wait-menu |"
-                L" wait-notice | wait-gone | key LETTER | wait-ended\n");
+                L" wait-notice | wait-gone | key LETTER | wait-ended | wait-window TITLE |"
+                L" wait-closed TITLE | tab N |"
+                L" click TITLE ID | select-first TITLE ID | close TITLE\n");
   return false;
 }
 

@@ -4,7 +4,8 @@
 
 namespace qm {
 
-enum class MessageIcon { Information, Exclamation, Critical, Question };
+enum class MessageIcon { Information, Exclamation, Critical, Question, None };
+// YesNo questions have No as their default button: Enter must never confirm a change.
 enum class MessageButtons { Ok, YesNo };
 
 // One modal message box: the program's own German title and text, its icon and
@@ -23,6 +24,12 @@ class MessageBoxes {
  public:
   virtual ~MessageBoxes() = default;
   virtual void Show(const MessageRequest& request) = 0;
+  // A Yes/No question; true when the user answers Yes. A recorder that does not answer
+  // questions says No, the answer that changes nothing.
+  virtual bool Ask(const MessageRequest& request) {
+    Show(request);
+    return false;
+  }
 };
 
 // The application's title, used by boxes that have no title of their own.

@@ -13,6 +13,7 @@ class WinMessageBoxes : public MessageBoxes {
  public:
   explicit WinMessageBoxes(HWND owner) : owner_(owner) {}
   void Show(const MessageRequest& request) override;
+  bool Ask(const MessageRequest& request) override;
 
  private:
   HWND owner_;

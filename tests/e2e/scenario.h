@@ -63,7 +63,7 @@ class Scenario : public ::testing::Test {
     SetSection("Aktion2", action + "Name=Zweitens|Dateiname=Zwei|HotkeyC=O");
     SetSection("Hotkeys",
                "HotkeyStanA=Strg|HotkeyStanB=Alt|HotkeyStanC=S|HotkeyAutA=Strg|"
-               "HotkeyAutB=Alt|HotkeyAutC=A");
+               "HotkeyAutB=Alt|HotkeyAutC=A|HotkeyTrayA=|HotkeyTrayB=|HotkeyTrayC=");
   }
 
   ~Scenario() override {

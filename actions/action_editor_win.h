@@ -1,0 +1,63 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "actions/editor_rules.h"
+#include "options/resident_commands.h"
+#include "settings/settings_store.h"
+#include "ui/dialog_win.h"
+
+namespace qm {
+
+// frmAktion, "Aktion einstellen": one action's settings, for a new action or for the
+// action the list page has selected. Modeless, one window at a time; "&Übernehmen"
+// validates, writes the section, has the resident window refresh and closes.
+class ActionEditor : public Dialog {
+ public:
+  // `onClosed` gets whether the window was creating a new action.
+  ActionEditor(HINSTANCE instance, SettingsStore& settings, ResidentCommands& resident,
+               std::function<void(bool isNew)> onClosed);
+
+  // Opens the editor for a new action (no name) or for the action of that stored
+  // name; while it is open, only brings it to the front.
+  void Open(HWND owner, const std::optional<std::string>& existingName);
+
+ private:
+  INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnDestroyed() override;
+  void Form_Load();
+  void LoadAction(const std::string& name);
+  void LoadFolder(const std::string& stored);
+  void OnCommand(int id, int code);
+
+  void cboMethode_Click();
+  void ShowMethod(EditorMethod method);
+  void SetFolder(const std::string& folder);
+  void Dir_DblClick();
+  void Drive_Change();
+  void cmdDesktop_Click();
+  void txtAnzahl_Change();
+  void Modifier_LostFocus(int field, int other);
+  void cmdUebernehmen_Click();
+  std::optional<int> TargetSection(const std::string& name);
+  ActionFields Fields(const std::string& name) const;
+
+  EditorMethod SelectedMethod() const;
+  bool Html() const;
+  void UpdateSummary();
+
+  HINSTANCE instance_;
+  SettingsStore& settings_;
+  ResidentCommands& resident_;
+  std::function<void(bool)> onClosed_;
+  std::optional<std::string> existing_;
+  std::string folder_;
+  HICON picture_ = nullptr;
+  bool loading_ = false;
+};
+
+}  // namespace qm

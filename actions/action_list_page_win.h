@@ -1,0 +1,54 @@
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <optional>
+#include <string>
+
+#include "actions/action_editor_win.h"
+#include "options/about_window_win.h"
+#include "options/resident_commands.h"
+#include "settings/settings_store.h"
+#include "ui/dialog_win.h"
+
+namespace qm {
+
+// frmZusatzaktionen, the tab "Aktionen": the active actions with their method icons,
+// and the buttons that create, edit and delete them, choose the Standard action and
+// lead to help, the about window and the importer.
+class ActionListPage : public Dialog {
+ public:
+  ActionListPage(HINSTANCE instance, SettingsStore& settings, ResidentCommands& resident);
+  ~ActionListPage() override;
+
+  bool Create(HWND parent);
+  // The list part of the refresh: one entry per active action, in number order.
+  void Fill();
+
+ private:
+  INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void LoadImages();
+  void OnCommand(int id);
+
+  void cmdNeu_Click();
+  void cmdBearbeiten_Click();
+  void cmdLoeschen_Click();
+  void cmdStandard_Click();
+  void cmdEinstellungen_Click();
+  void OnEditorClosed(bool wasNew);
+
+  int EntryCount() const;
+  // The selected entry's text; the first entry is selected when none is.
+  std::optional<std::string> SelectedName();
+  void ShowMessage(const wchar_t* title, const wchar_t* text);
+
+  HINSTANCE instance_;
+  SettingsStore& settings_;
+  ResidentCommands& resident_;
+  HIMAGELIST images_ = nullptr;
+  ActionEditor editor_;
+  AboutWindow about_;
+};
+
+}  // namespace qm

@@ -1,0 +1,179 @@
+#include "actions/editor_rules.h"
+
+#include <array>
+
+#include "options/hotkey_fields.h"
+#include "settings/action_cache.h"
+#include "settings/action_record.h"
+
+namespace qm {
+
+// A marked name must still read back whole: a read returns at most 126 characters.
+static_assert(kLongestName + kStandardMark.size() <= 126);
+
+namespace {
+
+constexpr std::array<EditorMethod, kMethodEntries> kListOrder{
+    EditorMethod::Numbered, EditorMethod::WordFile, EditorMethod::SameFile,
+    EditorMethod::WordFolder, EditorMethod::Bilder};
+
+std::string FolderPart(std::string_view folder) {
+  // A drive root already ends in its backslash.
+  return folder.size() == 3 ? std::string(folder) : std::string(folder) + "\\";
+}
+
+MessageRequest Exclamation(const wchar_t* title, const wchar_t* text) {
+  return {title, text, MessageIcon::Exclamation, MessageButtons::Ok};
+}
+
+}  // namespace
+
+EditorMethod MethodAtEntry(int entry) {
+  return entry >= 0 && entry < kMethodEntries ? kListOrder[static_cast<size_t>(entry)]
+                                              : EditorMethod::Auswaehlen;
+}
+
+const wchar_t* MethodText(EditorMethod method) {
+  switch (method) {
+    case EditorMethod::Numbered:
+      return L"In extra Dateien (autom. Nummerierung)";
+    case EditorMethod::WordFile:
+      return L"In extra Dateien (Dateiname = erste X Worte)";
+    case EditorMethod::SameFile:
+      return L"In die gleiche Datei";
+    case EditorMethod::WordFolder:
+      return L"In Datei und Ordner (Ordnername = erste X Worte)";
+    case EditorMethod::Bilder:
+      return L"Bilder speichern";
+    case EditorMethod::Auswaehlen:
+      break;
+  }
+  return L"Auswählen";
+}
+
+StoredMethod MethodOfStored(std::string_view aktion) {
+  const MethodChoice choice = ParseMethod(aktion);
+  const char words = static_cast<char>('0' + choice.words);
+  switch (choice.method) {
+    case SaveMethod::Bilder:
+      return {EditorMethod::Bilder, '\0'};
+    case SaveMethod::Numbered:
+      return {EditorMethod::Numbered, '\0'};
+    case SaveMethod::SameFile:
+      return {EditorMethod::SameFile, '\0'};
+    case SaveMethod::WordFolder:
+      return {EditorMethod::WordFolder, words};
+    case SaveMethod::WordFile:
+      break;
+  }
+  return {EditorMethod::WordFile, words};
+}
+
+std::string StoredAktion(EditorMethod method, char words) {
+  switch (method) {
+    case EditorMethod::Numbered:
+      return "extradatei";
+    case EditorMethod::WordFile:
+      return "extradatei" + std::string(1, words);
+    case EditorMethod::SameFile:
+      return "gleichedatei";
+    case EditorMethod::WordFolder:
+      return "dateiundordner" + std::string(1, words);
+    case EditorMethod::Bilder:
+      return "bilder";
+    case EditorMethod::Auswaehlen:
+      break;
+  }
+  return {};
+}
+
+bool IsWordMethod(EditorMethod method) {
+  return method == EditorMethod::WordFile || method == EditorMethod::WordFolder;
+}
+
+std::string TrimmedName(std::string_view typed) {
+  const size_t first = typed.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  const size_t last = typed.find_last_not_of(" \t");
+  return std::string(typed.substr(first, last - first + 1));
+}
+
+std::string SummaryLine(EditorMethod method, std::string_view folder, std::string_view fileName,
+                        bool html) {
+  const std::string ending = html ? ".html" : ".txt";
+  switch (method) {
+    case EditorMethod::WordFile:
+      return FolderPart(folder) + "***" + ending;
+    case EditorMethod::WordFolder:
+      return FolderPart(folder) + "...\\" + std::string(fileName) + ending;
+    case EditorMethod::Bilder:
+      return FolderPart(folder);
+    default:
+      return FolderPart(folder) + std::string(fileName) + ending;
+  }
+}
+
+std::optional<MessageRequest> FirstProblem(const EditorInput& input) {
+  if (input.name.empty()) {
+    return Exclamation(L"Keinen Namen angegeben!",
+                       L"Bitten geben Sie einen Namen für diese Zusatzaktion an!");
+  }
+  if (IsIncompleteHotkey(input.hotkeyFields)) return IncompleteHotkeyMessage();
+  if (input.method == EditorMethod::Auswaehlen) {
+    return Exclamation(L"Keinen Namen angegeben!", L"Bitten wählen Sie eine Methode aus!");
+  }
+  if (IsWordMethod(input.method) && input.words.empty()) {
+    return Exclamation(
+        L"Zahl eingeben!",
+        L"Bitte setzen sie eine Zahl ein! Es handelt sich dabei um die Anzahl der Wörter aus "
+        L"dem zu speichernden Text, die als Datei- bzw. Ordnername verwendet werden sollen. "
+        L"Wählen sie ansonten eine andere Methode.");
+  }
+  return std::nullopt;
+}
+
+SectionChoice ChooseSection(const SettingsStore& settings, std::string_view name) {
+  SectionChoice choice;
+  int firstFree = 0;
+  for (int n = 1; n <= kActionCount; ++n) {
+    const std::string section = ActionSection(n);
+    const bool active = settings.Read(section, "Aktiviert") == "ja";
+    if (settings.Read(section, "Name") == name) choice = {n, true, active};
+    if (!active && firstFree == 0) firstFree = n;
+  }
+  if (!choice.named) choice.number = firstFree;
+  return choice;
+}
+
+MessageRequest NoFreeSectionMessage() {
+  return {L"Keine freie Aktion",
+          L"Alle 20 Aktionen sind belegt. Löschen Sie zuerst eine Aktion, um eine neue "
+          L"anlegen zu können.",
+          MessageIcon::Information, MessageButtons::Ok};
+}
+
+MessageRequest OverwriteQuestion(const std::wstring& name) {
+  return {L"Aktion überschreiben?",
+          L"Es gibt schon eine Aktion mit dem Namen \"" + name +
+              L"\".\r\nSoll diese Aktion überschrieben werden?",
+          MessageIcon::Question, MessageButtons::YesNo};
+}
+
+void WriteAction(SettingsStore& settings, int number, const ActionFields& fields) {
+  const std::string section = ActionSection(number);
+  settings.Write(section, "Aktiviert", "ja");
+  settings.Write(section, "Name", fields.name);
+  settings.Write(section, "Dateiname", fields.dateiname);
+  settings.Write(section, "Speicherpfad", fields.speicherpfad);
+  settings.Write(section, "Aktion", StoredAktion(fields.method, fields.words));
+  settings.Write(section, "Format", fields.html ? "HTML" : "Text");
+  settings.Write(section, "Url", fields.url ? "ja" : "nein");
+  settings.Write(section, "Datum", fields.datum ? "ja" : "nein");
+  // Without a key the modifiers mean nothing: the binding is stored as "no hotkey".
+  const bool hasKey = !fields.hotkey.c.empty();
+  settings.Write(section, "HotkeyA", hasKey ? fields.hotkey.a : "");
+  settings.Write(section, "HotkeyB", hasKey ? fields.hotkey.b : "");
+  settings.Write(section, "HotkeyC", fields.hotkey.c);
+}
+
+}  // namespace qm

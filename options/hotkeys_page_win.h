@@ -1,0 +1,35 @@
+#pragma once
+
+#include <windows.h>
+
+#include "options/resident_commands.h"
+#include "settings/settings_store.h"
+#include "ui/dialog_win.h"
+
+namespace qm {
+
+// frmHotkeystab, the tab "Generelle Hotkeys": the hotkeys of the tray menu, of the
+// automatic-saving switch and of the Standard action, and the list of all hotkeys.
+class HotkeysPage : public Dialog {
+ public:
+  HotkeysPage(HINSTANCE instance, SettingsStore& settings, ResidentCommands& resident);
+
+  bool Create(HWND parent);
+  // At every selection of the tab: the fields show what is stored; changes not
+  // stored with "Aktivieren" are dropped.
+  void Refill();
+
+  struct Row;
+
+ private:
+  INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnCommand(int id, int code);
+  void cmdAktivieren_Click(const Row& row);
+  void cmdHotkeys_Click();
+
+  HINSTANCE instance_;
+  SettingsStore& settings_;
+  ResidentCommands& resident_;
+};
+
+}  // namespace qm

@@ -1,0 +1,28 @@
+#include "options/notice_test_rules.h"
+
+#include "settings/number_text.h"
+
+namespace qm {
+
+namespace {
+
+constexpr long long kLongestInterval = 32767;
+
+MessageRequest Warning(const wchar_t* text) {
+  return {L"Achtung!", text, MessageIcon::Exclamation, MessageButtons::Ok};
+}
+
+}  // namespace
+
+std::variant<long long, MessageRequest> NoticeTestInterval(const std::string& typed) {
+  if (typed.empty()) {
+    return Warning(L"Bitte tragen Sie rechts unter 'Dauer der Anzeige' einen Wert ein.");
+  }
+  const auto interval = ParseWholeNumber(typed);
+  if (!interval || *interval < 0 || *interval > kLongestInterval) {
+    return Warning(L"Bitte tragen Sie eine korrekte Zahl ein.");
+  }
+  return *interval;
+}
+
+}  // namespace qm

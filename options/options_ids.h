@@ -1,0 +1,56 @@
+// Templates and control ids of the options page, the general hotkeys page, the about
+// window and the first-start window (block 1300-1699).
+#pragma once
+
+#define IDD_OPTIONS 1300
+#define IDC_OPT_SPEICHERHINWEIS 1301
+#define IDC_OPT_MESSAGES 1302
+#define IDC_OPT_VERZEICHNIS 1303
+#define IDC_OPT_DIREKT 1304
+#define IDC_OPT_SWATCH_HINTERGRUND 1305
+#define IDC_OPT_F_HINTERGRUND 1306
+#define IDC_OPT_SWATCH_TEXT 1307
+#define IDC_OPT_F_TEXT 1308
+#define IDC_OPT_SWATCH_LINKS 1309
+#define IDC_OPT_F_LINKS 1310
+#define IDC_OPT_SWATCH_VLINK 1311
+#define IDC_OPT_F_VLINK 1312
+#define IDC_OPT_SWATCH_ALINK 1313
+#define IDC_OPT_F_ALINK 1314
+#define IDC_OPT_ZEICHEN 1315
+#define IDC_OPT_WIEDERHOLUNG 1316
+#define IDC_OPT_BEEP 1317
+#define IDC_OPT_SPEICHERZEIT 1318
+#define IDC_OPT_SWATCH_NOTICE 1319
+#define IDC_OPT_F_NOTICE 1320
+#define IDC_OPT_SWATCH_NOTICE_TEXT 1321
+#define IDC_OPT_F_NOTICE_TEXT 1322
+#define IDC_OPT_TEST 1323
+#define IDC_OPT_POSITION 1324
+#define IDC_OPT_AUTOSTART 1325
+#define IDC_OPT_AUTOSTART_INFO 1326
+
+#define IDD_HOTKEYS 1400
+// Each row: first modifier, second modifier, key, "Aktivieren"; rows 10 ids apart.
+#define IDC_HK_TRAY 1410
+#define IDC_HK_AUT 1420
+#define IDC_HK_STAN 1430
+#define IDC_HK_SHIFT1 0
+#define IDC_HK_SHIFT2 1
+#define IDC_HK_KEY 2
+#define IDC_HK_AKTIVIEREN 3
+#define IDC_HK_LIST 1440
+
+#define IDD_ABOUT 1500
+#define IDC_ABOUT_PRODUCT 1501
+#define IDC_ABOUT_CREDITS 1502
+#define IDC_ABOUT_EMAIL 1503
+#define IDC_ABOUT_URL 1504
+
+#define IDD_FIRST_START 1600
+#define IDC_SPLASH_LOGO 1601
+#define IDC_SPLASH_PRODUCT 1602
+#define IDC_SPLASH_VERSION 1603
+#define IDC_SPLASH_CREDITS 1604
+#define IDC_SPLASH_TEXT 1605
+#define IDC_SPLASH_OK 1606

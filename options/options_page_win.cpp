@@ -1,0 +1,230 @@
+#include "options/options_page_win.h"
+
+#include <commdlg.h>
+
+#include <string>
+#include <variant>
+
+#include "options/autostart_win.h"
+#include "options/colour_text.h"
+#include "options/notice_test_rules.h"
+#include "options/options_ids.h"
+#include "ui/library_on_demand_win.h"
+#include "ui/message_box_win.h"
+
+namespace qm {
+
+// One colour of the page: its button and swatch, its keys (the notice colours have
+// no #RRGGBB form) and its fields in CurrentOptions.
+struct OptionsPage::ColourRow {
+  int button;
+  int swatch;
+  const char* key;
+  const char* hexKey;
+  Colour CurrentOptions::*colour;
+  std::string CurrentOptions::*hex;
+};
+
+const std::array<OptionsPage::ColourRow, 7>& OptionsPage::ColourRows() {
+  using O = CurrentOptions;
+  static const std::array<ColourRow, 7> rows{{
+      {IDC_OPT_F_HINTERGRUND, IDC_OPT_SWATCH_HINTERGRUND, "Hintergrund", "HexHintergrund",
+       &O::frameHintergrundfarbe, &O::txtHintergrundfarbe},
+      {IDC_OPT_F_TEXT, IDC_OPT_SWATCH_TEXT, "Textfarbe", "HexTextfarbe", &O::frameTextfarbe, &O::txtTextfarbe},
+      {IDC_OPT_F_LINKS, IDC_OPT_SWATCH_LINKS, "Links", "HexLinks", &O::frameLinks, &O::txtLinks},
+      {IDC_OPT_F_VLINK, IDC_OPT_SWATCH_VLINK, "Vlink", "HexVlink", &O::frameVlink, &O::txtVlink},
+      {IDC_OPT_F_ALINK, IDC_OPT_SWATCH_ALINK, "Alink", "HexAlink", &O::frameAlink, &O::txtAlink},
+      {IDC_OPT_F_NOTICE, IDC_OPT_SWATCH_NOTICE, "Speicherfarbe", nullptr, &O::frameSpeichertext, nullptr},
+      {IDC_OPT_F_NOTICE_TEXT, IDC_OPT_SWATCH_NOTICE_TEXT, "Speichertextfarbe", nullptr,
+       &O::frameSpeichertextfarbe, nullptr},
+  }};
+  return rows;
+}
+
+namespace {
+
+struct TextOption {
+  int id;
+  const char* key;
+  std::string CurrentOptions::*field;
+};
+
+constexpr TextOption kTextOptions[] = {
+    {IDC_OPT_ZEICHEN, "Trennzeichen", &CurrentOptions::txtZeichen},
+    {IDC_OPT_WIEDERHOLUNG, "Wiederholung", &CurrentOptions::txtWiederholung},
+    {IDC_OPT_SPEICHERZEIT, "Speicherzeit", &CurrentOptions::txtSpeicherzeit},
+};
+
+BOOL ChooseColourDialog(CHOOSECOLORW* dialog) {
+  const auto choose = LibraryFunction<BOOL(WINAPI*)(CHOOSECOLORW*)>(L"comdlg32.dll", "ChooseColorW");
+  return choose && choose(dialog);
+}
+
+MessageRequest SuppressionWarning(int id) {
+  MessageRequest request{
+      L"Achtung!",
+      id == IDC_OPT_SPEICHERHINWEIS
+          ? L"Ab jetzt werden beim automatischen Abspeichern der  Zwischenablage\r\nkeine "
+            L"Speicherhinweise mehr angezeigt.\r\nVergessen Sie dies nicht, sonst stehen Sie "
+            L"irgendwann vor einem riesen \r\nHaufen an Daten!"
+          : L"Ab jetzt werden beim automatischen Abspeichern der  Zwischenablage keine \r\n"
+            L"Warnmeldungen  mehr angezeigt bei nicht kompatiblen Zwischenablage-Inhalten!",
+      MessageIcon::Information, MessageButtons::Ok};
+  request.systemModal = true;
+  return request;
+}
+
+}  // namespace
+
+OptionsPage::OptionsPage(HINSTANCE instance, CurrentOptions& options, SettingsStore& settings,
+                         SaveNoticeWindow& notice, ResidentCommands& resident)
+    : instance_(instance), options_(options), settings_(settings), notice_(notice), resident_(resident) {}
+
+bool OptionsPage::Create(HWND parent) { return CreateModeless(instance_, IDD_OPTIONS, parent); }
+
+INT_PTR OptionsPage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      Form_Load();
+      return TRUE;
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam), HIWORD(wParam));
+      return TRUE;
+    case WM_CTLCOLORSTATIC:
+      return SwatchBrush(reinterpret_cast<HWND>(lParam));
+    default:
+      return FALSE;
+  }
+}
+
+void OptionsPage::Form_Load() {
+  loading_ = true;
+  for (const TextOption& option : kTextOptions) SetItemAnsi(window_, option.id, options_.*option.field);
+  CheckRadioButton(window_, IDC_OPT_VERZEICHNIS, IDC_OPT_DIREKT,
+                   options_.optDirekt ? IDC_OPT_DIREKT : IDC_OPT_VERZEICHNIS);
+  SetTicked(window_, IDC_OPT_BEEP, options_.chkBeep);
+  SetTicked(window_, IDC_OPT_SPEICHERHINWEIS, options_.chkSpeicherhinweis);
+  SetTicked(window_, IDC_OPT_MESSAGES, options_.chkMessagesUnterdrücken);
+  SetTicked(window_, IDC_OPT_AUTOSTART, options_.chkAutostart);
+  const bool archive = IsArchiveEdition(settings_);
+  ShowItem(IDC_OPT_AUTOSTART, !archive);
+  ShowItem(IDC_OPT_AUTOSTART_INFO, archive);
+  for (const ColourRow& row : ColourRows()) PaintSwatch(row);
+  loading_ = false;
+}
+
+void OptionsPage::OnCommand(int id, int code) {
+  if (code == EN_CHANGE) {
+    OnTextChanged(id);
+    return;
+  }
+  for (const ColourRow& row : ColourRows()) {
+    if (row.button == id) ChooseColourFor(row);
+  }
+  switch (id) {
+    case IDC_OPT_DIREKT:
+    case IDC_OPT_VERZEICHNIS:
+      options_.optDirekt = IsTicked(window_, IDC_OPT_DIREKT);
+      settings_.Write("Optionen", "Zugriff", options_.optDirekt ? "Direkt" : "Verzeichnis");
+      break;
+    case IDC_OPT_BEEP:
+      options_.chkBeep = IsTicked(window_, IDC_OPT_BEEP);
+      settings_.Write("Optionen", "Beep", options_.chkBeep ? "ja" : "nein");
+      break;
+    case IDC_OPT_SPEICHERHINWEIS:
+    case IDC_OPT_MESSAGES:
+      chkSuppress_Click(id);
+      break;
+    case IDC_OPT_AUTOSTART: {
+      options_.chkAutostart = IsTicked(window_, IDC_OPT_AUTOSTART);
+      WinMessageBoxes messages(window_);
+      ApplyAutostart(options_.chkAutostart, settings_, messages);
+      break;
+    }
+    case IDC_OPT_AUTOSTART_INFO:
+      WinMessageBoxes(window_).Show(ArchiveEditionMessage());
+      break;
+    case IDC_OPT_TEST:
+      cmdTest_Click();
+      break;
+    case IDC_OPT_POSITION:
+      cmdPosition_Click();
+      break;
+    case IDCANCEL:
+      resident_.HideSettingsWindow();
+      break;
+    default:
+      break;
+  }
+}
+
+void OptionsPage::OnTextChanged(int id) {
+  if (loading_) return;
+  for (const TextOption& option : kTextOptions) {
+    if (option.id != id) continue;
+    options_.*option.field = ItemAnsi(window_, id);
+    settings_.Write("Optionen", option.key, options_.*option.field);
+  }
+}
+
+// Cancel leaves the colour as it was: nothing is written.
+void OptionsPage::ChooseColourFor(const ColourRow& row) {
+  CHOOSECOLORW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = window_;
+  dialog.rgbResult = options_.*row.colour;
+  dialog.lpCustColors = customColours_.data();
+  dialog.Flags = CC_RGBINIT | CC_FULLOPEN;
+  if (!ChooseColourDialog(&dialog)) return;
+  const Colour colour = dialog.rgbResult & 0x00FFFFFFu;
+  options_.*row.colour = colour;
+  settings_.Write("Optionen", row.key, std::to_string(colour));
+  if (row.hexKey) {
+    options_.*row.hex = HtmlColour(colour);
+    settings_.Write("Optionen", row.hexKey, options_.*row.hex);
+  }
+  PaintSwatch(row);
+}
+
+void OptionsPage::PaintSwatch(const ColourRow& row) {
+  const auto index = static_cast<size_t>(&row - ColourRows().data());
+  swatches_[index].reset(CreateSolidBrush(options_.*row.colour));
+  InvalidateRect(Item(row.swatch), nullptr, TRUE);
+}
+
+INT_PTR OptionsPage::SwatchBrush(HWND swatch) {
+  const int id = GetDlgCtrlID(swatch);
+  for (size_t i = 0; i < ColourRows().size(); ++i) {
+    if (ColourRows()[i].swatch == id) return reinterpret_cast<INT_PTR>(swatches_[i].get());
+  }
+  return FALSE;
+}
+
+// The stored values say whether to show, so a ticked box stores "nein".
+void OptionsPage::chkSuppress_Click(int id) {
+  const bool ticked = IsTicked(window_, id);
+  const bool notices = id == IDC_OPT_SPEICHERHINWEIS;
+  (notices ? options_.chkSpeicherhinweis : options_.chkMessagesUnterdrücken) = ticked;
+  settings_.Write("Optionen", notices ? "SpeicherhinweisASichern" : "NachrichtenASichern",
+                  ticked ? "nein" : "ja");
+  if (ticked) WinMessageBoxes(window_).Show(SuppressionWarning(id));
+}
+
+void OptionsPage::cmdTest_Click() {
+  const auto interval = NoticeTestInterval(ItemAnsi(window_, IDC_OPT_SPEICHERZEIT));
+  if (const auto* problem = std::get_if<MessageRequest>(&interval)) {
+    WinMessageBoxes(window_).Show(*problem);
+    return;
+  }
+  notice_.ShowPreview(std::get<long long>(interval));
+}
+
+void OptionsPage::cmdPosition_Click() {
+  WinMessageBoxes(window_).Show({L"Anleitung",
+                                 L"Verschieben Sie das kleine 'Speicherfenster' dort hin,\r\nwo es "
+                                 L"dann bei Benutzung immer erscheinen soll.\r\nKlicken Sie dann auf 'Ok'.",
+                                 MessageIcon::Information, MessageButtons::Ok});
+  notice_.ShowPositionMode();
+}
+
+}  // namespace qm

@@ -1,0 +1,96 @@
+#include "ui/dialog_win.h"
+
+#include <exception>
+
+#include "settings/ansi_text.h"
+#include "ui/modeless_dialogs_win.h"
+
+namespace qm {
+
+Dialog::~Dialog() { Destroy(); }
+
+bool Dialog::CreateModeless(HINSTANCE instance, int templateId, HWND parent) {
+  if (window_) return true;
+  return CreateDialogParamW(instance, MAKEINTRESOURCEW(templateId), parent, DialogProc,
+                            reinterpret_cast<LPARAM>(this)) != nullptr;
+}
+
+void Dialog::Destroy() {
+  if (window_) DestroyWindow(window_);
+}
+
+void Dialog::ShowItem(int id, bool shown) const { ShowWindow(Item(id), shown ? SW_SHOW : SW_HIDE); }
+
+void Dialog::EnableItem(int id, bool enabled) const { EnableWindow(Item(id), enabled); }
+
+INT_PTR CALLBACK Dialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    SetWindowLongPtrW(window, DWLP_USER, lParam);
+    reinterpret_cast<Dialog*>(lParam)->window_ = window;
+    EnrolDialog(window);
+  }
+  auto* self = reinterpret_cast<Dialog*>(GetWindowLongPtrW(window, DWLP_USER));
+  if (!self) return FALSE;
+  INT_PTR result = FALSE;
+  try {
+    result = self->HandleMessage(message, wParam, lParam);
+  } catch (const std::exception&) {
+    // A failed step ends only that step; the resident program keeps running.
+    result = FALSE;
+  }
+  if (message == WM_NCDESTROY) {
+    WithdrawDialog(window);
+    SetWindowLongPtrW(window, DWLP_USER, 0);
+    self->window_ = nullptr;
+    self->OnDestroyed();
+  }
+  return result;
+}
+
+std::wstring ItemText(HWND dialog, int id) {
+  HWND item = GetDlgItem(dialog, id);
+  const int length = GetWindowTextLengthW(item);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(item, text.data(), length + 1)));
+  return text;
+}
+
+std::string NarrowToAnsi(const std::wstring& text) {
+  if (text.empty()) return {};
+  const int length = static_cast<int>(text.size());
+  const int bytes = WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+  if (bytes <= 0) return {};
+  std::string ansi(static_cast<size_t>(bytes), '\0');
+  WideCharToMultiByte(CP_ACP, 0, text.data(), length, ansi.data(), bytes, nullptr, nullptr);
+  return ansi;
+}
+
+std::string ItemAnsi(HWND dialog, int id) { return NarrowToAnsi(ItemText(dialog, id)); }
+
+void SetItemAnsi(HWND dialog, int id, const std::string& text) {
+  SetDlgItemTextW(dialog, id, WidenAnsi(text).c_str());
+}
+
+void FillList(HWND dialog, int id, const std::vector<std::string>& entries) {
+  SendDlgItemMessageW(dialog, id, CB_RESETCONTENT, 0, 0);
+  for (const std::string& entry : entries) {
+    SendDlgItemMessageW(dialog, id, CB_ADDSTRING, 0,
+                        reinterpret_cast<LPARAM>(WidenAnsi(entry).c_str()));
+  }
+}
+
+std::string ListText(HWND dialog, int id) { return ItemAnsi(dialog, id); }
+
+void SelectListText(HWND dialog, int id, const std::string& text) {
+  const LRESULT index = SendDlgItemMessageW(dialog, id, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                            reinterpret_cast<LPARAM>(WidenAnsi(text).c_str()));
+  SendDlgItemMessageW(dialog, id, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+bool IsTicked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+
+void SetTicked(HWND dialog, int id, bool ticked) {
+  CheckDlgButton(dialog, id, ticked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+}  // namespace qm

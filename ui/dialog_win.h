@@ -1,0 +1,57 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace qm {
+
+// One window made from a dialog template of the program's resources. The class binds
+// itself to the window at WM_INITDIALOG and dispatches to HandleMessage; no exception
+// leaves the dialog procedure. Modeless dialogs enrol for the keyboard interface.
+class Dialog {
+ public:
+  Dialog() = default;
+  virtual ~Dialog();
+  Dialog(const Dialog&) = delete;
+  Dialog& operator=(const Dialog&) = delete;
+
+  HWND Handle() const { return window_; }
+
+ protected:
+  // Creates the dialog; false when the system refuses it.
+  bool CreateModeless(HINSTANCE instance, int templateId, HWND parent);
+  void Destroy();
+
+  // The dialog procedure's answer: TRUE when the message was handled.
+  virtual INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+  // After the window is gone (by Destroy or by the system).
+  virtual void OnDestroyed() {}
+
+  HWND Item(int id) const { return GetDlgItem(window_, id); }
+  void ShowItem(int id, bool shown) const;
+  void EnableItem(int id, bool enabled) const;
+
+  HWND window_ = nullptr;
+
+ private:
+  static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+};
+
+// UI text is UTF-16; data (names, paths, settings values) is ANSI. These convert at
+// the edge of a control.
+std::wstring ItemText(HWND dialog, int id);
+std::string ItemAnsi(HWND dialog, int id);
+void SetItemAnsi(HWND dialog, int id, const std::string& text);
+std::string NarrowToAnsi(const std::wstring& text);
+
+// Drop-down lists of ANSI entries: fill, read the shown entry, show an entry.
+void FillList(HWND dialog, int id, const std::vector<std::string>& entries);
+std::string ListText(HWND dialog, int id);
+void SelectListText(HWND dialog, int id, const std::string& text);
+
+bool IsTicked(HWND dialog, int id);
+void SetTicked(HWND dialog, int id, bool ticked);
+
+}  // namespace qm
