@@ -17,46 +17,27 @@ std::string Link(std::string_view shown) {
   return "<a href=\"" + std::string(shown) + "\" target=\"_blank\">" + std::string(shown) + "</a>";
 }
 
-TEST(HtmlLinks, CopiedTextStaysTextAndEveryHttpWordBecomesALinkLeavingOneBlank) {
+TEST(HtmlLinks, TextIsEscapedEveryHttpWordBecomesALinkAndOnlyCrLfEndsALine) {
   const std::pair<const char*, std::string> rows[] = {
-      {"", ""},
-      {"Gr\xFC\xDF"
-       "e aus M\xFCnchen\t!",
-       "Gr\xFC\xDF"
-       "e aus M\xFCnchen\t!"},
+      // each ends with "<BR>\r\n"
       {"a & b <i>\"c\"</i> 'd'", "a &amp; b &lt;i&gt;&quot;c&quot;&lt;/i&gt; 'd'"},
       {"HTTP://A.DE und Https://a.de", "HTTP://A.DE und Https://a.de"},
       {"xhttpy z", "x" + Link("httpy") + " z "},
-      {"http://a.de/x", Link("http://a.de/x") + " "},
       {"siehe http://a.de, dann", "siehe " + Link("http://a.de") + ", dann "},
-      {"(http://a.de/x).", "(" + Link("http://a.de/x") + "). "},
-      {"http://a.de/?", Link("http://a.de/?") + " "},
-      {"http://a.de/\xE4!", Link("http://a.de/\xE4") + "! "},
       {"http://a.de http://b.de, und http://c.de",
        Link("http://a.de") + " " + Link("http://b.de") + ", und " + Link("http://c.de") + "   "},
-      {"http://a.de/?u=http://b.de", Link("http://a.de/?u=http://b.de") + " "},
       {"http://a.de/?x=1&y=2", Link("http://a.de/?x=1&amp;y=2") + " "},
       {"\"http://a.de/\"onclick=\"x\"",
        "&quot;" + Link("http://a.de/&quot;onclick=&quot;x") + "&quot; "},
-      {"<a>http://a.de</a>", "&lt;a&gt;" + Link("http://a.de&lt;/a&gt;") + " "}};
-  for (const auto& [line, converted] : rows) {
-    std::string out;
-    AppendConvertedLine(out, line);
-    EXPECT_EQ(out, converted) << line;
-  }
-}
-
-TEST(HtmlLinks, OnlyCarriageReturnWithLineFeedEndsALineAndATrailingOneAddsAnEmptyLine) {
-  const std::pair<const char*, std::string> rows[] = {
-      {"abc", "abc<BR>\r\n"},
-      {"a\r\n\r\n \r\nb", "a<BR>\r\n<BR>\r\n <BR>\r\nb<BR>\r\n"},
-      {"abc\r\n", "abc<BR>\r\n<BR>\r\n"},
-      {"a\nb\rc", "a\nb\rc<BR>\r\n"},
-      {"http://a.de\nb", Link("http://a.de\nb") + " <BR>\r\n"}};
+      {"<a>http://a.de</a>", "&lt;a&gt;" + Link("http://a.de&lt;/a&gt;") + " "},
+      {"a\r\n\r\n \r\nb", "a<BR>\r\n<BR>\r\n <BR>\r\nb"},
+      {"abc\r\n", "abc<BR>\r\n"},
+      {"a\nb\rc", "a\nb\rc"},
+      {"http://a.de\nb", Link("http://a.de\nb") + " "}};
   for (const auto& [text, converted] : rows) {
     std::string out;
     AppendConvertedLines(out, text);
-    EXPECT_EQ(out, converted) << text;
+    EXPECT_EQ(out, converted + "<BR>\r\n") << text;
   }
 }
 
@@ -101,14 +82,8 @@ TEST(HtmlDocument, OldBodyDropsOurHeaderAndTheFirstClosingTagsAndKeepsForeignDoc
       {other + "abc<BR>\r\n\r\n</BODY>\r\n</HTML>\r\n", "abc<BR>\r\n\r\n\r\n\r\n"},
       {kHeader + "  a</Body>b</BODY>c</hTmL>d</HTML>  ", "ab</BODY>cd</HTML>"},
       {kHeader + "  \r\n a \r\n  ", "\r\n a \r\n"},
-      {kHeader + "   ", ""},
-      {kHeader, ""},
-      {kHeader + "<b>x</b> </body> y\r\n</BODY>\r\n</HTML>\r\n", "<b>x</b>  y\r\n</BODY>\r\n\r\n"},
       {"<html><body bgcolor=\"red\">\n<p>Hallo</p>\n</body></html>\n",
        "<html><body bgcolor=\"red\">\n<p>Hallo</p>\n\n"},
-      {" nur Text \r\n", "nur Text \r\n"},
-      {"<html>\r\n<body>\r\nabc", "<html>\r\n<body>\r\nabc"},
-      {kTop + "<BODY><p>abc</p>", kTop + "<BODY><p>abc</p>"},
       {kTop + "<BODYGUARD>\r\nabc", kTop + "<BODYGUARD>\r\nabc"}};
   for (auto [document, body] : rows) EXPECT_EQ(OldBody(document), body) << document;
 }
@@ -118,38 +93,27 @@ TEST(TextEntry, DateLineTextAddressAndSeparatorInTheirOrder) {
   EXPECT_EQ(DateTimeText("06.12.2026", "00:00:00", true), "06.12.2026");
   const std::string dated = " 1.1.2027\r\n" + std::string(20, '~') + "\r\n \r\nabc\r\n \r\n";
   using Part = std::optional<std::string>;
+  // date, address, separator
   const std::tuple<Part, Part, Part, std::string> rows[] = {
-      // date, address, separator
-      {{}, {}, {}, "abc\r\n"},
-      {{}, "http://x/", {}, "abc\r\n \r\nhttp://x/\r\n"},
       {{}, "", {}, "abc\r\n \r\n\r\n"},
       {"1.1.2027", {}, "-----", dated + "-----\r\n \r\n"},
       {"1.1.2027", "http://x/", "", dated + "http://x/\r\n \r\n\r\n \r\n"}};
   for (const auto& [date, address, separator, bytes] : rows) {
-    const std::string text = "abc";
     const TextEntry entry =
-        BuildTextEntry(text, {date ? Part(DateLine(*date)) : std::nullopt, address, separator});
+        BuildTextEntry("abc", {date ? Part(DateLine(*date)) : std::nullopt, address, separator});
     EXPECT_EQ(entry.head + std::string(entry.body) + entry.tail, bytes);
-    EXPECT_EQ(entry.body.data(), text.data()) << "the clipboard text is written, not a copy";
   }
 }
 
 TEST(TextEntry, SeparatorRepeatsItsUnitUpToALimitAndNoCountGivesAnEmptyLine) {
   const std::string most(kMaxSeparatorRepeats, '-');
-  const std::tuple<const char*, const char*, std::string> rows[] = {
-      {"-", "5", "-----"},
-      {"=*", "3", "=*=*=*"},
-      {"-", " 2 ", "--"},
-      {"", "5", ""},
-      {"-", "0", ""},
-      {"-", "-3", ""},
-      {"-", "abc", ""},
-      {"-", "", ""},
-      {"-", "2.5", ""},
-      {"-", "Kein Eintrag gefunden!", ""},
-      {"-", "2000000000", most},
-      {"-", "99999999999999999999", most}};
-  for (const auto& [unit, count, line] : rows) EXPECT_EQ(SeparatorLine(unit, count), line) << count;
+  const std::pair<const char*, std::string> rows[] = {
+      {" 2 ", "--"},        {"0", ""},
+      {"-3", ""},           {"2.5", ""},
+      {"2000000000", most}, {"99999999999999999999", most}};
+  for (const auto& [count, line] : rows) EXPECT_EQ(SeparatorLine("-", count), line) << count;
+  EXPECT_EQ(SeparatorLine("=*", "3"), "=*=*=*");
+  EXPECT_EQ(SeparatorLine("", "5"), "");
 }
 
 // Copied as UTF-16, written into a document in code page 1252 (the native stand-in).
@@ -161,20 +125,12 @@ struct ReferenceCase {
 };
 
 const ReferenceCase kCases[] = {
-    {"code-page text stays as it is", u"Gr\u00FC\u00DFe & \u20AC 5 <b>",
-     "Gr\xFC\xDF"
-     "e & \x80 5 <b>",
-     "Gr\xFC\xDF"
-     "e &amp; \x80 5 &lt;b&gt;<BR>\r\n"},
-    {"letters the code page lacks become references", u"\u0141\u00F3d\u017A \u2192 Krak\u00F3w",
-     "?\xF3"
-     "d? ? Krak\xF3w",
-     "&#321;\xF3"
-     "d&#378; &#8594; Krak\xF3w<BR>\r\n"},
+    {"letters the code page lacks become references, its own ones and a real '?' stay",
+     u"\u0141 Krak\u00F3w \u2192 \u20ACz?", "? Krak\xF3w ? \x80z?",
+     "&#321; Krak\xF3w &#8594; \x80z?<BR>\r\n"},
     {"a surrogate pair is one character", u"a\U0001F600b", "a?b", "a&#128512;b<BR>\r\n"},
     {"a lone surrogate is the replacement character", u"x\xD83Dy\xDE00", "x?y?",
      "x&#65533;y&#65533;<BR>\r\n"},
-    {"a real question mark stays one", u"\u0416?", "??", "&#1046;?<BR>\r\n"},
     {"references keep their place after markup and in links",
      u"\u0416&\u0416 http://\u043F\u0440.ru/\u0416, \u0416\r\n\u0416", "?&? http://??.ru/?, ?\r\n?",
      "&#1046;&amp;&#1046; <a href=\"http://&#1087;&#1088;.ru/&#1046;\" target=\"_blank\">"
