@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "clipboard/address_field.h"
 #include "clipboard/browser_titles.h"
 #include "clipboard/dde_reply.h"
 #include "clipboard/drop_list.h"
@@ -30,13 +29,6 @@ TEST(BrowserTitles, TheFirstMatchingRowDecidesHowTheAddressIsRead) {
       {"Netscape - Mozilla", dde("NETSCAPE")},
       {"Seite - Mozilla", dde("Mozilla")}};
   for (const auto& [title, kind] : rows) EXPECT_EQ(BrowserKindOfTitle(title), kind) << title;
-}
-
-TEST(AddressField, OnlyTheExactPrefixesMakeAnAddress) {
-  const std::pair<const char*, bool> rows[] = {{"https://a/x,y", true}, {"ftp://a/b", true},
-                                               {"HTTP://a", false},     {" http://a", false},
-                                               {"www.a.de", false},     {"http:/a", false}};
-  for (const auto& [text, address] : rows) EXPECT_EQ(IsPageAddress(text), address) << text;
 }
 
 TEST(DdeReply, TheFirstQuotedFieldIsTheAddressCommasInsideQuotesIncluded) {

@@ -58,23 +58,12 @@ TEST(SaveQueue, IsFreeAgainWhenASaveThrows) {
   EXPECT_EQ(saves, 2);
 }
 
-struct Action {
-  int number;
-  const char* name;
-  bool active = true;
-};
-
-test::MemorySettings WithActions(const std::vector<Action>& actions) {
-  test::MemorySettings settings;
-  for (const auto& [number, name, active] : actions) {
-    settings.Write(ActionSection(number), "Aktiviert", active ? "ja" : "nein");
-    settings.Write(ActionSection(number), "Name", name);
-  }
-  return settings;
-}
+using Action = test::MemorySettings::Action;
+using test::MemorySettings;
 
 TEST(TrayMenu, ActiveActionsShowThePlainNameCheckedWhenMarkedAndAccessShowsTheStoredName) {
-  auto settings = WithActions({{2, "Zwei (Standard)"}, {7, "S (Standard)"}, {20, "Z"}, {4, "V"}});
+  auto settings = MemorySettings::WithActions(
+      {{2, "Zwei (Standard)"}, {7, "S (Standard)"}, {20, "Z"}, {4, "V"}});
   ActionCache cache;
   cache.Refresh(settings);
   settings.Write("Aktion4", "Aktiviert", "nein");  // deleted after the cache was filled
@@ -90,7 +79,8 @@ TEST(TrayMenu, ActiveActionsShowThePlainNameCheckedWhenMarkedAndAccessShowsTheSt
     EXPECT_EQ(model.standard[index], befehl) << index;
     EXPECT_EQ(model.zugriff[index], zugriff) << index;
   }
-  EXPECT_FALSE(BuildTrayMenuModel(cache, WithActions({{1, "Weg", false}})).actionsShown);
+  EXPECT_FALSE(
+      BuildTrayMenuModel(cache, MemorySettings::WithActions({{1, "Weg", false}})).actionsShown);
 }
 
 TEST(StandardChoice, MarksEveryActiveActionOfTheNameUnmarksTheRestAndLeavesDeletedOnesAlone) {
@@ -99,7 +89,7 @@ TEST(StandardChoice, MarksEveryActiveActionOfTheNameUnmarksTheRestAndLeavesDelet
       {{{1, "E (Standard)"}, {4, "G"}, {6, "G", false}, {7, "A(Standard)", false}}, "G", 4, {4, 7}},
       {{{1, "Eins (Standard)"}}, "Keins", 0, {}}};
   for (const auto& [actions, caption, standard, marked] : rows) {
-    auto settings = WithActions(actions);
+    auto settings = MemorySettings::WithActions(actions);
     EXPECT_EQ(MakeStandard(caption, settings), standard) << caption;
     std::vector<int> markedNow;
     for (int n = 1; n <= kActionCount; ++n) {

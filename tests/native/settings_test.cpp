@@ -59,23 +59,19 @@ TEST(FolderText, BareDriveMeansItsRootAndAFolderGetsExactlyOneBackslash) {
   for (const auto& [path, prefix] : rows) EXPECT_EQ(FolderPrefix(path), prefix) << path;
 }
 
-void PutAction(SettingsStore& settings, int number, const char* name, const char* active = "ja") {
-  settings.Write(ActionSection(number), "Aktiviert", active);
-  settings.Write(ActionSection(number), "Name", name);
-}
-
 TEST(ActionCache, ExactJaActivatesAndTheStandardIsTheHighestActiveMarkedAction) {
-  test::MemorySettings settings;
-  PutAction(settings, 1, "Klein (Standard)", "Ja");
-  PutAction(settings, 5, "Fuenf(Standard)");
-  PutAction(settings, 9, "Neun (Standard)", "nein");
-  PutAction(settings, 20, "Zwanzig (Standard)");
-  PutAction(settings, 21, "Importiert (Standard)");  // sections above 20 are never read
+  // "Ja" is not "ja", and a section above 20 is never read
+  auto settings = test::MemorySettings::WithActions({{1, "Klein (Standard)"},
+                                                     {5, "Fuenf(Standard)"},
+                                                     {9, "Neun (Standard)", false},
+                                                     {20, "Zwanzig (Standard)"},
+                                                     {21, "Importiert (Standard)"}});
+  settings.Write("Aktion1", "Aktiviert", "Ja");
   ActionCache cache;
   cache.Refresh(settings);
   EXPECT_EQ(cache.Record(1).Name, "");
   EXPECT_EQ(cache.StandardAction(), 20);
-  PutAction(settings, 20, "Zwanzig (Standard)", "nein");  // deleted: keeps its record
+  settings.Write("Aktion20", "Aktiviert", "nein");  // deleted: keeps its record
   cache.Refresh(settings);
   EXPECT_EQ(cache.Record(20).Name, "Zwanzig (Standard)");
   EXPECT_EQ(cache.StandardAction(), 5);
