@@ -18,12 +18,11 @@ std::string Link(std::string_view shown) {
 }
 
 TEST(HtmlLinks, TextIsEscapedEveryHttpWordBecomesALinkAndOnlyCrLfEndsALine) {
+  // each converted line ends with "<BR>\r\n"
   const std::pair<const char*, std::string> rows[] = {
-      // each ends with "<BR>\r\n"
       {"a & b <i>\"c\"</i> 'd'", "a &amp; b &lt;i&gt;&quot;c&quot;&lt;/i&gt; 'd'"},
       {"HTTP://A.DE und Https://a.de", "HTTP://A.DE und Https://a.de"},
       {"xhttpy z", "x" + Link("httpy") + " z "},
-      {"siehe http://a.de, dann", "siehe " + Link("http://a.de") + ", dann "},
       {"http://a.de http://b.de, und http://c.de",
        Link("http://a.de") + " " + Link("http://b.de") + ", und " + Link("http://c.de") + "   "},
       {"http://a.de/?x=1&y=2", Link("http://a.de/?x=1&amp;y=2") + " "},
@@ -32,7 +31,6 @@ TEST(HtmlLinks, TextIsEscapedEveryHttpWordBecomesALinkAndOnlyCrLfEndsALine) {
       {"<a>http://a.de</a>", "&lt;a&gt;" + Link("http://a.de&lt;/a&gt;") + " "},
       {"a\r\n\r\n \r\nb", "a<BR>\r\n<BR>\r\n <BR>\r\nb"},
       {"abc\r\n", "abc<BR>\r\n"},
-      {"a\nb\rc", "a\nb\rc"},
       {"http://a.de\nb", Link("http://a.de\nb") + " "}};
   for (const auto& [text, converted] : rows) {
     std::string out;
@@ -116,34 +114,22 @@ TEST(TextEntry, SeparatorRepeatsItsUnitUpToALimitAndNoCountGivesAnEmptyLine) {
   EXPECT_EQ(SeparatorLine("", "5"), "");
 }
 
-// Copied as UTF-16, written into a document in code page 1252 (the native stand-in).
-struct ReferenceCase {
-  const char* what;
-  std::u16string copied;
-  std::string ansi;  // the form names and text files get
-  std::string html;  // the converted lines of the document
-};
-
-const ReferenceCase kCases[] = {
-    {"letters the code page lacks become references, its own ones and a real '?' stay",
-     u"\u0141 Krak\u00F3w \u2192 \u20ACz?", "? Krak\xF3w ? \x80z?",
-     "&#321; Krak\xF3w &#8594; \x80z?<BR>\r\n"},
-    {"a surrogate pair is one character", u"a\U0001F600b", "a?b", "a&#128512;b<BR>\r\n"},
-    {"a lone surrogate is the replacement character", u"x\xD83Dy\xDE00", "x?y?",
-     "x&#65533;y&#65533;<BR>\r\n"},
-    {"references keep their place after markup and in links",
-     u"\u0416&\u0416 http://\u043F\u0440.ru/\u0416, \u0416\r\n\u0416", "?&? http://??.ru/?, ?\r\n?",
-     "&#1046;&amp;&#1046; <a href=\"http://&#1087;&#1088;.ru/&#1046;\" target=\"_blank\">"
-     "http://&#1087;&#1088;.ru/&#1046;</a>, &#1046; <BR>\r\n&#1046;<BR>\r\n"},
-};
-
 TEST(CharacterReferences, CharactersTheCodePageLacksAreWrittenAsReferences) {
-  for (const ReferenceCase& row : kCases) {
-    const CopiedText copied = CopiedTextOfUtf16(row.copied);
-    EXPECT_EQ(copied.ansi, row.ansi) << row.what;
-    std::string html;
-    AppendConvertedLines(html, copied.ansi, copied.foreign);
-    EXPECT_EQ(html, row.html) << row.what;
+  // copied as UTF-16; its code-page 1252 form for names and text files; the document lines
+  const std::tuple<std::u16string, std::string, std::string> rows[] = {
+      {u"\u0141 Krak\u00F3w \u2192 \u20ACz?", "? Krak\xF3w ? \x80z?",
+       "&#321; Krak\xF3w &#8594; \x80z?<BR>\r\n"},
+      {u"a\U0001F600b", "a?b", "a&#128512;b<BR>\r\n"},
+      {u"x\xD83Dy\xDE00", "x?y?", "x&#65533;y&#65533;<BR>\r\n"},
+      {u"\u0416&\u0416 http://\u043F.ru/\u0416, \u0416\r\n\u0416", "?&? http://?.ru/?, ?\r\n?",
+       "&#1046;&amp;&#1046; " + Link("http://&#1087;.ru/&#1046;") +
+           ", &#1046; <BR>\r\n&#1046;<BR>\r\n"}};
+  for (const auto& [utf16, ansi, html] : rows) {
+    const CopiedText copied = CopiedTextOfUtf16(utf16);
+    EXPECT_EQ(copied.ansi, ansi);
+    std::string converted;
+    AppendConvertedLines(converted, copied.ansi, copied.foreign);
+    EXPECT_EQ(converted, html) << ansi;
   }
 }
 

@@ -42,17 +42,6 @@ TEST(SaveMethodText, PlainNamesExactlyThenLengthFifteenIsTheFolderMethodElseFirs
   }
 }
 
-TEST(StandardMark, OnlyTheExactEndingMarksAndThePlainNameDropsElevenCharacters) {
-  // name, plain name ("" when not marked)
-  const std::pair<const char*, std::string> rows[] = {{"Notizen (Standard)", "Notizen"},
-                                                      {"Notizen(Standard)", "Notize"},
-                                                      {"Notizen (standard)", ""},
-                                                      {"Notizen (Standard) ", ""}};
-  for (const auto& [name, plain] : rows) {
-    EXPECT_EQ(IsStandardMarked(name) ? PlainName(name) : "", plain) << name;
-  }
-}
-
 TEST(FolderText, BareDriveMeansItsRootAndAFolderGetsExactlyOneBackslash) {
   const std::pair<const char*, const char*> rows[] = {
       {"d", "d:\\"}, {"C:\\", "C:\\"}, {"C:\\Texte", "C:\\Texte\\"}, {"dd", "dd\\"}};
