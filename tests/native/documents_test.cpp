@@ -53,8 +53,6 @@ const std::string kHeader =
 const HtmlColours kColours{"#000000", "#FFFFFF", "#0000FF", "#FF0000", "#800080"};
 
 TEST(HtmlDocument, HeaderEntryRowsAndClosingTagsWithEscapedTitleAndAddress) {
-  EXPECT_EQ(HtmlDocument("abc", {"Notiz", kColours, {}, {}, {}}),
-            kHeader + Lines({"abc<BR>", "", "", "</BODY>", "</HTML>"}));
   const HtmlDocumentParts parts{"T & J", kColours, "6.12.2026 14:05", "http://a/?a=1&b=\"2\"", "-"};
   const std::string a = "http://a/?a=1&amp;b=&quot;2&quot;";
   EXPECT_EQ(HtmlDocument("abc\r\ndef", parts),
@@ -86,24 +84,9 @@ TEST(HtmlDocument, OldBodyDropsOurHeaderAndTheFirstClosingTagsAndKeepsForeignDoc
   for (auto [document, body] : rows) EXPECT_EQ(OldBody(document), body) << document;
 }
 
-TEST(TextEntry, DateLineTextAddressAndSeparatorInTheirOrder) {
+TEST(TextEntry, DateTextAndASeparatorOfItsUnitRepeatedUpToALimit) {
   EXPECT_EQ(DateTimeText("06.12.2026", "14:05:09", false), "06.12.2026 14:05:09");
   EXPECT_EQ(DateTimeText("06.12.2026", "00:00:00", true), "06.12.2026");
-  const std::string dated = " 1.1.2027\r\n" + std::string(20, '~') + "\r\n \r\nabc\r\n \r\n";
-  using Part = std::optional<std::string>;
-  // date, address, separator
-  const std::tuple<Part, Part, Part, std::string> rows[] = {
-      {{}, "", {}, "abc\r\n \r\n\r\n"},
-      {"1.1.2027", {}, "-----", dated + "-----\r\n \r\n"},
-      {"1.1.2027", "http://x/", "", dated + "http://x/\r\n \r\n\r\n \r\n"}};
-  for (const auto& [date, address, separator, bytes] : rows) {
-    const TextEntry entry =
-        BuildTextEntry("abc", {date ? Part(DateLine(*date)) : std::nullopt, address, separator});
-    EXPECT_EQ(entry.head + std::string(entry.body) + entry.tail, bytes);
-  }
-}
-
-TEST(TextEntry, SeparatorRepeatsItsUnitUpToALimitAndNoCountGivesAnEmptyLine) {
   const std::string most(kMaxSeparatorRepeats, '-');
   const std::pair<const char*, std::string> rows[] = {
       {" 2 ", "--"},        {"0", ""},

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <tuple>
 
 #include "resident/hotkeys.h"
@@ -92,18 +93,11 @@ TEST(CurrentOptions, ColoursTakeTheWholeColourRangeElseAReadableDefault) {
   EXPECT_NE(options.frameSpeichertext, options.frameSpeichertextfarbe);
 }
 
-TEST(CurrentOptions, WarningsAreHiddenOnlyWhenSavingAutomaticallyWithSuppression) {
-  CurrentOptions suppressing;
-  suppressing.chkMessagesUnterdrücken = true;
-  EXPECT_FALSE(WarningShown(true, suppressing));
-  EXPECT_TRUE(WarningShown(false, suppressing));
-  EXPECT_TRUE(WarningShown(true, CurrentOptions()));
-}
-
 // Every key the programs read is in the delivered file. An action not made yet has no
 // section at all: reading it means "not active" and "no hotkey", as intended.
 TEST(DeliveredSettings, HoldEveryKeyTheProgramsRead) {
-  const auto delivered = test::MemorySettings::FromIni(QM_SOURCE_DIR "/assets/einstellungen20.ini");
+  std::ifstream file(QM_SOURCE_DIR "/assets/einstellungen20.ini", std::ios::binary);
+  const auto delivered = test::MemorySettings::FromText({std::istreambuf_iterator<char>(file), {}});
   ASSERT_TRUE(delivered.HasSection("Optionen")) << "the delivered file was not read";
   LoadCurrentOptions(delivered);
   ActionCache().Refresh(delivered);

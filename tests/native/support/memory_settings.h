@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cctype>
-#include <fstream>
 #include <map>
 #include <set>
 #include <sstream>
@@ -48,10 +47,6 @@ class MemorySettings : public SettingsStore {
   }
 
   // An INI file read as the profile functions read it: blanks around names and values go.
-  static MemorySettings FromIni(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return FromText(std::string(std::istreambuf_iterator<char>(file), {}));
-  }
   static MemorySettings FromText(const std::string& text,
                                  std::string_view missingEntry = kMissingEntry) {
     MemorySettings settings(missingEntry);
