@@ -7,24 +7,15 @@
 #include "save/image_save.h"
 #include "save/numbering.h"
 #include "save/safe_name.h"
-#include "save/strip_out.h"
 
 namespace qm {
 namespace {
 
-TEST(StripOut, RemovesEveryOccurrenceOfEachCharacterExactly) {
-  const std::tuple<const char*, const char*, const char*> rows[] = {
-      {"Hallo, Welt! Wie?", ",!?", "Hallo Welt Wie"},
-      {"B\xE4r B\xC4r", "\xE4", "Br B\xC4r"},
-      {"Hallo", "", "Hallo"}};
-  for (const auto& [from, what, left] : rows) EXPECT_EQ(StripOut(from, what), left) << from;
-}
-
 TEST(FirstWords, NameEndsWithTheLastWantedWordFoundInTheFirstHundredCharacters) {
   const std::string x99(99, 'x');
   const std::string x100(100, 'x');
+  // text, words, Zeichen, name
   const std::tuple<std::string, int, const char*, std::string> rows[] = {
-      // text, words, Zeichen
       {x99 + " danach", 1, "", x99},
       {x100 + " danach", 1, "", x100 + " danach"},
       {"\t\x01Hal\rlo Welt", 1, "", "Hallo"},

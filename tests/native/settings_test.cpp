@@ -73,7 +73,6 @@ TEST(CurrentOptions, SwitchesTakeOnlyTheirExactValue) {
   // key, value (nullptr: missing), switch, whether it is on
   const std::tuple<const char*, const char*, bool O::*, bool> rows[] = {
       {"NachrichtenASichern", "nein", &O::chkMessagesUnterdrücken, true},
-      {"SpeicherhinweisASichern", "NEIN", &O::chkSpeicherhinweis, false},
       {"Beep", "ja", &O::chkBeep, true},
       {"Autostart", nullptr, &O::chkAutostart, false},
       {"Zugriff", "direkt", &O::optDirekt, false}};
