@@ -23,7 +23,6 @@ TEST(BrowserTitles, TheFirstMatchingRowDecidesHowTheAddressIsRead) {
       {"Seite - OPERA", edit},
       {"Opera statt Mozilla Firefox", edit},
       {"Netscape - Mozilla Firefox", dde("Firefox")},
-      {"Seite - Mozilla firefox", none},
       {"NETSCAPE 6.2 - Seite", dde("Netscp6")},
       {"Seite - Mozilla", dde("Mozilla")}};
   for (const auto& [title, kind] : rows) EXPECT_EQ(BrowserKindOfTitle(title), kind) << title;

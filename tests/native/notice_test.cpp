@@ -44,7 +44,6 @@ TEST(NoticePlace, KeptWhollyOnAScreenPulledOntoTheScreenShowingMostElseBottomRig
   for (const auto& [stored, place] : rows) {
     EXPECT_EQ(NoticePlace(stored, {129, 69}, screens, {0, 0, 1024, 738}), place) << place.x;
   }
-  EXPECT_EQ(NoticePlace(std::nullopt, {129, 69}, {}, {60, 40, 100, 80}), (ScreenPoint{60, 40}));
 }
 
 TEST(NoticeTimer, IntervalsFromTheOptionsAndWhatASystemTimerTakes) {

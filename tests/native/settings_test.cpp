@@ -65,22 +65,6 @@ TEST(ActionCache, ExactJaActivatesAndTheStandardIsTheHighestActiveMarkedAction) 
   cache.Refresh(settings);
   EXPECT_EQ(cache.Record(20).Name, "Zwanzig (Standard)");
   EXPECT_EQ(cache.StandardAction(), 5);
-  for (int n : {0, 21}) EXPECT_EQ(cache.Record(n).Name, "") << n;
-}
-
-TEST(CurrentOptions, SwitchesTakeOnlyTheirExactValue) {
-  using O = CurrentOptions;
-  // key, value (nullptr: missing), switch, whether it is on
-  const std::tuple<const char*, const char*, bool O::*, bool> rows[] = {
-      {"NachrichtenASichern", "nein", &O::chkMessagesUnterdrücken, true},
-      {"Beep", "ja", &O::chkBeep, true},
-      {"Autostart", nullptr, &O::chkAutostart, false},
-      {"Zugriff", "direkt", &O::optDirekt, false}};
-  for (const auto& [key, value, flag, set] : rows) {
-    test::MemorySettings settings;
-    if (value) settings.Write("Optionen", key, value);
-    EXPECT_EQ(LoadCurrentOptions(settings).*flag, set) << key << "=" << (value ? value : "-");
-  }
 }
 
 TEST(CurrentOptions, ColoursTakeTheWholeColourRangeElseAReadableDefault) {
@@ -102,12 +86,9 @@ TEST(DeliveredSettings, HoldEveryKeyTheProgramsRead) {
   ActionCache().Refresh(delivered);
   for (const int id : AllHotkeyIds()) ReadHotkey(delivered, BindingOf(id));
   // Read by the save engine and the resident window, which run only on Windows.
-  for (const auto& [section, key] : {std::pair{"Zeichen", "Zeichen"},
-                                     {"Start", "TempPfad"},
-                                     {"Start", "Splash"},
-                                     {"Optionen", "AutomatischSichern"}}) {
-    delivered.Read(section, key);
-  }
+  for (const char* key : {"TempPfad", "Splash"}) delivered.Read("Start", key);
+  delivered.Read("Zeichen", "Zeichen");
+  delivered.Read("Optionen", "AutomatischSichern");
   for (const auto& [section, key] : delivered.misses) {
     EXPECT_TRUE(section.starts_with("Aktion") && !delivered.HasSection(section))
         << "[" << section << "] " << key << " is missing";
