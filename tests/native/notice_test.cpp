@@ -10,9 +10,9 @@ namespace qm {
 namespace {
 
 TEST(NoticeTwips, RoundHalvesAwayFromZeroAndAPixelPlaceSurvivesTheRoundTrip) {
-  const std::tuple<int, int, int> rows[] = {  // twips, dpi, pixels
-      {1935, 96, 129}, {-90, 96, -6}, {1935, 120, 161}, {1035, 144, 104}, {-1035, 144, -104},
-      {7, 96, 0}, {8, 96, 1}, {-8, 96, -1}};
+  // twips, dpi, pixels
+  const std::tuple<int, int, int> rows[] = {
+      {1935, 96, 129}, {-1035, 144, -104}, {7, 96, 0}, {8, 96, 1}};
   for (const auto& [twips, dpi, pixels] : rows) EXPECT_EQ(TwipsToPixels(twips, dpi), pixels);
   for (const int dpi : {96, 120, 144, 168, 192}) {
     for (int pixels = -3000; pixels <= 3000; pixels += 7) {
@@ -23,11 +23,9 @@ TEST(NoticeTwips, RoundHalvesAwayFromZeroAndAPixelPlaceSurvivesTheRoundTrip) {
 
 TEST(NoticeTwips, StoredEdgesAreNumbersThatRoundToEvenAndFitSixteenBits) {
   const std::pair<const char*, std::optional<int>> rows[] = {
-      {"9000", 9000}, {"  -450 ", -450}, {"+15", 15}, {"-0", 0}, {"2.5", 2}, {"3.5", 4},
-      {"-2.5", -2}, {"2.5000001", 3}, {".6", 1}, {"7.", 7}, {"1235,5", 1236}, {"32767", 32767},
-      {"-32768.5", -32768}, {"32768", {}}, {"-32769", {}}, {"32767.5", {}}, {"9999999999999", {}},
-      {"", {}}, {"Kein Eintrag gefunden!", {}}, {"12px", {}}, {"1e3", {}}, {"--1", {}}, {".", {}},
-      {"1.2.3", {}}, {"1 2", {}}, {"0x10", {}}};
+      {"  -450 ", -450}, {"2.5", 2},       {"3.5", 4},           {"-2.5", -2},  {"2.5000001", 3},
+      {".6", 1},         {"1235,5", 1236}, {"-32768.5", -32768}, {"32768", {}}, {"32767.5", {}},
+      {"", {}},          {"12px", {}},     {"1e3", {}},          {"1.2.3", {}}};
   for (const auto& [text, twips] : rows) EXPECT_EQ(NoticeCoordinate(text), twips) << text;
   EXPECT_EQ(StoredNoticePlace("9000", "7500", 144, 120), (ScreenPoint{900, 625}));
   EXPECT_EQ(StoredNoticePlace("9000", "Kein Eintrag gefunden!", 96, 96), std::nullopt);
@@ -38,62 +36,23 @@ TEST(NoticePlace, KeptWhollyOnAScreenPulledOntoTheScreenShowingMostElseBottomRig
   const std::vector<ScreenRect> screens{{0, 0, 1024, 768}, {-1280, -200, 0, 824}};
   const ScreenPoint corner{1024 - 129, 738 - 69};
   const std::pair<std::optional<ScreenPoint>, ScreenPoint> rows[] = {
-      {ScreenPoint{600, 500}, {600, 500}}, {ScreenPoint{-1280, -200}, {-1280, -200}},
-      {ScreenPoint{895, 699}, {895, 699}}, {ScreenPoint{10, 690}, {10, 690}},
-      {ScreenPoint{1000, 100}, {895, 100}}, {ScreenPoint{300, -30}, {300, 0}},
-      {ScreenPoint{1000, 760}, {895, 699}}, {ScreenPoint{-100, 300}, {-129, 300}},
-      {ScreenPoint{-20, 300}, {0, 300}}, {ScreenPoint{2000, 100}, corner},
-      {ScreenPoint{-1500, 100}, corner}, {ScreenPoint{1024, -69}, corner}, {std::nullopt, corner}};
+      {ScreenPoint{300, -30}, {300, 0}},
+      {ScreenPoint{1000, 760}, {895, 699}},
+      {ScreenPoint{-100, 300}, {-129, 300}},
+      {ScreenPoint{2000, 100}, corner},
+      {std::nullopt, corner}};
   for (const auto& [stored, place] : rows) {
     EXPECT_EQ(NoticePlace(stored, {129, 69}, screens, {0, 0, 1024, 738}), place) << place.x;
   }
-  EXPECT_EQ(NoticePlace(std::nullopt, {129, 69}, {}, {60, 0, 1024, 768}), (ScreenPoint{895, 699}));
-  EXPECT_EQ(NoticePlace(std::nullopt, {129, 69}, {}, {60, 40, 100, 80}), (ScreenPoint{60, 40}));
 }
 
 TEST(NoticeTimer, IntervalsFromTheOptionsAndWhatASystemTimerTakes) {
   const std::pair<long long, std::optional<unsigned>> timers[] = {
-      {0, {}}, {1, 1}, {1500, 1500}, {0x7FFFFFFF, 0x7FFFFFFF}, {0x80000000LL, 0x7FFFFFFF},
-      {-1, 1}, {-100000000000LL, 1}};
+      {0, {}}, {1, 1}, {0x80000000LL, 0x7FFFFFFF}, {-100000000000LL, 1}};
   for (const auto& [ms, timer] : timers) EXPECT_EQ(NoticeTimerMs(ms), timer) << ms;
-  const std::pair<const char*, int> intervals[] = {{"1500", 1500}, {"32767", 32767}, {"abc", 1500},
-      {"-5", 1500}, {"32768", 1500}, {"", 1500}, {"Kein Eintrag gefunden!", 1500}};
+  const std::pair<const char*, int> intervals[] = {
+      {"32767", 32767}, {"abc", 1500}, {"-5", 1500}, {"32768", 1500}};
   for (const auto& [text, ms] : intervals) EXPECT_EQ(NoticeInterval(text), ms) << text;
-}
-
-// When the notice closes after the given shows (at, interval): its timer as the system
-// runs it, where setting an interval restarts the countdown and 0 stops the timer.
-long long ClosedAt(std::vector<std::pair<long long, long long>> shows) {
-  shows.emplace_back(1'000'000, 0);  // a last look, long after
-  NoticeCloseCountdown countdown;
-  std::optional<unsigned> interval;
-  long long tick = 0;
-  for (const auto& [at, intervalMs] : shows) {
-    for (; interval && tick <= at; tick += *interval) {
-      if (countdown.Tick()) return tick;
-    }
-    interval = NoticeTimerMs(intervalMs);
-    tick = at + interval.value_or(0);
-  }
-  return -1;
-}
-
-TEST(NoticeTimer, ClosesOnTheSecondTickOfTheIntervalLastSet) {
-  const std::pair<std::vector<std::pair<long long, long long>>, long long> rows[] = {
-      {{{0, 1000}}, 2000}, {{{0, 1000}, {1500, 1000}}, 2500}, {{{0, 1000}, {500, 1000}}, 2500},
-      {{{0, 0}, {500'000, 300}}, 500'600}, {{{0, 1000}, {1200, 0}, {9000, 1000}}, 10000}};
-  for (const auto& [shows, closedAt] : rows) EXPECT_EQ(ClosedAt(shows), closedAt) << closedAt;
-}
-
-TEST(NoticeDrag, TheGrabbedPointStaysUnderThePointerWhileTheButtonIsHeld) {
-  NoticeDrag drag;
-  EXPECT_EQ(drag.Moved({100, 200}, {40, 25}), std::nullopt);
-  drag.Press({10, 5});
-  EXPECT_EQ(drag.Moved({100, 200}, {40, 25}), (ScreenPoint{130, 220}));
-  drag.Release();
-  EXPECT_EQ(drag.Moved({100, 200}, {40, 25}), std::nullopt);
-  drag.Press({80, 30});
-  EXPECT_EQ(drag.Moved({100, 200}, {90, 30}), (ScreenPoint{110, 200}));
 }
 
 }  // namespace

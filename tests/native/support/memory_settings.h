@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cctype>
-#include <fstream>
 #include <map>
 #include <set>
 #include <sstream>
@@ -32,11 +31,22 @@ class MemorySettings : public SettingsStore {
   }
   bool HasSection(std::string_view section) const { return sections_.contains(Lower(section)); }
 
-  // An INI file read as the profile functions read it: blanks around names and values go.
-  static MemorySettings FromIni(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return FromText(std::string(std::istreambuf_iterator<char>(file), {}));
+  // Actions as the settings pages store them.
+  struct Action {
+    int number;
+    const char* name;
+    bool active = true;
+  };
+  static MemorySettings WithActions(const std::vector<Action>& actions) {
+    MemorySettings settings;
+    for (const auto& [number, name, active] : actions) {
+      settings.Write(ActionSection(number), "Aktiviert", active ? "ja" : "nein");
+      settings.Write(ActionSection(number), "Name", name);
+    }
+    return settings;
   }
+
+  // An INI file read as the profile functions read it: blanks around names and values go.
   static MemorySettings FromText(const std::string& text,
                                  std::string_view missingEntry = kMissingEntry) {
     MemorySettings settings(missingEntry);
