@@ -1,11 +1,9 @@
 #include "actions/action_list_page_win.h"
 
-#include <shellapi.h>
-
 #include "actions/action_ids.h"
 #include "actions/help_win.h"
 #include "resident/tray_rules.h"
-#include "save/system_reason_win.h"
+#include "save/shell_opener_win.h"
 #include "settings/action_cache.h"
 #include "settings/ansi_text.h"
 #include "settings/settings_file_win.h"
@@ -200,20 +198,11 @@ void ActionListPage::cmdStandard_Click() {
 void ActionListPage::cmdEinstellungen_Click() {
   resident_.HideSettingsWindow();
   const std::string program = ProgramFolder() + "\\einstellungen.exe";
-  SHELLEXECUTEINFOA start{};
-  start.cbSize = sizeof start;
-  start.fMask = SEE_MASK_FLAG_NO_UI;
-  start.hwnd = window_;
-  start.lpVerb = "open";
-  start.lpFile = program.c_str();
-  start.lpParameters = "";
-  start.lpDirectory = "c:\\";
-  start.nShow = SW_SHOWNORMAL;
-  if (ShellExecuteExA(&start)) return;
-  const std::wstring reason = SystemReason(GetLastError());
+  const auto reason = WinShellOpener(window_).Open(program, "c:\\");
+  if (!reason) return;
   WinMessageBoxes(window_).Show({L"Einstellungen einlesen",
                                  L"Das Programm \"" + WidenAnsi(program) +
-                                     L"\" konnte nicht gestartet werden:\r\n" + reason,
+                                     L"\" konnte nicht gestartet werden:\r\n" + *reason,
                                  MessageIcon::Exclamation, MessageButtons::Ok});
 }
 
