@@ -1,10 +1,9 @@
 // Another program for the tests under Wine, for what one process cannot show itself:
 //
 //   qm_helper READY QUIT hold MS                       holds the clipboard open for MS
-//   qm_helper READY QUIT window TITLE [--hidden|--hung] [>...]CLASS=TEXT...
-//                           a top-level window on top with child windows; each leading
-//                           '>' puts a field inside the last field one level up; --hung
-//                           stops handling messages once the window is up
+//   qm_helper READY QUIT window TITLE live|hung [FIELD]
+//                           a top-level window on top, with an Edit field holding FIELD;
+//                           hung stops handling messages once the window is up
 //   qm_helper READY QUIT dde SERVICE REPLY [DELAY_MS]  a browser's DDE server answering
 //                           "WWW_GetWindowInfo", item "-1", with REPLY
 //
@@ -53,42 +52,25 @@ bool Hold(HANDLE ready, const std::vector<std::string>& args) {
 }
 
 bool Window(HANDLE ready, const std::vector<std::string>& args) {
-  for (const char* name : {"QmHelperTop", "MozillaWindowClass"}) {
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.lpszClassName = name;
-    RegisterClassA(&windowClass);
-  }
+  WNDCLASSA windowClass{};
+  windowClass.lpfnWndProc = DefWindowProcA;
+  windowClass.lpszClassName = "QmHelperTop";
+  RegisterClassA(&windowClass);
   HWND top = CreateWindowExA(0, "QmHelperTop", args.at(0).c_str(), WS_OVERLAPPEDWINDOW, 10, 10, 400,
                              300, nullptr, nullptr, nullptr, nullptr);
-  std::vector<HWND> parents{top};
-  bool hidden = false;
-  bool hung = false;
-  for (size_t i = 1; top && i < args.size(); ++i) {
-    hidden |= args[i] == "--hidden";
-    hung |= args[i] == "--hung";
-    const size_t depth = args[i].find_first_not_of('>');
-    const size_t equals = args[i].find('=');
-    if (equals == std::string::npos) continue;
-    if (depth >= parents.size()) return false;
-    HWND child = CreateWindowExA(0, args[i].substr(depth, equals - depth).c_str(),
-                                 args[i].substr(equals + 1).c_str(), WS_CHILD | WS_VISIBLE, 0, 0,
-                                 100, 20, parents[depth], nullptr, nullptr, nullptr);
-    if (!child) return false;
-    parents.resize(depth + 1);
-    parents.push_back(child);
-  }
   if (!top) return false;
-  if (!hidden) {
-    ShowWindow(top, SW_SHOW);
-    SetWindowPos(top, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    SetForegroundWindow(top);
+  if (args.size() > 2 && !CreateWindowExA(0, "EDIT", args[2].c_str(), WS_CHILD | WS_VISIBLE, 0, 0,
+                                          100, 20, top, nullptr, nullptr, nullptr)) {
+    return false;
   }
+  ShowWindow(top, SW_SHOW);
+  SetWindowPos(top, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  SetForegroundWindow(top);
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
   SetEvent(ready);
   // The window goes with the process: destroying it costs seconds under Wine.
-  LiveUntilQuit(hung);
+  LiveUntilQuit(args.at(1) == "hung");
   return true;
 }
 

@@ -1,15 +1,12 @@
 #include "tests/win/support/win_support.h"
 
 #include <gtest/gtest.h>
-#include <shlobj.h>
 
 #include <algorithm>
 #include <atomic>
 #include <cstring>
 #include <fstream>
 #include <iterator>
-
-#include "settings/settings_file_win.h"
 
 namespace qm::test {
 
@@ -28,13 +25,6 @@ void RemoveTree(const std::string& path) {
     if (!DeleteFileA(entry.c_str())) RemoveTree(entry);
   }
   EXPECT_TRUE(RemoveDirectoryA(path.c_str())) << path << ": " << GetLastError();
-}
-
-HGLOBAL GlobalCopy(const std::string& bytes) {
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
-  std::memcpy(GlobalLock(memory), bytes.data(), bytes.size());
-  GlobalUnlock(memory);
-  return memory;
 }
 
 // X key events do not reach hotkeys under Wine; keys sent from inside Wine do.
@@ -102,14 +92,6 @@ FileLock::FileLock(const std::string& path, DWORD share)
   EXPECT_NE(handle_, INVALID_HANDLE_VALUE) << path << ": " << GetLastError();
 }
 
-FileLock::~FileLock() { CloseHandle(handle_); }
-
-ProgramSettingsFile::ProgramSettingsFile(const std::string& bytes) {
-  WriteFileBytes(SettingsPath(), bytes);
-}
-
-ProgramSettingsFile::~ProgramSettingsFile() { DeleteFileA(SettingsPath().c_str()); }
-
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
   const ULONGLONG deadline = GetTickCount64() + timeoutMs;
   for (;;) {
@@ -131,19 +113,12 @@ void SetClipboard(const std::vector<std::pair<UINT, std::string>>& formats) {
   ASSERT_TRUE(PumpUntil([] { return OpenClipboard(nullptr) != FALSE; }, 5000)) << GetLastError();
   EmptyClipboard();
   for (const auto& [format, bytes] : formats) {
-    EXPECT_NE(SetClipboardData(format, GlobalCopy(bytes)), nullptr) << format;
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+    std::memcpy(GlobalLock(memory), bytes.data(), bytes.size());
+    GlobalUnlock(memory);
+    EXPECT_NE(SetClipboardData(format, memory), nullptr) << format;
   }
   CloseClipboard();
-}
-
-void SetClipboardText(const std::string& bytes) { SetClipboard({{CF_TEXT, bytes + '\0'}}); }
-
-void SetClipboardFiles(const std::vector<std::string>& paths) {
-  DROPFILES header{};
-  header.pFiles = sizeof header;
-  std::string list(reinterpret_cast<const char*>(&header), sizeof header);
-  for (const std::string& path : paths) list += path + '\0';
-  SetClipboard({{CF_HDROP, list + '\0'}});
 }
 
 void PressKeys(const std::vector<WORD>& modifiers, WORD key) {
@@ -214,11 +189,6 @@ ChainViewer::ChainViewer() {
   SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ViewerProc));
   link.Join();
   PumpUntil([this] { return notices > 0; }, 2000);
-}
-
-ChainViewer::~ChainViewer() {
-  link.Leave();
-  DestroyWindow(window);
 }
 
 void ChainViewer::Copy(const std::vector<std::pair<UINT, std::string>>& formats) {
