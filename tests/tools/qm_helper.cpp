@@ -1,14 +1,14 @@
 // Another program for the tests under Wine, for what one process cannot show itself:
 //
-//   qm_helper READY QUIT hold MS                       holds the clipboard open for MS
-//   qm_helper READY QUIT window TITLE live|hung [FIELD]
+//   qm_helper READY hold MS                       holds the clipboard open for MS
+//   qm_helper READY window TITLE live|hung [FIELD]
 //                           a top-level window on top, with an Edit field holding FIELD;
 //                           hung stops handling messages once the window is up
-//   qm_helper READY QUIT dde SERVICE REPLY [DELAY_MS]  a browser's DDE server answering
+//   qm_helper READY dde SERVICE REPLY [DELAY_MS]  a browser's DDE server answering
 //                           "WWW_GetWindowInfo", item "-1", with REPLY
 //
-// READY and QUIT are named events: the helper sets READY once it is in place and ends
-// when QUIT is set, or after a minute. Exit code 0 on success.
+// READY is a named event that the helper sets once it is in place. The test ends the
+// helper when done with it; left alone, it ends after a minute. Exit code 0 on success.
 #include <windows.h>
 // ddeml.h needs the types of windows.h.
 #include <ddeml.h>
@@ -21,19 +21,19 @@ namespace {
 
 constexpr DWORD kLifetimeMs = 60000;
 
-HANDLE gQuit = nullptr;
 DWORD gDde = 0;
 HSZ gTopic = nullptr;
 HSZ gItem = nullptr;
 std::string gReply;
 DWORD gDelayMs = 0;
 
-// Handles messages (unless hung) until QUIT is set, or until a minute has passed quietly.
-void LiveUntilQuit(bool hung) {
+// Handles messages (unless hung) until the test ends the process, or until a minute
+// has passed quietly.
+void Live(bool hung) {
+  if (hung) Sleep(kLifetimeMs);
   MSG message;
-  while ((hung ? WaitForSingleObject(gQuit, kLifetimeMs)
-               : MsgWaitForMultipleObjects(1, &gQuit, FALSE, kLifetimeMs, QS_ALLINPUT)) ==
-         WAIT_OBJECT_0 + 1) {
+  while (!hung &&
+         MsgWaitForMultipleObjects(0, nullptr, FALSE, kLifetimeMs, QS_ALLINPUT) == WAIT_OBJECT_0) {
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
   }
 }
@@ -47,7 +47,7 @@ bool Hold(HANDLE ready, const std::vector<std::string>& args) {
     Sleep(20);
   }
   SetEvent(ready);
-  WaitForSingleObject(gQuit, static_cast<DWORD>(atoi(args.at(0).c_str())));
+  Sleep(static_cast<DWORD>(atoi(args.at(0).c_str())));
   return CloseClipboard() != FALSE;
 }
 
@@ -70,7 +70,7 @@ bool Window(HANDLE ready, const std::vector<std::string>& args) {
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
   SetEvent(ready);
   // The window goes with the process: destroying it costs seconds under Wine.
-  LiveUntilQuit(args.at(1) == "hung");
+  Live(args.at(1) == "hung");
   return true;
 }
 
@@ -102,7 +102,7 @@ bool Dde(HANDLE ready, const std::vector<std::string>& args) {
   const bool served = DdeNameService(gDde, service, nullptr, DNS_REGISTER) != nullptr;
   if (served) {
     SetEvent(ready);
-    LiveUntilQuit(false);
+    Live(false);
   }
   DdeUninitialize(gDde);
   return served;
@@ -111,12 +111,11 @@ bool Dde(HANDLE ready, const std::vector<std::string>& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 4) return 2;
+  if (argc < 3) return 2;
   HANDLE ready = OpenEventA(EVENT_MODIFY_STATE, FALSE, argv[1]);
-  gQuit = OpenEventA(SYNCHRONIZE, FALSE, argv[2]);
-  const std::string command = argv[3];
-  const std::vector<std::string> args(argv + 4, argv + argc);
-  if (!ready || !gQuit) return 1;
+  const std::string command = argv[2];
+  const std::vector<std::string> args(argv + 3, argv + argc);
+  if (!ready) return 1;
   const bool done = command == "hold"     ? Hold(ready, args)
                     : command == "window" ? Window(ready, args)
                     : command == "dde"    ? Dde(ready, args)

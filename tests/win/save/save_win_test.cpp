@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <map>
 #include <optional>
 #include <thread>
 
@@ -22,6 +23,7 @@
 namespace qm {
 namespace {
 
+using namespace std::string_literals;
 using namespace test;
 
 struct FixedSources : SaveSources {
@@ -182,8 +184,8 @@ struct MethodCase {
   const char* aktion;
   const char* format;
   std::vector<std::string> texts;
-  std::vector<std::pair<std::string, std::string>> files;  // all files afterwards
-  std::optional<std::string> existing = std::nullopt;      // Notiz.html before the saves
+  std::map<std::string, std::string> files;            // all files afterwards
+  std::optional<std::string> existing = std::nullopt;  // Notiz.html before the saves
   bool dateAndAddress = false;
 };
 
@@ -194,19 +196,19 @@ TEST_P(SaveMethods, WriteExactlyTheseFiles) {
   Use(row.aktion, row.format, row.dateAndAddress);
   if (row.existing) WriteFileBytes(target + "\\Notiz.html", *row.existing);
   for (const std::string& text : row.texts) Save(text);
-  std::vector<std::string> names;
-  for (const auto& [name, bytes] : row.files) {
-    names.push_back(name);
-    EXPECT_EQ(Saved(name), bytes) << name;
-  }
-  EXPECT_EQ(Files(), names);
+  std::map<std::string, std::string> saved;
+  for (const std::string& name : Files()) saved[name] = Saved(name);
+  EXPECT_EQ(saved, row.files);
   EXPECT_TRUE(messages.shown.empty());
   EXPECT_EQ(signals.shown.size(), row.texts.size());
 }
 
 const std::string kDated = " 07.12.2026 10:00:00\r\n~~~~~~~~~~~~~~~~~~~~\r\n \r\n";
 const std::string kAddress = "\r\n \r\nhttp://quelle.example/?a=1&b=2\r\n \r\n-----\r\n \r\n";
-const std::string kHtmlSep = "<br>-----<br><br>\r\n";
+// An entry of an HTML document: the text, its line end and the separator after it.
+std::string HtmlEntry(const std::string& text) {
+  return text + "<BR>\r\n\r\n\r\n<br>-----<br><br>\r\n";
+}
 INSTANTIATE_TEST_SUITE_P(
     Table, SaveMethods,
     ::testing::Values(
@@ -225,15 +227,13 @@ INSTANTIATE_TEST_SUITE_P(
                           "<a href=\"http://example.org/s\" target=\"_blank\">"
                           "http://example.org/s</a> <BR>\r\n\r\n\r\n")}}),
         MethodCase("html_own", "gleichedatei", "HTML", {"eins", "zwei & drei"},
-                   {{"Notiz.html", Html("Notiz", "eins<BR>\r\n\r\n\r\n" + kHtmlSep +
-                                                     "\r\n\r\n\r\n"
-                                                     "zwei &amp; drei<BR>\r\n\r\n\r\n" +
-                                                     kHtmlSep)}}),
+                   {{"Notiz.html", Html("Notiz", HtmlEntry("eins") + "\r\n\r\n\r\n" +
+                                                     HtmlEntry("zwei &amp; drei"))}}),
         MethodCase("html_empty", "gleichedatei", "HTML", {"eins"},
-                   {{"Notiz.html", Html("Notiz", "eins<BR>\r\n\r\n\r\n" + kHtmlSep)}}, ""),
+                   {{"Notiz.html", Html("Notiz", HtmlEntry("eins"))}}, ""),
         MethodCase("html_foreign", "gleichedatei", "HTML", {"eins"},
                    {{"Notiz.html",
-                     Html("Notiz", "<html><BODY><p>alt</p>\r\neins<BR>\r\n\r\n\r\n" + kHtmlSep)}},
+                     Html("Notiz", "<html><BODY><p>alt</p>\r\n" + HtmlEntry("eins"))}},
                    "<html><BODY><p>alt</p></body></HTML>")),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -346,10 +346,8 @@ TEST_F(SaveWin, HostileFirstWordsStillGiveOneUsableEntryForBothNameMethods) {
   settings.Write("Zeichen", "Zeichen", "");
   for (const char* aktion : {"extradatei9", "dateiundordner9"}) {
     Use(aktion);
-    for (const std::string& text :
-         {std::string("CON"), std::string("aux.txt nul"), std::string("a:b*c?\"<>|"),
-          std::string("..\\..\\x"), std::string("COM1 . "), std::string(300, 'w'),
-          std::string("\r\n\r\n\n")}) {
+    for (const std::string& text : {"CON"s, "aux.txt nul"s, "a:b*c?\"<>|"s, "..\\..\\x"s,
+                                    "COM1 . "s, std::string(300, 'w'), "\r\n\r\n\n"s}) {
       SCOPED_TRACE(std::string(aktion) + ": " + text);
       const auto before = FolderEntries(target);
       Save(text);

@@ -103,7 +103,7 @@ struct RecordingMessageBoxes : MessageBoxes {
 };
 
 // tests/tools/qm_helper.cpp in a process of its own, from the construction (once it
-// is in place) until the destruction.
+// is in place) until the destruction ends it.
 class Helper {
  public:
   explicit Helper(const std::vector<std::string>& arguments);
@@ -113,7 +113,6 @@ class Helper {
 
  private:
   HANDLE ready_;
-  HANDLE quit_;
   HANDLE process_ = nullptr;
 };
 
