@@ -13,9 +13,7 @@ namespace qm {
 namespace {
 
 using namespace std::string_literals;
-using test::Helper;
-using test::SetClipboard;
-using test::SetClipboardText;
+using namespace test;
 
 const std::string kGerman = "Gr\xFC\xDF aus K\xF6ln\r\n\x80 3";
 

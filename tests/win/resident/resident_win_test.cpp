@@ -34,11 +34,9 @@ TEST(HotkeysWin, ACombinationSomeoneElseHoldsIsReportedBlankedAndNotTriedAgain) 
   const test::ProgramSettingsFile file{
       "[Aktion1]\r\nHotkeyA=Strg\r\nHotkeyB=Alt\r\nHotkeyC=F5\r\n"
       "[Aktion20]\r\nHotkeyA=Alt\r\nHotkeyB=\r\nHotkeyC=F12\r\n"};
-  const HWND window =
-      CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
   ProfileSettings settings;
   test::RecordingMessageBoxes messages;
-  HotkeyRegistry registry{window, settings, messages};
+  HotkeyRegistry registry{nullptr, settings, messages};  // hotkeys of this thread
   ASSERT_TRUE(RegisterHotKey(nullptr, 0xBFFE, MOD_CONTROL | MOD_ALT, VK_F5));
   registry.RegisterAll();
   ASSERT_EQ(messages.shown.size(), 1u);
@@ -48,8 +46,8 @@ TEST(HotkeysWin, ACombinationSomeoneElseHoldsIsReportedBlankedAndNotTriedAgain) 
   registry.UnregisterAll();
   registry.RegisterAll();
   EXPECT_EQ(messages.shown.size(), 1u);
+  registry.UnregisterAll();
   UnregisterHotKey(nullptr, 0xBFFE);
-  DestroyWindow(window);
 }
 
 // NIM_MODIFY without flags succeeds only for an icon the shell holds.
