@@ -4,8 +4,8 @@
 //   qm_helper READY window TITLE live|hung [FIELD]
 //                           a top-level window on top, with an Edit field holding FIELD;
 //                           hung stops handling messages once the window is up
-//   qm_helper READY dde SERVICE REPLY [DELAY_MS]  a browser's DDE server answering
-//                           "WWW_GetWindowInfo", item "-1", with REPLY
+//   qm_helper READY dde SERVICE URL [DELAY_MS]  a browser's DDE server answering
+//                           "WWW_GetWindowInfo", item "-1", as for a page at URL
 //
 // READY is a named event that the helper sets once it is in place. The test ends the
 // helper when done with it; left alone, it ends after a minute. Exit code 0 on success.
@@ -13,7 +13,6 @@
 // ddeml.h needs the types of windows.h.
 #include <ddeml.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -47,17 +46,13 @@ bool Hold(HANDLE ready, const std::vector<std::string>& args) {
     Sleep(20);
   }
   SetEvent(ready);
-  Sleep(static_cast<DWORD>(atoi(args.at(0).c_str())));
+  Sleep(static_cast<DWORD>(std::stoul(args.at(0))));
   return CloseClipboard() != FALSE;
 }
 
 bool Window(HANDLE ready, const std::vector<std::string>& args) {
-  WNDCLASSA windowClass{};
-  windowClass.lpfnWndProc = DefWindowProcA;
-  windowClass.lpszClassName = "QmHelperTop";
-  RegisterClassA(&windowClass);
-  HWND top = CreateWindowExA(0, "QmHelperTop", args.at(0).c_str(), WS_OVERLAPPEDWINDOW, 10, 10, 400,
-                             300, nullptr, nullptr, nullptr, nullptr);
+  HWND top = CreateWindowExA(0, "STATIC", args.at(0).c_str(), WS_OVERLAPPEDWINDOW, 10, 10, 400, 300,
+                             nullptr, nullptr, nullptr, nullptr);
   if (!top) return false;
   if (args.size() > 2 && !CreateWindowExA(0, "EDIT", args[2].c_str(), WS_CHILD | WS_VISIBLE, 0, 0,
                                           100, 20, top, nullptr, nullptr, nullptr)) {
@@ -94,8 +89,8 @@ bool Dde(HANDLE ready, const std::vector<std::string>& args) {
                                         0) != DMLERR_NO_ERROR) {
     return false;
   }
-  gReply = args[1];
-  gDelayMs = args.size() > 2 ? static_cast<DWORD>(atoi(args[2].c_str())) : 0;
+  gReply = "\"" + args[1] + "\",\"Beispiel, mit Komma\",\"\"";
+  gDelayMs = args.size() > 2 ? static_cast<DWORD>(std::stoul(args[2])) : 0;
   HSZ service = DdeCreateStringHandleA(gDde, args[0].c_str(), CP_WINANSI);
   gTopic = DdeCreateStringHandleA(gDde, "WWW_GetWindowInfo", CP_WINANSI);
   gItem = DdeCreateStringHandleA(gDde, "-1", CP_WINANSI);

@@ -11,7 +11,6 @@
 #include "resident/tray_icon_win.h"
 #include "resident/tray_menu_win.h"
 #include "resident/tray_rules.h"
-#include "settings/settings_file_win.h"
 #include "tests/win/support/win_support.h"
 
 namespace qm {
@@ -59,8 +58,7 @@ bool Shell(DWORD message, HWND window) {
   return Shell_NotifyIconW(message, &record) != FALSE;
 }
 
-class TrayWin : public ::testing::Test {
- protected:
+struct TrayWin : ::testing::Test {
   ~TrayWin() override { DestroyWindow(window); }
   HWND window = CreateWindowExW(0, L"STATIC", L"Quillmar", WS_OVERLAPPEDWINDOW, 0, 0, 9, 9, nullptr,
                                 nullptr, nullptr, nullptr);

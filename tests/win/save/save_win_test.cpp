@@ -17,7 +17,6 @@
 #include "save/speichern.h"
 #include "save/temporary_name.h"
 #include "save/whole_file_win.h"
-#include "settings/settings_file_win.h"
 #include "tests/win/support/win_support.h"
 
 namespace qm {
@@ -38,8 +37,7 @@ enum class Mode { ByHand, Automatic, AutomaticSuppressed };
 
 // The world outside the files is the fixture itself: it gives the clipboard text, the
 // address and the clock, and records the notices and what the access opens.
-class SaveWin : public ::testing::Test, public SaveSources, public SaveSignals, public ShellOpener {
- protected:
+struct SaveWin : ::testing::Test, SaveSources, SaveSignals, ShellOpener {
   SaveWin() { EXPECT_TRUE(CreateDirectoryA(target.c_str(), nullptr)); }
 
   CopiedText ClipboardText() override { return {clipboardText, {}}; }
@@ -235,7 +233,6 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 struct WarningCase {
-  const char* name;
   const char* aktion;
   std::vector<std::string> texts;
   const wchar_t* title;
@@ -259,12 +256,11 @@ INSTANTIATE_TEST_SUITE_P(
     Table, SaveWarnings,
     ::testing::Combine(
         ::testing::Values(
-            WarningCase("name_taken", "extradatei2", {"Hallo Welt eins", "Hallo Welt zwei"},
+            WarningCase("extradatei2", {"Hallo Welt eins", "Hallo Welt zwei"},
                         L"Datei existiert schon", {"Hallo Welt.txt", "Hallo Welt1.txt"}),
-            WarningCase("folder_taken", "dateiundordner2", {"Hallo Welt eins", "Hallo Welt zwei"},
-                        L"Quillmar 2.0", {"Hallo Welt\\Notiz.txt", "Hallo Welt\\Notiz1.txt"}),
-            WarningCase("no_image", "bilder", {"C:\\fehlt\\kein Bild.jpg"}, L"Keine Bilddatei",
-                        {})),
+            WarningCase("dateiundordner2", {"Hallo Welt eins", "Hallo Welt zwei"}, L"Quillmar 2.0",
+                        {"Hallo Welt\\Notiz.txt", "Hallo Welt\\Notiz1.txt"}),
+            WarningCase("bilder", {"C:\\fehlt\\kein Bild.jpg"}, L"Keine Bilddatei", {})),
         ::testing::Values(Mode::ByHand, Mode::Automatic, Mode::AutomaticSuppressed)));
 
 struct FailureCase {

@@ -27,12 +27,6 @@ void RemoveTree(const std::string& path) {
   EXPECT_TRUE(RemoveDirectoryA(path.c_str())) << path << ": " << GetLastError();
 }
 
-std::string Quoted(const std::string& argument) {
-  std::string quoted = "\"";
-  for (const char c : argument) quoted += c == '"' ? std::string("\\\"") : std::string(1, c);
-  return quoted + "\"";
-}
-
 LRESULT CALLBACK ViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* viewer = reinterpret_cast<ChainViewer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (message == WM_DRAWCLIPBOARD) {
@@ -155,8 +149,8 @@ HANDLE StartProcess(std::string commandLine, const std::string& folder, DWORD* p
 Helper::Helper(const std::vector<std::string>& arguments) {
   const std::string readyName = UniqueName("ready");
   ready_ = CreateEventA(nullptr, TRUE, FALSE, readyName.c_str());
-  std::string line = Quoted(ProgramFolder() + "\\qm_helper.exe") + " " + Quoted(readyName);
-  for (const std::string& argument : arguments) line += " " + Quoted(argument);
+  std::string line = "\"" + ProgramFolder() + "\\qm_helper.exe\" " + readyName;
+  for (const std::string& argument : arguments) line += " \"" + argument + "\"";
   process_ = StartProcess(line);
   if (!process_) return;
   const HANDLE either[] = {ready_, process_};

@@ -103,7 +103,8 @@ struct RecordingMessageBoxes : MessageBoxes {
 };
 
 // tests/tools/qm_helper.cpp in a process of its own, from the construction (once it
-// is in place) until the destruction ends it.
+// is in place) until the destruction ends it. The arguments go quoted, so none may hold
+// a double quote.
 class Helper {
  public:
   explicit Helper(const std::vector<std::string>& arguments);
