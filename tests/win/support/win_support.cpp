@@ -12,10 +12,12 @@ namespace qm::test {
 
 namespace {
 
+// Process ids repeat under Wine: the clock keeps a name unique also when a crashed test
+// left its folder behind.
 std::string UniqueName(const char* what) {
   static std::atomic<int> counter{0};
   return std::string("qm_") + what + "_" + std::to_string(GetCurrentProcessId()) + "_" +
-         std::to_string(++counter);
+         std::to_string(GetTickCount64()) + "_" + std::to_string(++counter);
 }
 
 void RemoveTree(const std::string& path) {
