@@ -97,6 +97,7 @@ class ChainViewer {
 HANDLE StartProcess(std::string commandLine, const std::string& folder = "",
                     DWORD* processId = nullptr);
 
+// Message boxes recorded instead of shown.
 struct RecordingMessageBoxes : MessageBoxes {
   void Show(const MessageRequest& request) override { shown.push_back(request); }
   std::vector<MessageRequest> shown;
