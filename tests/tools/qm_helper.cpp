@@ -1,20 +1,18 @@
 // Another program for the tests under Wine, for what one process cannot show itself:
 //
-//   qm_helper READY QUIT hold MS                       holds the clipboard open for MS
-//   qm_helper READY QUIT window TITLE [--hidden|--hung] [>...]CLASS=TEXT...
-//                           a top-level window on top with child windows; each leading
-//                           '>' puts a field inside the last field one level up; --hung
-//                           stops handling messages once the window is up
-//   qm_helper READY QUIT dde SERVICE REPLY [DELAY_MS]  a browser's DDE server answering
-//                           "WWW_GetWindowInfo", item "-1", with REPLY
+//   qm_helper READY hold MS                       holds the clipboard open for MS
+//   qm_helper READY window TITLE live|hung [FIELD]
+//                           a top-level window on top, with an Edit field holding FIELD;
+//                           hung stops handling messages once the window is up
+//   qm_helper READY dde SERVICE URL [DELAY_MS]  a browser's DDE server answering
+//                           "WWW_GetWindowInfo", item "-1", as for a page at URL
 //
-// READY and QUIT are named events: the helper sets READY once it is in place and ends
-// when QUIT is set, or after a minute. Exit code 0 on success.
+// READY is a named event that the helper sets once it is in place. The test ends the
+// helper when done with it; left alone, it ends after a minute. Exit code 0 on success.
 #include <windows.h>
 // ddeml.h needs the types of windows.h.
 #include <ddeml.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -22,19 +20,19 @@ namespace {
 
 constexpr DWORD kLifetimeMs = 60000;
 
-HANDLE gQuit = nullptr;
 DWORD gDde = 0;
 HSZ gTopic = nullptr;
 HSZ gItem = nullptr;
 std::string gReply;
 DWORD gDelayMs = 0;
 
-// Handles messages (unless hung) until QUIT is set, or until a minute has passed quietly.
-void LiveUntilQuit(bool hung) {
+// Handles messages (unless hung) until the test ends the process, or until a minute
+// has passed quietly.
+void Live(bool hung) {
+  if (hung) Sleep(kLifetimeMs);
   MSG message;
-  while ((hung ? WaitForSingleObject(gQuit, kLifetimeMs)
-               : MsgWaitForMultipleObjects(1, &gQuit, FALSE, kLifetimeMs, QS_ALLINPUT)) ==
-         WAIT_OBJECT_0 + 1) {
+  while (!hung &&
+         MsgWaitForMultipleObjects(0, nullptr, FALSE, kLifetimeMs, QS_ALLINPUT) == WAIT_OBJECT_0) {
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
   }
 }
@@ -48,47 +46,26 @@ bool Hold(HANDLE ready, const std::vector<std::string>& args) {
     Sleep(20);
   }
   SetEvent(ready);
-  WaitForSingleObject(gQuit, static_cast<DWORD>(atoi(args.at(0).c_str())));
+  Sleep(static_cast<DWORD>(std::stoul(args.at(0))));
   return CloseClipboard() != FALSE;
 }
 
 bool Window(HANDLE ready, const std::vector<std::string>& args) {
-  for (const char* name : {"QmHelperTop", "MozillaWindowClass"}) {
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.lpszClassName = name;
-    RegisterClassA(&windowClass);
-  }
-  HWND top = CreateWindowExA(0, "QmHelperTop", args.at(0).c_str(), WS_OVERLAPPEDWINDOW, 10, 10, 400,
-                             300, nullptr, nullptr, nullptr, nullptr);
-  std::vector<HWND> parents{top};
-  bool hidden = false;
-  bool hung = false;
-  for (size_t i = 1; top && i < args.size(); ++i) {
-    hidden |= args[i] == "--hidden";
-    hung |= args[i] == "--hung";
-    const size_t depth = args[i].find_first_not_of('>');
-    const size_t equals = args[i].find('=');
-    if (equals == std::string::npos) continue;
-    if (depth >= parents.size()) return false;
-    HWND child = CreateWindowExA(0, args[i].substr(depth, equals - depth).c_str(),
-                                 args[i].substr(equals + 1).c_str(), WS_CHILD | WS_VISIBLE, 0, 0,
-                                 100, 20, parents[depth], nullptr, nullptr, nullptr);
-    if (!child) return false;
-    parents.resize(depth + 1);
-    parents.push_back(child);
-  }
+  HWND top = CreateWindowExA(0, "STATIC", args.at(0).c_str(), WS_OVERLAPPEDWINDOW, 10, 10, 400, 300,
+                             nullptr, nullptr, nullptr, nullptr);
   if (!top) return false;
-  if (!hidden) {
-    ShowWindow(top, SW_SHOW);
-    SetWindowPos(top, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    SetForegroundWindow(top);
+  if (args.size() > 2 && !CreateWindowExA(0, "EDIT", args[2].c_str(), WS_CHILD | WS_VISIBLE, 0, 0,
+                                          100, 20, top, nullptr, nullptr, nullptr)) {
+    return false;
   }
+  ShowWindow(top, SW_SHOW);
+  SetWindowPos(top, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  SetForegroundWindow(top);
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
   SetEvent(ready);
   // The window goes with the process: destroying it costs seconds under Wine.
-  LiveUntilQuit(hung);
+  Live(args.at(1) == "hung");
   return true;
 }
 
@@ -112,15 +89,15 @@ bool Dde(HANDLE ready, const std::vector<std::string>& args) {
                                         0) != DMLERR_NO_ERROR) {
     return false;
   }
-  gReply = args[1];
-  gDelayMs = args.size() > 2 ? static_cast<DWORD>(atoi(args[2].c_str())) : 0;
+  gReply = "\"" + args[1] + "\",\"Beispiel, mit Komma\",\"\"";
+  gDelayMs = args.size() > 2 ? static_cast<DWORD>(std::stoul(args[2])) : 0;
   HSZ service = DdeCreateStringHandleA(gDde, args[0].c_str(), CP_WINANSI);
   gTopic = DdeCreateStringHandleA(gDde, "WWW_GetWindowInfo", CP_WINANSI);
   gItem = DdeCreateStringHandleA(gDde, "-1", CP_WINANSI);
   const bool served = DdeNameService(gDde, service, nullptr, DNS_REGISTER) != nullptr;
   if (served) {
     SetEvent(ready);
-    LiveUntilQuit(false);
+    Live(false);
   }
   DdeUninitialize(gDde);
   return served;
@@ -129,12 +106,11 @@ bool Dde(HANDLE ready, const std::vector<std::string>& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 4) return 2;
+  if (argc < 3) return 2;
   HANDLE ready = OpenEventA(EVENT_MODIFY_STATE, FALSE, argv[1]);
-  gQuit = OpenEventA(SYNCHRONIZE, FALSE, argv[2]);
-  const std::string command = argv[3];
-  const std::vector<std::string> args(argv + 4, argv + argc);
-  if (!ready || !gQuit) return 1;
+  const std::string command = argv[2];
+  const std::vector<std::string> args(argv + 3, argv + argc);
+  if (!ready) return 1;
   const bool done = command == "hold"     ? Hold(ready, args)
                     : command == "window" ? Window(ready, args)
                     : command == "dde"    ? Dde(ready, args)

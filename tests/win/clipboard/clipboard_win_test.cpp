@@ -1,35 +1,27 @@
-// The clipboard as other programs leave it: formats, file lists, holds, the source
-// address of copied web text and the marks of password managers.
+// What other programs leave: the clipboard's formats, file lists and holds; the
+// browser's address from windows and DDE servers that may hang, each bounded.
 #include "clipboard/clipboard_win.h"
 
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
-#include "clipboard/clipboard_privacy_win.h"
-#include "save/save_adapters_win.h"
+#include "clipboard/browser_address_win.h"
+#include "clipboard/dde_client_win.h"
 #include "tests/win/support/win_support.h"
 
 namespace qm {
 namespace {
 
-using test::SetClipboard;
-using test::SetClipboardFiles;
-using test::SetClipboardText;
+using namespace std::string_literals;
+using namespace test;
 
 const std::string kGerman = "Gr\xFC\xDF aus K\xF6ln\r\n\x80 3";
 
-TEST(ClipboardWin, TextFilesAndOtherFormatsAreToldApart) {
-  const test::ScratchFolder folder;
-  const std::string picture = folder / "Mein Bild \xE4.jpg";
+TEST(ClipboardWin, TextAndOtherFormatsAreToldApart) {
   SetClipboardText(kGerman);
   EXPECT_EQ(ClipboardText(nullptr).ansi, kGerman);
   EXPECT_EQ(ClipboardFormat(nullptr), 1);
   EXPECT_EQ(ClipboardFileName(nullptr), kGerman);
-  SetClipboardFiles({picture});
-  EXPECT_EQ(ClipboardFormat(nullptr), 15);
-  EXPECT_EQ(ClipboardFileName(nullptr), picture);
-  SetClipboardFiles({picture, folder / "b.jpg"});
-  EXPECT_EQ(ClipboardFileName(nullptr), "");
   SetClipboard({{CF_DIB, std::string(48, '\0')}});
   EXPECT_EQ(ClipboardFormat(nullptr), 0);
   EXPECT_EQ(ClipboardText(nullptr).ansi, "");
@@ -39,23 +31,25 @@ std::string Utf16(std::u16string_view text) {
   return std::string(reinterpret_cast<const char*>(text.data()), text.size() * 2);
 }
 
-// Damaged lists read as no name without touching memory past the block; wide names
-// arrive in the code page, or not at all where a look-alike could name another file.
-TEST(ClipboardWin, DropListsAreReadWithinTheirBlock) {
+// A list of one file names it, of more names none. Wide names arrive in the code page,
+// or not at all where a look-alike could name another file. (That a damaged list reads
+// as no name is shown by Speichern on the real clipboard.)
+TEST(ClipboardWin, DropListsNameOneFileInTheCodePage) {
   const struct {
-    DWORD namesAt;
     bool wide;
     std::string names;
     std::string read;
-  } rows[] = {{1u << 20, false, std::string("C:\\a.png\0\0", 10), ""},
-              {20, true, Utf16(u"C:\\B\u00E4r.png" + std::u16string(2, u'\0')), "C:\\B\xE4r.png"},
-              {20, true, Utf16(u"C:\\\u0141\u00F3d\u017A.png" + std::u16string(2, u'\0')), ""}};
+  } rows[] = {{false, "C:\\Mein Bild \xE4.jpg\0\0"s, "C:\\Mein Bild \xE4.jpg"},
+              {false, "C:\\a.jpg\0C:\\b.jpg\0\0"s, ""},
+              {true, Utf16(u"C:\\B\u00E4r.png\0\0"s), "C:\\B\xE4r.png"},
+              {true, Utf16(u"C:\\\u0141\u00F3d\u017A.png\0\0"s), ""}};
   for (const auto& row : rows) {
     DROPFILES header{};
-    header.pFiles = row.namesAt;
+    header.pFiles = sizeof header;
     header.fWide = row.wide;
     SetClipboard({{CF_HDROP, std::string(reinterpret_cast<const char*>(&header), sizeof header) +
                                  row.names}});
+    EXPECT_EQ(ClipboardFormat(nullptr), 15);
     EXPECT_EQ(ClipboardFileName(nullptr), row.read) << row.read;
   }
 }
@@ -64,49 +58,51 @@ TEST(ClipboardWin, DropListsAreReadWithinTheirBlock) {
 TEST(ClipboardWin, AClipboardHeldBrieflyIsWaitedForButNotLong) {
   SetClipboardText(kGerman);
   {
-    const test::Helper holder({"hold", "100"});
+    const Helper holder({"hold", "100"});
     EXPECT_EQ(ClipboardText(nullptr).ansi, kGerman);
   }
-  const test::Helper holder({"hold", "30000"});
+  const Helper holder({"hold", "30000"});
   EXPECT_EQ(ClipboardText(nullptr).ansi, "");
   EXPECT_EQ(ClipboardFileName(nullptr), "");
 }
 
-// "HTML Format" as a browser writes it, with `headerEnd` closing the header.
-std::string HtmlFormat(const std::string& headerEnd) {
-  return "Version:0.9\r\nStartHTML:0000000105\r\nEndHTML:0000000180\r\nStartFragment:0000000141\r\n"
-         "EndFragment:0000000146\r\n" +
-         headerEnd +
-         "<html><body>\r\n<!--StartFragment-->Hallo<!--EndFragment-->\r\n</body></html>" + '\0';
+const char kPage[] = "http://example.com/a,b";
+
+// Six seconds are only a guard against a search that hangs; an answer at all comes
+// within two seconds.
+template <typename Call>
+std::string WithinGuard(Call call) {
+  const ULONGLONG start = GetTickCount64();
+  std::string result = call();
+  EXPECT_LT(GetTickCount64() - start, 6000u);
+  return result;
 }
 
-TEST(ClipboardWin, TheAddressIsTheTextsSourceUrlElseTheBrowserWindows) {
-  const test::Helper browser(
-      {"window", "Start - Microsoft Internet Explorer", "Edit=http://fenster.example/"});
-  WinSaveSources sources{nullptr, [] { return false; }};
-  const UINT html = RegisterClipboardFormatA("HTML Format");
-  SetClipboard({{CF_TEXT, std::string("Hallo", 6)},
-                {html, HtmlFormat("SourceURL:https://quelle.example/a,b\r\n")}});
-  EXPECT_EQ(sources.BrowserAddress(), "https://quelle.example/a,b");
-  SetClipboard({{CF_TEXT, std::string("Hallo", 6)}, {html, HtmlFormat("")}});
-  EXPECT_EQ(sources.BrowserAddress(), "http://fenster.example/");
+// The highest browser window decides, also when it has stopped handling messages.
+TEST(BrowserWin, AHungBrowserOnTopGivesNoAddressWithoutWaitingForIt) {
+  const char explorer[] = "Start - Microsoft Internet Explorer";
+  const Helper lower({"window", explorer, "live", "http://unten.example/"});
+  const Helper editor({"window", "notiz.txt - Editor", "live", "http://editor.example/"});
+  EXPECT_EQ(GetBrowserURL(), "http://unten.example/");
+  const Helper hung({"window", explorer, "hung", "http://haengt.example/"});
+  EXPECT_EQ(WithinGuard(GetBrowserURL), "");
 }
 
-TEST(ClipboardWin, PasswordManagersMarksAreHonoured) {
-  const struct {
-    const char* format;
-    std::string value;
-    bool secret;
-  } rows[] = {{"Clipboard Viewer Ignore", "", true},
-              {"ExcludeClipboardContentFromMonitorProcessing", "", true},
-              {"CanIncludeInClipboardHistory", std::string(4, '\0'), true},
-              {"CanIncludeInClipboardHistory", std::string("\1\0\0\0", 4), false},
-              {"Irgendwas", "", false}};
-  for (const auto& row : rows) {
-    SetClipboard({{CF_TEXT, std::string("geheim", 7)},
-                  {RegisterClipboardFormatA(row.format), row.value + '\0'}});
-    EXPECT_EQ(ClipboardAsksNotToBeRecorded(nullptr), row.secret) << row.format;
+TEST(BrowserWin, ASlowDdeServerGivesNoAddressAtTheBound) {
+  const Helper slow({"dde", "Firefox", kPage, "4000"});
+  EXPECT_EQ(WithinGuard([] { return GetDdeBrowserURL("Firefox"); }), "");
+}
+
+// A window that has just stopped handling messages holds DdeConnect up until the
+// system counts it as hung (five seconds); until then each call gives up at its bound.
+TEST(BrowserWin, AHungWindowDelaysDdeOnlyUntilItCountsAsHung) {
+  const Helper firefox({"dde", "Firefox", kPage});
+  const Helper hung({"window", "Editor", "hung"});
+  std::string address;
+  for (int call = 0; call < 5 && address.empty(); ++call) {
+    address = WithinGuard([] { return GetDdeBrowserURL("Firefox"); });
   }
+  EXPECT_EQ(address, kPage);
 }
 
 }  // namespace

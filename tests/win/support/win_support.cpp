@@ -1,7 +1,6 @@
 #include "tests/win/support/win_support.h"
 
 #include <gtest/gtest.h>
-#include <shlobj.h>
 
 #include <algorithm>
 #include <atomic>
@@ -9,16 +8,16 @@
 #include <fstream>
 #include <iterator>
 
-#include "settings/settings_file_win.h"
-
 namespace qm::test {
 
 namespace {
 
+// Process ids repeat under Wine: the clock keeps a name unique also when a crashed test
+// left its folder behind.
 std::string UniqueName(const char* what) {
   static std::atomic<int> counter{0};
   return std::string("qm_") + what + "_" + std::to_string(GetCurrentProcessId()) + "_" +
-         std::to_string(++counter);
+         std::to_string(GetTickCount64()) + "_" + std::to_string(++counter);
 }
 
 void RemoveTree(const std::string& path) {
@@ -28,24 +27,6 @@ void RemoveTree(const std::string& path) {
     if (!DeleteFileA(entry.c_str())) RemoveTree(entry);
   }
   EXPECT_TRUE(RemoveDirectoryA(path.c_str())) << path << ": " << GetLastError();
-}
-
-HGLOBAL GlobalCopy(const std::string& bytes) {
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
-  std::memcpy(GlobalLock(memory), bytes.data(), bytes.size());
-  GlobalUnlock(memory);
-  return memory;
-}
-
-// X key events do not reach hotkeys under Wine; keys sent from inside Wine do.
-void SendKey(WORD key, bool up) {
-  keybd_event(static_cast<BYTE>(key), 0, up ? KEYEVENTF_KEYUP : 0, 0);
-}
-
-std::string Quoted(const std::string& argument) {
-  std::string quoted = "\"";
-  for (const char c : argument) quoted += c == '"' ? std::string("\\\"") : std::string(1, c);
-  return quoted + "\"";
 }
 
 LRESULT CALLBACK ViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -102,14 +83,6 @@ FileLock::FileLock(const std::string& path, DWORD share)
   EXPECT_NE(handle_, INVALID_HANDLE_VALUE) << path << ": " << GetLastError();
 }
 
-FileLock::~FileLock() { CloseHandle(handle_); }
-
-ProgramSettingsFile::ProgramSettingsFile(const std::string& bytes) {
-  WriteFileBytes(SettingsPath(), bytes);
-}
-
-ProgramSettingsFile::~ProgramSettingsFile() { DeleteFileA(SettingsPath().c_str()); }
-
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
   const ULONGLONG deadline = GetTickCount64() + timeoutMs;
   for (;;) {
@@ -131,28 +104,20 @@ void SetClipboard(const std::vector<std::pair<UINT, std::string>>& formats) {
   ASSERT_TRUE(PumpUntil([] { return OpenClipboard(nullptr) != FALSE; }, 5000)) << GetLastError();
   EmptyClipboard();
   for (const auto& [format, bytes] : formats) {
-    EXPECT_NE(SetClipboardData(format, GlobalCopy(bytes)), nullptr) << format;
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+    std::memcpy(GlobalLock(memory), bytes.data(), bytes.size());
+    GlobalUnlock(memory);
+    EXPECT_NE(SetClipboardData(format, memory), nullptr) << format;
   }
   CloseClipboard();
 }
 
-void SetClipboardText(const std::string& bytes) { SetClipboard({{CF_TEXT, bytes + '\0'}}); }
-
-void SetClipboardFiles(const std::vector<std::string>& paths) {
-  DROPFILES header{};
-  header.pFiles = sizeof header;
-  std::string list(reinterpret_cast<const char*>(&header), sizeof header);
-  for (const std::string& path : paths) list += path + '\0';
-  SetClipboard({{CF_HDROP, list + '\0'}});
-}
-
+// X key events do not reach hotkeys under Wine; keys sent from inside Wine do.
 void PressKeys(const std::vector<WORD>& modifiers, WORD key) {
-  for (const WORD modifier : modifiers) SendKey(modifier, false);
-  SendKey(key, false);
-  SendKey(key, true);
-  for (auto modifier = modifiers.rbegin(); modifier != modifiers.rend(); ++modifier) {
-    SendKey(*modifier, true);
-  }
+  std::vector<BYTE> keys(modifiers.begin(), modifiers.end());
+  keys.push_back(static_cast<BYTE>(key));
+  for (const BYTE down : keys) keybd_event(down, 0, 0, 0);
+  for (auto up = keys.rbegin(); up != keys.rend(); ++up) keybd_event(*up, 0, KEYEVENTF_KEYUP, 0);
 }
 
 HWND WaitForWindow(DWORD processId, const wchar_t* className, const wchar_t* title) {
@@ -185,12 +150,9 @@ HANDLE StartProcess(std::string commandLine, const std::string& folder, DWORD* p
 
 Helper::Helper(const std::vector<std::string>& arguments) {
   const std::string readyName = UniqueName("ready");
-  const std::string quitName = UniqueName("quit");
   ready_ = CreateEventA(nullptr, TRUE, FALSE, readyName.c_str());
-  quit_ = CreateEventA(nullptr, TRUE, FALSE, quitName.c_str());
-  std::string line = Quoted(ProgramFolder() + "\\qm_helper.exe") + " " + Quoted(readyName) + " " +
-                     Quoted(quitName);
-  for (const std::string& argument : arguments) line += " " + Quoted(argument);
+  std::string line = "\"" + ProgramFolder() + "\\qm_helper.exe\" " + readyName;
+  for (const std::string& argument : arguments) line += " \"" + argument + "\"";
   process_ = StartProcess(line);
   if (!process_) return;
   const HANDLE either[] = {ready_, process_};
@@ -198,15 +160,14 @@ Helper::Helper(const std::vector<std::string>& arguments) {
       << "qm_helper " << arguments.front() << " did not get ready";
 }
 
+// A process that ends takes its windows, clipboard hold and DDE service with it at once.
 Helper::~Helper() {
-  SetEvent(quit_);
-  if (process_ && WaitForSingleObject(process_, kPatienceMs) != WAIT_OBJECT_0) {
-    ADD_FAILURE() << "qm_helper did not end";
-    TerminateProcess(process_, 1);
+  if (process_) {
+    TerminateProcess(process_, 0);
+    EXPECT_EQ(WaitForSingleObject(process_, kPatienceMs), WAIT_OBJECT_0) << "qm_helper did not end";
+    CloseHandle(process_);
   }
-  for (HANDLE handle : {ready_, quit_, process_}) {
-    if (handle) CloseHandle(handle);
-  }
+  CloseHandle(ready_);
 }
 
 ChainViewer::ChainViewer() {
@@ -214,11 +175,6 @@ ChainViewer::ChainViewer() {
   SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ViewerProc));
   link.Join();
   PumpUntil([this] { return notices > 0; }, 2000);
-}
-
-ChainViewer::~ChainViewer() {
-  link.Leave();
-  DestroyWindow(window);
 }
 
 void ChainViewer::Copy(const std::vector<std::pair<UINT, std::string>>& formats) {

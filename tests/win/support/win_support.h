@@ -8,9 +8,12 @@
 #include <vector>
 
 #include "resident/clipboard_viewer_win.h"
+#include "settings/settings_file_win.h"
+#include "ui/message_box.h"
 
 // What the tests under Wine and the end-to-end scenarios share: scratch folders, files,
-// the clipboard, key presses, waiting for windows and conditions, the helper program.
+// the clipboard, key presses, waiting for windows and conditions, the helper program,
+// message boxes recorded instead of shown.
 namespace qm::test {
 
 // Generous: Wine on a busy machine takes seconds for what takes milliseconds on Windows.
@@ -41,7 +44,7 @@ std::vector<std::string> FolderEntries(const std::string& folder);
 class FileLock {
  public:
   explicit FileLock(const std::string& path, DWORD share = FILE_SHARE_READ);
-  ~FileLock();
+  ~FileLock() { CloseHandle(handle_); }
   FileLock(const FileLock&) = delete;
   FileLock& operator=(const FileLock&) = delete;
 
@@ -50,10 +53,9 @@ class FileLock {
 };
 
 // The settings file beside the running test program, removed again afterwards.
-class ProgramSettingsFile {
- public:
-  explicit ProgramSettingsFile(const std::string& bytes);
-  ~ProgramSettingsFile();
+struct ProgramSettingsFile {
+  explicit ProgramSettingsFile(const std::string& bytes) { WriteFileBytes(SettingsPath(), bytes); }
+  ~ProgramSettingsFile() { DeleteFileA(SettingsPath().c_str()); }
 };
 
 // Dispatches this thread's messages until `done` holds (true) or the time is up.
@@ -61,9 +63,7 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = kPatienceMs)
 
 // The clipboard filled by this process: each pair is a format and its exact bytes.
 void SetClipboard(const std::vector<std::pair<UINT, std::string>>& formats);
-void SetClipboardText(const std::string& bytes);
-// A CF_HDROP list of ANSI names.
-void SetClipboardFiles(const std::vector<std::string>& paths);
+inline void SetClipboardText(const std::string& bytes) { SetClipboard({{CF_TEXT, bytes + '\0'}}); }
 
 // Modifier keys down, the key down and up, modifiers up, through the input queue.
 void PressKeys(const std::vector<WORD>& modifiers, WORD key);
@@ -77,7 +77,10 @@ HWND WaitForWindow(DWORD processId, const wchar_t* className, const wchar_t* tit
 class ChainViewer {
  public:
   ChainViewer();
-  ~ChainViewer();
+  ~ChainViewer() {
+    link.Leave();
+    DestroyWindow(window);
+  }
   ChainViewer(const ChainViewer&) = delete;
   ChainViewer& operator=(const ChainViewer&) = delete;
   // Changes the clipboard and waits until the notice has come down the chain.
@@ -94,8 +97,15 @@ class ChainViewer {
 HANDLE StartProcess(std::string commandLine, const std::string& folder = "",
                     DWORD* processId = nullptr);
 
+// Message boxes recorded instead of shown.
+struct RecordingMessageBoxes : MessageBoxes {
+  void Show(const MessageRequest& request) override { shown.push_back(request); }
+  std::vector<MessageRequest> shown;
+};
+
 // tests/tools/qm_helper.cpp in a process of its own, from the construction (once it
-// is in place) until the destruction.
+// is in place) until the destruction ends it. The arguments go quoted, so none may hold
+// a double quote.
 class Helper {
  public:
   explicit Helper(const std::vector<std::string>& arguments);
@@ -105,7 +115,6 @@ class Helper {
 
  private:
   HANDLE ready_;
-  HANDLE quit_;
   HANDLE process_ = nullptr;
 };
 

@@ -1,0 +1,139 @@
+// The resident program's ties to the system: the clipboard-viewer chain, a hotkey that
+// someone else holds, the tray icon as the shell holds it, the popup menu as the system
+// runs it and the save notice's closing timer.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "options/save_notice_win.h"
+#include "resident/hotkey_registry_win.h"
+#include "resident/hotkeys.h"
+#include "resident/tray_icon_win.h"
+#include "resident/tray_menu_win.h"
+#include "resident/tray_rules.h"
+#include "tests/win/support/win_support.h"
+
+namespace qm {
+namespace {
+
+// That the chain stays whole when the program leaves it is the end-to-end test of
+// "&Beenden".
+TEST(ViewerWin, JoiningNeverCountsWhatIsOnTheClipboardAlready) {
+  test::SetClipboardText("schon da");
+  test::ChainViewer ours;
+  ASSERT_GT(ours.notices, 0) << "the system notifies a new member at once";
+  EXPECT_FALSE(ours.link.IsNewContent());
+  ours.Copy({{CF_TEXT, std::string("neu", 4)}});
+  EXPECT_TRUE(ours.link.IsNewContent());
+  EXPECT_FALSE(ours.link.IsNewContent()) << "one change counts once";
+}
+
+// Registering and delivering hotkeys is the end-to-end test of the hotkey scenarios.
+TEST(HotkeysWin, ACombinationSomeoneElseHoldsIsReportedBlankedAndNotTriedAgain) {
+  const test::ProgramSettingsFile file{
+      "[Aktion1]\r\nHotkeyA=Strg\r\nHotkeyB=Alt\r\nHotkeyC=F5\r\n"
+      "[Aktion20]\r\nHotkeyA=Alt\r\nHotkeyB=\r\nHotkeyC=F12\r\n"};
+  ProfileSettings settings;
+  test::RecordingMessageBoxes messages;
+  HotkeyRegistry registry{nullptr, settings, messages};  // hotkeys of this thread
+  ASSERT_TRUE(RegisterHotKey(nullptr, 0xBFFE, MOD_CONTROL | MOD_ALT, VK_F5));
+  registry.RegisterAll();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].title, L"Hotkey konnte nicht registriert werden");
+  EXPECT_EQ(ReadHotkey(settings, BindingOf(1)).c, "") << "the taken binding was blanked";
+  EXPECT_FALSE(RegisterHotKey(nullptr, 0xBFFF, MOD_ALT, VK_F12)) << "action 20 was not registered";
+  registry.UnregisterAll();
+  registry.RegisterAll();
+  EXPECT_EQ(messages.shown.size(), 1u);
+  registry.UnregisterAll();
+  UnregisterHotKey(nullptr, 0xBFFE);
+}
+
+// NIM_MODIFY without flags succeeds only for an icon the shell holds.
+bool Shell(DWORD message, HWND window) {
+  NOTIFYICONDATAW record{};
+  record.cbSize = sizeof record;
+  record.hWnd = window;
+  record.uID = kTrayIconId;
+  return Shell_NotifyIconW(message, &record) != FALSE;
+}
+
+struct TrayWin : ::testing::Test {
+  ~TrayWin() override { DestroyWindow(window); }
+  HWND window = CreateWindowExW(0, L"STATIC", L"Quillmar", WS_OVERLAPPEDWINDOW, 0, 0, 9, 9, nullptr,
+                                nullptr, nullptr, nullptr);
+  test::RecordingMessageBoxes boxes;
+};
+
+TEST_F(TrayWin, TheIconComesBackAfterTheTaskbarLostItButNotAfterRemove) {
+  TrayIcon tray(window, boxes);
+  ASSERT_TRUE(tray.Add());
+  ASSERT_TRUE(Shell(NIM_DELETE, window));
+  EXPECT_TRUE(tray.ReAdd());
+  EXPECT_TRUE(Shell(NIM_MODIFY, window));
+  EXPECT_TRUE(tray.Remove());
+  EXPECT_FALSE(tray.ReAdd());
+  EXPECT_FALSE(Shell(NIM_MODIFY, window));
+}
+
+// The menu runs its own message loop; a timer of the test thread acts while it is open.
+std::function<void()> gWhileOpen;
+
+void CALLBACK ActWhileOpen(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  gWhileOpen();
+}
+
+TEST_F(TrayWin, APickReachesTheOwnerAndARefillWaitsUntilTheMenuClosed) {
+  TrayMenu menu;
+  TrayMenuModel oneAction;
+  oneAction.befehl[4] = {true, "B\xFCro & Haus", false};
+  ASSERT_TRUE(menu.Fill(oneAction));
+  const HMENU open = menu.Handle();
+  gWhileOpen = [&] {
+    EXPECT_TRUE(menu.Fill(TrayMenuModel{}));
+    EXPECT_EQ(GetMenuItemCount(open), 5) << "the open menu was changed under the mouse";
+    for (const WPARAM key : {VK_DOWN, VK_RETURN}) PostMessageW(window, WM_KEYDOWN, key, 0);
+  };
+  SetTimer(nullptr, 0, 200, ActWhileOpen);
+  EXPECT_TRUE(menu.Popup(window));
+  std::vector<MSG> left;
+  MSG message;
+  while (PeekMessageW(&message, window, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_COMMAND || message.message == kMenuClosedMessage)
+      left.push_back(message);
+  }
+  ASSERT_EQ(left.size(), 2u);
+  EXPECT_EQ(menu.Pick(LOWORD(left[0].wParam)), (MenuPick{MenuGroup::Befehl, 5}));
+  EXPECT_EQ(left[1].message, kMenuClosedMessage);
+  EXPECT_EQ(GetMenuItemCount(menu.Handle()), 4) << "the refill after closing";
+}
+
+// The test handles the notice's timer ticks itself and counts them: a slow machine
+// delays ticks but cannot merge them.
+TEST(NoticeWin, ClosesOnTheSecondTickOfItsInterval) {
+  CurrentOptions options;
+  ProfileSettings settings;
+  int closes = 0;
+  SaveNoticeWindow notice{GetModuleHandleW(nullptr), options, settings, [&] { ++closes; }};
+  notice.ShowNotice({L"Text wurde gespeichert!", 12, 320, 200});
+  const HWND window = notice.Window();
+  std::vector<bool> upAfterTick;
+  const ULONGLONG end = GetTickCount64() + test::kPatienceMs;
+  MSG message;
+  while (notice.Window() && GetTickCount64() < end) {
+    if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+      continue;
+    }
+    DispatchMessageW(&message);
+    if (message.message == WM_TIMER && message.hwnd == window) {
+      upAfterTick.push_back(notice.Window() != nullptr);
+    }
+  }
+  EXPECT_EQ(upAfterTick, (std::vector<bool>{true, false}));
+  EXPECT_EQ(closes, 1);
+}
+
+}  // namespace
+}  // namespace qm

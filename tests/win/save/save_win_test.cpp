@@ -1,0 +1,414 @@
+// Saving on real folders. First what only real files show: copies that never replace, a
+// replace that a reader never sees half done, names the system refuses, the settings
+// file's bounded values. Then Speichern with the real file adapter and action 1 from a
+// real settings file; clipboard, address and clock are fixed by the test, message boxes
+// and notices recorded.
+#include <gtest/gtest.h>
+#include <shlobj.h>
+
+#include <algorithm>
+#include <atomic>
+#include <map>
+#include <optional>
+#include <thread>
+
+#include "save/access.h"
+#include "save/save_adapters_win.h"
+#include "save/speichern.h"
+#include "save/temporary_name.h"
+#include "save/whole_file_win.h"
+#include "tests/win/support/win_support.h"
+
+namespace qm {
+namespace {
+
+using namespace std::string_literals;
+using namespace test;
+
+// The document the writer makes around `body`, titled after the file.
+std::string Html(const std::string& title, const std::string& body) {
+  return "<HTML>\r\n\r\n<HEAD>\r\n\r\n<TITLE>" + title +
+         "</TITLE>\r\n\r\n</HEAD>\r\n\r\n<BODY text=\"#000000\" bgcolor=\"#FFFFFF\" "
+         "link=\"#0000FF\" alink=\"#FF0000\" vlink=\"#800080\">\r\n" +
+         body + "</BODY>\r\n</HTML>\r\n";
+}
+
+enum class Mode { ByHand, Automatic, AutomaticSuppressed };
+
+// The world outside the files is the fixture itself: it gives the clipboard text, the
+// address and the clock, and records the notices and what the access opens.
+struct SaveWin : ::testing::Test, SaveSources, SaveSignals, ShellOpener {
+  SaveWin() { EXPECT_TRUE(CreateDirectoryA(target.c_str(), nullptr)); }
+
+  CopiedText ClipboardText() override { return {clipboardText, {}}; }
+  std::string ClipboardFileName() override { return clipboardFile; }
+  std::string BrowserAddress() override { return "http://quelle.example/?a=1&b=2"; }
+  std::string NowText() override { return "07.12.2026 10:00:00"; }
+  bool AutomaticSavingOn() override { return automatic; }
+  void Beep() override { notices.push_back(L"beep"); }
+  void ShowNotice(const NoticeRequest& request) override { notices.push_back(request.text); }
+  std::optional<std::wstring> Open(const std::string& path, const std::string&) override {
+    opened += path;
+    return std::nullopt;
+  }
+
+  void Use(const std::string& aktion, const std::string& format = "Text",
+           bool dateAndAddress = false, const std::string& path = "") {
+    const std::string flag = dateAndAddress ? "ja" : "nein";
+    const std::pair<const char*, std::string> keys[] = {
+        {"Aktiviert", "ja"},    {"Name", "Test"},
+        {"Dateiname", "Notiz"}, {"Speicherpfad", path.empty() ? target : path},
+        {"Aktion", aktion},     {"Format", format},
+        {"URL", flag},          {"Datum", flag}};
+    for (const auto& [key, value] : keys) settings.Write(ActionSection(1), key, value);
+    actions.Refresh(settings);
+  }
+
+  void SetMode(Mode mode) {
+    automatic = mode != Mode::ByHand;
+    options.chkMessagesUnterdrücken = mode == Mode::AutomaticSuppressed;
+  }
+
+  void Save(const std::string& text) {
+    clipboardText = text;
+    if (!text.empty()) clipboardFile = text;
+    SaveContext context{actions, options, settings, files, *this, messages, *this};
+    Speichern(1, context);
+  }
+
+  // Every file below the target as "name" or "folder\name", sorted.
+  std::vector<std::string> Files() const {
+    std::vector<std::string> all;
+    for (const std::string& name : FolderEntries(target)) {
+      const auto inner = FolderEntries(target + "\\" + name);
+      if (inner.empty()) all.push_back(name);
+      for (const std::string& file : inner) all.push_back(name + "\\" + file);
+    }
+    return all;
+  }
+
+  std::string Saved(const std::string& name) const { return ReadFileBytes(target + "\\" + name); }
+
+  ScratchFolder folder;
+  const std::string target = folder / "Ziel";
+  const ProgramSettingsFile settingsFile{
+      "[Start]\r\nTempPfad=" + folder.Path() +
+      "\r\n[Zeichen]\r\nZeichen=\\/:*?\"<>|\r\n[Optionen]\r\n"
+      "Trennzeichen=-\r\nWiederholung=5\r\nHexTextfarbe=#000000\r\n"
+      "HexHintergrund=#FFFFFF\r\nHexLinks=#0000FF\r\nHexAlink=#FF0000\r\nHexVlink=#800080\r\n"};
+  ProfileSettings settings;
+  ActionCache actions;
+  CurrentOptions options = LoadCurrentOptions(settings);
+  WinSaveFiles files;
+  RecordingMessageBoxes messages;
+  std::string clipboardText;
+  std::string clipboardFile;
+  bool automatic = false;
+  std::vector<std::wstring> notices;  // and beeps, as they came
+  std::string opened;
+};
+
+TEST_F(SaveWin, CopyNeverReplacesAnExistingFile) {
+  WriteFileBytes(folder / "neu.jpg", "neu");
+  WriteFileBytes(folder / "alt.jpg", "alt");
+  EXPECT_TRUE(files.CopyFileTo(folder / "neu.jpg", folder / "alt.jpg").has_value());
+  EXPECT_EQ(ReadFileBytes(folder / "alt.jpg"), "alt");
+}
+
+// Whoever looks at the document while it is replaced sees the old one or the whole new
+// one, never a shortened or missing file: the bytes go to a new file moved over it.
+TEST_F(SaveWin, ReplaceNeverShowsAPartialDocument) {
+  const std::string document = target + "\\Sammlung.html";
+  const std::string newBytes(8 << 20, 'x');
+  WriteFileBytes(document, "alt");
+  std::atomic<bool> done{false};
+  std::atomic<bool> partial{false};
+  std::thread watcher([&] {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    while (!done) {
+      const bool found = GetFileAttributesExA(document.c_str(), GetFileExInfoStandard, &data);
+      partial =
+          partial || !found || (data.nFileSizeLow != 3 && data.nFileSizeLow != newBytes.size());
+    }
+  });
+  for (int round = 0; round < 3; ++round) {
+    EXPECT_EQ(ReplaceWholeFile(document, newBytes), std::nullopt);
+    EXPECT_EQ(ReplaceWholeFile(document, "alt"), std::nullopt);
+  }
+  done = true;
+  watcher.join();
+  EXPECT_FALSE(partial);
+  EXPECT_EQ(Files(), std::vector<std::string>{"Sammlung.html"});
+}
+
+// A save killed between writing its hidden temporary file and moving it into place
+// leaves that file behind; the next replace of the document removes it, whether it
+// succeeds or fails (an editor holding the document open).
+TEST_F(SaveWin, TheNextReplaceRemovesWhatAKilledSaveLeftBehind) {
+  const std::string document = target + "\\Sammlung.html";
+  for (const bool locked : {false, true}) {
+    WriteFileBytes(document, "alt");
+    WriteFileBytes(TemporaryPathFor(document), std::string(100000, 'x'));
+    ASSERT_TRUE(SetFileAttributesA(TemporaryPathFor(document).c_str(), FILE_ATTRIBUTE_HIDDEN));
+    {
+      std::optional<FileLock> lock;
+      if (locked) lock.emplace(document);
+      EXPECT_EQ(ReplaceWholeFile(document, "neu").has_value(), locked);
+    }
+    EXPECT_EQ(Files(), std::vector<std::string>{"Sammlung.html"});
+    EXPECT_EQ(ReadFileBytes(document), locked ? "alt" : "neu");
+    EXPECT_EQ(GetFileAttributesA(document.c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+  }
+}
+
+TEST_F(SaveWin, RefusedNamesAndMissingFoldersFailWithoutLeavingAFile) {
+  for (const char* name : {"a<b.txt", "a?.html", "fehlt\\Notiz.txt"}) {
+    EXPECT_TRUE(files.AppendEntry(target + "\\" + name, {"", "Text", "\r\n"}).has_value()) << name;
+    EXPECT_TRUE(ReplaceWholeFile(target + "\\" + name, "x").has_value()) << name;
+  }
+  EXPECT_TRUE(files.CreateFolder(target + "\\fehlt\\tiefer", "").has_value());
+  EXPECT_TRUE(Files().empty());
+}
+
+TEST_F(SaveWin, SettingsAreReadInto127Bytes) {
+  const std::string longValue(200, 'x');
+  settings.Write("Aktion1", "Speicherpfad", longValue);
+  EXPECT_EQ(settings.Read("Aktion1", "Speicherpfad"), longValue.substr(0, 126));
+}
+
+struct MethodCase {
+  const char* name;
+  const char* aktion;
+  const char* format;
+  std::vector<std::string> texts;
+  std::map<std::string, std::string> files;            // all files afterwards
+  std::optional<std::string> existing = std::nullopt;  // Notiz.html before the saves
+  bool dateAndAddress = false;
+};
+
+class SaveMethods : public SaveWin, public ::testing::WithParamInterface<MethodCase> {};
+
+TEST_P(SaveMethods, WriteExactlyTheseFiles) {
+  const MethodCase& row = GetParam();
+  Use(row.aktion, row.format, row.dateAndAddress);
+  if (row.existing) WriteFileBytes(target + "\\Notiz.html", *row.existing);
+  for (const std::string& text : row.texts) Save(text);
+  std::map<std::string, std::string> saved;
+  for (const std::string& name : Files()) saved[name] = Saved(name);
+  EXPECT_EQ(saved, row.files);
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(notices.size(), row.texts.size());
+}
+
+const std::string kDated = " 07.12.2026 10:00:00\r\n~~~~~~~~~~~~~~~~~~~~\r\n \r\n";
+const std::string kAddress = "\r\n \r\nhttp://quelle.example/?a=1&b=2\r\n \r\n-----\r\n \r\n";
+// An entry of an HTML document: the text, its line end and the separator after it.
+std::string HtmlEntry(const std::string& text) {
+  return text + "<BR>\r\n\r\n\r\n<br>-----<br><br>\r\n";
+}
+INSTANTIATE_TEST_SUITE_P(
+    Table, SaveMethods,
+    ::testing::Values(
+        MethodCase("numbered", "extradatei", "Text", {"eins", "zwei\r\n\xE4"},
+                   {{"Notiz.txt", "eins\r\n"}, {"Notiz1.txt", "zwei\r\n\xE4\r\n"}}),
+        MethodCase("same_file", "gleichedatei", "Text", {"eins", "zwei"},
+                   {{"Notiz.txt", kDated + "eins" + kAddress + kDated + "zwei" + kAddress}},
+                   std::nullopt, true),
+        MethodCase("html_new", "extradatei", "HTML",
+                   {"Zeile\r\n<b>fett</b> & \"Zitat\" http://example.org/s"},
+                   {{"Notiz.html",
+                     Html("Notiz",
+                          "Zeile<BR>\r\n&lt;b&gt;fett&lt;/b&gt; &amp; &quot;Zitat&quot; "
+                          "<a href=\"http://example.org/s\" target=\"_blank\">"
+                          "http://example.org/s</a> <BR>\r\n\r\n\r\n")}}),
+        MethodCase("html_own", "gleichedatei", "HTML", {"eins", "zwei & drei"},
+                   {{"Notiz.html", Html("Notiz", HtmlEntry("eins") + "\r\n\r\n\r\n" +
+                                                     HtmlEntry("zwei &amp; drei"))}}),
+        MethodCase("html_empty", "gleichedatei", "HTML", {"eins"},
+                   {{"Notiz.html", Html("Notiz", HtmlEntry("eins"))}}, ""),
+        MethodCase("html_foreign", "gleichedatei", "HTML", {"eins"},
+                   {{"Notiz.html",
+                     Html("Notiz", "<html><BODY><p>alt</p>\r\n" + HtmlEntry("eins"))}},
+                   "<html><BODY><p>alt</p></body></HTML>")),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct WarningCase {
+  const char* aktion;
+  std::vector<std::string> texts;
+  const wchar_t* title;
+  std::vector<std::string> files;
+};
+
+class SaveWarnings : public SaveWin,
+                     public ::testing::WithParamInterface<std::tuple<WarningCase, Mode>> {};
+
+TEST_P(SaveWarnings, AreShownUnlessSuppressedInAutomaticModeAndTheSaveGoesOn) {
+  const auto& [row, mode] = GetParam();
+  SetMode(mode);
+  Use(row.aktion);
+  for (const std::string& text : row.texts) Save(text);
+  EXPECT_EQ(messages.shown.size(), mode == Mode::AutomaticSuppressed ? 0u : 1u);
+  for (const MessageRequest& shown : messages.shown) EXPECT_EQ(shown.title, row.title);
+  EXPECT_EQ(Files(), row.files);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SaveWarnings,
+    ::testing::Combine(
+        ::testing::Values(
+            WarningCase("extradatei2", {"Hallo Welt eins", "Hallo Welt zwei"},
+                        L"Datei existiert schon", {"Hallo Welt.txt", "Hallo Welt1.txt"}),
+            WarningCase("dateiundordner2", {"Hallo Welt eins", "Hallo Welt zwei"}, L"Quillmar 2.0",
+                        {"Hallo Welt\\Notiz.txt", "Hallo Welt\\Notiz1.txt"}),
+            WarningCase("bilder", {"C:\\fehlt\\kein Bild.jpg"}, L"Keine Bilddatei", {})),
+        ::testing::Values(Mode::ByHand, Mode::Automatic, Mode::AutomaticSuppressed)));
+
+struct FailureCase {
+  const char* name;
+  const char* aktion;
+  const char* format;
+  const char* text;
+  const wchar_t* textPart;         // of the message, which tells this failure from the others
+  const char* existing = nullptr;  // this file, held open with `share` during the save
+  DWORD share = FILE_SHARE_READ;
+};
+
+class SaveFailures : public SaveWin, public ::testing::WithParamInterface<FailureCase> {};
+
+// Failures are reported even when automatic mode suppresses warnings, and leave every
+// file as it was.
+TEST_P(SaveFailures, AreReportedAndChangeNothing) {
+  const FailureCase& row = GetParam();
+  SetMode(Mode::AutomaticSuppressed);
+  Use(row.aktion, row.format, false,
+      std::string(row.name) == "missing_folder" ? folder / "fehlt" : "");
+  const std::string old = "<p>alt</p>\r\n";
+  std::optional<FileLock> lock;
+  if (row.existing) {
+    WriteFileBytes(target + "\\" + row.existing, old);
+    lock.emplace(target + "\\" + row.existing, row.share);
+  }
+  if (row.aktion == std::string("bilder")) clipboardFile = target + "\\" + row.existing;
+  Save(row.text);
+  lock.reset();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_NE(messages.shown[0].text.find(row.textPart), std::wstring::npos)
+      << messages.shown[0].text.c_str();
+  EXPECT_TRUE(notices.empty());
+  if (row.existing) {
+    EXPECT_EQ(Files(), std::vector<std::string>{row.existing});
+    EXPECT_EQ(Saved(row.existing), old);
+  } else {
+    EXPECT_TRUE(Files().empty());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SaveFailures,
+    ::testing::Values(
+        FailureCase("missing_folder", "extradatei", "Text", "Text", L"Speicherort nicht existiert"),
+        FailureCase("empty_clipboard", "extradatei", "Text", "", L"nichts in der Zwischenablage"),
+        FailureCase("locked_append", "gleichedatei", "Text", "Text", L"unverändert", "Notiz.txt"),
+        FailureCase("locked_read", "gleichedatei", "HTML", "Text", L"nicht gelesen", "Notiz.html",
+                    0),
+        FailureCase("locked_replace", "gleichedatei", "HTML", "Text", L"nicht in die Datei",
+                    "Notiz.html"),
+        FailureCase("locked_image", "bilder", "Text", "", L"konnte nicht als", "Foto.jpg", 0)),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SaveWin, ImagesAreCopiedUnderTheirNameAndNumberedWhenTaken) {
+  Use("bilder");
+  const std::string photo = folder / "Foto 1.jpg";
+  WriteFileBytes(photo, std::string("\xFF\xD8\0jpg", 6));
+  Save(photo);
+  Save("file:///" + photo);
+  EXPECT_EQ(Files(), (std::vector<std::string>{"Foto 1.jpg", "Foto 11.jpg"}));
+  EXPECT_EQ(Saved("Foto 11.jpg"), ReadFileBytes(photo));
+  EXPECT_EQ(notices, std::vector<std::wstring>(2, L"Bild wurde gespeichert!"));
+}
+
+// Hostile first words, without the Zeichen list: the name cleaning alone keeps names
+// usable, so each text lands in one new entry of the target that reads back whole.
+TEST_F(SaveWin, HostileFirstWordsStillGiveOneUsableEntryForBothNameMethods) {
+  settings.Write("Zeichen", "Zeichen", "");
+  for (const char* aktion : {"extradatei9", "dateiundordner9"}) {
+    Use(aktion);
+    for (const std::string& text : {"CON"s, "aux.txt nul"s, "a:b*c?\"<>|"s, "..\\..\\x"s,
+                                    "COM1 . "s, std::string(300, 'w'), "\r\n\r\n\n"s}) {
+      SCOPED_TRACE(std::string(aktion) + ": " + text);
+      const auto before = FolderEntries(target);
+      Save(text);
+      const auto after = FolderEntries(target);
+      ASSERT_EQ(after.size(), before.size() + 1);
+      const std::string added = *std::mismatch(before.begin(), before.end(), after.begin()).second;
+      const std::string file = aktion[0] == 'e' ? added : added + "\\Notiz.txt";
+      EXPECT_LE(target.size() + 1 + file.size(), 259u);
+      EXPECT_EQ(Saved(file), text + "\r\n");
+    }
+  }
+  EXPECT_EQ(FolderEntries(folder.Path()), (std::vector<std::string>{"Ziel"}));
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+// What other programs put on the clipboard, read by the program's own sources: a drop
+// list pointing past its block is refused like no file, and letters the code page lacks
+// reach the document as references while the name keeps what the code page holds.
+TEST_F(SaveWin, TheRealClipboardIsReadSafelyAndKeepsForeignLettersInDocuments) {
+  WinSaveSources real{nullptr, [] { return false; }};
+  SaveContext context{actions, options, settings, files, real, messages, *this};
+  DROPFILES damaged{};
+  damaged.pFiles = 1u << 20;
+  SetClipboard({{CF_HDROP, std::string(reinterpret_cast<const char*>(&damaged), 20)}});
+  Use("bilder");
+  Speichern(1, context);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].title, L"Keine Bilddatei");
+  const std::u16string copied =
+      u"\u0141\u00F3d\u017A \u2192 Krak\u00F3w \U0001F600\r\n"
+      u"http://\u0142\u00F3d\u017A.pl/\u017C";
+  SetClipboard({{CF_UNICODETEXT, std::string(reinterpret_cast<const char*>(copied.c_str()),
+                                             (copied.size() + 1) * 2)}});
+  Use("extradatei3", "HTML");
+  Speichern(1, context);
+  // \363 is the o with acute accent of code page 1252.
+  const std::string name = "\363d  Krak\363w";
+  const std::string address = "http://&#322;\363d&#378;.pl/&#380;";
+  EXPECT_EQ(Files(), std::vector<std::string>{name + ".html"});
+  EXPECT_EQ(Saved(name + ".html"),
+            Html(name, "&#321;\363d&#378; &#8594; Krak\363w &#128512;<BR>\r\n<a href=\"" + address +
+                           "\" target=\"_blank\">" + address + "</a> <BR>\r\n\r\n\r\n"));
+}
+
+TEST_F(SaveWin, AccessOpensTheSavedFileOrItsFolderOrSaysWhy) {
+  const struct {
+    const char* aktion;
+    bool direct;
+    bool fileSaved;
+    std::string opened;   // empty when nothing opens
+    const wchar_t* hint;  // a part of the note, or empty when none is shown
+    std::string path = "";
+  } rows[] = {{"gleichedatei", true, true, target + "\\Notiz.txt", L""},
+              {"gleichedatei", true, false, "", L"Datei noch nicht existiert"},
+              {"gleichedatei", false, true, target + "\\", L""},
+              {"extradatei2", true, true, target + "\\", L""},
+              {"gleichedatei", false, false, "", L"Speicherort", folder / "fehlt"}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::string(row.aktion) + (row.direct ? " direkt" : " Verzeichnis"));
+    Use(row.aktion, "Text", false, row.path);
+    DeleteFileA((target + "\\Notiz.txt").c_str());
+    if (row.fileSaved) WriteFileBytes(target + "\\Notiz.txt", "x");
+    options.optDirekt = row.direct;
+    messages.shown.clear();
+    opened.clear();
+    AccessContext context{actions, options, files, messages, *this};
+    Menüklick2(0, context);
+    EXPECT_EQ(opened, row.opened);
+    EXPECT_EQ(messages.shown.size(), *row.hint ? 1u : 0u);
+    for (const MessageRequest& shown : messages.shown) {
+      EXPECT_NE(shown.text.find(row.hint), std::wstring::npos);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace qm
