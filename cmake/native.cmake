@@ -9,7 +9,7 @@ endif()
 
 find_package(GTest REQUIRED)
 include(GoogleTest)
-file(GLOB QM_NATIVE_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*.cpp ${CMAKE_SOURCE_DIR}/tests/native/support/*.cpp ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
+file(GLOB QM_NATIVE_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*.cpp ${CMAKE_SOURCE_DIR}/tests/native/support/*.cpp)
 add_executable(qm_native_tests ${QM_NATIVE_TEST_SOURCES})
 target_link_libraries(qm_native_tests PRIVATE qm_rules GTest::gtest_main)
 # The delivered settings file is checked where it lies in the source tree.
