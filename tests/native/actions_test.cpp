@@ -54,7 +54,9 @@ TEST(FirstProblem, ReportsTheFirstFailingCheckOnly) {
   for (const Case& c : cases) {
     const auto problem = FirstProblem({TrimmedName(c.typedName), c.fields, c.method, c.words});
     ASSERT_EQ(problem.has_value(), c.expected != nullptr) << c.typedName;
-    if (problem) EXPECT_NE(problem->text.find(c.expected), std::wstring::npos) << c.typedName;
+    if (problem) {
+      EXPECT_NE(problem->text.find(c.expected), std::wstring::npos) << c.typedName;
+    }
   }
 }
 
