@@ -66,8 +66,9 @@ TEST_F(Scenario, ImportEndsTheMainProgramOnlyWithConsentAndStartsItAgain) {
   EXPECT_EQ(Get("Aktion3", "Speicherpfad"), substitute);
   EXPECT_EQ(Get("Aktion4", "Name"), "Alt");
   HWND resident = nullptr;  // the main program the importer started again
-  ASSERT_TRUE(
-      test::PumpUntil([&] { return (resident = FindWindowW(kResidentWindowClass, nullptr)); }));
+  ASSERT_TRUE(test::PumpUntil([&] {
+    return (resident = FindWindowW(kResidentWindowClass, nullptr));
+  })) << "the importer did not start Quillmar2.0.exe";
   window_ = resident;  // closed as the scenario closes its own
   GetWindowThreadProcessId(resident, &processId_);
   CloseHandle(process_);

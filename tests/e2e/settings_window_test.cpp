@@ -49,6 +49,7 @@ class SettingsScenario : public Scenario {
     EXPECT_NE(editor, nullptr) << "no editor";
     return editor;
   }
+  // "&Übernehmen"; true once the editor has closed.
   bool Applied(HWND editor) const {
     Click(editor, IDC_ED_UEBERNEHMEN);
     return test::PumpUntil([&] { return !IsWindow(editor); });
