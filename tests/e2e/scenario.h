@@ -35,6 +35,35 @@ constexpr DWORD kQuietMs = 1500;
 // What one save of `text` appends to an action's file.
 inline std::string Entry(const std::string& text) { return text + "\r\n \r\n=====\r\n \r\n"; }
 
+// Control `id` anywhere in the window (the settings pages are dialogs inside it).
+inline HWND Control(HWND top, int id) {
+  if (HWND direct = GetDlgItem(top, id)) return direct;
+  for (HWND child = GetWindow(top, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (HWND found = Control(child, id)) return found;
+  }
+  return nullptr;
+}
+
+// Posted: the click may open a modal box, which must not hold the scenario.
+inline void Click(HWND top, int id) {
+  EXPECT_TRUE(PostMessageW(Control(top, id), BM_CLICK, 0, 0)) << "no button " << id;
+}
+
+// Presses `button` of a box or dialog and waits until it has gone; gives the box's text.
+inline std::wstring Answer(HWND box, WORD button = IDOK) {
+  wchar_t text[2048] = {};
+  GetDlgItemTextW(box, 0xFFFF, text, 2048);
+  EXPECT_TRUE(box && PostMessageW(box, WM_COMMAND, button, 0)) << "no box";
+  test::PumpUntil([&] { return !IsWindow(box); });
+  return text;
+}
+
+inline std::string SpecialFolderPath(int csidl) {
+  char path[MAX_PATH] = {};
+  EXPECT_EQ(SHGetFolderPathA(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path), S_OK);
+  return path;
+}
+
 inline void CopyTree(const std::string& from, const std::string& to) {
   ASSERT_TRUE(CreateDirectoryA(to.c_str(), nullptr)) << to;
   for (const std::string& name : test::FolderEntries(from)) {
@@ -68,13 +97,11 @@ class Scenario : public ::testing::Test {
 
   ~Scenario() override {
     if (!process_) return;
-    if (WaitForSingleObject(process_, 0) != WAIT_OBJECT_0) {
-      PostMessageW(window_, WM_CLOSE, 0, 0);
-      if (!WaitForExit()) {
-        ADD_FAILURE() << "Quillmar2.0.exe did not close";
-        TerminateProcess(process_, 1);
-        WaitForSingleObject(process_, test::kPatienceMs);
-      }
+    PostMessageW(window_, WM_CLOSE, 0, 0);  // fails harmlessly when the program has ended
+    if (!WaitForExit()) {
+      ADD_FAILURE() << "Quillmar2.0.exe did not close";
+      TerminateProcess(process_, 1);
+      WaitForSingleObject(process_, test::kPatienceMs);
     }
     CloseHandle(process_);
   }
@@ -108,6 +135,11 @@ class Scenario : public ::testing::Test {
       return window_ && owner == processId_;
     });
     ASSERT_NE(window_, nullptr) << "no resident window";
+  }
+
+  // A dialog or message box of the program (or of `processId`) with that title.
+  HWND Box(const wchar_t* title, DWORD processId = 0) const {
+    return test::WaitForWindow(processId ? processId : processId_, L"#32770", title);
   }
 
   void PostTray(UINT mouseEvent) const {

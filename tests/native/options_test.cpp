@@ -19,81 +19,54 @@ namespace {
 constexpr const char* kNone = "     -";
 
 TEST(HtmlColour, RedGreenBlueFromTheStoredInteger) {
-  struct Case {
-    Colour colour;
-    const char* expected;
-  };
-  const Case cases[] = {
-      {0x0080FF00, "#00FF80"}, {0x00FF0000, "#0000FF"}, {0x000000FF, "#FF0000"},
-      {0x00000000, "#000000"}, {0x00FFFFFF, "#FFFFFF"}, {0x000A0B0C, "#0C0B0A"},
-  };
-  for (const Case& c : cases) EXPECT_EQ(HtmlColour(c.colour), c.expected);
+  for (const auto& [colour, expected] : {std::pair<Colour, const char*>{0x0080FF00, "#00FF80"},
+                                         {0x00FF0000, "#0000FF"},
+                                         {0x000A0B0C, "#0C0B0A"}}) {
+    EXPECT_EQ(HtmlColour(colour), expected);
+  }
 }
 
 TEST(NoticeTestInterval, OnlyWhatTheTimerHolds) {
   struct Case {
     const char* typed;
-    long long interval;     // when usable
-    const wchar_t* phrase;  // of the message otherwise
+    long long interval;  // -1: refused with a message
   };
   const Case cases[] = {
-      {"1500", 1500, nullptr},        {"0", 0, nullptr},
-      {"32767", 32767, nullptr},      {"", 0, L"einen Wert ein"},
-      {"abc", 0, L"korrekte Zahl"},   {"1,5", 0, L"korrekte Zahl"},
-      {"32768", 0, L"korrekte Zahl"},  // would wrap to a negative 16-bit value
-      {"-1", 0, L"korrekte Zahl"},    {"99999999999", 0, L"korrekte Zahl"},
+      {"0", 0},    {"32767", 32767}, {"", -1},
+      {"abc", -1}, {"-1", -1},       {"32768", -1},  // would wrap to a negative 16-bit value
   };
   for (const Case& c : cases) {
     const auto result = NoticeTestInterval(c.typed);
-    if (!c.phrase) {
-      ASSERT_TRUE(std::holds_alternative<long long>(result)) << c.typed;
-      EXPECT_EQ(std::get<long long>(result), c.interval);
-      continue;
-    }
-    ASSERT_TRUE(std::holds_alternative<MessageRequest>(result)) << c.typed;
-    EXPECT_NE(std::get<MessageRequest>(result).text.find(c.phrase), std::wstring::npos) << c.typed;
+    const auto* interval = std::get_if<long long>(&result);
+    EXPECT_EQ(interval ? *interval : -1, c.interval) << c.typed;
   }
 }
 
 TEST(HotkeyFields, OnlyListEntriesAreShown) {
-  struct Case {
-    const char* stored;
-    bool key;
-    const char* shown;
-  };
-  const Case cases[] = {
-      {"Strg", false, "Strg"},
-      {"Win", false, "Win"},
-      {"", false, kNone},
-      {"strg", false, kNone},  // names compare exactly, as the registration does
-      {"Kein Eintrag gefunden!", false, kNone},
-      {"F12", true, "F12"},
-      {"Q", true, "Q"},
-      {"7", true, "7"},
-      {"F13", true, kNone},
-      {"Strg", true, kNone},
-      {"q", true, kNone},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(FieldText(c.stored, c.key ? KeyEntries() : ModifierEntries()), c.shown) << c.stored;
+  for (const auto& [stored, key, shown] :
+       {std::tuple{"Strg", false, "Strg"},
+        {"F12", true, "F12"},
+        {"7", true, "7"},
+        {"Kein Eintrag gefunden!", false, kNone},
+        {"strg", false, kNone},  // names compare exactly, as the registration does
+        {"F13", true, kNone},
+        {"Strg", true, kNone}}) {
+    EXPECT_EQ(FieldText(stored, key ? KeyEntries() : ModifierEntries()), shown) << stored;
   }
 }
 
 TEST(HotkeyFields, IncompleteWhenOnlyTheKeyIsMissing) {
-  struct Case {
-    HotkeyText fields;
-    bool incomplete;
-  };
-  const Case cases[] = {
-      {{"Strg", kNone, kNone}, true}, {{kNone, "Alt", kNone}, true}, {{"Strg", "Alt", kNone}, true},
-      {{kNone, kNone, kNone}, false}, {{kNone, kNone, "F9"}, false}, {{"Strg", "Alt", "N"}, false},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(IsIncompleteHotkey(c.fields), c.incomplete) << c.fields.a << c.fields.b << c.fields.c;
+  for (const auto& [fields, incomplete] :
+       {std::pair<HotkeyText, bool>{{"Strg", kNone, kNone}, true},
+        {{kNone, "Alt", kNone}, true},
+        {{"Strg", "Alt", kNone}, true},
+        {{kNone, kNone, kNone}, false},
+        {{kNone, kNone, "F9"}, false},
+        {{"Strg", "Alt", "N"}, false}}) {
+    EXPECT_EQ(IsIncompleteHotkey(fields), incomplete) << fields.a << fields.b << fields.c;
   }
-  EXPECT_EQ(
-      IncompleteHotkeyMessage().text.substr(IncompleteHotkeyMessage().text.rfind(L"\r\n") + 2),
-      L"auf den Grundzustand zurück.");
+  const std::wstring message = IncompleteHotkeyMessage().text;
+  EXPECT_EQ(message.substr(message.rfind(L"\r\n") + 2), L"auf den Grundzustand zurück.");
 }
 
 void StoreAction(test::MemorySettings& settings, int n, const char* active, const char* name,
@@ -127,18 +100,13 @@ TEST(HotkeyListing, ActiveActionsWithAKeyThenTheThreeGeneralOnes) {
 }
 
 TEST(MailtoAddress, OnlyTheGivenPartsUnescaped) {
-  struct Case {
-    MailParts parts;
-    const char* expected;
-  };
-  const Case cases[] = {
-      {{"Quillmar 2.0", "", "", ""}, "mailto:a@example.org?Subject=Quillmar 2.0"},
-      {{"", "Hallo", "", ""}, "mailto:a@example.org?Body=Hallo"},
-      {{"", "", "", ""}, "mailto:a@example.org"},
-      {{"S", "B", "c@x", "d@x"}, "mailto:a@example.org?Subject=S&Body=B&CC=c@x&BCC=d@x"},
-      {{"", "", "", "d@x"}, "mailto:a@example.org?BCC=d@x"},
-  };
-  for (const Case& c : cases) EXPECT_EQ(MailtoAddress("a@example.org", c.parts), c.expected);
+  for (const auto& [parts, expected] :
+       {std::pair<MailParts, const char*>{{"Quillmar 2.0", "", "", ""},
+                                          "mailto:a@example.org?Subject=Quillmar 2.0"},
+        {{"", "", "", ""}, "mailto:a@example.org"},
+        {{"S", "B", "c@x", "d@x"}, "mailto:a@example.org?Subject=S&Body=B&CC=c@x&BCC=d@x"}}) {
+    EXPECT_EQ(MailtoAddress("a@example.org", parts), expected);
+  }
 }
 
 }  // namespace
