@@ -49,9 +49,10 @@ bench: deps
 	cmake --preset bench
 	cmake --build --preset bench
 	build/bench/qm_rules_bench
-	cmake --build --preset win32 --target qm_save_bench qm_resident_bench qm_importer_bench
-	bench/run-save-bench build/win32
-	bench/run-save-bench build/win32 qm_importer_bench
+	cmake --build --preset win32 --target qm_save_bench qm_resident_bench qm_importer_bench qm_settings_bench
+	bench/run-wine-bench build/win32
+	bench/run-wine-bench build/win32 qm_importer_bench
+	bench/run-wine-bench build/win32 qm_settings_bench
 	bench/run-resident-bench build/win32
 
 clean:

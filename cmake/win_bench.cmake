@@ -1,4 +1,4 @@
-# The save-latency bench: a console program that bench/run-save-bench starts under
+# The save-latency bench: a console program that bench/run-wine-bench starts under
 # Wine, never ctest. It stays in the build folder; dist/ is what users get.
 add_executable(qm_save_bench
   ${CMAKE_SOURCE_DIR}/bench/win/save_latency.cpp
@@ -33,7 +33,7 @@ set_target_properties(qm_importer_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CM
 qm_warnings(qm_importer_bench)
 add_dependencies(qm_importer_bench einstellungen dist_assets)
 
-# The settings window with twenty actions: bench/run-settings-bench.
+# The settings window with twenty actions: bench/run-wine-bench build/win32 qm_settings_bench.
 add_executable(qm_settings_bench
   ${CMAKE_SOURCE_DIR}/bench/win/settings_bench.cpp
   ${CMAKE_SOURCE_DIR}/bench/win/started_program.cpp

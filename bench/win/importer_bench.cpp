@@ -1,6 +1,6 @@
 // einstellungen.exe under Wine: an import of a 1.5x settings file with ten actions into
 // the delivered settings file, and the importer's start to its start message and, once
-// that is answered, to its window. Run by bench/run-save-bench BUILD qm_importer_bench.
+// that is answered, to its window. Run by bench/run-wine-bench BUILD qm_importer_bench.
 #include <windows.h>
 
 #include <algorithm>

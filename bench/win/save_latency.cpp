@@ -1,7 +1,7 @@
 // Save latency under Wine: Speichern end to end through the real clipboard and file
 // adapters, against creating a file and writing the same bytes with one WriteFile in
 // the same folder. A save should stay within a small factor of that raw write at every
-// size. Run: bench/run-save-bench build/win32
+// size. Run: bench/run-wine-bench build/win32
 #include <windows.h>
 
 #include <array>

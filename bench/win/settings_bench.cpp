@@ -7,7 +7,7 @@
 //     hotkeys again (Wine on an X display without a window manager then waits about
 //     2 s for the window to be withdrawn before it is gone, which is not measured);
 //   - the working set once the window was opened and closed, resting in the tray.
-// Run: bench/run-settings-bench build/win32
+// Run: bench/run-wine-bench build/win32 qm_settings_bench
 #include <windows.h>
 #include <commctrl.h>
 
