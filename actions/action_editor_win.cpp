@@ -3,10 +3,10 @@
 #include "actions/action_ids.h"
 #include "actions/help_win.h"
 #include "options/hotkey_fields.h"
-#include "resident/tray_rules.h"
 #include "settings/action_cache.h"
 #include "settings/file_helpers.h"
 #include "settings/file_helpers_win.h"
+#include "settings/method_icons.h"
 #include "settings/settings_file_win.h"
 #include "ui/message_box_win.h"
 
@@ -61,7 +61,10 @@ std::vector<std::string> Drives() {
 
 ActionEditor::ActionEditor(HINSTANCE instance, SettingsStore& settings, ResidentCommands& resident,
                            std::function<void(bool)> onClosed)
-    : instance_(instance), settings_(settings), resident_(resident), onClosed_(std::move(onClosed)) {}
+    : instance_(instance),
+      settings_(settings),
+      resident_(resident),
+      onClosed_(std::move(onClosed)) {}
 
 void ActionEditor::Open(HWND owner, const std::optional<std::string>& existingName) {
   if (!window_) {
@@ -130,11 +133,15 @@ void ActionEditor::LoadAction(const std::string& name) {
     EnableItem(IDC_ED_NAME, false);
     LoadFolder(read("Speicherpfad"));
     const StoredMethod method = MethodOfStored(read("Aktion"));
-    SetItemAnsi(window_, IDC_ED_DATEINAME, method.method == EditorMethod::Bilder ? "egal" : read("Dateiname"));
-    SendDlgItemMessageW(window_, IDC_ED_METHODE, CB_SETCURSEL, static_cast<WPARAM>(method.method), 0);
-    SetItemAnsi(window_, IDC_ED_ANZAHL, method.words ? std::string(1, method.words) : std::string());
+    SetItemAnsi(window_, IDC_ED_DATEINAME,
+                method.method == EditorMethod::Bilder ? "egal" : read("Dateiname"));
+    SendDlgItemMessageW(window_, IDC_ED_METHODE, CB_SETCURSEL, static_cast<WPARAM>(method.method),
+                        0);
+    SetItemAnsi(window_, IDC_ED_ANZAHL,
+                method.words ? std::string(1, method.words) : std::string());
     ShowMethod(method.method);
-    CheckRadioButton(window_, IDC_ED_HTML, IDC_ED_TEXT, read("Format") == "HTML" ? IDC_ED_HTML : IDC_ED_TEXT);
+    CheckRadioButton(window_, IDC_ED_HTML, IDC_ED_TEXT,
+                     read("Format") == "HTML" ? IDC_ED_HTML : IDC_ED_TEXT);
     SetTicked(window_, IDC_ED_URL, read("Url") == "ja");
     SetTicked(window_, IDC_ED_DATUM, read("Datum") == "ja");
     SelectListText(window_, IDC_ED_SHIFT1, FieldText(read("HotkeyA"), ModifierEntries()));
@@ -153,7 +160,8 @@ void ActionEditor::LoadFolder(const std::string& stored) {
   WinMessageBoxes(window_).Show(
       {L"Speicherort existiert nicht!",
        L"Der eingestellte Speicherort existiert nicht!\r\nDaher wird als Speicherort der Desktop "
-       L"eingestellt.\r\n\r\nKlicken Sie beim Verlassen des nächsten Fensters\r\nauf jeden Fall auf "
+       L"eingestellt.\r\n\r\nKlicken Sie beim Verlassen des nächsten Fensters\r\nauf jeden Fall "
+       L"auf "
        L"\"Übernehmen\".",
        MessageIcon::Exclamation, MessageButtons::Ok});
   SetFolder(SpecialFolder(kDesktopFolder, false));
@@ -222,8 +230,8 @@ void ActionEditor::ShowMethod(EditorMethod method) {
   picture_ = nullptr;
   if (method != EditorMethod::Auswaehlen) {
     const std::string file = ProgramFolder() + IconFilesFor(StoredAktion(method, '1')).tray;
-    picture_ = static_cast<HICON>(LoadImageA(nullptr, file.c_str(), IMAGE_ICON, kPictureSize,
-                                             kPictureSize, LR_LOADFROMFILE));
+    picture_ = static_cast<HICON>(
+        LoadImageA(nullptr, file.c_str(), IMAGE_ICON, kPictureSize, kPictureSize, LR_LOADFROMFILE));
   }
   SendDlgItemMessageW(window_, IDC_ED_ICON, STM_SETICON, reinterpret_cast<WPARAM>(picture_), 0);
   ShowItem(IDC_ED_ICON, picture_ != nullptr);
@@ -244,7 +252,8 @@ void ActionEditor::SetFolder(const std::string& folder) {
   folder_ = folder;
   SendDlgItemMessageW(window_, IDC_ED_DIR, LB_RESETCONTENT, 0, 0);
   for (const std::string& name : Subfolders(folder_)) {
-    SendDlgItemMessageA(window_, IDC_ED_DIR, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    SendDlgItemMessageA(window_, IDC_ED_DIR, LB_ADDSTRING, 0,
+                        reinterpret_cast<LPARAM>(name.c_str()));
   }
   SetItemAnsi(window_, IDC_ED_DIR_PATH, folder_);
   SelectListText(window_, IDC_ED_DRIVE, folder_.substr(0, 3));
@@ -255,8 +264,11 @@ void ActionEditor::Dir_DblClick() {
   const LRESULT index = SendDlgItemMessageW(window_, IDC_ED_DIR, LB_GETCURSEL, 0, 0);
   if (index == LB_ERR) return;
   char name[MAX_PATH] = {};
-  if (SendDlgItemMessageA(window_, IDC_ED_DIR, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0) >= MAX_PATH) return;
-  SendDlgItemMessageA(window_, IDC_ED_DIR, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(name));
+  if (SendDlgItemMessageA(window_, IDC_ED_DIR, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0) >=
+      MAX_PATH)
+    return;
+  SendDlgItemMessageA(window_, IDC_ED_DIR, LB_GETTEXT, static_cast<WPARAM>(index),
+                      reinterpret_cast<LPARAM>(name));
   const std::string chosen = name;
   SetFolder(chosen == ".." ? ParentFolder(folder_) : FolderPrefix(folder_) + chosen);
 }

@@ -2,10 +2,10 @@
 
 #include "actions/action_ids.h"
 #include "actions/help_win.h"
-#include "resident/tray_rules.h"
 #include "save/shell_opener_win.h"
 #include "settings/action_cache.h"
 #include "settings/ansi_text.h"
+#include "settings/method_icons.h"
 #include "settings/settings_file_win.h"
 #include "ui/common_controls_win.h"
 #include "ui/message_box_win.h"
@@ -22,7 +22,8 @@ int ImageOf(const std::string& aktion) { return static_cast<int>(ParseMethod(akt
 
 }  // namespace
 
-ActionListPage::ActionListPage(HINSTANCE instance, SettingsStore& settings, ResidentCommands& resident)
+ActionListPage::ActionListPage(HINSTANCE instance, SettingsStore& settings,
+                               ResidentCommands& resident)
     : instance_(instance),
       settings_(settings),
       resident_(resident),
@@ -47,7 +48,8 @@ void ActionListPage::LoadImages() {
   if (!images_) return;
   for (const char* method : kImageMethods) {
     const std::string file = ProgramFolder() + IconFilesFor(method).tray;
-    auto icon = static_cast<HICON>(LoadImageA(nullptr, file.c_str(), IMAGE_ICON, size, size, LR_LOADFROMFILE));
+    auto icon = static_cast<HICON>(
+        LoadImageA(nullptr, file.c_str(), IMAGE_ICON, size, size, LR_LOADFROMFILE));
     AddToImageList(images_, icon);
     if (icon) DestroyIcon(icon);
   }
@@ -83,7 +85,8 @@ INT_PTR ActionListPage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
       return TRUE;
     case WM_NOTIFY: {
       const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-      if (header->idFrom == IDC_LIST_TREE && (header->code == NM_CLICK || header->code == TVN_SELCHANGEDW)) {
+      if (header->idFrom == IDC_LIST_TREE &&
+          (header->code == NM_CLICK || header->code == TVN_SELCHANGEDW)) {
         EnableItem(IDC_LIST_BEARBEITEN, true);
       }
       return TRUE;
@@ -156,17 +159,19 @@ void ActionListPage::cmdBearbeiten_Click() {
 
 void ActionListPage::cmdLoeschen_Click() {
   if (EntryCount() <= 1) {
-    ShowMessage(L"Löschen nicht möglich",
-                L"Es muß immer mindestens eine Aktion vorhanden sein!\r\nFalls sie die ausgewählte "
-                L"Aktion löschen wollen, so erstellen Sie zuerst eine neue und löschen Sie dann diese.");
+    ShowMessage(
+        L"Löschen nicht möglich",
+        L"Es muß immer mindestens eine Aktion vorhanden sein!\r\nFalls sie die ausgewählte "
+        L"Aktion löschen wollen, so erstellen Sie zuerst eine neue und löschen Sie dann diese.");
     return;
   }
   const auto name = SelectedName();
   if (!name) return;
   if (IsStandardMarked(*name)) {
-    ShowMessage(L"Löschen nicht möglich",
-                L"Eine Aktion, die als \"Standard\" markiert ist, kann nicht gelöscht werden. \r\n"
-                L"Setzen sie eine andere Aktion als Standard, um die vorliegende löschen zu können.");
+    ShowMessage(
+        L"Löschen nicht möglich",
+        L"Eine Aktion, die als \"Standard\" markiert ist, kann nicht gelöscht werden. \r\n"
+        L"Setzen sie eine andere Aktion als Standard, um die vorliegende löschen zu können.");
     return;
   }
   WinMessageBoxes messages(window_);
@@ -200,10 +205,10 @@ void ActionListPage::cmdEinstellungen_Click() {
   const std::string program = ProgramFolder() + "\\einstellungen.exe";
   const auto reason = WinShellOpener(window_).Open(program, "c:\\");
   if (!reason) return;
-  WinMessageBoxes(window_).Show({L"Einstellungen einlesen",
-                                 L"Das Programm \"" + WidenAnsi(program) +
-                                     L"\" konnte nicht gestartet werden:\r\n" + *reason,
-                                 MessageIcon::Exclamation, MessageButtons::Ok});
+  WinMessageBoxes(window_).Show(
+      {L"Einstellungen einlesen",
+       L"Das Programm \"" + WidenAnsi(program) + L"\" konnte nicht gestartet werden:\r\n" + *reason,
+       MessageIcon::Exclamation, MessageButtons::Ok});
 }
 
 void ActionListPage::OnEditorClosed(bool wasNew) {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "resident/hotkeys.h"
+#include "settings/hotkeys.h"
 #include "settings/settings_store.h"
 #include "ui/message_box.h"
 

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "resident/hotkeys.h"
+#include "settings/hotkeys.h"
 #include "ui/message_box.h"
 
 namespace qm {

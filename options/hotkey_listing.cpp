@@ -1,15 +1,17 @@
 #include "options/hotkey_listing.h"
 
-#include "resident/hotkeys.h"
 #include "settings/action_cache.h"
 #include "settings/ansi_text.h"
+#include "settings/hotkeys.h"
 
 namespace qm {
 
 namespace {
 
 // A part the file does not hold counts as empty, as it does for the registration.
-std::string Part(const std::string& stored) { return stored == kMissingEntry ? std::string() : stored; }
+std::string Part(const std::string& stored) {
+  return stored == kMissingEntry ? std::string() : stored;
+}
 
 std::string Combination(const HotkeyText& hotkey) {
   std::string text;

@@ -5,7 +5,7 @@
 #include "options/hotkey_fields.h"
 #include "options/hotkey_listing.h"
 #include "options/options_ids.h"
-#include "resident/hotkeys.h"
+#include "settings/hotkeys.h"
 #include "ui/message_box_win.h"
 
 namespace qm {
@@ -20,8 +20,9 @@ struct HotkeysPage::Row {
 
 namespace {
 
-constexpr std::array<HotkeysPage::Row, 3> kRows{
-    {{IDC_HK_TRAY, kHotkeyTrayMenu}, {IDC_HK_AUT, kHotkeyAutomatic}, {IDC_HK_STAN, kHotkeyStandard}}};
+constexpr std::array<HotkeysPage::Row, 3> kRows{{{IDC_HK_TRAY, kHotkeyTrayMenu},
+                                                 {IDC_HK_AUT, kHotkeyAutomatic},
+                                                 {IDC_HK_STAN, kHotkeyStandard}}};
 
 MessageRequest SavedMessage() {
   MessageRequest request{L"Hotkey gespeichert",

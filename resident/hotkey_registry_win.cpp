@@ -1,6 +1,6 @@
 #include "resident/hotkey_registry_win.h"
 
-#include "resident/hotkeys.h"
+#include "settings/hotkeys.h"
 
 namespace qm {
 

@@ -13,7 +13,6 @@
 #include "options/save_notice_win.h"
 #include "resident/clipboard_viewer_win.h"
 #include "resident/hotkey_registry_win.h"
-#include "resident/hotkeys.h"
 #include "resident/standard_choice.h"
 #include "resident/tray_icon_win.h"
 #include "resident/tray_menu_model.h"
@@ -23,6 +22,8 @@
 #include "save/shell_opener_win.h"
 #include "save/speichern.h"
 #include "settings/file_helpers_win.h"
+#include "settings/hotkeys.h"
+#include "settings/method_icons.h"
 #include "ui/common_controls_win.h"
 #include "ui/main_program_link.h"
 #include "ui/message_box_win.h"
@@ -71,7 +72,8 @@ bool ResidentWindow::Create() {
 LRESULT CALLBACK ResidentWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    auto* self = static_cast<ResidentWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    auto* self =
+        static_cast<ResidentWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     self->window_ = window;
   }
@@ -142,7 +144,8 @@ void ResidentWindow::StartUp() {
   WriteTempPath();
   options_ = LoadCurrentOptions(settings_);
   // The shortcut is made anew at every start, also after the user deleted it.
-  if (options_.chkAutostart && !IsArchiveEdition(settings_)) ApplyAutostart(true, settings_, *messages_);
+  if (options_.chkAutostart && !IsArchiveEdition(settings_))
+    ApplyAutostart(true, settings_, *messages_);
   tray_ = std::make_unique<TrayIcon>(window_, *messages_);
   tray_->Add();
   taskbarCreated_ = TaskbarCreatedMessage();
@@ -282,8 +285,8 @@ void ResidentWindow::ToggleAutomatic(bool fromHotkey) {
   settings_.Write("Optionen", "AutomatischSichern", on ? "ja" : "nein");
   Aktualisieren();
   if (fromHotkey) {
-    notice_->ShowNotice({on ? L"\"Automatisch\"\r\naktiviert." : L"\"Automatisch\"\r\ndeaktiviert.",
-                         12, 320, 800});
+    notice_->ShowNotice(
+        {on ? L"\"Automatisch\"\r\naktiviert." : L"\"Automatisch\"\r\ndeaktiviert.", 12, 320, 800});
   }
 }
 
@@ -357,8 +360,9 @@ void ResidentWindow::HideSettingsWindow() { ShowWindow(window_, SW_HIDE); }
 
 bool ResidentWindow::CreateSettingsFrame() {
   if (!LoadCommonControls()) return false;
-  tabStrip_ = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP,
-                              0, 0, 0, 0, window_, reinterpret_cast<HMENU>(kTabStripId), instance_, nullptr);
+  tabStrip_ = CreateWindowExW(0, WC_TABCONTROLW, L"",
+                              WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, 0, 0, 0, 0,
+                              window_, reinterpret_cast<HMENU>(kTabStripId), instance_, nullptr);
   if (!tabStrip_) return false;
   tabFont_ = SystemDialogFont();
   SendMessageW(tabStrip_, WM_SETFONT, reinterpret_cast<WPARAM>(tabFont_.get()), FALSE);
@@ -402,9 +406,9 @@ void ResidentWindow::TabStrip1_Click() {
   MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&area), 2);
   TabCtrl_AdjustRect(tabStrip_, FALSE, &area);
   SetWindowPos(page, HWND_TOP, area.left, area.top, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
-  for (const Dialog* other : {static_cast<const Dialog*>(listPage_.get()),
-                              static_cast<const Dialog*>(optionsPage_.get()),
-                              static_cast<const Dialog*>(hotkeysPage_.get())}) {
+  for (const Dialog* other :
+       {static_cast<const Dialog*>(listPage_.get()), static_cast<const Dialog*>(optionsPage_.get()),
+        static_cast<const Dialog*>(hotkeysPage_.get())}) {
     if (other && other->Handle() != page) ShowWindow(other->Handle(), SW_HIDE);
   }
   if (selected == kTabHotkeys) hotkeysPage_->Refill();
@@ -414,7 +418,8 @@ HWND ResidentWindow::PageOfTab(int tab) {
   switch (tab) {
     case kTabOptionen:
       if (!optionsPage_) {
-        optionsPage_ = std::make_unique<OptionsPage>(instance_, options_, settings_, *notice_, *this);
+        optionsPage_ =
+            std::make_unique<OptionsPage>(instance_, options_, settings_, *notice_, *this);
         if (!optionsPage_->Create(window_)) optionsPage_.reset();
       }
       return optionsPage_ ? optionsPage_->Handle() : nullptr;

@@ -27,15 +27,4 @@ std::string TrayToolTipp(const ActionCache& cache, int standard);
 // The whole tip: the prefix and the tooltip name, cut to what the field holds.
 std::string TrayTip(std::string_view toolTipName);
 
-// The two icon files of a method value, relative to the program folder: the tray
-// picture and the resident (settings) window's icon.
-struct IconFiles {
-  std::string tray;
-  std::string window;
-
-  bool operator==(const IconFiles&) const = default;
-};
-
-IconFiles IconFilesFor(std::string_view aktion);
-
 }  // namespace qm

@@ -3,10 +3,10 @@
 #include <stdexcept>
 #include <tuple>
 
-#include "resident/hotkeys.h"
 #include "resident/save_queue.h"
 #include "resident/standard_choice.h"
 #include "resident/tray_menu_model.h"
+#include "settings/hotkeys.h"
 #include "tests/native/support/memory_settings.h"
 
 namespace qm {

@@ -3,10 +3,10 @@
 #include <fstream>
 #include <tuple>
 
-#include "resident/hotkeys.h"
 #include "settings/action_cache.h"
 #include "settings/current_options.h"
 #include "settings/file_helpers.h"
+#include "settings/hotkeys.h"
 #include "settings/number_text.h"
 #include "tests/native/support/memory_settings.h"
 

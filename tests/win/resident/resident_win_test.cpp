@@ -7,10 +7,10 @@
 
 #include "options/save_notice_win.h"
 #include "resident/hotkey_registry_win.h"
-#include "resident/hotkeys.h"
 #include "resident/tray_icon_win.h"
 #include "resident/tray_menu_win.h"
 #include "resident/tray_rules.h"
+#include "settings/hotkeys.h"
 #include "tests/win/support/win_support.h"
 
 namespace qm {

@@ -1,4 +1,4 @@
-#include "resident/hotkeys.h"
+#include "settings/hotkeys.h"
 
 #include <array>
 
@@ -49,7 +49,8 @@ std::vector<int> AllHotkeyIds() {
 }
 
 HotkeyText ReadHotkey(const SettingsStore& settings, const HotkeyBinding& binding) {
-  return {settings.Read(binding.section, binding.keyA), settings.Read(binding.section, binding.keyB),
+  return {settings.Read(binding.section, binding.keyA),
+          settings.Read(binding.section, binding.keyB),
           settings.Read(binding.section, binding.keyC)};
 }
 
