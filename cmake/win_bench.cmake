@@ -1,44 +1,35 @@
-# The save-latency bench: a console program that bench/run-wine-bench starts under
-# Wine, never ctest. It stays in the build folder; dist/ is what users get.
-add_executable(qm_save_bench
-  ${CMAKE_SOURCE_DIR}/bench/win/save_latency.cpp
-  ${CMAKE_SOURCE_DIR}/bench/win/html_save_latency.cpp
-  ${CMAKE_SOURCE_DIR}/bench/win/save_world.cpp)
-target_link_libraries(qm_save_bench PRIVATE qm_win)
-set_target_properties(qm_save_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
-qm_warnings(qm_save_bench)
+# Benches under Wine: console programs that bench/run-wine-bench (or bench/run-resident-bench)
+# starts, never ctest. They stay in the build folder; dist/ is what users get.
+#   qm_wine_bench(NAME SOURCES... [NEEDS targets...])
+# builds bench/win/SOURCES with the shared save world; NEEDS are the programs it measures.
+function(qm_wine_bench name)
+  cmake_parse_arguments(PARSE_ARGV 1 bench "" "" "NEEDS")
+  list(TRANSFORM bench_UNPARSED_ARGUMENTS PREPEND ${CMAKE_SOURCE_DIR}/bench/win/)
+  add_executable(${name} ${bench_UNPARSED_ARGUMENTS} ${CMAKE_SOURCE_DIR}/bench/win/save_world.cpp)
+  target_link_libraries(${name} PRIVATE qm_win psapi)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+  qm_warnings(${name})
+  if(bench_NEEDS)
+    add_dependencies(${name} ${bench_NEEDS})
+  endif()
+endfunction()
 
-# The resident-program bench and its yardstick, a minimal tray program; both run under
-# Wine through bench/run-resident-bench.
+# A whole save against one WriteFile of the same bytes.
+qm_wine_bench(qm_save_bench save_latency.cpp html_save_latency.cpp)
+
+# The resident program against its yardstick, a minimal tray program.
 add_executable(qm_minimal_tray WIN32 ${CMAKE_SOURCE_DIR}/bench/win/minimal_tray.cpp)
 target_link_options(qm_minimal_tray PRIVATE -municode)
 target_link_libraries(qm_minimal_tray PRIVATE shell32 user32)
 set_target_properties(qm_minimal_tray PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 qm_warnings(qm_minimal_tray)
+qm_wine_bench(qm_resident_bench resident_bench.cpp started_program.cpp
+  NEEDS qm_minimal_tray quillmar dist_assets)
 
-add_executable(qm_resident_bench
-  ${CMAKE_SOURCE_DIR}/bench/win/resident_bench.cpp
-  ${CMAKE_SOURCE_DIR}/bench/win/started_program.cpp
-  ${CMAKE_SOURCE_DIR}/bench/win/save_world.cpp)
-target_link_libraries(qm_resident_bench PRIVATE qm_win psapi)
-set_target_properties(qm_resident_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
-qm_warnings(qm_resident_bench)
-add_dependencies(qm_resident_bench qm_minimal_tray quillmar dist_assets)
+# An import of ten old actions and the importer's start to its window.
+qm_wine_bench(qm_importer_bench importer_bench.cpp started_program.cpp
+  NEEDS einstellungen dist_assets)
 
-# The importer bench: an import of ten old actions and the importer's start to its window.
-add_executable(qm_importer_bench ${CMAKE_SOURCE_DIR}/bench/win/importer_bench.cpp
-  ${CMAKE_SOURCE_DIR}/bench/win/started_program.cpp ${CMAKE_SOURCE_DIR}/bench/win/save_world.cpp)
-target_link_libraries(qm_importer_bench PRIVATE qm_win psapi)
-set_target_properties(qm_importer_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
-qm_warnings(qm_importer_bench)
-add_dependencies(qm_importer_bench einstellungen dist_assets)
-
-# The settings window with twenty actions: bench/run-wine-bench build/win32 qm_settings_bench.
-add_executable(qm_settings_bench
-  ${CMAKE_SOURCE_DIR}/bench/win/settings_bench.cpp
-  ${CMAKE_SOURCE_DIR}/bench/win/started_program.cpp
-  ${CMAKE_SOURCE_DIR}/bench/win/save_world.cpp)
-target_link_libraries(qm_settings_bench PRIVATE qm_win psapi)
-set_target_properties(qm_settings_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
-qm_warnings(qm_settings_bench)
-add_dependencies(qm_settings_bench qm_minimal_tray quillmar dist_assets)
+# The settings window with twenty actions.
+qm_wine_bench(qm_settings_bench settings_bench.cpp started_program.cpp
+  NEEDS qm_minimal_tray quillmar dist_assets)
