@@ -1,5 +1,5 @@
 // Drives a running Quillmar2.0.exe from inside its Wine desktop for the scripts that
-// show it to a person (tests/e2e/desktop): they cannot see Windows windows from Linux.
+// show it to a person (tools/desktop): they cannot see Windows windows from Linux.
 //
 //   qm_desktop_driver wait-ready          waits until the resident window exists and
 //                                         the shell holds its tray icon
@@ -17,14 +17,17 @@
 //   qm_desktop_driver click TITLE ID      clicks control ID inside window TITLE
 //   qm_desktop_driver select-first TITLE ID  selects the first entry of tree view ID
 //   qm_desktop_driver close TITLE         closes window TITLE as its close box does
+//   qm_desktop_driver copy TEXT           puts TEXT on the clipboard, as a user's copy
 //
 // Exit code 0 on success; 1 with a message on stderr when the wait timed out.
 #include <windows.h>
 
 #include <shellapi.h>
 
-#include <cstdio>
 #include <commctrl.h>
+
+#include <cstdio>
+#include <cstring>
 #include <cwchar>
 #include <string>
 
@@ -121,6 +124,21 @@ bool SelectFirst(const wchar_t* title, const wchar_t* id) {
   return SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, root) != 0;
 }
 
+bool Copy(const std::wstring& text) {
+  const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  void* data = block ? GlobalLock(block) : nullptr;
+  if (!data) return false;
+  std::memcpy(data, text.c_str(), bytes);
+  GlobalUnlock(block);
+  // Wine's clipboard manager holds the clipboard for a moment after every change.
+  if (!WaitFor([] { return OpenClipboard(nullptr) != FALSE; }, L"the clipboard")) return false;
+  const bool set = EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, block);
+  CloseClipboard();
+  if (!set) GlobalFree(block);
+  return set;
+}
+
 bool Run(int argc, wchar_t** argv) {
   const std::wstring command = argc > 1 ? argv[1] : L"";
   if (command == L"wait-ready" && argc == 2) {
@@ -144,6 +162,7 @@ bool Run(int argc, wchar_t** argv) {
   if (command == L"click" && argc == 4) return Click(argv[2], argv[3]);
   if (command == L"select-first" && argc == 4) return SelectFirst(argv[2], argv[3]);
   if (command == L"close" && argc == 3) return PostMessageW(Titled(argv[2]), WM_CLOSE, 0, 0) != FALSE;
+  if (command == L"copy" && argc == 3) return Copy(argv[2]);
   if (command == L"wait-ended" && argc == 2) {
     return WaitFor([] { return ResidentWindow() == nullptr; }, L"the program to end");
   }
@@ -151,7 +170,7 @@ bool Run(int argc, wchar_t** argv) {
                 L"usage: qm_desktop_driver wait-ready | tray EVENT | wait-menu |"
                 L" wait-notice | wait-gone | key LETTER | wait-ended | wait-window TITLE |"
                 L" wait-closed TITLE | tab N |"
-                L" click TITLE ID | select-first TITLE ID | close TITLE\n");
+                L" click TITLE ID | select-first TITLE ID | close TITLE | copy TEXT\n");
   return false;
 }
 
