@@ -21,10 +21,9 @@
 //
 // Exit code 0 on success; 1 with a message on stderr when the wait timed out.
 #include <windows.h>
-
-#include <shellapi.h>
-
+// shellapi.h and commctrl.h need the types of windows.h.
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cstring>
@@ -102,7 +101,8 @@ BOOL CALLBACK MatchId(HWND child, LPARAM data) {
 HWND Control(const wchar_t* title, const wchar_t* id) {
   Search search{_wtoi(id), nullptr};
   EnumChildWindows(Titled(title), MatchId, reinterpret_cast<LPARAM>(&search));
-  if (!search.found) std::fwprintf(stderr, L"qm_desktop_driver: no control %ls in %ls\n", id, title);
+  if (!search.found)
+    std::fwprintf(stderr, L"qm_desktop_driver: no control %ls in %ls\n", id, title);
   return search.found;
 }
 
@@ -161,7 +161,8 @@ bool Run(int argc, wchar_t** argv) {
   if (command == L"tab" && argc == 3) return SelectTab(argv[2]);
   if (command == L"click" && argc == 4) return Click(argv[2], argv[3]);
   if (command == L"select-first" && argc == 4) return SelectFirst(argv[2], argv[3]);
-  if (command == L"close" && argc == 3) return PostMessageW(Titled(argv[2]), WM_CLOSE, 0, 0) != FALSE;
+  if (command == L"close" && argc == 3)
+    return PostMessageW(Titled(argv[2]), WM_CLOSE, 0, 0) != FALSE;
   if (command == L"copy" && argc == 3) return Copy(argv[2]);
   if (command == L"wait-ended" && argc == 2) {
     return WaitFor([] { return ResidentWindow() == nullptr; }, L"the program to end");
