@@ -4,11 +4,13 @@
 #include "actions/help_win.h"
 #include "options/hotkey_fields.h"
 #include "settings/action_cache.h"
+#include "settings/ansi_text.h"
 #include "settings/file_helpers.h"
 #include "settings/file_helpers_win.h"
 #include "settings/method_icons.h"
 #include "settings/settings_file_win.h"
 #include "ui/message_box_win.h"
+#include "ui/settings_input.h"
 
 namespace qm {
 
@@ -29,19 +31,21 @@ std::string CurrentFolder() {
   return length > 0 && length < MAX_PATH ? std::string(buffer, length) : std::string("C:\\");
 }
 
-// The subfolders of `folder`, "..", first, when there is a folder above.
-std::vector<std::string> Subfolders(const std::string& folder) {
-  std::vector<std::string> names;
-  if (ParentFolder(folder) != folder) names.emplace_back("..");
-  WIN32_FIND_DATAA found{};
-  HANDLE search = FindFirstFileA((FolderPrefix(folder) + "*").c_str(), &found);
+// The subfolders of `folder`, "..", first, when there is a folder above. The names are
+// read as the file system holds them: the ANSI functions would give a look-alike for a
+// letter the code page lacks, which names another folder or none.
+std::vector<std::wstring> Subfolders(const std::string& folder) {
+  std::vector<std::wstring> names;
+  if (ParentFolder(folder) != folder) names.emplace_back(L"..");
+  WIN32_FIND_DATAW found{};
+  HANDLE search = FindFirstFileW(WidenAnsi(FolderPrefix(folder) + "*").c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return names;
   do {
-    const std::string name = found.cFileName;
-    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != "." && name != "..") {
+    const std::wstring name = found.cFileName;
+    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != L"." && name != L"..") {
       names.push_back(name);
     }
-  } while (FindNextFileA(search, &found));
+  } while (FindNextFileW(search, &found));
   FindClose(search);
   return names;
 }
@@ -66,9 +70,9 @@ ActionEditor::ActionEditor(HINSTANCE instance, SettingsStore& settings, Resident
       resident_(resident),
       onClosed_(std::move(onClosed)) {}
 
-void ActionEditor::Open(HWND owner, const std::optional<std::string>& existingName) {
+void ActionEditor::Open(HWND owner, std::optional<int> existingAction) {
   if (!window_) {
-    existing_ = existingName;
+    existing_ = existingAction;
     if (!CreateModeless(instance_, IDD_ACTION_EDITOR, owner)) return;
   }
   ShowWindow(window_, SW_SHOW);
@@ -99,6 +103,8 @@ void ActionEditor::OnDestroyed() {
 
 void ActionEditor::Form_Load() {
   loading_ = true;
+  loadedName_.clear();
+  words_.clear();
   SendDlgItemMessageW(window_, IDC_ED_METHODE, CB_ADDSTRING, 0,
                       reinterpret_cast<LPARAM>(MethodText(EditorMethod::Auswaehlen)));
   for (int entry = 0; entry < kMethodEntries; ++entry) {
@@ -124,36 +130,35 @@ void ActionEditor::Form_Load() {
   UpdateSummary();
 }
 
-void ActionEditor::LoadAction(const std::string& name) {
-  for (int n = 1; n <= kActionCount; ++n) {
-    const std::string section = ActionSection(n);
-    if (settings_.Read(section, "Name") != name) continue;
-    const auto read = [&](const char* key) { return settings_.Read(section, key); };
-    SetItemAnsi(window_, IDC_ED_NAME, name);
-    EnableItem(IDC_ED_NAME, false);
-    LoadFolder(read("Speicherpfad"));
-    const StoredMethod method = MethodOfStored(read("Aktion"));
-    SetItemAnsi(window_, IDC_ED_DATEINAME,
-                method.method == EditorMethod::Bilder ? "egal" : read("Dateiname"));
-    SendDlgItemMessageW(window_, IDC_ED_METHODE, CB_SETCURSEL, static_cast<WPARAM>(method.method),
-                        0);
-    SetItemAnsi(window_, IDC_ED_ANZAHL,
-                method.words ? std::string(1, method.words) : std::string());
-    ShowMethod(method.method);
-    CheckRadioButton(window_, IDC_ED_HTML, IDC_ED_TEXT,
-                     read("Format") == "HTML" ? IDC_ED_HTML : IDC_ED_TEXT);
-    SetTicked(window_, IDC_ED_URL, read("Url") == "ja");
-    SetTicked(window_, IDC_ED_DATUM, read("Datum") == "ja");
-    SelectListText(window_, IDC_ED_SHIFT1, FieldText(read("HotkeyA"), ModifierEntries()));
-    SelectListText(window_, IDC_ED_SHIFT2, FieldText(read("HotkeyB"), ModifierEntries()));
-    SelectListText(window_, IDC_ED_KEY, FieldText(read("HotkeyC"), KeyEntries()));
-  }
+// The action of that section, also when another section holds the same name: a file
+// from an earlier version may hold such twins, and each is edited on its own.
+void ActionEditor::LoadAction(int number) {
+  const std::string section = ActionSection(number);
+  const auto read = [&](const char* key) { return settings_.Read(section, key); };
+  loadedName_ = read("Name");
+  SetItemAnsi(window_, IDC_ED_NAME, loadedName_);
+  EnableItem(IDC_ED_NAME, false);
+  LoadFolder(read("Speicherpfad"));
+  const StoredMethod method = MethodOfStored(read("Aktion"));
+  SetItemAnsi(window_, IDC_ED_DATEINAME,
+              method.method == EditorMethod::Bilder ? "egal" : read("Dateiname"));
+  SendDlgItemMessageW(window_, IDC_ED_METHODE, CB_SETCURSEL, static_cast<WPARAM>(method.method), 0);
+  SetItemAnsi(window_, IDC_ED_ANZAHL, method.words ? std::string(1, method.words) : std::string());
+  ShowMethod(method.method);
+  CheckRadioButton(window_, IDC_ED_HTML, IDC_ED_TEXT,
+                   read("Format") == "HTML" ? IDC_ED_HTML : IDC_ED_TEXT);
+  SetTicked(window_, IDC_ED_URL, read("Url") == "ja");
+  SetTicked(window_, IDC_ED_DATUM, read("Datum") == "ja");
+  SelectListText(window_, IDC_ED_SHIFT1, FieldText(read("HotkeyA"), ModifierEntries()));
+  SelectListText(window_, IDC_ED_SHIFT2, FieldText(read("HotkeyB"), ModifierEntries()));
+  SelectListText(window_, IDC_ED_KEY, FieldText(read("HotkeyC"), KeyEntries()));
 }
 
-// A stored folder that has gone is replaced by the desktop; nothing is written
+// A stored folder that has gone is replaced by the desktop, and so is one of the longest
+// readable length, which may be the cut front of a longer path; nothing is written
 // before "&Übernehmen".
 void ActionEditor::LoadFolder(const std::string& stored) {
-  if (FolderExists(stored)) {
+  if (!PossiblyCut(stored) && FolderExists(stored)) {
     SetFolder(CompleteDriveRoot(stored));
     return;
   }
@@ -198,6 +203,8 @@ void ActionEditor::OnCommand(int id, int code) {
       if (code == CBN_KILLFOCUS) Modifier_LostFocus(IDC_ED_SHIFT2, IDC_ED_SHIFT1);
       break;
     case IDOK:
+      OnEnter();
+      break;
     case IDC_ED_UEBERNEHMEN:
       cmdUebernehmen_Click();
       break;
@@ -251,8 +258,8 @@ void ActionEditor::ShowMethod(EditorMethod method) {
 void ActionEditor::SetFolder(const std::string& folder) {
   folder_ = folder;
   SendDlgItemMessageW(window_, IDC_ED_DIR, LB_RESETCONTENT, 0, 0);
-  for (const std::string& name : Subfolders(folder_)) {
-    SendDlgItemMessageA(window_, IDC_ED_DIR, LB_ADDSTRING, 0,
+  for (const std::wstring& name : Subfolders(folder_)) {
+    SendDlgItemMessageW(window_, IDC_ED_DIR, LB_ADDSTRING, 0,
                         reinterpret_cast<LPARAM>(name.c_str()));
   }
   SetItemAnsi(window_, IDC_ED_DIR_PATH, folder_);
@@ -260,29 +267,39 @@ void ActionEditor::SetFolder(const std::string& folder) {
   UpdateSummary();
 }
 
+// A folder whose name the code page cannot write is refused with a box that names the
+// character, rather than stored as a look-alike of itself.
 void ActionEditor::Dir_DblClick() {
-  const LRESULT index = SendDlgItemMessageW(window_, IDC_ED_DIR, LB_GETCURSEL, 0, 0);
-  if (index == LB_ERR) return;
-  char name[MAX_PATH] = {};
-  if (SendDlgItemMessageA(window_, IDC_ED_DIR, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0) >=
-      MAX_PATH)
-    return;
-  SendDlgItemMessageA(window_, IDC_ED_DIR, LB_GETTEXT, static_cast<WPARAM>(index),
-                      reinterpret_cast<LPARAM>(name));
-  const std::string chosen = name;
-  SetFolder(chosen == ".." ? ParentFolder(folder_) : FolderPrefix(folder_) + chosen);
+  const auto index =
+      static_cast<WPARAM>(SendDlgItemMessageW(window_, IDC_ED_DIR, LB_GETCURSEL, 0, 0));
+  const LRESULT length = SendDlgItemMessageW(window_, IDC_ED_DIR, LB_GETTEXTLEN, index, 0);
+  if (length == LB_ERR) return;
+  std::wstring chosen(static_cast<size_t>(length) + 1, L'\0');
+  const LRESULT copied = SendDlgItemMessageW(window_, IDC_ED_DIR, LB_GETTEXT, index,
+                                             reinterpret_cast<LPARAM>(chosen.data()));
+  if (copied == LB_ERR) return;
+  chosen.resize(static_cast<size_t>(copied));
+  if (chosen == L"..") {
+    SetFolder(ParentFolder(folder_));
+  } else if (const auto name = StorableAnsi(window_, chosen, std::string::npos, L"Speicherort")) {
+    SetFolder(FolderPrefix(folder_) + *name);
+  }
 }
 
 void ActionEditor::Drive_Change() { SetFolder(ListText(window_, IDC_ED_DRIVE)); }
 
 void ActionEditor::cmdDesktop_Click() { SetFolder(SpecialFolder(kDesktopFolder, false)); }
 
-// Only one digit 1 to 9 counts words; anything else is refused with a beep.
+// Only one digit 1 to 9 counts words; anything else is refused with a beep, and the
+// field keeps what it held.
 void ActionEditor::txtAnzahl_Change() {
   const std::wstring text = ItemText(window_, IDC_ED_ANZAHL);
-  if (text.empty() || (text.size() == 1 && text[0] >= L'1' && text[0] <= L'9')) return;
+  if (text.empty() || (text.size() == 1 && text[0] >= L'1' && text[0] <= L'9')) {
+    words_ = text;
+    return;
+  }
   MessageBeep(MB_OK);
-  SetDlgItemTextW(window_, IDC_ED_ANZAHL, L"");
+  SetDlgItemTextW(window_, IDC_ED_ANZAHL, words_.c_str());
 }
 
 void ActionEditor::Modifier_LostFocus(int field, int other) {
@@ -291,56 +308,85 @@ void ActionEditor::Modifier_LostFocus(int field, int other) {
   }
 }
 
+// Enter stores nothing: only "&Übernehmen" does. In the folder list it opens the folder.
+void ActionEditor::OnEnter() {
+  if (GetFocus() == Item(IDC_ED_DIR)) Dir_DblClick();
+}
+
 void ActionEditor::cmdUebernehmen_Click() {
-  const std::string name = TrimmedName(ItemAnsi(window_, IDC_ED_NAME));
-  const EditorInput input{name,
-                          {ListText(window_, IDC_ED_SHIFT1), ListText(window_, IDC_ED_SHIFT2),
-                           ListText(window_, IDC_ED_KEY)},
-                          SelectedMethod(),
-                          ItemAnsi(window_, IDC_ED_ANZAHL)};
-  WinMessageBoxes messages(window_);
-  if (const auto problem = FirstProblem(input)) {
-    messages.Show(*problem);
-    return;
-  }
-  const auto section = TargetSection(name);
-  if (!section) return;
-  resident_.UnregisterHotkey(*section);
-  WriteAction(settings_, *section, Fields(name));
-  resident_.Aktualisieren();
+  auto fields = TypedFields();
+  if (!fields) return;
+  const auto section = TargetSection(*fields);
+  if (!section || !Stored(*section, *fields)) return;
+  resident_.Aktualisieren(*section);
   Destroy();
 }
 
-// The section to write, after asking before a new action replaces an active one.
-std::optional<int> ActionEditor::TargetSection(const std::string& name) {
-  const SectionChoice choice = ChooseSection(settings_, name);
+// The action as entered, once every check has passed; nothing after the box of the
+// first check that failed.
+std::optional<ActionFields> ActionEditor::TypedFields() {
+  ActionFields fields;
+  fields.name = loadedName_;
+  if (!existing_) {
+    const auto typed = StorableItem(window_, IDC_ED_NAME, kLongestName, L"Name der Aktion");
+    if (!typed) return std::nullopt;
+    fields.name = TrimmedName(*typed);
+  }
+  const HotkeyText hotkeyFields{ListText(window_, IDC_ED_SHIFT1), ListText(window_, IDC_ED_SHIFT2),
+                                ListText(window_, IDC_ED_KEY)};
+  const std::string words = ItemAnsi(window_, IDC_ED_ANZAHL);
+  WinMessageBoxes messages(window_);
+  if (const auto problem = FirstProblem({fields.name, hotkeyFields, SelectedMethod(), words})) {
+    messages.Show(*problem);
+    return std::nullopt;
+  }
+  const auto dateiname =
+      StorableItem(window_, IDC_ED_DATEINAME, kLongestSettingValue, L"Dateiname");
+  if (!dateiname) return std::nullopt;
+  if (folder_.size() > kLongestFolder) {
+    messages.Show(TooLongMessage(L"Speicherort", kLongestFolder));
+    return std::nullopt;
+  }
+  fields.dateiname = *dateiname;
+  fields.speicherpfad = folder_;
+  fields.method = SelectedMethod();
+  fields.words = words.empty() ? '\0' : words.front();
+  fields.html = Html();
+  fields.url = IsTicked(window_, IDC_ED_URL);
+  fields.datum = IsTicked(window_, IDC_ED_DATUM);
+  fields.hotkey = {StoredPart(hotkeyFields.a), StoredPart(hotkeyFields.b),
+                   StoredPart(hotkeyFields.c)};
+  return fields;
+}
+
+// The edited action's own section; for a new action the section its name chooses, after
+// asking before it replaces an active action. A replaced section keeps its stored name,
+// standard mark included: the typed name only spells the same action another way.
+std::optional<int> ActionEditor::TargetSection(ActionFields& fields) {
+  if (existing_) return existing_;
+  const SectionChoice choice = ChooseSection(settings_, fields.name);
   WinMessageBoxes messages(window_);
   if (choice.number == 0) {
     messages.Show(NoFreeSectionMessage());
     return std::nullopt;
   }
-  if (!existing_ && choice.named && choice.active &&
-      !messages.Ask(OverwriteQuestion(ItemText(window_, IDC_ED_NAME)))) {
+  if (choice.named && choice.active &&
+      !messages.Ask(OverwriteQuestion(WidenAnsi(choice.storedName)))) {
     return std::nullopt;
   }
+  if (choice.named) fields.name = choice.storedName;
   return choice.number;
 }
 
-ActionFields ActionEditor::Fields(const std::string& name) const {
-  ActionFields fields;
-  fields.name = name;
-  fields.dateiname = ItemAnsi(window_, IDC_ED_DATEINAME);
-  fields.speicherpfad = folder_;
-  fields.method = SelectedMethod();
-  const std::string words = ItemAnsi(window_, IDC_ED_ANZAHL);
-  fields.words = words.empty() ? '\0' : words.front();
-  fields.html = Html();
-  fields.url = IsTicked(window_, IDC_ED_URL);
-  fields.datum = IsTicked(window_, IDC_ED_DATUM);
-  fields.hotkey = {StoredPart(ListText(window_, IDC_ED_SHIFT1)),
-                   StoredPart(ListText(window_, IDC_ED_SHIFT2)),
-                   StoredPart(ListText(window_, IDC_ED_KEY))};
-  return fields;
+// A write that fails is reported; the editor stays open with the user's input, and the
+// refresh makes the program use again what the file holds.
+bool ActionEditor::Stored(int section, const ActionFields& fields) {
+  resident_.UnregisterHotkey(section);
+  const auto failure = WriteAction(settings_, section, fields);
+  if (!failure) return true;
+  WinMessageBoxes(window_).Show(SettingsWriteFailedMessage(*failure));
+  resident_.Aktualisieren(0);
+  return false;
 }
 
 EditorMethod ActionEditor::SelectedMethod() const {

@@ -22,15 +22,15 @@ class ActionEditor : public Dialog {
   ActionEditor(HINSTANCE instance, SettingsStore& settings, ResidentCommands& resident,
                std::function<void(bool isNew)> onClosed);
 
-  // Opens the editor for a new action (no name) or for the action of that stored
-  // name; while it is open, only brings it to the front.
-  void Open(HWND owner, const std::optional<std::string>& existingName);
+  // Opens the editor for a new action (no number) or for the action of that section;
+  // while it is open, only brings it to the front.
+  void Open(HWND owner, std::optional<int> existingAction);
 
  private:
   INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnDestroyed() override;
   void Form_Load();
-  void LoadAction(const std::string& name);
+  void LoadAction(int number);
   void LoadFolder(const std::string& stored);
   void OnCommand(int id, int code);
 
@@ -42,9 +42,11 @@ class ActionEditor : public Dialog {
   void cmdDesktop_Click();
   void txtAnzahl_Change();
   void Modifier_LostFocus(int field, int other);
+  void OnEnter();
   void cmdUebernehmen_Click();
-  std::optional<int> TargetSection(const std::string& name);
-  ActionFields Fields(const std::string& name) const;
+  std::optional<ActionFields> TypedFields();
+  std::optional<int> TargetSection(ActionFields& fields);
+  bool Stored(int section, const ActionFields& fields);
 
   EditorMethod SelectedMethod() const;
   bool Html() const;
@@ -54,7 +56,9 @@ class ActionEditor : public Dialog {
   SettingsStore& settings_;
   ResidentCommands& resident_;
   std::function<void(bool)> onClosed_;
-  std::optional<std::string> existing_;
+  std::optional<int> existing_;
+  std::string loadedName_;
+  std::wstring words_;  // the last accepted content of the number field
   std::string folder_;
   HICON picture_ = nullptr;
   bool loading_ = false;

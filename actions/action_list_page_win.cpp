@@ -1,6 +1,7 @@
 #include "actions/action_list_page_win.h"
 
 #include "actions/action_ids.h"
+#include "actions/editor_rules.h"
 #include "actions/help_win.h"
 #include "save/shell_opener_win.h"
 #include "settings/action_cache.h"
@@ -9,6 +10,7 @@
 #include "settings/settings_file_win.h"
 #include "ui/common_controls_win.h"
 #include "ui/message_box_win.h"
+#include "ui/settings_input.h"
 
 namespace qm {
 
@@ -50,7 +52,7 @@ void ActionListPage::LoadImages() {
     const std::string file = ProgramFolder() + IconFilesFor(method).tray;
     auto icon = static_cast<HICON>(
         LoadImageA(nullptr, file.c_str(), IMAGE_ICON, size, size, LR_LOADFROMFILE));
-    AddToImageList(images_, icon);
+    AddToImageList(images_, icon, size);
     if (icon) DestroyIcon(icon);
   }
   TreeView_SetImageList(Item(IDC_LIST_TREE), images_, TVSIL_NORMAL);
@@ -68,10 +70,11 @@ void ActionListPage::Fill() {
     TVINSERTSTRUCTW insert{};
     insert.hParent = TVI_ROOT;
     insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
     insert.item.pszText = name.data();
     insert.item.iImage = image;
     insert.item.iSelectedImage = image;
+    insert.item.lParam = n;
     TreeView_InsertItem(tree, &insert);
   }
 }
@@ -149,12 +152,12 @@ void ActionListPage::cmdNeu_Click() {
 }
 
 void ActionListPage::cmdBearbeiten_Click() {
-  const auto name = SelectedName();
-  if (!name) {
+  const auto entry = SelectedEntry();
+  if (!entry) {
     ShowMessage(L"Bearbeiten nicht möglich", L"Es ist kein Eintrag zum Bearbeiten vorhanden!");
     return;
   }
-  editor_.Open(GetAncestor(window_, GA_ROOT), name);
+  editor_.Open(GetAncestor(window_, GA_ROOT), entry->number);
 }
 
 void ActionListPage::cmdLoeschen_Click() {
@@ -165,9 +168,9 @@ void ActionListPage::cmdLoeschen_Click() {
         L"Aktion löschen wollen, so erstellen Sie zuerst eine neue und löschen Sie dann diese.");
     return;
   }
-  const auto name = SelectedName();
-  if (!name) return;
-  if (IsStandardMarked(*name)) {
+  const auto entry = SelectedEntry();
+  if (!entry) return;
+  if (IsStandardMarked(entry->name)) {
     ShowMessage(
         L"Löschen nicht möglich",
         L"Eine Aktion, die als \"Standard\" markiert ist, kann nicht gelöscht werden. \r\n"
@@ -175,27 +178,25 @@ void ActionListPage::cmdLoeschen_Click() {
     return;
   }
   WinMessageBoxes messages(window_);
-  if (!messages.Ask({L"Löschen", L"\"" + WidenAnsi(*name) + L"\" wirklich löschen?",
+  if (!messages.Ask({L"Löschen", L"\"" + WidenAnsi(entry->name) + L"\" wirklich löschen?",
                      MessageIcon::Question, MessageButtons::YesNo})) {
     return;
   }
-  for (int n = 1; n <= kActionCount; ++n) {
-    const std::string section = ActionSection(n);
-    if (settings_.Read(section, "Name") != *name) continue;
-    resident_.UnregisterHotkey(n);
-    settings_.Write(section, "Aktiviert", "nein");
-    for (const char* key : {"HotkeyA", "HotkeyB", "HotkeyC"}) settings_.Write(section, key, "");
+  resident_.UnregisterHotkey(entry->number);
+  if (const auto failure = DeleteAction(settings_, entry->number)) {
+    messages.Show(SettingsWriteFailedMessage(*failure));
   }
-  resident_.Aktualisieren();
+  // Also after a failure: the list, the menu and the hotkeys show what the file holds.
+  resident_.Aktualisieren(0);
 }
 
 void ActionListPage::cmdStandard_Click() {
-  const auto name = SelectedName();
-  if (!name) {
+  const auto entry = SelectedEntry();
+  if (!entry) {
     ShowMessage(L"Bearbeiten nicht möglich", L"Es ist kein Eintrag zum Bearbeiten vorhanden!");
     return;
   }
-  resident_.MakeStandardAction(IsStandardMarked(*name) ? PlainName(*name) : *name);
+  resident_.MakeStandardAction(entry->number);
 }
 
 // The importer takes the settings over while this program is ended; a start that
@@ -219,7 +220,7 @@ int ActionListPage::EntryCount() const {
   return static_cast<int>(TreeView_GetCount(Item(IDC_LIST_TREE)));
 }
 
-std::optional<std::string> ActionListPage::SelectedName() {
+std::optional<ActionListPage::Entry> ActionListPage::SelectedEntry() {
   HWND tree = Item(IDC_LIST_TREE);
   HTREEITEM item = TreeView_GetSelection(tree);
   if (!item) {
@@ -227,14 +228,12 @@ std::optional<std::string> ActionListPage::SelectedName() {
     if (!item) return std::nullopt;
     TreeView_SelectItem(tree, item);
   }
-  wchar_t text[256] = {};
   TVITEMW data{};
-  data.mask = TVIF_TEXT;
+  data.mask = TVIF_PARAM;
   data.hItem = item;
-  data.pszText = text;
-  data.cchTextMax = static_cast<int>(std::size(text));
   if (!TreeView_GetItem(tree, &data)) return std::nullopt;
-  return NarrowToAnsi(text);
+  const int number = static_cast<int>(data.lParam);
+  return Entry{number, settings_.Read(ActionSection(number), "Name")};
 }
 
 void ActionListPage::ShowMessage(const wchar_t* title, const wchar_t* text) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <windows.h>
+// commctrl.h needs the types of windows.h.
 #include <commctrl.h>
 
 #include <optional>
@@ -38,9 +39,16 @@ class ActionListPage : public Dialog {
   void cmdEinstellungen_Click();
   void OnEditorClosed(bool wasNew);
 
+  // An entry of the list: the action's section and its stored name. Entries are told
+  // apart by their section, so that twins by name from an earlier version's file are
+  // still edited and deleted each on its own.
+  struct Entry {
+    int number;
+    std::string name;
+  };
   int EntryCount() const;
-  // The selected entry's text; the first entry is selected when none is.
-  std::optional<std::string> SelectedName();
+  // The selected entry; the first entry is selected when none is.
+  std::optional<Entry> SelectedEntry();
   void ShowMessage(const wchar_t* title, const wchar_t* text);
 
   HINSTANCE instance_;

@@ -8,9 +8,6 @@
 
 namespace qm {
 
-// A marked name must still read back whole: a read returns at most 126 characters.
-static_assert(kLongestName + kStandardMark.size() <= 126);
-
 namespace {
 
 constexpr std::array<EditorMethod, kMethodEntries> kListOrder{
@@ -114,11 +111,11 @@ std::string SummaryLine(EditorMethod method, std::string_view folder, std::strin
 }
 
 std::optional<MessageRequest> FirstProblem(const EditorInput& input) {
-  if (input.name.empty()) {
+  if (ReadBack(input.name).empty()) {
     return Exclamation(L"Keinen Namen angegeben!",
                        L"Bitten geben Sie einen Namen für diese Zusatzaktion an!");
   }
-  if (IsIncompleteHotkey(input.hotkeyFields)) return IncompleteHotkeyMessage();
+  if (auto problem = HotkeyProblem(input.hotkeyFields)) return problem;
   if (input.method == EditorMethod::Auswaehlen) {
     return Exclamation(L"Keinen Namen angegeben!", L"Bitten wählen Sie eine Methode aus!");
   }
@@ -138,7 +135,8 @@ SectionChoice ChooseSection(const SettingsStore& settings, std::string_view name
   for (int n = 1; n <= kActionCount; ++n) {
     const std::string section = ActionSection(n);
     const bool active = settings.Read(section, "Aktiviert") == "ja";
-    if (settings.Read(section, "Name") == name) choice = {n, true, active};
+    const std::string stored = settings.Read(section, "Name");
+    if (NameKey(stored) == NameKey(name)) choice = {n, true, active, stored};
     if (!active && firstFree == 0) firstFree = n;
   }
   if (!choice.named) choice.number = firstFree;
@@ -159,21 +157,27 @@ MessageRequest OverwriteQuestion(const std::wstring& name) {
           MessageIcon::Question, MessageButtons::YesNo};
 }
 
-void WriteAction(SettingsStore& settings, int number, const ActionFields& fields) {
-  const std::string section = ActionSection(number);
-  settings.Write(section, "Aktiviert", "ja");
-  settings.Write(section, "Name", fields.name);
-  settings.Write(section, "Dateiname", fields.dateiname);
-  settings.Write(section, "Speicherpfad", fields.speicherpfad);
-  settings.Write(section, "Aktion", StoredAktion(fields.method, fields.words));
-  settings.Write(section, "Format", fields.html ? "HTML" : "Text");
-  settings.Write(section, "Url", fields.url ? "ja" : "nein");
-  settings.Write(section, "Datum", fields.datum ? "ja" : "nein");
+std::optional<WriteFailure> WriteAction(SettingsStore& settings, int number,
+                                        const ActionFields& fields) {
   // Without a key the modifiers mean nothing: the binding is stored as "no hotkey".
   const bool hasKey = !fields.hotkey.c.empty();
-  settings.Write(section, "HotkeyA", hasKey ? fields.hotkey.a : "");
-  settings.Write(section, "HotkeyB", hasKey ? fields.hotkey.b : "");
-  settings.Write(section, "HotkeyC", fields.hotkey.c);
+  return WriteAll(settings, ActionSection(number),
+                  {{"Name", fields.name},
+                   {"Dateiname", fields.dateiname},
+                   {"Speicherpfad", fields.speicherpfad},
+                   {"Aktion", StoredAktion(fields.method, fields.words)},
+                   {"Format", fields.html ? "HTML" : "Text"},
+                   {"Url", fields.url ? "ja" : "nein"},
+                   {"Datum", fields.datum ? "ja" : "nein"},
+                   {"HotkeyA", hasKey ? fields.hotkey.a : ""},
+                   {"HotkeyB", hasKey ? fields.hotkey.b : ""},
+                   {"HotkeyC", fields.hotkey.c},
+                   {"Aktiviert", "ja"}});
+}
+
+std::optional<WriteFailure> DeleteAction(SettingsStore& settings, int number) {
+  return WriteAll(settings, ActionSection(number),
+                  {{"HotkeyA", ""}, {"HotkeyB", ""}, {"HotkeyC", ""}, {"Aktiviert", "nein"}});
 }
 
 }  // namespace qm

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "settings/action_record.h"
 #include "settings/hotkeys.h"
 #include "settings/settings_store.h"
 #include "ui/message_box.h"
@@ -32,9 +33,8 @@ std::string StoredAktion(EditorMethod method, char words);
 
 bool IsWordMethod(EditorMethod method);
 
-// The longest name the editor takes: with the standard mark it is 126 characters,
-// the most a read of the settings file returns.
-inline constexpr std::size_t kLongestName = 115;
+// The longest folder it stores: a folder of the full length may have been cut.
+inline constexpr std::size_t kLongestFolder = kLongestSettingValue - 1;
 
 // The name as it will read back: the settings file trims blanks around a value.
 std::string TrimmedName(std::string_view typed);
@@ -55,13 +55,14 @@ struct EditorInput {
 };
 std::optional<MessageRequest> FirstProblem(const EditorInput& input);
 
-// The section an action named `name` is written to: the last section of that name,
-// active or not; else, for a new action, the first free one (Aktiviert not "ja");
-// 0 when every section is taken.
+// The section a new action named `name` is written to: the last section whose name
+// is the same action's (NameKey), active or not; else the first free one (Aktiviert
+// not "ja"); 0 when every section is taken.
 struct SectionChoice {
   int number = 0;
-  bool named = false;   // a section of this name exists
-  bool active = false;  // ... and holds an active action
+  bool named = false;      // a section of this name exists
+  bool active = false;     // ... and holds an active action
+  std::string storedName;  // ... under this name, standard mark included
 };
 SectionChoice ChooseSection(const SettingsStore& settings, std::string_view name);
 
@@ -81,6 +82,13 @@ struct ActionFields {
   bool datum = false;
   HotkeyText hotkey;  // stored parts: empty for none
 };
-void WriteAction(SettingsStore& settings, int number, const ActionFields& fields);
+// Writes the section; "Aktiviert" comes last, so a write that fails halfway never
+// makes a half-written section an active action.
+std::optional<WriteFailure> WriteAction(SettingsStore& settings, int number,
+                                        const ActionFields& fields);
+
+// "&Löschen" of the list page: the section's hotkey is emptied first, so that a
+// deleted action never keeps a hotkey, then it is deactivated.
+std::optional<WriteFailure> DeleteAction(SettingsStore& settings, int number);
 
 }  // namespace qm

@@ -15,7 +15,7 @@ add_library(qm_win STATIC
   clipboard/clipboard_win.cpp
   clipboard/browser_address_win.cpp
   clipboard/dde_client_win.cpp
-  save/system_reason_win.cpp
+  settings/system_reason_win.cpp
   save/save_adapters_win.cpp
   save/shell_opener_win.cpp
   save/whole_file_win.cpp

@@ -9,18 +9,32 @@
 #include "settings/action_cache.h"
 #include "settings/action_record.h"
 #include "settings/ansi_text.h"
+#include "ui/settings_input.h"
 
 namespace qm {
 
 namespace {
 
 // The option keys that 1.5x and 2.0 share, in the order they are taken over.
-constexpr std::array<std::string_view, 19> kOptionKeys = {
-    "Autostart",      "Wiederholung",     "Trennzeichen",      "Zugriff",
-    "Hintergrund",    "Vlink",            "Alink",             "Textfarbe",
-    "Links",          "HexHintergrund",   "HexLinks",          "HexVlink",
-    "HexAlink",       "HexTextfarbe",     "SpeicherpositionX", "SpeicherpositionY",
-    "Speichertextfarbe", "Speicherfarbe", "Speicherzeit"};
+constexpr std::array<std::string_view, 19> kOptionKeys = {"Autostart",
+                                                          "Wiederholung",
+                                                          "Trennzeichen",
+                                                          "Zugriff",
+                                                          "Hintergrund",
+                                                          "Vlink",
+                                                          "Alink",
+                                                          "Textfarbe",
+                                                          "Links",
+                                                          "HexHintergrund",
+                                                          "HexLinks",
+                                                          "HexVlink",
+                                                          "HexAlink",
+                                                          "HexTextfarbe",
+                                                          "SpeicherpositionX",
+                                                          "SpeicherpositionY",
+                                                          "Speichertextfarbe",
+                                                          "Speicherfarbe",
+                                                          "Speicherzeit"};
 constexpr std::string_view kMainActionName = "AlteHauptaktion";
 constexpr int kOldActionCount = 10;
 // A name and its folder in the missing-folder list: the folder starts in column 52
@@ -69,27 +83,26 @@ std::optional<int> FreeSlot(const SettingsStore& target) {
   return std::nullopt;
 }
 
-std::vector<std::string> ActiveNames(const SettingsStore& target) {
-  std::vector<std::string> names;
+std::vector<std::string> ActiveNameKeys(const SettingsStore& target) {
+  std::vector<std::string> keys;
   for (int k = 1; k <= kActionCount; ++k) {
     if (target.Read(ActionSection(k), "Aktiviert") != "ja") continue;
-    const std::string name = target.Read(ActionSection(k), "Name");
-    names.push_back(IsStandardMarked(name) ? PlainName(name) : name);
+    keys.push_back(NameKey(target.Read(ActionSection(k), "Name")));
   }
-  return names;
+  return keys;
 }
 
 class Importer {
  public:
   Importer(const SettingsStore& old, SettingsStore& target, const ImportWorld& world)
-      : old_(old), target_(target), world_(world), activeBefore_(ActiveNames(target)) {}
+      : old_(old), target_(target), world_(world), taken_(ActiveNameKeys(target)) {}
 
   ImportResult Run() {
-    for (std::string_view key : kOptionKeys) {
-      target_.Write("Optionen", key, old_.Read("Optionen", key));
-    }
-    result_.succeeded = world_.LastWriteSucceeded();
     result_.missingFolders = "\r\n";
+    for (std::string_view key : kOptionKeys) {
+      result_.failure = target_.Write("Optionen", key, old_.Read("Optionen", key));
+      if (result_.failure) return result_;
+    }
     Take(OldAction{std::string(kMainActionName), old_.Read("Start", "Dateiname"),
                    old_.Read("Start", "Speicherpfad"), old_.Read("Start", "Aktion"),
                    old_.Read("Start", "Format"), old_.Read("Optionen", "URL"),
@@ -106,8 +119,14 @@ class Importer {
   }
 
  private:
-  void Take(const OldAction& action) {
-    if (std::find(activeBefore_.begin(), activeBefore_.end(), action.name) != activeBefore_.end()) {
+  void Take(OldAction action) {
+    if (result_.failure) return;
+    if (action.name.size() > kLongestName) {
+      action.name.resize(kLongestName);
+      result_.shortened.push_back(action.name);
+    }
+    const std::string key = NameKey(action.name);
+    if (std::find(taken_.begin(), taken_.end(), key) != taken_.end()) {
       result_.alreadyPresent.push_back(action.name);
       return;
     }
@@ -121,22 +140,22 @@ class Importer {
       result_.missingFolders += MissingFolderLine(action.name, action.speicherpfad);
       folder = SubstitutePath(world_);
     }
-    const std::string section = ActionSection(*slot);
-    target_.Write(section, "Name", action.name);
-    target_.Write(section, "Dateiname", action.dateiname);
-    target_.Write(section, "Speicherpfad", folder);
-    target_.Write(section, "Aktion", ConvertedMethod(action.aktion));
-    target_.Write(section, "Format", action.format);
-    target_.Write(section, "Url", action.url);
-    target_.Write(section, "Datum", action.datum);
-    target_.Write(section, "Aktiviert", "ja");
-    result_.succeeded = world_.LastWriteSucceeded();
+    result_.failure = WriteAll(target_, ActionSection(*slot),
+                               {{"Name", action.name},
+                                {"Dateiname", action.dateiname},
+                                {"Speicherpfad", folder},
+                                {"Aktion", ConvertedMethod(action.aktion)},
+                                {"Format", action.format},
+                                {"Url", action.url},
+                                {"Datum", action.datum},
+                                {"Aktiviert", "ja"}});
+    if (!result_.failure) taken_.push_back(key);
   }
 
   const SettingsStore& old_;
   SettingsStore& target_;
   const ImportWorld& world_;
-  const std::vector<std::string> activeBefore_;
+  std::vector<std::string> taken_;  // the name keys of the active actions
   ImportResult result_;
 };
 
@@ -156,6 +175,10 @@ std::wstring LeftOutParagraphs(const ImportResult& result) {
   if (!result.alreadyPresent.empty()) {
     text += L"\r\n\r\nSchon vorhanden, nicht noch einmal übernommen:" +
             NameLines(result.alreadyPresent);
+  }
+  if (!result.shortened.empty()) {
+    text += L"\r\n\r\nNamen, auf " + std::to_wstring(kLongestName) + L" Zeichen gekürzt:" +
+            NameLines(result.shortened);
   }
   return text;
 }
@@ -178,11 +201,13 @@ ImportResult ImportOldSettings(const SettingsStore& old, SettingsStore& target,
 }
 
 MessageRequest ImportReport(const ImportResult& result) {
-  constexpr std::wstring_view kRestart = L"\r\n\r\nQuillmar 2.0 wird jetzt automatisch wieder gestartet.";
-  if (!result.succeeded) {
+  constexpr std::wstring_view kRestart =
+      L"\r\n\r\nQuillmar 2.0 wird jetzt automatisch wieder gestartet.";
+  if (result.failure) {
     return {L"Einstellungen nicht übernommen",
             L"Die Übernahme der alten Einstellungen war leider NICHT erfolgreich!\r\n"
-            L"Vermutlich müssen Sie die Einstellungen manuell übernehmen.",
+            L"Vermutlich müssen Sie die Einstellungen manuell übernehmen.\r\n\r\n" +
+                WriteFailureText(*result.failure),
             MessageIcon::Exclamation};
   }
   const bool foldersMissing = result.missingFolders.size() > 2;
@@ -195,10 +220,11 @@ MessageRequest ImportReport(const ImportResult& result) {
   }
   std::wstring text = L"Ihre Einstellungen konnten größtenteils erfolgreich übernommen werden. ";
   if (foldersMissing) {
-    text += L"\r\nDie folgenden Speicherorte der angegebenen Aktionen existieren jedoch nicht:\r\n" +
-            WidenAnsi(result.missingFolders) +
-            L"\r\nNotieren Sie sich diese und übertragen Sie sie manuell. Es ist ratsam auch\r\n"
-            L"die anderen Aktionen noch mal zu überprüfen.";
+    text +=
+        L"\r\nDie folgenden Speicherorte der angegebenen Aktionen existieren jedoch nicht:\r\n" +
+        WidenAnsi(result.missingFolders) +
+        L"\r\nNotieren Sie sich diese und übertragen Sie sie manuell. Es ist ratsam auch\r\n"
+        L"die anderen Aktionen noch mal zu überprüfen.";
   }
   return {L"Einstellungen größtenteils erfolgreich übernommen",
           text + LeftOutParagraphs(result) + std::wstring(kRestart), MessageIcon::Information};

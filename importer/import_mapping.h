@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,15 +22,15 @@ class ImportWorld {
   // The desktop folder without a trailing backslash, empty when it is unknown.
   virtual std::string DesktopFolder() const = 0;
   virtual std::string ProgramFolder() const = 0;
-  // Whether the most recent write to the new file reached it.
-  virtual bool LastWriteSucceeded() const = 0;
 };
 
 struct ImportResult {
-  bool succeeded = false;       // the last write that counts reached the file
-  std::string missingFolders;   // CR LF, then one line per action whose folder is gone
+  // The first write that did not reach the new file; nothing was written after it.
+  std::optional<WriteFailure> failure;
+  std::string missingFolders;               // CR LF, then one line per action whose folder is gone
   std::vector<std::string> withoutSlot;     // names left out: all twenty slots active
-  std::vector<std::string> alreadyPresent;  // names already active in the new file
+  std::vector<std::string> alreadyPresent;  // names already active, in the file or imported
+  std::vector<std::string> shortened;       // names cut to the editor's longest name
 };
 
 // The only test of a chosen file: its name after the last backslash is exactly
@@ -41,12 +42,13 @@ bool IsOldSettingsFileName(std::string_view path);
 bool LooksLikeOldSettings(const SettingsStore& old);
 
 // Takes the options, the old main action and the old actions 1 to 10 over into the
-// new file, each action into a free slot among 1 to 20.
+// new file, each action into a free slot among 1 to 20 under a name that no active
+// action has (names compare as NameKey does).
 ImportResult ImportOldSettings(const SettingsStore& old, SettingsStore& target,
                                const ImportWorld& world);
 
 // The closing report: success, mostly success (folders missing or actions left out)
-// or failure.
+// or failure, which names the file and the system's reason.
 MessageRequest ImportReport(const ImportResult& result);
 
 }  // namespace qm

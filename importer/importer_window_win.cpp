@@ -152,9 +152,9 @@ void ImporterWindow::cmdEinlesen_Click() {
   }
   if (!MainProgramEnded()) return;
   ProfileFile target(SettingsPath(), std::string(kImporterMissingEntry));
-  const ImportResult result = ImportOldSettings(old, target, WinImportWorld(target));
+  const ImportResult result = ImportOldSettings(old, target, WinImportWorld());
   ShowMessageBox(window_, ImportReport(result));
-  if (result.succeeded) Close();
+  if (!result.failure) Close();
 }
 
 // Both programs writing the settings file at once would lose values, so a running

@@ -1,6 +1,7 @@
 #include "options/autostart_win.h"
 
 #include <windows.h>
+// objbase.h and shlobj.h need the types of windows.h.
 #include <objbase.h>
 #include <shlobj.h>
 
@@ -47,7 +48,8 @@ bool CreateShortcut(const std::string& file) {
     return false;
   }
   Released<IPersistFile> persist;
-  if (FAILED(link.pointer->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist.pointer)))) {
+  if (FAILED(link.pointer->QueryInterface(IID_IPersistFile,
+                                          reinterpret_cast<void**>(&persist.pointer)))) {
     return false;
   }
   return SUCCEEDED(persist.pointer->Save(Wide(file).c_str(), TRUE));
@@ -55,25 +57,28 @@ bool CreateShortcut(const std::string& file) {
 
 }  // namespace
 
-void ApplyAutostart(bool wanted, SettingsStore& settings, MessageBoxes& messages) {
+std::optional<WriteFailure> ApplyAutostart(bool wanted, SettingsStore& settings,
+                                           MessageBoxes& messages) {
   if (!wanted) {
     const std::string shortcut = settings.Read("Start", "Zielordner") + kShortcutFile;
     if (FileState(shortcut) != -1) DeleteFileA(shortcut.c_str());
-    settings.Write("Optionen", "Autostart", "nein");
-    return;
+    return settings.Write("Optionen", "Autostart", "nein");
   }
   const std::string startup = SpecialFolder(kStartupFolder, false);
   if (startup.empty() || !CreateShortcut(startup + kShortcutFile)) {
-    messages.Show({kAppTitle,
-                   L"Es konnte keine Verknüpfung im Autostartordner erstellt werden. Bitte legen Sie "
-                   L"diese von Hand an.",
-                   MessageIcon::None, MessageButtons::Ok});
+    messages.Show(
+        {kAppTitle,
+         L"Es konnte keine Verknüpfung im Autostartordner erstellt werden. Bitte legen Sie "
+         L"diese von Hand an.",
+         MessageIcon::None, MessageButtons::Ok});
   }
-  settings.Write("Start", "Zielordner", startup);
-  settings.Write("Optionen", "Autostart", "ja");
+  if (auto failure = settings.Write("Start", "Zielordner", startup)) return failure;
+  return settings.Write("Optionen", "Autostart", "ja");
 }
 
-bool IsArchiveEdition(const SettingsStore& settings) { return settings.Read("Start", "ZipVersion") == "1"; }
+bool IsArchiveEdition(const SettingsStore& settings) {
+  return settings.Read("Start", "ZipVersion") == "1";
+}
 
 MessageRequest ArchiveEditionMessage() {
   return {L"Erstellung einer Verknüpfung unmöglich",

@@ -47,4 +47,19 @@ MessageRequest IncompleteHotkeyMessage() {
   return request;
 }
 
+std::optional<MessageRequest> HotkeyProblem(const HotkeyText& fields) {
+  if (IsIncompleteHotkey(fields)) return IncompleteHotkeyMessage();
+  const std::string key = StoredPart(fields.c);
+  if (key.empty() || IsFunctionKeyText(key) ||
+      ModifierFlags(StoredPart(fields.a), StoredPart(fields.b)) != 0) {
+    return std::nullopt;
+  }
+  return MessageRequest{
+      L"Hotkey ohne Zusatztaste",
+      L"Ein Buchstabe oder eine Ziffer allein kann kein Hotkey sein: Die Taste "
+      L"wäre dann in keinem Programm mehr zu tippen.\r\n\r\nWählen Sie dazu "
+      L"\"Strg\", \"Alt\", \"Shift\" oder \"Win\" aus, oder eine der Tasten F1 bis F12.",
+      MessageIcon::Exclamation, MessageButtons::Ok};
+}
+
 }  // namespace qm

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,5 +32,11 @@ bool IsIncompleteHotkey(const HotkeyText& fields);
 // The box shown for an incomplete hotkey, in the editor and in all three rows of the
 // general hotkeys page.
 MessageRequest IncompleteHotkeyMessage();
+
+// Why the fields cannot be stored as a hotkey, checked by the editor and by all three
+// rows of the general hotkeys page: an incomplete hotkey, or a letter or digit without
+// a modifier, which would take that key away from every program while typing. A
+// function key may stand alone.
+std::optional<MessageRequest> HotkeyProblem(const HotkeyText& fields);
 
 }  // namespace qm

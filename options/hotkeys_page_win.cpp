@@ -7,6 +7,7 @@
 #include "options/options_ids.h"
 #include "settings/hotkeys.h"
 #include "ui/message_box_win.h"
+#include "ui/settings_input.h"
 
 namespace qm {
 
@@ -95,19 +96,22 @@ void HotkeysPage::cmdAktivieren_Click(const Row& row) {
                           ListText(window_, row.Field(IDC_HK_SHIFT2)),
                           ListText(window_, row.Field(IDC_HK_KEY))};
   WinMessageBoxes messages(window_);
-  if (IsIncompleteHotkey(fields)) {
-    messages.Show(IncompleteHotkeyMessage());
+  if (const auto problem = HotkeyProblem(fields)) {
+    messages.Show(*problem);
     return;
   }
   resident_.UnregisterHotkey(row.hotkeyId);
+  std::optional<WriteFailure> failure;
   if (fields.c != kNoHotkeyField) {
     const HotkeyBinding binding = BindingOf(row.hotkeyId);
-    settings_.Write(binding.section, binding.keyA, StoredPart(fields.a));
-    settings_.Write(binding.section, binding.keyB, StoredPart(fields.b));
-    settings_.Write(binding.section, binding.keyC, fields.c);
+    failure = WriteAll(settings_, binding.section,
+                       {{binding.keyA, StoredPart(fields.a)},
+                        {binding.keyB, StoredPart(fields.b)},
+                        {binding.keyC, fields.c}});
   }
-  resident_.Aktualisieren();
-  messages.Show(SavedMessage());
+  // Also after a failure: the hotkeys registered are again those the file holds.
+  resident_.Aktualisieren(failure ? 0 : row.hotkeyId);
+  messages.Show(failure ? SettingsWriteFailedMessage(*failure) : SavedMessage());
 }
 
 void HotkeysPage::cmdHotkeys_Click() {

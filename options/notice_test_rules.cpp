@@ -6,6 +6,8 @@ namespace qm {
 
 namespace {
 
+// A notice shown for no time would never close: its timer must tick at least once.
+constexpr long long kShortestInterval = 1;
 constexpr long long kLongestInterval = 32767;
 
 MessageRequest Warning(const wchar_t* text) {
@@ -19,7 +21,7 @@ std::variant<long long, MessageRequest> NoticeTestInterval(const std::string& ty
     return Warning(L"Bitte tragen Sie rechts unter 'Dauer der Anzeige' einen Wert ein.");
   }
   const auto interval = ParseWholeNumber(typed);
-  if (!interval || *interval < 0 || *interval > kLongestInterval) {
+  if (!interval || *interval < kShortestInterval || *interval > kLongestInterval) {
     return Warning(L"Bitte tragen Sie eine korrekte Zahl ein.");
   }
   return *interval;

@@ -11,6 +11,7 @@
 #include "options/options_ids.h"
 #include "ui/library_on_demand_win.h"
 #include "ui/message_box_win.h"
+#include "ui/settings_input.h"
 
 namespace qm {
 
@@ -30,11 +31,13 @@ const std::array<OptionsPage::ColourRow, 7>& OptionsPage::ColourRows() {
   static const std::array<ColourRow, 7> rows{{
       {IDC_OPT_F_HINTERGRUND, IDC_OPT_SWATCH_HINTERGRUND, "Hintergrund", "HexHintergrund",
        &O::frameHintergrundfarbe, &O::txtHintergrundfarbe},
-      {IDC_OPT_F_TEXT, IDC_OPT_SWATCH_TEXT, "Textfarbe", "HexTextfarbe", &O::frameTextfarbe, &O::txtTextfarbe},
+      {IDC_OPT_F_TEXT, IDC_OPT_SWATCH_TEXT, "Textfarbe", "HexTextfarbe", &O::frameTextfarbe,
+       &O::txtTextfarbe},
       {IDC_OPT_F_LINKS, IDC_OPT_SWATCH_LINKS, "Links", "HexLinks", &O::frameLinks, &O::txtLinks},
       {IDC_OPT_F_VLINK, IDC_OPT_SWATCH_VLINK, "Vlink", "HexVlink", &O::frameVlink, &O::txtVlink},
       {IDC_OPT_F_ALINK, IDC_OPT_SWATCH_ALINK, "Alink", "HexAlink", &O::frameAlink, &O::txtAlink},
-      {IDC_OPT_F_NOTICE, IDC_OPT_SWATCH_NOTICE, "Speicherfarbe", nullptr, &O::frameSpeichertext, nullptr},
+      {IDC_OPT_F_NOTICE, IDC_OPT_SWATCH_NOTICE, "Speicherfarbe", nullptr, &O::frameSpeichertext,
+       nullptr},
       {IDC_OPT_F_NOTICE_TEXT, IDC_OPT_SWATCH_NOTICE_TEXT, "Speichertextfarbe", nullptr,
        &O::frameSpeichertextfarbe, nullptr},
   }};
@@ -47,16 +50,20 @@ struct TextOption {
   int id;
   const char* key;
   std::string CurrentOptions::*field;
+  const wchar_t* label;
 };
 
 constexpr TextOption kTextOptions[] = {
-    {IDC_OPT_ZEICHEN, "Trennzeichen", &CurrentOptions::txtZeichen},
-    {IDC_OPT_WIEDERHOLUNG, "Wiederholung", &CurrentOptions::txtWiederholung},
-    {IDC_OPT_SPEICHERZEIT, "Speicherzeit", &CurrentOptions::txtSpeicherzeit},
+    {IDC_OPT_ZEICHEN, "Trennzeichen", &CurrentOptions::txtZeichen,
+     L"Für die Trennung der Texte benutztes Zeichen"},
+    {IDC_OPT_WIEDERHOLUNG, "Wiederholung", &CurrentOptions::txtWiederholung,
+     L"Anzahl der Wiederholungen"},
+    {IDC_OPT_SPEICHERZEIT, "Speicherzeit", &CurrentOptions::txtSpeicherzeit, L"Dauer der Anzeige"},
 };
 
 BOOL ChooseColourDialog(CHOOSECOLORW* dialog) {
-  const auto choose = LibraryFunction<BOOL(WINAPI*)(CHOOSECOLORW*)>(L"comdlg32.dll", "ChooseColorW");
+  const auto choose =
+      LibraryFunction<BOOL(WINAPI*)(CHOOSECOLORW*)>(L"comdlg32.dll", "ChooseColorW");
   return choose && choose(dialog);
 }
 
@@ -78,7 +85,11 @@ MessageRequest SuppressionWarning(int id) {
 
 OptionsPage::OptionsPage(HINSTANCE instance, CurrentOptions& options, SettingsStore& settings,
                          SaveNoticeWindow& notice, ResidentCommands& resident)
-    : instance_(instance), options_(options), settings_(settings), notice_(notice), resident_(resident) {}
+    : instance_(instance),
+      options_(options),
+      settings_(settings),
+      notice_(notice),
+      resident_(resident) {}
 
 bool OptionsPage::Create(HWND parent) { return CreateModeless(instance_, IDD_OPTIONS, parent); }
 
@@ -99,7 +110,8 @@ INT_PTR OptionsPage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void OptionsPage::Form_Load() {
   loading_ = true;
-  for (const TextOption& option : kTextOptions) SetItemAnsi(window_, option.id, options_.*option.field);
+  for (const TextOption& option : kTextOptions)
+    SetItemAnsi(window_, option.id, options_.*option.field);
   CheckRadioButton(window_, IDC_OPT_VERZEICHNIS, IDC_OPT_DIREKT,
                    options_.optDirekt ? IDC_OPT_DIREKT : IDC_OPT_VERZEICHNIS);
   SetTicked(window_, IDC_OPT_BEEP, options_.chkBeep);
@@ -123,22 +135,32 @@ void OptionsPage::OnCommand(int id, int code) {
   }
   switch (id) {
     case IDC_OPT_DIREKT:
-    case IDC_OPT_VERZEICHNIS:
-      options_.optDirekt = IsTicked(window_, IDC_OPT_DIREKT);
-      settings_.Write("Optionen", "Zugriff", options_.optDirekt ? "Direkt" : "Verzeichnis");
+    case IDC_OPT_VERZEICHNIS: {
+      const bool direct = IsTicked(window_, IDC_OPT_DIREKT);
+      if (Stored({{"Zugriff", direct ? "Direkt" : "Verzeichnis"}})) options_.optDirekt = direct;
+      CheckRadioButton(window_, IDC_OPT_VERZEICHNIS, IDC_OPT_DIREKT,
+                       options_.optDirekt ? IDC_OPT_DIREKT : IDC_OPT_VERZEICHNIS);
       break;
-    case IDC_OPT_BEEP:
-      options_.chkBeep = IsTicked(window_, IDC_OPT_BEEP);
-      settings_.Write("Optionen", "Beep", options_.chkBeep ? "ja" : "nein");
+    }
+    case IDC_OPT_BEEP: {
+      const bool beep = IsTicked(window_, IDC_OPT_BEEP);
+      if (Stored({{"Beep", beep ? "ja" : "nein"}})) options_.chkBeep = beep;
+      SetTicked(window_, IDC_OPT_BEEP, options_.chkBeep);
       break;
+    }
     case IDC_OPT_SPEICHERHINWEIS:
     case IDC_OPT_MESSAGES:
       chkSuppress_Click(id);
       break;
     case IDC_OPT_AUTOSTART: {
-      options_.chkAutostart = IsTicked(window_, IDC_OPT_AUTOSTART);
+      const bool wanted = IsTicked(window_, IDC_OPT_AUTOSTART);
       WinMessageBoxes messages(window_);
-      ApplyAutostart(options_.chkAutostart, settings_, messages);
+      if (const auto failure = ApplyAutostart(wanted, settings_, messages)) {
+        messages.Show(SettingsWriteFailedMessage(*failure));
+      } else {
+        options_.chkAutostart = wanted;
+      }
+      SetTicked(window_, IDC_OPT_AUTOSTART, options_.chkAutostart);
       break;
     }
     case IDC_OPT_AUTOSTART_INFO:
@@ -158,13 +180,29 @@ void OptionsPage::OnCommand(int id, int code) {
   }
 }
 
+// A text that cannot be stored, or whose write fails, is replaced by the value in
+// use, so that the field never shows what the program does not use.
 void OptionsPage::OnTextChanged(int id) {
   if (loading_) return;
   for (const TextOption& option : kTextOptions) {
     if (option.id != id) continue;
-    options_.*option.field = ItemAnsi(window_, id);
-    settings_.Write("Optionen", option.key, options_.*option.field);
+    const auto typed = StorableItem(window_, id, kLongestSettingValue, option.label);
+    if (typed && Stored({{option.key, *typed}})) {
+      options_.*option.field = *typed;
+      continue;
+    }
+    loading_ = true;
+    SetItemAnsi(window_, id, options_.*option.field);
+    const int end = GetWindowTextLengthW(Item(id));
+    SendDlgItemMessageW(window_, id, EM_SETSEL, static_cast<WPARAM>(end), end);
+    loading_ = false;
   }
+}
+
+bool OptionsPage::Stored(std::initializer_list<KeyValue> values) {
+  const auto failure = WriteAll(settings_, "Optionen", values);
+  if (failure) WinMessageBoxes(window_).Show(SettingsWriteFailedMessage(*failure));
+  return !failure;
 }
 
 // Cancel leaves the colour as it was: nothing is written.
@@ -177,12 +215,12 @@ void OptionsPage::ChooseColourFor(const ColourRow& row) {
   dialog.Flags = CC_RGBINIT | CC_FULLOPEN;
   if (!ChooseColourDialog(&dialog)) return;
   const Colour colour = dialog.rgbResult & 0x00FFFFFFu;
+  const bool stored =
+      row.hexKey ? Stored({{row.key, std::to_string(colour)}, {row.hexKey, HtmlColour(colour)}})
+                 : Stored({{row.key, std::to_string(colour)}});
+  if (!stored) return;
   options_.*row.colour = colour;
-  settings_.Write("Optionen", row.key, std::to_string(colour));
-  if (row.hexKey) {
-    options_.*row.hex = HtmlColour(colour);
-    settings_.Write("Optionen", row.hexKey, options_.*row.hex);
-  }
+  if (row.hexKey) options_.*row.hex = HtmlColour(colour);
   PaintSwatch(row);
 }
 
@@ -204,9 +242,13 @@ INT_PTR OptionsPage::SwatchBrush(HWND swatch) {
 void OptionsPage::chkSuppress_Click(int id) {
   const bool ticked = IsTicked(window_, id);
   const bool notices = id == IDC_OPT_SPEICHERHINWEIS;
-  (notices ? options_.chkSpeicherhinweis : options_.chkMessagesUnterdrücken) = ticked;
-  settings_.Write("Optionen", notices ? "SpeicherhinweisASichern" : "NachrichtenASichern",
-                  ticked ? "nein" : "ja");
+  bool& option = notices ? options_.chkSpeicherhinweis : options_.chkMessagesUnterdrücken;
+  if (!Stored({{notices ? "SpeicherhinweisASichern" : "NachrichtenASichern",
+                ticked ? "nein" : "ja"}})) {
+    SetTicked(window_, id, option);
+    return;
+  }
+  option = ticked;
   if (ticked) WinMessageBoxes(window_).Show(SuppressionWarning(id));
 }
 
@@ -220,10 +262,11 @@ void OptionsPage::cmdTest_Click() {
 }
 
 void OptionsPage::cmdPosition_Click() {
-  WinMessageBoxes(window_).Show({L"Anleitung",
-                                 L"Verschieben Sie das kleine 'Speicherfenster' dort hin,\r\nwo es "
-                                 L"dann bei Benutzung immer erscheinen soll.\r\nKlicken Sie dann auf 'Ok'.",
-                                 MessageIcon::Information, MessageButtons::Ok});
+  WinMessageBoxes(window_).Show(
+      {L"Anleitung",
+       L"Verschieben Sie das kleine 'Speicherfenster' dort hin,\r\nwo es "
+       L"dann bei Benutzung immer erscheinen soll.\r\nKlicken Sie dann auf 'Ok'.",
+       MessageIcon::Information, MessageButtons::Ok});
   notice_.ShowPositionMode();
 }
 

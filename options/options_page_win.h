@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <array>
+#include <initializer_list>
 
 #include "options/resident_commands.h"
 #include "options/save_notice_win.h"
@@ -31,6 +32,8 @@ class OptionsPage : public Dialog {
   void Form_Load();
   void OnCommand(int id, int code);
   void OnTextChanged(int id);
+  // Writes the values into "Optionen"; false after a box when one did not reach the file.
+  bool Stored(std::initializer_list<KeyValue> values);
   void ChooseColourFor(const ColourRow& row);
   void PaintSwatch(const ColourRow& row);
   INT_PTR SwatchBrush(HWND swatch);

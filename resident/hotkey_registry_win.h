@@ -23,8 +23,10 @@ class HotkeyRegistry {
   void Erstellehotkey(const std::string& a, const std::string& b, const std::string& c, int id);
 
   // Every binding whose key entry names a key, in the order actions 1..20, tray menu,
-  // automatic saving, Standard action.
-  void RegisterAll();
+  // automatic saving, Standard action, but the binding `changed` (0 for none) last: a
+  // binding the user has just given a combination that another one of this program
+  // holds fails itself and is blanked, and the box names the holder.
+  void RegisterAll(int changed = 0);
 
   // Every binding whose key entry names a key as the file holds it now. The editors
   // unregister the binding they change themselves before they write it.

@@ -27,6 +27,7 @@
 #include "ui/common_controls_win.h"
 #include "ui/main_program_link.h"
 #include "ui/message_box_win.h"
+#include "ui/settings_input.h"
 
 namespace qm {
 
@@ -153,7 +154,7 @@ void ResidentWindow::StartUp() {
   PlaceCentredAndHide();
   FirstStart();
   guardInstalled_ = true;
-  Aktualisieren();
+  Aktualisieren(0);
 }
 
 void ResidentWindow::WriteTempPath() {
@@ -254,7 +255,7 @@ void ResidentWindow::ProcMsg(LPARAM mouseEvent) {
 
 void ResidentWindow::ShowTrayMenu() { menu_->Popup(window_); }
 
-void ResidentWindow::Aktualisieren() {
+void ResidentWindow::Aktualisieren(int changedBinding) {
   actions_.Refresh(settings_);
   if (listPage_) listPage_->Fill();
   txtStandard_ = actions_.StandardAction();
@@ -265,13 +266,13 @@ void ResidentWindow::Aktualisieren() {
     tray_->SetIcons(ProgramFolder() + icons.tray, ProgramFolder() + icons.window);
   }
   tray_->SetTip(TrayTip(TrayToolTipp(actions_, txtStandard_)));
-  Initialisiere_Hotkeys();
+  Initialisiere_Hotkeys(changedBinding);
 }
 
-void ResidentWindow::Initialisiere_Hotkeys() {
+void ResidentWindow::Initialisiere_Hotkeys(int changedBinding) {
   hotkeys_->UnregisterAll();
   viewer_->Leave();
-  hotkeys_->RegisterAll();
+  hotkeys_->RegisterAll(changedBinding);
   const bool automatic = settings_.Read("Optionen", "AutomatischSichern") == "ja";
   menu_->SetAutomaticChecked(automatic);
   if (automatic) viewer_->Join();
@@ -283,7 +284,7 @@ void ResidentWindow::ToggleAutomatic(bool fromHotkey) {
   const bool on = !menu_->AutomaticChecked();
   menu_->SetAutomaticChecked(on);
   settings_.Write("Optionen", "AutomatischSichern", on ? "ja" : "nein");
-  Aktualisieren();
+  Aktualisieren(0);
   if (fromHotkey) {
     notice_->ShowNotice(
         {on ? L"\"Automatisch\"\r\naktiviert." : L"\"Automatisch\"\r\ndeaktiviert.", 12, 320, 800});
@@ -315,7 +316,7 @@ void ResidentWindow::RunMenuPick(const MenuPick& pick) {
       Menuklick2(pick.index);
       return;
     case MenuGroup::Standard:
-      MakeStandardFromMenu(pick.index);
+      MakeStandardAction(pick.index + 1);  // StanBefehl(n - 1) belongs to action n
       return;
     case MenuGroup::Befehl:
       break;
@@ -331,11 +332,6 @@ void ResidentWindow::RunMenuPick(const MenuPick& pick) {
   }
 }
 
-void ResidentWindow::MakeStandardFromMenu(int index) {
-  MakeStandard(menu_->StandardCaption(index), settings_);
-  Aktualisieren();
-}
-
 void ResidentWindow::Menuklick2(int index) {
   WinShellOpener shell(window_);
   AccessContext context{actions_, options_, files_, *messages_, shell};
@@ -344,9 +340,11 @@ void ResidentWindow::Menuklick2(int index) {
 
 void ResidentWindow::UnregisterHotkey(int id) { UnregisterHotKey(window_, id); }
 
-void ResidentWindow::MakeStandardAction(const std::string& plainName) {
-  MakeStandard(plainName, settings_);
-  Aktualisieren();
+void ResidentWindow::MakeStandardAction(int number) {
+  if (const auto failure = MakeStandard(number, settings_)) {
+    messages_->Show(SettingsWriteFailedMessage(*failure));
+  }
+  Aktualisieren(0);
 }
 
 void ResidentWindow::ShowSettingsWindow() {

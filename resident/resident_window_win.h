@@ -43,9 +43,9 @@ class ResidentWindow : public ResidentCommands {
   bool Create();
 
   // What the pages and the editor ask of the resident window.
-  void Aktualisieren() override;
+  void Aktualisieren(int changedBinding) override;
   void UnregisterHotkey(int id) override;
-  void MakeStandardAction(const std::string& plainName) override;
+  void MakeStandardAction(int number) override;
   void ShowSettingsWindow() override;
   void HideSettingsWindow() override;
 
@@ -67,13 +67,12 @@ class ResidentWindow : public ResidentCommands {
   void OnDrawClipboard(WPARAM wParam, LPARAM lParam);
   void OnHotkey(int id);
 
-  void Initialisiere_Hotkeys();
+  void Initialisiere_Hotkeys(int changedBinding);
   void ToggleAutomatic(bool fromHotkey);
   void ShowTrayMenu();
   void OnMenuCommand(WORD commandId);
   void OnMenuTimer(UINT_PTR timer);
   void RunMenuPick(const MenuPick& pick);
-  void MakeStandardFromMenu(int index);
   void Menuklick2(int index);
   void OnNoticeClosed();
   void OnQuitRequest();

@@ -7,24 +7,29 @@
 
 namespace qm {
 
-int MakeStandard(std::string_view caption, SettingsStore& settings) {
-  int standard = 0;
-  for (int n = 1; n <= kActionCount; ++n) {
-    const std::string section = ActionSection(n);
-    // A deleted action is not in the menu: its left-over name is left alone, so the
-    // choice can never make a deleted action the Standard action.
-    if (settings.Read(section, "Aktiviert") != "ja") continue;
-    const std::string name = settings.Read(section, "Name");
-    const bool marked = IsStandardMarked(name);
-    const std::string plain = marked ? PlainName(name) : name;
-    if (plain == caption) {
-      settings.Write(section, "Name", std::string(caption) + std::string(kStandardMark));
-      standard = n;
-    } else if (marked) {
-      settings.Write(section, "Name", plain);
+namespace {
+
+bool IsActive(const SettingsStore& settings, int number) {
+  return settings.Read(ActionSection(number), "Aktiviert") == "ja";
+}
+
+}  // namespace
+
+std::optional<WriteFailure> MakeStandard(int number, SettingsStore& settings) {
+  if (number < 1 || number > kActionCount || !IsActive(settings, number)) return std::nullopt;
+  const std::string section = ActionSection(number);
+  const std::string chosen = settings.Read(section, "Name");
+  if (!IsStandardMarked(chosen)) {
+    if (auto failure = settings.Write(section, "Name", chosen + std::string(kStandardMark))) {
+      return failure;
     }
   }
-  return standard;
+  for (int n = 1; n <= kActionCount; ++n) {
+    const std::string name = settings.Read(ActionSection(n), "Name");
+    if (n == number || !IsActive(settings, n) || !IsStandardMarked(name)) continue;
+    if (auto failure = settings.Write(ActionSection(n), "Name", PlainName(name))) return failure;
+  }
+  return std::nullopt;
 }
 
 }  // namespace qm

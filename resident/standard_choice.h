@@ -1,15 +1,17 @@
 #pragma once
 
-#include <string_view>
+#include <optional>
 
 #include "settings/settings_store.h"
 
 namespace qm {
 
-// "Als &Standard" in the tray menu: the choice is by name. Every active action whose
-// plain name equals `caption` gets the standard mark written to its Name; every other
-// marked action gets its plain name back. Returns the number of the new Standard
-// action, the highest match, or 0 when no active action has that name.
-int MakeStandard(std::string_view caption, SettingsStore& settings);
+// "Als Standard", in the tray menu and on the list page: the active action `number`
+// gets the standard mark written to its Name, then every other marked active action
+// gets its plain name back. The choice is by number, so that of two actions with the
+// same name (from an earlier version's file) only the chosen one becomes the Standard.
+// A deleted action is left alone and cannot be chosen. Stops at the first write that
+// does not reach the file.
+std::optional<WriteFailure> MakeStandard(int number, SettingsStore& settings);
 
 }  // namespace qm

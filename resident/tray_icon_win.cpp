@@ -4,8 +4,8 @@
 #include <utility>
 
 #include "resident/tray_rules.h"
-#include "save/system_reason_win.h"
 #include "settings/ansi_text.h"
+#include "settings/system_reason_win.h"
 
 namespace qm {
 
@@ -17,15 +17,16 @@ constexpr int kProgramIcon = 1;
 // test) shows the system's application icon.
 HICON ProgramIcon() {
   const int size = GetSystemMetrics(SM_CXSMICON);
-  auto* icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kProgramIcon),
-                                             IMAGE_ICON, size, size, LR_SHARED));
+  auto* icon =
+      static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kProgramIcon),
+                                    IMAGE_ICON, size, size, LR_SHARED));
   return icon ? icon : LoadIconW(nullptr, MAKEINTRESOURCEW(32512));  // IDI_APPLICATION
 }
 
 MessageRequest IconFileError(const std::string& path, DWORD error) {
   return {L"Quillmar 2.0 Fehler",
-          L"Das Symbol \"" + WidenAnsi(path) + L"\" konnte nicht geladen werden.\r\n" + SystemReason(error) +
-              L"\r\nDas bisherige Symbol bleibt.",
+          L"Das Symbol \"" + WidenAnsi(path) + L"\" konnte nicht geladen werden.\r\n" +
+              SystemReason(error) + L"\r\nDas bisherige Symbol bleibt.",
           MessageIcon::Critical};
 }
 
@@ -86,11 +87,13 @@ void TrayIcon::SetTip(const std::string& tip) {
 }
 
 void TrayIcon::SetIcons(const std::string& trayIconPath, const std::string& windowIconPath) {
-  if (OwnedIcon picture = LoadIconFile(trayIconPath, SM_CXSMICON)) SetTrayPicture(std::move(picture));
+  if (OwnedIcon picture = LoadIconFile(trayIconPath, SM_CXSMICON))
+    SetTrayPicture(std::move(picture));
   if (OwnedIcon big = LoadIconFile(windowIconPath, SM_CXICON)) {
     SetWindowIcon(ICON_BIG, std::move(big));
     // The caption shows the small picture of the same file, not the large one shrunk.
-    if (OwnedIcon small = LoadIconFile(windowIconPath, SM_CXSMICON)) SetWindowIcon(ICON_SMALL, std::move(small));
+    if (OwnedIcon small = LoadIconFile(windowIconPath, SM_CXSMICON))
+      SetWindowIcon(ICON_SMALL, std::move(small));
   }
 }
 

@@ -22,14 +22,16 @@ std::wstring MenuText(const std::string& caption) {
 UINT_PTR CommandOf(MenuGroup group, int index) { return MenuCommandId({group, index}); }
 
 bool AppendItem(HMENU menu, UINT_PTR id, const std::wstring& text, bool checked) {
-  return AppendMenuW(menu, MF_STRING | (checked ? MF_CHECKED : MF_UNCHECKED), id, text.c_str()) != FALSE;
+  return AppendMenuW(menu, MF_STRING | (checked ? MF_CHECKED : MF_UNCHECKED), id, text.c_str()) !=
+         FALSE;
 }
 
 bool AppendEntries(HMENU menu, const std::array<MenuEntry, kActionCount>& entries, MenuGroup group,
                    int firstIndex) {
   for (int i = 0; i < kActionCount; ++i) {
     const MenuEntry& entry = entries[static_cast<size_t>(i)];
-    if (entry.shown && !AppendItem(menu, CommandOf(group, firstIndex + i), MenuText(entry.caption), entry.checked)) {
+    if (entry.shown && !AppendItem(menu, CommandOf(group, firstIndex + i), MenuText(entry.caption),
+                                   entry.checked)) {
       return false;
     }
   }
@@ -37,8 +39,8 @@ bool AppendEntries(HMENU menu, const std::array<MenuEntry, kActionCount>& entrie
 }
 
 // Appends a submenu of entries; the parent owns it from then on.
-bool AppendSubmenu(HMENU menu, const wchar_t* caption, const std::array<MenuEntry, kActionCount>& entries,
-                   MenuGroup group) {
+bool AppendSubmenu(HMENU menu, const wchar_t* caption,
+                   const std::array<MenuEntry, kActionCount>& entries, MenuGroup group) {
   HMENU submenu = CreatePopupMenu();
   if (!submenu) return false;
   if (!AppendEntries(submenu, entries, group, 0) ||
@@ -58,7 +60,8 @@ bool AppendActions(HMENU menu, const TrayMenuModel& model) {
 }
 
 bool AppendCommands(HMENU menu, bool automatic) {
-  return AppendItem(menu, CommandOf(MenuGroup::Befehl, kMenuAutomatic), L"&Automatisch sichern", automatic) &&
+  return AppendItem(menu, CommandOf(MenuGroup::Befehl, kMenuAutomatic), L"&Automatisch sichern",
+                    automatic) &&
          AppendMenuW(menu, MF_SEPARATOR, 0, nullptr) &&
          AppendItem(menu, CommandOf(MenuGroup::Befehl, kMenuSettings), L"&Einstellungen", false) &&
          AppendItem(menu, CommandOf(MenuGroup::Befehl, kMenuQuit), L"&Beenden", false);
@@ -112,11 +115,8 @@ bool TrayMenu::Popup(HWND owner) {
   return shown;
 }
 
-std::optional<MenuPick> TrayMenu::Pick(WORD commandId) const { return PickFromCommandId(commandId); }
-
-std::string TrayMenu::StandardCaption(int index) const {
-  if (index < 0 || index >= kActionCount) return {};
-  return model_.standard[static_cast<size_t>(index)].caption;
+std::optional<MenuPick> TrayMenu::Pick(WORD commandId) const {
+  return PickFromCommandId(commandId);
 }
 
 void TrayMenu::SetAutomaticChecked(bool checked) {

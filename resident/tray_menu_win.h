@@ -30,10 +30,6 @@ class TrayMenu {
 
   std::optional<MenuPick> Pick(WORD commandId) const;
 
-  // The caption of StanBefehl `index` as the last Fill gave it: the plain name that
-  // the Standard choice compares with.
-  std::string StandardCaption(int index) const;
-
   // "&Automatisch sichern": its check mark is the live state of automatic saving.
   bool AutomaticChecked() const { return automatic_; }
   void SetAutomaticChecked(bool checked);

@@ -4,9 +4,9 @@
 
 #include "clipboard/browser_address_win.h"
 #include "clipboard/clipboard_win.h"
-#include "save/system_reason_win.h"
 #include "save/whole_file_win.h"
 #include "settings/file_helpers_win.h"
+#include "settings/system_reason_win.h"
 
 namespace qm {
 

@@ -18,6 +18,15 @@ MessageRequest FolderMissingMessage() {
           MessageIcon::Exclamation};
 }
 
+MessageRequest FolderPossiblyCutMessage(const std::string& actionName, const std::string& folder) {
+  return {L"Speicherort zu lang!",
+          L"Es wurde nichts gespeichert: Der Speicherort der Aktion \"" + WidenAnsi(actionName) +
+              L"\" ist so lang, wie die Einstellungsdatei ihn höchstens lesen kann,\r\n" +
+              L"und ist daher vermutlich abgeschnitten:\r\n" + WidenAnsi(folder) +
+              L"\r\n\r\nWählen Sie in den Einstellungen dieser Aktion einen kürzeren Speicherort.",
+          MessageIcon::Exclamation};
+}
+
 MessageRequest ClipboardEmptyMessage() {
   return {L"Zwischenablage leer",
           L"Sie hatten nichts in der Zwischenablage, daher wird auch nichts gespeichert!",
@@ -80,8 +89,7 @@ MessageRequest ImageCopyFailedMessage(const std::string& source, const std::stri
 }
 
 MessageRequest NoFileToOpenMessage() {
-  return {L"Hinweis",
-          L"Kein Zugriff möglich, da eine entsprechende Datei noch nicht existiert.",
+  return {L"Hinweis", L"Kein Zugriff möglich, da eine entsprechende Datei noch nicht existiert.",
           MessageIcon::Information};
 }
 

@@ -8,6 +8,7 @@ namespace qm {
 
 // The save engine's message boxes; names and paths are ANSI data.
 MessageRequest FolderMissingMessage();
+MessageRequest FolderPossiblyCutMessage(const std::string& actionName, const std::string& folder);
 MessageRequest ClipboardEmptyMessage();
 MessageRequest NameTakenMessage(const std::string& wantedFile, const std::string& numberedFile);
 MessageRequest FolderTakenMessage(int words, const std::string& dateiname);

@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "save/system_reason_win.h"
+#include "settings/system_reason_win.h"
 
 namespace qm {
 

@@ -62,6 +62,12 @@ int NoticeInterval(const std::string& speicherzeit) {
 void Speichern(int number, SaveContext& context) {
   if (number < 1 || number > kActionCount) return;
   const ActionRecord& action = context.actions.Record(number);
+  // The cut front of a longer path may name another folder, such as its parent: a save
+  // never goes there.
+  if (PossiblyCut(action.Speicherpfad)) {
+    context.messages.Show(FolderPossiblyCutMessage(action.Name, action.Speicherpfad));
+    return;
+  }
   if (!context.files.FolderExists(action.Speicherpfad)) {
     context.messages.Show(FolderMissingMessage());
     return;

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "save/system_reason_win.h"
 #include "save/temporary_name.h"
+#include "settings/system_reason_win.h"
 
 namespace qm {
 

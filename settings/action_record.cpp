@@ -1,6 +1,10 @@
 #include "settings/action_record.h"
 
+#include "settings/settings_store.h"
+
 namespace qm {
+
+static_assert(kLongestName + kStandardMark.size() <= kLongestSettingValue);
 
 namespace {
 
@@ -28,12 +32,18 @@ std::string_view DocumentExtension(std::string_view format) {
 }
 
 bool IsStandardMarked(std::string_view name) {
-  return name.size() >= kMarkWord.size() && name.substr(name.size() - kMarkWord.size()) == kMarkWord;
+  return name.size() >= kMarkWord.size() &&
+         name.substr(name.size() - kMarkWord.size()) == kMarkWord;
 }
 
 std::string PlainName(std::string_view name) {
   const size_t cut = kStandardMark.size();
   return std::string(name.substr(0, name.size() > cut ? name.size() - cut : 0));
+}
+
+std::string NameKey(std::string_view name) {
+  const std::string readBack = ReadBack(name);
+  return IsStandardMarked(readBack) ? PlainName(readBack) : readBack;
 }
 
 }  // namespace qm

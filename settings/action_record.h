@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -42,7 +43,13 @@ std::string_view DocumentExtension(std::string_view format);
 // The Standard action's stored name ends in " (Standard)". A name counts as marked
 // when its last ten characters are "(Standard)"; the plain name drops the last eleven.
 inline constexpr std::string_view kStandardMark = " (Standard)";
+// The longest name of an action: with the standard mark it is still read back whole.
+inline constexpr std::size_t kLongestName = 115;
 bool IsStandardMarked(std::string_view name);
 std::string PlainName(std::string_view name);
+
+// An action's name is its key: two names are the same action when they read back from
+// the settings file alike and agree without the standard mark.
+std::string NameKey(std::string_view name);
 
 }  // namespace qm

@@ -42,9 +42,12 @@ HotkeyBinding BindingOf(int id) {
   }
 }
 
-std::vector<int> AllHotkeyIds() {
+std::vector<int> AllHotkeyIds(int last) {
   std::vector<int> ids;
-  for (int id = kFirstActionHotkey; id <= kHotkeyStandard; ++id) ids.push_back(id);
+  for (int id = kFirstActionHotkey; id <= kHotkeyStandard; ++id) {
+    if (id != last) ids.push_back(id);
+  }
+  if (IsHotkeyId(last)) ids.push_back(last);
   return ids;
 }
 
@@ -53,6 +56,8 @@ HotkeyText ReadHotkey(const SettingsStore& settings, const HotkeyBinding& bindin
           settings.Read(binding.section, binding.keyB),
           settings.Read(binding.section, binding.keyC)};
 }
+
+bool IsFunctionKeyText(std::string_view keyText) { return FunctionKeyNumber(keyText) != 0; }
 
 bool HasHotkey(std::string_view keyText) { return !keyText.empty() && keyText != kMissingEntry; }
 
@@ -82,6 +87,15 @@ unsigned VirtualKey(std::string_view keyText) {
 
 HotkeyCombination CombinationOf(const HotkeyText& hotkey) {
   return {ModifierFlags(hotkey.a, hotkey.b), VirtualKey(hotkey.c)};
+}
+
+int OwnHolder(const SettingsStore& settings, int id) {
+  const HotkeyCombination wanted = CombinationOf(ReadHotkey(settings, BindingOf(id)));
+  for (const int other : AllHotkeyIds(id)) {
+    const HotkeyText stored = ReadHotkey(settings, BindingOf(other));
+    if (other != id && HasHotkey(stored.c) && CombinationOf(stored) == wanted) return other;
+  }
+  return 0;
 }
 
 }  // namespace qm

@@ -41,14 +41,19 @@ bool IsHotkeyId(int id);
 HotkeyBinding BindingOf(int id);
 
 // Every hotkey id in the order the program registers them: the actions, then the tray
-// menu, automatic saving and the Standard action.
-std::vector<int> AllHotkeyIds();
+// menu, automatic saving and the Standard action; `last`, a hotkey id the user has just
+// changed (or 0), comes last, so that it is the one that fails where it takes a
+// combination that another binding holds.
+std::vector<int> AllHotkeyIds(int last = 0);
 
 HotkeyText ReadHotkey(const SettingsStore& settings, const HotkeyBinding& binding);
 
 // A key text that names a key. An empty text means "no hotkey"; so does the text that a
 // read returns for a missing entry, which would otherwise register its first letter.
 bool HasHotkey(std::string_view keyText);
+
+// "F1" to "F12", the keys that may be a hotkey without a modifier.
+bool IsFunctionKeyText(std::string_view keyText);
 
 // The system's modifier flag of one modifier text; the names compare exactly, and
 // anything else (empty, the editors' "     -") adds nothing.
@@ -71,5 +76,9 @@ struct HotkeyCombination {
 };
 
 HotkeyCombination CombinationOf(const HotkeyText& hotkey);
+
+// The binding that holds the combination stored for `id` before it: the first other
+// binding with a key that stores the same combination, or 0 when none does.
+int OwnHolder(const SettingsStore& settings, int id);
 
 }  // namespace qm

@@ -8,8 +8,8 @@
 namespace qm {
 
 // One value of a profile file; at most 126 characters, the rest is cut.
-std::string ReadSetting(const std::string& section, const std::string& key,
-                        const std::string& file, const std::string& fallback);
+std::string ReadSetting(const std::string& section, const std::string& key, const std::string& file,
+                        const std::string& fallback);
 // True when the value reached the file.
 bool WriteSetting(const std::string& section, const std::string& key, const std::string& value,
                   const std::string& file);
@@ -26,26 +26,25 @@ class ProfileSettings : public SettingsStore {
   explicit ProfileSettings(std::string missingEntry = std::string(kMissingEntry))
       : missingEntry_(std::move(missingEntry)) {}
   std::string Read(std::string_view section, std::string_view key) const override;
-  void Write(std::string_view section, std::string_view key, std::string_view value) override;
+  std::optional<WriteFailure> Write(std::string_view section, std::string_view key,
+                                    std::string_view value) override;
 
  private:
   std::string missingEntry_;
 };
 
-// A profile file at a fixed path, such as another program's settings file. It keeps
-// the result of its last write for callers that must report a failed import.
+// A profile file at a fixed path, such as another program's settings file.
 class ProfileFile : public SettingsStore {
  public:
   ProfileFile(std::string path, std::string missingEntry)
       : path_(std::move(path)), missingEntry_(std::move(missingEntry)) {}
   std::string Read(std::string_view section, std::string_view key) const override;
-  void Write(std::string_view section, std::string_view key, std::string_view value) override;
-  bool LastWriteSucceeded() const { return lastWriteSucceeded_; }
+  std::optional<WriteFailure> Write(std::string_view section, std::string_view key,
+                                    std::string_view value) override;
 
  private:
   std::string path_;
   std::string missingEntry_;
-  bool lastWriteSucceeded_ = true;
 };
 
 }  // namespace qm

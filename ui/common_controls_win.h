@@ -1,6 +1,7 @@
 #pragma once
 
 #include <windows.h>
+// commctrl.h needs the types of windows.h.
 #include <commctrl.h>
 
 namespace qm {
@@ -11,7 +12,9 @@ namespace qm {
 bool LoadCommonControls();
 
 HIMAGELIST NewImageList(int size, int count);
-void AddToImageList(HIMAGELIST images, HICON icon);
+// Appends the icon; a missing one (null) takes its place as a picture of `size` pixels
+// that shows nothing, so that every later picture keeps its index.
+void AddToImageList(HIMAGELIST images, HICON icon, int size);
 void DeleteImageList(HIMAGELIST images);
 
 }  // namespace qm

@@ -1,9 +1,12 @@
 #include "ui/dialog_win.h"
 
 #include <exception>
+#include <variant>
 
 #include "settings/ansi_text.h"
+#include "ui/message_box_win.h"
 #include "ui/modeless_dialogs_win.h"
+#include "ui/settings_input.h"
 
 namespace qm {
 
@@ -55,17 +58,21 @@ std::wstring ItemText(HWND dialog, int id) {
   return text;
 }
 
-std::string NarrowToAnsi(const std::wstring& text) {
-  if (text.empty()) return {};
-  const int length = static_cast<int>(text.size());
-  const int bytes = WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
-  if (bytes <= 0) return {};
-  std::string ansi(static_cast<size_t>(bytes), '\0');
-  WideCharToMultiByte(CP_ACP, 0, text.data(), length, ansi.data(), bytes, nullptr, nullptr);
-  return ansi;
+std::string ItemAnsi(HWND dialog, int id) { return NarrowAnsi(ItemText(dialog, id)); }
+
+std::optional<std::string> StorableAnsi(HWND owner, std::wstring_view text, std::size_t longest,
+                                        std::wstring_view field) {
+  const std::u16string_view units(reinterpret_cast<const char16_t*>(text.data()), text.size());
+  auto storable = StorableText(units, longest, field);
+  if (auto* ansi = std::get_if<std::string>(&storable)) return std::move(*ansi);
+  ShowMessageBox(owner, std::get<MessageRequest>(storable));
+  return std::nullopt;
 }
 
-std::string ItemAnsi(HWND dialog, int id) { return NarrowToAnsi(ItemText(dialog, id)); }
+std::optional<std::string> StorableItem(HWND dialog, int id, std::size_t longest,
+                                        std::wstring_view field) {
+  return StorableAnsi(dialog, ItemText(dialog, id), longest, field);
+}
 
 void SetItemAnsi(HWND dialog, int id, const std::string& text) {
   SetDlgItemTextW(dialog, id, WidenAnsi(text).c_str());

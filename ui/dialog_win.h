@@ -2,7 +2,10 @@
 
 #include <windows.h>
 
+#include <cstddef>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qm {
@@ -40,11 +43,19 @@ class Dialog {
 };
 
 // UI text is UTF-16; data (names, paths, settings values) is ANSI. These convert at
-// the edge of a control.
+// the edge of a control, strictly: text with a character the code page lacks reads as
+// empty here, for what is only shown or compared.
 std::wstring ItemText(HWND dialog, int id);
 std::string ItemAnsi(HWND dialog, int id);
 void SetItemAnsi(HWND dialog, int id, const std::string& text);
-std::string NarrowToAnsi(const std::wstring& text);
+
+// Text the user typed or picked, to be stored: nothing, after a box owned by `owner`
+// that says why, when the code page lacks one of its characters or when the settings
+// file could not read back more than `longest` characters of it.
+std::optional<std::string> StorableAnsi(HWND owner, std::wstring_view text, std::size_t longest,
+                                        std::wstring_view field);
+std::optional<std::string> StorableItem(HWND dialog, int id, std::size_t longest,
+                                        std::wstring_view field);
 
 // Drop-down lists of ANSI entries: fill, read the shown entry, show an entry.
 void FillList(HWND dialog, int id, const std::vector<std::string>& entries);

@@ -21,7 +21,8 @@ double MsSince(LONGLONG start) {
   LARGE_INTEGER now, frequency;
   QueryPerformanceCounter(&now);
   QueryPerformanceFrequency(&frequency);
-  return 1000.0 * static_cast<double>(now.QuadPart - start) / static_cast<double>(frequency.QuadPart);
+  return 1000.0 * static_cast<double>(now.QuadPart - start) /
+         static_cast<double>(frequency.QuadPart);
 }
 
 LONGLONG Now() {
@@ -37,7 +38,8 @@ void Print(const char* what, std::vector<double> ms) {
 
 void WriteOldFile(const std::string& old, const std::string& folder) {
   using qm::WriteSetting;
-  for (const char* key : {"Autostart", "Wiederholung", "Trennzeichen", "Zugriff", "Speicherzeit", "URL"}) {
+  for (const char* key :
+       {"Autostart", "Wiederholung", "Trennzeichen", "Zugriff", "Speicherzeit", "URL"}) {
     WriteSetting("Optionen", key, "1", old);
   }
   WriteSetting("Start", "Speicherpfad", folder, old);
@@ -62,11 +64,13 @@ void BenchImport(const std::string& copy) {
     const LONGLONG start = Now();
     const qm::ProfileFile oldFile(old, std::string(qm::kImporterMissingEntry));
     qm::ProfileFile targetFile(target, std::string(qm::kImporterMissingEntry));
-    const qm::ImportResult result = qm::ImportOldSettings(oldFile, targetFile, qm::WinImportWorld(targetFile));
+    const qm::ImportResult result =
+        qm::ImportOldSettings(oldFile, targetFile, qm::WinImportWorld());
     ms.push_back(MsSince(start));
-    if (!result.succeeded) std::printf("  (run %d: the import failed)\n", run);
+    if (result.failure) std::printf("  (run %d: the import failed)\n", run);
   }
-  std::printf("Import of ten old actions under Wine, ms: median [fastest .. slowest] of %d\n", kImportRuns);
+  std::printf("Import of ten old actions under Wine, ms: median [fastest .. slowest] of %d\n",
+              kImportRuns);
   Print("options + main action + 10 actions", ms);
 }
 
@@ -114,7 +118,8 @@ void BenchStart(const std::string& copy) {
     CloseHandle(started.hProcess);
     CloseHandle(started.hThread);
   }
-  std::printf("Start of einstellungen.exe under Wine, ms: median [fastest .. slowest] of %d\n", kStartRuns);
+  std::printf("Start of einstellungen.exe under Wine, ms: median [fastest .. slowest] of %d\n",
+              kStartRuns);
   Print("start to its start message", toMessage);
   // Without a window manager (Xvfb), Wine waits up to 2 s for a closed top-level window
   // to be withdrawn: that wait shows in the second line, not in the program.

@@ -94,7 +94,9 @@ ClipboardOwner::ClipboardOwner()
 
 ClipboardOwner::~ClipboardOwner() { DestroyWindow(window_); }
 
-void PutOnClipboard(HWND owner, std::string_view text) { PutBlock(owner, CF_TEXT, TextBlock(text)); }
+void PutOnClipboard(HWND owner, std::string_view text) {
+  PutBlock(owner, CF_TEXT, TextBlock(text));
+}
 
 void PutOnClipboard(HWND owner, std::u16string_view text) {
   PutBlock(owner, CF_UNICODETEXT, TextBlock(text));
@@ -154,18 +156,21 @@ std::string MemorySettings::Read(std::string_view section, std::string_view key)
   return found == values_.end() ? std::string(kMissingEntry) : found->second;
 }
 
-void MemorySettings::Write(std::string_view section, std::string_view key, std::string_view value) {
+std::optional<qm::WriteFailure> MemorySettings::Write(std::string_view section,
+                                                      std::string_view key,
+                                                      std::string_view value) {
   values_[Key(section, key)] = std::string(value);
+  return std::nullopt;
 }
 
 std::pair<std::string, std::string> MemorySettings::Key(std::string_view section,
-                                                       std::string_view key) {
+                                                        std::string_view key) {
   return {Lower(section), Lower(key)};
 }
 
 void ForbiddenBoxes::Show(const MessageRequest& request) {
-  throw std::runtime_error("The save showed a message box: \"" + Ansi(request.title) + "\": " +
-                           Ansi(request.text));
+  throw std::runtime_error("The save showed a message box: \"" + Ansi(request.title) +
+                           "\": " + Ansi(request.text));
 }
 
 }  // namespace qm::bench

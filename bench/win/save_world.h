@@ -83,7 +83,8 @@ double RawWriteMs(const std::string& folder, std::string_view bytes, bool flushe
 class MemorySettings : public SettingsStore {
  public:
   std::string Read(std::string_view section, std::string_view key) const override;
-  void Write(std::string_view section, std::string_view key, std::string_view value) override;
+  std::optional<qm::WriteFailure> Write(std::string_view section, std::string_view key,
+                                        std::string_view value) override;
 
  private:
   static std::pair<std::string, std::string> Key(std::string_view section, std::string_view key);

@@ -92,6 +92,8 @@ TEST_F(SettingsScenario, ActionIsRefusedCreatedUsedMadeStandardEditedAndAnotherD
   Type(editor, IDC_ED_NAME, L"  Neue Notizen  ");
   Choose(editor, IDC_ED_METHODE, kSameFileEntry);
   Type(editor, IDC_ED_DATEINAME, L"Neu");
+  PostMessageW(Control(editor, IDC_ED_NAME), WM_KEYDOWN, VK_RETURN, 0);  // stores nothing
+  EXPECT_FALSE(test::PumpUntil([&] { return !IsWindow(editor); }, kQuietMs));
   Click(editor, IDC_ED_DESKTOP);
   ASSERT_TRUE(Applied(editor)) << "the editor stayed open";
   test::SetClipboardText("aus dem Men\xFC");

@@ -47,12 +47,14 @@ TEST(FirstProblem, ReportsTheFirstFailingCheckOnly) {
       {"Notiz", {"Strg", kNone, kNone}, M::Auswaehlen, "", L"hinteren Teil"},  // before the method
       {"Notiz", {"Strg", "Alt", "N"}, M::Auswaehlen, "", L"Methode aus"},
       {"Notiz", {kNone, kNone, kNone}, M::WordFile, "", L"Zahl ein"},
-      {"Notiz", {kNone, kNone, kNone}, M::Numbered, "", nullptr},    // no number needed
-      {"Notiz", {kNone, kNone, "F9"}, M::WordFolder, "3", nullptr},  // a key alone is a hotkey
+      {"Notiz", {kNone, kNone, kNone}, M::Numbered, "", nullptr},        // no number needed
+      {"Notiz", {kNone, kNone, "F9"}, M::WordFolder, "3", nullptr},      // a function key alone is
+      {"Notiz", {kNone, kNone, "N"}, M::Auswaehlen, "", L"allein"},      // a letter alone is not
+      {" \"\" ", {kNone, kNone, kNone}, M::Numbered, "", L"Namen für"},  // reads back empty
       {" Notiz ", {"Strg", "Alt", "N"}, M::Bilder, "", nullptr},
   };
   for (const Case& c : cases) {
-    const auto problem = FirstProblem({TrimmedName(c.typedName), c.fields, c.method, c.words});
+    const auto problem = FirstProblem({c.typedName, c.fields, c.method, c.words});
     ASSERT_EQ(problem.has_value(), c.expected != nullptr) << c.typedName;
     if (problem) {
       EXPECT_NE(problem->text.find(c.expected), std::wstring::npos) << c.typedName;
@@ -77,16 +79,19 @@ TEST(ChooseSection, NameFirstThenTheFirstSectionThatIsNotJa) {
     SectionChoice expected;
   };
   const Case cases[] = {
-      {"Neu", {3, false, false}},  // "Nein" is free
-      {"Ordner", {2, true, true}},
-      {"Alt", {3, true, false}},     // a deleted action comes back
-      {"Doppelt", {7, true, true}},  // the last of several
+      {"Neu", {3, false, false, ""}},  // "Nein" is free
+      {"Ordner", {2, true, true, "Ordner"}},
+      {"\"Ordner\"", {2, true, true, "Ordner"}},  // the quotes do not read back
+      {"Notizen", {1, true, true, "Notizen (Standard)"}},
+      {"Alt", {3, true, false, "Alt"}},         // a deleted action comes back
+      {"Doppelt", {7, true, true, "Doppelt"}},  // the last of several
   };
   for (const Case& c : cases) {
     const SectionChoice choice = ChooseSection(settings, c.name);
     EXPECT_EQ(choice.number, c.expected.number) << c.name;
     EXPECT_EQ(choice.named, c.expected.named) << c.name;
     EXPECT_EQ(choice.active, c.expected.active) << c.name;
+    EXPECT_EQ(choice.storedName, c.expected.storedName) << c.name;
   }
   settings.Write("Aktion3", "Aktiviert", "ja");
   EXPECT_EQ(ChooseSection(settings, "Neu").number, 5);  // no "Aktiviert" at all is free too

@@ -32,7 +32,7 @@ TEST(NoticeTestInterval, OnlyWhatTheTimerHolds) {
     long long interval;  // -1: refused with a message
   };
   const Case cases[] = {
-      {"0", 0},    {"32767", 32767}, {"", -1},
+      {"1", 1},    {"32767", 32767}, {"", -1},      {"0", -1},  // a notice of no time never closes
       {"abc", -1}, {"-1", -1},       {"32768", -1},  // would wrap to a negative 16-bit value
   };
   for (const Case& c : cases) {

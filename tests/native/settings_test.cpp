@@ -4,11 +4,13 @@
 #include <tuple>
 
 #include "settings/action_cache.h"
+#include "settings/ansi_text.h"
 #include "settings/current_options.h"
 #include "settings/file_helpers.h"
 #include "settings/hotkeys.h"
 #include "settings/number_text.h"
 #include "tests/native/support/memory_settings.h"
+#include "ui/settings_input.h"
 
 namespace qm {
 namespace {
@@ -40,6 +42,25 @@ TEST(SaveMethodText, PlainNamesExactlyThenLengthFifteenIsTheFolderMethodElseFirs
     const auto parsed = ParseMethod(aktion);
     EXPECT_EQ(parsed.method, method) << aktion;
     EXPECT_EQ(words ? parsed.words : 0, words) << aktion;
+  }
+}
+
+// Typed text crosses into the data strictly: a look-alike never stands in for a letter
+// the code page lacks, and a value the file would cut is refused.
+TEST(SettingsText, TypedTextIsStoredOnlyWhenTheCodePageHoldsItAndTheFileReadsItWhole) {
+  // typed, the longest value, what is stored (as UI text) or else a part of the box
+  const std::tuple<std::u16string, std::size_t, std::wstring> rows[] = {
+      {u"Grüße €", 7, L"Grüße €"},
+      {std::u16string(126, u'x'), 126, std::wstring(126, L'x')},
+      {u"\u0141\u00F3d\u017A", 126, L"\"\u0141\" (U+0141)"},
+      {u"C:\uFF3CTexte", 126, L"U+FF3C"},
+      {u"x\U0001F600", 126, L"U+1F600"},
+      {std::u16string(116, u'x'), 115, L"höchstens 115 Zeichen"}};
+  for (const auto& [typed, longest, shown] : rows) {
+    const auto result = StorableText(typed, longest, L"Name");
+    const auto* stored = std::get_if<std::string>(&result);
+    const std::wstring text = stored ? WidenAnsi(*stored) : std::get<MessageRequest>(result).text;
+    EXPECT_TRUE(stored ? text == shown : text.find(shown) != std::wstring::npos) << longest;
   }
 }
 

@@ -25,9 +25,16 @@ class MemorySettings : public SettingsStore {
     misses.emplace_back(section, key);
     return missingEntry_;
   }
-  void Write(std::string_view section, std::string_view key, std::string_view value) override {
+  // After `writesThatReachFile` writes (none when 0; all when negative) every write fails
+  // and changes nothing, as on a file that has become read-only.
+  std::optional<WriteFailure> Write(std::string_view section, std::string_view key,
+                                    std::string_view value) override {
+    if (writesThatReachFile == 0)
+      return WriteFailure{"C:\\Q\\einstellungen20.ini", L"Zugriff verweigert"};
+    if (writesThatReachFile > 0) --writesThatReachFile;
     sections_.insert(Lower(section));
     values_[{Lower(section), Lower(key)}] = std::string(value);
+    return std::nullopt;
   }
   bool HasSection(std::string_view section) const { return sections_.contains(Lower(section)); }
 
@@ -65,6 +72,7 @@ class MemorySettings : public SettingsStore {
   }
 
   mutable std::vector<std::pair<std::string, std::string>> misses;  // section, key
+  int writesThatReachFile = -1;
 
  private:
   static std::string Lower(std::string_view text) {

@@ -12,6 +12,8 @@
 #include "resident/tray_rules.h"
 #include "settings/hotkeys.h"
 #include "tests/win/support/win_support.h"
+#include "ui/common_controls_win.h"
+#include "ui/library_on_demand_win.h"
 
 namespace qm {
 namespace {
@@ -29,24 +31,40 @@ TEST(ViewerWin, JoiningNeverCountsWhatIsOnTheClipboardAlready) {
 }
 
 // Registering and delivering hotkeys is the end-to-end test of the hotkey scenarios.
+// Action 2 was just given the combination of action 20: it fails itself, and the box
+// names the holder.
 TEST(HotkeysWin, ACombinationSomeoneElseHoldsIsReportedBlankedAndNotTriedAgain) {
   const test::ProgramSettingsFile file{
       "[Aktion1]\r\nHotkeyA=Strg\r\nHotkeyB=Alt\r\nHotkeyC=F5\r\n"
-      "[Aktion20]\r\nHotkeyA=Alt\r\nHotkeyB=\r\nHotkeyC=F12\r\n"};
+      "[Aktion2]\r\nHotkeyA=Alt\r\nHotkeyB=\r\nHotkeyC=F12\r\n"
+      "[Aktion20]\r\nName=Zwanzig\r\nHotkeyA=Alt\r\nHotkeyB=\r\nHotkeyC=F12\r\n"};
   ProfileSettings settings;
   test::RecordingMessageBoxes messages;
   HotkeyRegistry registry{nullptr, settings, messages};  // hotkeys of this thread
   ASSERT_TRUE(RegisterHotKey(nullptr, 0xBFFE, MOD_CONTROL | MOD_ALT, VK_F5));
-  registry.RegisterAll();
-  ASSERT_EQ(messages.shown.size(), 1u);
+  registry.RegisterAll(2);
+  ASSERT_EQ(messages.shown.size(), 2u);
   EXPECT_EQ(messages.shown[0].title, L"Hotkey konnte nicht registriert werden");
-  EXPECT_EQ(ReadHotkey(settings, BindingOf(1)).c, "") << "the taken binding was blanked";
+  EXPECT_NE(messages.shown[1].text.find(L"der Aktion \"Zwanzig\""), std::wstring::npos);
+  for (const int blanked : {1, 2}) EXPECT_EQ(ReadHotkey(settings, BindingOf(blanked)).c, "");
   EXPECT_FALSE(RegisterHotKey(nullptr, 0xBFFF, MOD_ALT, VK_F12)) << "action 20 was not registered";
   registry.UnregisterAll();
   registry.RegisterAll();
-  EXPECT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown.size(), 2u);
   registry.UnregisterAll();
   UnregisterHotKey(nullptr, 0xBFFE);
+}
+
+// The list's pictures are found by the method's index: a missing icon must keep its place.
+TEST(ImageListWin, AMissingIconKeepsThePlaceOfItsPicture) {
+  ASSERT_TRUE(LoadCommonControls());
+  HIMAGELIST images = NewImageList(16, 2);
+  AddToImageList(images, nullptr, 16);
+  AddToImageList(images, LoadIconW(nullptr, MAKEINTRESOURCEW(32512)), 16);
+  EXPECT_EQ(
+      LibraryFunction<int(WINAPI*)(HIMAGELIST)>(L"comctl32.dll", "ImageList_GetImageCount")(images),
+      2);
+  DeleteImageList(images);
 }
 
 // NIM_MODIFY without flags succeeds only for an icon the shell holds.

@@ -17,6 +17,7 @@
 #include "save/speichern.h"
 #include "save/temporary_name.h"
 #include "save/whole_file_win.h"
+#include "settings/system_reason_win.h"
 #include "tests/win/support/win_support.h"
 
 namespace qm {
@@ -170,9 +171,16 @@ TEST_F(SaveWin, RefusedNamesAndMissingFoldersFailWithoutLeavingAFile) {
   EXPECT_TRUE(Files().empty());
 }
 
-TEST_F(SaveWin, SettingsAreReadInto127Bytes) {
+// A write to a file that cannot be written (here: another program holds it open
+// without sharing) says so, with the file and the reason, and changes nothing.
+TEST_F(SaveWin, SettingsAreReadInto127BytesAndAFailedWriteSaysWhy) {
   const std::string longValue(200, 'x');
   settings.Write("Aktion1", "Speicherpfad", longValue);
+  EXPECT_EQ(settings.Read("Aktion1", "Speicherpfad"), longValue.substr(0, 126));
+  std::optional<FileLock> lock(std::in_place, SettingsPath(), 0);
+  const auto failure = settings.Write("Aktion1", "Speicherpfad", "neu");
+  lock.reset();
+  EXPECT_EQ(failure, (WriteFailure{SettingsPath(), SystemReason(ERROR_SHARING_VIOLATION)}));
   EXPECT_EQ(settings.Read("Aktion1", "Speicherpfad"), longValue.substr(0, 126));
 }
 
@@ -280,8 +288,14 @@ class SaveFailures : public SaveWin, public ::testing::WithParamInterface<Failur
 TEST_P(SaveFailures, AreReportedAndChangeNothing) {
   const FailureCase& row = GetParam();
   SetMode(Mode::AutomaticSuppressed);
+  // The cut front of a longer path is an existing folder here: the save must not go there.
+  const std::string cut = folder / std::string(125 - folder.Path().size(), 'c');
+  CreateDirectoryA(cut.c_str(), nullptr);
+  const std::string name = row.name;
   Use(row.aktion, row.format, false,
-      std::string(row.name) == "missing_folder" ? folder / "fehlt" : "");
+      name == "missing_folder" ? folder / "fehlt"
+      : name == "cut_folder"   ? cut
+                               : "");
   const std::string old = "<p>alt</p>\r\n";
   std::optional<FileLock> lock;
   if (row.existing) {
@@ -307,6 +321,7 @@ INSTANTIATE_TEST_SUITE_P(
     Table, SaveFailures,
     ::testing::Values(
         FailureCase("missing_folder", "extradatei", "Text", "Text", L"Speicherort nicht existiert"),
+        FailureCase("cut_folder", "extradatei", "Text", "Text", L"vermutlich abgeschnitten"),
         FailureCase("empty_clipboard", "extradatei", "Text", "", L"nichts in der Zwischenablage"),
         FailureCase("locked_append", "gleichedatei", "Text", "Text", L"unverändert", "Notiz.txt"),
         FailureCase("locked_read", "gleichedatei", "HTML", "Text", L"nicht gelesen", "Notiz.html",

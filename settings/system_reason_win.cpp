@@ -1,4 +1,4 @@
-#include "save/system_reason_win.h"
+#include "settings/system_reason_win.h"
 
 namespace qm {
 
@@ -9,7 +9,8 @@ std::wstring SystemReason(DWORD error) {
       nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
   std::wstring reason = length > 0 ? std::wstring(text, length) : std::wstring();
   LocalFree(text);
-  while (!reason.empty() && (reason.back() == L'\n' || reason.back() == L'\r' || reason.back() == L' ')) {
+  while (!reason.empty() &&
+         (reason.back() == L'\n' || reason.back() == L'\r' || reason.back() == L' ')) {
     reason.pop_back();
   }
   return reason + L" (Fehler " + std::to_wstring(error) + L")";
