@@ -73,8 +73,9 @@ SaveNoticeWindow::SaveNoticeWindow(HINSTANCE instance, CurrentOptions& options,
                                    SettingsStore& settings, std::function<void()> onClosed)
     : instance_(instance), options_(options), settings_(settings), onClosed_(std::move(onClosed)) {}
 
-SaveNoticeWindow::~SaveNoticeWindow() {
-  // The program is ending: the notice goes without the close's hand-back of the focus.
+SaveNoticeWindow::~SaveNoticeWindow() { Close(); }
+
+void SaveNoticeWindow::Close() {
   if (window_) DestroyWindow(window_);
 }
 
@@ -105,7 +106,8 @@ bool SaveNoticeWindow::Form_Load() {
   const ScreenDpi dpi = ReadScreenDpi();
   dpiX_ = dpi.x;
   dpiY_ = dpi.y;
-  const PixelSize size{TwipsToPixels(kNoticeWidthTwips, dpiX_), TwipsToPixels(kNoticeHeightTwips, dpiY_)};
+  const PixelSize size{TwipsToPixels(kNoticeWidthTwips, dpiX_),
+                       TwipsToPixels(kNoticeHeightTwips, dpiY_)};
   const ScreenPoint place =
       NoticePlace(StoredNoticePlace(options_.txtX, options_.txtY, dpiX_, dpiY_), size, Screens(),
                   PrimaryWorkArea());
@@ -130,13 +132,13 @@ bool SaveNoticeWindow::CreateControls() {
   const RECT label = PixelRect(NoticeLabelRect(labelTopTwips_));
   // Without SS_NOTIFY the label lets mouse messages through to the window, which
   // drags it while the pointer is over the label.
-  label_ = CreateWindowExW(0, L"STATIC", kInitialText, WS_CHILD | WS_VISIBLE | SS_CENTER, label.left,
-                           label.top, label.right - label.left, label.bottom - label.top, window_,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(kLabelId)), instance_,
-                           nullptr);
+  label_ =
+      CreateWindowExW(0, L"STATIC", kInitialText, WS_CHILD | WS_VISIBLE | SS_CENTER, label.left,
+                      label.top, label.right - label.left, label.bottom - label.top, window_,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kLabelId)), instance_, nullptr);
   const RECT ok = PixelRect(NoticeOkButtonRect());
-  ok_ = CreateWindowExW(0, L"BUTTON", L"&Ok", WS_CHILD | WS_TABSTOP | BS_PUSHBUTTON, ok.left, ok.top,
-                        ok.right - ok.left, ok.bottom - ok.top, window_,
+  ok_ = CreateWindowExW(0, L"BUTTON", L"&Ok", WS_CHILD | WS_TABSTOP | BS_PUSHBUTTON, ok.left,
+                        ok.top, ok.right - ok.left, ok.bottom - ok.top, window_,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kOkId)), instance_, nullptr);
   if (!label_ || !ok_) return false;
   SendMessageW(ok_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
@@ -172,8 +174,8 @@ void SaveNoticeWindow::ApplyLabel(const NoticeRequest& request) {
 void SaveNoticeWindow::SetLabelFont(int sizePt) {
   if (labelFont_ && sizePt == fontSizePt_) return;
   HFONT font = CreateFontW(-MulDiv(sizePt, dpiY_, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                           DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                           DEFAULT_PITCH | FF_SWISS, L"Arial");
+                           DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                           DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Arial");
   if (!font) return;
   SendMessageW(label_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   if (labelFont_) DeleteObject(labelFont_);
@@ -193,7 +195,8 @@ void SaveNoticeWindow::PlaceLabel(int topTwips) {
 RECT SaveNoticeWindow::PixelRect(const TwipsRect& twips) const {
   const int left = TwipsToPixels(twips.left, dpiX_);
   const int top = TwipsToPixels(twips.top, dpiY_);
-  return {left, top, left + TwipsToPixels(twips.width, dpiX_), top + TwipsToPixels(twips.height, dpiY_)};
+  return {left, top, left + TwipsToPixels(twips.width, dpiX_),
+          top + TwipsToPixels(twips.height, dpiY_)};
 }
 
 void SaveNoticeWindow::tmrUnload_Timer() {
@@ -277,7 +280,8 @@ void SaveNoticeWindow::ReleaseResources() {
 LRESULT CALLBACK SaveNoticeWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
                                               LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    auto* self = static_cast<SaveNoticeWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    auto* self =
+        static_cast<SaveNoticeWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     self->window_ = window;
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }

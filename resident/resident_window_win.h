@@ -76,7 +76,7 @@ class ResidentWindow : public ResidentCommands {
   void MakeStandardFromMenu(int index);
   void Menuklick2(int index);
   void OnNoticeClosed();
-  void OnQuitRequest();
+  void EndProgram();
 
   // The settings window: its tab strip and the page of the selected tab.
   bool CreateSettingsFrame();

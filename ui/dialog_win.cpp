@@ -7,7 +7,18 @@
 
 namespace qm {
 
-Dialog::~Dialog() { Destroy(); }
+Dialog::~Dialog() {
+  if (!window_) return;
+  SetWindowLongPtrW(window_, DWLP_USER, 0);
+  WithdrawDialog(window_);
+  DestroyWindow(window_);
+}
+
+void Dialog::DestroyAll() {
+  for (HWND dialog : EnrolledDialogs()) {
+    if (IsWindow(dialog)) DestroyWindow(dialog);
+  }
+}
 
 bool Dialog::CreateModeless(HINSTANCE instance, int templateId, HWND parent) {
   if (window_) return true;
@@ -58,7 +69,8 @@ std::wstring ItemText(HWND dialog, int id) {
 std::string NarrowToAnsi(const std::wstring& text) {
   if (text.empty()) return {};
   const int length = static_cast<int>(text.size());
-  const int bytes = WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+  const int bytes =
+      WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
   if (bytes <= 0) return {};
   std::string ansi(static_cast<size_t>(bytes), '\0');
   WideCharToMultiByte(CP_ACP, 0, text.data(), length, ansi.data(), bytes, nullptr, nullptr);

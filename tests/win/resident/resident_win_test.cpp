@@ -1,10 +1,11 @@
 // The resident program's ties to the system: the clipboard-viewer chain, a hotkey that
 // someone else holds, the tray icon as the shell holds it, the popup menu as the system
-// runs it and the save notice's closing timer.
+// runs it, the save notice's closing timer and how the program's dialogs go.
 #include <gtest/gtest.h>
 
 #include <vector>
 
+#include "options/options_ids.h"
 #include "options/save_notice_win.h"
 #include "resident/hotkey_registry_win.h"
 #include "resident/tray_icon_win.h"
@@ -12,6 +13,7 @@
 #include "resident/tray_rules.h"
 #include "settings/hotkeys.h"
 #include "tests/win/support/win_support.h"
+#include "ui/dialog_win.h"
 
 namespace qm {
 namespace {
@@ -133,6 +135,40 @@ TEST(NoticeWin, ClosesOnTheSecondTickOfItsInterval) {
   }
   EXPECT_EQ(upAfterTick, (std::vector<bool>{true, false}));
   EXPECT_EQ(closes, 1);
+}
+
+// Whether a window reached a dialog after its object began to go: its derived part
+// (noted outside the object, as a store into a dying object may be left out), or the
+// base's pure function, which faults; a window procedure's fault may be swallowed, so a
+// first-chance handler notes it.
+const Dialog* gGoing = nullptr;
+bool gReachedLate = false;
+
+LONG CALLBACK NoteFault(EXCEPTION_POINTERS* fault) {
+  gReachedLate |= fault->ExceptionRecord->ExceptionCode == EXCEPTION_ACCESS_VIOLATION;
+  return EXCEPTION_CONTINUE_SEARCH;
+}
+
+struct ProbeDialog : Dialog {
+  ProbeDialog() { CreateModeless(GetModuleHandleW(nullptr), IDD_ABOUT, nullptr); }
+  ~ProbeDialog() override { gGoing = this; }
+  INT_PTR HandleMessage(UINT, WPARAM, LPARAM) override {
+    gReachedLate |= gGoing == this;
+    return FALSE;
+  }
+};
+
+// The end path destroys every open dialog while its object is whole; a window still open
+// when its object goes never reaches the half-destroyed object.
+TEST(DialogWin, TheEndDestroysEveryDialogAndNoWindowReachesAHalfDestroyedObject) {
+  ProbeDialog first, second;
+  ASSERT_TRUE(first.Handle() && second.Handle());
+  Dialog::DestroyAll();
+  EXPECT_FALSE(first.Handle() || second.Handle());
+  void* watch = AddVectoredExceptionHandler(1, NoteFault);
+  { const ProbeDialog leftOpen; }
+  RemoveVectoredExceptionHandler(watch);
+  EXPECT_FALSE(gReachedLate);
 }
 
 }  // namespace
