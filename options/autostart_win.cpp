@@ -1,11 +1,13 @@
 #include "options/autostart_win.h"
 
 #include <windows.h>
+// objbase.h and shlobj.h need the types of windows.h.
 #include <objbase.h>
 #include <shlobj.h>
 
 #include <string>
 
+#include "settings/ansi_text.h"
 #include "settings/file_helpers_win.h"
 #include "settings/settings_file_win.h"
 
@@ -23,34 +25,27 @@ struct Released {
   }
 };
 
-std::wstring Wide(const std::string& ansi) {
-  const int length = MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, nullptr, 0);
-  if (length <= 0) return {};
-  std::wstring wide(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, wide.data(), length);
-  wide.resize(static_cast<size_t>(length - 1));
-  return wide;
-}
-
-// A shell link to the program, started in the program folder, saved as `file`.
+// A shell link to the program, started in the program folder, saved as `file`. It
+// names the program by its long path, which the code page may not be able to write.
 bool CreateShortcut(const std::string& file) {
-  const std::string folder = ProgramFolder();
-  const std::string target = folder + "\\Quillmar2.0.exe";
-  Released<IShellLinkA> link;
-  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+  const std::wstring folder = ProgramFolderW();
+  const std::wstring target = folder + L"\\Quillmar2.0.exe";
+  Released<IShellLinkW> link;
+  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                               reinterpret_cast<void**>(&link.pointer)))) {
     return false;
   }
   if (FAILED(link.pointer->SetPath(target.c_str())) ||
       FAILED(link.pointer->SetWorkingDirectory(folder.c_str())) ||
-      FAILED(link.pointer->SetArguments(""))) {
+      FAILED(link.pointer->SetArguments(L""))) {
     return false;
   }
   Released<IPersistFile> persist;
-  if (FAILED(link.pointer->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist.pointer)))) {
+  if (FAILED(link.pointer->QueryInterface(IID_IPersistFile,
+                                          reinterpret_cast<void**>(&persist.pointer)))) {
     return false;
   }
-  return SUCCEEDED(persist.pointer->Save(Wide(file).c_str(), TRUE));
+  return SUCCEEDED(persist.pointer->Save(WidenAnsi(file).c_str(), TRUE));
 }
 
 }  // namespace
@@ -64,16 +59,19 @@ void ApplyAutostart(bool wanted, SettingsStore& settings, MessageBoxes& messages
   }
   const std::string startup = SpecialFolder(kStartupFolder, false);
   if (startup.empty() || !CreateShortcut(startup + kShortcutFile)) {
-    messages.Show({kAppTitle,
-                   L"Es konnte keine Verknüpfung im Autostartordner erstellt werden. Bitte legen Sie "
-                   L"diese von Hand an.",
-                   MessageIcon::None, MessageButtons::Ok});
+    messages.Show(
+        {kAppTitle,
+         L"Es konnte keine Verknüpfung im Autostartordner erstellt werden. Bitte legen Sie "
+         L"diese von Hand an.",
+         MessageIcon::None, MessageButtons::Ok});
   }
   settings.Write("Start", "Zielordner", startup);
   settings.Write("Optionen", "Autostart", "ja");
 }
 
-bool IsArchiveEdition(const SettingsStore& settings) { return settings.Read("Start", "ZipVersion") == "1"; }
+bool IsArchiveEdition(const SettingsStore& settings) {
+  return settings.Read("Start", "ZipVersion") == "1";
+}
 
 MessageRequest ArchiveEditionMessage() {
   return {L"Erstellung einer Verknüpfung unmöglich",

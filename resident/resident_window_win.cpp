@@ -107,6 +107,10 @@ LRESULT ResidentWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     EndProgram();
     return 0;
   }
+  if (showRequest_ != 0 && message == showRequest_) {
+    ShowSettingsWindow();
+    return 0;
+  }
   switch (message) {
     case WM_COMMAND:
       OnMenuCommand(LOWORD(wParam));
@@ -160,17 +164,20 @@ void ResidentWindow::StartUp() {
   tray_->Add();
   taskbarCreated_ = TaskbarCreatedMessage();
   quitRequest_ = RegisterWindowMessageW(kQuitRequestMessage);
+  showRequest_ = RegisterWindowMessageW(kShowSettingsMessage);
   PlaceCentredAndHide();
   FirstStart();
   guardInstalled_ = true;
   Aktualisieren();
 }
 
+// In the short form where the code page cannot write it, as under a user name in
+// another script.
 void ResidentWindow::WriteTempPath() {
-  char buffer[MAX_PATH + 1] = {};
-  const DWORD length = GetTempPathA(sizeof buffer, buffer);
-  if (length > 0 && length < sizeof buffer) {
-    settings_.Write("Start", "TempPfad", std::string(buffer, length));
+  wchar_t buffer[MAX_PATH + 1] = {};
+  const DWORD length = GetTempPathW(MAX_PATH + 1, buffer);
+  if (length > 0 && length <= MAX_PATH) {
+    settings_.Write("Start", "TempPfad", AnsiPath(std::wstring(buffer, length)));
   }
 }
 

@@ -92,6 +92,7 @@ class ResidentWindow : public ResidentCommands {
   HWND window_ = nullptr;
   UINT taskbarCreated_ = 0;
   UINT quitRequest_ = 0;
+  UINT showRequest_ = 0;  // a second start of the program
   bool quitAfterSave_ = false;
   bool guardInstalled_ = false;
 

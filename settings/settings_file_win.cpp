@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "settings/file_helpers_win.h"
+
 namespace qm {
 
 namespace {
@@ -12,8 +14,8 @@ constexpr DWORD kReadBufferSize = 127;
 
 }  // namespace
 
-std::string ReadSetting(const std::string& section, const std::string& key,
-                        const std::string& file, const std::string& fallback) {
+std::string ReadSetting(const std::string& section, const std::string& key, const std::string& file,
+                        const std::string& fallback) {
   char buffer[kReadBufferSize] = {};
   const DWORD copied = GetPrivateProfileStringA(section.c_str(), key.c_str(), fallback.c_str(),
                                                 buffer, kReadBufferSize, file.c_str());
@@ -26,18 +28,28 @@ bool WriteSetting(const std::string& section, const std::string& key, const std:
          FALSE;
 }
 
-std::string ProgramFolder() {
-  std::vector<char> buffer(MAX_PATH);
+namespace {
+
+// The program file's folder as the program was started, long or short.
+std::wstring StartedFolder() {
+  std::vector<wchar_t> buffer(MAX_PATH);
   for (;;) {
-    const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    const DWORD length =
+        GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
     if (length == 0) return {};
     if (length < buffer.size()) {
-      const std::string path(buffer.data(), length);
-      return path.substr(0, path.find_last_of('\\'));
+      const std::wstring path(buffer.data(), length);
+      return path.substr(0, path.find_last_of(L'\\'));
     }
     buffer.resize(buffer.size() * 2);
   }
 }
+
+}  // namespace
+
+std::string ProgramFolder() { return AnsiPath(StartedFolder()); }
+
+std::wstring ProgramFolderW() { return LongPath(StartedFolder()); }
 
 std::string SettingsPath() { return ProgramFolder() + "\\einstellungen20.ini"; }
 
@@ -45,7 +57,8 @@ std::string ProfileSettings::Read(std::string_view section, std::string_view key
   return ReadSetting(std::string(section), std::string(key), SettingsPath(), missingEntry_);
 }
 
-void ProfileSettings::Write(std::string_view section, std::string_view key, std::string_view value) {
+void ProfileSettings::Write(std::string_view section, std::string_view key,
+                            std::string_view value) {
   WriteSetting(std::string(section), std::string(key), std::string(value), SettingsPath());
 }
 
@@ -54,7 +67,8 @@ std::string ProfileFile::Read(std::string_view section, std::string_view key) co
 }
 
 void ProfileFile::Write(std::string_view section, std::string_view key, std::string_view value) {
-  lastWriteSucceeded_ = WriteSetting(std::string(section), std::string(key), std::string(value), path_);
+  lastWriteSucceeded_ =
+      WriteSetting(std::string(section), std::string(key), std::string(value), path_);
 }
 
 }  // namespace qm

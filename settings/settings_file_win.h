@@ -8,14 +8,18 @@
 namespace qm {
 
 // One value of a profile file; at most 126 characters, the rest is cut.
-std::string ReadSetting(const std::string& section, const std::string& key,
-                        const std::string& file, const std::string& fallback);
+std::string ReadSetting(const std::string& section, const std::string& key, const std::string& file,
+                        const std::string& fallback);
 // True when the value reached the file.
 bool WriteSetting(const std::string& section, const std::string& key, const std::string& value,
                   const std::string& file);
 
-// The folder of the running program file, without a trailing backslash.
+// The folder of the running program file, without a trailing backslash, for the ANSI
+// functions: where the code page cannot write its path (a user name in another script),
+// its short path; empty when neither can be written.
 std::string ProgramFolder();
+// The same folder by its long path in UTF-16, as the user and other programs see it.
+std::wstring ProgramFolderW();
 
 // Program folder + "\einstellungen20.ini", built anew at every call.
 std::string SettingsPath();
