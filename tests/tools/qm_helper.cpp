@@ -6,6 +6,9 @@
 //                           hung stops handling messages once the window is up
 //   qm_helper READY dde SERVICE URL [DELAY_MS]  a browser's DDE server answering
 //                           "WWW_GetWindowInfo", item "-1", as for a page at URL
+//   qm_helper READY promise MS|hung TEXT  TEXT on the clipboard as a promise (delayed
+//                           rendering), rendered MS after it is asked for; hung stops
+//                           handling messages once the promise is made
 //
 // READY is a named event that the helper sets once it is in place. The test ends the
 // helper when done with it; left alone, it ends after a minute. Exit code 0 on success.
@@ -13,6 +16,7 @@
 // ddeml.h needs the types of windows.h.
 #include <ddeml.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -38,16 +42,59 @@ void Live(bool hung) {
 }
 
 // Wine's clipboard manager opens the clipboard for a moment after every change.
-bool Hold(HANDLE ready, const std::vector<std::string>& args) {
-  HWND owner =
-      CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+bool OpenClipboardAs(HWND owner) {
   for (int attempt = 0; !OpenClipboard(owner); ++attempt) {
     if (attempt == 100) return false;
     Sleep(20);
   }
+  return true;
+}
+
+bool Hold(HANDLE ready, const std::vector<std::string>& args) {
+  HWND owner =
+      CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  if (!OpenClipboardAs(owner)) return false;
   SetEvent(ready);
   Sleep(static_cast<DWORD>(std::stoul(args.at(0))));
   return CloseClipboard() != FALSE;
+}
+
+std::string gPromised;
+DWORD gRenderMs = 0;
+
+LRESULT CALLBACK Renderer(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_RENDERFORMAT || wParam != CF_TEXT) {
+    return DefWindowProcA(window, message, wParam, lParam);
+  }
+  Sleep(gRenderMs);
+  HGLOBAL text = GlobalAlloc(GMEM_MOVEABLE, gPromised.size() + 1);
+  if (text) {
+    std::memcpy(GlobalLock(text), gPromised.c_str(), gPromised.size() + 1);
+    GlobalUnlock(text);
+    SetClipboardData(CF_TEXT, text);
+  }
+  return 0;
+}
+
+bool Promise(HANDLE ready, const std::vector<std::string>& args) {
+  const bool hung = args.at(0) == "hung";
+  gRenderMs = hung ? 0 : static_cast<DWORD>(std::stoul(args[0]));
+  gPromised = args.at(1);
+  WNDCLASSA renderer{};
+  renderer.lpfnWndProc = Renderer;
+  renderer.lpszClassName = "qm_renderer";
+  HWND owner = RegisterClassA(&renderer) ? CreateWindowExA(0, "qm_renderer", "", 0, 0, 0, 0, 0,
+                                                           HWND_MESSAGE, nullptr, nullptr, nullptr)
+                                         : nullptr;
+  if (!owner || !OpenClipboardAs(owner)) return false;
+  // A promise has no handle yet: SetClipboardData answers null either way.
+  const bool emptied = EmptyClipboard() != FALSE;
+  SetClipboardData(CF_TEXT, nullptr);
+  CloseClipboard();
+  if (!emptied) return false;
+  SetEvent(ready);
+  Live(hung);
+  return true;
 }
 
 bool Window(HANDLE ready, const std::vector<std::string>& args) {
@@ -111,9 +158,10 @@ int main(int argc, char** argv) {
   const std::string command = argv[2];
   const std::vector<std::string> args(argv + 3, argv + argc);
   if (!ready) return 1;
-  const bool done = command == "hold"     ? Hold(ready, args)
-                    : command == "window" ? Window(ready, args)
-                    : command == "dde"    ? Dde(ready, args)
-                                          : false;
+  const bool done = command == "hold"      ? Hold(ready, args)
+                    : command == "window"  ? Window(ready, args)
+                    : command == "dde"     ? Dde(ready, args)
+                    : command == "promise" ? Promise(ready, args)
+                                           : false;
   return done ? 0 : 1;
 }
