@@ -5,11 +5,13 @@
 #include <objbase.h>
 
 #include "importer/importer_window_win.h"
+#include "settings/settings_file_win.h"
 #include "ui/message_box_win.h"
 #include "ui/program_folder_win.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   if (!qm::ProgramFolderUsable()) return 1;
+  qm::ProvideSettingsFile();
   // The open-file dialog and the shell start of the main program expect COM.
   const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
   qm::ShowMessageBox(

@@ -39,6 +39,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   const std::wstring folder = qm::ProgramFolderW();
   qm::ProgramFolderClaim claim(folder);
   if (HandedOver(claim, folder)) return 0;
+  qm::ProvideSettingsFile();
   // The shell calls that open saved targets expect COM on this thread.
   const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
   qm::ResidentWindow resident(instance);

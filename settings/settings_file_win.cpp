@@ -53,6 +53,11 @@ std::wstring ProgramFolderW() { return LongPath(StartedFolder()); }
 
 std::string SettingsPath() { return ProgramFolder() + "\\einstellungen20.ini"; }
 
+void ProvideSettingsFile() {
+  const std::string delivered = ProgramFolder() + "\\" + kDeliveredSettingsFile;
+  CopyFileA(delivered.c_str(), SettingsPath().c_str(), TRUE);
+}
+
 std::string ProfileSettings::Read(std::string_view section, std::string_view key) const {
   return ReadSetting(std::string(section), std::string(key), SettingsPath(), missingEntry_);
 }

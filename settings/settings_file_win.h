@@ -24,6 +24,13 @@ std::wstring ProgramFolderW();
 // Program folder + "\einstellungen20.ini", built anew at every call.
 std::string SettingsPath();
 
+// The archive edition carries its delivered settings under this name, so that a newer
+// archive unpacked over the program folder never replaces the user's settings file.
+inline constexpr char kDeliveredSettingsFile[] = "einstellungen20-vorlage.ini";
+// Makes the settings file from the delivered one when it is missing, as at the first
+// start of the archive edition; a settings file that exists is never touched.
+void ProvideSettingsFile();
+
 // The settings file of the running program; missing keys read as `missingEntry`.
 class ProfileSettings : public SettingsStore {
  public:
