@@ -18,6 +18,7 @@ set_tests_properties(wine.bench.down PROPERTIES FIXTURES_CLEANUP wine)
 
 # The helper program that the tests start as another process.
 add_executable(qm_helper ${CMAKE_SOURCE_DIR}/tests/tools/qm_helper.cpp)
+target_include_directories(qm_helper PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(qm_helper PRIVATE user32)
 qm_warnings(qm_helper)
 

@@ -9,9 +9,14 @@
 //   qm_helper READY promise MS|hung TEXT  TEXT on the clipboard as a promise (delayed
 //                           rendering), rendered MS after it is asked for; hung stops
 //                           handling messages once the promise is made
+//   qm_helper READY resident [FILE]  a window of the main program's class, titled
+//                           "Quillmar 2.0 bleibt", which handles messages but ignores
+//                           the request to end; it keeps FILE open meanwhile, so that
+//                           nobody can delete it
 //
-// READY is a named event that the helper sets once it is in place. The test ends the
-// helper when done with it; left alone, it ends after a minute. Exit code 0 on success.
+// READY is a named event that the helper sets once it is in place ("-" for none, where
+// a script starts it). The test ends the helper when done with it; left alone, it ends
+// after a minute. Exit code 0 on success.
 #include <windows.h>
 // ddeml.h needs the types of windows.h.
 #include <ddeml.h>
@@ -19,6 +24,8 @@
 #include <cstring>
 #include <string>
 #include <vector>
+
+#include "ui/main_program_link.h"
 
 namespace {
 
@@ -97,6 +104,24 @@ bool Promise(HANDLE ready, const std::vector<std::string>& args) {
   return true;
 }
 
+bool Resident(HANDLE ready, const std::vector<std::string>& args) {
+  const HANDLE file = args.empty() ? nullptr
+                                   : CreateFileA(args[0].c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                                 nullptr, OPEN_EXISTING, 0, nullptr);
+  WNDCLASSW resident{};
+  resident.lpfnWndProc = DefWindowProcW;
+  resident.lpszClassName = qm::kResidentWindowClass;
+  if (file == INVALID_HANDLE_VALUE || !RegisterClassW(&resident) ||
+      !CreateWindowExW(0, qm::kResidentWindowClass, L"Quillmar 2.0 bleibt",
+                       WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200, nullptr, nullptr,
+                       nullptr, nullptr)) {
+    return false;
+  }
+  SetEvent(ready);
+  Live(false);
+  return true;
+}
+
 bool Window(HANDLE ready, const std::vector<std::string>& args) {
   HWND top = CreateWindowExA(0, "STATIC", args.at(0).c_str(), WS_OVERLAPPEDWINDOW, 10, 10, 400, 300,
                              nullptr, nullptr, nullptr, nullptr);
@@ -157,11 +182,12 @@ int main(int argc, char** argv) {
   HANDLE ready = OpenEventA(EVENT_MODIFY_STATE, FALSE, argv[1]);
   const std::string command = argv[2];
   const std::vector<std::string> args(argv + 3, argv + argc);
-  if (!ready) return 1;
-  const bool done = command == "hold"      ? Hold(ready, args)
-                    : command == "window"  ? Window(ready, args)
-                    : command == "dde"     ? Dde(ready, args)
-                    : command == "promise" ? Promise(ready, args)
-                                           : false;
+  if (!ready && std::strcmp(argv[1], "-") != 0) return 1;
+  const bool done = command == "hold"       ? Hold(ready, args)
+                    : command == "window"   ? Window(ready, args)
+                    : command == "dde"      ? Dde(ready, args)
+                    : command == "promise"  ? Promise(ready, args)
+                    : command == "resident" ? Resident(ready, args)
+                                            : false;
   return done ? 0 : 1;
 }
