@@ -63,8 +63,8 @@ bool EndMainProgram(HWND resident, DWORD timeoutMs) {
   return WaitForSingleObject(process.handle, timeoutMs) == WAIT_OBJECT_0;
 }
 
-// The running program may bring its window to the front only with the leave of the
-// process the user is working with, which this one is.
+// The running program may bring its window to the front only with the consent of the
+// process in front, which this one is: the user has just started it.
 void ShowSettingsOf(HWND resident) {
   AllowSetForegroundWindow(ProcessOf(resident));
   PostMessageW(resident, RegisterWindowMessageW(kShowSettingsMessage), 0, 0);
