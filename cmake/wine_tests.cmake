@@ -41,7 +41,7 @@ endfunction()
 
 include(GoogleTest)
 file(GLOB_RECURSE QM_WIN_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*_test.cpp)
-# The options' dialog templates serve the tests of the dialog base.
+# The options' dialog templates serve the tests of the dialogs.
 add_executable(qm_win_tests ${QM_WIN_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/options/options.rc)
 target_link_libraries(qm_win_tests PRIVATE qm_win_test_support gtest_main)
 qm_warnings(qm_win_tests)

@@ -9,10 +9,9 @@
 //   qm_helper READY promise MS|hung TEXT  TEXT on the clipboard as a promise (delayed
 //                           rendering), rendered MS after it is asked for; hung stops
 //                           handling messages once the promise is made
-//   qm_helper READY resident [FILE]  a window of the main program's class, titled
-//                           "Quillmar 2.0 bleibt", which handles messages but ignores
-//                           the request to end; it keeps FILE open meanwhile, so that
-//                           nobody can delete it
+//   qm_helper READY resident  a window of the main program's class, titled "Quillmar
+//                           2.0 bleibt", which handles messages but ignores the request
+//                           to end
 //
 // READY is a named event that the helper sets once it is in place ("-" for none, where
 // a script starts it). The test ends the helper when done with it; left alone, it ends
@@ -48,19 +47,20 @@ void Live(bool hung) {
   }
 }
 
-// Wine's clipboard manager opens the clipboard for a moment after every change.
-bool OpenClipboardAs(HWND owner) {
+// The clipboard opened in the name of a new window of this process, or null. Wine's
+// clipboard manager opens the clipboard for a moment after every change.
+HWND OpenedClipboard() {
+  HWND owner =
+      CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
   for (int attempt = 0; !OpenClipboard(owner); ++attempt) {
-    if (attempt == 100) return false;
+    if (attempt == 100) return nullptr;
     Sleep(20);
   }
-  return true;
+  return owner;
 }
 
 bool Hold(HANDLE ready, const std::vector<std::string>& args) {
-  HWND owner =
-      CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-  if (!OpenClipboardAs(owner)) return false;
+  if (!OpenedClipboard()) return false;
   SetEvent(ready);
   Sleep(static_cast<DWORD>(std::stoul(args.at(0))));
   return CloseClipboard() != FALSE;
@@ -70,16 +70,12 @@ std::string gPromised;
 DWORD gRenderMs = 0;
 
 LRESULT CALLBACK Renderer(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message != WM_RENDERFORMAT || wParam != CF_TEXT) {
-    return DefWindowProcA(window, message, wParam, lParam);
-  }
+  if (message != WM_RENDERFORMAT) return DefWindowProcA(window, message, wParam, lParam);
   Sleep(gRenderMs);
   HGLOBAL text = GlobalAlloc(GMEM_MOVEABLE, gPromised.size() + 1);
-  if (text) {
-    std::memcpy(GlobalLock(text), gPromised.c_str(), gPromised.size() + 1);
-    GlobalUnlock(text);
-    SetClipboardData(CF_TEXT, text);
-  }
+  std::memcpy(GlobalLock(text), gPromised.c_str(), gPromised.size() + 1);
+  GlobalUnlock(text);
+  SetClipboardData(CF_TEXT, text);
   return 0;
 }
 
@@ -87,34 +83,22 @@ bool Promise(HANDLE ready, const std::vector<std::string>& args) {
   const bool hung = args.at(0) == "hung";
   gRenderMs = hung ? 0 : static_cast<DWORD>(std::stoul(args[0]));
   gPromised = args.at(1);
-  WNDCLASSA renderer{};
-  renderer.lpfnWndProc = Renderer;
-  renderer.lpszClassName = "qm_renderer";
-  HWND owner = RegisterClassA(&renderer) ? CreateWindowExA(0, "qm_renderer", "", 0, 0, 0, 0, 0,
-                                                           HWND_MESSAGE, nullptr, nullptr, nullptr)
-                                         : nullptr;
-  if (!owner || !OpenClipboardAs(owner)) return false;
-  // A promise has no handle yet: SetClipboardData answers null either way.
-  const bool emptied = EmptyClipboard() != FALSE;
-  SetClipboardData(CF_TEXT, nullptr);
+  HWND owner = OpenedClipboard();
+  if (!owner || !EmptyClipboard()) return false;
+  SetWindowLongPtrA(owner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Renderer));
+  SetClipboardData(CF_TEXT, nullptr);  // the promise
   CloseClipboard();
-  if (!emptied) return false;
   SetEvent(ready);
   Live(hung);
   return true;
 }
 
-bool Resident(HANDLE ready, const std::vector<std::string>& args) {
-  const HANDLE file = args.empty() ? nullptr
-                                   : CreateFileA(args[0].c_str(), GENERIC_READ, FILE_SHARE_READ,
-                                                 nullptr, OPEN_EXISTING, 0, nullptr);
-  WNDCLASSW resident{};
-  resident.lpfnWndProc = DefWindowProcW;
-  resident.lpszClassName = qm::kResidentWindowClass;
-  if (file == INVALID_HANDLE_VALUE || !RegisterClassW(&resident) ||
-      !CreateWindowExW(0, qm::kResidentWindowClass, L"Quillmar 2.0 bleibt",
-                       WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200, nullptr, nullptr,
-                       nullptr, nullptr)) {
+bool Resident(HANDLE ready) {
+  const WNDCLASSW resident{0,       DefWindowProcW, 0,       0,       nullptr,
+                           nullptr, nullptr,        nullptr, nullptr, qm::kResidentWindowClass};
+  if (!RegisterClassW(&resident) ||
+      !CreateWindowExW(0, qm::kResidentWindowClass, L"Quillmar 2.0 bleibt", WS_VISIBLE, 10, 10, 300,
+                       200, nullptr, nullptr, nullptr, nullptr)) {
     return false;
   }
   SetEvent(ready);
@@ -187,7 +171,7 @@ int main(int argc, char** argv) {
                     : command == "window"   ? Window(ready, args)
                     : command == "dde"      ? Dde(ready, args)
                     : command == "promise"  ? Promise(ready, args)
-                    : command == "resident" ? Resident(ready, args)
+                    : command == "resident" ? Resident(ready)
                                             : false;
   return done ? 0 : 1;
 }

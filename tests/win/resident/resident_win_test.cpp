@@ -137,38 +137,30 @@ TEST(NoticeWin, ClosesOnTheSecondTickOfItsInterval) {
   EXPECT_EQ(closes, 1);
 }
 
-// Whether a window reached a dialog after its object began to go: its derived part
-// (noted outside the object, as a store into a dying object may be left out), or the
-// base's pure function, which faults; a window procedure's fault may be swallowed, so a
+// Once a dialog's object is going, a message to its window would reach the base's pure
+// HandleMessage, a call to nothing, whose fault a window procedure may swallow: a
 // first-chance handler notes it.
-const Dialog* gGoing = nullptr;
-bool gReachedLate = false;
+bool gFaulted = false;
 
 LONG CALLBACK NoteFault(EXCEPTION_POINTERS* fault) {
-  gReachedLate |= fault->ExceptionRecord->ExceptionCode == EXCEPTION_ACCESS_VIOLATION;
+  gFaulted |= fault->ExceptionRecord->ExceptionCode == EXCEPTION_ACCESS_VIOLATION;
   return EXCEPTION_CONTINUE_SEARCH;
 }
 
-struct ProbeDialog : Dialog {
-  ProbeDialog() { CreateModeless(GetModuleHandleW(nullptr), IDD_ABOUT, nullptr); }
-  ~ProbeDialog() override { gGoing = this; }
-  INT_PTR HandleMessage(UINT, WPARAM, LPARAM) override {
-    gReachedLate |= gGoing == this;
-    return FALSE;
-  }
+struct HiddenDialog : Dialog {
+  HiddenDialog() { CreateModeless(GetModuleHandleW(nullptr), IDD_ABOUT, nullptr); }
+  INT_PTR HandleMessage(UINT, WPARAM, LPARAM) override { return FALSE; }
 };
 
-// The end path destroys every open dialog while its object is whole; a window still open
-// when its object goes never reaches the half-destroyed object.
 TEST(DialogWin, TheEndDestroysEveryDialogAndNoWindowReachesAHalfDestroyedObject) {
-  ProbeDialog first, second;
+  HiddenDialog first, second;
   ASSERT_TRUE(first.Handle() && second.Handle());
   Dialog::DestroyAll();
   EXPECT_FALSE(first.Handle() || second.Handle());
   void* watch = AddVectoredExceptionHandler(1, NoteFault);
-  { const ProbeDialog leftOpen; }
+  HiddenDialog();  // still open when it goes
   RemoveVectoredExceptionHandler(watch);
-  EXPECT_FALSE(gReachedLate);
+  EXPECT_FALSE(gFaulted);
 }
 
 }  // namespace
