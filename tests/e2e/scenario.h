@@ -66,13 +66,12 @@ inline std::string SpecialFolderPath(int csidl) {
   return path;
 }
 
-// What the folder `from` holds, copied into the folder `to`.
 inline void CopyTree(const std::string& from, const std::string& to) {
+  ASSERT_TRUE(CreateDirectoryA(to.c_str(), nullptr)) << to;
   for (const std::string& name : test::FolderEntries(from)) {
-    const std::string source = from + "\\" + name, target = to + "\\" + name;
-    if (CopyFileA(source.c_str(), target.c_str(), TRUE)) continue;
-    ASSERT_TRUE(CreateDirectoryA(target.c_str(), nullptr)) << target;
-    CopyTree(source, target);
+    const std::string source = from + "\\" + name;
+    if (!CopyFileA(source.c_str(), (to + "\\" + name).c_str(), TRUE))
+      CopyTree(source, to + "\\" + name);
   }
 }
 
@@ -84,8 +83,8 @@ inline std::string MadeFolder(const std::wstring& folder) {
 
 // One scenario: a fresh copy of the built program folder with prepared settings, which
 // the test may change before it starts the program; a program still running at the end
-// is asked to close. The folder's name holds letters that the code page lacks, as a
-// user name in another script would.
+// is asked to close. It lies in a folder whose name holds letters that the code page
+// lacks, as under a user name in another script.
 class Scenario : public ::testing::Test {
  protected:
   Scenario() {
@@ -135,7 +134,7 @@ class Scenario : public ::testing::Test {
   // loop, so its window, tray icon and hotkeys are in place); call it as
   // ASSERT_NO_FATAL_FAILURE(Start()).
   void Start() {
-    process_ = test::StartProcess(Program(L"Quillmar2.0.exe"), programLong_, &processId_);
+    process_ = test::StartProcess(Program(L"Quillmar2.0.exe"), user_, &processId_);
     ASSERT_NE(process_, nullptr);
     EXPECT_EQ(WaitForInputIdle(process_, test::kPatienceMs), 0u);
     test::PumpUntil([this] {
@@ -183,12 +182,12 @@ class Scenario : public ::testing::Test {
 
   // A command line that starts a program of the folder by its long path.
   std::wstring Program(const wchar_t* file) const {
-    return L"\"" + programLong_ + L"\\" + file + L"\"";
+    return L"\"" + user_ + L"\\Quillmar\\" + file + L"\"";
   }
 
   test::ScratchFolder scratch_;
-  const std::wstring programLong_ = WidenAnsi(scratch_ / "Quillmar ") + L"\u0141\u00F3d\u017A";
-  const std::string program_ = MadeFolder(programLong_);
+  const std::wstring user_ = WidenAnsi(scratch_.Path()) + L"\\\u0141\u00F3d\u017A";
+  const std::string program_ = MadeFolder(user_) + "\\Quillmar";
   const std::string saveFolder_ = scratch_ / "Gespeichert";
   HANDLE process_ = nullptr;
   DWORD processId_ = 0;
