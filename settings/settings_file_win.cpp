@@ -12,24 +12,6 @@ namespace {
 
 constexpr DWORD kReadBufferSize = 127;
 
-}  // namespace
-
-std::string ReadSetting(const std::string& section, const std::string& key, const std::string& file,
-                        const std::string& fallback) {
-  char buffer[kReadBufferSize] = {};
-  const DWORD copied = GetPrivateProfileStringA(section.c_str(), key.c_str(), fallback.c_str(),
-                                                buffer, kReadBufferSize, file.c_str());
-  return std::string(buffer, copied);
-}
-
-bool WriteSetting(const std::string& section, const std::string& key, const std::string& value,
-                  const std::string& file) {
-  return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()) !=
-         FALSE;
-}
-
-namespace {
-
 // The program file's folder as the program was started, long or short.
 std::wstring StartedFolder() {
   std::vector<wchar_t> buffer(MAX_PATH);
@@ -46,6 +28,20 @@ std::wstring StartedFolder() {
 }
 
 }  // namespace
+
+std::string ReadSetting(const std::string& section, const std::string& key, const std::string& file,
+                        const std::string& fallback) {
+  char buffer[kReadBufferSize] = {};
+  const DWORD copied = GetPrivateProfileStringA(section.c_str(), key.c_str(), fallback.c_str(),
+                                                buffer, kReadBufferSize, file.c_str());
+  return std::string(buffer, copied);
+}
+
+bool WriteSetting(const std::string& section, const std::string& key, const std::string& value,
+                  const std::string& file) {
+  return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()) !=
+         FALSE;
+}
 
 std::string ProgramFolder() { return AnsiPath(StartedFolder()); }
 
