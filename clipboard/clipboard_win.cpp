@@ -14,6 +14,19 @@ namespace {
 
 constexpr int kOpenAttempts = 10;
 constexpr DWORD kOpenRetryDelayMs = 20;
+constexpr UINT kOwnerAnswerMs = 1000;
+
+// A format promised by delayed rendering is asked of the clipboard's owner, and the
+// read waits as long as the owner takes; an owner that has stopped answering (busy or
+// frozen) would hold this program with it. So the owner is asked first whether it
+// answers at all; a slow rendering of an owner that does answer is waited for. Other
+// messages wait meanwhile, so that no second save starts inside this one.
+bool OwnerAnswers() {
+  HWND owner = GetClipboardOwner();
+  DWORD_PTR ignored = 0;
+  return !owner || SendMessageTimeoutW(owner, WM_NULL, 0, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG,
+                                       kOwnerAnswerMs, &ignored) != 0;
+}
 
 // First of CF_TEXT and CF_HDROP in the clipboard's own order, 0 for neither.
 int FirstTextOrDropFormat() {
@@ -110,10 +123,15 @@ std::string OpenClipboardSourceUrl(UINT htmlFormat) {
 
 }  // namespace
 
+// An owner that does not answer counts as another program holding the clipboard.
 ClipboardSession::ClipboardSession(HWND owner) {
   for (int attempt = 0; attempt < kOpenAttempts && !open_; ++attempt) {
     if (attempt > 0) Sleep(kOpenRetryDelayMs);
     open_ = OpenClipboard(owner) != FALSE;
+  }
+  if (open_ && !OwnerAnswers()) {
+    CloseClipboard();
+    open_ = false;
   }
 }
 

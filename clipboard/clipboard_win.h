@@ -11,7 +11,8 @@ namespace qm {
 // The clipboard opened in the name of `owner` for one read, closed again on every
 // path. Another program may hold the clipboard for a moment (Wine's clipboard
 // manager does so after every change), so opening is retried for about 200 ms
-// before the clipboard counts as unavailable.
+// before the clipboard counts as unavailable. So does a clipboard whose owner has
+// stopped answering: it could never render what it promised.
 class ClipboardSession {
  public:
   explicit ClipboardSession(HWND owner);

@@ -24,6 +24,8 @@ add_library(qm_win STATIC
   ui/modeless_dialogs_win.cpp
   ui/dialog_win.cpp
   ui/common_controls_win.cpp
+  ui/main_program_win.cpp
+  ui/program_folder_win.cpp
   options/save_notice_win.cpp
   resident/tray_icon_win.cpp
   resident/tray_menu_win.cpp
@@ -56,7 +58,7 @@ qm_warnings(quillmar)
 
 # The settings importer: its own window over the same settings and file helpers.
 add_executable(einstellungen WIN32 importer/main_win.cpp importer/importer_window_win.cpp
-  importer/main_program_win.cpp importer/importer.rc)
+  importer/importer.rc)
 set_source_files_properties(importer/importer.rc PROPERTIES OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/assets/einstellungen.ico)
 set_target_properties(einstellungen PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${QM_DIST})
 target_link_options(einstellungen PRIVATE -municode)

@@ -18,6 +18,7 @@ set_tests_properties(wine.bench.down PROPERTIES FIXTURES_CLEANUP wine)
 
 # The helper program that the tests start as another process.
 add_executable(qm_helper ${CMAKE_SOURCE_DIR}/tests/tools/qm_helper.cpp)
+target_include_directories(qm_helper PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(qm_helper PRIVATE user32)
 qm_warnings(qm_helper)
 
@@ -40,7 +41,8 @@ endfunction()
 
 include(GoogleTest)
 file(GLOB_RECURSE QM_WIN_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*_test.cpp)
-add_executable(qm_win_tests ${QM_WIN_TEST_SOURCES})
+# The options' dialog templates serve the tests of the dialogs.
+add_executable(qm_win_tests ${QM_WIN_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/options/options.rc)
 target_link_libraries(qm_win_tests PRIVATE qm_win_test_support gtest_main)
 qm_warnings(qm_win_tests)
 add_dependencies(qm_win_tests dist_assets quillmar)

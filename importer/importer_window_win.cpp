@@ -7,11 +7,12 @@
 #include "importer/import_mapping.h"
 #include "importer/import_world_win.h"
 #include "importer/importer_ids.h"
-#include "importer/main_program_win.h"
 #include "settings/ansi_text.h"
 #include "settings/file_helpers_win.h"
 #include "settings/settings_file_win.h"
+#include "ui/main_program_win.h"
 #include "ui/message_box_win.h"
+#include "ui/program_folder_win.h"
 
 namespace qm {
 
@@ -31,8 +32,6 @@ constexpr TwipsRect kControls[] = {
     {IDC_LABEL1, 120, 600, 5775, 375},
     {IDC_CMDEINLESEN, 2400, 1080, 1935, 375},
 };
-
-std::wstring ProgramFolderW() { return WidenAnsi(ProgramFolder()); }
 
 }  // namespace
 
@@ -121,7 +120,8 @@ void ImporterWindow::cmdDialog_Click() {
   dialog.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
   dialog.lpstrDefExt = L"ini";
   if (!GetOpenFileNameW(&dialog) || chosen[0] == L'\0') return;
-  if (IsOldSettingsFileName(NarrowAnsi(chosen))) {
+  // Only the name is judged: the folder may be one the code page cannot write.
+  if (IsOldSettingsFileName(NarrowAnsi(chosen + dialog.nFileOffset))) {
     SetDlgItemTextW(window_, IDC_TXTDATEINAME, chosen);
     return;
   }
@@ -134,7 +134,7 @@ void ImporterWindow::cmdDialog_Click() {
 void ImporterWindow::cmdEinlesen_Click() {
   wchar_t typed[MAX_PATH * 2] = {};
   GetDlgItemTextW(window_, IDC_TXTDATEINAME, typed, MAX_PATH * 2);
-  const std::string oldPath = NarrowAnsi(typed);
+  const std::string oldPath = AnsiPath(typed);
   if (FileState(oldPath) <= 0) {
     ShowMessageBox(window_, {L"Datei existiert nicht",
                              L"Die von Ihnen ausgewählte Datei kann nicht geöffnet werden.",
@@ -178,8 +178,11 @@ bool ImporterWindow::MainProgramEnded() {
   return false;
 }
 
+// A main program of this folder that still runs (the user kept it, or opened the
+// importer from its settings window) is not started a second time.
 void ImporterWindow::Close() {
-  StartMainProgram(window_, ProgramFolder());
+  const std::wstring folder = ProgramFolderW();
+  if (!MainProgramRuns(folder)) StartMainProgram(window_, folder);
   EndDialog(window_, 0);
 }
 

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "settings/ansi_text.h"
 #include "settings/file_helpers_win.h"
 #include "settings/settings_file_win.h"
 
@@ -24,27 +25,19 @@ struct Released {
   }
 };
 
-std::wstring Wide(const std::string& ansi) {
-  const int length = MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, nullptr, 0);
-  if (length <= 0) return {};
-  std::wstring wide(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, wide.data(), length);
-  wide.resize(static_cast<size_t>(length - 1));
-  return wide;
-}
-
-// A shell link to the program, started in the program folder, saved as `file`.
+// A shell link to the program, started in the program folder, saved as `file`. It
+// names the program by its long path, which the code page may not be able to write.
 bool CreateShortcut(const std::string& file) {
-  const std::string folder = ProgramFolder();
-  const std::string target = folder + "\\Quillmar2.0.exe";
-  Released<IShellLinkA> link;
-  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+  const std::wstring folder = ProgramFolderW();
+  const std::wstring target = folder + L"\\Quillmar2.0.exe";
+  Released<IShellLinkW> link;
+  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                               reinterpret_cast<void**>(&link.pointer)))) {
     return false;
   }
   if (FAILED(link.pointer->SetPath(target.c_str())) ||
       FAILED(link.pointer->SetWorkingDirectory(folder.c_str())) ||
-      FAILED(link.pointer->SetArguments(""))) {
+      FAILED(link.pointer->SetArguments(L""))) {
     return false;
   }
   Released<IPersistFile> persist;
@@ -52,7 +45,7 @@ bool CreateShortcut(const std::string& file) {
                                           reinterpret_cast<void**>(&persist.pointer)))) {
     return false;
   }
-  return SUCCEEDED(persist.pointer->Save(Wide(file).c_str(), TRUE));
+  return SUCCEEDED(persist.pointer->Save(WidenAnsi(file).c_str(), TRUE));
 }
 
 }  // namespace

@@ -76,8 +76,9 @@ SaveNoticeWindow::SaveNoticeWindow(HINSTANCE instance, CurrentOptions& options,
                                    SettingsStore& settings, std::function<void()> onClosed)
     : instance_(instance), options_(options), settings_(settings), onClosed_(std::move(onClosed)) {}
 
-SaveNoticeWindow::~SaveNoticeWindow() {
-  // The program is ending: the notice goes without the close's hand-back of the focus.
+SaveNoticeWindow::~SaveNoticeWindow() { Close(); }
+
+void SaveNoticeWindow::Close() {
   if (window_) DestroyWindow(window_);
 }
 

@@ -37,6 +37,9 @@ class SaveNoticeWindow : public SaveSignals {
   // which stores the place the user dragged the notice to.
   void ShowPositionMode();
 
+  // Goes at once, without the hand-back of the focus: the program is ending.
+  void Close();
+
   // The notice while it is loaded, else null.
   HWND Window() const { return window_; }
 

@@ -1,12 +1,45 @@
-// Quillmar 2.0's entry: creates the resident window, which runs the start-up
-// sequence, and lives in its message loop until "&Beenden" or the end of the session.
+// Quillmar 2.0's entry: creates the resident window, which runs the start-up sequence,
+// and lives in its message loop until "&Beenden" or the end of the session. A second
+// start in the same program folder only hands over to the program that runs there.
 #include <windows.h>
+// objbase.h needs the types of windows.h.
 #include <objbase.h>
 
 #include "resident/resident_window_win.h"
+#include "settings/settings_file_win.h"
+#include "ui/main_program_win.h"
 #include "ui/modeless_dialogs_win.h"
+#include "ui/program_folder_win.h"
+
+namespace {
+
+// How long a second start looks for the window of the program that holds the claim: it
+// may still be starting.
+constexpr ULONGLONG kHandOverMs = 10000;
+constexpr DWORD kClaimPollMs = 100;
+
+// True when the program of this folder runs and was asked to show its settings window.
+// One that is just ending leaves the claim to this start instead.
+bool HandedOver(qm::ProgramFolderClaim& claim, const std::wstring& folder) {
+  const ULONGLONG deadline = GetTickCount64() + kHandOverMs;
+  while (!claim.Take(kClaimPollMs)) {
+    if (HWND running = qm::FindMainProgram(folder)) {
+      qm::ShowSettingsOf(running);
+      return true;
+    }
+    if (GetTickCount64() > deadline) return true;
+  }
+  return false;
+}
+
+}  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  if (!qm::ProgramFolderUsable()) return 1;
+  const std::wstring folder = qm::ProgramFolderW();
+  qm::ProgramFolderClaim claim(folder);
+  if (HandedOver(claim, folder)) return 0;
+  qm::ProvideSettingsFile();
   // The shell calls that open saved targets expect COM on this thread.
   const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
   qm::ResidentWindow resident(instance);

@@ -51,7 +51,11 @@ enum Tab { kTabAktionen, kTabOptionen, kTabHotkeys };
 ResidentWindow::ResidentWindow(HINSTANCE instance)
     : instance_(instance), saves_([this](int action) { Speichern(action); }) {}
 
-ResidentWindow::~ResidentWindow() = default;
+// Where the message loop ended without the window's own end (a WM_QUIT from outside),
+// the window goes here, while every member is still whole.
+ResidentWindow::~ResidentWindow() {
+  if (window_) DestroyWindow(window_);
+}
 
 bool ResidentWindow::Create() {
   WNDCLASSEXW windowClass{};
@@ -101,7 +105,11 @@ LRESULT ResidentWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     return 0;
   }
   if (quitRequest_ != 0 && message == quitRequest_) {
-    OnQuitRequest();
+    EndProgram();
+    return 0;
+  }
+  if (showRequest_ != 0 && message == showRequest_) {
+    ShowSettingsWindow();
     return 0;
   }
   switch (message) {
@@ -128,6 +136,12 @@ LRESULT ResidentWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
       ShutDown();
       PostQuitMessage(0);
       return 0;
+    case WM_NCDESTROY: {
+      HWND window = window_;
+      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+      window_ = nullptr;
+      return DefWindowProcW(window, message, wParam, lParam);
+    }
     default:
       break;
   }
@@ -151,17 +165,20 @@ void ResidentWindow::StartUp() {
   tray_->Add();
   taskbarCreated_ = TaskbarCreatedMessage();
   quitRequest_ = RegisterWindowMessageW(kQuitRequestMessage);
+  showRequest_ = RegisterWindowMessageW(kShowSettingsMessage);
   PlaceCentredAndHide();
   FirstStart();
   guardInstalled_ = true;
   Aktualisieren(0);
 }
 
+// In the short form where the code page cannot write it, as under a user name in
+// another script.
 void ResidentWindow::WriteTempPath() {
-  char buffer[MAX_PATH + 1] = {};
-  const DWORD length = GetTempPathA(sizeof buffer, buffer);
-  if (length > 0 && length < sizeof buffer) {
-    settings_.Write("Start", "TempPfad", std::string(buffer, length));
+  wchar_t buffer[MAX_PATH + 1] = {};
+  const DWORD length = GetTempPathW(MAX_PATH + 1, buffer);
+  if (length > 0 && length <= MAX_PATH) {
+    settings_.Write("Start", "TempPfad", AnsiPath(std::wstring(buffer, length)));
   }
 }
 
@@ -187,7 +204,10 @@ void ResidentWindow::FirstStart() {
   for (int n : {1, 2}) settings_.Write(ActionSection(n), "Speicherpfad", folder);
 }
 
+// Every other window of the program goes first, while all objects are whole.
 void ResidentWindow::ShutDown() {
+  Dialog::DestroyAll();
+  if (notice_) notice_->Close();
   guardInstalled_ = false;
   if (viewer_) viewer_->Leave();
   if (hotkeys_) hotkeys_->UnregisterAll();
@@ -328,7 +348,7 @@ void ResidentWindow::RunMenuPick(const MenuPick& pick) {
   } else if (pick.index == kMenuSettings) {
     ShowSettingsWindow();
   } else if (pick.index == kMenuQuit) {
-    DestroyWindow(window_);
+    EndProgram();
   }
 }
 
@@ -445,11 +465,9 @@ void ResidentWindow::OnNoticeClosed() {
   startedFromTray_ = false;
 }
 
-// Only a save started by a click on the tray icon hands the foreground back when its
-// notice closes.
-// The importer asks the program to end as "&Beenden" would. A save whose message box
-// runs a nested message loop finishes first; the program ends right after it.
-void ResidentWindow::OnQuitRequest() {
+// "&Beenden", and the end request of the importer and the uninstaller. A save whose
+// message box runs a nested message loop finishes first; the program ends right after it.
+void ResidentWindow::EndProgram() {
   if (saves_.Running()) {
     quitAfterSave_ = true;
     return;

@@ -75,7 +75,7 @@ class ResidentWindow : public ResidentCommands {
   void RunMenuPick(const MenuPick& pick);
   void Menuklick2(int index);
   void OnNoticeClosed();
-  void OnQuitRequest();
+  void EndProgram();
 
   // The settings window: its tab strip and the page of the selected tab.
   bool CreateSettingsFrame();
@@ -91,6 +91,7 @@ class ResidentWindow : public ResidentCommands {
   HWND window_ = nullptr;
   UINT taskbarCreated_ = 0;
   UINT quitRequest_ = 0;
+  UINT showRequest_ = 0;  // a second start of the program
   bool quitAfterSave_ = false;
   bool guardInstalled_ = false;
 

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "settings/file_helpers_win.h"
 #include "settings/system_reason_win.h"
 
 namespace qm {
@@ -18,6 +19,21 @@ std::optional<WriteFailure> WriteProfile(std::string_view section, std::string_v
     return std::nullopt;
   }
   return WriteFailure{file, SystemReason(GetLastError())};
+}
+
+// The program file's folder as the program was started, long or short.
+std::wstring StartedFolder() {
+  std::vector<wchar_t> buffer(MAX_PATH);
+  for (;;) {
+    const DWORD length =
+        GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (length == 0) return {};
+    if (length < buffer.size()) {
+      const std::wstring path(buffer.data(), length);
+      return path.substr(0, path.find_last_of(L'\\'));
+    }
+    buffer.resize(buffer.size() * 2);
+  }
 }
 
 }  // namespace
@@ -36,21 +52,16 @@ bool WriteSetting(const std::string& section, const std::string& key, const std:
          FALSE;
 }
 
-std::string ProgramFolder() {
-  std::vector<char> buffer(MAX_PATH);
-  for (;;) {
-    const DWORD length =
-        GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-    if (length == 0) return {};
-    if (length < buffer.size()) {
-      const std::string path(buffer.data(), length);
-      return path.substr(0, path.find_last_of('\\'));
-    }
-    buffer.resize(buffer.size() * 2);
-  }
-}
+std::string ProgramFolder() { return AnsiPath(StartedFolder()); }
+
+std::wstring ProgramFolderW() { return LongPath(StartedFolder()); }
 
 std::string SettingsPath() { return ProgramFolder() + "\\einstellungen20.ini"; }
+
+void ProvideSettingsFile() {
+  const std::string delivered = ProgramFolder() + "\\" + kDeliveredSettingsFile;
+  CopyFileA(delivered.c_str(), SettingsPath().c_str(), TRUE);
+}
 
 std::string ProfileSettings::Read(std::string_view section, std::string_view key) const {
   return ReadSetting(std::string(section), std::string(key), SettingsPath(), missingEntry_);

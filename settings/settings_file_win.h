@@ -14,11 +14,22 @@ std::string ReadSetting(const std::string& section, const std::string& key, cons
 bool WriteSetting(const std::string& section, const std::string& key, const std::string& value,
                   const std::string& file);
 
-// The folder of the running program file, without a trailing backslash.
+// The folder of the running program file, without a trailing backslash, for the ANSI
+// functions: where the code page cannot write its path (a user name in another script),
+// its short path; empty when neither can be written.
 std::string ProgramFolder();
+// The same folder by its long path in UTF-16, as the user and other programs see it.
+std::wstring ProgramFolderW();
 
 // Program folder + "\einstellungen20.ini", built anew at every call.
 std::string SettingsPath();
+
+// The archive edition carries its delivered settings under this name, so that a newer
+// archive unpacked over the program folder never replaces the user's settings file.
+inline constexpr char kDeliveredSettingsFile[] = "einstellungen20-vorlage.ini";
+// Makes the settings file from the delivered one when it is missing, as at the first
+// start of the archive edition; a settings file that exists is never touched.
+void ProvideSettingsFile();
 
 // The settings file of the running program; missing keys read as `missingEntry`.
 class ProfileSettings : public SettingsStore {

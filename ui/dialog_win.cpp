@@ -10,7 +10,18 @@
 
 namespace qm {
 
-Dialog::~Dialog() { Destroy(); }
+Dialog::~Dialog() {
+  if (!window_) return;
+  SetWindowLongPtrW(window_, DWLP_USER, 0);
+  WithdrawDialog(window_);
+  DestroyWindow(window_);
+}
+
+void Dialog::DestroyAll() {
+  for (HWND dialog : EnrolledDialogs()) {
+    if (IsWindow(dialog)) DestroyWindow(dialog);
+  }
+}
 
 bool Dialog::CreateModeless(HINSTANCE instance, int templateId, HWND parent) {
   if (window_) return true;

@@ -13,6 +13,11 @@ namespace qm {
 // One window made from a dialog template of the program's resources. The class binds
 // itself to the window at WM_INITDIALOG and dispatches to HandleMessage; no exception
 // leaves the dialog procedure. Modeless dialogs enrol for the keyboard interface.
+//
+// A window is destroyed while its object is whole: by the object itself (Destroy), or
+// by DestroyAll in the program's end path, before the message loop ends. A window that
+// still exists when its object goes is cut loose from it first, so no message of its
+// destruction reaches an object whose derived part is already gone.
 class Dialog {
  public:
   Dialog() = default;
@@ -21,6 +26,9 @@ class Dialog {
   Dialog& operator=(const Dialog&) = delete;
 
   HWND Handle() const { return window_; }
+
+  // Destroys every dialog that is open, each with its own handling of the end.
+  static void DestroyAll();
 
  protected:
   // Creates the dialog; false when the system refuses it.

@@ -1,11 +1,13 @@
 #pragma once
 
-// What the importer needs to find the main program and ask it to end: the class of
-// its resident window and the registered message that runs "&Beenden".
+// What other processes need to find the main program and ask things of it: the class of
+// its resident window, the registered message that runs "&Beenden" (the importer, the
+// uninstaller) and the one that shows its settings window (a second start).
 namespace qm {
 
 inline constexpr wchar_t kResidentWindowClass[] = L"QuillmarResidentWindow";
 inline constexpr wchar_t kQuitRequestMessage[] = L"Quillmar2.0.Beenden";
-inline constexpr char kMainProgramFile[] = "Quillmar2.0.exe";
+inline constexpr wchar_t kShowSettingsMessage[] = L"Quillmar2.0.Einstellungen";
+inline constexpr wchar_t kMainProgramFile[] = L"Quillmar2.0.exe";
 
 }  // namespace qm

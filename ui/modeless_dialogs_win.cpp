@@ -18,10 +18,11 @@ void EnrolDialog(HWND dialog) { Dialogs().push_back(dialog); }
 
 void WithdrawDialog(HWND dialog) { std::erase(Dialogs(), dialog); }
 
+std::vector<HWND> EnrolledDialogs() { return Dialogs(); }
+
 bool RouteToDialog(MSG& message) {
   // A copy: the message may close a dialog, which withdraws it from the list.
-  const std::vector<HWND> dialogs = Dialogs();
-  for (HWND dialog : dialogs) {
+  for (HWND dialog : EnrolledDialogs()) {
     if ((dialog == message.hwnd || IsChild(dialog, message.hwnd)) &&
         IsDialogMessageW(dialog, &message)) {
       return true;

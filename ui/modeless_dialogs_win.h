@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 namespace qm {
 
 // Modeless dialogs get their keyboard interface (Tab, Enter, Escape, mnemonics) only
@@ -10,5 +12,7 @@ namespace qm {
 void EnrolDialog(HWND dialog);
 void WithdrawDialog(HWND dialog);
 bool RouteToDialog(MSG& message);
+// The dialogs that exist now, in the order they were made.
+std::vector<HWND> EnrolledDialogs();
 
 }  // namespace qm

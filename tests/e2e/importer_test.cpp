@@ -33,7 +33,7 @@ TEST_F(Scenario, ImportEndsTheMainProgramOnlyWithConsentAndStartsItAgain) {
       TerminateProcess(process, 1);
       CloseHandle(process);
     }
-  } importer{test::StartProcess("\"" + program_ + "\\einstellungen.exe\"", "C:\\", &importerId)};
+  } importer{test::StartProcess(Program(L"einstellungen.exe"), L"C:\\", &importerId)};
   Answer(Box(L"Quillmar 2.0 beenden!", importerId));
   HWND window = Box(L"Alte Einstellungen übernehmen", importerId);
   ASSERT_NE(window, nullptr);
@@ -73,6 +73,31 @@ TEST_F(Scenario, ImportEndsTheMainProgramOnlyWithConsentAndStartsItAgain) {
   GetWindowThreadProcessId(resident, &processId_);
   CloseHandle(process_);
   process_ = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, processId_);
+}
+
+// The program runs once per folder: a second start has the running one show its settings
+// window, and closing the importer starts none; neither writes a setting.
+TEST_F(Scenario, ASecondStartAndTheImporterLeaveOneProgramAndItsSettingsAsTheyWere) {
+  ASSERT_NO_FATAL_FAILURE(Start());
+  const std::string settings = test::ReadFileBytes(program_ + "\\einstellungen20.ini");
+  HANDLE second = test::StartProcess(Program(L"Quillmar2.0.exe"));
+  DWORD code = 1;
+  EXPECT_EQ(WaitForSingleObject(second, test::kPatienceMs), WAIT_OBJECT_0);
+  EXPECT_TRUE(GetExitCodeProcess(second, &code) && code == 0);
+  CloseHandle(second);
+  EXPECT_TRUE(test::PumpUntil([&] { return IsWindowVisible(window_) != FALSE; }));
+  PostMessageW(window_, WM_SYSCOMMAND, SC_CLOSE, 0);  // hidden, as the importer's button does
+  DWORD importer = 0;
+  CloseHandle(test::StartProcess(Program(L"einstellungen.exe"), L"C:\\", &importer));
+  Answer(Box(L"Quillmar 2.0 beenden!", importer));
+  Answer(Box(L"Alte Einstellungen übernehmen", importer), IDCANCEL);
+  const auto aSecond = [] {  // a second resident window, wherever it is in the z-order
+    return FindWindowExW(nullptr, FindWindowW(kResidentWindowClass, nullptr), kResidentWindowClass,
+                         nullptr);
+  };
+  EXPECT_FALSE(test::PumpUntil([&] { return IsWindowVisible(window_) || aSecond(); }, kQuietMs));
+  EXPECT_EQ(WaitForSingleObject(process_, 0), static_cast<DWORD>(WAIT_TIMEOUT));
+  EXPECT_EQ(test::ReadFileBytes(program_ + "\\einstellungen20.ini"), settings);
 }
 
 }  // namespace

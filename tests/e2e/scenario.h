@@ -12,6 +12,8 @@
 #include <optional>
 #include <string>
 
+#include "settings/ansi_text.h"
+#include "settings/file_helpers_win.h"
 #include "settings/settings_file_win.h"
 #include "tests/win/support/win_support.h"
 
@@ -73,9 +75,16 @@ inline void CopyTree(const std::string& from, const std::string& to) {
   }
 }
 
+// Makes the folder; its path for the ANSI functions.
+inline std::string MadeFolder(const std::wstring& folder) {
+  EXPECT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+  return AnsiPath(folder);
+}
+
 // One scenario: a fresh copy of the built program folder with prepared settings, which
 // the test may change before it starts the program; a program still running at the end
-// is asked to close.
+// is asked to close. It lies in a folder whose name holds letters that the code page
+// lacks, as under a user name in another script.
 class Scenario : public ::testing::Test {
  protected:
   Scenario() {
@@ -125,7 +134,7 @@ class Scenario : public ::testing::Test {
   // loop, so its window, tray icon and hotkeys are in place); call it as
   // ASSERT_NO_FATAL_FAILURE(Start()).
   void Start() {
-    process_ = test::StartProcess("\"" + program_ + "\\Quillmar2.0.exe\"", program_, &processId_);
+    process_ = test::StartProcess(Program(L"Quillmar2.0.exe"), user_, &processId_);
     ASSERT_NE(process_, nullptr);
     EXPECT_EQ(WaitForInputIdle(process_, test::kPatienceMs), 0u);
     test::PumpUntil([this] {
@@ -171,8 +180,14 @@ class Scenario : public ::testing::Test {
     return code;
   }
 
+  // A command line that starts a program of the folder by its long path.
+  std::wstring Program(const wchar_t* file) const {
+    return L"\"" + user_ + L"\\Quillmar\\" + file + L"\"";
+  }
+
   test::ScratchFolder scratch_;
-  const std::string program_ = scratch_ / "Quillmar";
+  const std::wstring user_ = WidenAnsi(scratch_.Path()) + L"\\\u0141\u00F3d\u017A";
+  const std::string program_ = MadeFolder(user_) + "\\Quillmar";
   const std::string saveFolder_ = scratch_ / "Gespeichert";
   HANDLE process_ = nullptr;
   DWORD processId_ = 0;

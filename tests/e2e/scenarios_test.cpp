@@ -2,6 +2,7 @@
 // icon's callback, the tray menu, hotkeys through the input queue, clipboard changes.
 // Each scenario checks the saved bytes, the settings file or how the program ended.
 #include "tests/e2e/scenario.h"
+#include "ui/main_program_win.h"
 
 namespace qm::e2e {
 namespace {
@@ -73,13 +74,17 @@ TEST_F(Scenario, AutomaticHotkeySavesLaterChangesButNoSecretUntilTrayMenuBeenden
   EXPECT_EQ(Saved(kNotizen), Entry("\xC4nderung") + Entry("\xC4nderung"));
 }
 
-TEST_F(Scenario, FirstStartPointsTheSampleActionsAtTheDesktop) {
+// The program ends cleanly at the importer's request while its first-start window is open.
+TEST_F(Scenario, FirstStartPointsTheSampleActionsAtTheDesktopAndEndsCleanlyWithItsWindowOpen) {
   Set("Start", "Splash", "1");
   ASSERT_NO_FATAL_FAILURE(Start());
   const std::string desktop = SpecialFolderPath(CSIDL_DESKTOP);
   EXPECT_EQ(Get("Start", "Splash"), "0");
   EXPECT_EQ(Get("Aktion1", "Speicherpfad"), desktop);
   EXPECT_EQ(Get("Aktion2", "Speicherpfad"), desktop);
+  ASSERT_NE(Box(L"Willkommen"), nullptr);
+  EXPECT_TRUE(EndMainProgram(window_, test::kPatienceMs));
+  EXPECT_EQ(WaitForExit(), std::optional<DWORD>(0));
 }
 
 }  // namespace

@@ -6,15 +6,25 @@
 //                           hung stops handling messages once the window is up
 //   qm_helper READY dde SERVICE URL [DELAY_MS]  a browser's DDE server answering
 //                           "WWW_GetWindowInfo", item "-1", as for a page at URL
+//   qm_helper READY promise MS|hung TEXT  TEXT on the clipboard as a promise (delayed
+//                           rendering), rendered MS after it is asked for; hung stops
+//                           handling messages once the promise is made
+//   qm_helper READY resident  a window of the main program's class, titled "Quillmar
+//                           2.0 bleibt", which handles messages but ignores the request
+//                           to end
 //
-// READY is a named event that the helper sets once it is in place. The test ends the
-// helper when done with it; left alone, it ends after a minute. Exit code 0 on success.
+// READY is a named event that the helper sets once it is in place ("-" for none, where
+// a script starts it). The test ends the helper when done with it; left alone, it ends
+// after a minute. Exit code 0 on success.
 #include <windows.h>
 // ddeml.h needs the types of windows.h.
 #include <ddeml.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
+
+#include "ui/main_program_link.h"
 
 namespace {
 
@@ -37,17 +47,63 @@ void Live(bool hung) {
   }
 }
 
-// Wine's clipboard manager opens the clipboard for a moment after every change.
-bool Hold(HANDLE ready, const std::vector<std::string>& args) {
+// The clipboard opened in the name of a new window of this process, or null. Wine's
+// clipboard manager opens the clipboard for a moment after every change.
+HWND OpenedClipboard() {
   HWND owner =
       CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
   for (int attempt = 0; !OpenClipboard(owner); ++attempt) {
-    if (attempt == 100) return false;
+    if (attempt == 100) return nullptr;
     Sleep(20);
   }
+  return owner;
+}
+
+bool Hold(HANDLE ready, const std::vector<std::string>& args) {
+  if (!OpenedClipboard()) return false;
   SetEvent(ready);
   Sleep(static_cast<DWORD>(std::stoul(args.at(0))));
   return CloseClipboard() != FALSE;
+}
+
+std::string gPromised;
+DWORD gRenderMs = 0;
+
+LRESULT CALLBACK Renderer(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_RENDERFORMAT) return DefWindowProcA(window, message, wParam, lParam);
+  Sleep(gRenderMs);
+  HGLOBAL text = GlobalAlloc(GMEM_MOVEABLE, gPromised.size() + 1);
+  std::memcpy(GlobalLock(text), gPromised.c_str(), gPromised.size() + 1);
+  GlobalUnlock(text);
+  SetClipboardData(CF_TEXT, text);
+  return 0;
+}
+
+bool Promise(HANDLE ready, const std::vector<std::string>& args) {
+  const bool hung = args.at(0) == "hung";
+  gRenderMs = hung ? 0 : static_cast<DWORD>(std::stoul(args[0]));
+  gPromised = args.at(1);
+  HWND owner = OpenedClipboard();
+  if (!owner || !EmptyClipboard()) return false;
+  SetWindowLongPtrA(owner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Renderer));
+  SetClipboardData(CF_TEXT, nullptr);  // the promise
+  CloseClipboard();
+  SetEvent(ready);
+  Live(hung);
+  return true;
+}
+
+bool Resident(HANDLE ready) {
+  const WNDCLASSW resident{0,       DefWindowProcW, 0,       0,       nullptr,
+                           nullptr, nullptr,        nullptr, nullptr, qm::kResidentWindowClass};
+  if (!RegisterClassW(&resident) ||
+      !CreateWindowExW(0, qm::kResidentWindowClass, L"Quillmar 2.0 bleibt", WS_VISIBLE, 10, 10, 300,
+                       200, nullptr, nullptr, nullptr, nullptr)) {
+    return false;
+  }
+  SetEvent(ready);
+  Live(false);
+  return true;
 }
 
 bool Window(HANDLE ready, const std::vector<std::string>& args) {
@@ -110,10 +166,12 @@ int main(int argc, char** argv) {
   HANDLE ready = OpenEventA(EVENT_MODIFY_STATE, FALSE, argv[1]);
   const std::string command = argv[2];
   const std::vector<std::string> args(argv + 3, argv + argc);
-  if (!ready) return 1;
-  const bool done = command == "hold"     ? Hold(ready, args)
-                    : command == "window" ? Window(ready, args)
-                    : command == "dde"    ? Dde(ready, args)
-                                          : false;
+  if (!ready && std::strcmp(argv[1], "-") != 0) return 1;
+  const bool done = command == "hold"       ? Hold(ready, args)
+                    : command == "window"   ? Window(ready, args)
+                    : command == "dde"      ? Dde(ready, args)
+                    : command == "promise"  ? Promise(ready, args)
+                    : command == "resident" ? Resident(ready)
+                                            : false;
   return done ? 0 : 1;
 }

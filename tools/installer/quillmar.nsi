@@ -8,6 +8,7 @@ RequestExecutionLevel user
 
 !include "MUI2.nsh"
 !include "LogicLib.nsh"
+!include "FileFunc.nsh"
 
 !define PRODUCT "Quillmar 2.0"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
@@ -39,27 +40,79 @@ VIAddVersionKey /LANG=${LANG_GERMAN} "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_GERMAN} "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_GERMAN} "LegalCopyright" "${PRODUCT}"
 
-; A running Quillmar 2.0 holds its files open and would write its settings file while
-; it is replaced or removed: it is asked to end as its tray menu's "Beenden" would, so
-; it gives back its hotkeys, clipboard-viewer link and tray icon; its process is
-; waited for (SYNCHRONIZE), at most 15 s.
-!macro EndRunningProgram
-  FindWindow $0 "QuillmarResidentWindow"
-  ${If} $0 <> 0
-    System::Call 'user32::RegisterWindowMessageW(w "Quillmar2.0.Beenden") i .r1'
-    System::Call 'user32::PostMessageW(p r0, i r1, p 0, p 0)'
+Var Undeleted  ; the files an uninstallation could not delete, one per line
+
+; $R1: the long path of the folder $R0 (short names expanded), so that two spellings of
+; one folder compare equal; a folder that does not exist stays as it is.
+!macro LONG_FOLDER UN
+Function ${UN}LongFolder
+  System::Call 'kernel32::GetLongPathNameW(w R0, w .R1, i ${NSIS_MAX_STRLEN}) i .r9'
+  ${If} $9 = 0
+    StrCpy $R1 $R0
+  ${EndIf}
+FunctionEnd
+!macroend
+!insertmacro LONG_FOLDER ""
+!insertmacro LONG_FOLDER "un."
+
+; A running Quillmar 2.0 of the installed folder holds its files open and would write its
+; settings file while it is replaced or removed: it is asked to end as its tray menu's
+; "Beenden" would, so it gives back its hotkeys, clipboard-viewer link and tray icon, and
+; its process is waited for, at most 15 s. A Quillmar 2.0 of another folder is another
+; installation or copy, with its own settings: it is left alone.
+; $R9 afterwards: how many of the folder's programs still run.
+!macro END_INSTALLED_PROGRAM UN
+Function ${UN}EndInstalledProgram
+  StrCpy $R0 $INSTDIR
+  Call ${UN}LongFolder
+  StrCpy $R2 $R1
+  System::Call 'user32::RegisterWindowMessageW(w "Quillmar2.0.Beenden") i .r1'
+  StrCpy $5 0  ; process handles asked to end, on the stack
+  StrCpy $0 0
+  ${Do}
+    FindWindow $0 "QuillmarResidentWindow" "" 0 $0
+    ${IfThen} $0 = 0 ${|} ${ExitDo} ${|}
     System::Call 'user32::GetWindowThreadProcessId(p r0, *i .r2) i'
-    System::Call 'kernel32::OpenProcess(i 0x100000, i 0, i r2) p .r3'
-    ${If} $3 P<> 0
-      System::Call 'kernel32::WaitForSingleObject(p r3, i 15000) i'
+    ; PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE
+    System::Call 'kernel32::OpenProcess(i 0x101000, i 0, i r2) p .r3'
+    ${IfThen} $3 = 0 ${|} ${Continue} ${|}
+    System::Call 'kernel32::QueryFullProcessImageNameW(p r3, i 0, w .r4, *i ${NSIS_MAX_STRLEN}) i'
+    ${GetParent} $4 $R0
+    Call ${UN}LongFolder
+    ${If} $R1 == $R2
+      System::Call 'user32::PostMessageW(p r0, i r1, p 0, p 0)'
+      Push $3
+      IntOp $5 $5 + 1
+    ${Else}
       System::Call 'kernel32::CloseHandle(p r3)'
     ${EndIf}
-  ${EndIf}
+  ${Loop}
+  StrCpy $R9 0
+  System::Call 'kernel32::GetTickCount() i .r6'
+  IntOp $6 $6 + 15000
+  ${DoWhile} $5 > 0
+    Pop $3
+    IntOp $5 $5 - 1
+    System::Call 'kernel32::GetTickCount() i .r7'
+    IntOp $7 $6 - $7
+    ${IfThen} $7 < 0 ${|} StrCpy $7 0 ${|}
+    System::Call 'kernel32::WaitForSingleObject(p r3, i r7) i .r2'
+    ${IfThen} $2 <> 0 ${|} IntOp $R9 $R9 + 1 ${|}
+    System::Call 'kernel32::CloseHandle(p r3)'
+  ${Loop}
+FunctionEnd
 !macroend
+!insertmacro END_INSTALLED_PROGRAM ""
+!insertmacro END_INSTALLED_PROGRAM "un."
 
 Section "Programm"
   SetShellVarContext current
-  !insertmacro EndRunningProgram
+  Call EndInstalledProgram
+  ${If} $R9 > 0
+    MessageBox MB_OK|MB_ICONEXCLAMATION "Quillmar 2.0 aus $\"$INSTDIR$\" läuft noch und hat sich nicht beenden lassen. Es wurde nichts ersetzt.$\r$\nBitte beenden Sie es über $\"Beenden$\" im Menü seines Tray-Icons und starten Sie die Installation dann noch einmal." /SD IDOK
+    SetErrorLevel 2
+    Abort
+  ${EndIf}
   SetOutPath "$INSTDIR"
   File "${DIST}/Quillmar2.0.exe"
   File "${DIST}/einstellungen.exe"
@@ -85,21 +138,85 @@ Section "Programm"
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
 SectionEnd
 
+; Deletes a program file; one that stays (another program has it open) is noted.
+!macro REMOVE_FILE FILE
+  Delete "${FILE}"
+  ${If} ${FileExists} "${FILE}"
+    StrCpy $Undeleted "$Undeleted${FILE}$\r$\n"
+  ${EndIf}
+!macroend
+
+; Deletes the shortcut $R0 only when it starts a program of the installed folder: the
+; same name in the Startup folder may belong to another copy of Quillmar 2.0.
+Function un.RemoveOwnShortcut
+  ${IfNot} ${FileExists} $R0
+    Return
+  ${EndIf}
+  StrCpy $4 ""
+  System::Call 'ole32::CoCreateInstance(g "{00021401-0000-0000-C000-000000000046}", p 0, i 1, g "{000214F9-0000-0000-C000-000000000046}", *p .r1) i .r0'
+  ${If} $0 = 0
+    ; IPersistFile::Load, then IShellLinkW::GetPath
+    System::Call '$1->0(g "{0000010B-0000-0000-C000-000000000046}", *p .r2) i .r0'
+    ${If} $0 = 0
+      System::Call '$2->5(w R0, i 0) i .r0'
+      ${If} $0 = 0
+        System::Call '$1->3(w .r4, i ${NSIS_MAX_STRLEN}, p 0, i 0) i'
+      ${EndIf}
+      System::Call '$2->2()'
+    ${EndIf}
+    System::Call '$1->2()'
+  ${EndIf}
+  ${IfThen} $4 == "" ${|} Return ${|}
+  StrCpy $3 $R0
+  ${GetParent} $4 $R0
+  Call un.LongFolder
+  StrCpy $4 $R1
+  StrCpy $R0 $INSTDIR
+  Call un.LongFolder
+  ${If} $4 == $R1
+    Delete $3
+  ${EndIf}
+FunctionEnd
+
+; Nothing is removed while the program of this folder still runs; a file that cannot be
+; deleted is named, and the uninstaller and its entry stay, so that it can run again.
+; Silent, it reports through its exit code (2: not done), as "Deinstallieren.exe /S
+; _?=FOLDER", which waits for it.
 Section "Uninstall"
   SetShellVarContext current
-  !insertmacro EndRunningProgram
-  ; The autostart shortcut: where the program noted it, and the usual Startup folder.
-  ReadINIStr $3 "$INSTDIR\einstellungen20.ini" "Start" "Zielordner"
-  ${If} $3 != ""
-    Delete "$3\${PRODUCT}.lnk"
+  Call un.EndInstalledProgram
+  ${If} $R9 > 0
+    MessageBox MB_OK|MB_ICONEXCLAMATION "Quillmar 2.0 aus $\"$INSTDIR$\" läuft noch und hat sich nicht beenden lassen. Es wurde nichts entfernt.$\r$\nBitte beenden Sie es über $\"Beenden$\" im Menü seines Tray-Icons und starten Sie die Deinstallation dann noch einmal." /SD IDOK
+    SetErrorLevel 2
+    Abort
   ${EndIf}
-  Delete "$SMSTARTUP\${PRODUCT}.lnk"
-  Delete "$SMPROGRAMS\${PRODUCT}.lnk"
-  Delete "$INSTDIR\Quillmar2.0.exe"
-  Delete "$INSTDIR\einstellungen.exe"
-  Delete "$INSTDIR\qmhelp.html"
+  StrCpy $Undeleted ""
+  !insertmacro REMOVE_FILE "$INSTDIR\Quillmar2.0.exe"
+  !insertmacro REMOVE_FILE "$INSTDIR\einstellungen.exe"
+  !insertmacro REMOVE_FILE "$INSTDIR\qmhelp.html"
   Delete "$INSTDIR\Icons\*.ico"
+  FindFirst $0 $1 "$INSTDIR\Icons\*.ico"
+  ${DoWhile} $1 != ""
+    StrCpy $Undeleted "$Undeleted$INSTDIR\Icons\$1$\r$\n"
+    FindNext $0 $1
+  ${Loop}
+  FindClose $0
+  ${If} $Undeleted != ""
+    MessageBox MB_OK|MB_ICONEXCLAMATION "Diese Dateien ließen sich nicht löschen, vermutlich sind sie noch geöffnet:$\r$\n$Undeleted$\r$\nSchließen Sie sie und starten Sie die Deinstallation dann noch einmal." /SD IDOK
+    SetErrorLevel 2
+    Abort
+  ${EndIf}
   RMDir "$INSTDIR\Icons"
+  ; The autostart shortcut: where the program noted it, and the usual Startup folder.
+  ReadINIStr $R0 "$INSTDIR\einstellungen20.ini" "Start" "Zielordner"
+  ${If} $R0 != ""
+    StrCpy $R0 "$R0\${PRODUCT}.lnk"
+    Call un.RemoveOwnShortcut
+  ${EndIf}
+  StrCpy $R0 "$SMSTARTUP\${PRODUCT}.lnk"
+  Call un.RemoveOwnShortcut
+  StrCpy $R0 "$SMPROGRAMS\${PRODUCT}.lnk"
+  Call un.RemoveOwnShortcut
   ; The settings hold the user's work: they go only when the user says so. A silent
   ; uninstallation keeps them.
   MessageBox MB_YESNO|MB_ICONQUESTION "Sollen auch Ihre Einstellungen (Aktionen und Optionen in einstellungen20.ini) gelöscht werden?" /SD IDNO IDNO keepSettings

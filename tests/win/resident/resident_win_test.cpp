@@ -1,10 +1,11 @@
 // The resident program's ties to the system: the clipboard-viewer chain, a hotkey that
 // someone else holds, the tray icon as the shell holds it, the popup menu as the system
-// runs it and the save notice's closing timer.
+// runs it, the save notice's closing timer and how the program's dialogs go.
 #include <gtest/gtest.h>
 
 #include <vector>
 
+#include "options/options_ids.h"
 #include "options/save_notice_win.h"
 #include "resident/hotkey_registry_win.h"
 #include "resident/tray_icon_win.h"
@@ -13,6 +14,7 @@
 #include "settings/hotkeys.h"
 #include "tests/win/support/win_support.h"
 #include "ui/common_controls_win.h"
+#include "ui/dialog_win.h"
 #include "ui/library_on_demand_win.h"
 
 namespace qm {
@@ -151,6 +153,32 @@ TEST(NoticeWin, ClosesOnTheSecondTickOfItsInterval) {
   }
   EXPECT_EQ(upAfterTick, (std::vector<bool>{true, false}));
   EXPECT_EQ(closes, 1);
+}
+
+// Once a dialog's object is going, a message to its window would reach the base's pure
+// HandleMessage, a call to nothing, whose fault a window procedure may swallow: a
+// first-chance handler notes it.
+bool gFaulted = false;
+
+LONG CALLBACK NoteFault(EXCEPTION_POINTERS* fault) {
+  gFaulted |= fault->ExceptionRecord->ExceptionCode == EXCEPTION_ACCESS_VIOLATION;
+  return EXCEPTION_CONTINUE_SEARCH;
+}
+
+struct HiddenDialog : Dialog {
+  HiddenDialog() { CreateModeless(GetModuleHandleW(nullptr), IDD_ABOUT, nullptr); }
+  INT_PTR HandleMessage(UINT, WPARAM, LPARAM) override { return FALSE; }
+};
+
+TEST(DialogWin, TheEndDestroysEveryDialogAndNoWindowReachesAHalfDestroyedObject) {
+  HiddenDialog first, second;
+  ASSERT_TRUE(first.Handle() && second.Handle());
+  Dialog::DestroyAll();
+  EXPECT_FALSE(first.Handle() || second.Handle());
+  void* watch = AddVectoredExceptionHandler(1, NoteFault);
+  HiddenDialog();  // still open when it goes
+  RemoveVectoredExceptionHandler(watch);
+  EXPECT_FALSE(gFaulted);
 }
 
 }  // namespace

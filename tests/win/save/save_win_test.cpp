@@ -184,6 +184,20 @@ TEST_F(SaveWin, SettingsAreReadInto127BytesAndAFailedWriteSaysWhy) {
   EXPECT_EQ(settings.Read("Aktion1", "Speicherpfad"), longValue.substr(0, 126));
 }
 
+// The archive edition delivers its settings under another name: they become the
+// settings file only where there is none, so unpacking it again keeps the user's.
+TEST_F(SaveWin, TheDeliveredSettingsBecomeTheSettingsFileOnlyWhereThereIsNone) {
+  const std::string delivered = ProgramFolder() + "\\" + kDeliveredSettingsFile;
+  WriteFileBytes(delivered, "[Start]\r\nSplash=1\r\n");
+  const std::string users = ReadFileBytes(SettingsPath());
+  ProvideSettingsFile();
+  EXPECT_EQ(ReadFileBytes(SettingsPath()), users);
+  DeleteFileA(SettingsPath().c_str());
+  ProvideSettingsFile();
+  EXPECT_EQ(ReadFileBytes(SettingsPath()), "[Start]\r\nSplash=1\r\n");
+  DeleteFileA(delivered.c_str());
+}
+
 struct MethodCase {
   const char* name;
   const char* aktion;

@@ -8,6 +8,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "settings/ansi_text.h"
+
 namespace qm::test {
 
 namespace {
@@ -20,13 +22,18 @@ std::string UniqueName(const char* what) {
          std::to_string(GetTickCount64()) + "_" + std::to_string(++counter);
 }
 
-void RemoveTree(const std::string& path) {
-  for (const std::string& name : FolderEntries(path)) {
-    const std::string entry = path + "\\" + name;
-    SetFileAttributesA(entry.c_str(), FILE_ATTRIBUTE_NORMAL);
-    if (!DeleteFileA(entry.c_str())) RemoveTree(entry);
+// By the wide functions: a test may make names that the code page cannot write.
+void RemoveTree(const std::wstring& path) {
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((path + L"\\*").c_str(), &found);
+  for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found)) {
+    const std::wstring name = found.cFileName, entry = path + L"\\" + name;
+    if (name == L"." || name == L"..") continue;
+    SetFileAttributesW(entry.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (!DeleteFileW(entry.c_str())) RemoveTree(entry);
   }
-  EXPECT_TRUE(RemoveDirectoryA(path.c_str())) << path << ": " << GetLastError();
+  if (search != INVALID_HANDLE_VALUE) FindClose(search);
+  EXPECT_TRUE(RemoveDirectoryW(path.c_str())) << path << L": " << GetLastError();
 }
 
 LRESULT CALLBACK ViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -52,7 +59,7 @@ ScratchFolder::ScratchFolder() {
   EXPECT_TRUE(CreateDirectoryA(path_.c_str(), nullptr)) << path_ << ": " << GetLastError();
 }
 
-ScratchFolder::~ScratchFolder() { RemoveTree(path_); }
+ScratchFolder::~ScratchFolder() { RemoveTree(WidenAnsi(path_)); }
 
 std::string ReadFileBytes(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
@@ -134,13 +141,13 @@ HWND WaitForWindow(DWORD processId, const wchar_t* className, const wchar_t* tit
   return found;
 }
 
-HANDLE StartProcess(std::string commandLine, const std::string& folder, DWORD* processId) {
-  STARTUPINFOA startup{};
+HANDLE StartProcess(std::wstring commandLine, const std::wstring& folder, DWORD* processId) {
+  STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
-  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       folder.empty() ? nullptr : folder.c_str(), &startup, &info)) {
-    ADD_FAILURE() << commandLine << ": " << GetLastError();
+    ADD_FAILURE() << commandLine << L": " << GetLastError();
     return nullptr;
   }
   CloseHandle(info.hThread);
@@ -153,7 +160,7 @@ Helper::Helper(const std::vector<std::string>& arguments) {
   ready_ = CreateEventA(nullptr, TRUE, FALSE, readyName.c_str());
   std::string line = "\"" + ProgramFolder() + "\\qm_helper.exe\" " + readyName;
   for (const std::string& argument : arguments) line += " \"" + argument + "\"";
-  process_ = StartProcess(line);
+  process_ = StartProcess(WidenAnsi(line));
   if (!process_) return;
   const HANDLE either[] = {ready_, process_};
   EXPECT_EQ(WaitForMultipleObjects(2, either, FALSE, kPatienceMs), WAIT_OBJECT_0)

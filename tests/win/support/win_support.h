@@ -94,7 +94,7 @@ class ChainViewer {
 
 // Starts a program in `folder` (empty: this one's); its process handle, or null after
 // failing the test.
-HANDLE StartProcess(std::string commandLine, const std::string& folder = "",
+HANDLE StartProcess(std::wstring commandLine, const std::wstring& folder = L"",
                     DWORD* processId = nullptr);
 
 // Message boxes recorded instead of shown.

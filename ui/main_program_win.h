@@ -6,6 +6,9 @@
 
 namespace qm {
 
+// The main program of a program folder as other processes see it: the importer, a second
+// start of Quillmar2.0.exe, the uninstaller's tests.
+
 // The resident window of the main program that runs from `folder`, or null. A main
 // program started from another copy of the program folder does not count: it has its
 // own settings file.
@@ -16,7 +19,10 @@ HWND FindMainProgram(const std::wstring& folder);
 // process has ended, at most `timeoutMs`. True when it has ended.
 bool EndMainProgram(HWND resident, DWORD timeoutMs);
 
+// Has the running main program show its settings window in front.
+void ShowSettingsOf(HWND resident);
+
 // Starts the main program of `folder` through the shell, as the user would.
-void StartMainProgram(HWND owner, const std::string& folder);
+void StartMainProgram(HWND owner, const std::wstring& folder);
 
 }  // namespace qm

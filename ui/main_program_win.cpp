@@ -1,7 +1,8 @@
-#include "importer/main_program_win.h"
+#include "ui/main_program_win.h"
 
 #include <shellapi.h>
 
+#include "settings/file_helpers_win.h"
 #include "ui/main_program_link.h"
 
 namespace qm {
@@ -34,21 +35,22 @@ std::wstring FolderOfProcess(DWORD processId) {
   if (!QueryFullProcessImageNameW(process.handle, 0, path, &length)) return {};
   const std::wstring image(path, length);
   const size_t slash = image.find_last_of(L'\\');
-  return slash == std::wstring::npos ? std::wstring() : image.substr(0, slash);
+  return slash == std::wstring::npos ? std::wstring() : LongPath(image.substr(0, slash));
 }
 
+// Both by their long paths: a program started by its short path runs from the same folder.
 bool SameFolder(const std::wstring& a, const std::wstring& b) {
-  return !a.empty() &&
-         CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(),
-                              static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
+  return !a.empty() && CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(),
+                                            static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
 }
 
 }  // namespace
 
 HWND FindMainProgram(const std::wstring& folder) {
+  const std::wstring wanted = LongPath(folder);
   HWND window = nullptr;
   while ((window = FindWindowExW(nullptr, window, kResidentWindowClass, nullptr)) != nullptr) {
-    if (SameFolder(FolderOfProcess(ProcessOf(window)), folder)) return window;
+    if (SameFolder(FolderOfProcess(ProcessOf(window)), wanted)) return window;
   }
   return nullptr;
 }
@@ -61,9 +63,16 @@ bool EndMainProgram(HWND resident, DWORD timeoutMs) {
   return WaitForSingleObject(process.handle, timeoutMs) == WAIT_OBJECT_0;
 }
 
-void StartMainProgram(HWND owner, const std::string& folder) {
-  const std::string program = folder + "\\" + kMainProgramFile;
-  ShellExecuteA(owner, "open", program.c_str(), nullptr, "c:\\", SW_SHOW);
+// The running program may bring its window to the front only with the consent of the
+// process in front, which this one is: the user has just started it.
+void ShowSettingsOf(HWND resident) {
+  AllowSetForegroundWindow(ProcessOf(resident));
+  PostMessageW(resident, RegisterWindowMessageW(kShowSettingsMessage), 0, 0);
+}
+
+void StartMainProgram(HWND owner, const std::wstring& folder) {
+  const std::wstring program = folder + L"\\" + kMainProgramFile;
+  ShellExecuteW(owner, L"open", program.c_str(), nullptr, L"c:\\", SW_SHOW);
 }
 
 }  // namespace qm
