@@ -1,27 +1,20 @@
 #include "options/autostart_win.h"
 
-#include <windows.h>
 #include <objbase.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include <string>
 
 #include "settings/file_helpers_win.h"
 #include "settings/settings_file_win.h"
+#include "ui/com_released_win.h"
 
 namespace qm {
 
 namespace {
 
 constexpr char kShortcutFile[] = "\\Quillmar 2.0.lnk";
-
-template <typename Interface>
-struct Released {
-  Interface* pointer = nullptr;
-  ~Released() {
-    if (pointer) pointer->Release();
-  }
-};
 
 std::wstring Wide(const std::string& ansi) {
   const int length = MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, nullptr, 0);
@@ -47,7 +40,8 @@ bool CreateShortcut(const std::string& file) {
     return false;
   }
   Released<IPersistFile> persist;
-  if (FAILED(link.pointer->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist.pointer)))) {
+  if (FAILED(link.pointer->QueryInterface(IID_IPersistFile,
+                                          reinterpret_cast<void**>(&persist.pointer)))) {
     return false;
   }
   return SUCCEEDED(persist.pointer->Save(Wide(file).c_str(), TRUE));
@@ -64,16 +58,19 @@ void ApplyAutostart(bool wanted, SettingsStore& settings, MessageBoxes& messages
   }
   const std::string startup = SpecialFolder(kStartupFolder, false);
   if (startup.empty() || !CreateShortcut(startup + kShortcutFile)) {
-    messages.Show({kAppTitle,
-                   L"Es konnte keine Verknüpfung im Autostartordner erstellt werden. Bitte legen Sie "
-                   L"diese von Hand an.",
-                   MessageIcon::None, MessageButtons::Ok});
+    messages.Show(
+        {kAppTitle,
+         L"Es konnte keine Verknüpfung im Autostartordner erstellt werden. Bitte legen Sie "
+         L"diese von Hand an.",
+         MessageIcon::None, MessageButtons::Ok});
   }
   settings.Write("Start", "Zielordner", startup);
   settings.Write("Optionen", "Autostart", "ja");
 }
 
-bool IsArchiveEdition(const SettingsStore& settings) { return settings.Read("Start", "ZipVersion") == "1"; }
+bool IsArchiveEdition(const SettingsStore& settings) {
+  return settings.Read("Start", "ZipVersion") == "1";
+}
 
 MessageRequest ArchiveEditionMessage() {
   return {L"Erstellung einer Verknüpfung unmöglich",

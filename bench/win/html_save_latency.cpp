@@ -13,6 +13,7 @@
 #include "save/save_adapters_win.h"
 #include "save/speichern.h"
 #include "save/whole_file_win.h"
+#include "settings/ansi_text.h"
 
 namespace qm::bench {
 
@@ -24,12 +25,12 @@ constexpr int kRuns = 5;
 
 std::string ReadOrThrow(const std::string& path) {
   std::string bytes;
-  if (ReadWholeFile(path, bytes)) throw std::runtime_error("Cannot read " + path);
+  if (ReadWholeFile(WidenAnsi(path), bytes)) throw std::runtime_error("Cannot read " + path);
   return bytes;
 }
 
 void PutOrThrow(const std::string& path, std::string_view bytes) {
-  if (ReplaceWholeFile(path, bytes)) throw std::runtime_error("Cannot write " + path);
+  if (ReplaceWholeFile(WidenAnsi(path), bytes)) throw std::runtime_error("Cannot write " + path);
 }
 
 // Action 1 writes HTML with the date into `folder`, by the method `aktion`.
@@ -100,7 +101,7 @@ void MeasureSave(HtmlSave& save, const std::string& folder, Figures& figures) {
 
 // The steps of the same save one by one: reading the old document (when extending),
 // building the new one, replacing the file.
-void MeasureSteps(const std::string& path, const CopiedText& text, bool extend, Figures& figures) {
+void MeasureSteps(const std::string& path, const StandIns& text, bool extend, Figures& figures) {
   std::string old;
   figures.reads.push_back(extend ? TimedMs([&] { old = ReadOrThrow(path); }) : 0.0);
   std::string document;
@@ -115,9 +116,8 @@ void MeasureSteps(const std::string& path, const CopiedText& text, bool extend, 
 // becomes a character reference in the document.
 std::u16string NonLatinProseOfSize(size_t characters) {
   static constexpr std::u16string_view kWords[] = {
-      u"\u0141\u00F3d\u017A",                  u"\u017C\u00F3\u0142w",
-      u"\u043F\u0440\u0438\u0432\u0435\u0442", u"\u043C\u0438\u0440",
-      u"\u0441\u0447\u0451\u0442:",            u"42,50"};
+      u"\u0141\u00F3d\u017A", u"\u017C\u00F3\u0142w",       u"\u043F\u0440\u0438\u0432\u0435\u0442",
+      u"\u043C\u0438\u0440",  u"\u0441\u0447\u0451\u0442:", u"42,50"};
   std::u16string text;
   for (size_t i = 0; text.size() < characters; ++i) {
     text += kWords[i % std::size(kWords)];
@@ -131,7 +131,7 @@ std::u16string NonLatinProseOfSize(size_t characters) {
 // clipboard cold and checks that the save takes the measured path.
 template <typename Text>
 Figures NewDocument(const std::string& folder, HWND owner, const Text& text,
-                    const CopiedText& copied) {
+                    const StandIns& copied) {
   PutOnClipboard(owner, text);
   HtmlSave save(folder, owner, "extradatei");
   save.RunMs();
@@ -152,7 +152,7 @@ Figures Extension(const std::string& folder, HWND owner) {
   PutOnClipboard(owner, TextWithLinks(5 * kMiB + kMiB / 2, 55'000));
   save.RunMs();
   const std::string grown = ReadOrThrow(save.Path());
-  const CopiedText text{"Noch ein Text, siehe http://example.org/neu.", {}};
+  const StandIns text{"Noch ein Text, siehe http://example.org/neu.", {}};
   PutOnClipboard(owner, text.ansi);
   Figures figures;
   for (int run = 0; run < kRuns; ++run) {
@@ -187,8 +187,8 @@ void PrintHtmlSaveRows(const std::string& folder, HWND clipboardOwner) {
   const std::string linked = TextWithLinks(10 * kMiB, 100'000);
   PrintRow("new, 10 MB, 100k links", NewDocument(folder, clipboardOwner, linked, {linked, {}}));
   const std::u16string nonLatin = NonLatinProseOfSize(kMiB);
-  PrintRow("new, 1 MB Polish/Russian", NewDocument(folder, clipboardOwner, nonLatin,
-                                                   CopiedTextOfUtf16(nonLatin)));
+  PrintRow("new, 1 MB Polish/Russian",
+           NewDocument(folder, clipboardOwner, nonLatin, AnsiWithStandIns(nonLatin)));
   PrintRow("extend a 10 MB document", Extension(folder, clipboardOwner));
 }
 

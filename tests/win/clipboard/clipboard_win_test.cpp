@@ -6,6 +6,7 @@
 #include <shlobj.h>
 
 #include "clipboard/browser_address_win.h"
+#include "clipboard/clipboard_picture_win.h"
 #include "clipboard/dde_client_win.h"
 #include "tests/win/support/win_support.h"
 
@@ -52,6 +53,56 @@ TEST(ClipboardWin, DropListsNameOneFileInTheCodePage) {
     EXPECT_EQ(ClipboardFormat(nullptr), 15);
     EXPECT_EQ(ClipboardFileName(nullptr), row.read) << row.read;
   }
+}
+
+// A 2 x 1 bitmap, top-down: blue, then red at half transparency, which only the
+// version 5 header (with its alpha mask) carries as such.
+std::string Bitmap(bool v5) {
+  BITMAPV5HEADER header{};
+  header.bV5Size = v5 ? sizeof(BITMAPV5HEADER) : sizeof(BITMAPINFOHEADER);
+  header.bV5Width = 2;
+  header.bV5Height = -1;
+  header.bV5Planes = 1;
+  header.bV5BitCount = 32;
+  header.bV5Compression = v5 ? BI_BITFIELDS : BI_RGB;
+  header.bV5RedMask = 0xFF0000;
+  header.bV5GreenMask = 0xFF00;
+  header.bV5BlueMask = 0xFF;
+  header.bV5AlphaMask = 0xFF000000;
+  return std::string(reinterpret_cast<const char*>(&header), header.bV5Size) +
+         "\xFF\0\0\xFF\0\0\xFF\x80"s;
+}
+
+const DecodedPng kOpaque{2, 1, false, "\xFF\0\0\xFF\0\0\xFF\xFF"s};
+
+// Formats put as they come from a browser, a screenshot tool or an old program, and what
+// the picture's PNG holds. A "PNG" block goes out as it is, without what follows it.
+TEST(ClipboardWin, PicturesArriveAsPngWithTheirPixelsAndAlpha) {
+  const UINT pngFormat = RegisterClipboardFormatW(L"PNG");
+  const std::string png = "\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR"s + std::string(17, '\1') +
+                          "\0\0\0\1IDATx\1\1\1\1\0\0\0\0IEND\xAE\x42\x60\x82"s;
+  SetClipboard({{pngFormat, png + std::string(40, '\0')}, {CF_DIB, Bitmap(false)}});
+  EXPECT_EQ(ClipboardPicture(nullptr).png, png);
+  const struct {
+    std::vector<std::pair<UINT, std::string>> formats;
+    std::optional<DecodedPng> picture;
+  } rows[] = {{{{pngFormat, "\x89PNG kaputt"}, {CF_DIB, Bitmap(false)}}, kOpaque},
+              {{{CF_DIBV5, Bitmap(true)}}, DecodedPng{2, 1, true, "\xFF\0\0\xFF\0\0\xFF\x80"s}},
+              {{{CF_DIB, Bitmap(false).substr(0, 46)}}, std::nullopt},
+              {{{CF_TEXT, "C:\\kein Bild.png"s + '\0'}}, std::nullopt}};
+  for (const auto& row : rows) {
+    SetClipboard(row.formats);
+    const ClipboardPng read = ClipboardPicture(nullptr);
+    EXPECT_EQ(read.error, S_OK);
+    EXPECT_EQ(read.png.empty() ? std::nullopt : DecodePng(read.png), row.picture);
+  }
+  // A program's CF_BITMAP, made a bitmap of the clipboard by the system.
+  const DWORD pixels[] = {0x000000FF, 0x00FF0000};
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  SetClipboardData(CF_BITMAP, CreateBitmap(2, 1, 1, 32, pixels));
+  CloseClipboard();
+  EXPECT_EQ(DecodePng(ClipboardPicture(nullptr).png), kOpaque);
 }
 
 // Another program may hold the clipboard for a moment: the read waits, but not long.

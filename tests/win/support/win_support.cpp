@@ -1,12 +1,13 @@
 #include "tests/win/support/win_support.h"
 
 #include <gtest/gtest.h>
+#include <wincodec.h>
 
 #include <algorithm>
 #include <atomic>
 #include <cstring>
-#include <fstream>
-#include <iterator>
+
+#include "ui/com_released_win.h"
 
 namespace qm::test {
 
@@ -22,11 +23,11 @@ std::string UniqueName(const char* what) {
 
 void RemoveTree(const std::string& path) {
   for (const std::string& name : FolderEntries(path)) {
-    const std::string entry = path + "\\" + name;
-    SetFileAttributesA(entry.c_str(), FILE_ATTRIBUTE_NORMAL);
-    if (!DeleteFileA(entry.c_str())) RemoveTree(entry);
+    const std::wstring entry = Wide(path + "\\" + name);
+    SetFileAttributesW(entry.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (!DeleteFileW(entry.c_str())) RemoveTree(path + "\\" + name);
   }
-  EXPECT_TRUE(RemoveDirectoryA(path.c_str())) << path << ": " << GetLastError();
+  EXPECT_TRUE(RemoveDirectoryW(Wide(path).c_str())) << path << ": " << GetLastError();
 }
 
 LRESULT CALLBACK ViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -54,33 +55,103 @@ ScratchFolder::ScratchFolder() {
 
 ScratchFolder::~ScratchFolder() { RemoveTree(path_); }
 
+std::wstring Wide(const std::string& utf8) {
+  std::wstring wide(utf8.size(), L'\0');
+  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
+                                         wide.data(), static_cast<int>(wide.size()));
+  wide.resize(static_cast<size_t>(std::max(length, 0)));
+  return wide;
+}
+
+std::string Utf8(std::wstring_view wide) {
+  std::string utf8(3 * wide.size(), '\0');
+  const int length =
+      WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(),
+                          static_cast<int>(utf8.size()), nullptr, nullptr);
+  utf8.resize(static_cast<size_t>(std::max(length, 0)));
+  return utf8;
+}
+
 std::string ReadFileBytes(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(file), {});
+  HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return "";
+  std::string bytes(GetFileSize(file, nullptr), '\0');
+  DWORD read = 0;
+  EXPECT_TRUE(ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr));
+  CloseHandle(file);
+  bytes.resize(read);
+  return bytes;
 }
 
 void WriteFileBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream file(path, std::ios::binary);
-  ASSERT_TRUE(file.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush()) << path;
+  HANDLE file =
+      CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  const bool wrote =
+      file != INVALID_HANDLE_VALUE &&
+      WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+      written == bytes.size();
+  if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+  ASSERT_TRUE(wrote) << path << ": " << GetLastError();
 }
 
 std::vector<std::string> FolderEntries(const std::string& folder) {
   std::vector<std::string> names;
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW(Wide(folder + "\\*").c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return names;
   do {
-    const std::string name = found.cFileName;
+    const std::string name = Utf8(found.cFileName);
     if (name != "." && name != "..") names.push_back(name);
-  } while (FindNextFileA(search, &found));
+  } while (FindNextFileW(search, &found));
   FindClose(search);
   std::sort(names.begin(), names.end());
   return names;
 }
 
 FileLock::FileLock(const std::string& path, DWORD share)
-    : handle_(CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr)) {
+    : handle_(CreateFileW(Wide(path).c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0,
+                          nullptr)) {
   EXPECT_NE(handle_, INVALID_HANDLE_VALUE) << path << ": " << GetLastError();
+}
+
+std::optional<DecodedPng> DecodePng(const std::string& png) {
+  EXPECT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+  Released<IWICImagingFactory> factory;
+  Released<IWICStream> stream;
+  Released<IWICBitmapDecoder> decoder;
+  Released<IWICBitmapFrameDecode> frame;
+  Released<IWICBitmapSource> converted;
+  WICPixelFormatGUID format{};
+  DecodedPng decoded;
+  auto* bytes = reinterpret_cast<BYTE*>(const_cast<char*>(png.data()));
+  HRESULT result = CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                    IID_IWICImagingFactory, factory.Out());
+  if (SUCCEEDED(result)) result = factory->CreateStream(&stream.pointer);
+  if (SUCCEEDED(result))
+    result = stream->InitializeFromMemory(bytes, static_cast<DWORD>(png.size()));
+  if (SUCCEEDED(result)) {
+    result = factory->CreateDecoderFromStream(stream.pointer, &GUID_VendorMicrosoft,
+                                              WICDecodeMetadataCacheOnDemand, &decoder.pointer);
+  }
+  if (SUCCEEDED(result)) result = decoder->GetFrame(0, &frame.pointer);
+  if (SUCCEEDED(result)) result = frame->GetSize(&decoded.width, &decoded.height);
+  if (SUCCEEDED(result)) result = frame->GetPixelFormat(&format);
+  if (SUCCEEDED(result)) {
+    result =
+        WICConvertBitmapSource(GUID_WICPixelFormat32bppBGRA, frame.pointer, &converted.pointer);
+  }
+  decoded.alpha = format != GUID_WICPixelFormat24bppBGR;
+  decoded.bgra.resize(size_t{4} * decoded.width * decoded.height);
+  if (SUCCEEDED(result)) {
+    result =
+        converted->CopyPixels(nullptr, 4 * decoded.width, static_cast<UINT>(decoded.bgra.size()),
+                              reinterpret_cast<BYTE*>(decoded.bgra.data()));
+  }
+  CoUninitialize();
+  if (FAILED(result)) return std::nullopt;
+  return decoded;
 }
 
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {

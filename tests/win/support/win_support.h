@@ -3,7 +3,9 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -33,6 +35,11 @@ class ScratchFolder {
   std::string path_;
 };
 
+// Paths and names of the file helpers below are UTF-8, so a test can name any file the
+// program writes (ASCII paths are the same in every encoding).
+std::wstring Wide(const std::string& utf8);
+std::string Utf8(std::wstring_view wide);
+
 // Whole files as bytes: a missing file reads as ""; a write that fails fails the test.
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
@@ -57,6 +64,18 @@ struct ProgramSettingsFile {
   explicit ProgramSettingsFile(const std::string& bytes) { WriteFileBytes(SettingsPath(), bytes); }
   ~ProgramSettingsFile() { DeleteFileA(SettingsPath().c_str()); }
 };
+
+// The pixels of a PNG file by the system's decoder: 32-bit BGRA, top row first, and
+// whether the file has an alpha channel. Nothing when it is no PNG.
+struct DecodedPng {
+  UINT width = 0;
+  UINT height = 0;
+  bool alpha = false;
+  std::string bgra;
+
+  bool operator==(const DecodedPng&) const = default;
+};
+std::optional<DecodedPng> DecodePng(const std::string& png);
 
 // Dispatches this thread's messages until `done` holds (true) or the time is up.
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = kPatienceMs);
