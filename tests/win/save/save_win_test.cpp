@@ -421,8 +421,7 @@ TEST_F(SaveWin, TheRealClipboardIsReadSafelyAndKeepsPicturesAndForeignLetters) {
   const std::u16string copied =
       u"\u0141\u00F3d\u017A \u2192 Krak\u00F3w \U0001F600\r\n"
       u"http://\u0142\u00F3d\u017A.pl/\u017C";
-  SetClipboard({{CF_UNICODETEXT, std::string(reinterpret_cast<const char*>(copied.c_str()),
-                                             (copied.size() + 1) * 2)}});
+  SetClipboardUnicode(copied);
   Use("extradatei3", "HTML");
   Speichern(1, context);
   // \363 is the o with acute accent of code page 1252.

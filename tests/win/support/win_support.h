@@ -83,6 +83,12 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = kPatienceMs)
 // The clipboard filled by this process: each pair is a format and its exact bytes.
 void SetClipboard(const std::vector<std::pair<UINT, std::string>>& formats);
 inline void SetClipboardText(const std::string& bytes) { SetClipboard({{CF_TEXT, bytes + '\0'}}); }
+// The text as CF_UNICODETEXT, as browsers and most newer programs give it.
+inline void SetClipboardUnicode(std::u16string_view text) {
+  SetClipboard(
+      {{CF_UNICODETEXT, std::string(reinterpret_cast<const char*>(text.data()), 2 * text.size()) +
+                            std::string(2, '\0')}});
+}
 
 // Modifier keys down, the key down and up, modifiers up, through the input queue.
 void PressKeys(const std::vector<WORD>& modifiers, WORD key);
