@@ -1,6 +1,5 @@
 #include "clipboard/clipboard_picture_win.h"
 
-#include <optional>
 #include <string_view>
 
 #include "clipboard/clipboard_win.h"
@@ -31,27 +30,24 @@ std::string OpenClipboardPng() {
   });
 }
 
-// The rows are taken out while the clipboard is open; that is the one copy of them.
-std::optional<PictureRows> OpenClipboardBitmap() {
-  for (const UINT format : {CF_DIBV5, CF_DIB}) {
-    if (IsClipboardFormatAvailable(format)) return ReadOpenClipboardBlock(format, PictureOfDib);
-  }
-  return std::nullopt;
+ClipboardPng EncodedDib(std::string_view block) {
+  const auto picture = DibPicture::Read(block);
+  if (!picture) return {};
+  ClipboardPng png;
+  png.error = EncodePng(*picture, png.png);
+  return png;
 }
 
 }  // namespace
 
 ClipboardPng ClipboardPicture(HWND owner) {
-  std::optional<PictureRows> rows;
-  {
-    ClipboardSession session(owner);
-    if (!session.IsOpen()) return {};
-    if (std::string png = OpenClipboardPng(); !png.empty()) return {std::move(png)};
-    rows = OpenClipboardBitmap();
+  ClipboardSession session(owner);
+  if (!session.IsOpen()) return {};
+  if (std::string png = OpenClipboardPng(); !png.empty()) return {std::move(png)};
+  for (const UINT format : {CF_DIBV5, CF_DIB}) {
+    if (IsClipboardFormatAvailable(format)) return ReadOpenClipboardBlock(format, EncodedDib);
   }
-  ClipboardPng picture;
-  if (rows) picture.error = EncodePng(*rows, picture.png);
-  return picture;
+  return {};
 }
 
 }  // namespace qm

@@ -16,8 +16,9 @@ struct ClipboardPng {
 // The clipboard's registered format "PNG" (browsers and image editors put it there) as
 // it is, when it holds a whole PNG; else its device-independent bitmap, CF_DIBV5 before
 // CF_DIB (which Windows makes from a CF_BITMAP), encoded as PNG. A bitmap whose header
-// does not fit its block counts as no picture. The clipboard is closed before the
-// encoding, which takes a while.
+// does not fit its block counts as no picture. The bitmap is encoded where it lies, the
+// clipboard open meanwhile (a screenshot, some 50 ms): a copy of megabytes of pixels
+// would cost more than the encoding.
 ClipboardPng ClipboardPicture(HWND owner);
 
 }  // namespace qm

@@ -36,12 +36,7 @@ uint32_t Little32(std::string_view bytes, size_t at) {
   return Little16(bytes, at) | Little16(bytes, at + 2) << 16;
 }
 
-// One colour of a masked pixel: where its bits are and how many there are.
-struct Channel {
-  uint32_t mask = 0;
-  int shift = 0;
-  int bits = 0;
-};
+using Channel = DibPicture::Channel;
 
 Channel ChannelOf(uint32_t mask) {
   return {mask, mask ? std::countr_zero(mask) : 0, std::popcount(mask)};
@@ -170,82 +165,20 @@ bool PlacePixels(std::string_view block, DibFormat& format) {
   return true;
 }
 
-std::string_view SourceRow(std::string_view block, const DibFormat& format, uint32_t y) {
-  const uint32_t row = format.bottomUp ? format.height - 1 - y : y;
-  return block.substr(format.pixelsAt + size_t{row} * format.stride, format.stride);
-}
-
 // B, G, R of each table entry; indices past the table are black, as they show.
 std::array<std::array<char, 3>, 256> Palette(std::string_view block, const DibFormat& format) {
   std::array<std::array<char, 3>, 256> palette{};
-  for (uint32_t i = 0; i < format.tableEntries; ++i) {
+  for (uint32_t i = 0; i < format.tableEntries && format.bitCount <= 8; ++i) {
     const size_t at = format.tableAt + i * format.entrySize;
     palette[i] = {block[at], block[at + 1], block[at + 2]};
   }
   return palette;
 }
 
-void ConvertIndexed(std::string_view block, const DibFormat& format, char* out) {
-  const auto palette = Palette(block, format);
-  const uint32_t bits = format.bitCount;
-  const uint32_t perByte = 8 / bits;
-  for (uint32_t y = 0; y < format.height; ++y) {
-    const std::string_view row = SourceRow(block, format, y);
-    for (uint32_t x = 0; x < format.width; ++x) {
-      const uint32_t shift = 8 - bits * (x % perByte + 1);
-      const uint32_t index = Byte(row, x / perByte) >> shift & ((1u << bits) - 1);
-      out = std::copy(palette[index].begin(), palette[index].end(), out);
-    }
-  }
-}
-
-void ConvertBgr(std::string_view block, const DibFormat& format, char* out) {
-  for (uint32_t y = 0; y < format.height; ++y) {
-    out = std::copy_n(SourceRow(block, format, y).data(), size_t{format.width} * 3, out);
-  }
-}
-
-bool IsStandard32(const DibFormat& format) {
-  return format.bitCount == 32 && format.red.mask == 0x00FF0000 &&
-         format.green.mask == 0x0000FF00 && format.blue.mask == 0x000000FF &&
-         (format.alpha.mask == 0 || format.alpha.mask == 0xFF000000);
-}
-
-uint32_t PixelAt(std::string_view row, uint32_t x, uint32_t bitCount) {
-  return bitCount == 16 ? Little16(row, 2 * size_t{x}) : Little32(row, 4 * size_t{x});
-}
-
-void ConvertMasked(std::string_view block, const DibFormat& format, bool alpha, char* out) {
-  const bool standard = IsStandard32(format);
-  for (uint32_t y = 0; y < format.height; ++y) {
-    const std::string_view row = SourceRow(block, format, y);
-    for (uint32_t x = 0; x < format.width; ++x) {
-      if (standard) {
-        const char* bgra = row.data() + 4 * size_t{x};
-        *out++ = bgra[0];
-        *out++ = bgra[1];
-        *out++ = bgra[2];
-        if (alpha) *out++ = bgra[3];
-        continue;
-      }
-      const uint32_t pixel = PixelAt(row, x, format.bitCount);
-      *out++ = static_cast<char>(Take(pixel, format.blue));
-      *out++ = static_cast<char>(Take(pixel, format.green));
-      *out++ = static_cast<char>(Take(pixel, format.red));
-      if (alpha) *out++ = static_cast<char>(Take(pixel, format.alpha));
-    }
-  }
-}
-
-bool AlphaIsUsed(std::string_view block, const DibFormat& format) {
-  if (format.alpha.mask == 0) return false;
-  for (uint32_t y = 0; y < format.height; ++y) {
-    const std::string_view row = SourceRow(block, format, y);
-    for (uint32_t x = 0; x < format.width; ++x) {
-      if (PixelAt(row, x, format.bitCount) & format.alpha.mask) return true;
-    }
-  }
-  return false;
+bool IsStandard32(uint32_t bitCount, const Channel& red, const Channel& green,
+                  const Channel& blue) {
+  return bitCount == 32 && red.mask == 0x00FF0000 && green.mask == 0x0000FF00 &&
+         blue.mask == 0x000000FF;
 }
 
 }  // namespace
@@ -265,23 +198,78 @@ size_t PngLength(std::string_view block) {
   return 0;
 }
 
-std::optional<PictureRows> PictureOfDib(std::string_view block) {
+std::optional<DibPicture> DibPicture::Read(std::string_view block) {
   DibFormat format;
   if (!ReadHeader(block, format) || !HasKnownDepthAndSize(format) || !ReadMasks(block, format) ||
       !PlacePixels(block, format)) {
     return std::nullopt;
   }
-  PictureRows picture{format.width, format.height, AlphaIsUsed(block, format), {}};
-  picture.pixels.resize(size_t{format.width} * format.height * (picture.alpha ? 4 : 3));
-  char* out = picture.pixels.data();
-  if (format.bitCount <= 8) {
-    ConvertIndexed(block, format, out);
-  } else if (format.bitCount == 24) {
-    ConvertBgr(block, format, out);
-  } else {
-    ConvertMasked(block, format, picture.alpha, out);
-  }
+  DibPicture picture;
+  picture.block_ = block;
+  picture.width_ = format.width;
+  picture.height_ = format.height;
+  picture.bottomUp_ = format.bottomUp;
+  picture.bitCount_ = format.bitCount;
+  picture.red_ = format.red;
+  picture.green_ = format.green;
+  picture.blue_ = format.blue;
+  picture.alphaChannel_ = format.alpha;
+  picture.palette_ = Palette(block, format);
+  picture.pixelsAt_ = format.pixelsAt;
+  picture.stride_ = format.stride;
+  picture.alpha_ = picture.AlphaIsUsed();
   return picture;
+}
+
+std::string_view DibPicture::SourceRow(uint32_t y) const {
+  const uint32_t row = bottomUp_ ? height_ - 1 - y : y;
+  return block_.substr(pixelsAt_ + size_t{row} * stride_, stride_);
+}
+
+uint32_t DibPicture::PixelAt(std::string_view row, uint32_t x) const {
+  return bitCount_ == 16 ? Little16(row, 2 * size_t{x}) : Little32(row, 4 * size_t{x});
+}
+
+bool DibPicture::AlphaIsUsed() const {
+  if (alphaChannel_.mask == 0) return false;
+  for (uint32_t y = 0; y < height_; ++y) {
+    const std::string_view row = SourceRow(y);
+    for (uint32_t x = 0; x < width_; ++x) {
+      if (PixelAt(row, x) & alphaChannel_.mask) return true;
+    }
+  }
+  return false;
+}
+
+void DibPicture::Row(uint32_t y, char* out) const {
+  const std::string_view row = SourceRow(y);
+  if (bitCount_ <= 8) {
+    const uint32_t perByte = 8 / bitCount_;
+    for (uint32_t x = 0; x < width_; ++x) {
+      const uint32_t shift = 8 - bitCount_ * (x % perByte + 1);
+      const uint32_t index = Byte(row, x / perByte) >> shift & ((1u << bitCount_) - 1);
+      out = std::copy(palette_[index].begin(), palette_[index].end(), out);
+    }
+  } else if (bitCount_ == 24) {
+    std::copy_n(row.data(), size_t{width_} * 3, out);
+  } else if (IsStandard32(bitCount_, red_, green_, blue_) &&
+             (!alpha_ || alphaChannel_.mask == 0xFF000000)) {
+    for (uint32_t x = 0; x < width_; ++x) {
+      const char* bgra = row.data() + 4 * size_t{x};
+      *out++ = bgra[0];
+      *out++ = bgra[1];
+      *out++ = bgra[2];
+      if (alpha_) *out++ = bgra[3];
+    }
+  } else {
+    for (uint32_t x = 0; x < width_; ++x) {
+      const uint32_t pixel = PixelAt(row, x);
+      *out++ = static_cast<char>(Take(pixel, blue_));
+      *out++ = static_cast<char>(Take(pixel, green_));
+      *out++ = static_cast<char>(Take(pixel, red_));
+      if (alpha_) *out++ = static_cast<char>(Take(pixel, alphaChannel_));
+    }
+  }
 }
 
 }  // namespace qm

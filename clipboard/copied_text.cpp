@@ -25,20 +25,21 @@ class CodePage {
 
 }  // namespace
 
-CopiedText CopiedTextOfUtf16(std::u16string wide) {
+CopiedText CopiedTextOfUtf16(std::u16string_view wide) {
   // One conversion tells whether the code page holds the text whole.
   if (auto ansi = NarrowToAnsi(wide)) return {std::move(*ansi), {}};
-  return {{}, std::move(wide)};
+  CopiedText copied;
+  AppendUtf8(copied.utf8, wide);
+  return copied;
 }
 
-StandIns AnsiWithStandIns(std::u16string_view wide) {
-  if (auto ansi = NarrowToAnsi(wide)) return {std::move(*ansi), {}};
+StandIns AnsiWithStandIns(std::string_view utf8) {
   StandIns copied;
-  copied.ansi.reserve(wide.size());
+  copied.ansi.reserve(utf8.size());
   CodePage codePage;
-  for (size_t at = 0; at < wide.size();) {
-    const auto [codePoint, units] = CodePointAt(wide, at);
-    at += units;
+  for (size_t at = 0; at < utf8.size();) {
+    const auto [codePoint, length] = CodePointAt(utf8, at);
+    at += length;
     // Every ANSI code page holds ASCII as it is.
     if (codePoint < 0x80) {
       copied.ansi += static_cast<char>(codePoint);

@@ -7,19 +7,20 @@
 namespace qm {
 
 // The clipboard's text as one save reads it, once: in the code page when the code page
-// holds every character of it, as it was copied (UTF-16) otherwise. Nearly every text
-// is of the first kind and pays nothing for the second.
+// holds every character of it, else in UTF-8, the form a text file then takes. Nearly
+// every text is of the first kind and pays nothing for the second.
 struct CopiedText {
-  std::string ansi;     // the text, when the code page holds it whole
-  std::u16string wide;  // otherwise the text as copied, and `ansi` is empty
+  std::string ansi;  // the text, when the code page holds it whole
+  std::string utf8;  // otherwise the text, and `ansi` is empty
 
-  bool InCodePage() const { return wide.empty(); }
-  bool Empty() const { return ansi.empty() && wide.empty(); }
+  bool InCodePage() const { return utf8.empty(); }
+  bool Empty() const { return ansi.empty() && utf8.empty(); }
   bool operator==(const CopiedText&) const = default;
 };
 
-// The copied text from the clipboard's UTF-16.
-CopiedText CopiedTextOfUtf16(std::u16string wide);
+// The copied text from the clipboard's UTF-16, converted where it lies: no copy of the
+// UTF-16 itself is made.
+CopiedText CopiedTextOfUtf16(std::u16string_view wide);
 
 // A character of a copied text that the code page lacks (a Polish or Cyrillic letter,
 // an arrow, an emoji): the place of its stand-in "?" in the ANSI form, and the
@@ -31,7 +32,7 @@ struct ForeignCharacter {
   bool operator==(const ForeignCharacter&) const = default;
 };
 
-// A wide text in the code page with a "?" for each character the code page lacks, and
+// A UTF-8 text in the code page with a "?" for each character the code page lacks, and
 // those characters listed, in the order of `at`: the HTML writer writes them as they
 // were copied, and the document stays an ANSI file.
 struct StandIns {
@@ -40,6 +41,6 @@ struct StandIns {
 
   bool operator==(const StandIns&) const = default;
 };
-StandIns AnsiWithStandIns(std::u16string_view wide);
+StandIns AnsiWithStandIns(std::string_view utf8);
 
 }  // namespace qm

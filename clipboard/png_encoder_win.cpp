@@ -4,6 +4,8 @@
 // wincodec.h needs the types of windows.h.
 #include <wincodec.h>
 
+#include <algorithm>
+
 #include "ui/com_released_win.h"
 
 namespace qm {
@@ -25,28 +27,39 @@ class ComForThisCall {
   HRESULT result_;
 };
 
+constexpr uint32_t kRowsPerWrite = 32;
+
+HRESULT WriteRows(IWICBitmapFrameEncode* frame, const DibPicture& picture) {
+  const auto rowBytes = static_cast<UINT>(picture.RowBytes());
+  std::string rows(size_t{rowBytes} * kRowsPerWrite, '\0');
+  HRESULT result = S_OK;
+  for (uint32_t y = 0; y < picture.Height() && SUCCEEDED(result);) {
+    const uint32_t count = std::min(kRowsPerWrite, picture.Height() - y);
+    for (uint32_t i = 0; i < count; ++i) picture.Row(y + i, rows.data() + size_t{i} * rowBytes);
+    result =
+        frame->WritePixels(count, rowBytes, count * rowBytes, reinterpret_cast<BYTE*>(rows.data()));
+    y += count;
+  }
+  return result;
+}
+
 // The encoder writes the frame into `stream`.
-HRESULT WriteFrame(IWICImagingFactory* factory, IStream* stream, const PictureRows& picture) {
+HRESULT WriteFrame(IWICImagingFactory* factory, IStream* stream, const DibPicture& picture) {
   Released<IWICBitmapEncoder> encoder;
   Released<IWICBitmapFrameEncode> frame;
   Released<IPropertyBag2> options;
   const WICPixelFormatGUID wanted =
-      picture.alpha ? GUID_WICPixelFormat32bppBGRA : GUID_WICPixelFormat24bppBGR;
+      picture.Alpha() ? GUID_WICPixelFormat32bppBGRA : GUID_WICPixelFormat24bppBGR;
   WICPixelFormatGUID format = wanted;
-  const UINT stride = picture.width * (picture.alpha ? 4 : 3);
   HRESULT result = factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder.pointer);
   if (SUCCEEDED(result)) result = encoder->Initialize(stream, WICBitmapEncoderNoCache);
   if (SUCCEEDED(result)) result = encoder->CreateNewFrame(&frame.pointer, &options.pointer);
   if (SUCCEEDED(result)) result = frame->Initialize(options.pointer);
-  if (SUCCEEDED(result)) result = frame->SetSize(picture.width, picture.height);
+  if (SUCCEEDED(result)) result = frame->SetSize(picture.Width(), picture.Height());
   if (SUCCEEDED(result)) result = frame->SetPixelFormat(&format);
   // An encoder that would convert the pixels would not keep them exactly.
   if (SUCCEEDED(result) && format != wanted) result = WINCODEC_ERR_UNSUPPORTEDPIXELFORMAT;
-  if (SUCCEEDED(result)) {
-    auto* pixels = reinterpret_cast<BYTE*>(const_cast<char*>(picture.pixels.data()));
-    result = frame->WritePixels(picture.height, stride, static_cast<UINT>(picture.pixels.size()),
-                                pixels);
-  }
+  if (SUCCEEDED(result)) result = WriteRows(frame.pointer, picture);
   if (SUCCEEDED(result)) result = frame->Commit();
   if (SUCCEEDED(result)) result = encoder->Commit();
   return result;
@@ -68,7 +81,7 @@ HRESULT StreamBytes(IStream* stream, std::string& bytes) {
 
 }  // namespace
 
-HRESULT EncodePng(const PictureRows& picture, std::string& png) {
+HRESULT EncodePng(const DibPicture& picture, std::string& png) {
   const ComForThisCall com;
   Released<IWICImagingFactory> factory;
   Released<IStream> stream;

@@ -1,8 +1,8 @@
 // The clipboard's picture formats, as any program can put them there: a bitmap (CF_DIB,
 // CF_DIBV5) and a PNG block. Beyond running clean under the sanitizers (no byte outside
-// the block is read): a bitmap read has the size its header names and rows of exactly
-// that many pixels, and more memory after the block changes nothing; a PNG's length
-// never runs past its block.
+// the block is read, every row of a bitmap it accepts included): a bitmap has a sensible
+// size, and more memory after the block changes no row; a PNG's length never runs past
+// its block.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -13,18 +13,29 @@
 
 using qm::fuzz::Require;
 
+namespace {
+
+std::string AllRows(const qm::DibPicture& picture) {
+  std::string rows(picture.RowBytes() * picture.Height(), '\0');
+  for (uint32_t y = 0; y < picture.Height(); ++y) {
+    picture.Row(y, rows.data() + y * picture.RowBytes());
+  }
+  return rows;
+}
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view block(reinterpret_cast<const char*>(data), size);
   Require(qm::PngLength(block) <= block.size(), "a PNG lies inside its block");
-  const auto picture = qm::PictureOfDib(block);
+  const auto picture = qm::DibPicture::Read(block);
   if (!picture) return 0;
-  Require(picture->width > 0 && picture->height > 0 &&
-              uint64_t{picture->width} * picture->height <= qm::kMostPicturePixels,
+  Require(picture->Width() > 0 && picture->Height() > 0 &&
+              uint64_t{picture->Width()} * picture->Height() <= qm::kMostPicturePixels,
           "a picture has a sensible size");
-  Require(
-      picture->pixels.size() == size_t{picture->width} * picture->height * (picture->alpha ? 4 : 3),
-      "the rows hold every pixel and nothing more");
-  Require(qm::PictureOfDib(std::string(block) + std::string(64, '\0')) == picture,
-          "more memory after the block changes no pixel");
+  const std::string longer = std::string(block) + std::string(64, '\0');
+  const auto same = qm::DibPicture::Read(longer);
+  Require(same && same->Alpha() == picture->Alpha() && AllRows(*same) == AllRows(*picture),
+          "more memory after the block changes no row");
   return 0;
 }

@@ -6,6 +6,7 @@
 #include "save/save_messages.h"
 #include "settings/ansi_text.h"
 #include "settings/file_helpers.h"
+#include "settings/utf8_text.h"
 
 namespace qm {
 
@@ -19,12 +20,6 @@ constexpr size_t kMaxFolderPath = 247;
 constexpr size_t kNumberRoom = 6;
 
 size_t RoomLeft(size_t limit, size_t used) { return used < limit ? limit - used : 1; }
-
-// The start of a wide text, as far as a name can reach.
-std::wstring NameHead(std::u16string_view text) {
-  const std::u16string_view head = text.substr(0, kNameScanLimit);
-  return {head.begin(), head.end()};
-}
 
 struct Run {
   const ActionRecord& action;
@@ -55,8 +50,8 @@ struct Run {
     if (text.InCodePage()) {
       return WidenAnsi(SafeName(FirstWordsName(text.ansi, method.words, zeichen), maxLength));
     }
-    return SafeName(FirstWordsName(NameHead(text.wide), method.words, WidenAnsi(zeichen)),
-                    maxLength);
+    const std::wstring head = WideOfUtf8(text.utf8, kNameScanLimit);
+    return SafeName(FirstWordsName(head, method.words, WidenAnsi(zeichen)), maxLength);
   }
 
   SaveTarget Numbered() const {

@@ -62,9 +62,7 @@ bool AppendTextEntry(const EntryRequest& request, SaveContext& context) {
     }
     return Reported(request.path, result, context);
   }
-  std::string body;
-  AppendUtf8(body, text.wide);
-  const TextEntry entry = InUtf8(BuildTextEntry({}, parts), body);
+  const TextEntry entry = InUtf8(BuildTextEntry({}, parts), text.utf8);
   const AppendResult result = files.AppendEntry(request.path, entry, TextEncoding::Utf8);
   if (result.otherEncoding) return ConvertAndAppend(request.path, entry, context);
   return Reported(request.path, result, context);

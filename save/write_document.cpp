@@ -3,6 +3,7 @@
 #include "save/html_document.h"
 #include "save/save_messages.h"
 #include "save/text_entry.h"
+#include "settings/utf8_text.h"
 
 namespace qm {
 
@@ -22,7 +23,9 @@ bool ExtendsExisting(const MethodChoice& method) {
 StandIns Title(std::wstring_view path) {
   std::wstring_view name = path.substr(path.find_last_of(L'\\') + 1);
   if (name.ends_with(kExtension)) name.remove_suffix(kExtension.size());
-  return AnsiWithStandIns(std::u16string(name.begin(), name.end()));
+  std::string utf8;
+  AppendUtf8(utf8, name);
+  return AnsiWithStandIns(utf8);
 }
 
 HtmlDocumentParts Parts(const EntryRequest& request, SaveContext& context) {
@@ -43,7 +46,7 @@ HtmlDocumentParts Parts(const EntryRequest& request, SaveContext& context) {
 
 // A text with characters the code page lacks: written with stand-ins, each replaced by
 // a character reference.
-std::string HtmlDocumentOfWide(std::u16string_view text, const HtmlDocumentParts& parts,
+std::string HtmlDocumentOfUtf8(std::string_view text, const HtmlDocumentParts& parts,
                                std::optional<std::string_view> oldBody) {
   const StandIns copied = AnsiWithStandIns(text);
   return HtmlDocument(copied.ansi, parts, oldBody, copied.foreign);
@@ -64,7 +67,7 @@ bool WriteDocument(const EntryRequest& request, SaveContext& context) {
   const CopiedText& text = request.clipboardText;
   const HtmlDocumentParts parts = Parts(request, context);
   const std::string document = text.InCodePage() ? HtmlDocument(text.ansi, parts, oldBody)
-                                                 : HtmlDocumentOfWide(text.wide, parts, oldBody);
+                                                 : HtmlDocumentOfUtf8(text.utf8, parts, oldBody);
   if (auto reason = context.files.ReplaceWholeFile(request.path, document)) {
     context.messages.Show(WriteFailedMessage(request.path, *reason));
     return false;

@@ -1,5 +1,6 @@
 #include "settings/utf8_text.h"
 
+#include <array>
 #include <cstdint>
 
 #include "settings/ansi_text.h"
@@ -47,24 +48,46 @@ char* PutUtf8(char* out, char32_t codePoint) {
   return out;
 }
 
-// One pass, writing into room made beforehand: a UTF-16 unit gives at most three bytes
-// (a character of four takes two units); a unit of 32 bits (off Windows) up to four.
+template <typename Char>
+bool IsPlainUnit(Char c) {
+  const auto unit = static_cast<char32_t>(c);
+  return unit < 0xD800 || (unit >= 0xE000 && unit < 0x10000);
+}
+
+// The text's UTF-8 length, so that its room is taken exactly: fresh memory is costly to
+// touch (under Wine above all), and a megabyte of text would otherwise take three.
+template <typename Char>
+size_t Utf8Length(std::basic_string_view<Char> text) {
+  size_t length = 0;
+  for (size_t at = 0; at < text.size();) {
+    const auto unit = static_cast<char32_t>(text[at]);
+    if (IsPlainUnit(text[at])) {
+      length += unit < 0x80 ? 1 : unit < 0x800 ? 2 : 3;
+      ++at;
+      continue;
+    }
+    const auto [codePoint, units] = CodePointOf(text, at);
+    length += codePoint < 0x10000 ? 3 : 4;
+    at += units;
+  }
+  return length;
+}
+
+// Only surrogates take the slow way: a megabyte of Cyrillic is one branch per letter.
 template <typename Char>
 void AppendUtf8Of(std::string& out, std::basic_string_view<Char> text) {
-  constexpr size_t kMostBytesPerUnit = sizeof(Char) > 2 ? 4 : 3;
   const size_t start = out.size();
-  out.resize(start + kMostBytesPerUnit * text.size());
+  out.resize(start + Utf8Length(text));
   char* end = out.data() + start;
   for (size_t at = 0; at < text.size();) {
-    if (static_cast<char32_t>(text[at]) < 0x80) {
-      *end++ = static_cast<char>(text[at++]);
+    if (IsPlainUnit(text[at])) {
+      end = PutUtf8(end, static_cast<char32_t>(text[at++]));
       continue;
     }
     const auto [codePoint, units] = CodePointOf(text, at);
     end = PutUtf8(end, codePoint);
     at += units;
   }
-  out.resize(static_cast<size_t>(end - out.data()));
 }
 
 // The length of the well-formed UTF-8 sequence at the start of `bytes`, 0 for none.
@@ -97,14 +120,6 @@ size_t SequenceLength(std::string_view bytes) {
 
 }  // namespace
 
-std::pair<char32_t, size_t> CodePointAt(std::u16string_view text, size_t at) {
-  return CodePointOf(text, at);
-}
-
-std::pair<char32_t, size_t> CodePointAt(std::wstring_view text, size_t at) {
-  return CodePointOf(text, at);
-}
-
 void AppendUtf8(std::string& out, std::u16string_view text) { AppendUtf8Of(out, text); }
 
 void AppendUtf8(std::string& out, std::wstring_view text) { AppendUtf8Of(out, text); }
@@ -113,6 +128,34 @@ std::string Utf8OfAnsi(std::string_view ansi) {
   std::string utf8;
   AppendUtf8(utf8, WidenAnsi(ansi));
   return utf8;
+}
+
+std::pair<char32_t, size_t> CodePointAt(std::string_view utf8, size_t at) {
+  const std::string_view rest = utf8.substr(at);
+  const size_t length = SequenceLength(rest);
+  if (length == 0) return {kReplacementCharacter, 1};
+  const auto byte = [&](size_t i) { return static_cast<char32_t>(static_cast<uint8_t>(rest[i])); };
+  constexpr std::array<char32_t, 5> kLeadBits = {0, 0x7F, 0x1F, 0x0F, 0x07};
+  char32_t codePoint = byte(0) & kLeadBits[length];
+  for (size_t i = 1; i < length; ++i) codePoint = codePoint << 6 | (byte(i) & 0x3F);
+  return {codePoint, length};
+}
+
+std::wstring WideOfUtf8(std::string_view utf8, size_t mostUnits) {
+  std::wstring wide;
+  for (size_t at = 0; at < utf8.size();) {
+    const auto [codePoint, length] = CodePointAt(utf8, at);
+    const size_t units = codePoint < 0x10000 ? 1 : 2;
+    if (wide.size() + units > mostUnits) break;
+    if (units == 1) {
+      wide += static_cast<wchar_t>(codePoint);
+    } else {
+      wide += static_cast<wchar_t>(0xD800 + ((codePoint - 0x10000) >> 10));
+      wide += static_cast<wchar_t>(0xDC00 + ((codePoint - 0x10000) & 0x3FF));
+    }
+    at += length;
+  }
+  return wide;
 }
 
 bool IsUtf8(std::string_view bytes) {

@@ -92,7 +92,7 @@ TEST(DropList, OnlyAListWhoseEveryNameLiesInsideItsBlockIsRead) {
 
 TEST(CopiedText, ATextTheCodePageHoldsIsAnsiAnyOtherStaysAsCopied) {
   EXPECT_EQ(CopiedTextOfUtf16(u"Gr\u00FC\u00DF \u20AC"), (CopiedText{"Gr\xFC\xDF \x80", {}}));
-  EXPECT_EQ(CopiedTextOfUtf16(u"K\u00F6ln \u2192"), (CopiedText{{}, u"K\u00F6ln \u2192"}));
+  EXPECT_EQ(CopiedTextOfUtf16(u"K\u00F6ln \u2192"), (CopiedText{{}, "K\xC3\xB6ln \xE2\x86\x92"}));
 }
 
 std::string Bytes(std::initializer_list<unsigned> values) {
@@ -118,33 +118,51 @@ std::string Dib(uint32_t size, int32_t width, int32_t height, uint32_t bits,
   return header + std::string(header.size() < size ? size - header.size() : 0, '\0');
 }
 
+// A bitmap's size, alpha and rows one after the other, as the encoder gets them.
+struct Rows {
+  uint32_t width;
+  uint32_t height;
+  bool alpha;
+  std::string pixels;
+  bool operator==(const Rows&) const = default;
+};
+
+std::optional<Rows> RowsOf(std::string_view block) {
+  const auto picture = DibPicture::Read(block);
+  if (!picture) return std::nullopt;
+  std::string pixels(picture->RowBytes() * picture->Height(), '\0');
+  for (uint32_t y = 0; y < picture->Height(); ++y) {
+    picture->Row(y, pixels.data() + y * picture->RowBytes());
+  }
+  return Rows{picture->Width(), picture->Height(), picture->Alpha(), pixels};
+}
+
 const std::string kCore1Bit = Le(12) + Le(3, 2) + Le(1, 2) + Le(1, 2) + Le(1, 2);
 const std::vector<uint32_t> kBgra = {0xFF0000, 0xFF00, 0xFF, 0xFF000000};
 
 // what, the block, the pixels read (top row first) or nothing when the block is refused
-const std::tuple<const char*, std::string, std::optional<PictureRows>> kDibCases[] = {
+const std::tuple<const char*, std::string, std::optional<Rows>> kDibCases[] = {
     {"32 bits, bottom-up, the fourth byte unused",
      Dib(40, 2, 2, 32) + Bytes({1, 2, 3, 9, 4, 5, 6, 9, 7, 8, 9, 9, 10, 11, 12, 9}),
-     PictureRows{2, 2, false, Bytes({7, 8, 9, 10, 11, 12, 1, 2, 3, 4, 5, 6})}},
+     Rows{2, 2, false, Bytes({7, 8, 9, 10, 11, 12, 1, 2, 3, 4, 5, 6})}},
     {"V5, top-down, with alpha",
      Dib(124, 2, -1, 32, 3, 0, kBgra) + Bytes({1, 2, 3, 128, 4, 5, 6, 0}),
-     PictureRows{2, 1, true, Bytes({1, 2, 3, 128, 4, 5, 6, 0})}},
+     Rows{2, 1, true, Bytes({1, 2, 3, 128, 4, 5, 6, 0})}},
     {"V5 whose alpha is 0 everywhere", Dib(124, 1, 1, 32, 3, 0, kBgra) + Bytes({1, 2, 3, 0}),
-     PictureRows{1, 1, false, Bytes({1, 2, 3})}},
+     Rows{1, 1, false, Bytes({1, 2, 3})}},
     {"24 bits, rows padded", Dib(40, 1, 2, 24) + Bytes({1, 2, 3, 0, 4, 5, 6, 0}),
-     PictureRows{1, 2, false, Bytes({4, 5, 6, 1, 2, 3})}},
+     Rows{1, 2, false, Bytes({4, 5, 6, 1, 2, 3})}},
     {"16 bits 5-6-5",
      Dib(40, 2, 1, 16, 3, 0, {0xF800, 0x7E0, 0x1F}) + Le(0x0841, 2) + Le(0xF800, 2),
-     PictureRows{2, 1, false, Bytes({8, 8, 8, 0, 0, 255})}},
-    {"16 bits 5-5-5", Dib(40, 1, 1, 16) + Le(0x7FFF),
-     PictureRows{1, 1, false, Bytes({255, 255, 255})}},
+     Rows{2, 1, false, Bytes({8, 8, 8, 0, 0, 255})}},
+    {"16 bits 5-5-5", Dib(40, 1, 1, 16) + Le(0x7FFF), Rows{1, 1, false, Bytes({255, 255, 255})}},
     {"8 bits, two colours and an index past them",
      Dib(40, 3, 1, 8, 0, 2) + Bytes({10, 20, 30, 0, 40, 50, 60, 0, 1, 0, 5, 0}),
-     PictureRows{3, 1, false, Bytes({40, 50, 60, 10, 20, 30, 0, 0, 0})}},
+     Rows{3, 1, false, Bytes({40, 50, 60, 10, 20, 30, 0, 0, 0})}},
     {"4 bits", Dib(40, 3, 1, 4, 0, 2) + Bytes({10, 20, 30, 0, 40, 50, 60, 0, 0x10, 0x10, 0, 0}),
-     PictureRows{3, 1, false, Bytes({40, 50, 60, 10, 20, 30, 40, 50, 60})}},
+     Rows{3, 1, false, Bytes({40, 50, 60, 10, 20, 30, 40, 50, 60})}},
     {"1 bit, core header", kCore1Bit + Bytes({0, 0, 0, 255, 255, 255, 0xA0, 0, 0, 0}),
-     PictureRows{3, 1, false, Bytes({255, 255, 255, 0, 0, 0, 255, 255, 255})}},
+     Rows{3, 1, false, Bytes({255, 255, 255, 0, 0, 0, 255, 255, 255})}},
     {"header past the block", Dib(40, 1, 1, 24).substr(0, 30), std::nullopt},
     {"rows past the block", Dib(40, 2, 2, 32) + std::string(12, '\0'), std::nullopt},
     {"colour table past the block", Dib(40, 1, 1, 8) + std::string(64, '\0'), std::nullopt},
@@ -160,8 +178,7 @@ const std::tuple<const char*, std::string, std::optional<PictureRows>> kDibCases
     {"an unknown header", Dib(64, 1, 1, 24) + Le(0), std::nullopt}};
 
 TEST(Dib, OnlyABitmapWhoseHeaderTableAndRowsFitItsBlockIsReadAndItsColoursKept) {
-  for (const auto& [what, block, picture] : kDibCases)
-    EXPECT_EQ(PictureOfDib(block), picture) << what;
+  for (const auto& [what, block, rows] : kDibCases) EXPECT_EQ(RowsOf(block), rows) << what;
 }
 
 std::string Chunk(const char* type, std::string data) {

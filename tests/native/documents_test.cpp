@@ -8,6 +8,7 @@
 #include "save/html_document.h"
 #include "save/html_links.h"
 #include "save/text_entry.h"
+#include "settings/utf8_text.h"
 
 namespace qm {
 namespace {
@@ -108,7 +109,9 @@ TEST(CharacterReferences, CharactersTheCodePageLacksAreWrittenAsReferences) {
        "&#1046;&amp;&#1046; " + Link("http://&#1087;.ru/&#1046;") +
            ", &#1046; <BR>\r\n&#1046;<BR>\r\n"}};
   for (const auto& [utf16, ansi, html] : rows) {
-    const StandIns copied = AnsiWithStandIns(utf16);
+    std::string utf8;
+    AppendUtf8(utf8, utf16);
+    const StandIns copied = AnsiWithStandIns(utf8);
     EXPECT_EQ(copied.ansi, ansi);
     std::string converted;
     AppendConvertedLines(converted, copied.ansi, copied.foreign);
