@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "bench/support/linked_text.h"
+#include "bench/support/non_latin_text.h"
 #include "bench/win/save_world.h"
 #include "clipboard/copied_text.h"
 #include "save/html_document.h"
@@ -14,6 +15,7 @@
 #include "save/speichern.h"
 #include "save/whole_file_win.h"
 #include "settings/ansi_text.h"
+#include "settings/utf8_text.h"
 
 namespace qm::bench {
 
@@ -112,21 +114,6 @@ void MeasureSteps(const std::string& path, const StandIns& text, bool extend, Fi
   figures.replaces.push_back(TimedMs([&] { PutOrThrow(path, document); }));
 }
 
-// Polish and Russian prose, as a browser gives it: every letter the code page lacks
-// becomes a character reference in the document.
-std::u16string NonLatinProseOfSize(size_t characters) {
-  static constexpr std::u16string_view kWords[] = {
-      u"\u0141\u00F3d\u017A", u"\u017C\u00F3\u0142w",       u"\u043F\u0440\u0438\u0432\u0435\u0442",
-      u"\u043C\u0438\u0440",  u"\u0441\u0447\u0451\u0442:", u"42,50"};
-  std::u16string text;
-  for (size_t i = 0; text.size() < characters; ++i) {
-    text += kWords[i % std::size(kWords)];
-    text += i % 12 == 11 ? u"\r\n" : u" ";
-  }
-  text.resize(characters);
-  return text;
-}
-
 // The first save of each case is not counted: it finds the file system and the
 // clipboard cold and checks that the save takes the measured path.
 template <typename Text>
@@ -187,8 +174,10 @@ void PrintHtmlSaveRows(const std::string& folder, HWND clipboardOwner) {
   const std::string linked = TextWithLinks(10 * kMiB, 100'000);
   PrintRow("new, 10 MB, 100k links", NewDocument(folder, clipboardOwner, linked, {linked, {}}));
   const std::u16string nonLatin = NonLatinProseOfSize(kMiB);
+  std::string utf8;
+  AppendUtf8(utf8, nonLatin);
   PrintRow("new, 1 MB Polish/Russian",
-           NewDocument(folder, clipboardOwner, nonLatin, AnsiWithStandIns(nonLatin)));
+           NewDocument(folder, clipboardOwner, nonLatin, AnsiWithStandIns(utf8)));
   PrintRow("extend a 10 MB document", Extension(folder, clipboardOwner));
 }
 

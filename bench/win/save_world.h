@@ -53,6 +53,8 @@ class ClipboardOwner {
 void PutOnClipboard(HWND owner, std::string_view text);
 // The same as CF_UNICODETEXT, as browsers and most newer programs give it.
 void PutOnClipboard(HWND owner, std::u16string_view text);
+// Any other format, exactly these bytes (a bitmap, say).
+void PutOnClipboard(HWND owner, UINT format, std::string_view bytes);
 
 // Empties the clipboard so the wineserver lets go of the largest text.
 void ClearClipboard(HWND owner);
@@ -78,6 +80,8 @@ double Median(std::vector<double> values);
 // The baseline of every save: a new file in `folder`, the same bytes in one WriteFile,
 // closed; with `flushed` also FlushFileBuffers before closing, as a replaced document is.
 double RawWriteMs(const std::string& folder, std::string_view bytes, bool flushed = false);
+// The same write, untimed, as a part of a timed job; the file is `path`.
+void WriteRawFile(const std::string& path, std::string_view bytes, bool flushed = false);
 
 // The settings file, in memory: section and key names compare without regard to case.
 class MemorySettings : public SettingsStore {
