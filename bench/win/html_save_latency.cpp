@@ -22,7 +22,6 @@ namespace qm::bench {
 namespace {
 
 constexpr size_t kMiB = 1024 * 1024;
-constexpr int kAction = 1;
 constexpr int kRuns = 5;
 
 std::string ReadOrThrow(const std::string& path) {
@@ -35,45 +34,36 @@ void PutOrThrow(const std::string& path, std::string_view bytes) {
   if (ReplaceWholeFile(WidenAnsi(path), bytes)) throw std::runtime_error("Cannot write " + path);
 }
 
+CurrentOptions HtmlOptions() {
+  CurrentOptions options;
+  options.txtZeichen = "-";
+  options.txtWiederholung = "40";
+  options.txtTextfarbe = "#000000";
+  options.txtHintergrundfarbe = "#FFFFFF";
+  options.txtLinks = "#0000FF";
+  options.txtAlink = "#FF0000";
+  options.txtVlink = "#800080";
+  return options;
+}
+
 // Action 1 writes HTML with the date into `folder`, by the method `aktion`.
-class HtmlSave {
+class HtmlSave : public BenchSave {
  public:
   HtmlSave(const std::string& folder, HWND owner, const char* aktion)
-      : sources_(owner, [] { return false; }), path_(folder + "\\notiz.html") {
-    const std::string section = ActionSection(kAction);
-    const std::pair<const char*, std::string> keys[] = {
-        {"Aktiviert", "ja"}, {"Name", "Bench"},  {"Dateiname", "notiz"}, {"Speicherpfad", folder},
-        {"Aktion", aktion},  {"Format", "HTML"}, {"Url", "nein"},        {"Datum", "ja"}};
-    for (const auto& [key, value] : keys) settings_.Write(section, key, value);
-    actions_.Refresh(settings_);
-    options_.txtZeichen = "-";
-    options_.txtWiederholung = "40";
-    options_.txtTextfarbe = "#000000";
-    options_.txtHintergrundfarbe = "#FFFFFF";
-    options_.txtLinks = "#0000FF";
-    options_.txtAlink = "#FF0000";
-    options_.txtVlink = "#800080";
-  }
+      : BenchSave(owner,
+                  {{"Aktiviert", "ja"},
+                   {"Dateiname", "notiz"},
+                   {"Speicherpfad", folder},
+                   {"Aktion", aktion},
+                   {"Format", "HTML"},
+                   {"Url", "nein"},
+                   {"Datum", "ja"}},
+                  HtmlOptions()),
+        path_(folder + "\\notiz.html") {}
 
   const std::string& Path() const { return path_; }
 
-  double RunMs() {
-    const int noticesBefore = signals_.Notices();
-    const double ms = TimedMs([this] { Speichern(kAction, context_); });
-    if (signals_.Notices() != noticesBefore + 1)
-      throw std::runtime_error("The save gave no notice");
-    return ms;
-  }
-
  private:
-  MemorySettings settings_;
-  ActionCache actions_;
-  CurrentOptions options_;
-  WinSaveFiles files_;
-  WinSaveSources sources_;
-  ForbiddenBoxes boxes_;
-  CountedSignals signals_;
-  SaveContext context_{actions_, options_, settings_, files_, sources_, boxes_, signals_};
   std::string path_;
 };
 

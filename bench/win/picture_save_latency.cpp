@@ -9,15 +9,12 @@
 #include "bench/win/save_world.h"
 #include "clipboard/clipboard_win.h"
 #include "clipboard/copied_picture.h"
-#include "save/save_adapters_win.h"
-#include "save/speichern.h"
 #include "ui/com_released_win.h"
 
 namespace qm::bench {
 
 namespace {
 
-constexpr int kAction = 1;
 constexpr int kRuns = 7;
 constexpr LONG kWidth = 1920;
 constexpr LONG kHeight = 1080;
@@ -49,26 +46,19 @@ std::string Screenshot() {
   return dib;
 }
 
-// Action 1 saves pictures into `folder`, named "Bild.png".
+// Action 1 saves pictures into `folder`, named "Bild.png". The PNG a save wrote is
+// checked and removed afterwards.
 class PictureSave {
  public:
   PictureSave(const std::string& folder, HWND owner)
-      : sources_(owner, [] { return false; }), path_(folder + "\\Bild.png") {
-    const std::pair<const char*, std::string> keys[] = {{"Aktiviert", "ja"},
-                                                        {"Name", "Bench"},
-                                                        {"Dateiname", ""},
-                                                        {"Speicherpfad", folder},
-                                                        {"Aktion", "bilder"}};
-    for (const auto& [key, value] : keys) settings_.Write(ActionSection(kAction), key, value);
-    actions_.Refresh(settings_);
-  }
+      : save_(owner, {{"Aktiviert", "ja"},
+                      {"Dateiname", ""},
+                      {"Speicherpfad", folder},
+                      {"Aktion", "bilder"}}),
+        path_(folder + "\\Bild.png") {}
 
-  // One save, timed; the PNG it wrote is checked whole and removed afterwards.
   double RunMs() {
-    const int noticesBefore = signals_.Notices();
-    const double ms = TimedMs([this] { Speichern(kAction, context_); });
-    if (signals_.Notices() != noticesBefore + 1)
-      throw std::runtime_error("The save gave no notice");
+    const double ms = save_.RunMs();
     pngBytes_ = FileSize(path_);
     if (pngBytes_ < 1000) throw std::runtime_error("The picture's PNG is too small");
     DeleteOrThrow(path_);
@@ -78,14 +68,7 @@ class PictureSave {
   unsigned long long PngBytes() const { return pngBytes_; }
 
  private:
-  MemorySettings settings_;
-  ActionCache actions_;
-  CurrentOptions options_;
-  WinSaveFiles files_;
-  WinSaveSources sources_;
-  ForbiddenBoxes boxes_;
-  CountedSignals signals_;
-  SaveContext context_{actions_, options_, settings_, files_, sources_, boxes_, signals_};
+  BenchSave save_;
   std::string path_;
   unsigned long long pngBytes_ = 0;
 };
@@ -128,7 +111,7 @@ std::string StreamBytes(IStream* stream) {
   HGLOBAL memory = nullptr;
   Check(stream->Seek({}, STREAM_SEEK_CUR, &end), "Seek");
   Check(GetHGlobalFromStream(stream, &memory), "GetHGlobalFromStream");
-  std::string png(static_cast<const char*>(GlobalLock(memory)), end.QuadPart);
+  std::string png(static_cast<const char*>(GlobalLock(memory)), static_cast<size_t>(end.QuadPart));
   GlobalUnlock(memory);
   return png;
 }

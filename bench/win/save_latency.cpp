@@ -18,8 +18,6 @@
 #include "bench/win/picture_save_latency.h"
 #include "bench/win/save_world.h"
 #include "clipboard/clipboard_win.h"
-#include "save/save_adapters_win.h"
-#include "save/speichern.h"
 
 namespace {
 
@@ -39,39 +37,23 @@ constexpr std::array<TextSize, 3> kSizes = {
 // The date line, two line ends and a blank line are all a text entry adds.
 constexpr unsigned long long kMostEntryOverhead = 128;
 
-constexpr int kAction = 1;
-
-// Action 1 saves into numbered files named "notiz" in the scratch folder and
-// puts the date above each text, as the delivered actions do.
-void WriteBenchAction(qm::SettingsStore& settings, const std::string& folder) {
-  const std::string section = qm::ActionSection(kAction);
-  settings.Write(section, "Aktiviert", "ja");
-  settings.Write(section, "Name", "Bench");
-  settings.Write(section, "Dateiname", "notiz");
-  settings.Write(section, "Speicherpfad", folder);
-  settings.Write(section, "Aktion", "extradatei");
-  settings.Write(section, "Format", "Text");
-  settings.Write(section, "Url", "nein");
-  settings.Write(section, "Datum", "ja");
-}
-
-// The product's save with its real clipboard and file adapters; only what the user
-// would see is replaced.
+// Action 1 saves into numbered files named "notiz" in the scratch folder and puts the
+// date above each text, as the delivered actions do. Every run finds the same empty
+// folder: the file a save wrote is checked and removed afterwards.
 class MeasuredSave {
  public:
   MeasuredSave(const std::string& folder, HWND clipboardOwner)
-      : sources_(clipboardOwner, [] { return false; }), savedFile_(folder + "\\notiz.txt") {
-    WriteBenchAction(settings_, folder);
-    actions_.Refresh(settings_);
-  }
+      : save_(clipboardOwner, {{"Aktiviert", "ja"},
+                               {"Dateiname", "notiz"},
+                               {"Speicherpfad", folder},
+                               {"Aktion", "extradatei"},
+                               {"Format", "Text"},
+                               {"Url", "nein"},
+                               {"Datum", "ja"}}),
+        savedFile_(folder + "\\notiz.txt") {}
 
-  // One save, timed; the file it wrote is checked and removed afterwards, so every run
-  // finds the same empty folder.
   double RunMs(size_t textBytes) {
-    const int noticesBefore = signals_.Notices();
-    const double ms = TimedMs([this] { qm::Speichern(kAction, context_); });
-    if (signals_.Notices() != noticesBefore + 1)
-      throw std::runtime_error("The save gave no notice");
+    const double ms = save_.RunMs();
     const unsigned long long size = FileSize(savedFile_);
     if (size < textBytes || size > textBytes + kMostEntryOverhead) {
       throw std::runtime_error("The saved file holds " + std::to_string(size) +
@@ -82,14 +64,7 @@ class MeasuredSave {
   }
 
  private:
-  MemorySettings settings_;
-  qm::ActionCache actions_;
-  qm::CurrentOptions options_;
-  qm::WinSaveFiles files_;
-  qm::WinSaveSources sources_;
-  ForbiddenBoxes boxes_;
-  CountedSignals signals_;
-  qm::SaveContext context_{actions_, options_, settings_, files_, sources_, boxes_, signals_};
+  BenchSave save_;
   std::string savedFile_;
 };
 

@@ -10,6 +10,8 @@ namespace qm::bench {
 
 namespace {
 
+constexpr int kBenchAction = 1;
+
 std::string Ansi(const std::wstring& wide) {
   const int length = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
                                          nullptr, 0, nullptr, nullptr);
@@ -169,6 +171,19 @@ void MemorySettings::Write(std::string_view section, std::string_view key, std::
 std::pair<std::string, std::string> MemorySettings::Key(std::string_view section,
                                                         std::string_view key) {
   return {Lower(section), Lower(key)};
+}
+
+BenchSave::BenchSave(HWND clipboardOwner, const ActionKeys& action, const CurrentOptions& options)
+    : options_(options), sources_(clipboardOwner, [] { return false; }) {
+  for (const auto& [key, value] : action) settings_.Write(ActionSection(kBenchAction), key, value);
+  actions_.Refresh(settings_);
+}
+
+double BenchSave::RunMs() {
+  const int noticesBefore = signals_.Notices();
+  const double ms = TimedMs([this] { Speichern(kBenchAction, context_); });
+  if (signals_.Notices() != noticesBefore + 1) throw std::runtime_error("The save gave no notice");
+  return ms;
 }
 
 void ForbiddenBoxes::Show(const MessageRequest& request) {

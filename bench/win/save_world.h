@@ -11,7 +11,10 @@
 #include <utility>
 #include <vector>
 
-#include "save/save_ports.h"
+#include "save/save_adapters_win.h"
+#include "save/speichern.h"
+#include "settings/action_cache.h"
+#include "settings/current_options.h"
 #include "settings/settings_store.h"
 #include "ui/message_box.h"
 
@@ -110,6 +113,30 @@ class CountedSignals : public SaveSignals {
  private:
   int beeps_ = 0;
   int notices_ = 0;
+};
+
+// The keys of action 1 and their values.
+using ActionKeys = std::vector<std::pair<std::string, std::string>>;
+
+// Speichern of action 1 with the product's real clipboard and file adapters: only the
+// settings (in memory) and what the user would see are replaced.
+class BenchSave {
+ public:
+  BenchSave(HWND clipboardOwner, const ActionKeys& action, const CurrentOptions& options = {});
+  BenchSave(const BenchSave&) = delete;
+  BenchSave& operator=(const BenchSave&) = delete;
+  // One save, timed; throws when it showed no notice, having taken another path.
+  double RunMs();
+
+ private:
+  MemorySettings settings_;
+  ActionCache actions_;
+  CurrentOptions options_;
+  WinSaveFiles files_;
+  WinSaveSources sources_;
+  ForbiddenBoxes boxes_;
+  CountedSignals signals_;
+  SaveContext context_{actions_, options_, settings_, files_, sources_, boxes_, signals_};
 };
 
 }  // namespace qm::bench
