@@ -65,7 +65,7 @@ TEST_F(Scenario, TrayClickMenuAndHotkeysSaveWithTheirActions) {
       {{CF_DIB, std::string(reinterpret_cast<const char*>(&header), sizeof header) + "\1\2\3\0"s}});
   Hotkey(kBilder.key);
   EXPECT_TRUE(test::PumpUntil([&] { return test::DecodePng(Saved(kBilder)).has_value(); }));
-  EXPECT_EQ(test::DecodePng(Saved(kBilder)), (test::DecodedPng{1, 1, false, "\1\2\3\xFF"s}));
+  EXPECT_EQ(test::DecodePng(Saved(kBilder)), (test::DecodedPng{1, 1, "\1\2\3\xFF"s}));
 }
 
 // Switched on by its hotkey, automatic saving saves each later change once, but neither

@@ -73,36 +73,33 @@ std::string Bitmap(bool v5) {
          "\xFF\0\0\xFF\0\0\xFF\x80"s;
 }
 
-const DecodedPng kOpaque{2, 1, false, "\xFF\0\0\xFF\0\0\xFF\xFF"s};
-
-// Formats put as they come from a browser, a screenshot tool or an old program, and what
-// the picture's PNG holds. A "PNG" block goes out as it is, without what follows it.
+// Formats as a browser, a screenshot tool or an old program (CF_BITMAP) put them, and
+// the pixels of the PNG. A "PNG" block goes out as it is, without what follows it.
 TEST(ClipboardWin, PicturesArriveAsPngWithTheirPixelsAndAlpha) {
   const UINT pngFormat = RegisterClipboardFormatW(L"PNG");
   const std::string png = "\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR"s + std::string(17, '\1') +
                           "\0\0\0\1IDATx\1\1\1\1\0\0\0\0IEND\xAE\x42\x60\x82"s;
   SetClipboard({{pngFormat, png + std::string(40, '\0')}, {CF_DIB, Bitmap(false)}});
   EXPECT_EQ(ClipboardPicture(nullptr).png, png);
-  const struct {
-    std::vector<std::pair<UINT, std::string>> formats;
-    std::optional<DecodedPng> picture;
-  } rows[] = {{{{pngFormat, "\x89PNG kaputt"}, {CF_DIB, Bitmap(false)}}, kOpaque},
-              {{{CF_DIBV5, Bitmap(true)}}, DecodedPng{2, 1, true, "\xFF\0\0\xFF\0\0\xFF\x80"s}},
-              {{{CF_DIB, Bitmap(false).substr(0, 46)}}, std::nullopt},
-              {{{CF_TEXT, "C:\\kein Bild.png"s + '\0'}}, std::nullopt}};
-  for (const auto& row : rows) {
-    SetClipboard(row.formats);
+  const DecodedPng opaque{2, 1, "\xFF\0\0\xFF\0\0\xFF\xFF"s};
+  const DWORD pixels[] = {0x000000FF, 0x00FF0000};
+  const std::pair<std::vector<std::pair<UINT, std::string>>, std::optional<DecodedPng>> rows[] = {
+      {{{pngFormat, "\x89PNG kaputt"}, {CF_DIB, Bitmap(false)}}, opaque},
+      {{{CF_DIBV5, Bitmap(true)}}, DecodedPng{2, 1, "\xFF\0\0\xFF\0\0\xFF\x80"s}},
+      {{{CF_DIB, Bitmap(false).substr(0, 46)}}, std::nullopt},
+      {{{CF_TEXT, "C:\\kein Bild.png"s + '\0'}}, std::nullopt},
+      {{}, opaque}};
+  for (const auto& [formats, picture] : rows) {
+    SetClipboard(formats);
+    if (formats.empty()) {  // a program's CF_BITMAP, which the system turns into a DIB
+      ASSERT_TRUE(OpenClipboard(nullptr));
+      SetClipboardData(CF_BITMAP, CreateBitmap(2, 1, 1, 32, pixels));
+      CloseClipboard();
+    }
     const ClipboardPng read = ClipboardPicture(nullptr);
     EXPECT_EQ(read.error, S_OK);
-    EXPECT_EQ(read.png.empty() ? std::nullopt : DecodePng(read.png), row.picture);
+    EXPECT_EQ(read.png.empty() ? std::nullopt : DecodePng(read.png), picture);
   }
-  // A program's CF_BITMAP, made a bitmap of the clipboard by the system.
-  const DWORD pixels[] = {0x000000FF, 0x00FF0000};
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  EmptyClipboard();
-  SetClipboardData(CF_BITMAP, CreateBitmap(2, 1, 1, 32, pixels));
-  CloseClipboard();
-  EXPECT_EQ(DecodePng(ClipboardPicture(nullptr).png), kOpaque);
 }
 
 // Another program may hold the clipboard for a moment: the read waits, but not long.

@@ -6,6 +6,9 @@
 #include <algorithm>
 #include <atomic>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "ui/com_released_win.h"
 
@@ -56,44 +59,22 @@ ScratchFolder::ScratchFolder() {
 ScratchFolder::~ScratchFolder() { RemoveTree(path_); }
 
 std::wstring Wide(const std::string& utf8) {
-  std::wstring wide(utf8.size(), L'\0');
-  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
-                                         wide.data(), static_cast<int>(wide.size()));
-  wide.resize(static_cast<size_t>(std::max(length, 0)));
-  return wide;
+  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end())).wstring();
 }
 
 std::string Utf8(std::wstring_view wide) {
-  std::string utf8(3 * wide.size(), '\0');
-  const int length =
-      WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(),
-                          static_cast<int>(utf8.size()), nullptr, nullptr);
-  utf8.resize(static_cast<size_t>(std::max(length, 0)));
-  return utf8;
+  const std::u8string utf8 = std::filesystem::path(wide).u8string();
+  return {utf8.begin(), utf8.end()};
 }
 
 std::string ReadFileBytes(const std::string& path) {
-  HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                            nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return "";
-  std::string bytes(GetFileSize(file, nullptr), '\0');
-  DWORD read = 0;
-  EXPECT_TRUE(ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr));
-  CloseHandle(file);
-  bytes.resize(read);
-  return bytes;
+  std::ifstream file(std::filesystem::path(Wide(path)), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 void WriteFileBytes(const std::string& path, const std::string& bytes) {
-  HANDLE file =
-      CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  DWORD written = 0;
-  const bool wrote =
-      file != INVALID_HANDLE_VALUE &&
-      WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-      written == bytes.size();
-  if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
-  ASSERT_TRUE(wrote) << path << ": " << GetLastError();
+  std::ofstream file(std::filesystem::path(Wide(path)), std::ios::binary);
+  ASSERT_TRUE(file.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush()) << path;
 }
 
 std::vector<std::string> FolderEntries(const std::string& folder) {
@@ -123,7 +104,6 @@ std::optional<DecodedPng> DecodePng(const std::string& png) {
   Released<IWICBitmapDecoder> decoder;
   Released<IWICBitmapFrameDecode> frame;
   Released<IWICBitmapSource> converted;
-  WICPixelFormatGUID format{};
   DecodedPng decoded;
   auto* bytes = reinterpret_cast<BYTE*>(const_cast<char*>(png.data()));
   HRESULT result = CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
@@ -137,12 +117,10 @@ std::optional<DecodedPng> DecodePng(const std::string& png) {
   }
   if (SUCCEEDED(result)) result = decoder->GetFrame(0, &frame.pointer);
   if (SUCCEEDED(result)) result = frame->GetSize(&decoded.width, &decoded.height);
-  if (SUCCEEDED(result)) result = frame->GetPixelFormat(&format);
   if (SUCCEEDED(result)) {
     result =
         WICConvertBitmapSource(GUID_WICPixelFormat32bppBGRA, frame.pointer, &converted.pointer);
   }
-  decoded.alpha = format != GUID_WICPixelFormat24bppBGR;
   decoded.bgra.resize(size_t{4} * decoded.width * decoded.height);
   if (SUCCEEDED(result)) {
     result =

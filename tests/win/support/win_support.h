@@ -65,14 +65,12 @@ struct ProgramSettingsFile {
   ~ProgramSettingsFile() { DeleteFileA(SettingsPath().c_str()); }
 };
 
-// The pixels of a PNG file by the system's decoder: 32-bit BGRA, top row first, and
-// whether the file has an alpha channel. Nothing when it is no PNG.
+// The pixels of a PNG file by the system's decoder: 32-bit BGRA, top row first. Nothing
+// when it is no PNG.
 struct DecodedPng {
   UINT width = 0;
   UINT height = 0;
-  bool alpha = false;
   std::string bgra;
-
   bool operator==(const DecodedPng&) const = default;
 };
 std::optional<DecodedPng> DecodePng(const std::string& png);
