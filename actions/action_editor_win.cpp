@@ -3,6 +3,7 @@
 #include "actions/action_ids.h"
 #include "actions/help_win.h"
 #include "options/hotkey_fields.h"
+#include "save/image_save.h"
 #include "settings/action_cache.h"
 #include "settings/ansi_text.h"
 #include "settings/file_helpers.h"
@@ -140,8 +141,10 @@ void ActionEditor::LoadAction(int number) {
   EnableItem(IDC_ED_NAME, false);
   LoadFolder(read("Speicherpfad"));
   const StoredMethod method = MethodOfStored(read("Aktion"));
-  SetItemAnsi(window_, IDC_ED_DATEINAME,
-              method.method == EditorMethod::Bilder ? "egal" : read("Dateiname"));
+  // Earlier editors stored "egal" for pictures; the field shows the name they get.
+  SetItemAnsi(
+      window_, IDC_ED_DATEINAME,
+      method.method == EditorMethod::Bilder ? PictureName(read("Dateiname")) : read("Dateiname"));
   SendDlgItemMessageW(window_, IDC_ED_METHODE, CB_SETCURSEL, static_cast<WPARAM>(method.method), 0);
   SetItemAnsi(window_, IDC_ED_ANZAHL, method.words ? std::string(1, method.words) : std::string());
   ShowMethod(method.method);
@@ -231,7 +234,7 @@ void ActionEditor::cboMethode_Click() {
 }
 
 // The method's picture and the fields it uses. Only images leave out address, format
-// and date; any other method shows them again.
+// and date, and show instead how they are named; any other method shows them again.
 void ActionEditor::ShowMethod(EditorMethod method) {
   if (picture_) DestroyIcon(picture_);
   picture_ = nullptr;
@@ -245,10 +248,11 @@ void ActionEditor::ShowMethod(EditorMethod method) {
   const bool words = IsWordMethod(method);
   ShowItem(IDC_ED_ANZAHL, words);
   ShowItem(IDC_ED_ANZAHL_LABEL, words);
-  const bool fileName = method != EditorMethod::WordFile && method != EditorMethod::Bilder;
+  const bool fileName = method != EditorMethod::WordFile;
   ShowItem(IDC_ED_DATEINAME, fileName);
   ShowItem(IDC_ED_DATEINAME_LABEL, fileName);
   const bool text = method != EditorMethod::Bilder;
+  ShowItem(IDC_ED_BILDER_HINWEIS, !text);
   for (const int id : {IDC_ED_FRAME_URL, IDC_ED_URL, IDC_ED_FRAME_FORMAT, IDC_ED_HTML, IDC_ED_TEXT,
                        IDC_ED_FRAME_DATUM, IDC_ED_DATUM}) {
     ShowItem(id, text);

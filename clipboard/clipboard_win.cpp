@@ -63,14 +63,16 @@ std::string OpenClipboardAnsiText() {
   return result;
 }
 
-// The CF_UNICODETEXT of an open clipboard, bounded like CF_TEXT.
-std::u16string OpenClipboardWideText() {
+// The CF_UNICODETEXT of an open clipboard, bounded like CF_TEXT, converted where it
+// lies, without a copy of its UTF-16.
+CopiedText OpenClipboardWideText() {
   HANDLE data = GetClipboardData(CF_UNICODETEXT);
   if (!data) return {};
   const auto* text = static_cast<const char16_t*>(GlobalLock(data));
   if (!text) return {};
   const size_t units = GlobalSize(data) / sizeof(char16_t);
-  std::u16string result(text, std::find(text, text + units, u'\0'));
+  CopiedText result =
+      CopiedTextOfUtf16({text, static_cast<size_t>(std::find(text, text + units, u'\0') - text)});
   GlobalUnlock(data);
   return result;
 }
@@ -89,7 +91,7 @@ bool TextCameAsUnicode() {
 }
 
 CopiedText OpenClipboardText() {
-  if (TextCameAsUnicode()) return CopiedTextOfUtf16(OpenClipboardWideText());
+  if (TextCameAsUnicode()) return OpenClipboardWideText();
   return {OpenClipboardAnsiText(), {}};
 }
 

@@ -6,8 +6,24 @@
 
 namespace qm {
 
-// A character of the copied text that the ANSI code page lacks (a Polish or Cyrillic
-// letter, an arrow, an emoji): the place of its stand-in "?" in the ANSI form, and the
+// The clipboard's text as one save reads it, once: in the code page when the code page
+// holds every character of it, else in UTF-8, the form a text file then takes. Nearly
+// every text is of the first kind and pays nothing for the second.
+struct CopiedText {
+  std::string ansi;  // the text, when the code page holds it whole
+  std::string utf8;  // otherwise the text, and `ansi` is empty
+
+  bool InCodePage() const { return utf8.empty(); }
+  bool Empty() const { return ansi.empty() && utf8.empty(); }
+  bool operator==(const CopiedText&) const = default;
+};
+
+// The copied text from the clipboard's UTF-16, converted where it lies: no copy of the
+// UTF-16 itself is made.
+CopiedText CopiedTextOfUtf16(std::u16string_view wide);
+
+// A character of a copied text that the code page lacks (a Polish or Cyrillic letter,
+// an arrow, an emoji): the place of its stand-in "?" in the ANSI form, and the
 // character itself.
 struct ForeignCharacter {
   size_t at;
@@ -16,19 +32,15 @@ struct ForeignCharacter {
   bool operator==(const ForeignCharacter&) const = default;
 };
 
-// The clipboard's text as one save reads it, once. Names, text files and everything
-// else that is stored in the code page take the ANSI form; the HTML writer also knows
-// which of its "?" stand for characters the code page lacks, and writes those as they
-// were copied.
-struct CopiedText {
+// A UTF-8 text in the code page with a "?" for each character the code page lacks, and
+// those characters listed, in the order of `at`: the HTML writer writes them as they
+// were copied, and the document stays an ANSI file.
+struct StandIns {
   std::string ansi;
-  std::vector<ForeignCharacter> foreign;  // in the order of `at`; empty for most texts
+  std::vector<ForeignCharacter> foreign;
 
-  bool operator==(const CopiedText&) const = default;
+  bool operator==(const StandIns&) const = default;
 };
-
-// The copied text from the clipboard's UTF-16. Each character the code page lacks
-// becomes one "?" and is listed; a surrogate without its partner counts as U+FFFD.
-CopiedText CopiedTextOfUtf16(std::u16string_view wide);
+StandIns AnsiWithStandIns(std::string_view utf8);
 
 }  // namespace qm

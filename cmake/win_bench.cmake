@@ -15,7 +15,7 @@ function(qm_wine_bench name)
 endfunction()
 
 # A whole save against one WriteFile of the same bytes.
-qm_wine_bench(qm_save_bench save_latency.cpp html_save_latency.cpp)
+qm_wine_bench(qm_save_bench save_latency.cpp html_save_latency.cpp picture_save_latency.cpp)
 
 # The resident program against its yardstick, a minimal tray program.
 add_executable(qm_minimal_tray WIN32 ${CMAKE_SOURCE_DIR}/bench/win/minimal_tray.cpp)

@@ -25,7 +25,7 @@ qm_warnings(qm_helper)
 # One support library for the Windows tests and the end-to-end scenarios.
 file(GLOB QM_WIN_SUPPORT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/support/*.cpp)
 add_library(qm_win_test_support STATIC ${QM_WIN_SUPPORT_SOURCES})
-target_link_libraries(qm_win_test_support PUBLIC qm_win gtest gmock)
+target_link_libraries(qm_win_test_support PUBLIC qm_win gtest gmock windowscodecs)
 qm_warnings(qm_win_test_support)
 add_dependencies(qm_win_test_support qm_helper)
 

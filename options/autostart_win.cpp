@@ -10,20 +10,13 @@
 #include "settings/ansi_text.h"
 #include "settings/file_helpers_win.h"
 #include "settings/settings_file_win.h"
+#include "ui/com_released_win.h"
 
 namespace qm {
 
 namespace {
 
 constexpr char kShortcutFile[] = "\\Quillmar 2.0.lnk";
-
-template <typename Interface>
-struct Released {
-  Interface* pointer = nullptr;
-  ~Released() {
-    if (pointer) pointer->Release();
-  }
-};
 
 // A shell link to the program, started in the program folder, saved as `file`. It
 // names the program by its long path, which the code page may not be able to write.

@@ -1,6 +1,7 @@
 #include "save/access.h"
 
 #include "save/save_messages.h"
+#include "settings/ansi_text.h"
 #include "settings/file_helpers.h"
 
 namespace qm {
@@ -36,7 +37,7 @@ void OpenFolder(const ActionRecord& action, AccessContext& context) {
 void OpenFile(const ActionRecord& action, AccessContext& context) {
   const std::string file = FolderPrefix(action.Speicherpfad) + action.Dateiname +
                            std::string(DocumentExtension(action.Format));
-  if (context.files.FileState(file) == -1) {
+  if (context.files.FileState(WidenAnsi(file)) == -1) {
     context.messages.Show(NoFileToOpenMessage());
     return;
   }

@@ -8,6 +8,10 @@ namespace qm {
 // A name can never be longer than a Windows path, so the name is made from a bounded
 // window at the start of the text: naming a 50 MB text costs what naming 1 KB does.
 inline constexpr size_t kNameWindow = 4096;
+// Dropped carriage returns do not fill the window, so the characters read are bounded
+// too: a text of nothing but carriage returns must not be read to its end. Nothing
+// after this many characters can reach a name.
+inline constexpr size_t kNameScanLimit = 2 * kNameWindow;
 
 // The name made of the first `words` words of a clipboard text: line feeds become
 // blanks, carriage returns go, leading blanks and control characters are skipped;
@@ -15,6 +19,8 @@ inline constexpr size_t kNameWindow = 4096;
 // blank that ends the last word, otherwise it is the whole text. Every character of
 // `zeichen` (the settings key "Zeichen") and CR and LF are removed, then trailing
 // blanks. The result can still be empty or unfit for the file system: see SafeName.
+// The wide form names a text with characters the code page lacks, by the same rules.
 std::string FirstWordsName(std::string_view text, int words, std::string_view zeichen);
+std::wstring FirstWordsName(std::wstring_view text, int words, std::wstring_view zeichen);
 
 }  // namespace qm

@@ -22,7 +22,7 @@ void AppendAttribute(std::string& out, std::string_view name, std::string_view v
 
 void AppendHeader(std::string& out, const HtmlDocumentParts& parts) {
   out.append(kHeaderStart);
-  AppendEscaped(out, parts.title);
+  AppendEscaped(out, parts.title, parts.titleForeign);
   out.append(kTitleEnd).append(kHeadEnd).append(kBodyStart);
   AppendAttribute(out, "text", parts.colours.text);
   AppendAttribute(out, "bgcolor", parts.colours.background);

@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "clipboard/copied_text.h"
 
@@ -22,9 +23,10 @@ struct HtmlColours {
 struct HtmlDocumentParts {
   std::string title;  // the file name without folder and extension
   HtmlColours colours;
-  std::optional<std::string> dateTimeText;  // set when the action adds the date
-  std::optional<std::string> address;       // set when the action adds the address
-  std::optional<std::string> separator;     // set for the same-file method
+  std::optional<std::string> dateTimeText;     // set when the action adds the date
+  std::optional<std::string> address;          // set when the action adds the address
+  std::optional<std::string> separator;        // set for the same-file method
+  std::vector<ForeignCharacter> titleForeign;  // the title's characters the code page lacks
 };
 
 // The whole document: this writer's header, the old body when an existing document is

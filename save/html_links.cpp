@@ -41,7 +41,8 @@ bool EndsSentence(char c) { return static_cast<unsigned char>(c) < '/'; }
 
 void AppendCharacterReference(std::string& out, char32_t codePoint) {
   char digits[8];
-  const auto end = std::to_chars(digits, digits + sizeof digits, static_cast<uint32_t>(codePoint)).ptr;
+  const auto end =
+      std::to_chars(digits, digits + sizeof digits, static_cast<uint32_t>(codePoint)).ptr;
   out.append("&#").append(digits, end).append(";");
 }
 
@@ -102,7 +103,6 @@ void ConvertLines(std::string& out, std::string_view text, AppendText appendText
 // characters the code page lacks.
 constexpr auto kEscaped = [](std::string& out, std::string_view part) { AppendEscaped(out, part); };
 
-
 auto WithReferences(const ForeignCharacters& foreign) {
   return [&foreign](std::string& out, std::string_view part) { AppendCopied(out, part, foreign); };
 }
@@ -120,16 +120,24 @@ void AppendEscaped(std::string& out, std::string_view text) {
   out.append(plain, end);
 }
 
+void AppendEscaped(std::string& out, std::string_view text,
+                   std::span<const ForeignCharacter> foreign) {
+  AppendCopied(out, text, ForeignCharacters(text, foreign));
+}
+
 std::span<const ForeignCharacter> ForeignCharacters::In(std::string_view part) const {
   if (characters_.empty()) return {};
   const size_t start = PlaceOf(part);
-  const auto byPlace = [](const ForeignCharacter& character, size_t at) { return character.at < at; };
+  const auto byPlace = [](const ForeignCharacter& character, size_t at) {
+    return character.at < at;
+  };
   const auto first = std::lower_bound(characters_.begin(), characters_.end(), start, byPlace);
   const auto last = std::lower_bound(first, characters_.end(), start + part.size(), byPlace);
   return {first, last};
 }
 
-void AppendConvertedLine(std::string& out, std::string_view line, const ForeignCharacters& foreign) {
+void AppendConvertedLine(std::string& out, std::string_view line,
+                         const ForeignCharacters& foreign) {
   if (foreign.Empty()) {
     ConvertLine(out, line, kEscaped);
   } else {

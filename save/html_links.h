@@ -11,6 +11,10 @@ namespace qm {
 // Appends `text` with &, <, > and " written as entities: copied text stays text, in the
 // document and inside an attribute value, and can never close a tag of ours.
 void AppendEscaped(std::string& out, std::string_view text);
+// The same with a numeric character reference ("&#322;") in place of each "?" of `text`
+// that stands for one of the characters the code page lacks.
+void AppendEscaped(std::string& out, std::string_view text,
+                   std::span<const ForeignCharacter> foreign);
 
 // The characters of a copied text that the code page lacks, found again by their place
 // in any part of that text.
@@ -24,9 +28,7 @@ class ForeignCharacters {
   // Those that stand in `part`, a part of the text.
   std::span<const ForeignCharacter> In(std::string_view part) const;
   // Where `part` starts in the text.
-  size_t PlaceOf(std::string_view part) const {
-    return static_cast<size_t>(part.data() - text_);
-  }
+  size_t PlaceOf(std::string_view part) const { return static_cast<size_t>(part.data() - text_); }
 
  private:
   const char* text_ = nullptr;

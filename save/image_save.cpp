@@ -2,6 +2,8 @@
 
 #include "save/numbering.h"
 #include "save/save_messages.h"
+#include "settings/ansi_text.h"
+#include "settings/file_helpers.h"
 
 namespace qm {
 
@@ -33,6 +35,42 @@ std::string_view Unquoted(std::string_view text) {
   return text;
 }
 
+constexpr std::string_view kPictureName = "Bild";
+constexpr std::string_view kOldPlaceholder = "egal";
+
+struct ImageRun {
+  const ActionRecord& action;
+  SaveContext& context;
+  std::wstring folder = WidenAnsi(FolderPrefix(action.Speicherpfad));
+
+  // The free name for `base` + `extension` in the folder.
+  std::wstring Target(const std::wstring& base, const std::wstring& extension) const {
+    const auto fileState = [this](const std::wstring& path) {
+      return context.files.FileState(path);
+    };
+    return folder + NumberedName(folder, base, extension, fileState) + extension;
+  }
+
+  bool CopyImageFile(const std::string& ansiSource) const {
+    const ImageName name = SplitImageName(ansiSource);
+    const std::wstring source = WidenAnsi(ansiSource);
+    const std::wstring target = Target(WidenAnsi(name.base), WidenAnsi(name.extension));
+    if (auto reason = context.files.CopyFileTo(source, target)) {
+      context.messages.Show(ImageCopyFailedMessage(source, target, *reason));
+      return false;
+    }
+    return true;
+  }
+
+  bool SavePicture(const CopiedPicture& picture) const {
+    const std::wstring target = Target(WidenAnsi(PictureName(action.Dateiname)), L".png");
+    auto reason = picture.failure;
+    if (!reason) reason = context.files.WriteNewFile(target, picture.png);
+    if (reason) context.messages.Show(PictureFailedMessage(target, *reason));
+    return !reason;
+  }
+};
+
 }  // namespace
 
 std::string CleanImagePath(std::string_view clipboardName) {
@@ -54,26 +92,25 @@ ImageName SplitImageName(std::string_view path) {
   return {std::string(name.substr(0, dot)), std::string(name.substr(dot))};
 }
 
-bool SaveImage(const std::string& targetFolder, SaveContext& context) {
+std::string PictureName(const std::string& dateiname) {
+  if (dateiname.empty() || dateiname == kOldPlaceholder) return std::string(kPictureName);
+  return dateiname;
+}
+
+bool SaveImage(const ActionRecord& action, SaveContext& context) {
+  const ImageRun run{action, context};
   const std::string source = CleanImagePath(context.sources.ClipboardFileName());
   // The drive test comes before the existence test so that a network path is refused
   // without waiting for a server that may not answer.
-  if (!IsDrivePath(source) || context.files.FileState(source) == -1) {
-    if (WarningShown(context.sources.AutomaticSavingOn(), context.options)) {
-      context.messages.Show(NoImageFileMessage());
-    }
-    return false;
+  if (IsDrivePath(source) && context.files.FileState(WidenAnsi(source)) != -1) {
+    return run.CopyImageFile(source);
   }
-  const ImageName name = SplitImageName(source);
-  const auto fileState = [&](const std::string& path) { return context.files.FileState(path); };
-  const std::string target = targetFolder +
-                             NumberedName(targetFolder, name.base, name.extension, fileState) +
-                             name.extension;
-  if (auto reason = context.files.CopyFileTo(source, target)) {
-    context.messages.Show(ImageCopyFailedMessage(source, target, *reason));
-    return false;
+  const CopiedPicture picture = context.sources.ClipboardPicture();
+  if (!picture.png.empty() || picture.failure) return run.SavePicture(picture);
+  if (WarningShown(context.sources.AutomaticSavingOn(), context.options)) {
+    context.messages.Show(NoImageFileMessage());
   }
-  return true;
+  return false;
 }
 
 }  // namespace qm

@@ -27,10 +27,15 @@ struct ImageName {
 };
 ImageName SplitImageName(std::string_view path);
 
-// Copies the image file named on the clipboard into `targetFolder` (with its trailing
-// backslash), keeping its name and numbering the base name when that is taken. True
-// when a copy was made; otherwise the user has been warned (under the warning rule)
-// or told why the copy failed.
-bool SaveImage(const std::string& targetFolder, SaveContext& context);
+// The base name of a picture's PNG file: the action's Dateiname, or "Bild" when that is
+// blank or the "egal" that the editor of earlier versions stored for this method.
+std::string PictureName(const std::string& dateiname);
+
+// Saves what the clipboard holds into the action's folder. An image file named on the
+// clipboard is copied, keeping its name; otherwise a picture on the clipboard becomes
+// the PNG file PictureName + ".png". Either name is numbered when taken. True when a
+// file was saved; otherwise the user has been warned that there is no image (under the
+// warning rule) or told why the save failed.
+bool SaveImage(const ActionRecord& action, SaveContext& context);
 
 }  // namespace qm

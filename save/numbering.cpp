@@ -4,14 +4,14 @@
 
 namespace qm {
 
-std::string NumberedName(const std::string& folder, const std::string& name,
-                         const std::string& extension, const FileStateQuery& fileState) {
-  const auto isFree = [&](const std::string& candidate) {
+std::wstring NumberedName(const std::wstring& folder, const std::wstring& name,
+                          const std::wstring& extension, const FileStateQuery& fileState) {
+  const auto isFree = [&](const std::wstring& candidate) {
     return !IsReservedDeviceName(candidate) && fileState(folder + candidate + extension) == -1;
   };
   if (isFree(name)) return name;
   for (unsigned long i = 1;; ++i) {
-    std::string candidate = name + std::to_string(i);
+    std::wstring candidate = name + std::to_wstring(i);
     if (isFree(candidate)) return candidate;
   }
 }

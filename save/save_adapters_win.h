@@ -10,15 +10,18 @@ namespace qm {
 
 class WinSaveFiles : public SaveFiles {
  public:
-  bool FolderExists(const std::string& path) override;
-  int FileState(const std::string& path) override;
-  std::optional<std::wstring> CreateFolder(const std::string& path,
+  bool FolderExists(const std::string& folder) override;
+  int FileState(const std::wstring& path) override;
+  std::optional<std::wstring> CreateFolder(const std::wstring& path,
                                            const std::string& templateFolder) override;
-  std::optional<std::wstring> AppendEntry(const std::string& path, const TextEntry& entry) override;
-  std::optional<std::wstring> CopyFileTo(const std::string& source,
-                                         const std::string& target) override;
-  std::optional<std::wstring> ReadWholeFile(const std::string& path, std::string& bytes) override;
-  std::optional<std::wstring> ReplaceWholeFile(const std::string& path,
+  AppendResult AppendEntry(const std::wstring& path, const TextEntry& entry,
+                           TextEncoding encoding) override;
+  std::optional<std::wstring> CopyFileTo(const std::wstring& source,
+                                         const std::wstring& target) override;
+  std::optional<std::wstring> WriteNewFile(const std::wstring& path,
+                                           std::string_view bytes) override;
+  std::optional<std::wstring> ReadWholeFile(const std::wstring& path, std::string& bytes) override;
+  std::optional<std::wstring> ReplaceWholeFile(const std::wstring& path,
                                                std::string_view bytes) override;
 };
 
@@ -28,6 +31,7 @@ class WinSaveSources : public SaveSources {
       : owner_(clipboardOwner), automaticSavingOn_(std::move(automaticSavingOn)) {}
   CopiedText ClipboardText() override;
   std::string ClipboardFileName() override;
+  CopiedPicture ClipboardPicture() override;
   std::string BrowserAddress() override;
   std::string NowText() override;
   bool AutomaticSavingOn() override { return automaticSavingOn_(); }

@@ -6,7 +6,9 @@ namespace qm {
 
 namespace {
 
-std::wstring Quoted(const std::string& ansi) { return L"\"" + WidenAnsi(ansi) + L"\""; }
+std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
+
+std::wstring Quoted(const std::string& ansi) { return Quoted(WidenAnsi(ansi)); }
 
 }  // namespace
 
@@ -33,7 +35,7 @@ MessageRequest ClipboardEmptyMessage() {
           MessageIcon::Information, MessageButtons::Ok, true};
 }
 
-MessageRequest NameTakenMessage(const std::string& wantedFile, const std::string& numberedFile) {
+MessageRequest NameTakenMessage(const std::wstring& wantedFile, const std::wstring& numberedFile) {
   return {L"Datei existiert schon",
           L"Eine Datei mit dem gleichen Namen " + Quoted(wantedFile) +
               L" existiert schon. Der Text wird als " + Quoted(numberedFile) + L" gespeichert.",
@@ -49,14 +51,14 @@ MessageRequest FolderTakenMessage(int words, const std::string& dateiname) {
           MessageIcon::Information};
 }
 
-MessageRequest FolderFailedMessage(const std::string& folder, const std::wstring& reason) {
+MessageRequest FolderFailedMessage(const std::wstring& folder, const std::wstring& reason) {
   return {L"Speichern fehlgeschlagen",
           L"Der Ordner " + Quoted(folder) + L" konnte nicht angelegt werden. " +
               L"Es wurde nichts gespeichert.\r\n\r\n" + reason,
           MessageIcon::Critical};
 }
 
-MessageRequest WriteFailedMessage(const std::string& file, const std::wstring& reason) {
+MessageRequest WriteFailedMessage(const std::wstring& file, const std::wstring& reason) {
   return {L"Speichern fehlgeschlagen",
           L"Der Text konnte nicht in die Datei " + Quoted(file) +
               L" gespeichert werden. Der bisherige Inhalt der Datei ist unverändert.\r\n\r\n" +
@@ -64,7 +66,7 @@ MessageRequest WriteFailedMessage(const std::string& file, const std::wstring& r
           MessageIcon::Critical};
 }
 
-MessageRequest ReadFailedMessage(const std::string& file, const std::wstring& reason) {
+MessageRequest ReadFailedMessage(const std::wstring& file, const std::wstring& reason) {
   return {L"Speichern fehlgeschlagen",
           L"Die Datei " + Quoted(file) +
               L" konnte nicht gelesen werden, daher wurde der Text nicht angefügt. "
@@ -80,10 +82,17 @@ MessageRequest NoImageFileMessage() {
           MessageIcon::Information};
 }
 
-MessageRequest ImageCopyFailedMessage(const std::string& source, const std::string& target,
+MessageRequest ImageCopyFailedMessage(const std::wstring& source, const std::wstring& target,
                                       const std::wstring& reason) {
   return {L"Speichern fehlgeschlagen",
           L"Die Bilddatei " + Quoted(source) + L" konnte nicht als " + Quoted(target) +
+              L" gespeichert werden.\r\n\r\n" + reason,
+          MessageIcon::Critical};
+}
+
+MessageRequest PictureFailedMessage(const std::wstring& target, const std::wstring& reason) {
+  return {L"Speichern fehlgeschlagen",
+          L"Das Bild aus der Zwischenablage konnte nicht als " + Quoted(target) +
               L" gespeichert werden.\r\n\r\n" + reason,
           MessageIcon::Critical};
 }

@@ -6,19 +6,21 @@
 
 namespace qm {
 
-// The save engine's message boxes; names and paths are ANSI data.
+// The save engine's message boxes. Targets are wide paths; what comes from the
+// settings file is ANSI data.
 MessageRequest FolderMissingMessage();
 MessageRequest FolderPossiblyCutMessage(const std::string& actionName, const std::string& folder);
 MessageRequest ClipboardEmptyMessage();
-MessageRequest NameTakenMessage(const std::string& wantedFile, const std::string& numberedFile);
+MessageRequest NameTakenMessage(const std::wstring& wantedFile, const std::wstring& numberedFile);
 MessageRequest FolderTakenMessage(int words, const std::string& dateiname);
-MessageRequest FolderFailedMessage(const std::string& folder, const std::wstring& reason);
-MessageRequest WriteFailedMessage(const std::string& file, const std::wstring& reason);
-MessageRequest ReadFailedMessage(const std::string& file, const std::wstring& reason);
+MessageRequest FolderFailedMessage(const std::wstring& folder, const std::wstring& reason);
+MessageRequest WriteFailedMessage(const std::wstring& file, const std::wstring& reason);
+MessageRequest ReadFailedMessage(const std::wstring& file, const std::wstring& reason);
 MessageRequest NoImageFileMessage();
-MessageRequest ImageCopyFailedMessage(const std::string& source, const std::string& target,
+MessageRequest ImageCopyFailedMessage(const std::wstring& source, const std::wstring& target,
                                       const std::wstring& reason);
-// The access to saved targets ("&Zugriff auf").
+MessageRequest PictureFailedMessage(const std::wstring& target, const std::wstring& reason);
+// The access to saved targets ("&Zugriff auf"); its paths are ANSI data.
 MessageRequest NoFileToOpenMessage();
 MessageRequest NoFolderToOpenMessage(const std::string& folder);
 MessageRequest OpenFailedMessage(const std::string& path, const std::wstring& reason);

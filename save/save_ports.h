@@ -4,33 +4,52 @@
 #include <string>
 #include <string_view>
 
+#include "clipboard/copied_picture.h"
 #include "clipboard/copied_text.h"
 #include "save/text_entry.h"
 
 namespace qm {
 
-// The file system as the save engine uses it. The writing operations return the
-// system's reason when they fail, so the user can be told what went wrong.
+// What an append did: nothing at all when the file holds text in the other encoding
+// (and has not been touched), else written or failed with the system's reason.
+struct AppendResult {
+  std::optional<std::wstring> failure;
+  bool otherEncoding = false;
+};
+
+// The file system as the save engine uses it. Targets are wide paths, so that names
+// made of a text keep letters the code page lacks; the action's folder is ANSI, as the
+// settings file holds it. The writing operations return the system's reason when they
+// fail, so the user can be told what went wrong.
 class SaveFiles {
  public:
   virtual ~SaveFiles() = default;
-  virtual bool FolderExists(const std::string& path) = 0;
-  virtual int FileState(const std::string& path) = 0;
+  // True when the folder exists; "d" and "d:" mean the root of drive D.
+  virtual bool FolderExists(const std::string& folder) = 0;
+  // -1 when nothing of that name exists, 0 for an empty file or a folder, 1 otherwise.
+  virtual int FileState(const std::wstring& path) = 0;
   // Creates `path`, taking over the attributes of `templateFolder` where it exists.
-  virtual std::optional<std::wstring> CreateFolder(const std::string& path,
+  virtual std::optional<std::wstring> CreateFolder(const std::wstring& path,
                                                    const std::string& templateFolder) = 0;
-  // Appends the entry to the file, creating it when missing. On failure the file is
-  // left as it was before.
-  virtual std::optional<std::wstring> AppendEntry(const std::string& path, const TextEntry& entry) = 0;
+  // Appends the entry, written in `encoding`, to the file, creating it when missing; a
+  // new or empty file in UTF-8 begins with the byte-order mark. A file that holds text
+  // in the other encoding is left alone. On failure the file is left as it was.
+  virtual AppendResult AppendEntry(const std::wstring& path, const TextEntry& entry,
+                                   TextEncoding encoding) = 0;
   // Copies the file `source` as `target`; a target that exists already is never
   // replaced, the copy fails instead.
-  virtual std::optional<std::wstring> CopyFileTo(const std::string& source,
-                                                 const std::string& target) = 0;
+  virtual std::optional<std::wstring> CopyFileTo(const std::wstring& source,
+                                                 const std::wstring& target) = 0;
+  // Writes `bytes` as the new file `path`; a file of that name is never replaced, and a
+  // failed write leaves no file.
+  virtual std::optional<std::wstring> WriteNewFile(const std::wstring& path,
+                                                   std::string_view bytes) = 0;
   // The whole file into `bytes`.
-  virtual std::optional<std::wstring> ReadWholeFile(const std::string& path, std::string& bytes) = 0;
+  virtual std::optional<std::wstring> ReadWholeFile(const std::wstring& path,
+                                                    std::string& bytes) = 0;
   // Puts `bytes` in place of the file, or creates it, in one step: afterwards the file
   // holds either all of `bytes` or, on failure, exactly what it held before.
-  virtual std::optional<std::wstring> ReplaceWholeFile(const std::string& path,
+  virtual std::optional<std::wstring> ReplaceWholeFile(const std::wstring& path,
                                                        std::string_view bytes) = 0;
 };
 
@@ -42,6 +61,8 @@ class SaveSources {
   virtual CopiedText ClipboardText() = 0;
   // The single file of a file-drop list, or the clipboard text, or an empty text.
   virtual std::string ClipboardFileName() = 0;
+  // The picture on the clipboard (a screenshot, an image copied in a browser) as PNG.
+  virtual CopiedPicture ClipboardPicture() = 0;
   virtual std::string BrowserAddress() = 0;
   virtual std::string NowText() = 0;
   // The live state of automatic saving (the check mark of the tray menu item).

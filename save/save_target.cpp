@@ -4,7 +4,9 @@
 #include "save/numbering.h"
 #include "save/safe_name.h"
 #include "save/save_messages.h"
+#include "settings/ansi_text.h"
 #include "settings/file_helpers.h"
+#include "settings/utf8_text.h"
 
 namespace qm {
 
@@ -22,13 +24,17 @@ size_t RoomLeft(size_t limit, size_t used) { return used < limit ? limit - used 
 struct Run {
   const ActionRecord& action;
   const MethodChoice& method;
-  const std::string& text;
+  const CopiedText& text;
   SaveContext& context;
-  std::string folder = FolderPrefix(action.Speicherpfad);
-  std::string extension{DocumentExtension(action.Format)};
+  // The room for a name is counted in the ANSI folder's bytes, which are never fewer
+  // than its UTF-16 units.
+  std::string ansiFolder = FolderPrefix(action.Speicherpfad);
+  std::wstring folder = WidenAnsi(ansiFolder);
+  std::wstring extension = WidenAnsi(DocumentExtension(action.Format));
+  std::wstring dateiname = WidenAnsi(action.Dateiname);
 
   FileStateQuery FileState() const {
-    return [this](const std::string& path) { return context.files.FileState(path); };
+    return [this](const std::wstring& path) { return context.files.FileState(path); };
   }
 
   void Warn(const MessageRequest& warning) const {
@@ -37,34 +43,41 @@ struct Run {
     }
   }
 
-  std::string WordName(size_t maxLength) const {
+  // A text the code page holds is named exactly as the ANSI program always did; any
+  // other by the same rules on its own characters.
+  std::wstring WordName(size_t maxLength) const {
     const std::string zeichen = context.settings.Read("Zeichen", "Zeichen");
-    return SafeName(FirstWordsName(text, method.words, zeichen), maxLength);
+    if (text.InCodePage()) {
+      return WidenAnsi(SafeName(FirstWordsName(text.ansi, method.words, zeichen), maxLength));
+    }
+    const std::wstring head = WideOfUtf8(text.utf8, kNameScanLimit);
+    return SafeName(FirstWordsName(head, method.words, WidenAnsi(zeichen)), maxLength);
   }
 
   SaveTarget Numbered() const {
-    return {folder + NumberedName(folder, action.Dateiname, extension, FileState()) + extension};
+    return {folder + NumberedName(folder, dateiname, extension, FileState()) + extension};
   }
 
-  SaveTarget SameFile() const { return {folder + action.Dateiname + extension}; }
+  SaveTarget SameFile() const { return {folder + dateiname + extension}; }
 
   SaveTarget WordFile() const {
-    const size_t room = RoomLeft(kMaxPath, folder.size() + extension.size() + kNumberRoom);
-    const std::string name = WordName(room);
-    const std::string numbered = NumberedName(folder, name, extension, FileState());
+    const size_t room = RoomLeft(kMaxPath, ansiFolder.size() + extension.size() + kNumberRoom);
+    const std::wstring name = WordName(room);
+    const std::wstring numbered = NumberedName(folder, name, extension, FileState());
     if (numbered != name) Warn(NameTakenMessage(name + extension, numbered + extension));
     return {folder + numbered + extension};
   }
 
   std::optional<SaveTarget> WordFolder() const {
     const size_t fileRoom = action.Dateiname.size() + 1 + extension.size();
-    const size_t room = std::min(RoomLeft(kMaxFolderPath, folder.size()),
-                                 RoomLeft(kMaxPath, folder.size() + 1 + fileRoom));
-    const std::string entryFolder = folder + WordName(room) + "\\";
-    std::string fileName = action.Dateiname;
-    if (context.files.FolderExists(entryFolder)) {
+    const size_t room = std::min(RoomLeft(kMaxFolderPath, ansiFolder.size()),
+                                 RoomLeft(kMaxPath, ansiFolder.size() + 1 + fileRoom));
+    const std::wstring entryFolder = folder + WordName(room) + L"\\";
+    std::wstring fileName = dateiname;
+    // Anything of that name counts as taken, as a folder of the same first words does.
+    if (context.files.FileState(entryFolder) != -1) {
       Warn(FolderTakenMessage(method.words, action.Dateiname));
-      fileName += "1";
+      fileName += L"1";
     } else if (auto reason = context.files.CreateFolder(
                    entryFolder, context.settings.Read("Start", "TempPfad"))) {
       context.messages.Show(FolderFailedMessage(entryFolder, *reason));
@@ -77,7 +90,7 @@ struct Run {
 }  // namespace
 
 std::optional<SaveTarget> ChooseTarget(const ActionRecord& action, const MethodChoice& method,
-                                       const std::string& clipboardText, SaveContext& context) {
+                                       const CopiedText& clipboardText, SaveContext& context) {
   const Run run{action, method, clipboardText, context};
   switch (method.method) {
     case SaveMethod::Numbered:

@@ -2,7 +2,9 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
+#include "clipboard/copied_text.h"
 #include "save/speichern.h"
 #include "settings/action_record.h"
 
@@ -10,14 +12,24 @@ namespace qm {
 
 // Where one text save goes and how the notice reports it.
 struct SaveTarget {
-  std::string path;
+  std::wstring path;
   bool withFolder = false;  // the folder method: "Text und Ordner wurden gespeichert!"
 };
 
 // Fixes file (and for the folder method, folder) of one text save by the action's
 // method, with the collision warnings; creates the folder of the folder method.
-// Nothing when the folder could not be created (the user has been told).
+// Names made of the first words keep every letter of the text. Nothing when the folder
+// could not be created (the user has been told).
 std::optional<SaveTarget> ChooseTarget(const ActionRecord& action, const MethodChoice& method,
-                                       const std::string& clipboardText, SaveContext& context);
+                                       const CopiedText& clipboardText, SaveContext& context);
+
+// What one save writes, once its target has been fixed.
+struct EntryRequest {
+  const ActionRecord& action;
+  const MethodChoice& method;
+  std::string_view dateTimeText;    // the run's date and time
+  const CopiedText& clipboardText;  // the run's one clipboard read
+  const std::wstring& path;         // folder + file name + extension
+};
 
 }  // namespace qm

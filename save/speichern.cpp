@@ -3,8 +3,8 @@
 #include "save/image_save.h"
 #include "save/save_messages.h"
 #include "save/save_target.h"
+#include "save/text_file.h"
 #include "save/write_document.h"
-#include "settings/file_helpers.h"
 #include "settings/number_text.h"
 
 namespace qm {
@@ -12,17 +12,6 @@ namespace qm {
 namespace {
 
 constexpr int kLargestInterval = 32767;
-
-TextEntryParts EntryParts(const ActionRecord& action, const MethodChoice& method,
-                          const std::string& dateLine, SaveContext& context) {
-  TextEntryParts parts;
-  if (action.Datum == "ja") parts.dateLine = dateLine;
-  if (action.Url == "ja") parts.address = context.sources.BrowserAddress();
-  if (method.method == SaveMethod::SameFile) {
-    parts.separator = SeparatorLine(context.options.txtZeichen, context.options.txtWiederholung);
-  }
-  return parts;
-}
 
 void ReportSave(const wchar_t* text, int fontSizePt, int labelTopTwips, SaveContext& context) {
   if (context.sources.AutomaticSavingOn() && context.options.chkSpeicherhinweis) return;
@@ -37,18 +26,6 @@ void ReportSave(const SaveTarget& target, SaveContext& context) {
   } else {
     ReportSave(L"Text wurde gespeichert!", 12, 320, context);
   }
-}
-
-// Appends the plain-text entry; false after telling the user when that failed.
-bool AppendTextEntry(const EntryRequest& request, SaveContext& context) {
-  const TextEntryParts parts =
-      EntryParts(request.action, request.method, DateLine(request.dateTimeText), context);
-  const TextEntry entry = BuildTextEntry(request.clipboardText.ansi, parts);
-  if (auto reason = context.files.AppendEntry(request.path, entry)) {
-    context.messages.Show(WriteFailedMessage(request.path, *reason));
-    return false;
-  }
-  return true;
 }
 
 }  // namespace
@@ -74,20 +51,20 @@ void Speichern(int number, SaveContext& context) {
   }
   const std::string now = context.sources.NowText();
   const MethodChoice method = ParseMethod(action.Aktion);
-  // An image is copied as a file: the clipboard's text does not matter to it.
+  // An image file or a picture is saved as it is: the clipboard's text does not matter.
   if (method.method == SaveMethod::Bilder) {
-    if (SaveImage(FolderPrefix(action.Speicherpfad), context)) {
+    if (SaveImage(action, context)) {
       ReportSave(L"Bild wurde gespeichert!", 12, 320, context);
     }
     return;
   }
   // One read serves name and entry, so both come from the same clipboard contents.
   const CopiedText text = context.sources.ClipboardText();
-  if (text.ansi.empty()) {
+  if (text.Empty()) {
     context.messages.Show(ClipboardEmptyMessage());
     return;
   }
-  const auto target = ChooseTarget(action, method, text.ansi, context);
+  const auto target = ChooseTarget(action, method, text, context);
   if (!target) return;
   const EntryRequest request{action, method, now, text, target->path};
   const bool written =

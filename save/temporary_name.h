@@ -12,6 +12,6 @@ namespace qm {
 // left behind by a save that was killed is found and removed by the next save of that
 // document, and there is never more than one. The name is as short as the one
 // GetTempFileName made, so it fits wherever the document does.
-std::string TemporaryPathFor(std::string_view documentPath);
+std::wstring TemporaryPathFor(std::wstring_view documentPath);
 
 }  // namespace qm

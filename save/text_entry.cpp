@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "settings/number_text.h"
+#include "settings/utf8_text.h"
 
 namespace qm {
 
@@ -37,6 +38,14 @@ TextEntry BuildTextEntry(std::string_view clipboardText, const TextEntryParts& p
     entry.tail.append(kBlankLine).append(*parts.separator).append(kCrLf).append(kBlankLine);
   }
   return entry;
+}
+
+TextEncoding EncodingOfStart(std::string_view firstBytes) {
+  return firstBytes.starts_with(kUtf8Bom) ? TextEncoding::Utf8 : TextEncoding::Ansi;
+}
+
+TextEntry InUtf8(const TextEntry& entry, std::string_view utf8Body) {
+  return {Utf8OfAnsi(entry.head), utf8Body, Utf8OfAnsi(entry.tail)};
 }
 
 }  // namespace qm

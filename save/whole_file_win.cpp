@@ -30,14 +30,10 @@ DWORD ReadOpenFile(HANDLE file, std::string& bytes) {
   return ERROR_SUCCESS;
 }
 
-// Hidden while it is being written: should the save be killed, the user does not find
-// a file of ours among their own.
-DWORD WriteFlushedHidden(const char* path, std::string_view bytes) {
-  HANDLE file =
-      CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_HIDDEN, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return GetLastError();
+// Writes all of `bytes` into the file just made, `flushed` to the disk, and closes it.
+DWORD WriteAndClose(HANDLE file, std::string_view bytes, bool flushed) {
   DWORD error = ERROR_SUCCESS;
-  if (!WriteAll(file, bytes) || !FlushFileBuffers(file)) error = GetLastError();
+  if (!WriteAll(file, bytes) || (flushed && !FlushFileBuffers(file))) error = GetLastError();
   if (!CloseHandle(file) && error == ERROR_SUCCESS) error = GetLastError();
   return error;
 }
@@ -54,8 +50,8 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
   return true;
 }
 
-std::optional<std::wstring> ReadWholeFile(const std::string& path, std::string& bytes) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+std::optional<std::wstring> ReadWholeFile(const std::wstring& path, std::string& bytes) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
   if (file == INVALID_HANDLE_VALUE) return SystemReason(GetLastError());
   const DWORD error = ReadOpenFile(file, bytes);
@@ -65,21 +61,36 @@ std::optional<std::wstring> ReadWholeFile(const std::string& path, std::string& 
   return SystemReason(error);
 }
 
-std::optional<std::wstring> ReplaceWholeFile(const std::string& path, std::string_view bytes) {
-  const std::string temporary = TemporaryPathFor(path);
+std::optional<std::wstring> ReplaceWholeFile(const std::wstring& path, std::string_view bytes) {
+  const std::wstring temporary = TemporaryPathFor(path);
   // What a killed save of this document left behind goes first.
-  DeleteFileA(temporary.c_str());
-  DWORD error = WriteFlushedHidden(temporary.c_str(), bytes);
+  DeleteFileW(temporary.c_str());
+  // Hidden while it is being written: should the save be killed, the user does not find
+  // a file of ours among their own.
+  HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_HIDDEN, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return SystemReason(GetLastError());
+  DWORD error = WriteAndClose(file, bytes, true);
   // The document takes over the attributes of the file moved into its place.
-  if (error == ERROR_SUCCESS && !SetFileAttributesA(temporary.c_str(), FILE_ATTRIBUTE_NORMAL)) {
+  if (error == ERROR_SUCCESS && !SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL)) {
     error = GetLastError();
   }
-  if (error == ERROR_SUCCESS && !MoveFileExA(temporary.c_str(), path.c_str(),
+  if (error == ERROR_SUCCESS && !MoveFileExW(temporary.c_str(), path.c_str(),
                                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     error = GetLastError();
   }
   if (error == ERROR_SUCCESS) return std::nullopt;
-  DeleteFileA(temporary.c_str());
+  DeleteFileW(temporary.c_str());
+  return SystemReason(error);
+}
+
+std::optional<std::wstring> WriteNewFile(const std::wstring& path, std::string_view bytes) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return SystemReason(GetLastError());
+  const DWORD error = WriteAndClose(file, bytes, false);
+  if (error == ERROR_SUCCESS) return std::nullopt;
+  DeleteFileW(path.c_str());
   return SystemReason(error);
 }
 

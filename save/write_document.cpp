@@ -3,12 +3,13 @@
 #include "save/html_document.h"
 #include "save/save_messages.h"
 #include "save/text_entry.h"
+#include "settings/utf8_text.h"
 
 namespace qm {
 
 namespace {
 
-constexpr std::string_view kExtension = ".html";
+constexpr std::wstring_view kExtension = L".html";
 
 // The folder method writes every later text with the same first words into its "1"
 // file; extending that document keeps the earlier texts there, as the text format's
@@ -17,16 +18,22 @@ bool ExtendsExisting(const MethodChoice& method) {
   return method.method == SaveMethod::SameFile || method.method == SaveMethod::WordFolder;
 }
 
-std::string Title(std::string_view path) {
-  std::string_view name = path.substr(path.find_last_of('\\') + 1);
+// The file name without its extension, in the code page with stand-ins for what the
+// code page lacks.
+StandIns Title(std::wstring_view path) {
+  std::wstring_view name = path.substr(path.find_last_of(L'\\') + 1);
   if (name.ends_with(kExtension)) name.remove_suffix(kExtension.size());
-  return std::string(name);
+  std::string utf8;
+  AppendUtf8(utf8, name);
+  return AnsiWithStandIns(utf8);
 }
 
 HtmlDocumentParts Parts(const EntryRequest& request, SaveContext& context) {
   const CurrentOptions& options = context.options;
   HtmlDocumentParts parts;
-  parts.title = Title(request.path);
+  StandIns title = Title(request.path);
+  parts.title = std::move(title.ansi);
+  parts.titleForeign = std::move(title.foreign);
   parts.colours = {options.txtTextfarbe, options.txtHintergrundfarbe, options.txtLinks,
                    options.txtAlink, options.txtVlink};
   if (request.action.Datum == "ja") parts.dateTimeText = std::string(request.dateTimeText);
@@ -35,6 +42,14 @@ HtmlDocumentParts Parts(const EntryRequest& request, SaveContext& context) {
     parts.separator = SeparatorLine(options.txtZeichen, options.txtWiederholung);
   }
   return parts;
+}
+
+// A text with characters the code page lacks: written with stand-ins, each replaced by
+// a character reference.
+std::string HtmlDocumentOfUtf8(std::string_view text, const HtmlDocumentParts& parts,
+                               std::optional<std::string_view> oldBody) {
+  const StandIns copied = AnsiWithStandIns(text);
+  return HtmlDocument(copied.ansi, parts, oldBody, copied.foreign);
 }
 
 }  // namespace
@@ -49,9 +64,10 @@ bool WriteDocument(const EntryRequest& request, SaveContext& context) {
     }
     oldBody = OldBody(old);
   }
-  const std::string document =
-      HtmlDocument(request.clipboardText.ansi, Parts(request, context), oldBody,
-                   request.clipboardText.foreign);
+  const CopiedText& text = request.clipboardText;
+  const HtmlDocumentParts parts = Parts(request, context);
+  const std::string document = text.InCodePage() ? HtmlDocument(text.ansi, parts, oldBody)
+                                                 : HtmlDocumentOfUtf8(text.utf8, parts, oldBody);
   if (auto reason = context.files.ReplaceWholeFile(request.path, document)) {
     context.messages.Show(WriteFailedMessage(request.path, *reason));
     return false;

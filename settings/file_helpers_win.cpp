@@ -45,9 +45,11 @@ bool FolderExists(const std::string& path) {
   return GetFileAttributesA(CompleteDriveRoot(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-int FileState(const std::string& path) {
+int FileState(const std::string& path) { return FileState(WidenAnsi(path)); }
+
+int FileState(const std::wstring& path) {
   WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return -1;
+  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return -1;
   return data.nFileSizeHigh == 0 && data.nFileSizeLow == 0 ? 0 : 1;
 }
 

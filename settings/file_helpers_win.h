@@ -9,6 +9,7 @@ bool FolderExists(const std::string& path);
 
 // -1 when the file is missing or cannot be examined, 0 when empty, 1 otherwise.
 int FileState(const std::string& path);
+int FileState(const std::wstring& path);
 
 // Shell special folders in use: the desktop and the Startup folder.
 inline constexpr int kDesktopFolder = 0;

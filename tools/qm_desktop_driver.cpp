@@ -16,6 +16,7 @@
 //   qm_desktop_driver tab N               selects tab N of the settings window
 //   qm_desktop_driver click TITLE ID      clicks control ID inside window TITLE
 //   qm_desktop_driver select-first TITLE ID  selects the first entry of tree view ID
+//   qm_desktop_driver choose TITLE ID N   picks entry N of drop-down list ID, as a click does
 //   qm_desktop_driver close TITLE         closes window TITLE as its close box does
 //   qm_desktop_driver copy TEXT           puts TEXT on the clipboard, as a user's copy
 //
@@ -124,6 +125,17 @@ bool SelectFirst(const wchar_t* title, const wchar_t* id) {
   return SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, root) != 0;
 }
 
+// CB_SETCURSEL does not tell the dialog, as a pick with the mouse does: the notice is
+// sent as well.
+bool Choose(const wchar_t* title, const wchar_t* id, const wchar_t* entry) {
+  HWND list = Control(title, id);
+  if (!list || SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(_wtoi(entry)), 0) == CB_ERR) {
+    return false;
+  }
+  const WPARAM notice = MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE);
+  return PostMessageW(GetParent(list), WM_COMMAND, notice, reinterpret_cast<LPARAM>(list)) != FALSE;
+}
+
 bool Copy(const std::wstring& text) {
   const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
   HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
@@ -161,6 +173,7 @@ bool Run(int argc, wchar_t** argv) {
   if (command == L"tab" && argc == 3) return SelectTab(argv[2]);
   if (command == L"click" && argc == 4) return Click(argv[2], argv[3]);
   if (command == L"select-first" && argc == 4) return SelectFirst(argv[2], argv[3]);
+  if (command == L"choose" && argc == 5) return Choose(argv[2], argv[3], argv[4]);
   if (command == L"close" && argc == 3)
     return PostMessageW(Titled(argv[2]), WM_CLOSE, 0, 0) != FALSE;
   if (command == L"copy" && argc == 3) return Copy(argv[2]);
@@ -171,7 +184,8 @@ bool Run(int argc, wchar_t** argv) {
                 L"usage: qm_desktop_driver wait-ready | tray EVENT | wait-menu |"
                 L" wait-notice | wait-gone | key LETTER | wait-ended | wait-window TITLE |"
                 L" wait-closed TITLE | tab N |"
-                L" click TITLE ID | select-first TITLE ID | close TITLE | copy TEXT\n");
+                L" click TITLE ID | select-first TITLE ID | choose TITLE ID N | close TITLE |"
+                L" copy TEXT\n");
   return false;
 }
 

@@ -7,70 +7,63 @@
 #include <vector>
 
 #include "bench/support/linked_text.h"
+#include "bench/support/non_latin_text.h"
 #include "bench/win/save_world.h"
 #include "clipboard/copied_text.h"
 #include "save/html_document.h"
 #include "save/save_adapters_win.h"
 #include "save/speichern.h"
 #include "save/whole_file_win.h"
+#include "settings/ansi_text.h"
+#include "settings/utf8_text.h"
 
 namespace qm::bench {
 
 namespace {
 
 constexpr size_t kMiB = 1024 * 1024;
-constexpr int kAction = 1;
 constexpr int kRuns = 5;
 
 std::string ReadOrThrow(const std::string& path) {
   std::string bytes;
-  if (ReadWholeFile(path, bytes)) throw std::runtime_error("Cannot read " + path);
+  if (ReadWholeFile(WidenAnsi(path), bytes)) throw std::runtime_error("Cannot read " + path);
   return bytes;
 }
 
 void PutOrThrow(const std::string& path, std::string_view bytes) {
-  if (ReplaceWholeFile(path, bytes)) throw std::runtime_error("Cannot write " + path);
+  if (ReplaceWholeFile(WidenAnsi(path), bytes)) throw std::runtime_error("Cannot write " + path);
+}
+
+CurrentOptions HtmlOptions() {
+  CurrentOptions options;
+  options.txtZeichen = "-";
+  options.txtWiederholung = "40";
+  options.txtTextfarbe = "#000000";
+  options.txtHintergrundfarbe = "#FFFFFF";
+  options.txtLinks = "#0000FF";
+  options.txtAlink = "#FF0000";
+  options.txtVlink = "#800080";
+  return options;
 }
 
 // Action 1 writes HTML with the date into `folder`, by the method `aktion`.
-class HtmlSave {
+class HtmlSave : public BenchSave {
  public:
   HtmlSave(const std::string& folder, HWND owner, const char* aktion)
-      : sources_(owner, [] { return false; }), path_(folder + "\\notiz.html") {
-    const std::string section = ActionSection(kAction);
-    const std::pair<const char*, std::string> keys[] = {
-        {"Aktiviert", "ja"}, {"Name", "Bench"},  {"Dateiname", "notiz"}, {"Speicherpfad", folder},
-        {"Aktion", aktion},  {"Format", "HTML"}, {"Url", "nein"},        {"Datum", "ja"}};
-    for (const auto& [key, value] : keys) settings_.Write(section, key, value);
-    actions_.Refresh(settings_);
-    options_.txtZeichen = "-";
-    options_.txtWiederholung = "40";
-    options_.txtTextfarbe = "#000000";
-    options_.txtHintergrundfarbe = "#FFFFFF";
-    options_.txtLinks = "#0000FF";
-    options_.txtAlink = "#FF0000";
-    options_.txtVlink = "#800080";
-  }
+      : BenchSave(owner,
+                  {{"Aktiviert", "ja"},
+                   {"Dateiname", "notiz"},
+                   {"Speicherpfad", folder},
+                   {"Aktion", aktion},
+                   {"Format", "HTML"},
+                   {"Url", "nein"},
+                   {"Datum", "ja"}},
+                  HtmlOptions()),
+        path_(folder + "\\notiz.html") {}
 
   const std::string& Path() const { return path_; }
 
-  double RunMs() {
-    const int noticesBefore = signals_.Notices();
-    const double ms = TimedMs([this] { Speichern(kAction, context_); });
-    if (signals_.Notices() != noticesBefore + 1)
-      throw std::runtime_error("The save gave no notice");
-    return ms;
-  }
-
  private:
-  MemorySettings settings_;
-  ActionCache actions_;
-  CurrentOptions options_;
-  WinSaveFiles files_;
-  WinSaveSources sources_;
-  ForbiddenBoxes boxes_;
-  CountedSignals signals_;
-  SaveContext context_{actions_, options_, settings_, files_, sources_, boxes_, signals_};
   std::string path_;
 };
 
@@ -100,7 +93,7 @@ void MeasureSave(HtmlSave& save, const std::string& folder, Figures& figures) {
 
 // The steps of the same save one by one: reading the old document (when extending),
 // building the new one, replacing the file.
-void MeasureSteps(const std::string& path, const CopiedText& text, bool extend, Figures& figures) {
+void MeasureSteps(const std::string& path, const StandIns& text, bool extend, Figures& figures) {
   std::string old;
   figures.reads.push_back(extend ? TimedMs([&] { old = ReadOrThrow(path); }) : 0.0);
   std::string document;
@@ -111,27 +104,11 @@ void MeasureSteps(const std::string& path, const CopiedText& text, bool extend, 
   figures.replaces.push_back(TimedMs([&] { PutOrThrow(path, document); }));
 }
 
-// Polish and Russian prose, as a browser gives it: every letter the code page lacks
-// becomes a character reference in the document.
-std::u16string NonLatinProseOfSize(size_t characters) {
-  static constexpr std::u16string_view kWords[] = {
-      u"\u0141\u00F3d\u017A",                  u"\u017C\u00F3\u0142w",
-      u"\u043F\u0440\u0438\u0432\u0435\u0442", u"\u043C\u0438\u0440",
-      u"\u0441\u0447\u0451\u0442:",            u"42,50"};
-  std::u16string text;
-  for (size_t i = 0; text.size() < characters; ++i) {
-    text += kWords[i % std::size(kWords)];
-    text += i % 12 == 11 ? u"\r\n" : u" ";
-  }
-  text.resize(characters);
-  return text;
-}
-
 // The first save of each case is not counted: it finds the file system and the
 // clipboard cold and checks that the save takes the measured path.
 template <typename Text>
 Figures NewDocument(const std::string& folder, HWND owner, const Text& text,
-                    const CopiedText& copied) {
+                    const StandIns& copied) {
   PutOnClipboard(owner, text);
   HtmlSave save(folder, owner, "extradatei");
   save.RunMs();
@@ -152,7 +129,7 @@ Figures Extension(const std::string& folder, HWND owner) {
   PutOnClipboard(owner, TextWithLinks(5 * kMiB + kMiB / 2, 55'000));
   save.RunMs();
   const std::string grown = ReadOrThrow(save.Path());
-  const CopiedText text{"Noch ein Text, siehe http://example.org/neu.", {}};
+  const StandIns text{"Noch ein Text, siehe http://example.org/neu.", {}};
   PutOnClipboard(owner, text.ansi);
   Figures figures;
   for (int run = 0; run < kRuns; ++run) {
@@ -187,8 +164,10 @@ void PrintHtmlSaveRows(const std::string& folder, HWND clipboardOwner) {
   const std::string linked = TextWithLinks(10 * kMiB, 100'000);
   PrintRow("new, 10 MB, 100k links", NewDocument(folder, clipboardOwner, linked, {linked, {}}));
   const std::u16string nonLatin = NonLatinProseOfSize(kMiB);
-  PrintRow("new, 1 MB Polish/Russian", NewDocument(folder, clipboardOwner, nonLatin,
-                                                   CopiedTextOfUtf16(nonLatin)));
+  std::string utf8;
+  AppendUtf8(utf8, nonLatin);
+  PrintRow("new, 1 MB Polish/Russian",
+           NewDocument(folder, clipboardOwner, nonLatin, AnsiWithStandIns(utf8)));
   PrintRow("extend a 10 MB document", Extension(folder, clipboardOwner));
 }
 

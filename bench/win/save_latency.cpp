@@ -1,7 +1,9 @@
 // Save latency under Wine: Speichern end to end through the real clipboard and file
 // adapters, against creating a file and writing the same bytes with one WriteFile in
 // the same folder. A save should stay within a small factor of that raw write at every
-// size. Run: bench/run-wine-bench build/win32
+// size. A text with letters the code page lacks, and a copied picture, are measured
+// against the least work of their job in the same process. Run:
+// bench/run-wine-bench build/win32
 #include <windows.h>
 
 #include <array>
@@ -10,11 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "bench/support/non_latin_text.h"
 #include "bench/support/prose_text.h"
 #include "bench/win/html_save_latency.h"
+#include "bench/win/picture_save_latency.h"
 #include "bench/win/save_world.h"
-#include "save/save_adapters_win.h"
-#include "save/speichern.h"
+#include "clipboard/clipboard_win.h"
 
 namespace {
 
@@ -28,62 +31,40 @@ struct TextSize {
 
 constexpr size_t kKiB = 1024;
 constexpr size_t kMiB = 1024 * kKiB;
-constexpr std::array<TextSize, 3> kSizes = {{{kKiB, "1 KB", 21}, {kMiB, "1 MB", 11},
-                                             {50 * kMiB, "50 MB", 7}}};
+constexpr std::array<TextSize, 3> kSizes = {
+    {{kKiB, "1 KB", 21}, {kMiB, "1 MB", 11}, {50 * kMiB, "50 MB", 7}}};
 
 // The date line, two line ends and a blank line are all a text entry adds.
 constexpr unsigned long long kMostEntryOverhead = 128;
 
-constexpr int kAction = 1;
-
-// Action 1 saves into numbered files named "notiz" in the scratch folder and
-// puts the date above each text, as the delivered actions do.
-void WriteBenchAction(qm::SettingsStore& settings, const std::string& folder) {
-  const std::string section = qm::ActionSection(kAction);
-  settings.Write(section, "Aktiviert", "ja");
-  settings.Write(section, "Name", "Bench");
-  settings.Write(section, "Dateiname", "notiz");
-  settings.Write(section, "Speicherpfad", folder);
-  settings.Write(section, "Aktion", "extradatei");
-  settings.Write(section, "Format", "Text");
-  settings.Write(section, "Url", "nein");
-  settings.Write(section, "Datum", "ja");
-}
-
-// The product's save with its real clipboard and file adapters; only what the user
-// would see is replaced.
+// Action 1 saves into numbered files named "notiz" in the scratch folder and puts the
+// date above each text, as the delivered actions do. Every run finds the same empty
+// folder: the file a save wrote is checked and removed afterwards.
 class MeasuredSave {
  public:
   MeasuredSave(const std::string& folder, HWND clipboardOwner)
-      : sources_(clipboardOwner, [] { return false; }), savedFile_(folder + "\\notiz.txt") {
-    WriteBenchAction(settings_, folder);
-    actions_.Refresh(settings_);
-  }
+      : save_(clipboardOwner, {{"Aktiviert", "ja"},
+                               {"Dateiname", "notiz"},
+                               {"Speicherpfad", folder},
+                               {"Aktion", "extradatei"},
+                               {"Format", "Text"},
+                               {"Url", "nein"},
+                               {"Datum", "ja"}}),
+        savedFile_(folder + "\\notiz.txt") {}
 
-  // One save, timed; the file it wrote is checked and removed afterwards, so every run
-  // finds the same empty folder.
   double RunMs(size_t textBytes) {
-    const int noticesBefore = signals_.Notices();
-    const double ms = TimedMs([this] { qm::Speichern(kAction, context_); });
-    if (signals_.Notices() != noticesBefore + 1) throw std::runtime_error("The save gave no notice");
+    const double ms = save_.RunMs();
     const unsigned long long size = FileSize(savedFile_);
     if (size < textBytes || size > textBytes + kMostEntryOverhead) {
-      throw std::runtime_error("The saved file holds " + std::to_string(size) + " bytes for a text of " +
-                               std::to_string(textBytes));
+      throw std::runtime_error("The saved file holds " + std::to_string(size) +
+                               " bytes for a text of " + std::to_string(textBytes));
     }
     DeleteOrThrow(savedFile_);
     return ms;
   }
 
  private:
-  MemorySettings settings_;
-  qm::ActionCache actions_;
-  qm::CurrentOptions options_;
-  qm::WinSaveFiles files_;
-  qm::WinSaveSources sources_;
-  ForbiddenBoxes boxes_;
-  CountedSignals signals_;
-  qm::SaveContext context_{actions_, options_, settings_, files_, sources_, boxes_, signals_};
+  BenchSave save_;
   std::string savedFile_;
 };
 
@@ -120,6 +101,54 @@ Figures MeasureSize(const TextSize& size, const std::string& folder, HWND owner)
   return {Median(saves), Median(raws), Median(reads)};
 }
 
+// The least work of saving a copied text that the code page cannot hold: its UTF-16 read
+// from the clipboard, made UTF-8 after a byte-order mark, written with one WriteFile.
+double LeastUnicodeSaveMs(HWND owner, const std::string& folder) {
+  const std::string path = folder + "\\raw.txt";
+  const double ms = TimedMs([&] {
+    std::string utf8 = "\xEF\xBB\xBF";
+    {
+      qm::ClipboardSession session(owner);
+      HANDLE data = session.IsOpen() ? GetClipboardData(CF_UNICODETEXT) : nullptr;
+      const auto* text = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
+      if (!text) throw Win32Failure("Reading CF_UNICODETEXT");
+      const int units = static_cast<int>(wcsnlen(text, GlobalSize(data) / sizeof(wchar_t)));
+      const int bytes = WideCharToMultiByte(CP_UTF8, 0, text, units, nullptr, 0, nullptr, nullptr);
+      utf8.resize(3 + static_cast<size_t>(bytes));
+      WideCharToMultiByte(CP_UTF8, 0, text, units, utf8.data() + 3, bytes, nullptr, nullptr);
+      GlobalUnlock(data);
+    }
+    WriteRawFile(path, utf8);
+  });
+  DeleteOrThrow(path);
+  return ms;
+}
+
+// 1 M characters of Polish and Russian prose as a browser copies it, saved into a new
+// text file (UTF-8), against the least work of that job.
+void PrintUnicodeRow(const std::string& folder, HWND owner) {
+  constexpr int kRuns = 11;
+  const std::u16string text = NonLatinProseOfSize(kMiB);
+  PutOnClipboard(owner, text);
+  const auto* units = reinterpret_cast<const wchar_t*>(text.data());
+  const int utf8Bytes = WideCharToMultiByte(CP_UTF8, 0, units, static_cast<int>(text.size()),
+                                            nullptr, 0, nullptr, nullptr);
+  MeasuredSave save(folder, owner);
+  save.RunMs(3 + static_cast<size_t>(utf8Bytes));
+  LeastUnicodeSaveMs(owner, folder);
+  std::vector<double> saves, leasts;
+  for (int run = 0; run < kRuns; ++run) {
+    leasts.push_back(LeastUnicodeSaveMs(owner, folder));
+    saves.push_back(save.RunMs(3 + static_cast<size_t>(utf8Bytes)));
+  }
+  std::printf(
+      "\nText the code page lacks, new UTF-8 file, vs. its least work (read, UTF-8, one "
+      "WriteFile), medians in ms\n%-24s %5s %10s %10s %6s\n%-24s %5d %10.3f %10.3f %6.2f\n",
+      "case", "runs", "Speichern", "least", "ratio", "1 M Polish/Russian chars", kRuns,
+      Median(saves), Median(leasts), Median(saves) / Median(leasts));
+  std::fflush(stdout);
+}
+
 void PrintRow(const TextSize& size, const Figures& figures) {
   std::printf("%-6s %5d %12.3f %12.3f %8.2f %12.3f\n", size.label, size.runs, figures.saveMs,
               figures.rawMs, figures.saveMs / figures.rawMs, figures.readMs);
@@ -135,7 +164,10 @@ int main() {
     std::printf("Speichern vs. one WriteFile, medians in ms, folder %s\n", folder.Path().c_str());
     std::printf("%-6s %5s %12s %12s %8s %12s\n", "text", "runs", "Speichern", "WriteFile", "ratio",
                 "of it: read");
-    for (const TextSize& size : kSizes) PrintRow(size, MeasureSize(size, folder.Path(), owner.Window()));
+    for (const TextSize& size : kSizes)
+      PrintRow(size, MeasureSize(size, folder.Path(), owner.Window()));
+    PrintUnicodeRow(folder.Path(), owner.Window());
+    PrintPictureSaveRow(folder.Path(), owner.Window());
     PrintHtmlSaveRows(folder.Path(), owner.Window());
     ClearClipboard(owner.Window());
     return 0;

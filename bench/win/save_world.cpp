@@ -10,6 +10,8 @@ namespace qm::bench {
 
 namespace {
 
+constexpr int kBenchAction = 1;
+
 std::string Ansi(const std::wstring& wide) {
   const int length = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
                                          nullptr, 0, nullptr, nullptr);
@@ -46,11 +48,11 @@ void RemoveFilesIn(const std::string& folder) {
 }
 
 // Clipboard memory must be movable; the clipboard owns it once SetClipboardData took it.
-// The text gets its terminating zero (of its own character size).
+// A text gets its terminating zero (of its own character size) from `zeros`.
 template <typename Char>
-HGLOBAL TextBlock(std::basic_string_view<Char> text) {
+HGLOBAL Block(std::basic_string_view<Char> text, size_t zeros) {
   const size_t size = text.size() * sizeof(Char);
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size + sizeof(Char));
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size + zeros);
   if (!block) throw Win32Failure("GlobalAlloc of the clipboard text");
   auto* bytes = static_cast<char*>(GlobalLock(block));
   if (!bytes) {
@@ -95,11 +97,15 @@ ClipboardOwner::ClipboardOwner()
 ClipboardOwner::~ClipboardOwner() { DestroyWindow(window_); }
 
 void PutOnClipboard(HWND owner, std::string_view text) {
-  PutBlock(owner, CF_TEXT, TextBlock(text));
+  PutBlock(owner, CF_TEXT, Block(text, sizeof(char)));
 }
 
 void PutOnClipboard(HWND owner, std::u16string_view text) {
-  PutBlock(owner, CF_UNICODETEXT, TextBlock(text));
+  PutBlock(owner, CF_UNICODETEXT, Block(text, sizeof(char16_t)));
+}
+
+void PutOnClipboard(HWND owner, UINT format, std::string_view bytes) {
+  PutBlock(owner, format, Block(bytes, 0));
 }
 
 void ClearClipboard(HWND owner) {
@@ -134,19 +140,21 @@ double Median(std::vector<double> values) {
   return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
+void WriteRawFile(const std::string& path, std::string_view bytes, bool flushed) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) throw Win32Failure("CreateFileA " + path);
+  DWORD written = 0;
+  const bool wrote =
+      WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+      written == bytes.size() && (!flushed || FlushFileBuffers(file));
+  CloseHandle(file);
+  if (!wrote) throw Win32Failure("WriteFile " + path);
+}
+
 double RawWriteMs(const std::string& folder, std::string_view bytes, bool flushed) {
   const std::string path = folder + "\\raw.txt";
-  const double ms = TimedMs([&] {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) throw Win32Failure("CreateFileA " + path);
-    DWORD written = 0;
-    const bool wrote =
-        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-        written == bytes.size() && (!flushed || FlushFileBuffers(file));
-    CloseHandle(file);
-    if (!wrote) throw Win32Failure("WriteFile " + path);
-  });
+  const double ms = TimedMs([&] { WriteRawFile(path, bytes, flushed); });
   DeleteOrThrow(path);
   return ms;
 }
@@ -166,6 +174,19 @@ std::optional<qm::WriteFailure> MemorySettings::Write(std::string_view section,
 std::pair<std::string, std::string> MemorySettings::Key(std::string_view section,
                                                         std::string_view key) {
   return {Lower(section), Lower(key)};
+}
+
+BenchSave::BenchSave(HWND clipboardOwner, const ActionKeys& action, const CurrentOptions& options)
+    : options_(options), sources_(clipboardOwner, [] { return false; }) {
+  for (const auto& [key, value] : action) settings_.Write(ActionSection(kBenchAction), key, value);
+  actions_.Refresh(settings_);
+}
+
+double BenchSave::RunMs() {
+  const int noticesBefore = signals_.Notices();
+  const double ms = TimedMs([this] { Speichern(kBenchAction, context_); });
+  if (signals_.Notices() != noticesBefore + 1) throw std::runtime_error("The save gave no notice");
+  return ms;
 }
 
 void ForbiddenBoxes::Show(const MessageRequest& request) {

@@ -11,7 +11,10 @@
 #include <utility>
 #include <vector>
 
-#include "save/save_ports.h"
+#include "save/save_adapters_win.h"
+#include "save/speichern.h"
+#include "settings/action_cache.h"
+#include "settings/current_options.h"
 #include "settings/settings_store.h"
 #include "ui/message_box.h"
 
@@ -53,6 +56,8 @@ class ClipboardOwner {
 void PutOnClipboard(HWND owner, std::string_view text);
 // The same as CF_UNICODETEXT, as browsers and most newer programs give it.
 void PutOnClipboard(HWND owner, std::u16string_view text);
+// Any other format, exactly these bytes (a bitmap, say).
+void PutOnClipboard(HWND owner, UINT format, std::string_view bytes);
 
 // Empties the clipboard so the wineserver lets go of the largest text.
 void ClearClipboard(HWND owner);
@@ -78,6 +83,8 @@ double Median(std::vector<double> values);
 // The baseline of every save: a new file in `folder`, the same bytes in one WriteFile,
 // closed; with `flushed` also FlushFileBuffers before closing, as a replaced document is.
 double RawWriteMs(const std::string& folder, std::string_view bytes, bool flushed = false);
+// The same write, untimed, as a part of a timed job; the file is `path`.
+void WriteRawFile(const std::string& path, std::string_view bytes, bool flushed = false);
 
 // The settings file, in memory: section and key names compare without regard to case.
 class MemorySettings : public SettingsStore {
@@ -107,6 +114,30 @@ class CountedSignals : public SaveSignals {
  private:
   int beeps_ = 0;
   int notices_ = 0;
+};
+
+// The keys of action 1 and their values.
+using ActionKeys = std::vector<std::pair<std::string, std::string>>;
+
+// Speichern of action 1 with the product's real clipboard and file adapters: only the
+// settings (in memory) and what the user would see are replaced.
+class BenchSave {
+ public:
+  BenchSave(HWND clipboardOwner, const ActionKeys& action, const CurrentOptions& options = {});
+  BenchSave(const BenchSave&) = delete;
+  BenchSave& operator=(const BenchSave&) = delete;
+  // One save, timed; throws when it showed no notice, having taken another path.
+  double RunMs();
+
+ private:
+  MemorySettings settings_;
+  ActionCache actions_;
+  CurrentOptions options_;
+  WinSaveFiles files_;
+  WinSaveSources sources_;
+  ForbiddenBoxes boxes_;
+  CountedSignals signals_;
+  SaveContext context_{actions_, options_, settings_, files_, sources_, boxes_, signals_};
 };
 
 }  // namespace qm::bench

@@ -27,6 +27,8 @@ struct Action {
 };
 constexpr Action kNotizen{"Eins.txt", 'N'};  // "Notizen (Standard)"
 constexpr Action kZweitens{"Zwei.txt", 'O'};
+constexpr Action kBilder{"Bild.png",
+                         'B'};  // "bilder", blank Dateiname; only where a scenario adds it
 constexpr WORD kStandardKey = 'S';
 constexpr WORD kAutomaticKey = 'A';
 constexpr UINT kTrayCallback = WM_USER + 1;

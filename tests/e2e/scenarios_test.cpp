@@ -7,12 +7,17 @@
 namespace qm::e2e {
 namespace {
 
+using namespace std::string_literals;
 using test::SetClipboardText;
 
 // A restarted shell has an empty tray and broadcasts "TaskbarCreated". A save's message
 // box runs a message loop of its own: a hotkey pressed meanwhile must not start a second
-// save inside the first, but run once the box is closed.
+// save inside the first, but run once the box is closed. A text with letters the code
+// page lacks turns the ANSI file into UTF-8 with all its entries; a copied bitmap
+// becomes a PNG of its pixels.
 TEST_F(Scenario, TrayClickMenuAndHotkeysSaveWithTheirActions) {
+  SetSection("Aktion3", "Aktiviert=ja|Name=Bilder|Speicherpfad=" + saveFolder_ +
+                            "|Aktion=bilder|Dateiname=|HotkeyA=Strg|HotkeyB=Alt|HotkeyC=B");
   ASSERT_NO_FATAL_FAILURE(Start());
   NOTIFYICONDATAW record{};
   record.cbSize = sizeof record;
@@ -28,6 +33,11 @@ TEST_F(Scenario, TrayClickMenuAndHotkeysSaveWithTheirActions) {
   SetClipboardText("an den Standard");
   Hotkey(kStandardKey);
   ExpectSoon(kNotizen, notizen += Entry("an den Standard"));
+  test::SetClipboardUnicode(u"Łódź ✓");
+  PostTray(WM_LBUTTONUP);
+  notizen = "\xEF\xBB\xBF" + Entry("Klick äöüß\r\nzweite Zeile") + Entry("an den Standard") +
+            Entry("Łódź ✓");
+  ExpectSoon(kNotizen, notizen);
 
   SetClipboardText("Aus dem Men\xFC");
   ASSERT_NO_FATAL_FAILURE(OpenMenu());
@@ -50,6 +60,13 @@ TEST_F(Scenario, TrayClickMenuAndHotkeysSaveWithTheirActions) {
   EXPECT_FALSE(test::PumpUntil([&] { return Saved(kNotizen) != notizen; }, kQuietMs));
   Answer(box);
   ExpectSoon(kNotizen, notizen + Entry("nach der Meldung"));
+
+  BITMAPINFOHEADER header{sizeof header, 1, 1, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  test::SetClipboard(
+      {{CF_DIB, std::string(reinterpret_cast<const char*>(&header), sizeof header) + "\1\2\3\0"s}});
+  Hotkey(kBilder.key);
+  EXPECT_TRUE(test::PumpUntil([&] { return test::DecodePng(Saved(kBilder)).has_value(); }));
+  EXPECT_EQ(test::DecodePng(Saved(kBilder)), (test::DecodedPng{1, 1, "\1\2\3\xFF"s}));
 }
 
 // Switched on by its hotkey, automatic saving saves each later change once, but neither

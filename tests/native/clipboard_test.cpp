@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "clipboard/browser_titles.h"
+#include "clipboard/copied_picture.h"
+#include "clipboard/copied_text.h"
 #include "clipboard/drop_list.h"
 #include "clipboard/source_url.h"
 
@@ -85,6 +87,92 @@ TEST(DropList, OnlyAListWhoseEveryNameLiesInsideItsBlockIsRead) {
     Names read = list->wideNames;
     for (const std::string& name : list->ansiNames) read.emplace_back(name.begin(), name.end());
     EXPECT_EQ(read, *names) << what;
+  }
+}
+
+TEST(CopiedText, ATextTheCodePageHoldsIsAnsiAnyOtherStaysAsCopied) {
+  EXPECT_EQ(CopiedTextOfUtf16(u"Gr\u00FC\u00DF \u20AC"), (CopiedText{"Gr\xFC\xDF \x80", {}}));
+  EXPECT_EQ(CopiedTextOfUtf16(u"K\u00F6ln \u2192"), (CopiedText{{}, "K\xC3\xB6ln \xE2\x86\x92"}));
+}
+
+std::string Bytes(std::initializer_list<unsigned> values) { return {values.begin(), values.end()}; }
+
+std::string Le(uint32_t value, int size = 4) {
+  std::string bytes;
+  for (int i = 0; i < size; ++i) bytes += static_cast<char>(value >> (8 * i) & 0xFF);
+  return bytes;
+}
+
+// A DIB header of `size` bytes; the masks (of BI_BITFIELDS) follow its first 40 bytes,
+// inside a longer header or after a short one.
+std::string Dib(uint32_t size, int32_t width, int32_t height, uint32_t bits,
+                uint32_t compression = 0, uint32_t colours = 0, std::vector<uint32_t> masks = {}) {
+  std::string header = Le(size) + Le(static_cast<uint32_t>(width)) +
+                       Le(static_cast<uint32_t>(height)) + Le(1, 2) + Le(bits, 2) +
+                       Le(compression) + std::string(12, '\0') + Le(colours) + Le(0);
+  for (uint32_t mask : masks) header += Le(mask);
+  return header + std::string(header.size() < size ? size - header.size() : 0, '\0');
+}
+
+// Width x height, BGR or BGRA, and the rows one after the other, as the encoder gets them.
+std::optional<std::string> RowsOf(std::string_view block) {
+  const auto picture = DibPicture::Read(block);
+  if (!picture) return std::nullopt;
+  std::string rows = std::to_string(picture->Width()) + "x" + std::to_string(picture->Height()) +
+                     (picture->Alpha() ? " BGRA " : " BGR ");
+  for (uint32_t y = 0; y < picture->Height(); ++y) {
+    rows.resize(rows.size() + picture->RowBytes());
+    picture->Row(y, rows.data() + rows.size() - picture->RowBytes());
+  }
+  return rows;
+}
+
+const std::vector<uint32_t> kBgra = {0xFF0000, 0xFF00, 0xFF, 0xFF000000};
+
+// what, the block, its rows (top row first) or nothing when the block is refused
+const std::tuple<const char*, std::string, std::optional<std::string>> kDibCases[] = {
+    {"32 bits, bottom-up, the fourth byte unused",
+     Dib(40, 2, 2, 32) + Bytes({1, 2, 3, 9, 4, 5, 6, 9, 7, 8, 9, 9, 10, 11, 12, 9}),
+     "2x2 BGR " + Bytes({7, 8, 9, 10, 11, 12, 1, 2, 3, 4, 5, 6})},
+    {"V5, top-down, alpha", Dib(124, 2, -1, 32, 3, 0, kBgra) + Bytes({1, 2, 3, 128, 4, 5, 6, 0}),
+     "2x1 BGRA " + Bytes({1, 2, 3, 128, 4, 5, 6, 0})},
+    {"V5, alpha 0 everywhere", Dib(124, 1, 1, 32, 3, 0, kBgra) + Bytes({1, 2, 3, 0}),
+     "1x1 BGR " + Bytes({1, 2, 3})},
+    {"24 bits, padded rows", Dib(40, 1, 2, 24) + Bytes({1, 2, 3, 0, 4, 5, 6, 0}),
+     "1x2 BGR " + Bytes({4, 5, 6, 1, 2, 3})},
+    {"16 bits 5-6-5",
+     Dib(40, 2, 1, 16, 3, 0, {0xF800, 0x7E0, 0x1F}) + Le(0x0841, 2) + Le(0xF800, 2),
+     "2x1 BGR " + Bytes({8, 8, 8, 0, 0, 255})},
+    {"8 bits, an index past the two colours",
+     Dib(40, 3, 1, 8, 0, 2) + Bytes({10, 20, 30, 0, 40, 50, 60, 0, 1, 0, 5, 0}),
+     "3x1 BGR " + Bytes({40, 50, 60, 10, 20, 30, 0, 0, 0})},
+    {"1 bit, core header",
+     Le(12) + Le(3, 2) + Le(1, 2) + Le(1, 2) + Le(1, 2) +
+         Bytes({0, 0, 0, 255, 255, 255, 0xA0, 0, 0, 0}),
+     "3x1 BGR " + Bytes({255, 255, 255, 0, 0, 0, 255, 255, 255})},
+    {"header past the block", Dib(40, 1, 1, 24).substr(0, 30), std::nullopt},
+    {"rows past the block", Dib(40, 2, 2, 32) + std::string(12, '\0'), std::nullopt},
+    {"colour table past the block", Dib(40, 1, 1, 8) + std::string(64, '\0'), std::nullopt},
+    {"absurd width", Dib(40, 70000, 1, 1) + std::string(9000, '\0'), std::nullopt},
+    {"the lowest height", Dib(40, 1, INT32_MIN, 24) + std::string(4, '\0'), std::nullopt},
+    {"run-length encoded", Dib(40, 1, 1, 8, 1) + std::string(1028, '\0'), std::nullopt},
+    {"masks that overlap", Dib(40, 1, 1, 16, 3, 0, {0xF800, 0xFE0, 0x1F}) + Le(0), std::nullopt}};
+
+TEST(Dib, OnlyABitmapWhoseHeaderTableAndRowsFitItsBlockIsReadAndItsColoursKept) {
+  for (const auto& [what, block, rows] : kDibCases) EXPECT_EQ(RowsOf(block), rows) << what;
+}
+
+TEST(Png, AWholePngIsTakenWithoutWhatFollowsItInTheBlock) {
+  const auto chunk = [](std::string type, std::string data) {
+    return Bytes({0, 0, 0, static_cast<unsigned>(data.size())}) + type + data + Le(0);
+  };
+  const std::string start = "\x89PNG\r\n\x1A\n" + chunk("IHDR", std::string(13, '\1'));
+  const std::string png = start + chunk("IDAT", "xyz") + chunk("IEND", "");
+  for (const auto& [block, length] : {std::pair{png + std::string(9, '\0'), png.size()},
+                                      {png.substr(0, png.size() - 1), size_t{0}},
+                                      {start + chunk("IEND", ""), size_t{0}},
+                                      {"GIF89a" + png.substr(6), size_t{0}}}) {
+    EXPECT_EQ(PngLength(block), length);
   }
 }
 

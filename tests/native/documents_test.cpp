@@ -8,6 +8,7 @@
 #include "save/html_document.h"
 #include "save/html_links.h"
 #include "save/text_entry.h"
+#include "settings/utf8_text.h"
 
 namespace qm {
 namespace {
@@ -52,17 +53,18 @@ const std::string kHeader =
 const HtmlColours kColours{"#000000", "#FFFFFF", "#0000FF", "#FF0000", "#800080"};
 
 TEST(HtmlDocument, HeaderEntryRowsAndClosingTagsWithEscapedTitleAndAddress) {
-  const HtmlDocumentParts parts{"T & J", kColours, "6.12.2026 14:05", "http://a/?a=1&b=\"2\"", "-"};
+  const HtmlDocumentParts parts{
+      "T & J?", kColours, "6.12.2026 14:05", "http://a/?a=1&b=\"2\"", "-", {{5, U'\u0141'}}};
   const std::string a = "http://a/?a=1&amp;b=&quot;2&quot;";
   EXPECT_EQ(HtmlDocument("abc\r\ndef", parts),
-            std::string(kHeader).replace(kHeader.find("Notiz"), 5, "T &amp; J") +
+            std::string(kHeader).replace(kHeader.find("Notiz"), 5, "T &amp; J&#321;") +
                 Lines({" 6.12.2026 14:05<br>", std::string(20, '~'), "<br><br>", "abc<BR>",
                        "def<BR>", "", "", "<br>", "<a href=\"" + a + "\">" + a + "</a><BR>",
                        "<br>-<br><br>", "</BODY>", "</HTML>"}));
 }
 
 TEST(HtmlDocument, ExtendingKeepsTheOldBodyWhateverCopiedClosingTagsItHolds) {
-  const HtmlDocumentParts parts{"Notiz", kColours, {}, {}, "--"};
+  const HtmlDocumentParts parts{"Notiz", kColours, {}, {}, "--", {}};
   std::string document = HtmlDocument(" eins </body></html>", parts);
   document = HtmlDocument("zwei", parts, OldBody(document));
   EXPECT_EQ(document,
@@ -97,7 +99,7 @@ TEST(TextEntry, DateTextAndASeparatorOfItsUnitRepeatedUpToALimit) {
 }
 
 TEST(CharacterReferences, CharactersTheCodePageLacksAreWrittenAsReferences) {
-  // copied as UTF-16; its code-page 1252 form for names and text files; the document lines
+  // copied as UTF-16; its code-page 1252 form with stand-ins; the document lines
   const std::tuple<std::u16string, std::string, std::string> rows[] = {
       {u"\u0141 Krak\u00F3w \u2192 \u20ACz?", "? Krak\xF3w ? \x80z?",
        "&#321; Krak\xF3w &#8594; \x80z?<BR>\r\n"},
@@ -107,7 +109,9 @@ TEST(CharacterReferences, CharactersTheCodePageLacksAreWrittenAsReferences) {
        "&#1046;&amp;&#1046; " + Link("http://&#1087;.ru/&#1046;") +
            ", &#1046; <BR>\r\n&#1046;<BR>\r\n"}};
   for (const auto& [utf16, ansi, html] : rows) {
-    const CopiedText copied = CopiedTextOfUtf16(utf16);
+    std::string utf8;
+    AppendUtf8(utf8, utf16);
+    const StandIns copied = AnsiWithStandIns(utf8);
     EXPECT_EQ(copied.ansi, ansi);
     std::string converted;
     AppendConvertedLines(converted, copied.ansi, copied.foreign);

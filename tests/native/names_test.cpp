@@ -11,6 +11,14 @@
 namespace qm {
 namespace {
 
+// The wide form of a code-page 1252 text whose bytes are Latin-1: the wide rules must
+// name it exactly as the ANSI ones do.
+std::wstring Latin1(std::string_view text) {
+  std::wstring wide;
+  for (char c : text) wide += static_cast<wchar_t>(static_cast<unsigned char>(c));
+  return wide;
+}
+
 TEST(FirstWords, NameEndsWithTheLastWantedWordFoundInTheFirstHundredCharacters) {
   const std::string x99(99, 'x');
   const std::string x100(100, 'x');
@@ -21,8 +29,12 @@ TEST(FirstWords, NameEndsWithTheLastWantedWordFoundInTheFirstHundredCharacters) 
       {"Was? Wer: ich", 2, "?:", "Was Wer"},  {" \r\n\t\x02  ", 1, "", ""}};
   for (const auto& [text, words, zeichen, name] : rows) {
     EXPECT_EQ(FirstWordsName(text, words, zeichen), name) << text << " / " << words;
+    EXPECT_EQ(FirstWordsName(Latin1(text), words, Latin1(zeichen)), Latin1(name)) << text;
   }
   EXPECT_LE(FirstWordsName(std::string(3 * kNameWindow, 'x'), 1, "").size(), kNameWindow);
+  EXPECT_EQ(FirstWordsName(L"\u0141\u00F3d\u017A Kaliska 12", 2, L""),
+            L"\u0141\u00F3d\u017A Kaliska");
+  EXPECT_EQ(FirstWordsName(L"\u0416 \u2192 \u0416", 3, L"\u2192"), L"\u0416  \u0416");
 }
 
 TEST(SafeName, HostileTextsBecomeOrdinaryNamesInTheTargetFolder) {
@@ -35,6 +47,7 @@ TEST(SafeName, HostileTextsBecomeOrdinaryNamesInTheTargetFolder) {
     EXPECT_EQ(name.find_first_of("\\/:*?\"<>|\x01\t\r\n\x1F"), std::string::npos) << name;
     EXPECT_TRUE(name.back() != '.' && name.back() != ' ') << name;
     EXPECT_FALSE(IsReservedDeviceName(name)) << name;
+    EXPECT_EQ(SafeName(Latin1(hostile), 200), Latin1(name)) << hostile;
   }
 }
 
@@ -45,7 +58,13 @@ TEST(SafeName, KeepsGoodNamesPrefixesDevicesAndCutsToTheRoom) {
       {"  . ", 200, "Zwischenablage"},
       {std::string(300, 'w'), 255, std::string(255, 'w')},
       {"abc      d", 5, "abc"}};
-  for (const auto& [text, room, name] : rows) EXPECT_EQ(SafeName(text, room), name) << text;
+  for (const auto& [text, room, name] : rows) {
+    EXPECT_EQ(SafeName(text, room), name) << text;
+    EXPECT_EQ(SafeName(Latin1(text), room), Latin1(name)) << text;
+  }
+  // Letters the code page lacks stay; a character of two UTF-16 units is not cut apart.
+  EXPECT_EQ(SafeName(L"\u0141\u00F3d\u017A<\u2192>.", 200), L"\u0141\u00F3d\u017A\u2192");
+  EXPECT_EQ(SafeName(std::wstring{L'a', L'b', wchar_t(0xD83D), wchar_t(0xDE00)}, 3), L"ab");
 }
 
 TEST(SafeName, DeviceNamesInAnyCaseWithExtensionsOrTrailingBlanks) {
@@ -58,20 +77,24 @@ TEST(SafeName, DeviceNamesInAnyCaseWithExtensionsOrTrailingBlanks) {
 
 TEST(Numbering, TheSmallestFreeNumberWhereEmptyFilesAndDeviceNamesAreTaken) {
   // the files in C:\T\ with their FileState, the wanted name, the name given
-  const std::tuple<std::map<std::string, int>, std::string, std::string> rows[] = {
-      {{{"Notiz.html", 1}}, "Notiz", "Notiz"},
-      {{{"Notiz.txt", 1}, {"Notiz1.txt", 0}, {"Notiz3.txt", 1}}, "Notiz", "Notiz2"},
-      {{{"COM.txt", 1}}, "COM", "COM10"}};
+  const std::tuple<std::map<std::wstring, int>, std::wstring, std::wstring> rows[] = {
+      {{{L"Notiz.html", 1}}, L"Notiz", L"Notiz"},
+      {{{L"Notiz.txt", 1}, {L"Notiz1.txt", 0}, {L"Notiz3.txt", 1}}, L"Notiz", L"Notiz2"},
+      {{{L"COM.txt", 1}}, L"COM", L"COM10"}};
   for (const auto& [files, wanted, numbered] : rows) {
-    const auto fileState = [&files = files](const std::string& path) {
+    const auto fileState = [&files = files](const std::wstring& path) {
       const auto found = files.find(path.substr(5));
       return found == files.end() ? -1 : found->second;
     };
-    EXPECT_EQ(NumberedName("C:\\T\\", wanted, ".txt", fileState), numbered) << wanted;
+    EXPECT_EQ(NumberedName(L"C:\\T\\", wanted, L".txt", fileState), numbered);
   }
 }
 
-TEST(ImagePath, FileAddressesAndQuotedNamesBecomeDrivePaths) {
+TEST(ImagePath, FileAddressesBecomeDrivePathsAndPicturesTakeTheFileNameOrBild) {
+  for (const auto& [dateiname, name] :
+       {std::pair{"", "Bild"}, {"egal", "Bild"}, {"Schirm", "Schirm"}}) {
+    EXPECT_EQ(PictureName(dateiname), name);
+  }
   const std::pair<const char*, const char*> paths[] = {
       {"file:///C|/Bilder/Foto%20A.jpg", "C:\\Bilder\\Foto A.jpg"},
       {"\"C:\\B\\F.jpg\"\r\n", "C:\\B\\F.jpg"},

@@ -9,6 +9,7 @@
 #include "settings/file_helpers.h"
 #include "settings/hotkeys.h"
 #include "settings/number_text.h"
+#include "settings/utf8_text.h"
 #include "tests/native/support/memory_settings.h"
 #include "ui/settings_input.h"
 
@@ -68,6 +69,22 @@ TEST(FolderText, BareDriveMeansItsRootAndAFolderGetsExactlyOneBackslash) {
   const std::pair<const char*, const char*> rows[] = {
       {"d", "d:\\"}, {"C:\\", "C:\\"}, {"C:\\Texte", "C:\\Texte\\"}, {"dd", "dd\\"}};
   for (const auto& [path, prefix] : rows) EXPECT_EQ(FolderPrefix(path), prefix) << path;
+}
+
+TEST(Utf8Text, WideAndAnsiTextsBecomeUtf8AndBackAndOnlyWellFormedBytesReadAsUtf8) {
+  const std::u16string wide = u"\u0141\u00F3\u0416 \U0001F600\u2192 x\xD83Dy";
+  const std::string utf8 = "\xC5\x81\xC3\xB3\xD0\x96 \xF0\x9F\x98\x80\xE2\x86\x92 x\xEF\xBF\xBDy";
+  std::string out = "<";
+  AppendUtf8(out, wide);
+  EXPECT_EQ(out, "<" + utf8);
+  EXPECT_EQ(WideOfUtf8(utf8, 5), std::wstring(wide.begin(), wide.begin() + 4));
+  EXPECT_EQ(WideOfUtf8(utf8, 6), std::wstring(wide.begin(), wide.begin() + 6));
+  EXPECT_EQ(Utf8OfAnsi("Gr\xFC\xDF \x80"), "Gr\xC3\xBC\xC3\x9F \xE2\x82\xAC");
+  EXPECT_TRUE(IsUtf8(utf8));
+  for (const char* broken :
+       {"Gr\xFC\xDF", "\xC0\x80", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE2\x82"}) {
+    EXPECT_FALSE(IsUtf8(broken)) << broken;
+  }
 }
 
 TEST(ActionCache, ExactJaActivatesAndTheStandardIsTheHighestActiveMarkedAction) {

@@ -6,6 +6,7 @@
 #include <shlobj.h>
 
 #include "clipboard/browser_address_win.h"
+#include "clipboard/clipboard_picture_win.h"
 #include "clipboard/dde_client_win.h"
 #include "tests/win/support/win_support.h"
 
@@ -51,6 +52,53 @@ TEST(ClipboardWin, DropListsNameOneFileInTheCodePage) {
                                  row.names}});
     EXPECT_EQ(ClipboardFormat(nullptr), 15);
     EXPECT_EQ(ClipboardFileName(nullptr), row.read) << row.read;
+  }
+}
+
+// A 2 x 1 bitmap, top-down: blue, then red at half transparency, which only the
+// version 5 header (with its alpha mask) carries as such.
+std::string Bitmap(bool v5) {
+  BITMAPV5HEADER header{};
+  header.bV5Size = v5 ? sizeof(BITMAPV5HEADER) : sizeof(BITMAPINFOHEADER);
+  header.bV5Width = 2;
+  header.bV5Height = -1;
+  header.bV5Planes = 1;
+  header.bV5BitCount = 32;
+  header.bV5Compression = v5 ? BI_BITFIELDS : BI_RGB;
+  header.bV5RedMask = 0xFF0000;
+  header.bV5GreenMask = 0xFF00;
+  header.bV5BlueMask = 0xFF;
+  header.bV5AlphaMask = 0xFF000000;
+  return std::string(reinterpret_cast<const char*>(&header), header.bV5Size) +
+         "\xFF\0\0\xFF\0\0\xFF\x80"s;
+}
+
+// Formats as a browser, a screenshot tool or an old program (CF_BITMAP) put them, and
+// the pixels of the PNG. A "PNG" block goes out as it is, without what follows it.
+TEST(ClipboardWin, PicturesArriveAsPngWithTheirPixelsAndAlpha) {
+  const UINT pngFormat = RegisterClipboardFormatW(L"PNG");
+  const std::string png = "\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR"s + std::string(17, '\1') +
+                          "\0\0\0\1IDATx\1\1\1\1\0\0\0\0IEND\xAE\x42\x60\x82"s;
+  SetClipboard({{pngFormat, png + std::string(40, '\0')}, {CF_DIB, Bitmap(false)}});
+  EXPECT_EQ(ClipboardPicture(nullptr).png, png);
+  const DecodedPng opaque{2, 1, "\xFF\0\0\xFF\0\0\xFF\xFF"s};
+  const DWORD pixels[] = {0x000000FF, 0x00FF0000};
+  const std::pair<std::vector<std::pair<UINT, std::string>>, std::optional<DecodedPng>> rows[] = {
+      {{{pngFormat, "\x89PNG kaputt"}, {CF_DIB, Bitmap(false)}}, opaque},
+      {{{CF_DIBV5, Bitmap(true)}}, DecodedPng{2, 1, "\xFF\0\0\xFF\0\0\xFF\x80"s}},
+      {{{CF_DIB, Bitmap(false).substr(0, 46)}}, std::nullopt},
+      {{{CF_TEXT, "C:\\kein Bild.png"s + '\0'}}, std::nullopt},
+      {{}, opaque}};
+  for (const auto& [formats, picture] : rows) {
+    SetClipboard(formats);
+    if (formats.empty()) {  // a program's CF_BITMAP, which the system turns into a DIB
+      ASSERT_TRUE(OpenClipboard(nullptr));
+      SetClipboardData(CF_BITMAP, CreateBitmap(2, 1, 1, 32, pixels));
+      CloseClipboard();
+    }
+    const ClipboardPng read = ClipboardPicture(nullptr);
+    EXPECT_EQ(read.error, S_OK);
+    EXPECT_EQ(read.png.empty() ? std::nullopt : DecodePng(read.png), picture);
   }
 }
 

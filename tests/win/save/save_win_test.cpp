@@ -41,8 +41,9 @@ enum class Mode { ByHand, Automatic, AutomaticSuppressed };
 struct SaveWin : ::testing::Test, SaveSources, SaveSignals, ShellOpener {
   SaveWin() { EXPECT_TRUE(CreateDirectoryA(target.c_str(), nullptr)); }
 
-  CopiedText ClipboardText() override { return {clipboardText, {}}; }
+  CopiedText ClipboardText() override { return clipboard; }
   std::string ClipboardFileName() override { return clipboardFile; }
+  CopiedPicture ClipboardPicture() override { return picture; }
   std::string BrowserAddress() override { return "http://quelle.example/?a=1&b=2"; }
   std::string NowText() override { return "07.12.2026 10:00:00"; }
   bool AutomaticSavingOn() override { return automatic; }
@@ -70,9 +71,17 @@ struct SaveWin : ::testing::Test, SaveSources, SaveSignals, ShellOpener {
     options.chkMessagesUnterdrücken = mode == Mode::AutomaticSuppressed;
   }
 
+  // A text copied in the code page; an image file named by it.
   void Save(const std::string& text) {
-    clipboardText = text;
     if (!text.empty()) clipboardFile = text;
+    Save(CopiedText{text, {}});
+  }
+
+  // A text copied as UTF-16, read as the clipboard reader reads it.
+  void Save(std::u16string_view text) { Save(CopiedTextOfUtf16(std::u16string(text))); }
+
+  void Save(const CopiedText& text) {
+    clipboard = text;
     SaveContext context{actions, options, settings, files, *this, messages, *this};
     Speichern(1, context);
   }
@@ -102,8 +111,9 @@ struct SaveWin : ::testing::Test, SaveSources, SaveSignals, ShellOpener {
   CurrentOptions options = LoadCurrentOptions(settings);
   WinSaveFiles files;
   RecordingMessageBoxes messages;
-  std::string clipboardText;
+  CopiedText clipboard;
   std::string clipboardFile;
+  CopiedPicture picture;
   bool automatic = false;
   std::vector<std::wstring> notices;  // and beeps, as they came
   std::string opened;
@@ -112,22 +122,22 @@ struct SaveWin : ::testing::Test, SaveSources, SaveSignals, ShellOpener {
 TEST_F(SaveWin, CopyNeverReplacesAnExistingFile) {
   WriteFileBytes(folder / "neu.jpg", "neu");
   WriteFileBytes(folder / "alt.jpg", "alt");
-  EXPECT_TRUE(files.CopyFileTo(folder / "neu.jpg", folder / "alt.jpg").has_value());
+  EXPECT_TRUE(files.CopyFileTo(Wide(folder / "neu.jpg"), Wide(folder / "alt.jpg")).has_value());
   EXPECT_EQ(ReadFileBytes(folder / "alt.jpg"), "alt");
 }
 
 // Whoever looks at the document while it is replaced sees the old one or the whole new
 // one, never a shortened or missing file: the bytes go to a new file moved over it.
 TEST_F(SaveWin, ReplaceNeverShowsAPartialDocument) {
-  const std::string document = target + "\\Sammlung.html";
+  const std::wstring document = Wide(target + "\\Sammlung.html");
   const std::string newBytes(8 << 20, 'x');
-  WriteFileBytes(document, "alt");
+  WriteFileBytes(Utf8(document), "alt");
   std::atomic<bool> done{false};
   std::atomic<bool> partial{false};
   std::thread watcher([&] {
     WIN32_FILE_ATTRIBUTE_DATA data;
     while (!done) {
-      const bool found = GetFileAttributesExA(document.c_str(), GetFileExInfoStandard, &data);
+      const bool found = GetFileAttributesExW(document.c_str(), GetFileExInfoStandard, &data);
       partial =
           partial || !found || (data.nFileSizeLow != 3 && data.nFileSizeLow != newBytes.size());
     }
@@ -147,14 +157,15 @@ TEST_F(SaveWin, ReplaceNeverShowsAPartialDocument) {
 // succeeds or fails (an editor holding the document open).
 TEST_F(SaveWin, TheNextReplaceRemovesWhatAKilledSaveLeftBehind) {
   const std::string document = target + "\\Sammlung.html";
+  const std::wstring temporary = TemporaryPathFor(Wide(document));
   for (const bool locked : {false, true}) {
     WriteFileBytes(document, "alt");
-    WriteFileBytes(TemporaryPathFor(document), std::string(100000, 'x'));
-    ASSERT_TRUE(SetFileAttributesA(TemporaryPathFor(document).c_str(), FILE_ATTRIBUTE_HIDDEN));
+    WriteFileBytes(Utf8(temporary), std::string(100000, 'x'));
+    ASSERT_TRUE(SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_HIDDEN));
     {
       std::optional<FileLock> lock;
       if (locked) lock.emplace(document);
-      EXPECT_EQ(ReplaceWholeFile(document, "neu").has_value(), locked);
+      EXPECT_EQ(ReplaceWholeFile(Wide(document), "neu").has_value(), locked);
     }
     EXPECT_EQ(Files(), std::vector<std::string>{"Sammlung.html"});
     EXPECT_EQ(ReadFileBytes(document), locked ? "alt" : "neu");
@@ -164,10 +175,12 @@ TEST_F(SaveWin, TheNextReplaceRemovesWhatAKilledSaveLeftBehind) {
 
 TEST_F(SaveWin, RefusedNamesAndMissingFoldersFailWithoutLeavingAFile) {
   for (const char* name : {"a<b.txt", "a?.html", "fehlt\\Notiz.txt"}) {
-    EXPECT_TRUE(files.AppendEntry(target + "\\" + name, {"", "Text", "\r\n"}).has_value()) << name;
-    EXPECT_TRUE(ReplaceWholeFile(target + "\\" + name, "x").has_value()) << name;
+    const std::wstring path = Wide(target + "\\" + name);
+    EXPECT_TRUE(files.AppendEntry(path, {"", "Text", "\r\n"}, TextEncoding::Utf8).failure) << name;
+    EXPECT_TRUE(ReplaceWholeFile(path, "x").has_value()) << name;
+    EXPECT_TRUE(files.WriteNewFile(path, "x").has_value()) << name;
   }
-  EXPECT_TRUE(files.CreateFolder(target + "\\fehlt\\tiefer", "").has_value());
+  EXPECT_TRUE(files.CreateFolder(Wide(target + "\\fehlt\\tiefer"), "").has_value());
   EXPECT_TRUE(Files().empty());
 }
 
@@ -198,13 +211,14 @@ TEST_F(SaveWin, TheDeliveredSettingsBecomeTheSettingsFileOnlyWhereThereIsNone) {
   DeleteFileA(delivered.c_str());
 }
 
+// Names and file contents with letters are UTF-8 literals; "\x" bytes are code page 1252.
 struct MethodCase {
   const char* name;
   const char* aktion;
   const char* format;
-  std::vector<std::string> texts;
-  std::map<std::string, std::string> files;            // all files afterwards
-  std::optional<std::string> existing = std::nullopt;  // Notiz.html before the saves
+  std::vector<std::u16string> texts;               // copied as UTF-16, one after the other
+  std::map<std::string, std::string> files;        // all files afterwards
+  std::map<std::string, std::string> before = {};  // the files before the saves
   bool dateAndAddress = false;
 };
 
@@ -213,8 +227,8 @@ class SaveMethods : public SaveWin, public ::testing::WithParamInterface<MethodC
 TEST_P(SaveMethods, WriteExactlyTheseFiles) {
   const MethodCase& row = GetParam();
   Use(row.aktion, row.format, row.dateAndAddress);
-  if (row.existing) WriteFileBytes(target + "\\Notiz.html", *row.existing);
-  for (const std::string& text : row.texts) Save(text);
+  for (const auto& [name, bytes] : row.before) WriteFileBytes(target + "\\" + name, bytes);
+  for (const std::u16string& text : row.texts) Save(text);
   std::map<std::string, std::string> saved;
   for (const std::string& name : Files()) saved[name] = Saved(name);
   EXPECT_EQ(saved, row.files);
@@ -223,6 +237,8 @@ TEST_P(SaveMethods, WriteExactlyTheseFiles) {
 }
 
 const std::string kDated = " 07.12.2026 10:00:00\r\n~~~~~~~~~~~~~~~~~~~~\r\n \r\n";
+const std::string kEnd = "\r\n \r\n-----\r\n \r\n";  // of an entry of the same-file method
+const std::string kBom = "\xEF\xBB\xBF";
 const std::string kAddress = "\r\n \r\nhttp://quelle.example/?a=1&b=2\r\n \r\n-----\r\n \r\n";
 // An entry of an HTML document: the text, its line end and the separator after it.
 std::string HtmlEntry(const std::string& text) {
@@ -231,27 +247,40 @@ std::string HtmlEntry(const std::string& text) {
 INSTANTIATE_TEST_SUITE_P(
     Table, SaveMethods,
     ::testing::Values(
-        MethodCase("numbered", "extradatei", "Text", {"eins", "zwei\r\n\xE4"},
+        MethodCase("numbered", "extradatei", "Text", {u"eins", u"zwei\r\n\u00E4"},
                    {{"Notiz.txt", "eins\r\n"}, {"Notiz1.txt", "zwei\r\n\xE4\r\n"}}),
-        MethodCase("same_file", "gleichedatei", "Text", {"eins", "zwei"},
-                   {{"Notiz.txt", kDated + "eins" + kAddress + kDated + "zwei" + kAddress}},
-                   std::nullopt, true),
+        MethodCase("same_file", "gleichedatei", "Text", {u"eins", u"zwei"},
+                   {{"Notiz.txt", kDated + "eins" + kAddress + kDated + "zwei" + kAddress}}, {},
+                   true),
+        MethodCase("utf8_new", "extradatei", "Text", {u"Łódź → Kraków 😀"},
+                   {{"Notiz.txt", kBom + "Łódź → Kraków 😀\r\n"}}),
+        MethodCase("utf8_stays_utf8", "gleichedatei", "Text", {u"Łódź", u"Köln"},
+                   {{"Notiz.txt", kBom + "Łódź" + kEnd + "Köln" + kEnd}}),
+        MethodCase("ansi_becomes_utf8", "gleichedatei", "Text", {u"Łódź"},
+                   {{"Notiz.txt", kBom + "Grüß\r\n" + "Łódź" + kEnd}},
+                   {{"Notiz.txt", "Gr\xFC\xDF\r\n"}}),
+        MethodCase("unmarked_utf8_kept", "gleichedatei", "Text", {u"Łódź"},
+                   {{"Notiz.txt", kBom + "Grüß\r\n" + "Łódź" + kEnd}}, {{"Notiz.txt", "Grüß\r\n"}}),
+        MethodCase("words_keep_letters", "extradatei2", "Text", {u"Łódź Kaliska 12"},
+                   {{"Łódź Kaliska.txt", kBom + "Łódź Kaliska 12\r\n"}}),
+        MethodCase("folder_keeps_letters", "dateiundordner1", "Text", {u"Żółw ist da"},
+                   {{"Żółw\\Notiz.txt", kBom + "Żółw ist da\r\n"}}),
         MethodCase("html_new", "extradatei", "HTML",
-                   {"Zeile\r\n<b>fett</b> & \"Zitat\" http://example.org/s"},
+                   {u"Zeile\r\n<b>fett</b> & \"Zitat\" http://example.org/s"},
                    {{"Notiz.html",
                      Html("Notiz",
                           "Zeile<BR>\r\n&lt;b&gt;fett&lt;/b&gt; &amp; &quot;Zitat&quot; "
                           "<a href=\"http://example.org/s\" target=\"_blank\">"
                           "http://example.org/s</a> <BR>\r\n\r\n\r\n")}}),
-        MethodCase("html_own", "gleichedatei", "HTML", {"eins", "zwei & drei"},
+        MethodCase("html_own", "gleichedatei", "HTML", {u"eins", u"zwei & drei"},
                    {{"Notiz.html", Html("Notiz", HtmlEntry("eins") + "\r\n\r\n\r\n" +
                                                      HtmlEntry("zwei &amp; drei"))}}),
-        MethodCase("html_empty", "gleichedatei", "HTML", {"eins"},
-                   {{"Notiz.html", Html("Notiz", HtmlEntry("eins"))}}, ""),
-        MethodCase("html_foreign", "gleichedatei", "HTML", {"eins"},
+        MethodCase("html_empty", "gleichedatei", "HTML", {u"eins"},
+                   {{"Notiz.html", Html("Notiz", HtmlEntry("eins"))}}, {{"Notiz.html", ""}}),
+        MethodCase("html_foreign", "gleichedatei", "HTML", {u"eins"},
                    {{"Notiz.html",
                      Html("Notiz", "<html><BODY><p>alt</p>\r\n" + HtmlEntry("eins"))}},
-                   "<html><BODY><p>alt</p></body></HTML>")),
+                   {{"Notiz.html", "<html><BODY><p>alt</p></body></HTML>"}})),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct WarningCase {
@@ -289,10 +318,11 @@ struct FailureCase {
   const char* name;
   const char* aktion;
   const char* format;
-  const char* text;
+  const char16_t* text;
   const wchar_t* textPart;         // of the message, which tells this failure from the others
   const char* existing = nullptr;  // this file, held open with `share` during the save
   DWORD share = FILE_SHARE_READ;
+  const wchar_t* pictureFailure = nullptr;  // the encoder's, for a picture on the clipboard
 };
 
 class SaveFailures : public SaveWin, public ::testing::WithParamInterface<FailureCase> {};
@@ -316,7 +346,10 @@ TEST_P(SaveFailures, AreReportedAndChangeNothing) {
     WriteFileBytes(target + "\\" + row.existing, old);
     lock.emplace(target + "\\" + row.existing, row.share);
   }
-  if (row.aktion == std::string("bilder")) clipboardFile = target + "\\" + row.existing;
+  if (row.aktion == std::string("bilder") && row.existing) {
+    clipboardFile = target + "\\" + row.existing;
+  }
+  if (row.pictureFailure) picture.failure = row.pictureFailure;
   Save(row.text);
   lock.reset();
   ASSERT_EQ(messages.shown.size(), 1u);
@@ -334,26 +367,38 @@ TEST_P(SaveFailures, AreReportedAndChangeNothing) {
 INSTANTIATE_TEST_SUITE_P(
     Table, SaveFailures,
     ::testing::Values(
-        FailureCase("missing_folder", "extradatei", "Text", "Text", L"Speicherort nicht existiert"),
-        FailureCase("cut_folder", "extradatei", "Text", "Text", L"vermutlich abgeschnitten"),
-        FailureCase("empty_clipboard", "extradatei", "Text", "", L"nichts in der Zwischenablage"),
-        FailureCase("locked_append", "gleichedatei", "Text", "Text", L"unverändert", "Notiz.txt"),
-        FailureCase("locked_read", "gleichedatei", "HTML", "Text", L"nicht gelesen", "Notiz.html",
+        FailureCase("missing_folder", "extradatei", "Text", u"Text",
+                    L"Speicherort nicht existiert"),
+        FailureCase("cut_folder", "extradatei", "Text", u"Text", L"vermutlich abgeschnitten"),
+        FailureCase("empty_clipboard", "extradatei", "Text", u"", L"nichts in der Zwischenablage"),
+        FailureCase("locked_append", "gleichedatei", "Text", u"Text", L"unverändert", "Notiz.txt"),
+        FailureCase("locked_read", "gleichedatei", "HTML", u"Text", L"nicht gelesen", "Notiz.html",
                     0),
-        FailureCase("locked_replace", "gleichedatei", "HTML", "Text", L"nicht in die Datei",
+        FailureCase("locked_replace", "gleichedatei", "HTML", u"Text", L"nicht in die Datei",
                     "Notiz.html"),
-        FailureCase("locked_image", "bilder", "Text", "", L"konnte nicht als", "Foto.jpg", 0)),
+        FailureCase("locked_conversion", "gleichedatei", "Text", u"Łódź", L"nicht in die Datei",
+                    "Notiz.txt", FILE_SHARE_READ | FILE_SHARE_WRITE),
+        FailureCase("locked_image", "bilder", "Text", u"", L"konnte nicht als", "Foto.jpg", 0),
+        FailureCase("picture_not_encoded", "bilder", "Text", u"",
+                    L"Das Bild aus der Zwischenablage", nullptr, 0, L"Grund")),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(SaveWin, ImagesAreCopiedUnderTheirNameAndNumberedWhenTaken) {
+// An image file named on the clipboard wins over a picture there; each keeps its name
+// (the picture takes the action's Dateiname), numbered when taken.
+TEST_F(SaveWin, ImageFilesAreCopiedElsePicturesSavedAsPngUnderTheirNamesNumbered) {
   Use("bilder");
   const std::string photo = folder / "Foto 1.jpg";
   WriteFileBytes(photo, std::string("\xFF\xD8\0jpg", 6));
   Save(photo);
+  picture.png = "PNG-Bytes";
   Save("file:///" + photo);
-  EXPECT_EQ(Files(), (std::vector<std::string>{"Foto 1.jpg", "Foto 11.jpg"}));
+  Save("kein Bild");
+  Save("");
+  EXPECT_EQ(Files(),
+            (std::vector<std::string>{"Foto 1.jpg", "Foto 11.jpg", "Notiz.png", "Notiz1.png"}));
   EXPECT_EQ(Saved("Foto 11.jpg"), ReadFileBytes(photo));
-  EXPECT_EQ(notices, std::vector<std::wstring>(2, L"Bild wurde gespeichert!"));
+  EXPECT_EQ(Saved("Notiz1.png"), "PNG-Bytes");
+  EXPECT_EQ(notices, std::vector<std::wstring>(4, L"Bild wurde gespeichert!"));
 }
 
 // Hostile first words, without the Zeichen list: the name cleaning alone keeps names
@@ -381,8 +426,8 @@ TEST_F(SaveWin, HostileFirstWordsStillGiveOneUsableEntryForBothNameMethods) {
 
 // What other programs put on the clipboard, read by the program's own sources: a drop
 // list pointing past its block is refused like no file, and letters the code page lacks
-// reach the document as references while the name keeps what the code page holds.
-TEST_F(SaveWin, TheRealClipboardIsReadSafelyAndKeepsForeignLettersInDocuments) {
+// keep the name whole and reach the document as references.
+TEST_F(SaveWin, TheRealClipboardIsReadSafelyAndKeepsForeignLettersInNamesAndDocuments) {
   WinSaveSources real{nullptr, [] { return false; }};
   SaveContext context{actions, options, settings, files, real, messages, *this};
   DROPFILES damaged{};
@@ -395,17 +440,16 @@ TEST_F(SaveWin, TheRealClipboardIsReadSafelyAndKeepsForeignLettersInDocuments) {
   const std::u16string copied =
       u"\u0141\u00F3d\u017A \u2192 Krak\u00F3w \U0001F600\r\n"
       u"http://\u0142\u00F3d\u017A.pl/\u017C";
-  SetClipboard({{CF_UNICODETEXT, std::string(reinterpret_cast<const char*>(copied.c_str()),
-                                             (copied.size() + 1) * 2)}});
+  SetClipboardUnicode(copied);
   Use("extradatei3", "HTML");
   Speichern(1, context);
   // \363 is the o with acute accent of code page 1252.
-  const std::string name = "\363d  Krak\363w";
+  const std::string title = "&#321;\363d&#378; &#8594; Krak\363w";
   const std::string address = "http://&#322;\363d&#378;.pl/&#380;";
-  EXPECT_EQ(Files(), std::vector<std::string>{name + ".html"});
-  EXPECT_EQ(Saved(name + ".html"),
-            Html(name, "&#321;\363d&#378; &#8594; Krak\363w &#128512;<BR>\r\n<a href=\"" + address +
-                           "\" target=\"_blank\">" + address + "</a> <BR>\r\n\r\n\r\n"));
+  EXPECT_EQ(Files(), std::vector<std::string>{"Łódź → Kraków.html"});
+  EXPECT_EQ(Saved("Łódź → Kraków.html"),
+            Html(title, title + " &#128512;<BR>\r\n<a href=\"" + address + "\" target=\"_blank\">" +
+                            address + "</a> <BR>\r\n\r\n\r\n"));
 }
 
 TEST_F(SaveWin, AccessOpensTheSavedFileOrItsFolderOrSaysWhy) {

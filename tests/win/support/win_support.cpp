@@ -1,14 +1,17 @@
 #include "tests/win/support/win_support.h"
 
 #include <gtest/gtest.h>
+#include <wincodec.h>
 
 #include <algorithm>
 #include <atomic>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "settings/ansi_text.h"
+#include "ui/com_released_win.h"
 
 namespace qm::test {
 
@@ -61,33 +64,78 @@ ScratchFolder::ScratchFolder() {
 
 ScratchFolder::~ScratchFolder() { RemoveTree(WidenAnsi(path_)); }
 
+std::wstring Wide(const std::string& utf8) {
+  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end())).wstring();
+}
+
+std::string Utf8(std::wstring_view wide) {
+  const std::u8string utf8 = std::filesystem::path(wide).u8string();
+  return {utf8.begin(), utf8.end()};
+}
+
 std::string ReadFileBytes(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
+  std::ifstream file(std::filesystem::path(Wide(path)), std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 void WriteFileBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream file(path, std::ios::binary);
+  std::ofstream file(std::filesystem::path(Wide(path)), std::ios::binary);
   ASSERT_TRUE(file.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush()) << path;
 }
 
 std::vector<std::string> FolderEntries(const std::string& folder) {
   std::vector<std::string> names;
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW(Wide(folder + "\\*").c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return names;
   do {
-    const std::string name = found.cFileName;
+    const std::string name = Utf8(found.cFileName);
     if (name != "." && name != "..") names.push_back(name);
-  } while (FindNextFileA(search, &found));
+  } while (FindNextFileW(search, &found));
   FindClose(search);
   std::sort(names.begin(), names.end());
   return names;
 }
 
 FileLock::FileLock(const std::string& path, DWORD share)
-    : handle_(CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr)) {
+    : handle_(CreateFileW(Wide(path).c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0,
+                          nullptr)) {
   EXPECT_NE(handle_, INVALID_HANDLE_VALUE) << path << ": " << GetLastError();
+}
+
+std::optional<DecodedPng> DecodePng(const std::string& png) {
+  EXPECT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+  Released<IWICImagingFactory> factory;
+  Released<IWICStream> stream;
+  Released<IWICBitmapDecoder> decoder;
+  Released<IWICBitmapFrameDecode> frame;
+  Released<IWICBitmapSource> converted;
+  DecodedPng decoded;
+  auto* bytes = reinterpret_cast<BYTE*>(const_cast<char*>(png.data()));
+  HRESULT result = CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                    IID_IWICImagingFactory, factory.Out());
+  if (SUCCEEDED(result)) result = factory->CreateStream(&stream.pointer);
+  if (SUCCEEDED(result))
+    result = stream->InitializeFromMemory(bytes, static_cast<DWORD>(png.size()));
+  if (SUCCEEDED(result)) {
+    result = factory->CreateDecoderFromStream(stream.pointer, &GUID_VendorMicrosoft,
+                                              WICDecodeMetadataCacheOnDemand, &decoder.pointer);
+  }
+  if (SUCCEEDED(result)) result = decoder->GetFrame(0, &frame.pointer);
+  if (SUCCEEDED(result)) result = frame->GetSize(&decoded.width, &decoded.height);
+  if (SUCCEEDED(result)) {
+    result =
+        WICConvertBitmapSource(GUID_WICPixelFormat32bppBGRA, frame.pointer, &converted.pointer);
+  }
+  decoded.bgra.resize(size_t{4} * decoded.width * decoded.height);
+  if (SUCCEEDED(result)) {
+    result =
+        converted->CopyPixels(nullptr, 4 * decoded.width, static_cast<UINT>(decoded.bgra.size()),
+                              reinterpret_cast<BYTE*>(decoded.bgra.data()));
+  }
+  CoUninitialize();
+  if (FAILED(result)) return std::nullopt;
+  return decoded;
 }
 
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {

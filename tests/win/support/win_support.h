@@ -3,7 +3,9 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -33,6 +35,11 @@ class ScratchFolder {
   std::string path_;
 };
 
+// Paths and names of the file helpers below are UTF-8, so a test can name any file the
+// program writes (ASCII paths are the same in every encoding).
+std::wstring Wide(const std::string& utf8);
+std::string Utf8(std::wstring_view wide);
+
 // Whole files as bytes: a missing file reads as ""; a write that fails fails the test.
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
@@ -58,12 +65,28 @@ struct ProgramSettingsFile {
   ~ProgramSettingsFile() { DeleteFileA(SettingsPath().c_str()); }
 };
 
+// The pixels of a PNG file by the system's decoder: 32-bit BGRA, top row first. Nothing
+// when it is no PNG.
+struct DecodedPng {
+  UINT width = 0;
+  UINT height = 0;
+  std::string bgra;
+  bool operator==(const DecodedPng&) const = default;
+};
+std::optional<DecodedPng> DecodePng(const std::string& png);
+
 // Dispatches this thread's messages until `done` holds (true) or the time is up.
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = kPatienceMs);
 
 // The clipboard filled by this process: each pair is a format and its exact bytes.
 void SetClipboard(const std::vector<std::pair<UINT, std::string>>& formats);
 inline void SetClipboardText(const std::string& bytes) { SetClipboard({{CF_TEXT, bytes + '\0'}}); }
+// The text as CF_UNICODETEXT, as browsers and most newer programs give it.
+inline void SetClipboardUnicode(std::u16string_view text) {
+  SetClipboard(
+      {{CF_UNICODETEXT, std::string(reinterpret_cast<const char*>(text.data()), 2 * text.size()) +
+                            std::string(2, '\0')}});
+}
 
 // Modifier keys down, the key down and up, modifiers up, through the input queue.
 void PressKeys(const std::vector<WORD>& modifiers, WORD key);

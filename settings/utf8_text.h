@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace qm {
+
+// A text file that holds characters the code page lacks is UTF-8 and begins with this
+// byte-order mark, so that editors, and the next save, know it from an ANSI file.
+inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+// Appends the UTF-8 form of a wide text; a surrogate without its partner becomes U+FFFD.
+// A wide text of 32-bit units (off Windows) may hold its code points as they are.
+void AppendUtf8(std::string& out, std::u16string_view text);
+void AppendUtf8(std::string& out, std::wstring_view text);
+
+// The code point that starts at `at` of a UTF-8 text, and how many bytes it takes; a
+// byte that starts no well-formed sequence counts as U+FFFD, one byte long.
+std::pair<char32_t, size_t> CodePointAt(std::string_view utf8, size_t at);
+
+// The start of a UTF-8 text as UTF-16 units, as Windows names take them: as many whole
+// characters as fit into `mostUnits`.
+std::wstring WideOfUtf8(std::string_view utf8, size_t mostUnits);
+
+// Data held in the code page (the date line, an address, an old ANSI file) in UTF-8.
+std::string Utf8OfAnsi(std::string_view ansi);
+
+// True for well-formed UTF-8, which includes every text of ASCII characters alone.
+bool IsUtf8(std::string_view bytes);
+
+}  // namespace qm
