@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "settings/ansi_text.h"
+#include "settings/utf8_text.h"
 
 namespace qm {
 
@@ -14,7 +15,8 @@ std::optional<std::string> Narrow(const wchar_t* wide, int length) {
   const DWORD flags = NarrowingFlags();
   BOOL missing = FALSE;
   BOOL* const askMissing = flags == 0 ? nullptr : &missing;
-  const int size = WideCharToMultiByte(CP_ACP, flags, wide, length, nullptr, 0, nullptr, askMissing);
+  const int size =
+      WideCharToMultiByte(CP_ACP, flags, wide, length, nullptr, 0, nullptr, askMissing);
   if (size <= 0 || missing) return std::nullopt;
   std::string ansi(static_cast<size_t>(size), '\0');
   WideCharToMultiByte(CP_ACP, flags, wide, length, ansi.data(), size, nullptr, nullptr);
@@ -44,14 +46,9 @@ std::optional<std::string> NarrowToAnsi(std::u16string_view wide) {
 }
 
 std::optional<std::string> AnsiOfCharacter(char32_t codePoint) {
-  if (codePoint < 0x10000) {
-    const wchar_t unit = static_cast<wchar_t>(codePoint);
-    return Narrow(&unit, 1);
-  }
-  const char32_t above = codePoint - 0x10000;
-  const wchar_t pair[2] = {static_cast<wchar_t>(0xD800 + (above >> 10)),
-                           static_cast<wchar_t>(0xDC00 + (above & 0x3FF))};
-  return Narrow(pair, 2);
+  std::wstring units;
+  AppendUtf16(units, codePoint);
+  return Narrow(units.data(), static_cast<int>(units.size()));
 }
 
 }  // namespace qm

@@ -141,18 +141,25 @@ std::pair<char32_t, size_t> CodePointAt(std::string_view utf8, size_t at) {
   return {codePoint, length};
 }
 
+std::pair<char32_t, size_t> CodePointAt(std::u16string_view utf16, size_t at) {
+  return CodePointOf(utf16, at);
+}
+
+void AppendUtf16(std::wstring& out, char32_t codePoint) {
+  if (codePoint < 0x10000) {
+    out += static_cast<wchar_t>(codePoint);
+    return;
+  }
+  out += static_cast<wchar_t>(0xD800 + ((codePoint - 0x10000) >> 10));
+  out += static_cast<wchar_t>(0xDC00 + ((codePoint - 0x10000) & 0x3FF));
+}
+
 std::wstring WideOfUtf8(std::string_view utf8, size_t mostUnits) {
   std::wstring wide;
   for (size_t at = 0; at < utf8.size();) {
     const auto [codePoint, length] = CodePointAt(utf8, at);
-    const size_t units = codePoint < 0x10000 ? 1 : 2;
-    if (wide.size() + units > mostUnits) break;
-    if (units == 1) {
-      wide += static_cast<wchar_t>(codePoint);
-    } else {
-      wide += static_cast<wchar_t>(0xD800 + ((codePoint - 0x10000) >> 10));
-      wide += static_cast<wchar_t>(0xDC00 + ((codePoint - 0x10000) & 0x3FF));
-    }
+    if (wide.size() + (codePoint < 0x10000 ? 1 : 2) > mostUnits) break;
+    AppendUtf16(wide, codePoint);
     at += length;
   }
   return wide;

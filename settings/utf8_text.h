@@ -18,6 +18,11 @@ void AppendUtf8(std::string& out, std::wstring_view text);
 // The code point that starts at `at` of a UTF-8 text, and how many bytes it takes; a
 // byte that starts no well-formed sequence counts as U+FFFD, one byte long.
 std::pair<char32_t, size_t> CodePointAt(std::string_view utf8, size_t at);
+// The same for UTF-16 units; a surrogate without its partner counts as U+FFFD.
+std::pair<char32_t, size_t> CodePointAt(std::u16string_view utf16, size_t at);
+
+// Appends a code point as UTF-16 units, as Windows takes text: above U+FFFF a pair.
+void AppendUtf16(std::wstring& out, char32_t codePoint);
 
 // The start of a UTF-8 text as UTF-16 units, as Windows names take them: as many whole
 // characters as fit into `mostUnits`.

@@ -1,32 +1,13 @@
 #include "ui/settings_input.h"
 
 #include <optional>
-#include <utility>
 
 #include "settings/ansi_text.h"
+#include "settings/utf8_text.h"
 
 namespace qm {
 
 namespace {
-
-// The code point that starts at `at`, and how many UTF-16 units it takes.
-std::pair<char32_t, size_t> CodePointAt(std::u16string_view text, size_t at) {
-  const char32_t unit = text[at];
-  const bool pair = unit >= 0xD800 && unit < 0xDC00 && at + 1 < text.size() &&
-                    text[at + 1] >= 0xDC00 && text[at + 1] < 0xE000;
-  if (!pair) return {unit, 1};
-  return {0x10000 + ((unit - 0xD800) << 10) + (text[at + 1] - 0xDC00), 2};
-}
-
-// The character as UI text: UTF-16 where wchar_t has 16 bits, else one code point.
-std::wstring WideCharacter(char32_t character) {
-  if (sizeof(wchar_t) > 2 || character < 0x10000) {
-    return std::wstring(1, static_cast<wchar_t>(character));
-  }
-  const char32_t above = character - 0x10000;
-  return {static_cast<wchar_t>(0xD800 + (above >> 10)),
-          static_cast<wchar_t>(0xDC00 + (above & 0x3FF))};
-}
 
 // "U+0141": the code, so that even an invisible or unprintable character can be found.
 std::wstring CodeText(char32_t character) {
@@ -38,8 +19,10 @@ std::wstring CodeText(char32_t character) {
 }
 
 MessageRequest MissingCharacterMessage(char32_t character) {
+  std::wstring shown;
+  AppendUtf16(shown, character);
   return {L"Zeichen nicht möglich",
-          L"Das Zeichen \"" + WideCharacter(character) + L"\" (" + CodeText(character) +
+          L"Das Zeichen \"" + shown + L"\" (" + CodeText(character) +
               L") kann nicht gespeichert werden: Einstellungen und Dateinamen dieses "
               L"Programms kennen nur die Zeichen der Codepage von Windows.\r\n"
               L"Bitte ersetzen Sie es. Es wurde nichts gespeichert.",
