@@ -7,9 +7,9 @@
 #include <string>
 
 #include "actions/editor_rules.h"
-#include "options/resident_commands.h"
 #include "settings/settings_store.h"
 #include "ui/dialog_win.h"
+#include "ui/resident_commands.h"
 
 namespace qm {
 

@@ -9,9 +9,9 @@
 
 #include "actions/action_editor_win.h"
 #include "options/about_window_win.h"
-#include "options/resident_commands.h"
 #include "settings/settings_store.h"
 #include "ui/dialog_win.h"
+#include "ui/resident_commands.h"
 
 namespace qm {
 

@@ -5,11 +5,11 @@
 #include <array>
 #include <initializer_list>
 
-#include "options/resident_commands.h"
 #include "options/save_notice_win.h"
 #include "settings/current_options.h"
 #include "settings/settings_store.h"
 #include "ui/dialog_win.h"
+#include "ui/resident_commands.h"
 #include "ui/screen_units_win.h"
 
 namespace qm {

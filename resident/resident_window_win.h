@@ -5,13 +5,13 @@
 #include <memory>
 #include <optional>
 
-#include "options/resident_commands.h"
 #include "resident/save_queue.h"
 #include "resident/tray_menu_model.h"
 #include "save/save_adapters_win.h"
 #include "settings/action_cache.h"
 #include "settings/current_options.h"
 #include "settings/settings_file_win.h"
+#include "ui/resident_commands.h"
 #include "ui/screen_units_win.h"
 
 namespace qm {
