@@ -116,7 +116,7 @@ void OptionsPage::Form_Load() {
                    options_.optDirekt ? IDC_OPT_DIREKT : IDC_OPT_VERZEICHNIS);
   SetTicked(window_, IDC_OPT_BEEP, options_.chkBeep);
   SetTicked(window_, IDC_OPT_SPEICHERHINWEIS, options_.chkSpeicherhinweis);
-  SetTicked(window_, IDC_OPT_MESSAGES, options_.chkMessagesUnterdrücken);
+  SetTicked(window_, IDC_OPT_MESSAGES, options_.chkMessagesUnterdruecken);
   SetTicked(window_, IDC_OPT_AUTOSTART, options_.chkAutostart);
   const bool archive = IsArchiveEdition(settings_);
   ShowItem(IDC_OPT_AUTOSTART, !archive);
@@ -242,7 +242,7 @@ INT_PTR OptionsPage::SwatchBrush(HWND swatch) {
 void OptionsPage::chkSuppress_Click(int id) {
   const bool ticked = IsTicked(window_, id);
   const bool notices = id == IDC_OPT_SPEICHERHINWEIS;
-  bool& option = notices ? options_.chkSpeicherhinweis : options_.chkMessagesUnterdrücken;
+  bool& option = notices ? options_.chkSpeicherhinweis : options_.chkMessagesUnterdruecken;
   if (!Stored({{notices ? "SpeicherhinweisASichern" : "NachrichtenASichern",
                 ticked ? "nein" : "ja"}})) {
     SetTicked(window_, id, option);

@@ -332,9 +332,12 @@ void ResidentWindow::OnMenuTimer(UINT_PTR timer) {
 
 void ResidentWindow::RunMenuPick(const MenuPick& pick) {
   switch (pick.group) {
-    case MenuGroup::Zugriff:
-      Menuklick2(pick.index);
+    case MenuGroup::Zugriff: {
+      WinShellOpener shell(window_);
+      AccessContext context{actions_, options_, files_, *messages_, shell};
+      Menueklick2(pick.index, context);
       return;
+    }
     case MenuGroup::Standard:
       MakeStandardAction(pick.index + 1);  // StanBefehl(n - 1) belongs to action n
       return;
@@ -350,12 +353,6 @@ void ResidentWindow::RunMenuPick(const MenuPick& pick) {
   } else if (pick.index == kMenuQuit) {
     EndProgram();
   }
-}
-
-void ResidentWindow::Menuklick2(int index) {
-  WinShellOpener shell(window_);
-  AccessContext context{actions_, options_, files_, *messages_, shell};
-  Menüklick2(index, context);
 }
 
 void ResidentWindow::UnregisterHotkey(int id) { UnregisterHotKey(window_, id); }

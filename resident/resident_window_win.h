@@ -73,7 +73,6 @@ class ResidentWindow : public ResidentCommands {
   void OnMenuCommand(WORD commandId);
   void OnMenuTimer(UINT_PTR timer);
   void RunMenuPick(const MenuPick& pick);
-  void Menuklick2(int index);
   void OnNoticeClosed();
   void EndProgram();
 
