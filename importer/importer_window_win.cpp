@@ -13,6 +13,7 @@
 #include "ui/main_program_win.h"
 #include "ui/message_box_win.h"
 #include "ui/program_folder_win.h"
+#include "ui/screen_units_win.h"
 
 namespace qm {
 
@@ -22,15 +23,16 @@ namespace {
 // finishes first.
 constexpr DWORD kMainProgramEndMs = 15000;
 
-struct TwipsRect {
-  int id, left, top, width, height;
+struct ControlPlace {
+  int id;
+  TwipsRect twips;
 };
 constexpr SIZE kClientTwips = {6990, 1560};
-constexpr TwipsRect kControls[] = {
-    {IDC_TXTDATEINAME, 120, 240, 5775, 285},
-    {IDC_CMDDIALOG, 6000, 240, 855, 285},
-    {IDC_LABEL1, 120, 600, 5775, 375},
-    {IDC_CMDEINLESEN, 2400, 1080, 1935, 375},
+constexpr ControlPlace kControls[] = {
+    {IDC_TXTDATEINAME, {120, 240, 5775, 285}},
+    {IDC_CMDDIALOG, {6000, 240, 855, 285}},
+    {IDC_LABEL1, {120, 600, 5775, 375}},
+    {IDC_CMDEINLESEN, {2400, 1080, 1935, 375}},
 };
 
 }  // namespace
@@ -88,16 +90,13 @@ INT_PTR ImporterWindow::HandleMessage(UINT message, WPARAM wParam) {
 
 // The layout is given in twips; the screen's real resolution turns them into pixels.
 void ImporterWindow::PlaceInTwips() {
-  HDC screen = GetDC(window_);
-  const int dpiX = screen ? GetDeviceCaps(screen, LOGPIXELSX) : 96;
-  const int dpiY = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-  if (screen) ReleaseDC(window_, screen);
-  for (const TwipsRect& control : kControls) {
-    MoveWindow(GetDlgItem(window_, control.id), MulDiv(control.left, dpiX, 1440),
-               MulDiv(control.top, dpiY, 1440), MulDiv(control.width, dpiX, 1440),
-               MulDiv(control.height, dpiY, 1440), FALSE);
+  const SIZE dpi = ScreenDpi();
+  for (const ControlPlace& control : kControls) {
+    const RECT place = PixelRect(control.twips, dpi);
+    MoveWindow(GetDlgItem(window_, control.id), place.left, place.top, place.right - place.left,
+               place.bottom - place.top, FALSE);
   }
-  RECT frame = {0, 0, MulDiv(kClientTwips.cx, dpiX, 1440), MulDiv(kClientTwips.cy, dpiY, 1440)};
+  RECT frame = PixelRect({0, 0, kClientTwips.cx, kClientTwips.cy}, dpi);
   AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)), FALSE,
                      static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)));
   const int width = frame.right - frame.left;

@@ -8,6 +8,7 @@
 #include "save/save_ports.h"
 #include "settings/current_options.h"
 #include "settings/settings_store.h"
+#include "ui/owned_handles_win.h"
 
 namespace qm {
 
@@ -54,7 +55,6 @@ class SaveNoticeWindow : public SaveSignals {
   void ApplyLabel(const NoticeRequest& request);
   void SetLabelFont(int sizePt);
   void PlaceLabel(int topTwips);
-  RECT PixelRect(const TwipsRect& twips) const;
 
   void tmrUnload_Timer();
   void cmdOk_Click();
@@ -77,12 +77,11 @@ class SaveNoticeWindow : public SaveSignals {
   HWND window_ = nullptr;
   HWND label_ = nullptr;
   HWND ok_ = nullptr;
-  HFONT labelFont_ = nullptr;
-  HBRUSH panelBrush_ = nullptr;
+  OwnedFont labelFont_;
+  OwnedBrush panelBrush_;
   Colour textColour_ = 0;
   Colour panelColour_ = 0;
-  int dpiX_ = 96;
-  int dpiY_ = 96;
+  SIZE dpi_{96, 96};
   int fontSizePt_ = kInitialFontSizePt;
   int labelTopTwips_ = kInitialLabelTopTwips;
   NoticeCloseCountdown countdown_;
