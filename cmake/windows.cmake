@@ -24,6 +24,8 @@ add_library(qm_win STATIC
   ui/message_box_win.cpp
   ui/screen_units_win.cpp
   ui/modeless_dialogs_win.cpp
+  ui/message_guard_win.cpp
+  ui/window_win.cpp
   ui/dialog_win.cpp
   ui/common_controls_win.cpp
   ui/main_program_win.cpp

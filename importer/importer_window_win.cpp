@@ -2,8 +2,6 @@
 
 #include <commdlg.h>
 
-#include <exception>
-
 #include "importer/import_mapping.h"
 #include "importer/import_world_win.h"
 #include "importer/importer_ids.h"
@@ -37,29 +35,9 @@ constexpr ControlPlace kControls[] = {
 
 }  // namespace
 
-void ImporterWindow::Run() {
-  DialogBoxParamW(instance_, MAKEINTRESOURCEW(IDD_IMPORTER), nullptr, DialogProc,
-                  reinterpret_cast<LPARAM>(this));
-}
+void ImporterWindow::Run() { RunModal(instance_, IDD_IMPORTER, nullptr); }
 
-INT_PTR CALLBACK ImporterWindow::DialogProc(HWND window, UINT message, WPARAM wParam,
-                                            LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    auto* self = reinterpret_cast<ImporterWindow*>(lParam);
-    SetWindowLongPtrW(window, DWLP_USER, lParam);
-    self->window_ = window;
-  }
-  auto* self = reinterpret_cast<ImporterWindow*>(GetWindowLongPtrW(window, DWLP_USER));
-  if (!self) return FALSE;
-  try {
-    return self->HandleMessage(message, wParam);
-  } catch (const std::exception&) {
-    // A failed step ends only that step; the window stays usable.
-    return TRUE;
-  }
-}
-
-INT_PTR ImporterWindow::HandleMessage(UINT message, WPARAM wParam) {
+INT_PTR ImporterWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
   switch (message) {
     case WM_INITDIALOG:
       SendMessageW(window_, WM_SETICON, ICON_BIG,
@@ -182,7 +160,7 @@ bool ImporterWindow::MainProgramEnded() {
 void ImporterWindow::Close() {
   const std::wstring folder = ProgramFolderW();
   if (!MainProgramRuns(folder)) StartMainProgram(window_, folder);
-  EndDialog(window_, 0);
+  EndModal();
 }
 
 }  // namespace qm

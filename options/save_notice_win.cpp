@@ -17,16 +17,6 @@ constexpr wchar_t kInitialText[] = L"Text wurde gespeichert!";
 constexpr UINT_PTR kUnloadTimerId = 1;  // tmrUnload
 constexpr long long kPositionModeIntervalMs = 60000;
 
-bool RegisterNoticeClass(HINSTANCE instance, WNDPROC windowProc) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = windowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = kClassName;
-  return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
-
 ScreenRect FromRect(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
 
 BOOL CALLBACK CollectScreen(HMONITOR, HDC, LPRECT area, LPARAM screens) {
@@ -63,9 +53,7 @@ SaveNoticeWindow::SaveNoticeWindow(HINSTANCE instance, CurrentOptions& options,
 
 SaveNoticeWindow::~SaveNoticeWindow() { Close(); }
 
-void SaveNoticeWindow::Close() {
-  if (window_) DestroyWindow(window_);
-}
+void SaveNoticeWindow::Close() { Destroy(); }
 
 void SaveNoticeWindow::Beep() { MessageBeep(MB_OK); }
 
@@ -90,7 +78,6 @@ void SaveNoticeWindow::ShowPositionMode() {
 // Loading: place and colour the window as the current options say, with the designed
 // layout. Nothing of an earlier showing survives.
 bool SaveNoticeWindow::Form_Load() {
-  if (!RegisterNoticeClass(instance_, WindowProc)) return false;
   dpi_ = ScreenDpi();
   const PixelSize size{TwipsToPixels(kNoticeWidthTwips, dpi_.cx),
                        TwipsToPixels(kNoticeHeightTwips, dpi_.cy)};
@@ -105,12 +92,18 @@ bool SaveNoticeWindow::Form_Load() {
   drag_ = {};
   panelBrush_.reset(CreateSolidBrush(AsColorRef(panelColour_)));
   if (!panelBrush_) return false;
-  // The window procedure is ours from WM_NCCREATE on, so creation fills window_.
-  CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kClassName, kCaption, WS_POPUP, place.x,
-                  place.y, size.width, size.height, nullptr, nullptr, instance_, this);
-  if (window_ && CreateControls()) return true;
-  if (window_) DestroyWindow(window_);
-  ReleaseResources();
+  const WindowSpec spec{.className = kClassName,
+                        .caption = kCaption,
+                        .style = WS_POPUP,
+                        .exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST,
+                        .x = place.x,
+                        .y = place.y,
+                        .width = size.width,
+                        .height = size.height};
+  if (Create(instance_, spec) && CreateControls()) return true;
+  // A window that was made takes its resources along; without one they go here.
+  Destroy();
+  OnDestroyed();
   return false;
 }
 
@@ -249,28 +242,10 @@ void SaveNoticeWindow::Unload() {
   if (onClosed_) onClosed_();
 }
 
-void SaveNoticeWindow::ReleaseResources() {
+void SaveNoticeWindow::OnDestroyed() {
   labelFont_.reset();
   panelBrush_.reset();
-  window_ = label_ = ok_ = nullptr;
-}
-
-LRESULT CALLBACK SaveNoticeWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                              LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self =
-        static_cast<SaveNoticeWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<SaveNoticeWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(window, message, wParam, lParam);
-  try {
-    return self->HandleMessage(message, wParam, lParam);
-  } catch (...) {
-    // Nothing may unwind into the system's code; the notice reports nothing itself.
-    return 0;
-  }
+  label_ = ok_ = nullptr;
 }
 
 LRESULT SaveNoticeWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -306,14 +281,8 @@ LRESULT SaveNoticeWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
     case WM_CLOSE:
       Unload();
       return 0;
-    case WM_NCDESTROY: {
-      HWND window = window_;
-      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-      ReleaseResources();
-      return DefWindowProcW(window, message, wParam, lParam);
-    }
     default:
-      return DefWindowProcW(window_, message, wParam, lParam);
+      return DefaultAnswer(message, wParam, lParam);
   }
 }
 

@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <exception>
-
 #include "actions/action_list_page_win.h"
 #include "clipboard/clipboard_privacy_win.h"
 #include "options/autostart_win.h"
@@ -58,38 +56,15 @@ ResidentWindow::~ResidentWindow() {
 }
 
 bool ResidentWindow::Create() {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = WindowProc;
-  windowClass.hInstance = instance_;
-  windowClass.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(1));
-  windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kResidentWindowClass;
-  if (!RegisterClassExW(&windowClass)) return false;
-  window_ = CreateWindowExW(WS_EX_CONTROLPARENT, kResidentWindowClass, kCaption, kStyle,
-                            CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance_, this);
-  if (!window_) return false;
+  const WindowSpec spec{.className = kResidentWindowClass,
+                        .caption = kCaption,
+                        .style = kStyle,
+                        .exStyle = WS_EX_CONTROLPARENT,
+                        .icon = LoadIconW(instance_, MAKEINTRESOURCEW(1)),
+                        .background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)};
+  if (!Window::Create(instance_, spec)) return false;
   StartUp();
   return true;
-}
-
-LRESULT CALLBACK ResidentWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                            LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self =
-        static_cast<ResidentWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    self->window_ = window;
-  }
-  auto* self = reinterpret_cast<ResidentWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(window, message, wParam, lParam);
-  try {
-    return self->HandleMessage(message, wParam, lParam);
-  } catch (const std::exception&) {
-    // A resident program must keep running: a failed step ends only that step.
-    return 0;
-  }
 }
 
 // Messages pass the guard first, then the tray callback, then the window's own
@@ -136,16 +111,10 @@ LRESULT ResidentWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
       ShutDown();
       PostQuitMessage(0);
       return 0;
-    case WM_NCDESTROY: {
-      HWND window = window_;
-      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-      window_ = nullptr;
-      return DefWindowProcW(window, message, wParam, lParam);
-    }
     default:
       break;
   }
-  return DefWindowProcW(window_, message, wParam, lParam);
+  return DefaultAnswer(message, wParam, lParam);
 }
 
 void ResidentWindow::StartUp() {

@@ -13,6 +13,7 @@
 #include "settings/settings_file_win.h"
 #include "ui/resident_commands.h"
 #include "ui/screen_units_win.h"
+#include "ui/window_win.h"
 
 namespace qm {
 
@@ -31,12 +32,10 @@ class WinMessageBoxes;
 // the clipboard-viewer link and the save notice; every outside event reaches the
 // program as one of its messages. Shown, it is the settings window, whose tab strip
 // hosts the three pages, each created when first needed.
-class ResidentWindow : public ResidentCommands {
+class ResidentWindow : public Window, public ResidentCommands {
  public:
   explicit ResidentWindow(HINSTANCE instance);
   ~ResidentWindow() override;
-  ResidentWindow(const ResidentWindow&) = delete;
-  ResidentWindow& operator=(const ResidentWindow&) = delete;
 
   // Creates the window and runs the start-up sequence; false when the window could
   // not be created.
@@ -50,8 +49,7 @@ class ResidentWindow : public ResidentCommands {
   void HideSettingsWindow() override;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   // Start-up and shutdown.
   void StartUp();
@@ -87,7 +85,6 @@ class ResidentWindow : public ResidentCommands {
   bool AutomaticSavingOn() const;
 
   HINSTANCE instance_;
-  HWND window_ = nullptr;
   UINT taskbarCreated_ = 0;
   UINT quitRequest_ = 0;
   UINT showRequest_ = 0;  // a second start of the program

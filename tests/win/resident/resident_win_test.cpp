@@ -137,18 +137,18 @@ TEST(NoticeWin, ClosesOnTheSecondTickOfItsInterval) {
   int closes = 0;
   SaveNoticeWindow notice{GetModuleHandleW(nullptr), options, settings, [&] { ++closes; }};
   notice.ShowNotice({L"Text wurde gespeichert!", 12, 320, 200});
-  const HWND window = notice.Window();
+  const HWND window = notice.Handle();
   std::vector<bool> upAfterTick;
   const ULONGLONG end = GetTickCount64() + test::kPatienceMs;
   MSG message;
-  while (notice.Window() && GetTickCount64() < end) {
+  while (notice.Handle() && GetTickCount64() < end) {
     if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
       MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
       continue;
     }
     DispatchMessageW(&message);
     if (message.message == WM_TIMER && message.hwnd == window) {
-      upAfterTick.push_back(notice.Window() != nullptr);
+      upAfterTick.push_back(notice.Handle() != nullptr);
     }
   }
   EXPECT_EQ(upAfterTick, (std::vector<bool>{true, false}));
