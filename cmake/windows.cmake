@@ -52,7 +52,8 @@ qm_warnings(qm_win)
 configure_file(${CMAKE_SOURCE_DIR}/assets/version.h.in ${CMAKE_BINARY_DIR}/generated/Version.h)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} --codepage=65001 -I${CMAKE_BINARY_DIR}/generated -I${CMAKE_SOURCE_DIR}/assets")
 
-add_executable(quillmar WIN32 resident/main_win.cpp resident/resident_window_win.cpp assets/quillmar.rc
+add_executable(quillmar WIN32 resident/main_win.cpp resident/resident_window_win.cpp
+  resident/settings_frame_win.cpp assets/quillmar.rc
   actions/actions.rc options/options.rc)
 set_source_files_properties(assets/quillmar.rc PROPERTIES OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/assets/quillmar.ico)
 set_target_properties(quillmar PROPERTIES OUTPUT_NAME "Quillmar2.0" RUNTIME_OUTPUT_DIRECTORY ${QM_DIST})

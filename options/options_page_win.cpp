@@ -61,12 +61,6 @@ constexpr TextOption kTextOptions[] = {
     {IDC_OPT_SPEICHERZEIT, "Speicherzeit", &CurrentOptions::txtSpeicherzeit, L"Dauer der Anzeige"},
 };
 
-BOOL ChooseColourDialog(CHOOSECOLORW* dialog) {
-  const auto choose =
-      LibraryFunction<BOOL(WINAPI*)(CHOOSECOLORW*)>(L"comdlg32.dll", "ChooseColorW");
-  return choose && choose(dialog);
-}
-
 MessageRequest SuppressionWarning(int id) {
   MessageRequest request{
       L"Achtung!",
@@ -205,15 +199,25 @@ bool OptionsPage::Stored(std::initializer_list<KeyValue> values) {
   return !failure;
 }
 
+// The colour dialog's library stays with the page; the colours the user mixed in it
+// stay for the program's run.
+bool OptionsPage::ChooseColourDialog(CHOOSECOLORW& dialog) {
+  static std::array<COLORREF, 16> customColours{};
+  if (!colourDialogs_) colourDialogs_ = LoadSystemLibrary(L"comdlg32.dll");
+  const auto choose =
+      LibraryFunction<BOOL(WINAPI*)(CHOOSECOLORW*)>(colourDialogs_.get(), "ChooseColorW");
+  dialog.lpCustColors = customColours.data();
+  return choose && choose(&dialog);
+}
+
 // Cancel leaves the colour as it was: nothing is written.
 void OptionsPage::ChooseColourFor(const ColourRow& row) {
   CHOOSECOLORW dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = window_;
   dialog.rgbResult = options_.*row.colour;
-  dialog.lpCustColors = customColours_.data();
   dialog.Flags = CC_RGBINIT | CC_FULLOPEN;
-  if (!ChooseColourDialog(&dialog)) return;
+  if (!ChooseColourDialog(dialog)) return;
   const Colour colour = dialog.rgbResult & 0x00FFFFFFu;
   const bool stored =
       row.hexKey ? Stored({{row.key, std::to_string(colour)}, {row.hexKey, HtmlColour(colour)}})

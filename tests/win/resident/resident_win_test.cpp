@@ -59,7 +59,8 @@ TEST(HotkeysWin, ACombinationSomeoneElseHoldsIsReportedBlankedAndNotTriedAgain) 
 
 // The list's pictures are found by the method's index: a missing icon must keep its place.
 TEST(ImageListWin, AMissingIconKeepsThePlaceOfItsPicture) {
-  ASSERT_TRUE(LoadCommonControls());
+  const OwnedLibrary controls = LoadCommonControls();
+  ASSERT_TRUE(controls);
   HIMAGELIST images = NewImageList(16, 2);
   AddToImageList(images, nullptr, 16);
   AddToImageList(images, LoadIconW(nullptr, MAKEINTRESOURCEW(32512)), 16);
