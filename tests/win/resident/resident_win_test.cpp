@@ -1,8 +1,9 @@
 // The resident program's ties to the system: the clipboard-viewer chain, a hotkey that
 // someone else holds, the tray icon as the shell holds it, the popup menu as the system
-// runs it, the save notice's closing timer and how the program's dialogs go.
+// runs it, the save notice's closing timer and how the program's windows go.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <vector>
 
 #include "options/options_ids.h"
@@ -16,6 +17,7 @@
 #include "ui/common_controls_win.h"
 #include "ui/dialog_win.h"
 #include "ui/library_on_demand_win.h"
+#include "ui/window_win.h"
 
 namespace qm {
 namespace {
@@ -180,6 +182,23 @@ TEST(DialogWin, TheEndDestroysEveryDialogAndNoWindowReachesAHalfDestroyedObject)
   HiddenDialog();  // still open when it goes
   RemoveVectoredExceptionHandler(watch);
   EXPECT_FALSE(gFaulted);
+}
+
+// An exception that unwinds into the system's code ends the program.
+struct FailingWindow : Window {
+  FailingWindow() {
+    Create(GetModuleHandleW(nullptr), {.className = L"QmFailing", .caption = L"Nein"});
+  }
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_GETTEXTLENGTH) throw std::runtime_error("failed step");
+    return DefaultAnswer(message, wParam, lParam);
+  }
+};
+
+TEST(WindowWin, AFailingHandlerLeavesTheMessageItsDefaultAnswer) {
+  FailingWindow window;
+  ASSERT_TRUE(window.Handle());
+  EXPECT_EQ(SendMessageW(window.Handle(), WM_GETTEXTLENGTH, 0, 0), 4);
 }
 
 }  // namespace
