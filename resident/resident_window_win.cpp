@@ -42,9 +42,7 @@ ResidentWindow::ResidentWindow(HINSTANCE instance)
 
 // Where the message loop ended without the window's own end (a WM_QUIT from outside),
 // the window goes here, while every member is still whole.
-ResidentWindow::~ResidentWindow() {
-  if (window_) DestroyWindow(window_);
-}
+ResidentWindow::~ResidentWindow() { Destroy(); }
 
 bool ResidentWindow::Create() {
   const WindowSpec spec{.className = kResidentWindowClass,
