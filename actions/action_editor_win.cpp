@@ -39,15 +39,14 @@ std::vector<std::wstring> Subfolders(const std::string& folder) {
   std::vector<std::wstring> names;
   if (ParentFolder(folder) != folder) names.emplace_back(L"..");
   WIN32_FIND_DATAW found{};
-  HANDLE search = FindFirstFileW(WidenAnsi(FolderPrefix(folder) + "*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
+  const OwnedSearch search = FindFirst(WidenAnsi(FolderPrefix(folder) + "*"), found);
+  if (!search) return names;
   do {
     const std::wstring name = found.cFileName;
     if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != L"." && name != L"..") {
       names.push_back(name);
     }
-  } while (FindNextFileW(search, &found));
-  FindClose(search);
+  } while (FindNextFileW(search.get(), &found));
   return names;
 }
 
@@ -97,8 +96,7 @@ INT_PTR ActionEditor::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
 }
 
 void ActionEditor::OnDestroyed() {
-  if (picture_) DestroyIcon(picture_);
-  picture_ = nullptr;
+  picture_.reset();
   onClosed_(!existing_.has_value());
 }
 
@@ -236,15 +234,17 @@ void ActionEditor::cboMethode_Click() {
 // The method's picture and the fields it uses. Only images leave out address, format
 // and date, and show instead how they are named; any other method shows them again.
 void ActionEditor::ShowMethod(EditorMethod method) {
-  if (picture_) DestroyIcon(picture_);
-  picture_ = nullptr;
+  OwnedIcon picture;
   if (method != EditorMethod::Auswaehlen) {
     const std::string file = ProgramFolder() + IconFilesFor(StoredAktion(method, '1')).tray;
-    picture_ = static_cast<HICON>(
-        LoadImageA(nullptr, file.c_str(), IMAGE_ICON, kPictureSize, kPictureSize, LR_LOADFROMFILE));
+    picture.reset(static_cast<HICON>(LoadImageA(nullptr, file.c_str(), IMAGE_ICON, kPictureSize,
+                                                kPictureSize, LR_LOADFROMFILE)));
   }
-  SendDlgItemMessageW(window_, IDC_ED_ICON, STM_SETICON, reinterpret_cast<WPARAM>(picture_), 0);
-  ShowItem(IDC_ED_ICON, picture_ != nullptr);
+  SendDlgItemMessageW(window_, IDC_ED_ICON, STM_SETICON, reinterpret_cast<WPARAM>(picture.get()),
+                      0);
+  ShowItem(IDC_ED_ICON, picture != nullptr);
+  // The picture shown before goes once the control shows the new one.
+  picture_ = std::move(picture);
   const bool words = IsWordMethod(method);
   ShowItem(IDC_ED_ANZAHL, words);
   ShowItem(IDC_ED_ANZAHL_LABEL, words);

@@ -7,9 +7,10 @@
 #include <string>
 
 #include "actions/editor_rules.h"
-#include "options/resident_commands.h"
 #include "settings/settings_store.h"
 #include "ui/dialog_win.h"
+#include "ui/owned_handles_win.h"
+#include "ui/resident_commands.h"
 
 namespace qm {
 
@@ -60,7 +61,7 @@ class ActionEditor : public Dialog {
   std::string loadedName_;
   std::wstring words_;  // the last accepted content of the number field
   std::string folder_;
-  HICON picture_ = nullptr;
+  OwnedIcon picture_;
   bool loading_ = false;
 };
 

@@ -9,9 +9,9 @@
 
 #include "actions/action_editor_win.h"
 #include "options/about_window_win.h"
-#include "options/resident_commands.h"
 #include "settings/settings_store.h"
 #include "ui/dialog_win.h"
+#include "ui/resident_commands.h"
 
 namespace qm {
 
@@ -26,6 +26,8 @@ class ActionListPage : public Dialog {
   bool Create(HWND parent);
   // The list part of the refresh: one entry per active action, in number order.
   void Fill();
+  // Whether the action editor or the about window is open.
+  bool HasOpenWindow() const { return editor_.Handle() || about_.Handle(); }
 
  private:
   INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

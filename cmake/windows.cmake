@@ -24,6 +24,8 @@ add_library(qm_win STATIC
   ui/message_box_win.cpp
   ui/screen_units_win.cpp
   ui/modeless_dialogs_win.cpp
+  ui/message_guard_win.cpp
+  ui/window_win.cpp
   ui/dialog_win.cpp
   ui/common_controls_win.cpp
   ui/main_program_win.cpp
@@ -50,11 +52,17 @@ qm_warnings(qm_win)
 configure_file(${CMAKE_SOURCE_DIR}/assets/version.h.in ${CMAKE_BINARY_DIR}/generated/Version.h)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} --codepage=65001 -I${CMAKE_BINARY_DIR}/generated -I${CMAKE_SOURCE_DIR}/assets")
 
-add_executable(quillmar WIN32 resident/main_win.cpp resident/resident_window_win.cpp assets/quillmar.rc
+# The programs go out without debug information and with their sections at page
+# boundaries of the file: Wine maps such sections from the file, so a resting program holds
+# only the pages it uses, where it otherwise reads the whole program into private memory.
+set(QM_PROGRAM_LINK_OPTIONS -municode -s -Wl,--file-alignment=4096)
+
+add_executable(quillmar WIN32 resident/main_win.cpp resident/resident_window_win.cpp
+  resident/settings_frame_win.cpp assets/quillmar.rc
   actions/actions.rc options/options.rc)
 set_source_files_properties(assets/quillmar.rc PROPERTIES OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/assets/quillmar.ico)
 set_target_properties(quillmar PROPERTIES OUTPUT_NAME "Quillmar2.0" RUNTIME_OUTPUT_DIRECTORY ${QM_DIST})
-target_link_options(quillmar PRIVATE -municode)
+target_link_options(quillmar PRIVATE ${QM_PROGRAM_LINK_OPTIONS})
 target_link_libraries(quillmar PRIVATE qm_win)
 qm_warnings(quillmar)
 
@@ -63,7 +71,7 @@ add_executable(einstellungen WIN32 importer/main_win.cpp importer/importer_windo
   importer/importer.rc)
 set_source_files_properties(importer/importer.rc PROPERTIES OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/assets/einstellungen.ico)
 set_target_properties(einstellungen PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${QM_DIST})
-target_link_options(einstellungen PRIVATE -municode)
+target_link_options(einstellungen PRIVATE ${QM_PROGRAM_LINK_OPTIONS})
 target_link_libraries(einstellungen PRIVATE qm_win comdlg32)
 qm_warnings(einstellungen)
 

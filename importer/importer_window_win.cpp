@@ -2,8 +2,6 @@
 
 #include <commdlg.h>
 
-#include <exception>
-
 #include "importer/import_mapping.h"
 #include "importer/import_world_win.h"
 #include "importer/importer_ids.h"
@@ -13,6 +11,7 @@
 #include "ui/main_program_win.h"
 #include "ui/message_box_win.h"
 #include "ui/program_folder_win.h"
+#include "ui/screen_units_win.h"
 
 namespace qm {
 
@@ -22,42 +21,23 @@ namespace {
 // finishes first.
 constexpr DWORD kMainProgramEndMs = 15000;
 
-struct TwipsRect {
-  int id, left, top, width, height;
+struct ControlPlace {
+  int id;
+  TwipsRect twips;
 };
 constexpr SIZE kClientTwips = {6990, 1560};
-constexpr TwipsRect kControls[] = {
-    {IDC_TXTDATEINAME, 120, 240, 5775, 285},
-    {IDC_CMDDIALOG, 6000, 240, 855, 285},
-    {IDC_LABEL1, 120, 600, 5775, 375},
-    {IDC_CMDEINLESEN, 2400, 1080, 1935, 375},
+constexpr ControlPlace kControls[] = {
+    {IDC_TXTDATEINAME, {120, 240, 5775, 285}},
+    {IDC_CMDDIALOG, {6000, 240, 855, 285}},
+    {IDC_LABEL1, {120, 600, 5775, 375}},
+    {IDC_CMDEINLESEN, {2400, 1080, 1935, 375}},
 };
 
 }  // namespace
 
-void ImporterWindow::Run() {
-  DialogBoxParamW(instance_, MAKEINTRESOURCEW(IDD_IMPORTER), nullptr, DialogProc,
-                  reinterpret_cast<LPARAM>(this));
-}
+void ImporterWindow::Run() { RunModal(instance_, IDD_IMPORTER, nullptr); }
 
-INT_PTR CALLBACK ImporterWindow::DialogProc(HWND window, UINT message, WPARAM wParam,
-                                            LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    auto* self = reinterpret_cast<ImporterWindow*>(lParam);
-    SetWindowLongPtrW(window, DWLP_USER, lParam);
-    self->window_ = window;
-  }
-  auto* self = reinterpret_cast<ImporterWindow*>(GetWindowLongPtrW(window, DWLP_USER));
-  if (!self) return FALSE;
-  try {
-    return self->HandleMessage(message, wParam);
-  } catch (const std::exception&) {
-    // A failed step ends only that step; the window stays usable.
-    return TRUE;
-  }
-}
-
-INT_PTR ImporterWindow::HandleMessage(UINT message, WPARAM wParam) {
+INT_PTR ImporterWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
   switch (message) {
     case WM_INITDIALOG:
       SendMessageW(window_, WM_SETICON, ICON_BIG,
@@ -88,16 +68,13 @@ INT_PTR ImporterWindow::HandleMessage(UINT message, WPARAM wParam) {
 
 // The layout is given in twips; the screen's real resolution turns them into pixels.
 void ImporterWindow::PlaceInTwips() {
-  HDC screen = GetDC(window_);
-  const int dpiX = screen ? GetDeviceCaps(screen, LOGPIXELSX) : 96;
-  const int dpiY = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-  if (screen) ReleaseDC(window_, screen);
-  for (const TwipsRect& control : kControls) {
-    MoveWindow(GetDlgItem(window_, control.id), MulDiv(control.left, dpiX, 1440),
-               MulDiv(control.top, dpiY, 1440), MulDiv(control.width, dpiX, 1440),
-               MulDiv(control.height, dpiY, 1440), FALSE);
+  const SIZE dpi = ScreenDpi();
+  for (const ControlPlace& control : kControls) {
+    const RECT place = PixelRect(control.twips, dpi);
+    MoveWindow(GetDlgItem(window_, control.id), place.left, place.top, place.right - place.left,
+               place.bottom - place.top, FALSE);
   }
-  RECT frame = {0, 0, MulDiv(kClientTwips.cx, dpiX, 1440), MulDiv(kClientTwips.cy, dpiY, 1440)};
+  RECT frame = PixelRect({0, 0, kClientTwips.cx, kClientTwips.cy}, dpi);
   AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)), FALSE,
                      static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)));
   const int width = frame.right - frame.left;
@@ -183,7 +160,7 @@ bool ImporterWindow::MainProgramEnded() {
 void ImporterWindow::Close() {
   const std::wstring folder = ProgramFolderW();
   if (!MainProgramRuns(folder)) StartMainProgram(window_, folder);
-  EndDialog(window_, 0);
+  EndModal();
 }
 
 }  // namespace qm

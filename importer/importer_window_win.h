@@ -2,14 +2,14 @@
 
 #include <windows.h>
 
-#include <string>
+#include "ui/dialog_win.h"
 
 namespace qm {
 
 // The importer's one window, "Alte Einstellungen übernehmen": the path of the old
 // settings file, "Öffnen..." to choose it and "Einlesen" to take it over. Whenever the
 // window closes, the main program of the same folder is started again.
-class ImporterWindow {
+class ImporterWindow : public Dialog {
  public:
   explicit ImporterWindow(HINSTANCE instance) : instance_(instance) {}
 
@@ -17,8 +17,7 @@ class ImporterWindow {
   void Run();
 
  private:
-  static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  INT_PTR HandleMessage(UINT message, WPARAM wParam);
+  INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   void PlaceInTwips();
   void cmdDialog_Click();
@@ -28,7 +27,6 @@ class ImporterWindow {
   void Close();
 
   HINSTANCE instance_;
-  HWND window_ = nullptr;
 };
 
 }  // namespace qm

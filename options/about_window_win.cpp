@@ -13,10 +13,10 @@ namespace {
 constexpr COLORREF kRed = 0x000000FF;
 constexpr COLORREF kWhite = 0x00FFFFFF;
 constexpr COLORREF kYellow = 0x0000FFFF;
-// The client area in twips, and the ellipse it is cut to in pixels at 96 dpi.
+// The client area, and the edges of the ellipse it is cut to, in twips.
 constexpr int kWidthTwips = 7125;
 constexpr int kHeightTwips = 4200;
-constexpr RECT kEllipse{10, 30, 400, 250};
+constexpr RECT kEllipseTwips{150, 450, 6000, 3750};
 
 }  // namespace
 
@@ -72,7 +72,8 @@ void AboutWindow::Form_Load() {
   red_.reset(CreateSolidBrush(kRed));
   productFont_ = PointFont(L"Arial", 240, true);
   linkFont_ = PointFont(L"Arial", 90, true);
-  SendDlgItemMessageW(window_, IDC_ABOUT_PRODUCT, WM_SETFONT, reinterpret_cast<WPARAM>(productFont_.get()), FALSE);
+  SendDlgItemMessageW(window_, IDC_ABOUT_PRODUCT, WM_SETFONT,
+                      reinterpret_cast<WPARAM>(productFont_.get()), FALSE);
   for (const int id : {IDC_ABOUT_EMAIL, IDC_ABOUT_URL}) {
     SendDlgItemMessageW(window_, id, WM_SETFONT, reinterpret_cast<WPARAM>(linkFont_.get()), FALSE);
   }
@@ -84,10 +85,11 @@ void AboutWindow::Form_Load() {
   const int top = static_cast<int>((GetSystemMetrics(SM_CYSCREEN) - size.cy) / 1.8);
   SetWindowPos(window_, nullptr, left, top, size.cx, size.cy, SWP_NOZORDER);
   const SIZE dpi = ScreenDpi();
-  HRGN ellipse = CreateEllipticRgn(MulDiv(kEllipse.left, dpi.cx, 96), MulDiv(kEllipse.top, dpi.cy, 96),
-                                   MulDiv(kEllipse.right, dpi.cx, 96), MulDiv(kEllipse.bottom, dpi.cy, 96));
+  OwnedRegion ellipse(CreateEllipticRgn(
+      TwipsToPixels(kEllipseTwips.left, dpi.cx), TwipsToPixels(kEllipseTwips.top, dpi.cy),
+      TwipsToPixels(kEllipseTwips.right, dpi.cx), TwipsToPixels(kEllipseTwips.bottom, dpi.cy)));
   // The system owns the region once it is set.
-  if (ellipse && !SetWindowRgn(window_, ellipse, TRUE)) DeleteObject(ellipse);
+  if (ellipse && SetWindowRgn(window_, ellipse.get(), TRUE)) ellipse.release();
   SendMessageW(window_, DM_SETDEFID, IDOK, 0);
 }
 

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "options/resident_commands.h"
 #include "ui/dialog_win.h"
+#include "ui/resident_commands.h"
 #include "ui/screen_units_win.h"
 
 namespace qm {

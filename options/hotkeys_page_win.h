@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
-#include "options/resident_commands.h"
 #include "settings/settings_store.h"
 #include "ui/dialog_win.h"
+#include "ui/resident_commands.h"
 
 namespace qm {
 

@@ -83,13 +83,6 @@ class NoticeDrag {
 
 // The notice's layout in twips. Its panel starts above the window so that no caption
 // line shows; the label and the button are placed inside the panel.
-struct TwipsRect {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-};
-
 inline constexpr int kNoticeWidthTwips = 1935;
 inline constexpr int kNoticeHeightTwips = 1035;
 inline constexpr int kInitialLabelTopTwips = 195;

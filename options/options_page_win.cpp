@@ -61,12 +61,6 @@ constexpr TextOption kTextOptions[] = {
     {IDC_OPT_SPEICHERZEIT, "Speicherzeit", &CurrentOptions::txtSpeicherzeit, L"Dauer der Anzeige"},
 };
 
-BOOL ChooseColourDialog(CHOOSECOLORW* dialog) {
-  const auto choose =
-      LibraryFunction<BOOL(WINAPI*)(CHOOSECOLORW*)>(L"comdlg32.dll", "ChooseColorW");
-  return choose && choose(dialog);
-}
-
 MessageRequest SuppressionWarning(int id) {
   MessageRequest request{
       L"Achtung!",
@@ -116,7 +110,7 @@ void OptionsPage::Form_Load() {
                    options_.optDirekt ? IDC_OPT_DIREKT : IDC_OPT_VERZEICHNIS);
   SetTicked(window_, IDC_OPT_BEEP, options_.chkBeep);
   SetTicked(window_, IDC_OPT_SPEICHERHINWEIS, options_.chkSpeicherhinweis);
-  SetTicked(window_, IDC_OPT_MESSAGES, options_.chkMessagesUnterdrücken);
+  SetTicked(window_, IDC_OPT_MESSAGES, options_.chkMessagesUnterdruecken);
   SetTicked(window_, IDC_OPT_AUTOSTART, options_.chkAutostart);
   const bool archive = IsArchiveEdition(settings_);
   ShowItem(IDC_OPT_AUTOSTART, !archive);
@@ -205,15 +199,25 @@ bool OptionsPage::Stored(std::initializer_list<KeyValue> values) {
   return !failure;
 }
 
+// The colour dialog's library stays with the page; the colours the user mixed in it
+// stay for the program's run.
+bool OptionsPage::ChooseColourDialog(CHOOSECOLORW& dialog) {
+  static std::array<COLORREF, 16> customColours{};
+  if (!colourDialogs_) colourDialogs_ = LoadSystemLibrary(L"comdlg32.dll");
+  const auto choose =
+      LibraryFunction<BOOL(WINAPI*)(CHOOSECOLORW*)>(colourDialogs_.get(), "ChooseColorW");
+  dialog.lpCustColors = customColours.data();
+  return choose && choose(&dialog);
+}
+
 // Cancel leaves the colour as it was: nothing is written.
 void OptionsPage::ChooseColourFor(const ColourRow& row) {
   CHOOSECOLORW dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = window_;
   dialog.rgbResult = options_.*row.colour;
-  dialog.lpCustColors = customColours_.data();
   dialog.Flags = CC_RGBINIT | CC_FULLOPEN;
-  if (!ChooseColourDialog(&dialog)) return;
+  if (!ChooseColourDialog(dialog)) return;
   const Colour colour = dialog.rgbResult & 0x00FFFFFFu;
   const bool stored =
       row.hexKey ? Stored({{row.key, std::to_string(colour)}, {row.hexKey, HtmlColour(colour)}})
@@ -242,7 +246,7 @@ INT_PTR OptionsPage::SwatchBrush(HWND swatch) {
 void OptionsPage::chkSuppress_Click(int id) {
   const bool ticked = IsTicked(window_, id);
   const bool notices = id == IDC_OPT_SPEICHERHINWEIS;
-  bool& option = notices ? options_.chkSpeicherhinweis : options_.chkMessagesUnterdrücken;
+  bool& option = notices ? options_.chkSpeicherhinweis : options_.chkMessagesUnterdruecken;
   if (!Stored({{notices ? "SpeicherhinweisASichern" : "NachrichtenASichern",
                 ticked ? "nein" : "ja"}})) {
     SetTicked(window_, id, option);

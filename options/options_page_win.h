@@ -1,15 +1,18 @@
 #pragma once
 
 #include <windows.h>
+// commdlg.h needs the types of windows.h.
+#include <commdlg.h>
 
 #include <array>
 #include <initializer_list>
 
-#include "options/resident_commands.h"
 #include "options/save_notice_win.h"
 #include "settings/current_options.h"
 #include "settings/settings_store.h"
 #include "ui/dialog_win.h"
+#include "ui/library_on_demand_win.h"
+#include "ui/resident_commands.h"
 #include "ui/screen_units_win.h"
 
 namespace qm {
@@ -34,6 +37,7 @@ class OptionsPage : public Dialog {
   void OnTextChanged(int id);
   // Writes the values into "Optionen"; false after a box when one did not reach the file.
   bool Stored(std::initializer_list<KeyValue> values);
+  bool ChooseColourDialog(CHOOSECOLORW& dialog);
   void ChooseColourFor(const ColourRow& row);
   void PaintSwatch(const ColourRow& row);
   INT_PTR SwatchBrush(HWND swatch);
@@ -47,7 +51,7 @@ class OptionsPage : public Dialog {
   SaveNoticeWindow& notice_;
   ResidentCommands& resident_;
   std::array<OwnedBrush, 7> swatches_;
-  std::array<COLORREF, 16> customColours_{};
+  OwnedLibrary colourDialogs_;
   bool loading_ = false;
 };
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ui/message_box_win.h"
+#include "ui/screen_units_win.h"
 #include "ui/settings_input.h"
 
 namespace qm {
@@ -15,32 +16,6 @@ constexpr wchar_t kCaption[] = L"Hinweis";
 constexpr wchar_t kInitialText[] = L"Text wurde gespeichert!";
 constexpr UINT_PTR kUnloadTimerId = 1;  // tmrUnload
 constexpr long long kPositionModeIntervalMs = 60000;
-constexpr int kDefaultDpi = 96;
-
-bool RegisterNoticeClass(HINSTANCE instance, WNDPROC windowProc) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = windowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = kClassName;
-  return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
-
-struct ScreenDpi {
-  int x = kDefaultDpi;
-  int y = kDefaultDpi;
-};
-
-ScreenDpi ReadScreenDpi() {
-  ScreenDpi dpi;
-  if (HDC screen = GetDC(nullptr)) {
-    if (const int x = GetDeviceCaps(screen, LOGPIXELSX); x > 0) dpi.x = x;
-    if (const int y = GetDeviceCaps(screen, LOGPIXELSY); y > 0) dpi.y = y;
-    ReleaseDC(nullptr, screen);
-  }
-  return dpi;
-}
 
 ScreenRect FromRect(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
 
@@ -78,9 +53,7 @@ SaveNoticeWindow::SaveNoticeWindow(HINSTANCE instance, CurrentOptions& options,
 
 SaveNoticeWindow::~SaveNoticeWindow() { Close(); }
 
-void SaveNoticeWindow::Close() {
-  if (window_) DestroyWindow(window_);
-}
+void SaveNoticeWindow::Close() { Destroy(); }
 
 void SaveNoticeWindow::Beep() { MessageBeep(MB_OK); }
 
@@ -105,41 +78,44 @@ void SaveNoticeWindow::ShowPositionMode() {
 // Loading: place and colour the window as the current options say, with the designed
 // layout. Nothing of an earlier showing survives.
 bool SaveNoticeWindow::Form_Load() {
-  if (!RegisterNoticeClass(instance_, WindowProc)) return false;
-  const ScreenDpi dpi = ReadScreenDpi();
-  dpiX_ = dpi.x;
-  dpiY_ = dpi.y;
-  const PixelSize size{TwipsToPixels(kNoticeWidthTwips, dpiX_),
-                       TwipsToPixels(kNoticeHeightTwips, dpiY_)};
+  dpi_ = ScreenDpi();
+  const PixelSize size{TwipsToPixels(kNoticeWidthTwips, dpi_.cx),
+                       TwipsToPixels(kNoticeHeightTwips, dpi_.cy)};
   const ScreenPoint place =
-      NoticePlace(StoredNoticePlace(options_.txtX, options_.txtY, dpiX_, dpiY_), size, Screens(),
-                  PrimaryWorkArea());
+      NoticePlace(StoredNoticePlace(options_.txtX, options_.txtY, dpi_.cx, dpi_.cy), size,
+                  Screens(), PrimaryWorkArea());
   panelColour_ = options_.frameSpeichertext;
   textColour_ = options_.frameSpeichertextfarbe;
   fontSizePt_ = kInitialFontSizePt;
   labelTopTwips_ = kInitialLabelTopTwips;
   countdown_ = {};
   drag_ = {};
-  panelBrush_ = CreateSolidBrush(AsColorRef(panelColour_));
+  panelBrush_.reset(CreateSolidBrush(AsColorRef(panelColour_)));
   if (!panelBrush_) return false;
-  // The window procedure is ours from WM_NCCREATE on, so creation fills window_.
-  CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kClassName, kCaption, WS_POPUP, place.x,
-                  place.y, size.width, size.height, nullptr, nullptr, instance_, this);
-  if (window_ && CreateControls()) return true;
-  if (window_) DestroyWindow(window_);
-  ReleaseResources();
+  const WindowSpec spec{.className = kClassName,
+                        .caption = kCaption,
+                        .style = WS_POPUP,
+                        .exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST,
+                        .x = place.x,
+                        .y = place.y,
+                        .width = size.width,
+                        .height = size.height};
+  if (Create(instance_, spec) && CreateControls()) return true;
+  // A window that was made takes its resources along; without one they go here.
+  Destroy();
+  OnDestroyed();
   return false;
 }
 
 bool SaveNoticeWindow::CreateControls() {
-  const RECT label = PixelRect(NoticeLabelRect(labelTopTwips_));
+  const RECT label = PixelRect(NoticeLabelRect(labelTopTwips_), dpi_);
   // Without SS_NOTIFY the label lets mouse messages through to the window, which
   // drags it while the pointer is over the label.
   label_ =
       CreateWindowExW(0, L"STATIC", kInitialText, WS_CHILD | WS_VISIBLE | SS_CENTER, label.left,
                       label.top, label.right - label.left, label.bottom - label.top, window_,
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kLabelId)), instance_, nullptr);
-  const RECT ok = PixelRect(NoticeOkButtonRect());
+  const RECT ok = PixelRect(NoticeOkButtonRect(), dpi_);
   ok_ = CreateWindowExW(0, L"BUTTON", L"&Ok", WS_CHILD | WS_TABSTOP | BS_PUSHBUTTON, ok.left,
                         ok.top, ok.right - ok.left, ok.bottom - ok.top, window_,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kOkId)), instance_, nullptr);
@@ -176,30 +152,20 @@ void SaveNoticeWindow::ApplyLabel(const NoticeRequest& request) {
 
 void SaveNoticeWindow::SetLabelFont(int sizePt) {
   if (labelFont_ && sizePt == fontSizePt_) return;
-  HFONT font = CreateFontW(-MulDiv(sizePt, dpiY_, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                           DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                           DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Arial");
+  OwnedFont font = PointFont(L"Arial", sizePt * 10, false);
   if (!font) return;
-  SendMessageW(label_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-  if (labelFont_) DeleteObject(labelFont_);
-  labelFont_ = font;
+  SendMessageW(label_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+  labelFont_ = std::move(font);
   fontSizePt_ = sizePt;
 }
 
 void SaveNoticeWindow::PlaceLabel(int topTwips) {
   if (topTwips == labelTopTwips_) return;
-  const RECT rect = PixelRect(NoticeLabelRect(topTwips));
+  const RECT rect = PixelRect(NoticeLabelRect(topTwips), dpi_);
   if (SetWindowPos(label_, nullptr, rect.left, rect.top, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE)) {
     labelTopTwips_ = topTwips;
   }
-}
-
-RECT SaveNoticeWindow::PixelRect(const TwipsRect& twips) const {
-  const int left = TwipsToPixels(twips.left, dpiX_);
-  const int top = TwipsToPixels(twips.top, dpiY_);
-  return {left, top, left + TwipsToPixels(twips.width, dpiX_),
-          top + TwipsToPixels(twips.height, dpiY_)};
 }
 
 void SaveNoticeWindow::tmrUnload_Timer() {
@@ -209,8 +175,8 @@ void SaveNoticeWindow::tmrUnload_Timer() {
 void SaveNoticeWindow::cmdOk_Click() {
   RECT rect{};
   if (GetWindowRect(window_, &rect)) {
-    const std::string left = CoordinateText(PixelsToTwips(rect.left, dpiX_));
-    const std::string top = CoordinateText(PixelsToTwips(rect.top, dpiY_));
+    const std::string left = CoordinateText(PixelsToTwips(rect.left, dpi_.cx));
+    const std::string top = CoordinateText(PixelsToTwips(rect.top, dpi_.cy));
     const auto failure =
         WriteAll(settings_, "Optionen", {{"SpeicherpositionX", left}, {"SpeicherpositionY", top}});
     if (failure) {
@@ -257,7 +223,7 @@ ScreenPoint SaveNoticeWindow::InLabel(POINT client) const {
 LRESULT SaveNoticeWindow::PaintPanel(HDC dc) {
   RECT client{};
   GetClientRect(window_, &client);
-  FillRect(dc, &client, panelBrush_);
+  FillRect(dc, &client, panelBrush_.get());
   return 1;
 }
 
@@ -265,7 +231,7 @@ LRESULT SaveNoticeWindow::PaintPanel(HDC dc) {
 LRESULT SaveNoticeWindow::ColourLabel(HDC dc) {
   SetTextColor(dc, AsColorRef(textColour_));
   SetBkColor(dc, AsColorRef(panelColour_));
-  return reinterpret_cast<LRESULT>(panelBrush_);
+  return reinterpret_cast<LRESULT>(panelBrush_.get());
 }
 
 // Every close: the window and all that callers changed on it go; then the resident
@@ -276,30 +242,10 @@ void SaveNoticeWindow::Unload() {
   if (onClosed_) onClosed_();
 }
 
-void SaveNoticeWindow::ReleaseResources() {
-  if (labelFont_) DeleteObject(labelFont_);
-  if (panelBrush_) DeleteObject(panelBrush_);
-  labelFont_ = nullptr;
-  panelBrush_ = nullptr;
-  window_ = label_ = ok_ = nullptr;
-}
-
-LRESULT CALLBACK SaveNoticeWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                              LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self =
-        static_cast<SaveNoticeWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<SaveNoticeWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(window, message, wParam, lParam);
-  try {
-    return self->HandleMessage(message, wParam, lParam);
-  } catch (...) {
-    // Nothing may unwind into the system's code; the notice reports nothing itself.
-    return 0;
-  }
+void SaveNoticeWindow::OnDestroyed() {
+  labelFont_.reset();
+  panelBrush_.reset();
+  label_ = ok_ = nullptr;
 }
 
 LRESULT SaveNoticeWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -335,14 +281,8 @@ LRESULT SaveNoticeWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
     case WM_CLOSE:
       Unload();
       return 0;
-    case WM_NCDESTROY: {
-      HWND window = window_;
-      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-      ReleaseResources();
-      return DefWindowProcW(window, message, wParam, lParam);
-    }
     default:
-      return DefWindowProcW(window_, message, wParam, lParam);
+      return DefaultAnswer(message, wParam, lParam);
   }
 }
 

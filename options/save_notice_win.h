@@ -8,6 +8,8 @@
 #include "save/save_ports.h"
 #include "settings/current_options.h"
 #include "settings/settings_store.h"
+#include "ui/owned_handles_win.h"
+#include "ui/window_win.h"
 
 namespace qm {
 
@@ -16,7 +18,7 @@ namespace qm {
 // and in the colours of the current options, on the first show after it closed. It
 // never takes the keyboard focus: a notice after a hotkey save must not interrupt the
 // user's typing.
-class SaveNoticeWindow : public SaveSignals {
+class SaveNoticeWindow : public Window, public SaveSignals {
  public:
   static constexpr int kLabelId = 101;  // lblgespeichert
   static constexpr int kOkId = 102;     // cmdOk
@@ -26,8 +28,6 @@ class SaveNoticeWindow : public SaveSignals {
   SaveNoticeWindow(HINSTANCE instance, CurrentOptions& options, SettingsStore& settings,
                    std::function<void()> onClosed);
   ~SaveNoticeWindow() override;
-  SaveNoticeWindow(const SaveNoticeWindow&) = delete;
-  SaveNoticeWindow& operator=(const SaveNoticeWindow&) = delete;
 
   void Beep() override;
   void ShowNotice(const NoticeRequest& request) override;
@@ -40,12 +40,9 @@ class SaveNoticeWindow : public SaveSignals {
   // Goes at once, without the hand-back of the focus: the program is ending.
   void Close();
 
-  // The notice while it is loaded, else null.
-  HWND Window() const { return window_; }
-
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnDestroyed() override;
 
   bool Form_Load();
   bool CreateControls();
@@ -54,7 +51,6 @@ class SaveNoticeWindow : public SaveSignals {
   void ApplyLabel(const NoticeRequest& request);
   void SetLabelFont(int sizePt);
   void PlaceLabel(int topTwips);
-  RECT PixelRect(const TwipsRect& twips) const;
 
   void tmrUnload_Timer();
   void cmdOk_Click();
@@ -66,23 +62,20 @@ class SaveNoticeWindow : public SaveSignals {
   LRESULT ColourLabel(HDC dc);
 
   void Unload();
-  void ReleaseResources();
 
   HINSTANCE instance_;
   CurrentOptions& options_;
   SettingsStore& settings_;
   std::function<void()> onClosed_;
 
-  // The loaded window; everything below is reset by Form_Load.
-  HWND window_ = nullptr;
+  // Of the loaded window; reset by Form_Load.
   HWND label_ = nullptr;
   HWND ok_ = nullptr;
-  HFONT labelFont_ = nullptr;
-  HBRUSH panelBrush_ = nullptr;
+  OwnedFont labelFont_;
+  OwnedBrush panelBrush_;
   Colour textColour_ = 0;
   Colour panelColour_ = 0;
-  int dpiX_ = 96;
-  int dpiY_ = 96;
+  SIZE dpi_{96, 96};
   int fontSizePt_ = kInitialFontSizePt;
   int labelTopTwips_ = kInitialLabelTopTwips;
   NoticeCloseCountdown countdown_;

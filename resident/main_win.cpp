@@ -50,9 +50,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   }
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (qm::RouteToDialog(message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
+    if (!qm::RouteToDialog(message)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+    // Between two messages of this, the outermost, loop no handler runs.
+    resident.ReleaseUnusedSettingsWindow();
   }
   if (SUCCEEDED(com)) CoUninitialize();
   return 0;

@@ -2,17 +2,13 @@
 
 #include <commctrl.h>
 
-#include <exception>
-
-#include "actions/action_list_page_win.h"
 #include "clipboard/clipboard_privacy_win.h"
 #include "options/autostart_win.h"
 #include "options/first_start_window_win.h"
-#include "options/hotkeys_page_win.h"
-#include "options/options_page_win.h"
 #include "options/save_notice_win.h"
 #include "resident/clipboard_viewer_win.h"
 #include "resident/hotkey_registry_win.h"
+#include "resident/settings_frame_win.h"
 #include "resident/standard_choice.h"
 #include "resident/tray_icon_win.h"
 #include "resident/tray_menu_model.h"
@@ -24,7 +20,6 @@
 #include "settings/file_helpers_win.h"
 #include "settings/hotkeys.h"
 #include "settings/method_icons.h"
-#include "ui/common_controls_win.h"
 #include "ui/main_program_link.h"
 #include "ui/message_box_win.h"
 #include "ui/settings_input.h"
@@ -39,12 +34,6 @@ constexpr UINT kMenuDelayMs = 100;
 constexpr UINT_PTR kBTimer = 1;
 constexpr UINT_PTR kBTimer2 = 2;
 constexpr UINT_PTR kBTimer3 = 3;
-constexpr int kTabStripId = 100;
-constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-// The room between the window's edge and the tab strip, in twips.
-constexpr int kMarginTwips = 105;
-constexpr const wchar_t* kTabs[] = {L"Aktionen", L"Optionen", L"Generelle Hotkeys"};
-enum Tab { kTabAktionen, kTabOptionen, kTabHotkeys };
 
 }  // namespace
 
@@ -53,43 +42,18 @@ ResidentWindow::ResidentWindow(HINSTANCE instance)
 
 // Where the message loop ended without the window's own end (a WM_QUIT from outside),
 // the window goes here, while every member is still whole.
-ResidentWindow::~ResidentWindow() {
-  if (window_) DestroyWindow(window_);
-}
+ResidentWindow::~ResidentWindow() { Destroy(); }
 
 bool ResidentWindow::Create() {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = WindowProc;
-  windowClass.hInstance = instance_;
-  windowClass.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(1));
-  windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kResidentWindowClass;
-  if (!RegisterClassExW(&windowClass)) return false;
-  window_ = CreateWindowExW(WS_EX_CONTROLPARENT, kResidentWindowClass, kCaption, kStyle,
-                            CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance_, this);
-  if (!window_) return false;
+  const WindowSpec spec{.className = kResidentWindowClass,
+                        .caption = kCaption,
+                        .style = SettingsFrame::kWindowStyle,
+                        .exStyle = SettingsFrame::kWindowExStyle,
+                        .icon = LoadIconW(instance_, MAKEINTRESOURCEW(1)),
+                        .background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)};
+  if (!Window::Create(instance_, spec)) return false;
   StartUp();
   return true;
-}
-
-LRESULT CALLBACK ResidentWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                            LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self =
-        static_cast<ResidentWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    self->window_ = window;
-  }
-  auto* self = reinterpret_cast<ResidentWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(window, message, wParam, lParam);
-  try {
-    return self->HandleMessage(message, wParam, lParam);
-  } catch (const std::exception&) {
-    // A resident program must keep running: a failed step ends only that step.
-    return 0;
-  }
 }
 
 // Messages pass the guard first, then the tray callback, then the window's own
@@ -120,12 +84,14 @@ LRESULT ResidentWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
       OnMenuTimer(wParam);
       return 0;
     case WM_NOTIFY:
-      if (reinterpret_cast<const NMHDR*>(lParam)->code == TCN_SELCHANGE) TabStrip1_Click();
+      if (frame_ && reinterpret_cast<const NMHDR*>(lParam)->code == TCN_SELCHANGE) {
+        frame_->TabStrip1_Click();
+      }
       return 0;
     case WM_SYSCOMMAND:
       // The close box only hides the settings window; the program ends by "&Beenden".
       if ((wParam & 0xFFF0) == SC_CLOSE) {
-        ShowWindow(window_, SW_HIDE);
+        HideSettingsWindow();
         return 0;
       }
       break;
@@ -136,16 +102,10 @@ LRESULT ResidentWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
       ShutDown();
       PostQuitMessage(0);
       return 0;
-    case WM_NCDESTROY: {
-      HWND window = window_;
-      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-      window_ = nullptr;
-      return DefWindowProcW(window, message, wParam, lParam);
-    }
     default:
       break;
   }
-  return DefWindowProcW(window_, message, wParam, lParam);
+  return DefaultAnswer(message, wParam, lParam);
 }
 
 void ResidentWindow::StartUp() {
@@ -156,6 +116,8 @@ void ResidentWindow::StartUp() {
   menu_ = std::make_unique<TrayMenu>();
   hotkeys_ = std::make_unique<HotkeyRegistry>(window_, settings_, *messages_);
   viewer_ = std::make_unique<ClipboardViewer>(window_);
+  frame_ =
+      std::make_unique<SettingsFrame>(instance_, window_, settings_, options_, *notice_, *this);
   WriteTempPath();
   options_ = LoadCurrentOptions(settings_);
   // The shortcut is made anew at every start, also after the user deleted it.
@@ -166,7 +128,7 @@ void ResidentWindow::StartUp() {
   taskbarCreated_ = TaskbarCreatedMessage();
   quitRequest_ = RegisterWindowMessageW(kQuitRequestMessage);
   showRequest_ = RegisterWindowMessageW(kShowSettingsMessage);
-  PlaceCentredAndHide();
+  frame_->PlaceCentredAndHide();
   FirstStart();
   guardInstalled_ = true;
   Aktualisieren(0);
@@ -180,16 +142,6 @@ void ResidentWindow::WriteTempPath() {
   if (length > 0 && length <= MAX_PATH) {
     settings_.Write("Start", "TempPfad", AnsiPath(std::wstring(buffer, length)));
   }
-}
-
-void ResidentWindow::PlaceCentredAndHide() {
-  RECT frame{};
-  GetWindowRect(window_, &frame);
-  const int width = frame.right - frame.left;
-  const int height = frame.bottom - frame.top;
-  SetWindowPos(window_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-               (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
 }
 
 // At the very first start the sample actions save onto the desktop, or into the
@@ -277,7 +229,7 @@ void ResidentWindow::ShowTrayMenu() { menu_->Popup(window_); }
 
 void ResidentWindow::Aktualisieren(int changedBinding) {
   actions_.Refresh(settings_);
-  if (listPage_) listPage_->Fill();
+  frame_->RefillActionList();
   txtStandard_ = actions_.StandardAction();
   menu_->Fill(BuildTrayMenuModel(actions_, settings_));
   // The pictures show the Standard action's method; without one the program's own icon stays.
@@ -332,9 +284,12 @@ void ResidentWindow::OnMenuTimer(UINT_PTR timer) {
 
 void ResidentWindow::RunMenuPick(const MenuPick& pick) {
   switch (pick.group) {
-    case MenuGroup::Zugriff:
-      Menuklick2(pick.index);
+    case MenuGroup::Zugriff: {
+      WinShellOpener shell(window_);
+      AccessContext context{actions_, options_, files_, *messages_, shell};
+      Menueklick2(pick.index, context);
       return;
+    }
     case MenuGroup::Standard:
       MakeStandardAction(pick.index + 1);  // StanBefehl(n - 1) belongs to action n
       return;
@@ -352,12 +307,6 @@ void ResidentWindow::RunMenuPick(const MenuPick& pick) {
   }
 }
 
-void ResidentWindow::Menuklick2(int index) {
-  WinShellOpener shell(window_);
-  AccessContext context{actions_, options_, files_, *messages_, shell};
-  Menüklick2(index, context);
-}
-
 void ResidentWindow::UnregisterHotkey(int id) { UnregisterHotKey(window_, id); }
 
 void ResidentWindow::MakeStandardAction(int number) {
@@ -368,92 +317,15 @@ void ResidentWindow::MakeStandardAction(int number) {
 }
 
 void ResidentWindow::ShowSettingsWindow() {
-  if (!tabStrip_ && !CreateSettingsFrame()) return;
-  if (!IsWindowVisible(window_)) PlaceCentredAndHide();
-  ShowWindow(window_, SW_SHOWNORMAL);
-  SetForegroundWindow(window_);
+  if (frame_) frame_->Show();
 }
 
-void ResidentWindow::HideSettingsWindow() { ShowWindow(window_, SW_HIDE); }
-
-bool ResidentWindow::CreateSettingsFrame() {
-  if (!LoadCommonControls()) return false;
-  tabStrip_ = CreateWindowExW(0, WC_TABCONTROLW, L"",
-                              WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, 0, 0, 0, 0,
-                              window_, reinterpret_cast<HMENU>(kTabStripId), instance_, nullptr);
-  if (!tabStrip_) return false;
-  tabFont_ = SystemDialogFont();
-  SendMessageW(tabStrip_, WM_SETFONT, reinterpret_cast<WPARAM>(tabFont_.get()), FALSE);
-  for (int tab = 0; tab < static_cast<int>(std::size(kTabs)); ++tab) {
-    TCITEMW item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = const_cast<wchar_t*>(kTabs[tab]);
-    TabCtrl_InsertItem(tabStrip_, tab, &item);
-  }
-  HWND page = PageOfTab(kTabAktionen);
-  if (!page) return false;
-  FitToPage(page);
-  TabStrip1_Click();
-  return true;
+void ResidentWindow::HideSettingsWindow() {
+  if (frame_) frame_->Hide();
 }
 
-// The window takes the size of a page in the tab strip; all pages have one size.
-void ResidentWindow::FitToPage(HWND page) {
-  RECT pageRect{};
-  GetWindowRect(page, &pageRect);
-  RECT strip{0, 0, pageRect.right - pageRect.left, pageRect.bottom - pageRect.top};
-  TabCtrl_AdjustRect(tabStrip_, TRUE, &strip);
-  const SIZE margin = ScreenTwips(kMarginTwips, kMarginTwips);
-  const int stripWidth = strip.right - strip.left;
-  const int stripHeight = strip.bottom - strip.top;
-  SetWindowPos(tabStrip_, nullptr, margin.cx, margin.cy, stripWidth, stripHeight, SWP_NOZORDER);
-  RECT frame{0, 0, stripWidth + 2 * margin.cx, stripHeight + 2 * margin.cy};
-  AdjustWindowRectEx(&frame, kStyle, FALSE, WS_EX_CONTROLPARENT);
-  SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-// Shows the page of the selected tab over the tab strip's display area; the general
-// hotkeys are read anew every time their tab is selected.
-void ResidentWindow::TabStrip1_Click() {
-  const int selected = TabCtrl_GetCurSel(tabStrip_);
-  HWND page = PageOfTab(selected);
-  if (!page) return;
-  RECT area{};
-  GetWindowRect(tabStrip_, &area);
-  MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&area), 2);
-  TabCtrl_AdjustRect(tabStrip_, FALSE, &area);
-  SetWindowPos(page, HWND_TOP, area.left, area.top, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
-  for (const Dialog* other :
-       {static_cast<const Dialog*>(listPage_.get()), static_cast<const Dialog*>(optionsPage_.get()),
-        static_cast<const Dialog*>(hotkeysPage_.get())}) {
-    if (other && other->Handle() != page) ShowWindow(other->Handle(), SW_HIDE);
-  }
-  if (selected == kTabHotkeys) hotkeysPage_->Refill();
-}
-
-HWND ResidentWindow::PageOfTab(int tab) {
-  switch (tab) {
-    case kTabOptionen:
-      if (!optionsPage_) {
-        optionsPage_ =
-            std::make_unique<OptionsPage>(instance_, options_, settings_, *notice_, *this);
-        if (!optionsPage_->Create(window_)) optionsPage_.reset();
-      }
-      return optionsPage_ ? optionsPage_->Handle() : nullptr;
-    case kTabHotkeys:
-      if (!hotkeysPage_) {
-        hotkeysPage_ = std::make_unique<HotkeysPage>(instance_, settings_, *this);
-        if (!hotkeysPage_->Create(window_)) hotkeysPage_.reset();
-      }
-      return hotkeysPage_ ? hotkeysPage_->Handle() : nullptr;
-    default:
-      if (!listPage_) {
-        listPage_ = std::make_unique<ActionListPage>(instance_, settings_, *this);
-        if (!listPage_->Create(window_)) listPage_.reset();
-      }
-      return listPage_ ? listPage_->Handle() : nullptr;
-  }
+void ResidentWindow::ReleaseUnusedSettingsWindow() {
+  if (frame_) frame_->ReleaseWhenUnused();
 }
 
 // Closing the notice after a tray-click save hands the foreground back to the window

@@ -5,42 +5,42 @@
 #include <memory>
 #include <optional>
 
-#include "options/resident_commands.h"
 #include "resident/save_queue.h"
 #include "resident/tray_menu_model.h"
 #include "save/save_adapters_win.h"
 #include "settings/action_cache.h"
 #include "settings/current_options.h"
 #include "settings/settings_file_win.h"
-#include "ui/screen_units_win.h"
+#include "ui/resident_commands.h"
+#include "ui/window_win.h"
 
 namespace qm {
 
-class ActionListPage;
 class ClipboardViewer;
 class FirstStartWindow;
-class HotkeysPage;
-class OptionsPage;
 class HotkeyRegistry;
 class SaveNoticeWindow;
+class SettingsFrame;
 class TrayIcon;
 class TrayMenu;
 class WinMessageBoxes;
 
 // frmHaupt: the hidden resident window. It owns the tray icon and menu, the hotkeys,
-// the clipboard-viewer link and the save notice; every outside event reaches the
-// program as one of its messages. Shown, it is the settings window, whose tab strip
-// hosts the three pages, each created when first needed.
-class ResidentWindow : public ResidentCommands {
+// the clipboard-viewer link, automatic saving, the save queue and the save notice;
+// every outside event reaches the program as one of its messages. Shown, it is the
+// settings window, whose frame (resident/settings_frame_win.h) it hosts.
+class ResidentWindow : public Window, public ResidentCommands {
  public:
   explicit ResidentWindow(HINSTANCE instance);
   ~ResidentWindow() override;
-  ResidentWindow(const ResidentWindow&) = delete;
-  ResidentWindow& operator=(const ResidentWindow&) = delete;
 
   // Creates the window and runs the start-up sequence; false when the window could
   // not be created.
   bool Create();
+
+  // Lets go of the settings window once it is hidden and unused; for the program's
+  // message loop, between two messages.
+  void ReleaseUnusedSettingsWindow();
 
   // What the pages and the editor ask of the resident window.
   void Aktualisieren(int changedBinding) override;
@@ -50,13 +50,11 @@ class ResidentWindow : public ResidentCommands {
   void HideSettingsWindow() override;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   // Start-up and shutdown.
   void StartUp();
   void WriteTempPath();
-  void PlaceCentredAndHide();
   void FirstStart();
   void ShutDown();
 
@@ -73,22 +71,14 @@ class ResidentWindow : public ResidentCommands {
   void OnMenuCommand(WORD commandId);
   void OnMenuTimer(UINT_PTR timer);
   void RunMenuPick(const MenuPick& pick);
-  void Menuklick2(int index);
   void OnNoticeClosed();
   void EndProgram();
-
-  // The settings window: its tab strip and the page of the selected tab.
-  bool CreateSettingsFrame();
-  void FitToPage(HWND page);
-  void TabStrip1_Click();
-  HWND PageOfTab(int tab);
 
   void RequestSave(int action, bool fromTrayClick = false);
   void Speichern(int action);
   bool AutomaticSavingOn() const;
 
   HINSTANCE instance_;
-  HWND window_ = nullptr;
   UINT taskbarCreated_ = 0;
   UINT quitRequest_ = 0;
   UINT showRequest_ = 0;  // a second start of the program
@@ -106,11 +96,7 @@ class ResidentWindow : public ResidentCommands {
   std::unique_ptr<TrayMenu> menu_;
   std::unique_ptr<HotkeyRegistry> hotkeys_;
   std::unique_ptr<ClipboardViewer> viewer_;
-  HWND tabStrip_ = nullptr;
-  OwnedFont tabFont_;
-  std::unique_ptr<ActionListPage> listPage_;
-  std::unique_ptr<OptionsPage> optionsPage_;
-  std::unique_ptr<HotkeysPage> hotkeysPage_;
+  std::unique_ptr<SettingsFrame> frame_;
   std::unique_ptr<FirstStartWindow> firstStart_;
   SaveQueue saves_;
 

@@ -1,24 +1,19 @@
 #pragma once
 
 #include <windows.h>
+// shellapi.h needs the types of windows.h.
 #include <shellapi.h>
 
-#include <memory>
 #include <string>
-#include <type_traits>
 
 #include "ui/message_box.h"
+#include "ui/owned_handles_win.h"
 
 namespace qm {
 
 // The registered message that the shell broadcasts when the taskbar has been created
 // anew (Explorer restarted): every tray icon must then be added again.
 UINT TaskbarCreatedMessage();
-
-struct IconDeleter {
-  void operator()(HICON icon) const { DestroyIcon(icon); }
-};
-using OwnedIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 
 // The resident window's notify icon (id 125, callback 1025) and the window's own
 // icon, which follows the Standard action's method. Changes modify the icon in place,

@@ -46,7 +46,7 @@ void OpenFile(const ActionRecord& action, AccessContext& context) {
 
 }  // namespace
 
-void Menüklick2(int index, AccessContext& context) {
+void Menueklick2(int index, AccessContext& context) {
   if (index < 0 || index >= kActionCount) return;
   const ActionRecord& action = context.actions.Record(index + 1);
   if (!context.options.optDirekt || OpensFolderOnly(action.Aktion)) {

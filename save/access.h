@@ -32,6 +32,6 @@ struct AccessContext {
 // The target folder when the access mode is "Verzeichnis" or the action's file name
 // changes from save to save; otherwise the one file that the action writes, or a
 // "Hinweis" when that file does not exist. Any other index does nothing.
-void Menüklick2(int index, AccessContext& context);
+void Menueklick2(int index, AccessContext& context);
 
 }  // namespace qm

@@ -47,13 +47,13 @@ CurrentOptions LoadCurrentOptions(const SettingsStore& settings) {
   o.optDirekt = read("Zugriff") == "Direkt";
   o.chkBeep = read("Beep") == "ja";
   o.chkSpeicherhinweis = read("SpeicherhinweisASichern") == "nein";
-  o.chkMessagesUnterdrücken = read("NachrichtenASichern") == "nein";
+  o.chkMessagesUnterdruecken = read("NachrichtenASichern") == "nein";
   o.chkAutostart = read("Autostart") == "ja";
   return o;
 }
 
 bool WarningShown(bool automaticSaving, const CurrentOptions& options) {
-  return !(automaticSaving && options.chkMessagesUnterdrücken);
+  return !(automaticSaving && options.chkMessagesUnterdruecken);
 }
 
 }  // namespace qm

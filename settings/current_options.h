@@ -33,8 +33,8 @@ struct CurrentOptions {
   std::string txtY;
   bool optDirekt = false;  // false: optVerzeichnis
   bool chkBeep = false;
-  bool chkSpeicherhinweis = false;       // no notices during automatic saving
-  bool chkMessagesUnterdrücken = false;  // no warnings during automatic saving
+  bool chkSpeicherhinweis = false;        // no notices during automatic saving
+  bool chkMessagesUnterdruecken = false;  // no warnings during automatic saving
   bool chkAutostart = false;
 };
 

@@ -2,8 +2,6 @@
 
 #include <vector>
 
-#include "ui/library_on_demand_win.h"
-
 namespace qm {
 
 namespace {
@@ -20,15 +18,14 @@ HICON EmptyIcon(int size) {
 
 }  // namespace
 
-bool LoadCommonControls() {
-  static const bool loaded = [] {
-    const auto init = LibraryFunction<BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*)>(
-        kLibrary, "InitCommonControlsEx");
-    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
-                                        ICC_TAB_CLASSES | ICC_TREEVIEW_CLASSES};
-    return init && init(&controls);
-  }();
-  return loaded;
+OwnedLibrary LoadCommonControls() {
+  OwnedLibrary library = LoadSystemLibrary(kLibrary);
+  const auto init = LibraryFunction<BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*)>(
+      library.get(), "InitCommonControlsEx");
+  const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
+                                      ICC_TAB_CLASSES | ICC_TREEVIEW_CLASSES};
+  if (!init || !init(&controls)) library.reset();
+  return library;
 }
 
 HIMAGELIST NewImageList(int size, int count) {

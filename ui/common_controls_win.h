@@ -4,12 +4,14 @@
 // commctrl.h needs the types of windows.h.
 #include <commctrl.h>
 
+#include "ui/library_on_demand_win.h"
+
 namespace qm {
 
-// The common controls of the settings window (tab strip, tree view, image list),
-// loaded with the settings window rather than with the program. False when the
-// library is not there; the other calls then do nothing.
-bool LoadCommonControls();
+// The common controls of the settings window (tab strip, tree view, image list), loaded
+// with the settings window rather than with the program, and let go with it. Empty when
+// the library is not there; the image-list calls below then do nothing.
+OwnedLibrary LoadCommonControls();
 
 HIMAGELIST NewImageList(int size, int count);
 // Appends the icon; a missing one (null) takes its place as a picture of `size` pixels

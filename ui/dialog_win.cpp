@@ -1,10 +1,10 @@
 #include "ui/dialog_win.h"
 
-#include <exception>
 #include <variant>
 
 #include "settings/ansi_text.h"
 #include "ui/message_box_win.h"
+#include "ui/message_guard_win.h"
 #include "ui/modeless_dialogs_win.h"
 #include "ui/settings_input.h"
 
@@ -33,30 +33,40 @@ void Dialog::Destroy() {
   if (window_) DestroyWindow(window_);
 }
 
+void Dialog::RunModal(HINSTANCE instance, int templateId, HWND owner) {
+  modal_ = true;
+  DialogBoxParamW(instance, MAKEINTRESOURCEW(templateId), owner, DialogProc,
+                  reinterpret_cast<LPARAM>(this));
+  modal_ = false;
+}
+
+void Dialog::EndModal() {
+  if (window_) EndDialog(window_, 0);
+}
+
 void Dialog::ShowItem(int id, bool shown) const { ShowWindow(Item(id), shown ? SW_SHOW : SW_HIDE); }
 
 void Dialog::EnableItem(int id, bool enabled) const { EnableWindow(Item(id), enabled); }
 
 INT_PTR CALLBACK Dialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
+    auto* self = reinterpret_cast<Dialog*>(lParam);
     SetWindowLongPtrW(window, DWLP_USER, lParam);
-    reinterpret_cast<Dialog*>(lParam)->window_ = window;
-    EnrolDialog(window);
+    self->window_ = window;
+    // A modal dialog has a message loop of its own.
+    if (!self->modal_) EnrolDialog(window);
   }
   auto* self = reinterpret_cast<Dialog*>(GetWindowLongPtrW(window, DWLP_USER));
   if (!self) return FALSE;
-  INT_PTR result = FALSE;
-  try {
-    result = self->HandleMessage(message, wParam, lParam);
-  } catch (const std::exception&) {
-    // A failed step ends only that step; the resident program keeps running.
-    result = FALSE;
-  }
+  const INT_PTR result = AnswerGuarded(
+      message, [&] { return self->HandleMessage(message, wParam, lParam); },
+      [] { return INT_PTR{FALSE}; });
   if (message == WM_NCDESTROY) {
     WithdrawDialog(window);
     SetWindowLongPtrW(window, DWLP_USER, 0);
     self->window_ = nullptr;
-    self->OnDestroyed();
+    AnswerGuarded(
+        message, [&] { self->OnDestroyed(); }, [] {});
   }
   return result;
 }

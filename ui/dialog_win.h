@@ -10,14 +10,16 @@
 
 namespace qm {
 
-// One window made from a dialog template of the program's resources. The class binds
-// itself to the window at WM_INITDIALOG and dispatches to HandleMessage; no exception
-// leaves the dialog procedure. Modeless dialogs enrol for the keyboard interface.
+// One window made from a dialog template of the program's resources, modeless or
+// modal. The class binds itself to the window at WM_INITDIALOG and dispatches to
+// HandleMessage, under the one policy of ui/message_guard_win.h; a message it leaves
+// unhandled (FALSE) gets the dialog manager's default handling. Modeless dialogs enrol
+// for the keyboard interface.
 //
-// A window is destroyed while its object is whole: by the object itself (Destroy), or
-// by DestroyAll in the program's end path, before the message loop ends. A window that
-// still exists when its object goes is cut loose from it first, so no message of its
-// destruction reaches an object whose derived part is already gone.
+// A window is destroyed while its object is whole: by the object itself (Destroy, or
+// EndModal), or by DestroyAll in the program's end path, before the message loop ends.
+// A window that still exists when its object goes is cut loose from it first, so no
+// message of its destruction reaches an object whose derived part is already gone.
 class Dialog {
  public:
   Dialog() = default;
@@ -34,6 +36,9 @@ class Dialog {
   // Creates the dialog; false when the system refuses it.
   bool CreateModeless(HINSTANCE instance, int templateId, HWND parent);
   void Destroy();
+  // Shows the dialog and returns when EndModal has ended it.
+  void RunModal(HINSTANCE instance, int templateId, HWND owner);
+  void EndModal();
 
   // The dialog procedure's answer: TRUE when the message was handled.
   virtual INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
@@ -47,6 +52,8 @@ class Dialog {
   HWND window_ = nullptr;
 
  private:
+  bool modal_ = false;
+
   static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 };
 

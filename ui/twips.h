@@ -6,6 +6,14 @@ namespace qm {
 // real resolution.
 inline constexpr int kTwipsPerInch = 1440;
 
+// A window's or a control's place in twips.
+struct TwipsRect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+
 // Rounded to the nearest whole unit, halves away from zero, as MulDiv rounds.
 int TwipsToPixels(int twips, int dpi);
 int PixelsToTwips(int pixels, int dpi);

@@ -6,9 +6,11 @@
 //     the refresh has rebuilt cache, list, tray menu and icons and registered all
 //     hotkeys again (Wine on an X display without a window manager then waits about
 //     2 s for the window to be withdrawn before it is gone, which is not measured);
-//   - the working set once the window was opened and closed, resting in the tray.
+//   - the working set once the window was opened and closed, resting in the tray, and
+//     its ratio to the minimal tray program's.
 // Run: bench/run-wine-bench build/win32 qm_settings_bench
 #include <windows.h>
+// commctrl.h needs the types of windows.h.
 #include <commctrl.h>
 
 #include <algorithm>
@@ -79,10 +81,16 @@ void PrepareTwentyActions(const std::string& folder) {
   for (int n = 1; n <= 20; ++n) {
     const std::string section = "Aktion" + std::to_string(n);
     const std::pair<const char*, std::string> keys[] = {
-        {"Aktiviert", "ja"}, {"Name", "Aktion Nummer " + std::to_string(n) + (n == 1 ? " (Standard)" : "")},
-        {"Dateiname", "Datei" + std::to_string(n)}, {"Speicherpfad", folder},
-        {"Aktion", n % 2 ? "gleichedatei" : "extradatei3"}, {"Format", "Text"}, {"Url", "nein"},
-        {"Datum", "nein"}, {"HotkeyA", "Strg"}, {"HotkeyB", "Alt"},
+        {"Aktiviert", "ja"},
+        {"Name", "Aktion Nummer " + std::to_string(n) + (n == 1 ? " (Standard)" : "")},
+        {"Dateiname", "Datei" + std::to_string(n)},
+        {"Speicherpfad", folder},
+        {"Aktion", n % 2 ? "gleichedatei" : "extradatei3"},
+        {"Format", "Text"},
+        {"Url", "nein"},
+        {"Datum", "nein"},
+        {"HotkeyA", "Strg"},
+        {"HotkeyB", "Alt"},
         {"HotkeyC", std::string(1, static_cast<char>('A' + n - 1))}};
     for (const auto& [key, value] : keys) qm::WriteSetting(section, key, value, ini);
   }
@@ -90,7 +98,8 @@ void PrepareTwentyActions(const std::string& folder) {
 
 double OpenSettings(HWND window) {
   PostMessageW(window, WM_USER + 1, 125, WM_RBUTTONUP);
-  WaitFor([] { return IsWindowVisible(FindWindowW(L"#32768", nullptr)) != FALSE; }, "the tray menu");
+  WaitFor([] { return IsWindowVisible(FindWindowW(L"#32768", nullptr)) != FALSE; },
+          "the tray menu");
   const double start = NowMs();
   PressKey('E');
   WaitFor([&] { return IsWindowVisible(window) != FALSE; }, "the settings window");
@@ -107,8 +116,9 @@ double Uebernehmen(HWND window) {
   SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
   PostMessageW(Control(window, IDC_LIST_BEARBEITEN), BM_CLICK, 0, 0);
   HWND editor = nullptr;
-  WaitFor([&] { return IsWindowVisible(editor = FindWindowW(nullptr, L"Aktion einstellen")) != FALSE; },
-          "the editor");
+  WaitFor(
+      [&] { return IsWindowVisible(editor = FindWindowW(nullptr, L"Aktion einstellen")) != FALSE; },
+      "the editor");
   const double start = NowMs();
   PostMessageW(Control(editor, IDC_ED_UEBERNEHMEN), BM_CLICK, 0, 0);
   WaitFor([&] { return !IsWindowVisible(editor); }, "the editor to close after the refresh");
@@ -141,8 +151,10 @@ void Run() {
   Sleep(kSettleMs);
   const double neverOpened = WorkingSetMiB(started);
 
-  std::printf("Settings window under Wine with 20 actions, ms: median [fastest .. slowest] of %d\n", kRuns);
-  std::printf("  %-38s %7.1f\n", "\"&Einstellungen\" first time (pages made)", OpenSettings(window));
+  std::printf("Settings window under Wine with 20 actions, ms: median [fastest .. slowest] of %d\n",
+              kRuns);
+  std::printf("  %-38s %7.1f\n", "\"&Einstellungen\" first time (pages made)",
+              OpenSettings(window));
   std::vector<double> opens, applies;
   for (int run = 0; run < kRuns; ++run) {
     applies.push_back(Uebernehmen(window));
@@ -154,10 +166,15 @@ void Run() {
   CloseSettings(window);
 
   Sleep(kSettleMs);
-  std::printf("\nWorking set at rest, MiB, %.0f s after the settings window closed:\n", kSettleMs / 1000.0);
-  std::printf("  %-38s %7.2f\n", "Quillmar2.0.exe, settings used", WorkingSetMiB(started));
-  std::printf("  %-38s %7.2f\n", "Quillmar2.0.exe, before the first open", neverOpened);
-  std::printf("  %-38s %7.2f\n", "minimal tray", WorkingSetMiB(tray));
+  std::printf("\nWorking set at rest, MiB, %.0f s after the settings window closed:\n",
+              kSettleMs / 1000.0);
+  const double usedMiB = WorkingSetMiB(started);
+  const double trayMiB = WorkingSetMiB(tray);
+  std::printf("  %-38s %7.2f  %4.2fx\n", "Quillmar2.0.exe, settings used", usedMiB,
+              usedMiB / trayMiB);
+  std::printf("  %-38s %7.2f  %4.2fx\n", "Quillmar2.0.exe, before the first open", neverOpened,
+              neverOpened / trayMiB);
+  std::printf("  %-38s %7.2f\n", "minimal tray", trayMiB);
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 // The resident program's ties to the system: the clipboard-viewer chain, a hotkey that
 // someone else holds, the tray icon as the shell holds it, the popup menu as the system
-// runs it, the save notice's closing timer and how the program's dialogs go.
+// runs it, the save notice's closing timer and how the program's windows go.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <vector>
 
 #include "options/options_ids.h"
@@ -16,6 +17,7 @@
 #include "ui/common_controls_win.h"
 #include "ui/dialog_win.h"
 #include "ui/library_on_demand_win.h"
+#include "ui/window_win.h"
 
 namespace qm {
 namespace {
@@ -59,7 +61,8 @@ TEST(HotkeysWin, ACombinationSomeoneElseHoldsIsReportedBlankedAndNotTriedAgain) 
 
 // The list's pictures are found by the method's index: a missing icon must keep its place.
 TEST(ImageListWin, AMissingIconKeepsThePlaceOfItsPicture) {
-  ASSERT_TRUE(LoadCommonControls());
+  const OwnedLibrary controls = LoadCommonControls();
+  ASSERT_TRUE(controls);
   HIMAGELIST images = NewImageList(16, 2);
   AddToImageList(images, nullptr, 16);
   AddToImageList(images, LoadIconW(nullptr, MAKEINTRESOURCEW(32512)), 16);
@@ -137,18 +140,18 @@ TEST(NoticeWin, ClosesOnTheSecondTickOfItsInterval) {
   int closes = 0;
   SaveNoticeWindow notice{GetModuleHandleW(nullptr), options, settings, [&] { ++closes; }};
   notice.ShowNotice({L"Text wurde gespeichert!", 12, 320, 200});
-  const HWND window = notice.Window();
+  const HWND window = notice.Handle();
   std::vector<bool> upAfterTick;
   const ULONGLONG end = GetTickCount64() + test::kPatienceMs;
   MSG message;
-  while (notice.Window() && GetTickCount64() < end) {
+  while (notice.Handle() && GetTickCount64() < end) {
     if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
       MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
       continue;
     }
     DispatchMessageW(&message);
     if (message.message == WM_TIMER && message.hwnd == window) {
-      upAfterTick.push_back(notice.Window() != nullptr);
+      upAfterTick.push_back(notice.Handle() != nullptr);
     }
   }
   EXPECT_EQ(upAfterTick, (std::vector<bool>{true, false}));
@@ -179,6 +182,23 @@ TEST(DialogWin, TheEndDestroysEveryDialogAndNoWindowReachesAHalfDestroyedObject)
   HiddenDialog();  // still open when it goes
   RemoveVectoredExceptionHandler(watch);
   EXPECT_FALSE(gFaulted);
+}
+
+// An exception that unwinds into the system's code ends the program.
+struct FailingWindow : Window {
+  FailingWindow() {
+    Create(GetModuleHandleW(nullptr), {.className = L"QmFailing", .caption = L"Nein"});
+  }
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_GETTEXTLENGTH) throw std::runtime_error("failed step");
+    return DefaultAnswer(message, wParam, lParam);
+  }
+};
+
+TEST(WindowWin, AFailingHandlerLeavesTheMessageItsDefaultAnswer) {
+  FailingWindow window;
+  ASSERT_TRUE(window.Handle());
+  EXPECT_EQ(SendMessageW(window.Handle(), WM_GETTEXTLENGTH, 0, 0), 4);
 }
 
 }  // namespace

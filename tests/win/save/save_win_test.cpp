@@ -68,7 +68,7 @@ struct SaveWin : ::testing::Test, SaveSources, SaveSignals, ShellOpener {
 
   void SetMode(Mode mode) {
     automatic = mode != Mode::ByHand;
-    options.chkMessagesUnterdrücken = mode == Mode::AutomaticSuppressed;
+    options.chkMessagesUnterdruecken = mode == Mode::AutomaticSuppressed;
   }
 
   // A text copied in the code page; an image file named by it.
@@ -474,7 +474,7 @@ TEST_F(SaveWin, AccessOpensTheSavedFileOrItsFolderOrSaysWhy) {
     messages.shown.clear();
     opened.clear();
     AccessContext context{actions, options, files, messages, *this};
-    Menüklick2(0, context);
+    Menueklick2(0, context);
     EXPECT_EQ(opened, row.opened);
     EXPECT_EQ(messages.shown.size(), *row.hint ? 1u : 0u);
     for (const MessageRequest& shown : messages.shown) {

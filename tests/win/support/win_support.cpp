@@ -12,6 +12,7 @@
 
 #include "settings/ansi_text.h"
 #include "ui/com_released_win.h"
+#include "ui/owned_handles_win.h"
 
 namespace qm::test {
 
@@ -28,14 +29,13 @@ std::string UniqueName(const char* what) {
 // By the wide functions: a test may make names that the code page cannot write.
 void RemoveTree(const std::wstring& path) {
   WIN32_FIND_DATAW found;
-  HANDLE search = FindFirstFileW((path + L"\\*").c_str(), &found);
-  for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found)) {
+  const OwnedSearch search = FindFirst(path + L"\\*", found);
+  for (bool more = search != nullptr; more; more = FindNextFileW(search.get(), &found)) {
     const std::wstring name = found.cFileName, entry = path + L"\\" + name;
     if (name == L"." || name == L"..") continue;
     SetFileAttributesW(entry.c_str(), FILE_ATTRIBUTE_NORMAL);
     if (!DeleteFileW(entry.c_str())) RemoveTree(entry);
   }
-  if (search != INVALID_HANDLE_VALUE) FindClose(search);
   EXPECT_TRUE(RemoveDirectoryW(path.c_str())) << path << L": " << GetLastError();
 }
 
@@ -86,13 +86,12 @@ void WriteFileBytes(const std::string& path, const std::string& bytes) {
 std::vector<std::string> FolderEntries(const std::string& folder) {
   std::vector<std::string> names;
   WIN32_FIND_DATAW found;
-  HANDLE search = FindFirstFileW(Wide(folder + "\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
+  const OwnedSearch search = FindFirst(Wide(folder + "\\*"), found);
+  if (!search) return names;
   do {
     const std::string name = Utf8(found.cFileName);
     if (name != "." && name != "..") names.push_back(name);
-  } while (FindNextFileW(search, &found));
-  FindClose(search);
+  } while (FindNextFileW(search.get(), &found));
   std::sort(names.begin(), names.end());
   return names;
 }

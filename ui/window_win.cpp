@@ -1,0 +1,58 @@
+#include "ui/window_win.h"
+
+#include "ui/message_guard_win.h"
+
+namespace qm {
+
+Window::~Window() {
+  if (!window_) return;
+  SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+  DestroyWindow(window_);
+}
+
+bool Window::Create(HINSTANCE instance, const WindowSpec& spec) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = WindowProc;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = spec.icon;
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = spec.background;
+  windowClass.lpszClassName = spec.className;
+  if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+    return false;
+  }
+  // The window procedure binds the window to this object from WM_NCCREATE on.
+  return CreateWindowExW(spec.exStyle, spec.className, spec.caption, spec.style, spec.x, spec.y,
+                         spec.width, spec.height, nullptr, nullptr, instance, this) != nullptr;
+}
+
+void Window::Destroy() {
+  if (window_) DestroyWindow(window_);
+}
+
+LRESULT Window::DefaultAnswer(UINT message, WPARAM wParam, LPARAM lParam) const {
+  return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Window::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    self->window_ = window;
+  }
+  auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    self->window_ = nullptr;
+    AnswerGuarded(
+        message, [&] { self->OnDestroyed(); }, [] {});
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+  return AnswerGuarded(
+      message, [&] { return self->HandleMessage(message, wParam, lParam); },
+      [&] { return DefWindowProcW(window, message, wParam, lParam); });
+}
+
+}  // namespace qm
