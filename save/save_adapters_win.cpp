@@ -4,7 +4,6 @@
 
 #include "clipboard/browser_address_win.h"
 #include "clipboard/clipboard_picture_win.h"
-#include "clipboard/clipboard_win.h"
 #include "save/whole_file_win.h"
 #include "settings/ansi_text.h"
 #include "settings/file_helpers_win.h"
@@ -108,12 +107,19 @@ std::optional<std::wstring> WinSaveFiles::ReadWholeFile(const std::wstring& path
   return qm::ReadWholeFile(path, bytes);
 }
 
-std::optional<std::wstring> WinSaveFiles::ReplaceWholeFile(const std::wstring& path,
-                                                           std::string_view bytes) {
-  return qm::ReplaceWholeFile(path, bytes);
+std::optional<std::wstring> WinSaveFiles::ReplaceWholeFile(
+    const std::wstring& path, std::span<const std::string_view> pieces) {
+  return qm::ReplaceWholeFile(path, pieces);
 }
 
-CopiedText WinSaveSources::ClipboardText() { return qm::ClipboardText(owner_); }
+const CopiedText& WinSaveSources::ClipboardText() {
+  text_.reset();
+  return text_.emplace(owner_).Text();
+}
+
+void WinSaveSources::LetGoOfClipboard(bool keepText) {
+  if (text_) text_->LetGo(keepText);
+}
 
 std::string WinSaveSources::ClipboardFileName() { return qm::ClipboardFileName(owner_); }
 
@@ -127,6 +133,7 @@ CopiedPicture WinSaveSources::ClipboardPicture() {
 // them, but they write it into the clipboard with the copied text: that address is the
 // page the text came from. The window search serves the browsers that do not.
 std::string WinSaveSources::BrowserAddress() {
+  LetGoOfClipboard(true);
   std::string address = ClipboardSourceUrl(owner_);
   return address.empty() ? GetBrowserURL() : address;
 }

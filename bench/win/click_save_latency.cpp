@@ -145,7 +145,7 @@ std::string FiveMegabyteDocument() {
   HtmlDocumentParts parts;
   parts.title = "notiz";
   parts.colours = {"#000000", "#FFFFFF", "#0000FF", "#FF0000", "#800080"};
-  return HtmlDocument(ProseOfSize(5 * kMiB - kMiB / 4), parts);
+  return HtmlDocument(ProseOfSize(5 * kMiB - kMiB / 4), parts).Whole();
 }
 
 struct Figures {

@@ -74,9 +74,12 @@ class MeasuredSave {
 // apart from the writing.
 double ClipboardReadMs(HWND owner, size_t textBytes) {
   qm::WinSaveSources sources(owner, [] { return false; });
-  qm::CopiedText text;
-  const double ms = TimedMs([&] { text = sources.ClipboardText(); });
-  if (text.ansi.size() != textBytes) throw std::runtime_error("The clipboard lost the text");
+  size_t read = 0;
+  const double ms = TimedMs([&] {
+    read = sources.ClipboardText().ansi.size();
+    sources.LetGoOfClipboard(false);
+  });
+  if (read != textBytes) throw std::runtime_error("The clipboard lost the text");
   return ms;
 }
 
