@@ -78,12 +78,13 @@ class SaveSources {
   virtual bool AutomaticSavingOn() = 0;
 };
 
-// What the save notice window is asked to show.
+// What the save notice window is asked to show, and for how long: by default the
+// display time of the options.
 struct NoticeRequest {
   std::wstring text;
   int fontSizePt = 12;
   int labelTopTwips = 320;
-  int intervalMs = 0;
+  std::optional<int> intervalMs = std::nullopt;
 
   bool operator==(const NoticeRequest&) const = default;
 };

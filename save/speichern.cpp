@@ -5,19 +5,15 @@
 #include "save/save_target.h"
 #include "save/text_file.h"
 #include "save/write_document.h"
-#include "settings/number_text.h"
 
 namespace qm {
 
 namespace {
 
-constexpr int kLargestInterval = 32767;
-
 void ReportSave(const wchar_t* text, int fontSizePt, int labelTopTwips, SaveContext& context) {
   if (context.sources.AutomaticSavingOn() && context.options.chkSpeicherhinweis) return;
   if (context.options.chkBeep) context.signals.Beep();
-  const int interval = NoticeInterval(context.options.txtSpeicherzeit);
-  context.signals.ShowNotice({text, fontSizePt, labelTopTwips, interval});
+  context.signals.ShowNotice({text, fontSizePt, labelTopTwips});
 }
 
 void ReportSave(const SaveTarget& target, SaveContext& context) {
@@ -96,12 +92,6 @@ void SaveAction(int number, SaveContext& context) {
 }
 
 }  // namespace
-
-int NoticeInterval(const std::string& speicherzeit) {
-  const auto value = ParseWholeNumber(speicherzeit);
-  if (!value || *value < 0 || *value > kLargestInterval) return kDefaultNoticeIntervalMs;
-  return static_cast<int>(*value);
-}
 
 void Speichern(int number, SaveContext& context) {
   if (number < 1 || number > kActionCount) return;
