@@ -24,11 +24,13 @@ std::optional<TextEncoding> HeldEncoding(HANDLE file, LONGLONG size, DWORD& erro
 }
 
 // An appended entry is all or nothing: after a failed write the file is cut back to
-// its old length, and a file this save created is removed again.
-AppendResult AppendToOpenFile(HANDLE file, const TextEntry& entry, TextEncoding encoding) {
+// its old length, and a file this save created is removed again. Only a file that was
+// there before has a length and an encoding to ask for: one just created is empty.
+AppendResult AppendToOpenFile(HANDLE file, const TextEntry& entry, TextEncoding encoding,
+                              bool created) {
   LARGE_INTEGER oldEnd{};
   DWORD error = ERROR_SUCCESS;
-  if (!GetFileSizeEx(file, &oldEnd)) return {SystemReason(GetLastError())};
+  if (!created && !GetFileSizeEx(file, &oldEnd)) return {SystemReason(GetLastError())};
   const auto held = HeldEncoding(file, oldEnd.QuadPart, error);
   if (error != ERROR_SUCCESS) return {SystemReason(error)};
   if (held && *held != encoding) return {std::nullopt, true};
@@ -82,7 +84,7 @@ AppendResult WinSaveFiles::AppendEntry(const std::wstring& path, const TextEntry
                             OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return {SystemReason(GetLastError())};
   const bool created = GetLastError() != ERROR_ALREADY_EXISTS;
-  const AppendResult result = AppendToOpenFile(file, entry, encoding);
+  const AppendResult result = AppendToOpenFile(file, entry, encoding, created);
   CloseHandle(file);
   if (result.failure && created) DeleteFileW(path.c_str());
   return result;
