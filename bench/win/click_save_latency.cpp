@@ -1,5 +1,6 @@
 #include "bench/win/click_save_latency.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <stdexcept>
@@ -36,9 +37,9 @@ struct Job {
   double target;  // the most the save may take, as a multiple of the least work
 };
 
-constexpr Job kJobs[] = {{"1 KB text, numbered file", kKiB, false, 1.2},
-                         {"1 MB text", kMiB, false, 1.2},
-                         {"20 MB text", 20 * kMiB, false, 1.2},
+constexpr Job kJobs[] = {{"1 KB text, new file", kKiB, false, 1.2},
+                         {"1 MB text, new file", kMiB, false, 1.2},
+                         {"20 MB text, new file", 20 * kMiB, false, 1.2},
                          {"5 MB HTML doc + 1 KB", kKiB, true, 1.3}};
 
 LONGLONG Now() {
@@ -189,11 +190,18 @@ Figures Measure(const Job& job, const std::string& dist, HWND clipboardOwner) {
   return figures;
 }
 
+// The median, and the fastest and slowest run, which tell how steady the machine was.
+void PrintSpread(const std::vector<double>& ms) {
+  std::printf(" %9.3f [%8.3f ..%8.3f]", Median(ms), *std::min_element(ms.begin(), ms.end()),
+              *std::max_element(ms.begin(), ms.end()));
+}
+
 void PrintRow(const Job& job, const Figures& figures) {
-  const double quillmar = Median(figures.quillmar);
-  const double least = Median(figures.least);
-  std::printf("%-24s %10.3f %10.3f %6.2f %6.1f %s %12.3f\n", job.label, quillmar, least,
-              quillmar / least, job.target, quillmar / least <= job.target ? "  " : " !",
+  const double ratio = Median(figures.quillmar) / Median(figures.least);
+  std::printf("%-22s", job.label);
+  PrintSpread(figures.quillmar);
+  PrintSpread(figures.least);
+  std::printf(" %6.2f %6.1f%s %10.3f\n", ratio, job.target, ratio <= job.target ? " " : "!",
               Median(figures.inProcess));
   std::fflush(stdout);
 }
@@ -204,9 +212,10 @@ void PrintClickSaveRows(HWND clipboardOwner) {
   const std::string dist = ProgramFolder() + "\\dist";
   std::printf(
       "Tray click to the file at its final size: Quillmar2.0.exe vs. the least work of the "
-      "job (qm_least_save.exe on the same click), medians of %d in ms\n%-24s %10s %10s %6s %6s "
-      "%2s %12s\n",
-      kRuns, "job", "Quillmar", "least", "ratio", "target", "", "job alone");
+      "job (qm_least_save.exe on the same click), in ms, median [fastest .. slowest] of %d; "
+      "the ratio of the medians (! above its target); the least work alone in this process\n"
+      "%-22s %30s %30s %6s %7s %10s\n",
+      kRuns, "job", "Quillmar", "least", "ratio", "target", "job alone");
   for (const Job& job : kJobs) PrintRow(job, Measure(job, dist, clipboardOwner));
 }
 
