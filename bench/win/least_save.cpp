@@ -11,6 +11,7 @@
 #include <string>
 
 #include "bench/win/least_work.h"
+#include "bench/win/yardstick_window.h"
 
 namespace {
 
@@ -43,16 +44,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   gDocument = std::wstring(arguments[1]) == L"document";
   gPath = arguments[2];
   LocalFree(arguments);
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = WindowProc;
-  windowClass.hInstance = instance;
-  windowClass.lpszClassName = kClassName;
-  if (!RegisterClassExW(&windowClass)) return 1;
-  if (!CreateWindowExW(0, kClassName, L"Least save", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
-                       nullptr, instance, nullptr)) {
-    return 1;
-  }
+  if (!qm::bench::MakeHiddenWindow(instance, kClassName, WindowProc)) return 1;
   MSG message;
   BOOL got;
   while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) DispatchMessageW(&message);
