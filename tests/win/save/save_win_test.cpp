@@ -433,19 +433,33 @@ TEST_F(SaveWin, HostileFirstWordsStillGiveOneUsableEntryForBothNameMethods) {
   EXPECT_TRUE(messages.shown.empty());
 }
 
+// A box that notes whether another program could use the clipboard while it is up.
+struct BoxNotingTheClipboard : RecordingMessageBoxes {
+  void Show(const MessageRequest& request) override {
+    std::thread([this] { clipboardFree = OpenClipboard(nullptr) && CloseClipboard(); }).join();
+    RecordingMessageBoxes::Show(request);
+  }
+  bool clipboardFree = false;
+};
+
 // What other programs put on the clipboard, read by the program's own sources: a drop
-// list pointing past its block is refused like no file, and letters the code page lacks
-// keep the name whole and reach the document as references.
+// list pointing past its block is refused like no file, letters the code page lacks
+// keep the name whole and reach the document as references, and a text read where the
+// clipboard holds it outlives a warning that waits with the clipboard free.
 TEST_F(SaveWin, TheRealClipboardIsReadSafelyAndKeepsForeignLettersInNamesAndDocuments) {
-  WinSaveSources real{nullptr, [] { return false; }};
-  SaveContext context{actions, options, settings, files, real, messages, *this};
+  // A window of its own: a clipboard opened without one is no hold against other threads.
+  const HWND reader =
+      CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  WinSaveSources real{reader, [] { return false; }};
+  BoxNotingTheClipboard boxes;
+  SaveContext context{actions, options, settings, files, real, boxes, *this};
   DROPFILES damaged{};
   damaged.pFiles = 1u << 20;
   SetClipboard({{CF_HDROP, std::string(reinterpret_cast<const char*>(&damaged), 20)}});
   Use("bilder");
   Speichern(1, context);
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].title, L"Keine Bilddatei");
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].title, L"Keine Bilddatei");
   const std::u16string copied =
       u"\u0141\u00F3d\u017A \u2192 Krak\u00F3w \U0001F600\r\n"
       u"http://\u0142\u00F3d\u017A.pl/\u017C";
@@ -459,6 +473,12 @@ TEST_F(SaveWin, TheRealClipboardIsReadSafelyAndKeepsForeignLettersInNamesAndDocu
   EXPECT_EQ(Saved("Łódź → Kraków.html"),
             Html(title, title + " &#128512;<BR>\r\n<a href=\"" + address + "\" target=\"_blank\">" +
                             address + "</a> <BR>\r\n\r\n\r\n"));
+  SetClipboardText("Gleich");
+  Use("extradatei1");
+  for (int save = 0; save < 2; ++save) Speichern(1, context);
+  EXPECT_TRUE(boxes.clipboardFree) << "a warning waited with the clipboard held";
+  EXPECT_EQ(Saved("Gleich1.txt"), "Gleich\r\n");
+  DestroyWindow(reader);
 }
 
 TEST_F(SaveWin, AccessOpensTheSavedFileOrItsFolderOrSaysWhy) {
