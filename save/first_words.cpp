@@ -68,8 +68,8 @@ std::wstring FirstWordsName(std::wstring_view text, int words, std::wstring_view
   return FirstWordsOf(text, words, zeichen);
 }
 
-std::wstring FirstWordsName(const CopiedText& text, int words, std::string_view zeichen,
-                            size_t maxLength) {
+std::wstring FirstWordsFileName(const CopiedText& text, int words, std::string_view zeichen,
+                                size_t maxLength) {
   if (text.InCodePage()) {
     return WidenAnsi(SafeName(FirstWordsName(text.ansi, words, zeichen), maxLength));
   }

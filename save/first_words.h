@@ -28,7 +28,7 @@ std::wstring FirstWordsName(std::wstring_view text, int words, std::wstring_view
 // The name of a copied text, made usable by SafeName within `maxLength` characters. A
 // text the code page holds is named exactly as the ANSI program always did; any other by
 // the same rules on its own characters, of which only the start is converted.
-std::wstring FirstWordsName(const CopiedText& text, int words, std::string_view zeichen,
-                            size_t maxLength);
+std::wstring FirstWordsFileName(const CopiedText& text, int words, std::string_view zeichen,
+                                size_t maxLength);
 
 }  // namespace qm

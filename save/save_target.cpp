@@ -42,8 +42,8 @@ struct Run {
   }
 
   std::wstring WordName(size_t maxLength) const {
-    return FirstWordsName(text, method.words, context.settings.Read("Zeichen", "Zeichen"),
-                          maxLength);
+    return FirstWordsFileName(text, method.words, context.settings.Read("Zeichen", "Zeichen"),
+                              maxLength);
   }
 
   SaveTarget Numbered() const {

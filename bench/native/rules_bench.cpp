@@ -47,7 +47,7 @@ void ReportTextSize(benchmark::State& state) {
 void BM_FirstWordsName(benchmark::State& state) {
   const qm::CopiedText text{Prose(state.range(0)), {}};
   for (auto _ : state) {
-    benchmark::DoNotOptimize(qm::FirstWordsName(text, 5, kDeliveredZeichen, 240));
+    benchmark::DoNotOptimize(qm::FirstWordsFileName(text, 5, kDeliveredZeichen, 240));
   }
   ReportTextSize(state);
 }
@@ -62,7 +62,7 @@ void BM_FirstWordsNameOfUtf8(benchmark::State& state) {
   }
   const qm::CopiedText text{{}, place->second};
   for (auto _ : state) {
-    benchmark::DoNotOptimize(qm::FirstWordsName(text, 5, kDeliveredZeichen, 240));
+    benchmark::DoNotOptimize(qm::FirstWordsFileName(text, 5, kDeliveredZeichen, 240));
   }
   ReportTextSize(state);
 }
