@@ -51,28 +51,33 @@ std::optional<std::string> OpenClipboardBlock(UINT format) {
   return block;
 }
 
-// The CF_TEXT of an open clipboard. The length is bounded by the memory block, so a
-// text without its terminating zero cannot make us read past it.
-std::string OpenClipboardAnsiText() {
+// The CF_TEXT of an open clipboard where it lies, its block locked into `locked` (null
+// when there is none). The length is bounded by the memory block, so a text without its
+// terminating zero cannot make us read past it.
+std::string_view LockOpenClipboardAnsiText(HANDLE& locked) {
   HANDLE data = GetClipboardData(CF_TEXT);
-  if (!data) return {};
-  const auto* text = static_cast<const char*>(GlobalLock(data));
-  if (!text) return {};
-  std::string result(text, strnlen(text, GlobalSize(data)));
-  GlobalUnlock(data);
-  return result;
+  const auto* text = data ? static_cast<const char*>(GlobalLock(data)) : nullptr;
+  locked = text ? data : nullptr;
+  return text ? std::string_view(text, strnlen(text, GlobalSize(data))) : std::string_view();
+}
+
+std::string OpenClipboardAnsiText() {
+  HANDLE locked = nullptr;
+  std::string text(LockOpenClipboardAnsiText(locked));
+  if (locked) GlobalUnlock(locked);
+  return text;
 }
 
 // The CF_UNICODETEXT of an open clipboard, bounded like CF_TEXT, converted where it
 // lies, without a copy of its UTF-16.
-CopiedText OpenClipboardWideText() {
+KeptText OpenClipboardWideText() {
   HANDLE data = GetClipboardData(CF_UNICODETEXT);
   if (!data) return {};
   const auto* text = static_cast<const char16_t*>(GlobalLock(data));
   if (!text) return {};
   const size_t units = GlobalSize(data) / sizeof(char16_t);
-  CopiedText result =
-      CopiedTextOfUtf16({text, static_cast<size_t>(std::find(text, text + units, u'\0') - text)});
+  KeptText result =
+      KeptTextOfUtf16({text, static_cast<size_t>(std::find(text, text + units, u'\0') - text)});
   GlobalUnlock(data);
   return result;
 }
@@ -88,11 +93,6 @@ bool TextCameAsUnicode() {
     if (format == CF_TEXT) return false;
   }
   return false;
-}
-
-CopiedText OpenClipboardText() {
-  if (TextCameAsUnicode()) return OpenClipboardWideText();
-  return {OpenClipboardAnsiText(), {}};
 }
 
 // A name the code page cannot spell names no file that the ANSI functions can copy.
@@ -137,13 +137,37 @@ ClipboardSession::ClipboardSession(HWND owner) {
   }
 }
 
-ClipboardSession::~ClipboardSession() {
+ClipboardSession::~ClipboardSession() { Close(); }
+
+void ClipboardSession::Close() {
   if (open_) CloseClipboard();
+  open_ = false;
 }
 
-CopiedText ClipboardText(HWND owner) {
-  ClipboardSession session(owner);
-  return session.IsOpen() ? OpenClipboardText() : CopiedText();
+ClipboardTextRead::ClipboardTextRead(HWND owner) : session_(owner) {
+  if (!session_.IsOpen()) return;
+  if (TextCameAsUnicode()) {
+    kept_ = OpenClipboardWideText();
+    text_ = kept_.View();
+    session_.Close();
+    return;
+  }
+  text_.ansi = LockOpenClipboardAnsiText(lockedText_);
+  if (!lockedText_) session_.Close();
+}
+
+void ClipboardTextRead::LetGo(bool keepText) {
+  if (keepText && lockedText_) {
+    kept_.ansi = text_.ansi;
+    text_ = kept_.View();
+  } else if (!keepText) {
+    text_ = {};
+    // Moved out, a large text's memory goes at once; an assignment would keep it.
+    const KeptText released = std::move(kept_);
+  }
+  if (lockedText_) GlobalUnlock(lockedText_);
+  lockedText_ = nullptr;
+  session_.Close();
 }
 
 int ClipboardFormat(HWND owner) {

@@ -20,14 +20,35 @@ class ClipboardSession {
   ClipboardSession(const ClipboardSession&) = delete;
   ClipboardSession& operator=(const ClipboardSession&) = delete;
   bool IsOpen() const { return open_; }
+  void Close();
 
  private:
   bool open_ = false;
 };
 
-// The clipboard's text, from its CF_UNICODETEXT when that is what the program that
-// copied it gave, else from its CF_TEXT; empty when there is none.
-CopiedText ClipboardText(HWND owner);
+// The clipboard's text, read once: from its CF_UNICODETEXT when that is what the program
+// that copied it gave, converted at once, else from its CF_TEXT, which is used where the
+// clipboard holds it, without a copy; the clipboard then stays open until LetGo. Empty
+// when there is none.
+class ClipboardTextRead {
+ public:
+  explicit ClipboardTextRead(HWND owner);
+  ~ClipboardTextRead() { LetGo(false); }
+  ClipboardTextRead(const ClipboardTextRead&) = delete;
+  ClipboardTextRead& operator=(const ClipboardTextRead&) = delete;
+
+  // Valid until LetGo(false), which empties it.
+  const CopiedText& Text() const { return text_; }
+  // Closes the clipboard. `keepText` keeps the text, copied now where it lay in the
+  // clipboard.
+  void LetGo(bool keepText);
+
+ private:
+  ClipboardSession session_;
+  HANDLE lockedText_ = nullptr;
+  KeptText kept_;
+  CopiedText text_;
+};
 
 // Which of CF_TEXT (1) and CF_HDROP (15) the clipboard lists first; 0 for neither.
 int ClipboardFormat(HWND owner);

@@ -25,10 +25,10 @@ class CodePage {
 
 }  // namespace
 
-CopiedText CopiedTextOfUtf16(std::u16string_view wide) {
+KeptText KeptTextOfUtf16(std::u16string_view wide) {
   // One conversion tells whether the code page holds the text whole.
   if (auto ansi = NarrowToAnsi(wide)) return {std::move(*ansi), {}};
-  CopiedText copied;
+  KeptText copied;
   AppendUtf8(copied.utf8, wide);
   return copied;
 }

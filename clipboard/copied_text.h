@@ -8,19 +8,29 @@ namespace qm {
 
 // The clipboard's text as one save reads it, once: in the code page when the code page
 // holds every character of it, else in UTF-8, the form a text file then takes. Nearly
-// every text is of the first kind and pays nothing for the second.
+// every text is of the first kind and pays nothing for the second. The text is seen
+// where it lies: in the clipboard's own memory while the save holds the clipboard open,
+// or in a KeptText.
 struct CopiedText {
-  std::string ansi;  // the text, when the code page holds it whole
-  std::string utf8;  // otherwise the text, and `ansi` is empty
+  std::string_view ansi;  // the text, when the code page holds it whole
+  std::string_view utf8;  // otherwise the text, and `ansi` is empty
 
   bool InCodePage() const { return utf8.empty(); }
   bool Empty() const { return ansi.empty() && utf8.empty(); }
   bool operator==(const CopiedText&) const = default;
 };
 
+// A copied text that the program holds itself.
+struct KeptText {
+  std::string ansi;
+  std::string utf8;
+
+  CopiedText View() const { return {ansi, utf8}; }
+};
+
 // The copied text from the clipboard's UTF-16, converted where it lies: no copy of the
 // UTF-16 itself is made.
-CopiedText CopiedTextOfUtf16(std::u16string_view wide);
+KeptText KeptTextOfUtf16(std::u16string_view wide);
 
 // A character of a copied text that the code page lacks (a Polish or Cyrillic letter,
 // an arrow, an emoji): the place of its stand-in "?" in the ANSI form, and the

@@ -14,15 +14,28 @@ function(qm_wine_bench name)
   endif()
 endfunction()
 
-# A whole save against one WriteFile of the same bytes.
-qm_wine_bench(qm_save_bench save_latency.cpp html_save_latency.cpp picture_save_latency.cpp)
+# A yardstick program that a bench starts beside ours: as little as a Windows program can
+# be, with no library of ours.
+#   qm_yardstick(NAME SOURCES...)
+function(qm_yardstick name)
+  list(TRANSFORM ARGN PREPEND ${CMAKE_SOURCE_DIR}/bench/win/)
+  add_executable(${name} WIN32 ${ARGN})
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
+  target_link_options(${name} PRIVATE -municode)
+  target_link_libraries(${name} PRIVATE shell32 user32)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+  qm_warnings(${name})
+endfunction()
+
+# A whole save against the least work of its job: in this process, and from a click on
+# the tray icon of the real program against qm_least_save.exe on the same click.
+qm_yardstick(qm_least_save least_save.cpp least_work.cpp)
+qm_wine_bench(qm_save_bench save_latency.cpp click_save_latency.cpp least_work.cpp
+  started_program.cpp html_save_latency.cpp picture_save_latency.cpp
+  NEEDS qm_least_save quillmar dist_assets)
 
 # The resident program against its yardstick, a minimal tray program.
-add_executable(qm_minimal_tray WIN32 ${CMAKE_SOURCE_DIR}/bench/win/minimal_tray.cpp)
-target_link_options(qm_minimal_tray PRIVATE -municode)
-target_link_libraries(qm_minimal_tray PRIVATE shell32 user32)
-set_target_properties(qm_minimal_tray PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
-qm_warnings(qm_minimal_tray)
+qm_yardstick(qm_minimal_tray minimal_tray.cpp)
 qm_wine_bench(qm_resident_bench resident_bench.cpp started_program.cpp
   NEEDS qm_minimal_tray quillmar dist_assets)
 

@@ -66,13 +66,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view text = input.substr(0, zero);
   const std::string_view address = zero == std::string_view::npos ? "" : input.substr(zero + 1);
   const qm::HtmlDocumentParts parts = Parts(address);
-  const std::string document = qm::HtmlDocument(text, parts);
+  const std::string document = qm::HtmlDocument(text, parts).Whole();
   const size_t headerLength = document.find(">\r\n", document.find("<BODY")) + 3;
   std::string extending = document;
   const std::string_view body = qm::OldBody(extending);
   Require(body == WrittenBody(document, headerLength), "our document gives back its body");
 
-  const std::string extended = qm::HtmlDocument(text, parts, body);
+  qm::HtmlDocumentPieces pieces = qm::HtmlDocument(text, parts);
+  pieces.oldBody = body;
+  const std::string extended = pieces.Whole();
   Require(CountIgnoringCase(extended, "</body>") == 1 && extended.ends_with(kClosing),
           "an extended document has one closing BODY tag, at its end");
   return 0;

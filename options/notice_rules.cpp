@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "settings/number_text.h"
+
 namespace qm {
 
 namespace {
@@ -125,6 +127,12 @@ ScreenPoint NoticePlace(std::optional<ScreenPoint> stored, PixelSize size,
   }
   if (mostVisible) return PulledInto(*mostVisible, *stored, size);
   return BottomRight(primaryWorkArea, size);
+}
+
+int NoticeInterval(std::string_view speicherzeit) {
+  const auto value = ParseWholeNumber(speicherzeit);
+  if (!value || *value < 0 || *value > kLargest16Bit) return kDefaultNoticeIntervalMs;
+  return static_cast<int>(*value);
 }
 
 std::optional<unsigned> NoticeTimerMs(long long intervalMs) {

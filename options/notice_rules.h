@@ -47,6 +47,11 @@ std::optional<ScreenPoint> StoredNoticePlace(std::string_view txtX, std::string_
 ScreenPoint NoticePlace(std::optional<ScreenPoint> stored, PixelSize size,
                         const std::vector<ScreenRect>& screens, const ScreenRect& primaryWorkArea);
 
+// The display interval of a save's notice from the options' text (txtSpeicherzeit); a
+// text that is no number of 0 to 32767 milliseconds gives kDefaultNoticeIntervalMs.
+inline constexpr int kDefaultNoticeIntervalMs = 1500;
+int NoticeInterval(std::string_view speicherzeit);
+
 // The timer's interval for a requested display interval: nothing for 0 (the timer
 // stops and the notice stays), otherwise held within what a system timer takes, so a
 // negative request closes the notice at once instead of leaving it up for good.

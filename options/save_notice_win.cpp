@@ -59,7 +59,7 @@ void SaveNoticeWindow::Beep() { MessageBeep(MB_OK); }
 
 void SaveNoticeWindow::ShowNotice(const NoticeRequest& request) {
   if (!window_ && !Form_Load()) return;
-  SetInterval(request.intervalMs);
+  SetInterval(request.intervalMs.value_or(NoticeInterval(options_.txtSpeicherzeit)));
   ShowWithoutFocus();
   ApplyLabel(request);
 }

@@ -2,7 +2,10 @@
 
 #include <type_traits>
 
+#include "save/safe_name.h"
 #include "save/strip_out.h"
+#include "settings/ansi_text.h"
+#include "settings/utf8_text.h"
 
 namespace qm {
 
@@ -63,6 +66,15 @@ std::string FirstWordsName(std::string_view text, int words, std::string_view ze
 
 std::wstring FirstWordsName(std::wstring_view text, int words, std::wstring_view zeichen) {
   return FirstWordsOf(text, words, zeichen);
+}
+
+std::wstring FirstWordsFileName(const CopiedText& text, int words, std::string_view zeichen,
+                                size_t maxLength) {
+  if (text.InCodePage()) {
+    return WidenAnsi(SafeName(FirstWordsName(text.ansi, words, zeichen), maxLength));
+  }
+  const std::wstring head = WideOfUtf8(text.utf8, kNameScanLimit);
+  return SafeName(FirstWordsName(head, words, WidenAnsi(zeichen)), maxLength);
 }
 
 }  // namespace qm

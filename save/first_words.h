@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "clipboard/copied_text.h"
+
 namespace qm {
 
 // A name can never be longer than a Windows path, so the name is made from a bounded
@@ -22,5 +24,11 @@ inline constexpr size_t kNameScanLimit = 2 * kNameWindow;
 // The wide form names a text with characters the code page lacks, by the same rules.
 std::string FirstWordsName(std::string_view text, int words, std::string_view zeichen);
 std::wstring FirstWordsName(std::wstring_view text, int words, std::wstring_view zeichen);
+
+// The name of a copied text, made usable by SafeName within `maxLength` characters. A
+// text the code page holds is named exactly as the ANSI program always did; any other by
+// the same rules on its own characters, of which only the start is converted.
+std::wstring FirstWordsFileName(const CopiedText& text, int words, std::string_view zeichen,
+                                size_t maxLength);
 
 }  // namespace qm

@@ -47,11 +47,9 @@ void AppendAddressRows(std::string& out, std::string_view address) {
 }
 
 // Room for the markup that links, entities and character references add to a text.
-size_t ExpectedSize(std::string_view text, std::optional<std::string_view> oldBody,
-                    size_t foreignCharacters) {
+size_t ExpectedSize(std::string_view text, size_t foreignCharacters) {
   constexpr size_t kLongestReference = 10;  // "&#1114111;"
-  return text.size() + text.size() / 4 + foreignCharacters * kLongestReference +
-         (oldBody ? oldBody->size() : 0) + 1024;
+  return text.size() + text.size() / 4 + foreignCharacters * kLongestReference + 1024;
 }
 
 char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
@@ -61,20 +59,39 @@ bool SameIgnoringCase(std::string_view text, std::string_view word) {
                     [](char a, char b) { return AsciiLower(a) == AsciiLower(b); });
 }
 
-// `word` starts with '<', which has no case: jumping from one '<' to the next keeps the
+constexpr std::string_view kClosingBody = "</body>";
+constexpr std::string_view kClosingHtml = "</html>";
+
+// Both tags start with '<', which has no case: jumping from one '<' to the next keeps the
 // search linear and fast.
-size_t FindIgnoringCase(std::string_view text, std::string_view word) {
-  for (size_t at = text.find(word.front()); at != std::string_view::npos;
-       at = text.find(word.front(), at + 1)) {
-    if (SameIgnoringCase(text.substr(at, word.size()), word)) return at;
+size_t FindIgnoringCase(std::string_view text, std::string_view tag, size_t from = 0) {
+  for (size_t at = text.find('<', from); at != std::string_view::npos;
+       at = text.find('<', at + 1)) {
+    if (SameIgnoringCase(text.substr(at, tag.size()), tag)) return at;
   }
   return std::string_view::npos;
 }
 
-void EraseFirst(std::string& text, std::string_view word) {
-  if (const size_t at = FindIgnoringCase(text, word); at != std::string::npos) {
-    text.erase(at, word.size());
+// Removes the first "</body>" and then the first "</html>" of what is left, in one pass
+// up to the first "</body>": a "</html>" before it is never joined by the removal (no
+// tag holds a '<' after its first character), and one after it starts at most six
+// characters before the place where "</body>" stood.
+void EraseClosingTags(std::string& document) {
+  size_t html = std::string::npos;
+  size_t body = document.find('<');
+  for (; body != std::string::npos; body = document.find('<', body + 1)) {
+    const std::string_view tag = std::string_view(document).substr(body, kClosingBody.size());
+    if (SameIgnoringCase(tag, kClosingBody)) break;
+    if (html == std::string::npos && SameIgnoringCase(tag, kClosingHtml)) html = body;
   }
+  if (body != std::string::npos) {
+    document.erase(body, kClosingBody.size());
+    if (html == std::string::npos) {
+      const size_t joined = body - std::min(body, kClosingHtml.size() - 1);
+      html = FindIgnoringCase(document, kClosingHtml, joined);
+    }
+  }
+  if (html != std::string::npos) document.erase(html, kClosingHtml.size());
 }
 
 // The length of this writer's header at the start of `text` (the HTML, HEAD, TITLE and
@@ -97,25 +114,33 @@ size_t OwnHeaderLength(std::string_view text) {
 
 }  // namespace
 
-std::string HtmlDocument(std::string_view clipboardText, const HtmlDocumentParts& parts,
-                         std::optional<std::string_view> oldBody,
-                         std::span<const ForeignCharacter> foreign) {
+std::array<std::string_view, 4> HtmlDocumentPieces::InOrder() const {
+  return {header, oldBody.value_or(""), oldBody ? kCrLf : "", entry};
+}
+
+std::string HtmlDocumentPieces::Whole() const {
   std::string document;
-  document.reserve(ExpectedSize(clipboardText, oldBody, foreign.size()));
-  AppendHeader(document, parts);
-  if (oldBody) document.append(*oldBody).append(kCrLf);
-  if (parts.dateTimeText) AppendDateRows(document, *parts.dateTimeText);
-  AppendConvertedLines(document, clipboardText, foreign);
-  document.append(kCrLf).append(kCrLf);
-  if (parts.address) AppendAddressRows(document, *parts.address);
-  if (parts.separator) document.append("<br>").append(*parts.separator).append("<br><br>\r\n");
-  document.append("</BODY>\r\n</HTML>\r\n");
+  for (const std::string_view piece : InOrder()) document += piece;
+  return document;
+}
+
+HtmlDocumentPieces HtmlDocument(std::string_view clipboardText, const HtmlDocumentParts& parts,
+                                std::span<const ForeignCharacter> foreign) {
+  HtmlDocumentPieces document;
+  AppendHeader(document.header, parts);
+  std::string& entry = document.entry;
+  entry.reserve(ExpectedSize(clipboardText, foreign.size()));
+  if (parts.dateTimeText) AppendDateRows(entry, *parts.dateTimeText);
+  AppendConvertedLines(entry, clipboardText, foreign);
+  entry.append(kCrLf).append(kCrLf);
+  if (parts.address) AppendAddressRows(entry, *parts.address);
+  if (parts.separator) entry.append("<br>").append(*parts.separator).append("<br><br>\r\n");
+  entry.append("</BODY>\r\n</HTML>\r\n");
   return document;
 }
 
 std::string_view OldBody(std::string& document) {
-  EraseFirst(document, "</body>");
-  EraseFirst(document, "</html>");
+  EraseClosingTags(document);
   const std::string_view text = document;
   const size_t first = text.find_first_not_of(' ', OwnHeaderLength(text));
   if (first == std::string_view::npos) return {};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <span>
 #include <string>
@@ -29,15 +30,26 @@ struct HtmlDocumentParts {
   std::vector<ForeignCharacter> titleForeign;  // the title's characters the code page lacks
 };
 
-// The whole document: this writer's header, the old body when an existing document is
-// extended, the entry (date, converted text, address, separator block) and the closing
-// tags. Copied text, the title and the address are escaped; the date and the separator
-// come from the system and the user's options and are written as they are. `foreign`
-// lists the characters of the clipboard text that the code page lacks (see CopiedText);
-// they are written as character references, so the document stays an ANSI file.
-std::string HtmlDocument(std::string_view clipboardText, const HtmlDocumentParts& parts,
-                         std::optional<std::string_view> oldBody = std::nullopt,
-                         std::span<const ForeignCharacter> foreign = {});
+// A document as it is written: this writer's header, the old body when an existing
+// document is extended (followed by a line end), and the entry (date, converted text,
+// address, separator block) with the closing tags. The old body stays a part of the
+// document that was read: a large document is written without a copy of it.
+struct HtmlDocumentPieces {
+  std::string header;
+  std::optional<std::string_view> oldBody;
+  std::string entry;
+
+  std::array<std::string_view, 4> InOrder() const;
+  std::string Whole() const;
+};
+
+// A new document of a copied text; extending one sets its old body. Copied text, the
+// title and the address are escaped; the date and the separator come from the system and
+// the user's options and are written as they are. `foreign` lists the characters of the
+// clipboard text that the code page lacks (see StandIns); they are written as character
+// references, so the document stays an ANSI file.
+HtmlDocumentPieces HtmlDocument(std::string_view clipboardText, const HtmlDocumentParts& parts,
+                                std::span<const ForeignCharacter> foreign = {});
 
 // What an existing document keeps when it is extended: the document without its first
 // "</body>" and then its first "</html>" (in any case), without the header this writer

@@ -4,7 +4,6 @@
 
 #include "clipboard/browser_address_win.h"
 #include "clipboard/clipboard_picture_win.h"
-#include "clipboard/clipboard_win.h"
 #include "save/whole_file_win.h"
 #include "settings/ansi_text.h"
 #include "settings/file_helpers_win.h"
@@ -25,11 +24,13 @@ std::optional<TextEncoding> HeldEncoding(HANDLE file, LONGLONG size, DWORD& erro
 }
 
 // An appended entry is all or nothing: after a failed write the file is cut back to
-// its old length, and a file this save created is removed again.
-AppendResult AppendToOpenFile(HANDLE file, const TextEntry& entry, TextEncoding encoding) {
+// its old length, and a file this save created is removed again. Only a file that was
+// there before has a length and an encoding to ask for: one just created is empty.
+AppendResult AppendToOpenFile(HANDLE file, const TextEntry& entry, TextEncoding encoding,
+                              bool created) {
   LARGE_INTEGER oldEnd{};
   DWORD error = ERROR_SUCCESS;
-  if (!GetFileSizeEx(file, &oldEnd)) return {SystemReason(GetLastError())};
+  if (!created && !GetFileSizeEx(file, &oldEnd)) return {SystemReason(GetLastError())};
   const auto held = HeldEncoding(file, oldEnd.QuadPart, error);
   if (error != ERROR_SUCCESS) return {SystemReason(error)};
   if (held && *held != encoding) return {std::nullopt, true};
@@ -83,7 +84,7 @@ AppendResult WinSaveFiles::AppendEntry(const std::wstring& path, const TextEntry
                             OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return {SystemReason(GetLastError())};
   const bool created = GetLastError() != ERROR_ALREADY_EXISTS;
-  const AppendResult result = AppendToOpenFile(file, entry, encoding);
+  const AppendResult result = AppendToOpenFile(file, entry, encoding, created);
   CloseHandle(file);
   if (result.failure && created) DeleteFileW(path.c_str());
   return result;
@@ -108,12 +109,19 @@ std::optional<std::wstring> WinSaveFiles::ReadWholeFile(const std::wstring& path
   return qm::ReadWholeFile(path, bytes);
 }
 
-std::optional<std::wstring> WinSaveFiles::ReplaceWholeFile(const std::wstring& path,
-                                                           std::string_view bytes) {
-  return qm::ReplaceWholeFile(path, bytes);
+std::optional<std::wstring> WinSaveFiles::ReplaceWholeFile(
+    const std::wstring& path, std::span<const std::string_view> pieces) {
+  return qm::ReplaceWholeFile(path, pieces);
 }
 
-CopiedText WinSaveSources::ClipboardText() { return qm::ClipboardText(owner_); }
+const CopiedText& WinSaveSources::ClipboardText() {
+  text_.reset();
+  return text_.emplace(owner_).Text();
+}
+
+void WinSaveSources::LetGoOfClipboard(bool keepText) {
+  if (text_) text_->LetGo(keepText);
+}
 
 std::string WinSaveSources::ClipboardFileName() { return qm::ClipboardFileName(owner_); }
 
@@ -127,6 +135,7 @@ CopiedPicture WinSaveSources::ClipboardPicture() {
 // them, but they write it into the clipboard with the copied text: that address is the
 // page the text came from. The window search serves the browsers that do not.
 std::string WinSaveSources::BrowserAddress() {
+  LetGoOfClipboard(true);
   std::string address = ClipboardSourceUrl(owner_);
   return address.empty() ? GetBrowserURL() : address;
 }

@@ -3,7 +3,9 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 
+#include "clipboard/clipboard_win.h"
 #include "save/save_ports.h"
 
 namespace qm {
@@ -22,14 +24,15 @@ class WinSaveFiles : public SaveFiles {
                                            std::string_view bytes) override;
   std::optional<std::wstring> ReadWholeFile(const std::wstring& path, std::string& bytes) override;
   std::optional<std::wstring> ReplaceWholeFile(const std::wstring& path,
-                                               std::string_view bytes) override;
+                                               std::span<const std::string_view> pieces) override;
 };
 
 class WinSaveSources : public SaveSources {
  public:
   WinSaveSources(HWND clipboardOwner, std::function<bool()> automaticSavingOn)
       : owner_(clipboardOwner), automaticSavingOn_(std::move(automaticSavingOn)) {}
-  CopiedText ClipboardText() override;
+  const CopiedText& ClipboardText() override;
+  void LetGoOfClipboard(bool keepText) override;
   std::string ClipboardFileName() override;
   CopiedPicture ClipboardPicture() override;
   std::string BrowserAddress() override;
@@ -39,6 +42,7 @@ class WinSaveSources : public SaveSources {
  private:
   HWND owner_;
   std::function<bool()> automaticSavingOn_;
+  std::optional<ClipboardTextRead> text_;
 };
 
 }  // namespace qm

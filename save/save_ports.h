@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -47,34 +48,43 @@ class SaveFiles {
   // The whole file into `bytes`.
   virtual std::optional<std::wstring> ReadWholeFile(const std::wstring& path,
                                                     std::string& bytes) = 0;
-  // Puts `bytes` in place of the file, or creates it, in one step: afterwards the file
-  // holds either all of `bytes` or, on failure, exactly what it held before.
-  virtual std::optional<std::wstring> ReplaceWholeFile(const std::wstring& path,
-                                                       std::string_view bytes) = 0;
+  // Puts `pieces`, one after the other, in place of the file, or creates it, in one step:
+  // afterwards the file holds either all of them or, on failure, exactly what it held
+  // before.
+  virtual std::optional<std::wstring> ReplaceWholeFile(
+      const std::wstring& path, std::span<const std::string_view> pieces) = 0;
 };
 
 // What a save takes from the world outside the settings: read once per run.
 class SaveSources {
  public:
   virtual ~SaveSources() = default;
-  // The clipboard's text, read once for the name and the entry.
-  virtual CopiedText ClipboardText() = 0;
+  // The clipboard's text, read once for the name and the entry; valid until the next
+  // read or until the save lets go of the clipboard without keeping it. A text in the
+  // code page is used where the clipboard holds it, without a copy, so the clipboard
+  // stays open until the save lets go: keeping the text before it waits for anything
+  // (a message box, the browser's address), and without it once the text is written.
+  virtual const CopiedText& ClipboardText() = 0;
+  virtual void LetGoOfClipboard(bool keepText) = 0;
   // The single file of a file-drop list, or the clipboard text, or an empty text.
   virtual std::string ClipboardFileName() = 0;
   // The picture on the clipboard (a screenshot, an image copied in a browser) as PNG.
   virtual CopiedPicture ClipboardPicture() = 0;
+  // The address of the page in the browser; the clipboard is let go of first, keeping
+  // the text, as the search may take a while.
   virtual std::string BrowserAddress() = 0;
   virtual std::string NowText() = 0;
   // The live state of automatic saving (the check mark of the tray menu item).
   virtual bool AutomaticSavingOn() = 0;
 };
 
-// What the save notice window is asked to show.
+// What the save notice window is asked to show, and for how long: by default the
+// display time of the options.
 struct NoticeRequest {
   std::wstring text;
   int fontSizePt = 12;
   int labelTopTwips = 320;
-  int intervalMs = 0;
+  std::optional<int> intervalMs = std::nullopt;
 
   bool operator==(const NoticeRequest&) const = default;
 };

@@ -2,11 +2,9 @@
 
 #include "save/first_words.h"
 #include "save/numbering.h"
-#include "save/safe_name.h"
 #include "save/save_messages.h"
 #include "settings/ansi_text.h"
 #include "settings/file_helpers.h"
-#include "settings/utf8_text.h"
 
 namespace qm {
 
@@ -43,15 +41,9 @@ struct Run {
     }
   }
 
-  // A text the code page holds is named exactly as the ANSI program always did; any
-  // other by the same rules on its own characters.
   std::wstring WordName(size_t maxLength) const {
-    const std::string zeichen = context.settings.Read("Zeichen", "Zeichen");
-    if (text.InCodePage()) {
-      return WidenAnsi(SafeName(FirstWordsName(text.ansi, method.words, zeichen), maxLength));
-    }
-    const std::wstring head = WideOfUtf8(text.utf8, kNameScanLimit);
-    return SafeName(FirstWordsName(head, method.words, WidenAnsi(zeichen)), maxLength);
+    return FirstWordsFileName(text, method.words, context.settings.Read("Zeichen", "Zeichen"),
+                              maxLength);
   }
 
   SaveTarget Numbered() const {

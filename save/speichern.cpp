@@ -5,19 +5,15 @@
 #include "save/save_target.h"
 #include "save/text_file.h"
 #include "save/write_document.h"
-#include "settings/number_text.h"
 
 namespace qm {
 
 namespace {
 
-constexpr int kLargestInterval = 32767;
-
 void ReportSave(const wchar_t* text, int fontSizePt, int labelTopTwips, SaveContext& context) {
   if (context.sources.AutomaticSavingOn() && context.options.chkSpeicherhinweis) return;
   if (context.options.chkBeep) context.signals.Beep();
-  const int interval = NoticeInterval(context.options.txtSpeicherzeit);
-  context.signals.ShowNotice({text, fontSizePt, labelTopTwips, interval});
+  context.signals.ShowNotice({text, fontSizePt, labelTopTwips});
 }
 
 void ReportSave(const SaveTarget& target, SaveContext& context) {
@@ -28,16 +24,48 @@ void ReportSave(const SaveTarget& target, SaveContext& context) {
   }
 }
 
-}  // namespace
+// A message box waits for the user, and the clipboard must not wait with it: the save
+// lets go of it before every box, keeping the text it read.
+class BoxesOutsideTheClipboard : public MessageBoxes {
+ public:
+  BoxesOutsideTheClipboard(MessageBoxes& boxes, SaveSources& sources)
+      : boxes_(boxes), sources_(sources) {}
+  void Show(const MessageRequest& request) override {
+    sources_.LetGoOfClipboard(true);
+    boxes_.Show(request);
+  }
 
-int NoticeInterval(const std::string& speicherzeit) {
-  const auto value = ParseWholeNumber(speicherzeit);
-  if (!value || *value < 0 || *value > kLargestInterval) return kDefaultNoticeIntervalMs;
-  return static_cast<int>(*value);
+ private:
+  MessageBoxes& boxes_;
+  SaveSources& sources_;
+};
+
+// On every way out of a text save the clipboard is let go of, and the text with it.
+struct LetGoAtTheEnd {
+  SaveSources& sources;
+  ~LetGoAtTheEnd() { sources.LetGoOfClipboard(false); }
+};
+
+// One read serves name and entry, so both come from the same clipboard contents. The
+// target written, or nothing when nothing was (the user has been told why).
+std::optional<SaveTarget> SaveText(const ActionRecord& action, const MethodChoice& method,
+                                   const std::string& now, SaveContext& context) {
+  const CopiedText& text = context.sources.ClipboardText();
+  const LetGoAtTheEnd letGo{context.sources};
+  if (text.Empty()) {
+    context.messages.Show(ClipboardEmptyMessage());
+    return std::nullopt;
+  }
+  auto target = ChooseTarget(action, method, text, context);
+  if (!target) return std::nullopt;
+  const EntryRequest request{action, method, now, text, target->path};
+  const bool written =
+      action.Format == "HTML" ? WriteDocument(request, context) : AppendTextEntry(request, context);
+  if (!written) return std::nullopt;
+  return target;
 }
 
-void Speichern(int number, SaveContext& context) {
-  if (number < 1 || number > kActionCount) return;
+void SaveAction(int number, SaveContext& context) {
   const ActionRecord& action = context.actions.Record(number);
   // The cut front of a longer path may name another folder, such as its parent: a save
   // never goes there.
@@ -49,7 +77,8 @@ void Speichern(int number, SaveContext& context) {
     context.messages.Show(FolderMissingMessage());
     return;
   }
-  const std::string now = context.sources.NowText();
+  // The run's one date and time, taken at its start when the entry is to show it.
+  const std::string now = action.Datum == "ja" ? context.sources.NowText() : std::string();
   const MethodChoice method = ParseMethod(action.Aktion);
   // An image file or a picture is saved as it is: the clipboard's text does not matter.
   if (method.method == SaveMethod::Bilder) {
@@ -58,18 +87,18 @@ void Speichern(int number, SaveContext& context) {
     }
     return;
   }
-  // One read serves name and entry, so both come from the same clipboard contents.
-  const CopiedText text = context.sources.ClipboardText();
-  if (text.Empty()) {
-    context.messages.Show(ClipboardEmptyMessage());
-    return;
-  }
-  const auto target = ChooseTarget(action, method, text, context);
-  if (!target) return;
-  const EntryRequest request{action, method, now, text, target->path};
-  const bool written =
-      action.Format == "HTML" ? WriteDocument(request, context) : AppendTextEntry(request, context);
-  if (written) ReportSave(*target, context);
+  // The notice comes once the file is complete and the clipboard let go of.
+  if (const auto target = SaveText(action, method, now, context)) ReportSave(*target, context);
+}
+
+}  // namespace
+
+void Speichern(int number, SaveContext& context) {
+  if (number < 1 || number > kActionCount) return;
+  BoxesOutsideTheClipboard boxes(context.messages, context.sources);
+  SaveContext run{context.actions, context.options, context.settings, context.files,
+                  context.sources, boxes,           context.signals};
+  SaveAction(number, run);
 }
 
 }  // namespace qm

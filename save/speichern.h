@@ -25,9 +25,4 @@ struct SaveContext {
 // the entry and reports the save. Any other number saves nothing.
 void Speichern(int number, SaveContext& context);
 
-// The notice's display interval from the options' text; a text that is no number of
-// 0 to 32767 milliseconds gives kDefaultNoticeIntervalMs.
-inline constexpr int kDefaultNoticeIntervalMs = 1500;
-int NoticeInterval(const std::string& speicherzeit);
-
 }  // namespace qm

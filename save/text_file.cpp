@@ -27,13 +27,8 @@ bool ConvertAndAppend(const std::wstring& path, const TextEntry& entry, SaveCont
     context.messages.Show(ReadFailedMessage(path, *reason));
     return false;
   }
-  std::string bytes(kUtf8Bom);
-  if (IsUtf8(old)) {
-    bytes += old;
-  } else {
-    bytes += Utf8OfAnsi(old);
-  }
-  bytes.append(entry.head).append(entry.body).append(entry.tail);
+  if (!IsUtf8(old)) old = Utf8OfAnsi(old);
+  const std::string_view bytes[] = {kUtf8Bom, old, entry.head, entry.body, entry.tail};
   if (auto reason = context.files.ReplaceWholeFile(path, bytes)) {
     context.messages.Show(WriteFailedMessage(path, *reason));
     return false;

@@ -30,10 +30,13 @@ DWORD ReadOpenFile(HANDLE file, std::string& bytes) {
   return ERROR_SUCCESS;
 }
 
-// Writes all of `bytes` into the file just made, `flushed` to the disk, and closes it.
-DWORD WriteAndClose(HANDLE file, std::string_view bytes, bool flushed) {
+// Writes all of `pieces` into the file just made, `flushed` to the disk, and closes it.
+DWORD WriteAndClose(HANDLE file, std::span<const std::string_view> pieces, bool flushed) {
   DWORD error = ERROR_SUCCESS;
-  if (!WriteAll(file, bytes) || (flushed && !FlushFileBuffers(file))) error = GetLastError();
+  for (const std::string_view piece : pieces) {
+    if (error == ERROR_SUCCESS && !WriteAll(file, piece)) error = GetLastError();
+  }
+  if (error == ERROR_SUCCESS && flushed && !FlushFileBuffers(file)) error = GetLastError();
   if (!CloseHandle(file) && error == ERROR_SUCCESS) error = GetLastError();
   return error;
 }
@@ -61,7 +64,8 @@ std::optional<std::wstring> ReadWholeFile(const std::wstring& path, std::string&
   return SystemReason(error);
 }
 
-std::optional<std::wstring> ReplaceWholeFile(const std::wstring& path, std::string_view bytes) {
+std::optional<std::wstring> ReplaceWholeFile(const std::wstring& path,
+                                             std::span<const std::string_view> pieces) {
   const std::wstring temporary = TemporaryPathFor(path);
   // What a killed save of this document left behind goes first.
   DeleteFileW(temporary.c_str());
@@ -70,7 +74,7 @@ std::optional<std::wstring> ReplaceWholeFile(const std::wstring& path, std::stri
   HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                             FILE_ATTRIBUTE_HIDDEN, nullptr);
   if (file == INVALID_HANDLE_VALUE) return SystemReason(GetLastError());
-  DWORD error = WriteAndClose(file, bytes, true);
+  DWORD error = WriteAndClose(file, pieces, true);
   // The document takes over the attributes of the file moved into its place.
   if (error == ERROR_SUCCESS && !SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL)) {
     error = GetLastError();
@@ -88,7 +92,7 @@ std::optional<std::wstring> WriteNewFile(const std::wstring& path, std::string_v
   HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return SystemReason(GetLastError());
-  const DWORD error = WriteAndClose(file, bytes, false);
+  const DWORD error = WriteAndClose(file, {&bytes, 1}, false);
   if (error == ERROR_SUCCESS) return std::nullopt;
   DeleteFileW(path.c_str());
   return SystemReason(error);

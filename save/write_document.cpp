@@ -44,31 +44,29 @@ HtmlDocumentParts Parts(const EntryRequest& request, SaveContext& context) {
   return parts;
 }
 
-// A text with characters the code page lacks: written with stand-ins, each replaced by
-// a character reference.
-std::string HtmlDocumentOfUtf8(std::string_view text, const HtmlDocumentParts& parts,
-                               std::optional<std::string_view> oldBody) {
-  const StandIns copied = AnsiWithStandIns(text);
-  return HtmlDocument(copied.ansi, parts, oldBody, copied.foreign);
+// A new document of the copied text; a text with characters the code page lacks is
+// written with stand-ins, each replaced by a character reference.
+HtmlDocumentPieces NewDocument(const CopiedText& text, const HtmlDocumentParts& parts) {
+  if (text.InCodePage()) return HtmlDocument(text.ansi, parts);
+  const StandIns copied = AnsiWithStandIns(text.utf8);
+  return HtmlDocument(copied.ansi, parts, copied.foreign);
 }
 
 }  // namespace
 
 bool WriteDocument(const EntryRequest& request, SaveContext& context) {
+  HtmlDocumentPieces document = NewDocument(request.clipboardText, Parts(request, context));
+  // The copied text is in the entry now: the clipboard need not wait for the files.
+  context.sources.LetGoOfClipboard(false);
   std::string old;
-  std::optional<std::string_view> oldBody;
   if (ExtendsExisting(request.method) && context.files.FileState(request.path) == 1) {
     if (auto reason = context.files.ReadWholeFile(request.path, old)) {
       context.messages.Show(ReadFailedMessage(request.path, *reason));
       return false;
     }
-    oldBody = OldBody(old);
+    document.oldBody = OldBody(old);
   }
-  const CopiedText& text = request.clipboardText;
-  const HtmlDocumentParts parts = Parts(request, context);
-  const std::string document = text.InCodePage() ? HtmlDocument(text.ansi, parts, oldBody)
-                                                 : HtmlDocumentOfUtf8(text.utf8, parts, oldBody);
-  if (auto reason = context.files.ReplaceWholeFile(request.path, document)) {
+  if (auto reason = context.files.ReplaceWholeFile(request.path, document.InOrder())) {
     context.messages.Show(WriteFailedMessage(request.path, *reason));
     return false;
   }

@@ -7,11 +7,13 @@
 #include <string>
 #include <string_view>
 
+#include "bench/support/non_latin_text.h"
 #include "bench/support/prose_text.h"
 #include "save/first_words.h"
 #include "save/safe_name.h"
 #include "save/strip_out.h"
 #include "save/text_entry.h"
+#include "settings/utf8_text.h"
 
 namespace {
 
@@ -40,14 +42,31 @@ void ReportTextSize(benchmark::State& state) {
   state.counters["text_bytes"] = static_cast<double>(state.range(0));
 }
 
+// The name of a copied text as a save makes it, of a text in the code page and of one
+// that only UTF-8 holds (Polish and Russian), made usable for the file system.
 void BM_FirstWordsName(benchmark::State& state) {
-  const std::string& text = Prose(state.range(0));
+  const qm::CopiedText text{Prose(state.range(0)), {}};
   for (auto _ : state) {
-    benchmark::DoNotOptimize(qm::FirstWordsName(text, 5, kDeliveredZeichen));
+    benchmark::DoNotOptimize(qm::FirstWordsFileName(text, 5, kDeliveredZeichen, 240));
   }
   ReportTextSize(state);
 }
 BENCHMARK(BM_FirstWordsName)->Arg(kKiB)->Arg(kMiB)->Arg(50 * kMiB);
+
+void BM_FirstWordsNameOfUtf8(benchmark::State& state) {
+  static std::map<int64_t, std::string> made;
+  auto [place, isNew] = made.try_emplace(state.range(0));
+  if (isNew) {
+    qm::AppendUtf8(place->second,
+                   qm::bench::NonLatinProseOfSize(static_cast<size_t>(state.range(0))));
+  }
+  const qm::CopiedText text{{}, place->second};
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(qm::FirstWordsFileName(text, 5, kDeliveredZeichen, 240));
+  }
+  ReportTextSize(state);
+}
+BENCHMARK(BM_FirstWordsNameOfUtf8)->Arg(kKiB)->Arg(kMiB)->Arg(50 * kMiB);
 
 // Fewer than the wanted number of blanks in the first hundred characters: the name is
 // the whole window, the longest name the rule ever makes.

@@ -2,8 +2,10 @@
 // Wine, a hidden top-level window and one notification-area icon. It stays until it
 // gets WM_CLOSE, and removes its icon then.
 #include <windows.h>
-
+// shellapi.h needs the types of windows.h.
 #include <shellapi.h>
+
+#include "bench/win/yardstick_window.h"
 
 namespace {
 
@@ -36,14 +38,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = WindowProc;
-  windowClass.hInstance = instance;
-  windowClass.lpszClassName = kClassName;
-  if (!RegisterClassExW(&windowClass)) return 1;
-  HWND window = CreateWindowExW(0, kClassName, L"Minimal tray", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
-                                nullptr, nullptr, instance, nullptr);
+  HWND window = qm::bench::MakeHiddenWindow(instance, kClassName, WindowProc);
   if (!window) return 1;
   NOTIFYICONDATAW record = IconRecord(window);
   if (!Shell_NotifyIconW(NIM_ADD, &record)) return 1;

@@ -88,13 +88,36 @@ ScratchFolder::~ScratchFolder() {
   RemoveDirectoryA(path_.c_str());
 }
 
-ClipboardOwner::ClipboardOwner()
-    : window_(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr,
-                              nullptr)) {
-  if (!window_) throw Win32Failure("CreateWindowExW of the clipboard owner");
+ClipboardOwner::ClipboardOwner() {
+  HANDLE created = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  if (!created) throw Win32Failure("CreateEventW");
+  thread_ = std::thread([this, created] { Serve(created); });
+  WaitForSingleObject(created, INFINITE);
+  CloseHandle(created);
+  if (!window_) {
+    thread_.join();
+    throw std::runtime_error("The clipboard owner's window could not be made");
+  }
 }
 
-ClipboardOwner::~ClipboardOwner() { DestroyWindow(window_); }
+ClipboardOwner::~ClipboardOwner() {
+  PostMessageW(window_, WM_CLOSE, 0, 0);
+  thread_.join();
+}
+
+// A window is served by the thread that made it; WM_CLOSE ends the thread.
+void ClipboardOwner::Serve(HANDLE created) {
+  window_ =
+      CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  SetEvent(created);
+  if (!window_) return;
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (message.message == WM_CLOSE) break;
+    DispatchMessageW(&message);
+  }
+  DestroyWindow(window_);
+}
 
 void PutOnClipboard(HWND owner, std::string_view text) {
   PutBlock(owner, CF_TEXT, Block(text, sizeof(char)));

@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -39,7 +40,9 @@ class ScratchFolder {
   std::string path_;
 };
 
-// A message-only window: the clipboard's owner while the bench puts text on it.
+// A message-only window: the clipboard's owner while the bench puts text on it. Like the
+// program a user copies from, it waits for messages on a thread of its own, so it
+// answers a save that asks whether it answers at once, whatever the bench does.
 class ClipboardOwner {
  public:
   ClipboardOwner();
@@ -49,7 +52,10 @@ class ClipboardOwner {
   HWND Window() const { return window_; }
 
  private:
-  HWND window_;
+  void Serve(HANDLE created);
+
+  HWND window_ = nullptr;
+  std::thread thread_;
 };
 
 // Makes `text` the clipboard's CF_TEXT, as a program the user copies from does.

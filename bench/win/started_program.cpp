@@ -148,7 +148,7 @@ ProgramCopy::~ProgramCopy() { RemoveTree(path_); }
 
 StartedProgram::StartedProgram(const TrayProgram& program) {
   const std::wstring file = Wide(program.file);
-  std::wstring commandLine = L"\"" + file + L"\"";
+  std::wstring commandLine = L"\"" + file + L"\" " + program.arguments;
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION started{};
@@ -167,6 +167,7 @@ void StartedProgram::WaitForWindowAndIcon(const TrayProgram& program, LONGLONG s
   PollUntil([&] { return (window_ = WindowOf(processId_, program.windowClass)) != nullptr; },
             "the window", started);
   windowMs_ = MsSince(started);
+  if (program.iconId == 0) return;
   PollUntil([&] { return ShellHoldsIcon(window_, program.iconId); }, "the tray icon", started);
   iconMs_ = MsSince(started);
 }
@@ -178,6 +179,11 @@ StartedProgram::~StartedProgram() {
     WaitForSingleObject(process_, kCloseTimeoutMs);
   }
   CloseHandle(process_);
+}
+
+void StartedProgram::CheckRunning() const {
+  if (WaitForSingleObject(process_, 0) == WAIT_OBJECT_0)
+    throw std::runtime_error("the started program has ended");
 }
 
 PROCESS_MEMORY_COUNTERS StartedProgram::Memory() const {

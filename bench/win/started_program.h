@@ -3,7 +3,7 @@
 // The programs that the resident bench starts: a copy of the built program folder, and
 // a tray program started from it and watched from outside.
 #include <windows.h>
-
+// psapi.h needs the types of windows.h.
 #include <psapi.h>
 
 #include <string>
@@ -26,11 +26,12 @@ class ProgramCopy {
 };
 
 // What identifies a tray program from outside: its file, the class of its window and
-// the id of its tray icon.
+// the id of its tray icon (0 for a program without one); and what it is started with.
 struct TrayProgram {
   std::string file;
   const wchar_t* windowClass;
   UINT iconId;
+  std::wstring arguments = {};
 };
 
 // A tray program started with CreateProcess. The constructor returns once the shell
@@ -49,6 +50,9 @@ class StartedProgram {
   double IconMs() const { return iconMs_; }
 
   PROCESS_MEMORY_COUNTERS Memory() const;
+  HWND Window() const { return window_; }
+  // Throws when the program has ended, as after a fault.
+  void CheckRunning() const;
 
  private:
   void WaitForWindowAndIcon(const TrayProgram& program, LONGLONG started);

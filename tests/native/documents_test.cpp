@@ -56,7 +56,7 @@ TEST(HtmlDocument, HeaderEntryRowsAndClosingTagsWithEscapedTitleAndAddress) {
   const HtmlDocumentParts parts{
       "T & J?", kColours, "6.12.2026 14:05", "http://a/?a=1&b=\"2\"", "-", {{5, U'\u0141'}}};
   const std::string a = "http://a/?a=1&amp;b=&quot;2&quot;";
-  EXPECT_EQ(HtmlDocument("abc\r\ndef", parts),
+  EXPECT_EQ(HtmlDocument("abc\r\ndef", parts).Whole(),
             std::string(kHeader).replace(kHeader.find("Notiz"), 5, "T &amp; J&#321;") +
                 Lines({" 6.12.2026 14:05<br>", std::string(20, '~'), "<br><br>", "abc<BR>",
                        "def<BR>", "", "", "<br>", "<a href=\"" + a + "\">" + a + "</a><BR>",
@@ -65,9 +65,10 @@ TEST(HtmlDocument, HeaderEntryRowsAndClosingTagsWithEscapedTitleAndAddress) {
 
 TEST(HtmlDocument, ExtendingKeepsTheOldBodyWhateverCopiedClosingTagsItHolds) {
   const HtmlDocumentParts parts{"Notiz", kColours, {}, {}, "--", {}};
-  std::string document = HtmlDocument(" eins </body></html>", parts);
-  document = HtmlDocument("zwei", parts, OldBody(document));
-  EXPECT_EQ(document,
+  std::string document = HtmlDocument(" eins </body></html>", parts).Whole();
+  HtmlDocumentPieces extended = HtmlDocument("zwei", parts);
+  extended.oldBody = OldBody(document);
+  EXPECT_EQ(extended.Whole(),
             kHeader + Lines({"eins &lt;/body&gt;&lt;/html&gt;<BR>", "", "", "<br>--<br><br>", "",
                              "", "", "zwei<BR>", "", "", "<br>--<br><br>", "</BODY>", "</HTML>"}));
 }
@@ -77,7 +78,8 @@ TEST(HtmlDocument, OldBodyDropsOurHeaderAndTheFirstClosingTagsAndKeepsForeignDoc
   other.replace(other.find("Notiz"), 5, "Alt 1").replace(other.find("#0000FF"), 7, "#070809");
   const std::pair<std::string, std::string> rows[] = {
       {other + "abc<BR>\r\n\r\n</BODY>\r\n</HTML>\r\n", "abc<BR>\r\n\r\n\r\n\r\n"},
-      {kHeader + "  a</Body>b</BODY>c</hTmL>d</HTML>  ", "ab</BODY>cd</HTML>"},
+      {kHeader + "  a</ht</Body>ml>b</BODY>c</hTmL>  ", "ab</BODY>c</hTmL>"},
+      {"x</HTML>y</BODY>z</html>", "xyz</html>"},
       {kHeader + "  \r\n a \r\n  ", "\r\n a \r\n"},
       {"<html><body bgcolor=\"red\">\n<p>Hallo</p>\n</body></html>\n",
        "<html><body bgcolor=\"red\">\n<p>Hallo</p>\n\n"},

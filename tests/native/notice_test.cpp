@@ -3,7 +3,6 @@
 #include <tuple>
 
 #include "options/notice_rules.h"
-#include "save/speichern.h"
 
 namespace qm {
 

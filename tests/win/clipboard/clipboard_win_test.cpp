@@ -18,14 +18,17 @@ using namespace test;
 
 const std::string kGerman = "Gr\xFC\xDF aus K\xF6ln\r\n\x80 3";
 
+// A text read where the clipboard holds it stays, once kept, when the clipboard changes.
 TEST(ClipboardWin, TextAndOtherFormatsAreToldApart) {
   SetClipboardText(kGerman);
-  EXPECT_EQ(ClipboardText(nullptr).ansi, kGerman);
+  ClipboardTextRead read(nullptr);
+  read.LetGo(true);
   EXPECT_EQ(ClipboardFormat(nullptr), 1);
   EXPECT_EQ(ClipboardFileName(nullptr), kGerman);
   SetClipboard({{CF_DIB, std::string(48, '\0')}});
+  EXPECT_EQ(read.Text().ansi, kGerman);
   EXPECT_EQ(ClipboardFormat(nullptr), 0);
-  EXPECT_EQ(ClipboardText(nullptr).ansi, "");
+  EXPECT_EQ(ClipboardTextRead(nullptr).Text().ansi, "");
 }
 
 std::string Utf16(std::u16string_view text) {
@@ -127,7 +130,9 @@ TEST(ClipboardWin, AHeldOrPromisedClipboardIsWaitedForOnlyWhileItsOwnerGetsOnWit
   for (const auto& row : rows) {
     SetClipboardText(kGerman);
     const Helper helper(row.helper);
-    EXPECT_EQ(WithinGuard([] { return ClipboardText(nullptr).ansi; }), row.read) << row.helper[1];
+    EXPECT_EQ(WithinGuard([] { return std::string(ClipboardTextRead(nullptr).Text().ansi); }),
+              row.read)
+        << row.helper[1];
     EXPECT_EQ(WithinGuard([] { return ClipboardFileName(nullptr); }), row.read) << row.helper[1];
   }
 }

@@ -36,12 +36,20 @@ std::string Html(const std::string& title, const std::string& body) {
 
 enum class Mode { ByHand, Automatic, AutomaticSuppressed };
 
+std::optional<std::wstring> Replace(const std::wstring& path, std::string_view bytes) {
+  return ReplaceWholeFile(path, {&bytes, 1});
+}
+
 // The world outside the files is the fixture itself: it gives the clipboard text, the
 // address and the clock, and records the notices and what the access opens.
 struct SaveWin : ::testing::Test, SaveSources, SaveSignals, ShellOpener {
   SaveWin() { EXPECT_TRUE(CreateDirectoryA(target.c_str(), nullptr)); }
 
-  CopiedText ClipboardText() override { return clipboard; }
+  const CopiedText& ClipboardText() override { return seen = clipboard.View(); }
+  // Whatever the save reads after letting go without keeping the text is empty.
+  void LetGoOfClipboard(bool keepText) override {
+    if (!keepText) seen = {};
+  }
   std::string ClipboardFileName() override { return clipboardFile; }
   CopiedPicture ClipboardPicture() override { return picture; }
   std::string BrowserAddress() override { return "http://quelle.example/?a=1&b=2"; }
@@ -74,13 +82,13 @@ struct SaveWin : ::testing::Test, SaveSources, SaveSignals, ShellOpener {
   // A text copied in the code page; an image file named by it.
   void Save(const std::string& text) {
     if (!text.empty()) clipboardFile = text;
-    Save(CopiedText{text, {}});
+    Save(KeptText{text, {}});
   }
 
   // A text copied as UTF-16, read as the clipboard reader reads it.
-  void Save(std::u16string_view text) { Save(CopiedTextOfUtf16(std::u16string(text))); }
+  void Save(std::u16string_view text) { Save(KeptTextOfUtf16(std::u16string(text))); }
 
-  void Save(const CopiedText& text) {
+  void Save(const KeptText& text) {
     clipboard = text;
     SaveContext context{actions, options, settings, files, *this, messages, *this};
     Speichern(1, context);
@@ -111,7 +119,8 @@ struct SaveWin : ::testing::Test, SaveSources, SaveSignals, ShellOpener {
   CurrentOptions options = LoadCurrentOptions(settings);
   WinSaveFiles files;
   RecordingMessageBoxes messages;
-  CopiedText clipboard;
+  KeptText clipboard;
+  CopiedText seen;
   std::string clipboardFile;
   CopiedPicture picture;
   bool automatic = false;
@@ -143,8 +152,8 @@ TEST_F(SaveWin, ReplaceNeverShowsAPartialDocument) {
     }
   });
   for (int round = 0; round < 3; ++round) {
-    EXPECT_EQ(ReplaceWholeFile(document, newBytes), std::nullopt);
-    EXPECT_EQ(ReplaceWholeFile(document, "alt"), std::nullopt);
+    EXPECT_EQ(Replace(document, newBytes), std::nullopt);
+    EXPECT_EQ(Replace(document, "alt"), std::nullopt);
   }
   done = true;
   watcher.join();
@@ -165,7 +174,7 @@ TEST_F(SaveWin, TheNextReplaceRemovesWhatAKilledSaveLeftBehind) {
     {
       std::optional<FileLock> lock;
       if (locked) lock.emplace(document);
-      EXPECT_EQ(ReplaceWholeFile(Wide(document), "neu").has_value(), locked);
+      EXPECT_EQ(Replace(Wide(document), "neu").has_value(), locked);
     }
     EXPECT_EQ(Files(), std::vector<std::string>{"Sammlung.html"});
     EXPECT_EQ(ReadFileBytes(document), locked ? "alt" : "neu");
@@ -177,7 +186,7 @@ TEST_F(SaveWin, RefusedNamesAndMissingFoldersFailWithoutLeavingAFile) {
   for (const char* name : {"a<b.txt", "a?.html", "fehlt\\Notiz.txt"}) {
     const std::wstring path = Wide(target + "\\" + name);
     EXPECT_TRUE(files.AppendEntry(path, {"", "Text", "\r\n"}, TextEncoding::Utf8).failure) << name;
-    EXPECT_TRUE(ReplaceWholeFile(path, "x").has_value()) << name;
+    EXPECT_TRUE(Replace(path, "x").has_value()) << name;
     EXPECT_TRUE(files.WriteNewFile(path, "x").has_value()) << name;
   }
   EXPECT_TRUE(files.CreateFolder(Wide(target + "\\fehlt\\tiefer"), "").has_value());
@@ -424,19 +433,33 @@ TEST_F(SaveWin, HostileFirstWordsStillGiveOneUsableEntryForBothNameMethods) {
   EXPECT_TRUE(messages.shown.empty());
 }
 
+// A box that notes whether another program could use the clipboard while it is up.
+struct BoxNotingTheClipboard : RecordingMessageBoxes {
+  void Show(const MessageRequest& request) override {
+    std::thread([this] { clipboardFree = OpenClipboard(nullptr) && CloseClipboard(); }).join();
+    RecordingMessageBoxes::Show(request);
+  }
+  bool clipboardFree = false;
+};
+
 // What other programs put on the clipboard, read by the program's own sources: a drop
-// list pointing past its block is refused like no file, and letters the code page lacks
-// keep the name whole and reach the document as references.
+// list pointing past its block is refused like no file, letters the code page lacks
+// keep the name whole and reach the document as references, and a text read where the
+// clipboard holds it outlives a warning that waits with the clipboard free.
 TEST_F(SaveWin, TheRealClipboardIsReadSafelyAndKeepsForeignLettersInNamesAndDocuments) {
-  WinSaveSources real{nullptr, [] { return false; }};
-  SaveContext context{actions, options, settings, files, real, messages, *this};
+  // A window of its own: a clipboard opened without one is no hold against other threads.
+  const HWND reader =
+      CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  WinSaveSources real{reader, [] { return false; }};
+  BoxNotingTheClipboard boxes;
+  SaveContext context{actions, options, settings, files, real, boxes, *this};
   DROPFILES damaged{};
   damaged.pFiles = 1u << 20;
   SetClipboard({{CF_HDROP, std::string(reinterpret_cast<const char*>(&damaged), 20)}});
   Use("bilder");
   Speichern(1, context);
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].title, L"Keine Bilddatei");
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].title, L"Keine Bilddatei");
   const std::u16string copied =
       u"\u0141\u00F3d\u017A \u2192 Krak\u00F3w \U0001F600\r\n"
       u"http://\u0142\u00F3d\u017A.pl/\u017C";
@@ -450,6 +473,12 @@ TEST_F(SaveWin, TheRealClipboardIsReadSafelyAndKeepsForeignLettersInNamesAndDocu
   EXPECT_EQ(Saved("Łódź → Kraków.html"),
             Html(title, title + " &#128512;<BR>\r\n<a href=\"" + address + "\" target=\"_blank\">" +
                             address + "</a> <BR>\r\n\r\n\r\n"));
+  SetClipboardText("Gleich");
+  Use("extradatei1");
+  for (int save = 0; save < 2; ++save) Speichern(1, context);
+  EXPECT_TRUE(boxes.clipboardFree) << "a warning waited with the clipboard held";
+  EXPECT_EQ(Saved("Gleich1.txt"), "Gleich\r\n");
+  DestroyWindow(reader);
 }
 
 TEST_F(SaveWin, AccessOpensTheSavedFileOrItsFolderOrSaysWhy) {
