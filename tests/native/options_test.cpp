@@ -10,7 +10,7 @@
 #include "options/hotkey_fields.h"
 #include "options/hotkey_listing.h"
 #include "options/maker.h"
-#include "options/notice_test_rules.h"
+#include "options/typed_display_time.h"
 #include "tests/native/support/memory_settings.h"
 
 namespace qm {

@@ -1,4 +1,4 @@
-#include "options/notice_test_rules.h"
+#include "options/typed_display_time.h"
 
 #include "settings/number_text.h"
 
