@@ -1,8 +1,8 @@
-# Windows tests, run by ctest under Wine. A fixture brings up the bench once per run
+# Windows tests, run by ctest under Wine. A fixture brings up the Wine session once per run
 # (private prefix, Xvfb, persistent wineserver) and takes it down afterwards; every
-# test program is started through tests/win/wine-run, which joins that bench with the
+# test program is started through tests/win/wine-run, which joins that session with the
 # loader of this build's architecture. Where this machine cannot run the build's
-# programs, the bench and every test on it exit with this code and count as skipped.
+# programs, the session and every test in it exit with this code and count as skipped.
 set(QM_NOT_RUN_EXIT 77)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/tests/win/wine-run ${CMAKE_BINARY_DIR})
 
@@ -10,11 +10,11 @@ set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
-add_test(NAME wine.bench.up COMMAND ${CMAKE_SOURCE_DIR}/tests/win/wine-bench up ${CMAKE_BINARY_DIR})
-add_test(NAME wine.bench.down COMMAND ${CMAKE_SOURCE_DIR}/tests/win/wine-bench down ${CMAKE_BINARY_DIR})
-set_tests_properties(wine.bench.up PROPERTIES FIXTURES_SETUP wine TIMEOUT 180
+add_test(NAME wine.session.up COMMAND ${CMAKE_SOURCE_DIR}/tests/win/wine-session up ${CMAKE_BINARY_DIR})
+add_test(NAME wine.session.down COMMAND ${CMAKE_SOURCE_DIR}/tests/win/wine-session down ${CMAKE_BINARY_DIR})
+set_tests_properties(wine.session.up PROPERTIES FIXTURES_SETUP wine TIMEOUT 180
   SKIP_RETURN_CODE ${QM_NOT_RUN_EXIT})
-set_tests_properties(wine.bench.down PROPERTIES FIXTURES_CLEANUP wine)
+set_tests_properties(wine.session.down PROPERTIES FIXTURES_CLEANUP wine)
 
 # The helper program that the tests start as another process.
 add_executable(qm_helper ${CMAKE_SOURCE_DIR}/tests/tools/qm_helper.cpp)
