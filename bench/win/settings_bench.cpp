@@ -7,7 +7,8 @@
 //     hotkeys again (Wine on an X display without a window manager then waits about
 //     2 s for the window to be withdrawn before it is gone, which is not measured);
 //   - the working set once the window was opened and closed, resting in the tray, and
-//     its ratio to the minimal tray program's.
+//     its ratios to the minimal tray program's, and to the minimal tray program's once it
+//     has shown its window at the settings window's size and hidden it again.
 // Run: bench/run-wine-bench build/win32 qm_settings_bench
 #include <windows.h>
 // commctrl.h needs the types of windows.h.
@@ -164,17 +165,28 @@ void Run() {
   PrintSpread("\"&Einstellungen\" again", opens);
   PrintSpread("\"&Übernehmen\" to the refreshed menu", applies);
   CloseSettings(window);
+  // The yardstick's window shows once at the settings window's size.
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  const StartedProgram showing(TrayProgram{
+      minimal.file, minimal.windowClass, minimal.iconId,
+      L"shown " + std::to_wstring(frame.right - frame.left) + L" " +
+          std::to_wstring(frame.bottom - frame.top)});
 
   Sleep(kSettleMs);
-  std::printf("\nWorking set at rest, MiB, %.0f s after the settings window closed:\n",
-              kSettleMs / 1000.0);
+  std::printf(
+      "\nWorking set at rest, MiB, %.0f s after the settings window closed, and its ratios to"
+      " the minimal tray program's, without and with its window shown once:\n",
+      kSettleMs / 1000.0);
   const double usedMiB = WorkingSetMiB(started);
   const double trayMiB = WorkingSetMiB(tray);
-  std::printf("  %-38s %7.2f  %4.2fx\n", "Quillmar2.0.exe, settings used", usedMiB,
-              usedMiB / trayMiB);
+  const double shownMiB = WorkingSetMiB(showing);
+  std::printf("  %-38s %7.2f  %4.2fx  %4.2fx\n", "Quillmar2.0.exe, settings used", usedMiB,
+              usedMiB / trayMiB, usedMiB / shownMiB);
   std::printf("  %-38s %7.2f  %4.2fx\n", "Quillmar2.0.exe, before the first open", neverOpened,
               neverOpened / trayMiB);
   std::printf("  %-38s %7.2f\n", "minimal tray", trayMiB);
+  std::printf("  %-38s %7.2f\n", "minimal tray, its window shown once", shownMiB);
 }
 
 }  // namespace
