@@ -13,13 +13,9 @@ using test::SetClipboardText;
 // "&Beenden" ends the program cleanly.
 TEST_F(Scenario, TrayIconComesBackAndItsMenuSavesChoosesTheStandardAndEndsTheProgram) {
   ASSERT_NO_FATAL_FAILURE(Start());
-  NOTIFYICONDATAW record{};
-  record.cbSize = sizeof record;
-  record.hWnd = window_;
-  record.uID = kTrayIconId;
-  ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &record));
+  ASSERT_TRUE(test::NotifyIcon(NIM_DELETE, window_));
   ASSERT_TRUE(PostMessageW(window_, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0));
-  EXPECT_TRUE(test::PumpUntil([&] { return Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE; }));
+  EXPECT_TRUE(test::PumpUntil([&] { return test::NotifyIcon(NIM_MODIFY, window_); }));
 
   SetClipboardText("Aus dem Men\xFC");
   ASSERT_NO_FATAL_FAILURE(OpenMenu());

@@ -13,15 +13,6 @@
 namespace qm {
 namespace {
 
-// NIM_MODIFY without flags succeeds only for an icon the shell holds.
-bool Shell(DWORD message, HWND window) {
-  NOTIFYICONDATAW record{};
-  record.cbSize = sizeof record;
-  record.hWnd = window;
-  record.uID = kTrayIconId;
-  return Shell_NotifyIconW(message, &record) != FALSE;
-}
-
 struct TrayWin : ::testing::Test {
   ~TrayWin() override { DestroyWindow(window); }
   HWND window = CreateWindowExW(0, L"STATIC", L"Quillmar", WS_OVERLAPPEDWINDOW, 0, 0, 9, 9, nullptr,
@@ -32,12 +23,12 @@ struct TrayWin : ::testing::Test {
 TEST_F(TrayWin, TheIconComesBackAfterTheTaskbarLostItButNotAfterRemove) {
   TrayIcon tray(window, boxes);
   ASSERT_TRUE(tray.Add());
-  ASSERT_TRUE(Shell(NIM_DELETE, window));
+  ASSERT_TRUE(test::NotifyIcon(NIM_DELETE, window));
   EXPECT_TRUE(tray.ReAdd());
-  EXPECT_TRUE(Shell(NIM_MODIFY, window));
+  EXPECT_TRUE(test::NotifyIcon(NIM_MODIFY, window));
   EXPECT_TRUE(tray.Remove());
   EXPECT_FALSE(tray.ReAdd());
-  EXPECT_FALSE(Shell(NIM_MODIFY, window));
+  EXPECT_FALSE(test::NotifyIcon(NIM_MODIFY, window));
 }
 
 // The menu runs its own message loop; a timer of the test thread acts while it is open.
