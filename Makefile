@@ -18,8 +18,9 @@ dist: deps
 run: dist
 	tools/desktop run build/win32 build/win64
 
-# Pictures of every window (tray, tray menu, notice, settings pages, editor, about,
-# first start) in build/screenshots/.
+# Pictures of every window in build/screenshots/, as tools/desktop takes them: tray,
+# tray-menu, notice, settings-aktionen, settings-optionen, settings-hotkeys, editor-neu,
+# editor-bilder, editor-bearbeiten, info and erster-start (each NAME.png).
 screenshots: dist
 	tools/desktop screenshots build/screenshots build/win32 build/win64
 

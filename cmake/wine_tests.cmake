@@ -29,24 +29,28 @@ target_link_libraries(qm_win_test_support PUBLIC qm_win gtest gmock windowscodec
 qm_warnings(qm_win_test_support)
 add_dependencies(qm_win_test_support qm_helper)
 
-# Tests that wait on the X server (the tray) carry the label "tray"; only they are
-# retried (see the presets *-tray).
-function(qm_label_tray_tests)
-  foreach(test ${ARGN})
-    if(test MATCHES "Tray")
-      set_tests_properties(${test} PROPERTIES LABELS tray)
-    endif()
-  endforeach()
+# Registers the GoogleTest cases of `target` under `prefix`: those of the SOURCES and of
+# the TRAY sources, which hold the tests that wait on the X server (the tray icon the
+# shell gives back, popup menus picked with keys). Only the TRAY tests carry the label
+# "tray": the presets *-tray run exactly them and retry them once, the others leave
+# them out. The label follows the file, so renaming a test cannot change it.
+function(qm_add_wine_tests target prefix timeout)
+  cmake_parse_arguments(arg "" "" "SOURCES;TRAY" ${ARGN})
+  gtest_add_tests(TARGET ${target} SOURCES ${arg_SOURCES} TEST_PREFIX ${prefix} TEST_LIST steady)
+  gtest_add_tests(TARGET ${target} SOURCES ${arg_TRAY} TEST_PREFIX ${prefix} TEST_LIST tray)
+  set_tests_properties(${steady} ${tray} PROPERTIES FIXTURES_REQUIRED wine
+    RESOURCE_LOCK wine_clipboard TIMEOUT ${timeout} SKIP_RETURN_CODE ${QM_NOT_RUN_EXIT})
+  set_tests_properties(${tray} PROPERTIES LABELS tray)
 endfunction()
 
 include(GoogleTest)
 file(GLOB_RECURSE QM_WIN_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*_test.cpp)
+set(QM_WIN_TRAY_TESTS ${CMAKE_SOURCE_DIR}/tests/win/resident/tray_win_test.cpp)
+list(REMOVE_ITEM QM_WIN_TEST_SOURCES ${QM_WIN_TRAY_TESTS})
 # The options' dialog templates serve the tests of the dialogs.
-add_executable(qm_win_tests ${QM_WIN_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/options/options.rc)
+add_executable(qm_win_tests ${QM_WIN_TEST_SOURCES} ${QM_WIN_TRAY_TESTS}
+                            ${CMAKE_SOURCE_DIR}/options/options.rc)
 target_link_libraries(qm_win_tests PRIVATE qm_win_test_support gtest_main)
 qm_warnings(qm_win_tests)
 add_dependencies(qm_win_tests dist_assets quillmar)
-gtest_add_tests(TARGET qm_win_tests TEST_PREFIX "wine." TEST_LIST QM_WIN_TESTS)
-set_tests_properties(${QM_WIN_TESTS} PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine_clipboard TIMEOUT 60
-  SKIP_RETURN_CODE ${QM_NOT_RUN_EXIT})
-qm_label_tray_tests(${QM_WIN_TESTS})
+qm_add_wine_tests(qm_win_tests "wine." 60 SOURCES ${QM_WIN_TEST_SOURCES} TRAY ${QM_WIN_TRAY_TESTS})

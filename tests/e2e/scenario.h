@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 
+#include "resident/tray_rules.h"
 #include "settings/ansi_text.h"
 #include "settings/file_helpers_win.h"
 #include "settings/settings_file_win.h"
@@ -31,8 +32,6 @@ constexpr Action kBilder{"Bild.png",
                          'B'};  // "bilder", blank Dateiname; only where a scenario adds it
 constexpr WORD kStandardKey = 'S';
 constexpr WORD kAutomaticKey = 'A';
-constexpr UINT kTrayCallback = WM_USER + 1;
-constexpr UINT kTrayIconId = 125;
 // How long a scenario watches for a save that must not happen.
 constexpr DWORD kQuietMs = 1500;
 
@@ -154,7 +153,7 @@ class Scenario : public ::testing::Test {
   }
 
   void PostTray(UINT mouseEvent) const {
-    ASSERT_TRUE(PostMessageW(window_, kTrayCallback, kTrayIconId, mouseEvent));
+    ASSERT_TRUE(PostMessageW(window_, kTrayCallbackMessage, kTrayIconId, mouseEvent));
   }
 
   void OpenMenu() const {

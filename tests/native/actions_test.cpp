@@ -1,5 +1,5 @@
-// The rules of the action editor: the summary line, the order of its checks, the
-// section a name is written to and the stored method values.
+// The rules of the action editor: the summary line, the order of its checks and the
+// section a name is written to.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -97,19 +97,6 @@ TEST(ChooseSection, NameFirstThenTheFirstSectionThatIsNotJa) {
   EXPECT_EQ(ChooseSection(settings, "Neu").number, 5);  // no "Aktiviert" at all is free too
   settings.Write("Aktion5", "Aktiviert", "ja");
   EXPECT_EQ(ChooseSection(settings, "Neu").number, 0);  // nothing free
-}
-
-TEST(StoredMethod, ValuesAndTheirEditorMethod) {
-  for (const auto& [method, words, stored] : {std::tuple{M::Numbered, '\0', "extradatei"},
-                                              {M::WordFile, '2', "extradatei2"},
-                                              {M::SameFile, '\0', "gleichedatei"},
-                                              {M::WordFolder, '3', "dateiundordner3"},
-                                              {M::Bilder, '\0', "bilder"}}) {
-    EXPECT_EQ(StoredAktion(method, words), stored);
-    const StoredMethod loaded = MethodOfStored(stored);
-    EXPECT_EQ(loaded.method, method) << stored;
-    EXPECT_EQ(loaded.words, words) << stored;
-  }
 }
 
 }  // namespace

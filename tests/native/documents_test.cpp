@@ -18,10 +18,11 @@ std::string Link(std::string_view shown) {
   return "<a href=\"" + std::string(shown) + "\" target=\"_blank\">" + std::string(shown) + "</a>";
 }
 
-TEST(HtmlLinks, TextIsEscapedEveryHttpWordBecomesALinkAndOnlyCrLfEndsALine) {
+// That copied text is escaped and each line ends with one break is the fuzz target
+// html_line's promise; here: where links begin and end.
+TEST(HtmlLinks, EveryHttpWordBecomesALinkUpToItsEndAndOnlyCrLfEndsALine) {
   // each converted line ends with "<BR>\r\n"
   const std::pair<const char*, std::string> rows[] = {
-      {"a & b <i>\"c\"</i> 'd'", "a &amp; b &lt;i&gt;&quot;c&quot;&lt;/i&gt; 'd'"},
       {"HTTP://A.DE und Https://a.de", "HTTP://A.DE und Https://a.de"},
       {"xhttpy z", "x" + Link("httpy") + " z "},
       {"http://a.de http://b.de, und http://c.de",
@@ -30,7 +31,6 @@ TEST(HtmlLinks, TextIsEscapedEveryHttpWordBecomesALinkAndOnlyCrLfEndsALine) {
       {"\"http://a.de/\"onclick=\"x\"",
        "&quot;" + Link("http://a.de/&quot;onclick=&quot;x") + "&quot; "},
       {"<a>http://a.de</a>", "&lt;a&gt;" + Link("http://a.de&lt;/a&gt;") + " "},
-      {"abc\r\n", "abc<BR>\r\n"},
       {"http://a.de\nb", Link("http://a.de\nb") + " "}};
   for (const auto& [text, converted] : rows) {
     std::string out;

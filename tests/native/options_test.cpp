@@ -65,8 +65,6 @@ TEST(HotkeyFields, IncompleteWhenOnlyTheKeyIsMissing) {
         {{"Strg", "Alt", "N"}, false}}) {
     EXPECT_EQ(IsIncompleteHotkey(fields), incomplete) << fields.a << fields.b << fields.c;
   }
-  const std::wstring message = IncompleteHotkeyMessage().text;
-  EXPECT_EQ(message.substr(message.rfind(L"\r\n") + 2), L"auf den Grundzustand zurück.");
 }
 
 void StoreAction(test::MemorySettings& settings, int n, const char* active, const char* name,

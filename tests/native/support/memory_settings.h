@@ -2,7 +2,6 @@
 
 #include <cctype>
 #include <map>
-#include <set>
 #include <sstream>
 #include <vector>
 
@@ -32,11 +31,9 @@ class MemorySettings : public SettingsStore {
     if (writesThatReachFile == 0)
       return WriteFailure{"C:\\Q\\einstellungen20.ini", L"Zugriff verweigert"};
     if (writesThatReachFile > 0) --writesThatReachFile;
-    sections_.insert(Lower(section));
     values_[{Lower(section), Lower(key)}] = std::string(value);
     return std::nullopt;
   }
-  bool HasSection(std::string_view section) const { return sections_.contains(Lower(section)); }
 
   // Actions as the settings pages store them.
   struct Action {
@@ -87,7 +84,6 @@ class MemorySettings : public SettingsStore {
   }
 
   std::string missingEntry_;
-  std::set<std::string> sections_;
   std::map<std::pair<std::string, std::string>, std::string> values_;
 };
 

@@ -1,6 +1,7 @@
-// The resident program's ties to the system: the clipboard-viewer chain, a hotkey that
-// someone else holds, the tray icon as the shell holds it, the popup menu as the system
-// runs it, the save notice's closing timer and how the program's windows go.
+// The resident program's ties to the system: a hotkey that someone else holds, the save
+// notice's closing timer and how the program's windows go. (Which clipboard changes the
+// viewer chain counts shows the end-to-end scenario of automatic saving.)
+// The tray icon and its popup menu wait on the X server: tray_win_test.cpp.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -9,9 +10,6 @@
 #include "options/options_ids.h"
 #include "options/save_notice_win.h"
 #include "resident/hotkey_registry_win.h"
-#include "resident/tray_icon_win.h"
-#include "resident/tray_menu_win.h"
-#include "resident/tray_rules.h"
 #include "settings/hotkeys.h"
 #include "tests/win/support/win_support.h"
 #include "ui/common_controls_win.h"
@@ -21,18 +19,6 @@
 
 namespace qm {
 namespace {
-
-// That the chain stays whole when the program leaves it is the end-to-end test of
-// "&Beenden".
-TEST(ViewerWin, JoiningNeverCountsWhatIsOnTheClipboardAlready) {
-  test::SetClipboardText("schon da");
-  test::ChainViewer ours;
-  ASSERT_GT(ours.notices, 0) << "the system notifies a new member at once";
-  EXPECT_FALSE(ours.link.IsNewContent());
-  ours.Copy({{CF_TEXT, std::string("neu", 4)}});
-  EXPECT_TRUE(ours.link.IsNewContent());
-  EXPECT_FALSE(ours.link.IsNewContent()) << "one change counts once";
-}
 
 // Registering and delivering hotkeys is the end-to-end test of the hotkey scenarios.
 // Action 2 was just given the combination of action 20: it fails itself, and the box
@@ -70,66 +56,6 @@ TEST(ImageListWin, AMissingIconKeepsThePlaceOfItsPicture) {
       LibraryFunction<int(WINAPI*)(HIMAGELIST)>(L"comctl32.dll", "ImageList_GetImageCount")(images),
       2);
   DeleteImageList(images);
-}
-
-// NIM_MODIFY without flags succeeds only for an icon the shell holds.
-bool Shell(DWORD message, HWND window) {
-  NOTIFYICONDATAW record{};
-  record.cbSize = sizeof record;
-  record.hWnd = window;
-  record.uID = kTrayIconId;
-  return Shell_NotifyIconW(message, &record) != FALSE;
-}
-
-struct TrayWin : ::testing::Test {
-  ~TrayWin() override { DestroyWindow(window); }
-  HWND window = CreateWindowExW(0, L"STATIC", L"Quillmar", WS_OVERLAPPEDWINDOW, 0, 0, 9, 9, nullptr,
-                                nullptr, nullptr, nullptr);
-  test::RecordingMessageBoxes boxes;
-};
-
-TEST_F(TrayWin, TheIconComesBackAfterTheTaskbarLostItButNotAfterRemove) {
-  TrayIcon tray(window, boxes);
-  ASSERT_TRUE(tray.Add());
-  ASSERT_TRUE(Shell(NIM_DELETE, window));
-  EXPECT_TRUE(tray.ReAdd());
-  EXPECT_TRUE(Shell(NIM_MODIFY, window));
-  EXPECT_TRUE(tray.Remove());
-  EXPECT_FALSE(tray.ReAdd());
-  EXPECT_FALSE(Shell(NIM_MODIFY, window));
-}
-
-// The menu runs its own message loop; a timer of the test thread acts while it is open.
-std::function<void()> gWhileOpen;
-
-void CALLBACK ActWhileOpen(HWND, UINT, UINT_PTR timer, DWORD) {
-  KillTimer(nullptr, timer);
-  gWhileOpen();
-}
-
-TEST_F(TrayWin, APickReachesTheOwnerAndARefillWaitsUntilTheMenuClosed) {
-  TrayMenu menu;
-  TrayMenuModel oneAction;
-  oneAction.befehl[4] = {true, "B\xFCro & Haus", false};
-  ASSERT_TRUE(menu.Fill(oneAction));
-  const HMENU open = menu.Handle();
-  gWhileOpen = [&] {
-    EXPECT_TRUE(menu.Fill(TrayMenuModel{}));
-    EXPECT_EQ(GetMenuItemCount(open), 5) << "the open menu was changed under the mouse";
-    for (const WPARAM key : {VK_DOWN, VK_RETURN}) PostMessageW(window, WM_KEYDOWN, key, 0);
-  };
-  SetTimer(nullptr, 0, 200, ActWhileOpen);
-  EXPECT_TRUE(menu.Popup(window));
-  std::vector<MSG> left;
-  MSG message;
-  while (PeekMessageW(&message, window, 0, 0, PM_REMOVE)) {
-    if (message.message == WM_COMMAND || message.message == kMenuClosedMessage)
-      left.push_back(message);
-  }
-  ASSERT_EQ(left.size(), 2u);
-  EXPECT_EQ(menu.Pick(LOWORD(left[0].wParam)), (MenuPick{MenuGroup::Befehl, 5}));
-  EXPECT_EQ(left[1].message, kMenuClosedMessage);
-  EXPECT_EQ(GetMenuItemCount(menu.Handle()), 4) << "the refill after closing";
 }
 
 // The test handles the notice's timer ticks itself and counts them: a slow machine

@@ -1,6 +1,7 @@
 #include "tests/win/support/win_support.h"
 
 #include <gtest/gtest.h>
+#include <shellapi.h>
 #include <wincodec.h>
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "resident/tray_rules.h"
 #include "settings/ansi_text.h"
 #include "ui/com_released_win.h"
 #include "ui/owned_handles_win.h"
@@ -164,6 +166,14 @@ void SetClipboard(const std::vector<std::pair<UINT, std::string>>& formats) {
     EXPECT_NE(SetClipboardData(format, memory), nullptr) << format;
   }
   CloseClipboard();
+}
+
+bool NotifyIcon(DWORD message, HWND window) {
+  NOTIFYICONDATAW record{};
+  record.cbSize = sizeof record;
+  record.hWnd = window;
+  record.uID = kTrayIconId;
+  return Shell_NotifyIconW(message, &record) != FALSE;
 }
 
 // X key events do not reach hotkeys under Wine; keys sent from inside Wine do.

@@ -88,6 +88,10 @@ inline void SetClipboardUnicode(std::u16string_view text) {
                             std::string(2, '\0')}});
 }
 
+// Shell_NotifyIconW on the resident window's icon record of `window`. NIM_MODIFY
+// without flags succeeds only for an icon the shell holds.
+bool NotifyIcon(DWORD message, HWND window);
+
 // Modifier keys down, the key down and up, modifiers up, through the input queue.
 void PressKeys(const std::vector<WORD>& modifiers, WORD key);
 

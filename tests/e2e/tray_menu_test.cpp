@@ -1,0 +1,38 @@
+// The real program's tray as the shell and the user meet it: the icon a restarted shell
+// asks for again and the tray menu picked with keys. These scenarios wait on the X
+// server (Wine's systray), so they alone carry the label "tray".
+#include "tests/e2e/scenario.h"
+
+namespace qm::e2e {
+namespace {
+
+using test::SetClipboardText;
+
+// A restarted shell has an empty tray and broadcasts "TaskbarCreated". The menu saves
+// with the action picked, makes another action the Standard of the click, and
+// "&Beenden" ends the program cleanly.
+TEST_F(Scenario, TrayIconComesBackAndItsMenuSavesChoosesTheStandardAndEndsTheProgram) {
+  ASSERT_NO_FATAL_FAILURE(Start());
+  ASSERT_TRUE(test::NotifyIcon(NIM_DELETE, window_));
+  ASSERT_TRUE(PostMessageW(window_, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0));
+  EXPECT_TRUE(test::PumpUntil([&] { return test::NotifyIcon(NIM_MODIFY, window_); }));
+
+  SetClipboardText("Aus dem Men\xFC");
+  ASSERT_NO_FATAL_FAILURE(OpenMenu());
+  for (const WORD key : {WORD{VK_DOWN}, WORD{VK_DOWN}, WORD{VK_RETURN}}) test::PressKeys({}, key);
+  ExpectSoon(kZweitens, Entry("Aus dem Men\xFC"));
+  ASSERT_NO_FATAL_FAILURE(OpenMenu());
+  // "Als &Standard" opens with its first action selected.
+  for (const WORD key : {WORD{'S'}, WORD{VK_DOWN}, WORD{VK_RETURN}}) test::PressKeys({}, key);
+  EXPECT_TRUE(test::PumpUntil([&] { return Get("Aktion2", "Name") == "Zweitens (Standard)"; }));
+  SetClipboardText("Jetzt Standard");
+  PostTray(WM_LBUTTONUP);
+  ExpectSoon(kZweitens, Entry("Aus dem Men\xFC") + Entry("Jetzt Standard"));
+
+  ASSERT_NO_FATAL_FAILURE(OpenMenu());
+  test::PressKeys({}, 'B');
+  EXPECT_EQ(WaitForExit(), std::optional<DWORD>(0));
+}
+
+}  // namespace
+}  // namespace qm::e2e
