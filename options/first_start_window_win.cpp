@@ -20,8 +20,8 @@ constexpr wchar_t kWelcome[] =
     L"vorliegenden Einstellungen und testen sie diese. Durch einen Klick auf das Symbol in der "
     L"Taskleiste unten rechts führen Sie die eingestellte Speicheraktion aus.\r\n\r\n"
     L"Beim nächsten Programmstart wird das Programm gleich minimiert gestartet, d. h. es erscheint "
-    L"sofort als Symbol unten rechts in der Taskleiste. Mit Rechtsklick auf dieses Symbol kommen Sie "
-    L"dann wieder zu allen Einstellungen.";
+    L"sofort als Symbol unten rechts in der Taskleiste. Mit Rechtsklick auf dieses Symbol "
+    L"kommen Sie dann wieder zu allen Einstellungen.";
 
 }  // namespace
 
@@ -61,9 +61,12 @@ void FirstStartWindow::Form_Load() {
   productFont_ = PointFont(L"Arial", 323, true);
   versionFont_ = PointFont(L"Arial", 120, true);
   textFont_ = PointFont(L"Arial", 98, false);
-  SendDlgItemMessageW(window_, IDC_SPLASH_PRODUCT, WM_SETFONT, reinterpret_cast<WPARAM>(productFont_.get()), FALSE);
-  SendDlgItemMessageW(window_, IDC_SPLASH_VERSION, WM_SETFONT, reinterpret_cast<WPARAM>(versionFont_.get()), FALSE);
-  SendDlgItemMessageW(window_, IDC_SPLASH_TEXT, WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.get()), FALSE);
+  SendDlgItemMessageW(window_, IDC_SPLASH_PRODUCT, WM_SETFONT,
+                      reinterpret_cast<WPARAM>(productFont_.get()), FALSE);
+  SendDlgItemMessageW(window_, IDC_SPLASH_VERSION, WM_SETFONT,
+                      reinterpret_cast<WPARAM>(versionFont_.get()), FALSE);
+  SendDlgItemMessageW(window_, IDC_SPLASH_TEXT, WM_SETFONT,
+                      reinterpret_cast<WPARAM>(textFont_.get()), FALSE);
   SendDlgItemMessageW(window_, IDC_SPLASH_LOGO, STM_SETICON,
                       reinterpret_cast<WPARAM>(LoadIconW(instance_, MAKEINTRESOURCEW(1))), 0);
   SetDlgItemTextW(window_, IDC_SPLASH_TEXT, kWelcome);
@@ -81,8 +84,10 @@ void FirstStartWindow::Form_Load() {
   SetWindowPos(window_, HWND_TOP, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, 0);
   const SIZE origin = ScreenTwips(kTextTwips.left, kTextTwips.top);
-  const SIZE size = ScreenTwips(kTextTwips.right - kTextTwips.left, kTextTwips.bottom - kTextTwips.top);
-  SetWindowPos(Item(IDC_SPLASH_TEXT), nullptr, origin.cx, origin.cy, size.cx, size.cy, SWP_NOZORDER);
+  const SIZE size =
+      ScreenTwips(kTextTwips.right - kTextTwips.left, kTextTwips.bottom - kTextTwips.top);
+  SetWindowPos(Item(IDC_SPLASH_TEXT), nullptr, origin.cx, origin.cy, size.cx, size.cy,
+               SWP_NOZORDER);
   // "&Ok" in the middle of the room below the text.
   RECT button{};
   GetWindowRect(Item(IDC_SPLASH_OK), &button);
@@ -90,7 +95,8 @@ void FirstStartWindow::Form_Load() {
   const int buttonHeight = button.bottom - button.top;
   const int textBottom = origin.cy + size.cy;
   SetWindowPos(Item(IDC_SPLASH_OK), nullptr, (client.cx - buttonWidth) / 2,
-               textBottom + (client.cy - textBottom - buttonHeight) / 2, 0, 0, SWP_NOZORDER | SWP_NOSIZE);
+               textBottom + (client.cy - textBottom - buttonHeight) / 2, 0, 0,
+               SWP_NOZORDER | SWP_NOSIZE);
   SetTimer(window_, kUnloadTimer, kTickMs, nullptr);
 }
 

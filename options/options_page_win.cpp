@@ -7,8 +7,8 @@
 
 #include "options/autostart_win.h"
 #include "options/colour_text.h"
-#include "options/typed_display_time.h"
 #include "options/options_ids.h"
+#include "options/typed_display_time.h"
 #include "ui/library_on_demand_win.h"
 #include "ui/message_box_win.h"
 #include "ui/settings_input.h"

@@ -31,7 +31,9 @@ bool IsItemIndex(MenuPick pick) {
 
 }  // namespace
 
-unsigned MenuCommandId(MenuPick pick) { return GroupBase(pick.group) + static_cast<unsigned>(pick.index); }
+unsigned MenuCommandId(MenuPick pick) {
+  return GroupBase(pick.group) + static_cast<unsigned>(pick.index);
+}
 
 std::optional<MenuPick> PickFromCommandId(unsigned commandId) {
   if (commandId < kBefehlBase) return std::nullopt;

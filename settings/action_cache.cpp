@@ -5,9 +5,9 @@ namespace qm {
 namespace {
 
 ActionRecord ReadRecord(const SettingsStore& settings, const std::string& section) {
-  return {settings.Read(section, "Name"),   settings.Read(section, "Dateiname"),
+  return {settings.Read(section, "Name"),         settings.Read(section, "Dateiname"),
           settings.Read(section, "Speicherpfad"), settings.Read(section, "Aktion"),
-          settings.Read(section, "Format"), settings.Read(section, "Url"),
+          settings.Read(section, "Format"),       settings.Read(section, "Url"),
           settings.Read(section, "Datum")};
 }
 

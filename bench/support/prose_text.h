@@ -10,9 +10,10 @@ namespace qm::bench {
 // and colons a file name may not hold, lines of about seventy characters ending in
 // CR LF. Never a zero byte, so it fits CF_TEXT whole.
 inline std::string ProseOfSize(size_t size) {
+  // Octal escapes, since a hex escape would take the letters after it along.
   static constexpr std::array<std::string_view, 12> kWords = {
-      "Gr\xFC\xDF" "e", "aus",   "M\xFCnchen:",    "die", "Rechnung", "\x80" "42,50",
-      "f\xFCr",         "\"Mai\"", "bitte", "pr\xFC" "fen?", "und", "danke."};
+      "Gr\374\337e", "aus",     "M\374nchen:", "die",        "Rechnung", "\20042,50",
+      "f\374r",      "\"Mai\"", "bitte",       "pr\374fen?", "und",      "danke."};
   std::string text;
   text.reserve(size + 16);
   size_t lineLength = 0;

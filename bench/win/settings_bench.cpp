@@ -168,10 +168,9 @@ void Run() {
   // The yardstick's window shows once at the settings window's size.
   RECT frame{};
   GetWindowRect(window, &frame);
-  const StartedProgram showing(TrayProgram{
-      minimal.file, minimal.windowClass, minimal.iconId,
-      L"shown " + std::to_wstring(frame.right - frame.left) + L" " +
-          std::to_wstring(frame.bottom - frame.top)});
+  const StartedProgram showing(TrayProgram{minimal.file, minimal.windowClass, minimal.iconId,
+                                           L"shown " + std::to_wstring(frame.right - frame.left) +
+                                               L" " + std::to_wstring(frame.bottom - frame.top)});
 
   Sleep(kSettleMs);
   std::printf(
