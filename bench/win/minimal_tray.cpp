@@ -10,6 +10,8 @@
 // shellapi.h needs the types of windows.h.
 #include <shellapi.h>
 
+#include <cwchar>
+
 #include "bench/win/yardstick_window.h"
 
 namespace {
@@ -46,8 +48,8 @@ bool ShowOnceAtSizeGiven(HWND window) {
   wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
   if (!arguments) return false;
   const bool shown = count == 4 && lstrcmpW(arguments[1], L"shown") == 0;
-  const int width = shown ? _wtoi(arguments[2]) : 0;
-  const int height = shown ? _wtoi(arguments[3]) : 0;
+  const int width = shown ? static_cast<int>(std::wcstol(arguments[2], nullptr, 10)) : 0;
+  const int height = shown ? static_cast<int>(std::wcstol(arguments[3], nullptr, 10)) : 0;
   LocalFree(arguments);
   if (count == 1) return true;
   if (width <= 0 || height <= 0) return false;
