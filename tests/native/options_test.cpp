@@ -55,18 +55,6 @@ TEST(HotkeyFields, OnlyListEntriesAreShown) {
   }
 }
 
-TEST(HotkeyFields, IncompleteWhenOnlyTheKeyIsMissing) {
-  for (const auto& [fields, incomplete] :
-       {std::pair<HotkeyText, bool>{{"Strg", kNone, kNone}, true},
-        {{kNone, "Alt", kNone}, true},
-        {{"Strg", "Alt", kNone}, true},
-        {{kNone, kNone, kNone}, false},
-        {{kNone, kNone, "F9"}, false},
-        {{"Strg", "Alt", "N"}, false}}) {
-    EXPECT_EQ(IsIncompleteHotkey(fields), incomplete) << fields.a << fields.b << fields.c;
-  }
-}
-
 void StoreAction(test::MemorySettings& settings, int n, const char* active, const char* name,
                  HotkeyText hotkey) {
   const std::string section = ActionSection(n);
