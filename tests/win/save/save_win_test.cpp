@@ -263,8 +263,6 @@ INSTANTIATE_TEST_SUITE_P(
                    {{"Notiz.txt", "Gr\xFC\xDF\r\n"}}),
         MethodCase("unmarked_utf8_kept", "gleichedatei", "Text", {u"Łódź"},
                    {{"Notiz.txt", kBom + "Grüß\r\n" + "Łódź" + kEnd}}, {{"Notiz.txt", "Grüß\r\n"}}),
-        MethodCase("words_keep_letters", "extradatei2", "Text", {u"Łódź Kaliska 12"},
-                   {{"Łódź Kaliska.txt", kBom + "Łódź Kaliska 12\r\n"}}),
         MethodCase("folder_keeps_letters", "dateiundordner1", "Text", {u"Żółw ist da"},
                    {{"Żółw\\Notiz.txt", kBom + "Żółw ist da\r\n"}}),
         MethodCase("html_extended", "gleichedatei", "HTML", {u"eins", u"zwei & drei"},
