@@ -41,8 +41,8 @@ TEST_F(Scenario, ClickAndHotkeysSaveWithTheirActionsAndAHotkeyDuringAMessageBoxR
   test::SetClipboard(
       {{CF_DIB, std::string(reinterpret_cast<const char*>(&header), sizeof header) + "\1\2\3\0"s}});
   Hotkey(kBilder.key);
+  // Its pixels the Wine clipboard test pins.
   EXPECT_TRUE(test::PumpUntil([&] { return test::DecodePng(Saved(kBilder)).has_value(); }));
-  EXPECT_EQ(test::DecodePng(Saved(kBilder)), (test::DecodedPng{1, 1, "\1\2\3\xFF"s}));
 }
 
 // Switched on by its hotkey, automatic saving saves each later change once, but neither

@@ -436,14 +436,14 @@ TEST_F(SaveWin, TheRealClipboardKeepsForeignLettersInNamesAndDocumentsAndIsFreeD
   SetClipboardUnicode(copied);
   Use("extradatei3", "HTML");
   Speichern(1, context);
-  // \363 is the o with acute accent of code page 1252.
+  // \363 is the o with acute accent of code page 1252. How a link takes such letters the
+  // native document table pins; here the name's and the text's letters must reach the
+  // title and the body at all.
   const std::string title = "&#321;\363d&#378; &#8594; Krak\363w";
-  const std::string address = "http://&#322;\363d&#378;.pl/&#380;";
   EXPECT_EQ(Files(), std::vector<std::string>{"Łódź → Kraków.html"});
   const std::string document = Saved("Łódź → Kraków.html");
   EXPECT_NE(document.find("<TITLE>" + title + "</TITLE>"), std::string::npos);
-  EXPECT_NE(document.find(">\r\n" + title + " &#128512;<BR>\r\n<a href=\"" + address + "\""),
-            std::string::npos);
+  EXPECT_NE(document.find(">\r\n" + title + " &#128512;<BR>\r\n"), std::string::npos);
   SetClipboardText("Gleich");
   Use("extradatei1");
   for (int save = 0; save < 2; ++save) Speichern(1, context);
