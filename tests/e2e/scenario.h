@@ -9,6 +9,7 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -67,15 +68,6 @@ inline std::string SpecialFolderPath(int csidl) {
   return path;
 }
 
-inline void CopyTree(const std::string& from, const std::string& to) {
-  ASSERT_TRUE(CreateDirectoryA(to.c_str(), nullptr)) << to;
-  for (const std::string& name : test::FolderEntries(from)) {
-    const std::string source = from + "\\" + name;
-    if (!CopyFileA(source.c_str(), (to + "\\" + name).c_str(), TRUE))
-      CopyTree(source, to + "\\" + name);
-  }
-}
-
 // Makes the folder; its path for the ANSI functions.
 inline std::string MadeFolder(const std::wstring& folder) {
   EXPECT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
@@ -89,7 +81,8 @@ inline std::string MadeFolder(const std::wstring& folder) {
 class Scenario : public ::testing::Test {
  protected:
   Scenario() {
-    CopyTree(ProgramFolder() + "\\dist", program_);
+    std::filesystem::copy(WidenAnsi(ProgramFolder() + "\\dist"), WidenAnsi(program_),
+                          std::filesystem::copy_options::recursive);
     EXPECT_TRUE(CreateDirectoryA(saveFolder_.c_str(), nullptr));
     Set("Start", "Splash", "0");
     for (const char* key : {"AutomatischSichern", "Beep"}) Set("Optionen", key, "nein");

@@ -45,6 +45,7 @@ TEST(FirstProblem, ReportsTheFirstFailingCheckOnly) {
   const Case cases[] = {
       {"", {"Strg", kNone, kNone}, M::Auswaehlen, "", L"Namen für"},           // the name first
       {"Notiz", {"Strg", kNone, kNone}, M::Auswaehlen, "", L"hinteren Teil"},  // before the method
+      {"Notiz", {kNone, "Alt", kNone}, M::Numbered, "", L"hinteren Teil"},     // either modifier
       {"Notiz", {"Strg", "Alt", "N"}, M::Auswaehlen, "", L"Methode aus"},
       {"Notiz", {kNone, kNone, kNone}, M::WordFile, "", L"Zahl ein"},
       {"Notiz", {kNone, kNone, kNone}, M::Numbered, "", nullptr},        // no number needed

@@ -8,7 +8,6 @@
 
 #include "clipboard/browser_titles.h"
 #include "clipboard/copied_picture.h"
-#include "clipboard/copied_text.h"
 #include "clipboard/drop_list.h"
 #include "clipboard/source_url.h"
 
@@ -61,7 +60,8 @@ std::string Wide(std::u16string_view text) {
 const std::string kLongName = "C:\\" + std::string(4996, 'a') + ".j";
 using Names = std::vector<std::u16string>;
 
-// what, the block, the names read (ANSI ones widened) or nothing when the list is refused
+// what, the block, the names read (ANSI ones widened) or nothing when the list is refused.
+// A header or names that run past the block are the fuzz target drop_list's to find.
 const std::tuple<const char*, std::string, std::optional<Names>> kDropCases[] = {
     {"two ANSI names", Header(20, false) + std::string("C:\\a\0C:\\b\0\0", 11),
      Names{u"C:\\a", u"C:\\b"}},
@@ -70,8 +70,6 @@ const std::tuple<const char*, std::string, std::optional<Names>> kDropCases[] = 
     {"one wide name",
      Header(20, true) + Wide(u"C:\\\u0141\u00F3d\u017A.png") + std::string(4, '\0'),
      Names{u"C:\\\u0141\u00F3d\u017A.png"}},
-    {"no room for the header", Header(20, false).substr(0, 19), std::nullopt},
-    {"names past the end", Header(4000, false) + std::string("C:\\a\0\0", 6), std::nullopt},
     {"names inside the header", Header(8, false) + std::string("C:\\a\0\0", 6), std::nullopt},
     {"a name without its zero", Header(20, false) + "C:\\a.jpg", std::nullopt},
     {"a wide name cut in half", Header(20, true) + Wide(u"C:\\a") + std::string(1, '\0'),
@@ -86,12 +84,6 @@ TEST(DropList, OnlyAListWhoseEveryNameLiesInsideItsBlockIsRead) {
     for (const std::string& name : list->ansiNames) read.emplace_back(name.begin(), name.end());
     EXPECT_EQ(read, *names) << what;
   }
-}
-
-TEST(CopiedText, ATextTheCodePageHoldsIsAnsiAnyOtherStaysAsCopied) {
-  EXPECT_EQ(KeptTextOfUtf16(u"Gr\u00FC\u00DF \u20AC").View(), (CopiedText{"Gr\xFC\xDF \x80", {}}));
-  EXPECT_EQ(KeptTextOfUtf16(u"K\u00F6ln \u2192").View(),
-            (CopiedText{{}, "K\xC3\xB6ln \xE2\x86\x92"}));
 }
 
 std::string Bytes(std::initializer_list<unsigned> values) { return {values.begin(), values.end()}; }
@@ -128,7 +120,9 @@ std::optional<std::string> RowsOf(std::string_view block) {
 
 const std::vector<uint32_t> kBgra = {0xFF0000, 0xFF00, 0xFF, 0xFF000000};
 
-// what, the block, its rows (top row first) or nothing when the block is refused
+// what, the block, its rows (top row first) or nothing when the block is refused. A header
+// or colour table past the block is the fuzz target copied_picture's to find; the rows
+// past it pin the refusal itself.
 const std::tuple<const char*, std::string, std::optional<std::string>> kDibCases[] = {
     {"32 bits, bottom-up, the fourth byte unused",
      Dib(40, 2, 2, 32) + Bytes({1, 2, 3, 9, 4, 5, 6, 9, 7, 8, 9, 9, 10, 11, 12, 9}),
@@ -149,9 +143,7 @@ const std::tuple<const char*, std::string, std::optional<std::string>> kDibCases
      Le(12) + Le(3, 2) + Le(1, 2) + Le(1, 2) + Le(1, 2) +
          Bytes({0, 0, 0, 255, 255, 255, 0xA0, 0, 0, 0}),
      "3x1 BGR " + Bytes({255, 255, 255, 0, 0, 0, 255, 255, 255})},
-    {"header past the block", Dib(40, 1, 1, 24).substr(0, 30), std::nullopt},
     {"rows past the block", Dib(40, 2, 2, 32) + std::string(12, '\0'), std::nullopt},
-    {"colour table past the block", Dib(40, 1, 1, 8) + std::string(64, '\0'), std::nullopt},
     {"absurd width", Dib(40, 70000, 1, 1) + std::string(9000, '\0'), std::nullopt},
     {"the lowest height", Dib(40, 1, INT32_MIN, 24) + std::string(4, '\0'), std::nullopt},
     {"run-length encoded", Dib(40, 1, 1, 8, 1) + std::string(1028, '\0'), std::nullopt},

@@ -63,16 +63,8 @@ TEST(HtmlDocument, HeaderEntryRowsAndClosingTagsWithEscapedTitleAndAddress) {
                        "<br>-<br><br>", "</BODY>", "</HTML>"}));
 }
 
-TEST(HtmlDocument, ExtendingKeepsTheOldBodyWhateverCopiedClosingTagsItHolds) {
-  const HtmlDocumentParts parts{"Notiz", kColours, {}, {}, "--", {}};
-  std::string document = HtmlDocument(" eins </body></html>", parts).Whole();
-  HtmlDocumentPieces extended = HtmlDocument("zwei", parts);
-  extended.oldBody = OldBody(document);
-  EXPECT_EQ(extended.Whole(),
-            kHeader + Lines({"eins &lt;/body&gt;&lt;/html&gt;<BR>", "", "", "<br>--<br><br>", "",
-                             "", "", "zwei<BR>", "", "", "<br>--<br><br>", "</BODY>", "</HTML>"}));
-}
-
+// That copied closing tags cannot cut an extended document is the fuzz target old_body's
+// promise; the bytes of an extension on real files the save test's HTML row pins.
 TEST(HtmlDocument, OldBodyDropsOurHeaderAndTheFirstClosingTagsAndKeepsForeignDocumentsWhole) {
   std::string other = kHeader;  // ours with another title and other colours
   other.replace(other.find("Notiz"), 5, "Alt 1").replace(other.find("#0000FF"), 7, "#070809");

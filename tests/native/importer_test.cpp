@@ -77,8 +77,6 @@ const ImportCase kImportCases[] = {
                   {"Aktion3/Speicherpfad", "C:\\Notizen"},
                   {"Aktion3/Url", "ja"},
                   {"Aktion4/Name", "Ordner"},
-                  {"Aktion4/Url", "nein"},
-                  {"Aktion5/Aktion", "extradatei5"},
                   {"Aktion6/Aktiviert", kMissing}},
      .listed = {L"AlteHauptaktion\r\nOrdner\r\nWorte\r\nWeb"}},
     {.behaviour = "missing folders: the desktop on c:, the folder in column 52 or one blank on",

