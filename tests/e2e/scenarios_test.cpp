@@ -12,9 +12,9 @@ using namespace std::string_literals;
 using test::SetClipboardText;
 
 // A save's message box runs a message loop of its own: a hotkey pressed meanwhile must
-// not start a second save inside the first, but run once the box is closed. A copied
-// bitmap becomes a PNG of its pixels. (How a text with letters the code page lacks
-// turns an ANSI file into UTF-8 the Wine save table pins.)
+// not start a second save inside the first, but run once the box is closed. A text with
+// letters the code page lacks turns the ANSI file into UTF-8 with all its entries; a
+// copied bitmap becomes a PNG.
 TEST_F(Scenario, ClickAndHotkeysSaveWithTheirActionsAndAHotkeyDuringAMessageBoxRunsAfterIt) {
   SetSection("Aktion3", "Aktiviert=ja|Name=Bilder|Speicherpfad=" + saveFolder_ +
                             "|Aktion=bilder|Dateiname=|HotkeyA=Strg|HotkeyB=Alt|HotkeyC=B");
@@ -26,6 +26,11 @@ TEST_F(Scenario, ClickAndHotkeysSaveWithTheirActionsAndAHotkeyDuringAMessageBoxR
   SetClipboardText("an den Standard");
   Hotkey(kStandardKey);
   ExpectSoon(kNotizen, notizen += Entry("an den Standard"));
+  test::SetClipboardUnicode(u"Łódź ✓");
+  PostTray(WM_LBUTTONUP);
+  notizen = "\xEF\xBB\xBF" + Entry("Klick äöüß\r\nzweite Zeile") + Entry("an den Standard") +
+            Entry("Łódź ✓");
+  ExpectSoon(kNotizen, notizen);
 
   test::SetClipboard({});
   Hotkey(kStandardKey);
