@@ -9,8 +9,8 @@ namespace {
 using test::SetClipboardText;
 
 // A restarted shell has an empty tray and broadcasts "TaskbarCreated". The menu saves
-// with the action picked, makes another action the Standard of the click, and
-// "&Beenden" ends the program cleanly.
+// with the action picked, makes another action the Standard of the click, opens the
+// settings window, and "&Beenden" ends the program cleanly with that window open.
 TEST_F(Scenario, TrayIconComesBackAndItsMenuSavesChoosesTheStandardAndEndsTheProgram) {
   ASSERT_NO_FATAL_FAILURE(Start());
   ASSERT_TRUE(test::NotifyIcon(NIM_DELETE, window_));
@@ -29,6 +29,9 @@ TEST_F(Scenario, TrayIconComesBackAndItsMenuSavesChoosesTheStandardAndEndsThePro
   PostTray(WM_LBUTTONUP);
   ExpectSoon(kZweitens, Entry("Aus dem Men\xFC") + Entry("Jetzt Standard"));
 
+  ASSERT_NO_FATAL_FAILURE(OpenMenu());
+  test::PressKeys({}, 'E');
+  EXPECT_TRUE(test::PumpUntil([&] { return IsWindowVisible(window_) != FALSE; }));
   ASSERT_NO_FATAL_FAILURE(OpenMenu());
   test::PressKeys({}, 'B');
   EXPECT_EQ(WaitForExit(), std::optional<DWORD>(0));
