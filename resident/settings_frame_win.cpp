@@ -6,6 +6,7 @@
 #include "options/hotkeys_page_win.h"
 #include "options/options_page_win.h"
 #include "ui/common_controls_win.h"
+#include "ui/window_win.h"
 
 namespace qm {
 
@@ -58,6 +59,8 @@ void SettingsFrame::ReleaseWhenUnused() {
   if (!tabStrip_ || IsWindowVisible(host_)) return;
   if (listPage_ && listPage_->HasOpenWindow()) return;
   Release();
+  // Make gives the window its size back.
+  LetGoOfDrawingSurfaces(host_);
 }
 
 bool SettingsFrame::Make() {

@@ -21,7 +21,7 @@ class SaveNoticeWindow;
 // pages ("Aktionen", "Optionen", "Generelle Hotkeys"). The tab strip, the pages and the
 // common-controls library are made when the window is shown and let go once it is
 // hidden and nothing of it is open any more, so that a resting program keeps none of
-// them. Only the tab last selected is remembered.
+// them, nor the window's drawing surface. Only the tab last selected is remembered.
 class SettingsFrame {
  public:
   // The host's style: a window with a caption, a close box and a minimise box.

@@ -1,8 +1,31 @@
 #include "ui/window_win.h"
 
+#include <array>
+
 #include "ui/message_guard_win.h"
 
 namespace qm {
+
+namespace {
+
+// More cached display contexts than the program's windows ever hold at one time, so
+// that taking this many at once takes every one the cache has.
+constexpr size_t kCachedDisplayContexts = 16;
+
+}  // namespace
+
+void LetGoOfDrawingSurfaces(HWND hiddenWindow) {
+  if (!IsWindow(hiddenWindow) || IsWindowVisible(hiddenWindow)) return;
+  if (!SetWindowPos(hiddenWindow, nullptr, 0, 0, 1, 1,
+                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE)) {
+    return;
+  }
+  std::array<HDC, kCachedDisplayContexts> taken{};
+  for (HDC& context : taken) context = GetDCEx(hiddenWindow, nullptr, DCX_CACHE);
+  for (HDC context : taken) {
+    if (context) ReleaseDC(hiddenWindow, context);
+  }
+}
 
 Window::~Window() {
   if (!window_) return;

@@ -52,4 +52,11 @@ class Window {
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 };
 
+// A hidden window still keeps a drawing surface of its full size, and the cached display
+// contexts that drew last keep theirs until they are taken again; under Wine each is an
+// image in shared memory, about a megabyte for the settings window. Shrinks the hidden
+// window as far as the system lets it and takes the cached display contexts once, so
+// that all of them let go. The window needs its size back before it is shown again.
+void LetGoOfDrawingSurfaces(HWND hiddenWindow);
+
 }  // namespace qm

@@ -164,10 +164,11 @@ void Run() {
   }
   PrintSpread("\"&Einstellungen\" again", opens);
   PrintSpread("\"&Übernehmen\" to the refreshed menu", applies);
-  CloseSettings(window);
-  // The yardstick's window shows once at the settings window's size.
+  // The yardstick's window shows once at the settings window's size, taken while it is
+  // shown: hidden, it keeps no size.
   RECT frame{};
   GetWindowRect(window, &frame);
+  CloseSettings(window);
   const StartedProgram showing(TrayProgram{minimal.file, minimal.windowClass, minimal.iconId,
                                            L"shown " + std::to_wstring(frame.right - frame.left) +
                                                L" " + std::to_wstring(frame.bottom - frame.top)});

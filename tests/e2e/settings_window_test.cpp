@@ -115,8 +115,9 @@ TEST_F(SettingsScenario, ActionIsRefusedCreatedUsedMadeStandardEditedAndAnotherD
 
 // Written at once and used by the next save; a cancelled colour choice writes nothing,
 // not even over a damaged value. The autostart shortcut is made at start-up when wanted,
-// deleted by clearing the box and made again by ticking it.
-TEST_F(SettingsScenario, OptionsPageWritesAtOnceAndKeepsTheAutostartShortcut) {
+// deleted by clearing the box and made again by ticking it. Closed and opened again, the
+// window comes back at its size.
+TEST_F(SettingsScenario, OptionsPageWritesAtOnceKeepsTheAutostartShortcutAndComesBackWhole) {
   const std::string shortcut = SpecialFolderPath(CSIDL_STARTUP) + "\\Quillmar 2.0.lnk";
   DeleteFileA(shortcut.c_str());
   Set("Optionen", "Autostart", "ja");
@@ -139,6 +140,22 @@ TEST_F(SettingsScenario, OptionsPageWritesAtOnceAndKeepsTheAutostartShortcut) {
   Click(window_, IDC_OPT_AUTOSTART);
   EXPECT_TRUE(test::PumpUntil([&] { return FileState(shortcut) >= 0; }));
   DeleteFileA(shortcut.c_str());
+
+  // Closed, the window lets go of its pages; opened again, it has its size and the page
+  // shows what is stored.
+  RECT shown{};
+  GetWindowRect(window_, &shown);
+  PostMessageW(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_TRUE(test::PumpUntil([&] { return Control(window_, IDC_OPT_ZEICHEN) == nullptr; }));
+  ASSERT_NO_FATAL_FAILURE(OpenSettings(1));
+  RECT again{};
+  GetWindowRect(window_, &again);
+  EXPECT_EQ(again.right - again.left, shown.right - shown.left);
+  EXPECT_EQ(again.bottom - again.top, shown.bottom - shown.top);
+  wchar_t separator[8] = {};
+  SendMessageW(Control(window_, IDC_OPT_ZEICHEN), WM_GETTEXT, std::size(separator),
+               reinterpret_cast<LPARAM>(separator));
+  EXPECT_STREQ(separator, L"#");
 }
 
 // "Aktivieren" stores the row and the refresh registers it; the listing opens. Where
