@@ -328,9 +328,10 @@ void ResidentWindow::ReleaseUnusedSettingsWindow() {
   if (frame_) frame_->ReleaseWhenUnused();
 }
 
-// Closing the notice after a tray-click save hands the foreground back to the window
-// the user worked in.
+// The closed notice's drawing surface goes; after a tray-click save, the foreground goes
+// back to the window the user worked in.
 void ResidentWindow::OnNoticeClosed() {
+  LetGoOfCachedDrawingSurfaces(window_);
   if (!startedFromTray_) return;
   if (savedForeground_) SetForegroundWindow(savedForeground_);
   foregroundSaved_ = false;

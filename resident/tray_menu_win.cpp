@@ -4,6 +4,7 @@
 
 #include "resident/tray_rules.h"
 #include "settings/ansi_text.h"
+#include "ui/window_win.h"
 
 namespace qm {
 
@@ -109,6 +110,8 @@ bool TrayMenu::Popup(HWND owner) {
   const bool shown = GetCursorPos(&cursor) &&
                      TrackPopupMenu(menu_, TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, owner, nullptr);
   tracking_ = false;
+  // The menu's window has gone; its drawing surface goes with it.
+  LetGoOfCachedDrawingSurfaces(owner);
   // Without this message the menu may not close on the next click elsewhere.
   PostMessageW(owner, kMenuClosedMessage, 0, 0);
   if (std::exchange(rebuildAfterPopup_, false)) Fill(model_);

@@ -14,16 +14,18 @@ constexpr size_t kCachedDisplayContexts = 16;
 
 }  // namespace
 
+void LetGoOfCachedDrawingSurfaces(HWND window) {
+  std::array<HDC, kCachedDisplayContexts> taken{};
+  for (HDC& context : taken) context = GetDCEx(window, nullptr, DCX_CACHE);
+  for (HDC context : taken) {
+    if (context) ReleaseDC(window, context);
+  }
+}
+
 void LetGoOfDrawingSurfaces(HWND hiddenWindow) {
   if (!IsWindow(hiddenWindow) || IsWindowVisible(hiddenWindow)) return;
-  if (!SetWindowPos(hiddenWindow, nullptr, 0, 0, 1, 1,
-                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE)) {
-    return;
-  }
-  std::array<HDC, kCachedDisplayContexts> taken{};
-  for (HDC& context : taken) context = GetDCEx(hiddenWindow, nullptr, DCX_CACHE);
-  for (HDC context : taken) {
-    if (context) ReleaseDC(hiddenWindow, context);
+  if (SetWindowPos(hiddenWindow, nullptr, 0, 0, 1, 1, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE)) {
+    LetGoOfCachedDrawingSurfaces(hiddenWindow);
   }
 }
 

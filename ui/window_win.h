@@ -52,11 +52,17 @@ class Window {
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 };
 
-// A hidden window still keeps a drawing surface of its full size, and the cached display
-// contexts that drew last keep theirs until they are taken again; under Wine each is an
-// image in shared memory, about a megabyte for the settings window. Shrinks the hidden
-// window as far as the system lets it and takes the cached display contexts once, so
-// that all of them let go. The window needs its size back before it is shown again.
+// The display contexts that the system keeps for reuse hold the drawing surface of the
+// window they drew last until they are taken again, also after that window has gone;
+// under Wine each surface is an image in shared memory (a popup menu's about 300 KB, the
+// settings window's about a megabyte). Takes every cached display context once for
+// `window`, so that they hold its surface instead: none while it has never been shown, a
+// small one while LetGoOfDrawingSurfaces keeps it shrunk.
+void LetGoOfCachedDrawingSurfaces(HWND window);
+
+// A hidden window still keeps a drawing surface of its full size. Shrinks the hidden
+// window as far as the system lets it, so that its surface becomes a small one, and lets
+// go of the cached surfaces. The window needs its size back before it is shown again.
 void LetGoOfDrawingSurfaces(HWND hiddenWindow);
 
 }  // namespace qm
