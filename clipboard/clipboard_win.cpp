@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
-#include <optional>
 
+#include "clipboard/copied_picture.h"
 #include "clipboard/drop_list.h"
 #include "clipboard/source_url.h"
 #include "settings/ansi_text.h"
@@ -14,78 +14,44 @@ namespace {
 
 constexpr int kOpenAttempts = 10;
 constexpr DWORD kOpenRetryDelayMs = 20;
-constexpr UINT kOwnerAnswerMs = 1000;
 
-// A format promised by delayed rendering is asked of the clipboard's owner, and the
-// read waits as long as the owner takes; an owner that has stopped answering (busy or
-// frozen) would hold this program with it. So the owner is asked first whether it
-// answers at all; a slow rendering of an owner that does answer is waited for. Other
-// messages wait meanwhile, so that no second save starts inside this one.
-bool OwnerAnswers() {
-  HWND owner = GetClipboardOwner();
-  DWORD_PTR ignored = 0;
-  return !owner || SendMessageTimeoutW(owner, WM_NULL, 0, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG,
-                                       kOwnerAnswerMs, &ignored) != 0;
+// Runs `read` on the locked memory of the open clipboard's block of `format`, bounded
+// by the block's size; nothing when there is no such block.
+template <typename Read>
+auto ReadBlock(UINT format, Read read) -> decltype(read(std::string_view())) {
+  HANDLE data = GetClipboardData(format);
+  const auto* bytes = data ? static_cast<const char*>(GlobalLock(data)) : nullptr;
+  if (!bytes) return {};
+  auto result = read(std::string_view(bytes, GlobalSize(data)));
+  GlobalUnlock(data);
+  return result;
+}
+
+std::string UpToTheZero(std::string_view block) {
+  return std::string(block.substr(0, std::min(block.find('\0'), block.size())));
+}
+
+std::u16string WideUpToTheZero(std::string_view block) {
+  const auto* units = reinterpret_cast<const char16_t*>(block.data());
+  const size_t count = block.size() / sizeof(char16_t);
+  return std::u16string(units, static_cast<size_t>(std::find(units, units + count, u'\0') - units));
 }
 
 // First of CF_TEXT and CF_HDROP in the clipboard's own order, 0 for neither.
-int FirstTextOrDropFormat() {
+UINT ClipboardFormat() {
   const int count = CountClipboardFormats();
   UINT format = 0;
   for (int i = 0; i < count; ++i) {
     format = EnumClipboardFormats(format);
     if (format == 0) return 0;
-    if (format == CF_TEXT || format == CF_HDROP) return static_cast<int>(format);
+    if (format == CF_TEXT || format == CF_HDROP) return format;
   }
   return 0;
 }
 
-// A copy of a clipboard block of the open clipboard, exactly as long as its memory.
-std::optional<std::string> OpenClipboardBlock(UINT format) {
-  HANDLE data = GetClipboardData(format);
-  if (!data) return std::nullopt;
-  const auto* bytes = static_cast<const char*>(GlobalLock(data));
-  if (!bytes) return std::nullopt;
-  std::string block(bytes, GlobalSize(data));
-  GlobalUnlock(data);
-  return block;
-}
-
-// The CF_TEXT of an open clipboard where it lies, its block locked into `locked` (null
-// when there is none). The length is bounded by the memory block, so a text without its
-// terminating zero cannot make us read past it.
-std::string_view LockOpenClipboardAnsiText(HANDLE& locked) {
-  HANDLE data = GetClipboardData(CF_TEXT);
-  const auto* text = data ? static_cast<const char*>(GlobalLock(data)) : nullptr;
-  locked = text ? data : nullptr;
-  return text ? std::string_view(text, strnlen(text, GlobalSize(data))) : std::string_view();
-}
-
-std::string OpenClipboardAnsiText() {
-  HANDLE locked = nullptr;
-  std::string text(LockOpenClipboardAnsiText(locked));
-  if (locked) GlobalUnlock(locked);
-  return text;
-}
-
-// The CF_UNICODETEXT of an open clipboard, bounded like CF_TEXT, converted where it
-// lies, without a copy of its UTF-16.
-KeptText OpenClipboardWideText() {
-  HANDLE data = GetClipboardData(CF_UNICODETEXT);
-  if (!data) return {};
-  const auto* text = static_cast<const char16_t*>(GlobalLock(data));
-  if (!text) return {};
-  const size_t units = GlobalSize(data) / sizeof(char16_t);
-  KeptText result =
-      KeptTextOfUtf16({text, static_cast<size_t>(std::find(text, text + units, u'\0') - text)});
-  GlobalUnlock(data);
-  return result;
-}
-
 // Windows makes CF_UNICODETEXT from a CF_TEXT and the other way round, and lists what
 // it made after what the program put there. Text that came as UTF-16 is read as such,
-// so that no character is lost; text that came in the code page is read as it came,
-// without a round trip through UTF-16 that would only cost time.
+// so that no character is lost; text that came in the code page is read as it came.
 bool TextCameAsUnicode() {
   UINT format = 0;
   while ((format = EnumClipboardFormats(format)) != 0) {
@@ -95,104 +61,92 @@ bool TextCameAsUnicode() {
   return false;
 }
 
+void CopyText(ClipboardCopy& copy) {
+  if (TextCameAsUnicode()) {
+    copy.wideText = ReadBlock(CF_UNICODETEXT, WideUpToTheZero);
+  } else {
+    copy.ansiText = ReadBlock(CF_TEXT, UpToTheZero);
+  }
+}
+
 // A name the code page cannot spell names no file that the ANSI functions can copy.
 std::string AnsiOfDroppedName(std::u16string_view name) { return NarrowToAnsi(name).value_or(""); }
 
-// The single dropped file of an open clipboard, at whatever length its name has. The
-// list is read from a copy of its block by rules that check every bound, never by
-// DragQueryFile, which trusts the block and faults on a damaged one.
-std::string OpenClipboardSingleFile() {
-  const auto block = OpenClipboardBlock(CF_HDROP);
-  if (!block) return {};
-  const auto list = ParseDropList(*block);
+// The list is read by rules that check every bound, never by DragQueryFile, which
+// trusts the block and faults on a damaged one.
+std::string SingleDroppedFile(std::string_view block) {
+  const auto list = ParseDropList(block);
   if (!list || list->Count() != 1) return {};
   return list->wide ? AnsiOfDroppedName(list->wideNames.front()) : list->ansiNames.front();
 }
 
-// The SourceURL of the open clipboard's HTML block. Only the header is looked at, one
-// byte more than the parser reads so that it knows when a line runs past it; the HTML
-// after it (megabytes, for a long page) is neither copied nor scanned.
-std::string OpenClipboardSourceUrl(UINT htmlFormat) {
-  HANDLE data = GetClipboardData(htmlFormat);
-  if (!data) return {};
-  const auto* bytes = static_cast<const char*>(GlobalLock(data));
-  if (!bytes) return {};
-  const size_t readable = std::min<size_t>(GlobalSize(data), kSourceUrlHeaderLimit + 1);
-  std::string address = SourceUrlOfHtmlFormat({bytes, strnlen(bytes, readable)});
-  GlobalUnlock(data);
-  return address;
-}
-
-}  // namespace
-
-// An owner that does not answer counts as another program holding the clipboard.
-ClipboardSession::ClipboardSession(HWND owner) {
-  for (int attempt = 0; attempt < kOpenAttempts && !open_; ++attempt) {
-    if (attempt > 0) Sleep(kOpenRetryDelayMs);
-    open_ = OpenClipboard(owner) != FALSE;
-  }
-  if (open_ && !OwnerAnswers()) {
-    CloseClipboard();
-    open_ = false;
-  }
-}
-
-ClipboardSession::~ClipboardSession() { Close(); }
-
-void ClipboardSession::Close() {
-  if (open_) CloseClipboard();
-  open_ = false;
-}
-
-ClipboardTextRead::ClipboardTextRead(HWND owner) : session_(owner) {
-  if (!session_.IsOpen()) return;
-  if (TextCameAsUnicode()) {
-    kept_ = OpenClipboardWideText();
-    text_ = kept_.View();
-    session_.Close();
-    return;
-  }
-  text_.ansi = LockOpenClipboardAnsiText(lockedText_);
-  if (!lockedText_) session_.Close();
-}
-
-void ClipboardTextRead::LetGo(bool keepText) {
-  if (keepText && lockedText_) {
-    kept_.ansi = text_.ansi;
-    text_ = kept_.View();
-  } else if (!keepText) {
-    text_ = {};
-    // Moved out, a large text's memory goes at once; an assignment would keep it.
-    const KeptText released = std::move(kept_);
-  }
-  if (lockedText_) GlobalUnlock(lockedText_);
-  lockedText_ = nullptr;
-  session_.Close();
-}
-
-int ClipboardFormat(HWND owner) {
-  ClipboardSession session(owner);
-  return session.IsOpen() ? FirstTextOrDropFormat() : 0;
-}
-
-std::string ClipboardFileName(HWND owner) {
-  ClipboardSession session(owner);
-  if (!session.IsOpen()) return {};
-  switch (FirstTextOrDropFormat()) {
+std::string FileName() {
+  switch (ClipboardFormat()) {
     case CF_HDROP:
-      return OpenClipboardSingleFile();
+      return ReadBlock(CF_HDROP, SingleDroppedFile);
     case CF_TEXT:
-      return OpenClipboardAnsiText();
+      return ReadBlock(CF_TEXT, UpToTheZero);
     default:
       return {};
   }
 }
 
-std::string ClipboardSourceUrl(HWND owner) {
-  const UINT htmlFormat = RegisterClipboardFormatA("HTML Format");
-  if (htmlFormat == 0) return {};
-  ClipboardSession session(owner);
-  return session.IsOpen() ? OpenClipboardSourceUrl(htmlFormat) : std::string();
+// One byte more than the parser reads, so that it knows when a line runs past it; the
+// HTML after the header (megabytes, for a long page) is not copied.
+std::string HtmlHeader() {
+  const UINT format = RegisterClipboardFormatW(L"HTML Format");
+  if (format == 0) return {};
+  return ReadBlock(format, [](std::string_view block) {
+    return UpToTheZero(block.substr(0, kSourceUrlHeaderLimit + 1));
+  });
+}
+
+void CopyPicture(ClipboardCopy& copy) {
+  const UINT pngFormat = RegisterClipboardFormatW(L"PNG");
+  if (pngFormat != 0 && IsClipboardFormatAvailable(pngFormat)) {
+    copy.png = ReadBlock(pngFormat, [](std::string_view block) {
+      return std::string(block.substr(0, PngLength(block)));
+    });
+    if (!copy.png.empty()) return;
+  }
+  for (const UINT format : {CF_DIBV5, CF_DIB}) {
+    if (IsClipboardFormatAvailable(format)) {
+      copy.dib = ReadBlock(format, [](std::string_view block) { return std::string(block); });
+      return;
+    }
+  }
+}
+
+std::optional<DWORD> HistoryFlag() {
+  const UINT format = RegisterClipboardFormatW(L"CanIncludeInClipboardHistory");
+  if (format == 0 || !IsClipboardFormatAvailable(format)) return std::nullopt;
+  return ReadBlock(format, [](std::string_view block) -> std::optional<DWORD> {
+    if (block.size() < sizeof(DWORD)) return std::nullopt;
+    DWORD value = 0;
+    std::memcpy(&value, block.data(), sizeof value);
+    return value;
+  });
+}
+
+}  // namespace
+
+ClipboardSession::ClipboardSession(HWND owner) {
+  for (int attempt = 0; attempt < kOpenAttempts && !open_; ++attempt) {
+    if (attempt > 0) Sleep(kOpenRetryDelayMs);
+    open_ = OpenClipboard(owner) != FALSE;
+  }
+}
+
+ClipboardSession::~ClipboardSession() {
+  if (open_) CloseClipboard();
+}
+
+void CopyOpenClipboard(const ClipboardWants& wants, ClipboardCopy& copy) {
+  if (wants.text) CopyText(copy);
+  if (wants.fileName) copy.fileName = FileName();
+  if (wants.sourceUrl) copy.htmlHeader = HtmlHeader();
+  if (wants.picture) CopyPicture(copy);
+  if (wants.historyFlag) copy.historyFlag = HistoryFlag();
 }
 
 }  // namespace qm

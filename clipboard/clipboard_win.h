@@ -2,17 +2,15 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
-
-#include "clipboard/copied_text.h"
 
 namespace qm {
 
 // The clipboard opened in the name of `owner` for one read, closed again on every
 // path. Another program may hold the clipboard for a moment (Wine's clipboard
 // manager does so after every change), so opening is retried for about 200 ms
-// before the clipboard counts as unavailable. So does a clipboard whose owner has
-// stopped answering: it could never render what it promised.
+// before the clipboard counts as unavailable.
 class ClipboardSession {
  public:
   explicit ClipboardSession(HWND owner);
@@ -20,46 +18,34 @@ class ClipboardSession {
   ClipboardSession(const ClipboardSession&) = delete;
   ClipboardSession& operator=(const ClipboardSession&) = delete;
   bool IsOpen() const { return open_; }
-  void Close();
 
  private:
   bool open_ = false;
 };
 
-// The clipboard's text, read once: from its CF_UNICODETEXT when that is what the program
-// that copied it gave, converted at once, else from its CF_TEXT, which is used where the
-// clipboard holds it, without a copy; the clipboard then stays open until LetGo. Empty
-// when there is none.
-class ClipboardTextRead {
- public:
-  explicit ClipboardTextRead(HWND owner);
-  ~ClipboardTextRead() { LetGo(false); }
-  ClipboardTextRead(const ClipboardTextRead&) = delete;
-  ClipboardTextRead& operator=(const ClipboardTextRead&) = delete;
-
-  // Valid until LetGo(false), which empties it.
-  const CopiedText& Text() const { return text_; }
-  // Closes the clipboard. `keepText` keeps the text, copied now where it lay in the
-  // clipboard.
-  void LetGo(bool keepText);
-
- private:
-  ClipboardSession session_;
-  HANDLE lockedText_ = nullptr;
-  KeptText kept_;
-  CopiedText text_;
+// The parts of the clipboard that one read takes.
+struct ClipboardWants {
+  bool text = false;         // the text, as the program that copied it gave it
+  bool fileName = false;     // the single dropped file, or else the text in the code page
+  bool sourceUrl = false;    // the header of "HTML Format", where browsers name the page
+  bool picture = false;      // "PNG", else the bitmap of CF_DIBV5 or CF_DIB
+  bool historyFlag = false;  // "CanIncludeInClipboardHistory"
 };
 
-// Which of CF_TEXT (1) and CF_HDROP (15) the clipboard lists first; 0 for neither.
-int ClipboardFormat(HWND owner);
+// What one read took out of the clipboard: the blocks as they lay there, so that all
+// that takes time (converting, parsing, encoding) is done with the clipboard closed.
+// Every block is bounded by its memory, whatever the program that put it there wrote.
+struct ClipboardCopy {
+  std::string ansiText;     // CF_TEXT, when the text came in the code page
+  std::u16string wideText;  // CF_UNICODETEXT, when the text came as UTF-16
+  std::string fileName;     // empty also for a list of two or more files
+  std::string htmlHeader;   // the start of "HTML Format", no further than its header
+  std::string png;          // a whole PNG file of the format "PNG"
+  std::string dib;          // else the bitmap's block
+  std::optional<DWORD> historyFlag;
+};
 
-// The single file of a file-drop list, or the clipboard text, or an empty text (also
-// for a list of two or more files).
-std::string ClipboardFileName(HWND owner);
-
-// The address of the page the clipboard's text was copied from: the SourceURL line that
-// browsers write into the registered format "HTML Format". Empty when the clipboard has
-// no such format or line.
-std::string ClipboardSourceUrl(HWND owner);
+// Copies the parts `wants` names out of the clipboard that this thread holds open.
+void CopyOpenClipboard(const ClipboardWants& wants, ClipboardCopy& copy);
 
 }  // namespace qm

@@ -35,7 +35,8 @@ add_library(qm_win STATIC
   resident/tray_menu_win.cpp
   resident/hotkey_registry_win.cpp
   clipboard/clipboard_privacy_win.cpp
-  resident/clipboard_viewer_win.cpp
+  resident/clipboard_listener_win.cpp
+  clipboard/clipboard_reader_win.cpp
   options/autostart_win.cpp
   options/options_page_win.cpp
   options/hotkeys_page_win.cpp

@@ -6,7 +6,7 @@
 #include "options/autostart_win.h"
 #include "options/first_start_window_win.h"
 #include "options/save_notice_win.h"
-#include "resident/clipboard_viewer_win.h"
+#include "resident/clipboard_listener_win.h"
 #include "resident/hotkey_registry_win.h"
 #include "resident/settings_frame_win.h"
 #include "resident/standard_choice.h"
@@ -59,7 +59,7 @@ bool ResidentWindow::Create() {
 // Messages pass the guard first, then the tray callback, then the window's own
 // handling, as long as each of them is installed.
 LRESULT ResidentWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (guardInstalled_ && GuardWindowProc(message, wParam, lParam)) return 0;
+  if (guardInstalled_ && GuardWindowProc(message, wParam)) return 0;
   if (tray_ && message == kTrayCallbackMessage) {
     ProcMsg(lParam);
     return 0;
@@ -110,12 +110,13 @@ LRESULT ResidentWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
 
 void ResidentWindow::StartUp() {
   messages_ = std::make_unique<WinMessageBoxes>(window_);
-  sources_ = std::make_unique<WinSaveSources>(window_, [this] { return AutomaticSavingOn(); });
+  reader_ = std::make_unique<ClipboardReader>(window_);
+  sources_ = std::make_unique<WinSaveSources>(*reader_, [this] { return AutomaticSavingOn(); });
   notice_ = std::make_unique<SaveNoticeWindow>(instance_, options_, settings_,
                                                [this] { OnNoticeClosed(); });
   menu_ = std::make_unique<TrayMenu>();
   hotkeys_ = std::make_unique<HotkeyRegistry>(window_, settings_, *messages_);
-  viewer_ = std::make_unique<ClipboardViewer>(window_);
+  listener_ = std::make_unique<ClipboardListener>(window_);
   frame_ =
       std::make_unique<SettingsFrame>(instance_, window_, settings_, options_, *notice_, *this);
   WriteTempPath();
@@ -161,18 +162,16 @@ void ResidentWindow::ShutDown() {
   Dialog::DestroyAll();
   if (notice_) notice_->Close();
   guardInstalled_ = false;
-  if (viewer_) viewer_->Leave();
+  if (reader_) reader_->GiveUp();
+  if (listener_) listener_->Leave();
   if (hotkeys_) hotkeys_->UnregisterAll();
   if (tray_) tray_->Remove();
 }
 
-bool ResidentWindow::GuardWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+bool ResidentWindow::GuardWindowProc(UINT message, WPARAM wParam) {
   switch (message) {
-    case WM_DRAWCLIPBOARD:
-      OnDrawClipboard(wParam, lParam);
-      return true;
-    case WM_CHANGECBCHAIN:
-      viewer_->OnChangeChain(wParam, lParam);
+    case WM_CLIPBOARDUPDATE:
+      OnClipboardUpdate();
       return true;
     case WM_HOTKEY:
       OnHotkey(static_cast<int>(wParam));
@@ -182,12 +181,10 @@ bool ResidentWindow::GuardWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
   }
 }
 
-void ResidentWindow::OnDrawClipboard(WPARAM wParam, LPARAM lParam) {
-  const bool changed = viewer_->IsNewContent();
-  if (changed && AutomaticSavingOn() && !ClipboardAsksNotToBeRecorded(window_)) {
+void ResidentWindow::OnClipboardUpdate() {
+  if (listener_->IsNewContent() && AutomaticSavingOn() && !ClipboardAsksNotToBeRecorded(*reader_)) {
     RequestSave(txtStandard_);
   }
-  viewer_->PassOnDraw(wParam, lParam);
 }
 
 void ResidentWindow::OnHotkey(int id) {
@@ -243,11 +240,11 @@ void ResidentWindow::Aktualisieren(int changedBinding) {
 
 void ResidentWindow::Initialisiere_Hotkeys(int changedBinding) {
   hotkeys_->UnregisterAll();
-  viewer_->Leave();
+  listener_->Leave();
   hotkeys_->RegisterAll(changedBinding);
   const bool automatic = settings_.Read("Optionen", "AutomatischSichern") == "ja";
   menu_->SetAutomaticChecked(automatic);
-  if (automatic) viewer_->Join();
+  if (automatic) listener_->Join();
 }
 
 bool ResidentWindow::AutomaticSavingOn() const { return menu_ && menu_->AutomaticChecked(); }
@@ -343,6 +340,7 @@ void ResidentWindow::OnNoticeClosed() {
 void ResidentWindow::EndProgram() {
   if (saves_.Running()) {
     quitAfterSave_ = true;
+    reader_->GiveUp();
     return;
   }
   DestroyWindow(window_);

@@ -16,7 +16,7 @@
 
 namespace qm {
 
-class ClipboardViewer;
+class ClipboardListener;
 class FirstStartWindow;
 class HotkeyRegistry;
 class SaveNoticeWindow;
@@ -26,7 +26,7 @@ class TrayMenu;
 class WinMessageBoxes;
 
 // frmHaupt: the hidden resident window. It owns the tray icon and menu, the hotkeys,
-// the clipboard-viewer link, automatic saving, the save queue and the save notice;
+// the clipboard listener and reader, automatic saving, the save queue and the save notice;
 // every outside event reaches the program as one of its messages. Shown, it is the
 // settings window, whose frame (resident/settings_frame_win.h) it hosts.
 class ResidentWindow : public Window, public ResidentCommands {
@@ -58,11 +58,11 @@ class ResidentWindow : public Window, public ResidentCommands {
   void FirstStart();
   void ShutDown();
 
-  // GuardWindowProc: clipboard-chain and hotkey messages; true when handled here.
-  bool GuardWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+  // GuardWindowProc: clipboard-change and hotkey messages; true when handled here.
+  bool GuardWindowProc(UINT message, WPARAM wParam);
   // ProcMsg: the tray icon's callback.
   void ProcMsg(LPARAM mouseEvent);
-  void OnDrawClipboard(WPARAM wParam, LPARAM lParam);
+  void OnClipboardUpdate();
   void OnHotkey(int id);
 
   void Initialisiere_Hotkeys(int changedBinding);
@@ -90,12 +90,13 @@ class ResidentWindow : public Window, public ResidentCommands {
   CurrentOptions options_;
   std::unique_ptr<WinMessageBoxes> messages_;
   WinSaveFiles files_;
+  std::unique_ptr<ClipboardReader> reader_;
   std::unique_ptr<WinSaveSources> sources_;
   std::unique_ptr<SaveNoticeWindow> notice_;
   std::unique_ptr<TrayIcon> tray_;
   std::unique_ptr<TrayMenu> menu_;
   std::unique_ptr<HotkeyRegistry> hotkeys_;
-  std::unique_ptr<ClipboardViewer> viewer_;
+  std::unique_ptr<ClipboardListener> listener_;
   std::unique_ptr<SettingsFrame> frame_;
   std::unique_ptr<FirstStartWindow> firstStart_;
   SaveQueue saves_;

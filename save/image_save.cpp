@@ -99,13 +99,16 @@ std::string PictureName(const std::string& dateiname) {
 
 bool SaveImage(const ActionRecord& action, SaveContext& context) {
   const ImageRun run{action, context};
-  const std::string source = CleanImagePath(context.sources.ClipboardFileName());
+  std::string name;
+  if (!ClipboardWasRead(context.sources.ClipboardFileName(name), context)) return false;
+  const std::string source = CleanImagePath(name);
   // The drive test comes before the existence test so that a network path is refused
   // without waiting for a server that may not answer.
   if (IsDrivePath(source) && context.files.FileState(WidenAnsi(source)) != -1) {
     return run.CopyImageFile(source);
   }
-  const CopiedPicture picture = context.sources.ClipboardPicture();
+  CopiedPicture picture;
+  if (!ClipboardWasRead(context.sources.ClipboardPicture(picture), context)) return false;
   if (!picture.png.empty() || picture.failure) return run.SavePicture(picture);
   if (WarningShown(context.sources.AutomaticSavingOn(), context.options)) {
     context.messages.Show(NoImageFileMessage());

@@ -4,6 +4,7 @@
 
 #include "clipboard/browser_address_win.h"
 #include "clipboard/clipboard_picture_win.h"
+#include "clipboard/source_url.h"
 #include "save/whole_file_win.h"
 #include "settings/ansi_text.h"
 #include "settings/file_helpers_win.h"
@@ -114,29 +115,45 @@ std::optional<std::wstring> WinSaveFiles::ReplaceWholeFile(
   return qm::ReplaceWholeFile(path, pieces);
 }
 
-const CopiedText& WinSaveSources::ClipboardText() {
-  text_.reset();
-  return text_.emplace(owner_).Text();
+ClipboardAccess WinSaveSources::ClipboardText(KeptText& text) {
+  ClipboardCopy copy;
+  const ClipboardAccess access = reader_.Read({.text = true}, copy);
+  if (access != ClipboardAccess::Read) return access;
+  text = copy.wideText.empty() ? KeptText{std::move(copy.ansiText), {}}
+                               : KeptTextOfUtf16(copy.wideText);
+  return access;
 }
 
-void WinSaveSources::LetGoOfClipboard(bool keepText) {
-  if (text_) text_->LetGo(keepText);
+ClipboardAccess WinSaveSources::ClipboardFileName(std::string& name) {
+  ClipboardCopy copy;
+  const ClipboardAccess access = reader_.Read({.fileName = true}, copy);
+  if (access == ClipboardAccess::Read) name = std::move(copy.fileName);
+  return access;
 }
 
-std::string WinSaveSources::ClipboardFileName() { return qm::ClipboardFileName(owner_); }
-
-CopiedPicture WinSaveSources::ClipboardPicture() {
-  ClipboardPng picture = qm::ClipboardPicture(owner_);
-  if (FAILED(picture.error)) return {{}, SystemReason(static_cast<DWORD>(picture.error))};
-  return {std::move(picture.png), std::nullopt};
+// The bitmap is encoded once the clipboard is closed again.
+ClipboardAccess WinSaveSources::ClipboardPicture(CopiedPicture& picture) {
+  ClipboardCopy copy;
+  const ClipboardAccess access = reader_.Read({.picture = true}, copy);
+  if (access != ClipboardAccess::Read) return access;
+  ClipboardPng png = PictureOfCopy(std::move(copy));
+  if (FAILED(png.error)) {
+    picture = {{}, SystemReason(static_cast<DWORD>(png.error))};
+  } else {
+    picture = {std::move(png.png), std::nullopt};
+  }
+  return access;
 }
 
 // Today's browsers no longer tell their address over DDE, nor do their titles name
 // them, but they write it into the clipboard with the copied text: that address is the
 // page the text came from. The window search serves the browsers that do not.
 std::string WinSaveSources::BrowserAddress() {
-  LetGoOfClipboard(true);
-  std::string address = ClipboardSourceUrl(owner_);
+  ClipboardCopy copy;
+  std::string address;
+  if (reader_.Read({.sourceUrl = true}, copy) == ClipboardAccess::Read) {
+    address = SourceUrlOfHtmlFormat(copy.htmlHeader);
+  }
   return address.empty() ? GetBrowserURL() : address;
 }
 

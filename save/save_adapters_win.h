@@ -5,7 +5,7 @@
 #include <functional>
 #include <optional>
 
-#include "clipboard/clipboard_win.h"
+#include "clipboard/clipboard_reader_win.h"
 #include "save/save_ports.h"
 
 namespace qm {
@@ -27,22 +27,21 @@ class WinSaveFiles : public SaveFiles {
                                                std::span<const std::string_view> pieces) override;
 };
 
+// The clipboard through the program's one reader, which the resident window owns.
 class WinSaveSources : public SaveSources {
  public:
-  WinSaveSources(HWND clipboardOwner, std::function<bool()> automaticSavingOn)
-      : owner_(clipboardOwner), automaticSavingOn_(std::move(automaticSavingOn)) {}
-  const CopiedText& ClipboardText() override;
-  void LetGoOfClipboard(bool keepText) override;
-  std::string ClipboardFileName() override;
-  CopiedPicture ClipboardPicture() override;
+  WinSaveSources(ClipboardReader& reader, std::function<bool()> automaticSavingOn)
+      : reader_(reader), automaticSavingOn_(std::move(automaticSavingOn)) {}
+  ClipboardAccess ClipboardText(KeptText& text) override;
+  ClipboardAccess ClipboardFileName(std::string& name) override;
+  ClipboardAccess ClipboardPicture(CopiedPicture& picture) override;
   std::string BrowserAddress() override;
   std::string NowText() override;
   bool AutomaticSavingOn() override { return automaticSavingOn_(); }
 
  private:
-  HWND owner_;
+  ClipboardReader& reader_;
   std::function<bool()> automaticSavingOn_;
-  std::optional<ClipboardTextRead> text_;
 };
 
 }  // namespace qm

@@ -35,6 +35,14 @@ MessageRequest ClipboardEmptyMessage() {
           MessageIcon::Information, MessageButtons::Ok, true};
 }
 
+MessageRequest ClipboardHeldMessage() {
+  return {L"Zwischenablage belegt",
+          L"Ein anderes Programm hält die Zwischenablage fest oder liefert ihren Inhalt "
+          L"nicht, daher wird nichts gespeichert.\r\n\r\n"
+          L"Versuchen Sie es noch einmal, sobald das andere Programm wieder reagiert.",
+          MessageIcon::Exclamation, MessageButtons::Ok, true};
+}
+
 MessageRequest NameTakenMessage(const std::wstring& wantedFile, const std::wstring& numberedFile) {
   return {L"Datei existiert schon",
           L"Eine Datei mit dem gleichen Namen " + Quoted(wantedFile) +

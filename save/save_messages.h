@@ -11,6 +11,8 @@ namespace qm {
 MessageRequest FolderMissingMessage();
 MessageRequest FolderPossiblyCutMessage(const std::string& actionName, const std::string& folder);
 MessageRequest ClipboardEmptyMessage();
+// Another program holds the clipboard, or its owner does not hand over what it promised.
+MessageRequest ClipboardHeldMessage();
 MessageRequest NameTakenMessage(const std::wstring& wantedFile, const std::wstring& numberedFile);
 MessageRequest FolderTakenMessage(int words, const std::string& dateiname);
 MessageRequest FolderFailedMessage(const std::wstring& folder, const std::wstring& reason);

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "clipboard/clipboard_access.h"
 #include "clipboard/copied_picture.h"
 #include "clipboard/copied_text.h"
 #include "save/text_entry.h"
@@ -55,23 +56,20 @@ class SaveFiles {
       const std::wstring& path, std::span<const std::string_view> pieces) = 0;
 };
 
-// What a save takes from the world outside the settings: read once per run.
+// What a save takes from the world outside the settings: read once per run. Each read
+// of the clipboard copies what it needs into the program's own memory and closes the
+// clipboard again, so that nothing of the save (naming, writing, a message box) holds
+// the clipboard from other programs; only on Read is its result filled.
 class SaveSources {
  public:
   virtual ~SaveSources() = default;
-  // The clipboard's text, read once for the name and the entry; valid until the next
-  // read or until the save lets go of the clipboard without keeping it. A text in the
-  // code page is used where the clipboard holds it, without a copy, so the clipboard
-  // stays open until the save lets go: keeping the text before it waits for anything
-  // (a message box, the browser's address), and without it once the text is written.
-  virtual const CopiedText& ClipboardText() = 0;
-  virtual void LetGoOfClipboard(bool keepText) = 0;
+  // The clipboard's text, read once for the name and the entry.
+  virtual ClipboardAccess ClipboardText(KeptText& text) = 0;
   // The single file of a file-drop list, or the clipboard text, or an empty text.
-  virtual std::string ClipboardFileName() = 0;
+  virtual ClipboardAccess ClipboardFileName(std::string& name) = 0;
   // The picture on the clipboard (a screenshot, an image copied in a browser) as PNG.
-  virtual CopiedPicture ClipboardPicture() = 0;
-  // The address of the page in the browser; the clipboard is let go of first, keeping
-  // the text, as the search may take a while.
+  virtual ClipboardAccess ClipboardPicture(CopiedPicture& picture) = 0;
+  // The address of the page the text was copied from, or else of the browser in front.
   virtual std::string BrowserAddress() = 0;
   virtual std::string NowText() = 0;
   // The live state of automatic saving (the check mark of the tray menu item).

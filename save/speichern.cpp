@@ -24,34 +24,13 @@ void ReportSave(const SaveTarget& target, SaveContext& context) {
   }
 }
 
-// A message box waits for the user, and the clipboard must not wait with it: the save
-// lets go of it before every box, keeping the text it read.
-class BoxesOutsideTheClipboard : public MessageBoxes {
- public:
-  BoxesOutsideTheClipboard(MessageBoxes& boxes, SaveSources& sources)
-      : boxes_(boxes), sources_(sources) {}
-  void Show(const MessageRequest& request) override {
-    sources_.LetGoOfClipboard(true);
-    boxes_.Show(request);
-  }
-
- private:
-  MessageBoxes& boxes_;
-  SaveSources& sources_;
-};
-
-// On every way out of a text save the clipboard is let go of, and the text with it.
-struct LetGoAtTheEnd {
-  SaveSources& sources;
-  ~LetGoAtTheEnd() { sources.LetGoOfClipboard(false); }
-};
-
 // One read serves name and entry, so both come from the same clipboard contents. The
 // target written, or nothing when nothing was (the user has been told why).
 std::optional<SaveTarget> SaveText(const ActionRecord& action, const MethodChoice& method,
                                    const std::string& now, SaveContext& context) {
-  const CopiedText& text = context.sources.ClipboardText();
-  const LetGoAtTheEnd letGo{context.sources};
+  KeptText kept;
+  if (!ClipboardWasRead(context.sources.ClipboardText(kept), context)) return std::nullopt;
+  const CopiedText text = kept.View();
   if (text.Empty()) {
     context.messages.Show(ClipboardEmptyMessage());
     return std::nullopt;
@@ -93,12 +72,14 @@ void SaveAction(int number, SaveContext& context) {
 
 }  // namespace
 
+bool ClipboardWasRead(ClipboardAccess access, SaveContext& context) {
+  if (access == ClipboardAccess::Held) context.messages.Show(ClipboardHeldMessage());
+  return access == ClipboardAccess::Read;
+}
+
 void Speichern(int number, SaveContext& context) {
   if (number < 1 || number > kActionCount) return;
-  BoxesOutsideTheClipboard boxes(context.messages, context.sources);
-  SaveContext run{context.actions, context.options, context.settings, context.files,
-                  context.sources, boxes,           context.signals};
-  SaveAction(number, run);
+  SaveAction(number, context);
 }
 
 }  // namespace qm

@@ -25,4 +25,8 @@ struct SaveContext {
 // the entry and reports the save. Any other number saves nothing.
 void Speichern(int number, SaveContext& context);
 
+// True when the clipboard could be read. A clipboard that another program holds is
+// reported; a read given up because the program ends says nothing.
+bool ClipboardWasRead(ClipboardAccess access, SaveContext& context);
+
 }  // namespace qm

@@ -56,8 +56,6 @@ HtmlDocumentPieces NewDocument(const CopiedText& text, const HtmlDocumentParts& 
 
 bool WriteDocument(const EntryRequest& request, SaveContext& context) {
   HtmlDocumentPieces document = NewDocument(request.clipboardText, Parts(request, context));
-  // The copied text is in the entry now: the clipboard need not wait for the files.
-  context.sources.LetGoOfClipboard(false);
   std::string old;
   if (ExtendsExisting(request.method) && context.files.FileState(request.path) == 1) {
     if (auto reason = context.files.ReadWholeFile(request.path, old)) {

@@ -73,11 +73,13 @@ class MeasuredSave {
 // The part of a save that is reading the text through Wine's clipboard, to tell it
 // apart from the writing.
 double ClipboardReadMs(HWND owner, size_t textBytes) {
-  qm::WinSaveSources sources(owner, [] { return false; });
+  qm::ClipboardReader reader(owner);
+  qm::WinSaveSources sources(reader, [] { return false; });
   size_t read = 0;
   const double ms = TimedMs([&] {
-    read = sources.ClipboardText().ansi.size();
-    sources.LetGoOfClipboard(false);
+    qm::KeptText text;
+    sources.ClipboardText(text);
+    read = text.ansi.size();
   });
   if (read != textBytes) throw std::runtime_error("The clipboard lost the text");
   return ms;

@@ -200,7 +200,7 @@ std::pair<std::string, std::string> MemorySettings::Key(std::string_view section
 }
 
 BenchSave::BenchSave(HWND clipboardOwner, const ActionKeys& action, const CurrentOptions& options)
-    : options_(options), sources_(clipboardOwner, [] { return false; }) {
+    : options_(options), reader_(clipboardOwner), sources_(reader_, [] { return false; }) {
   for (const auto& [key, value] : action) settings_.Write(ActionSection(kBenchAction), key, value);
   actions_.Refresh(settings_);
 }

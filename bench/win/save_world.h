@@ -140,6 +140,7 @@ class BenchSave {
   ActionCache actions_;
   CurrentOptions options_;
   WinSaveFiles files_;
+  ClipboardReader reader_;
   WinSaveSources sources_;
   ForbiddenBoxes boxes_;
   CountedSignals signals_;

@@ -9,6 +9,10 @@
 //   qm_helper READY promise MS|hung TEXT  TEXT on the clipboard as a promise (delayed
 //                           rendering), rendered MS after it is asked for; hung stops
 //                           handling messages once the promise is made
+//   qm_helper READY busy TEXT  TEXT on the clipboard, rendered at once; then the helper
+//                           stops handling messages, as a program that computes after a copy
+//   qm_helper READY viewer break|hung  a window in the clipboard-viewer chain: break
+//                           passes no change notice on, hung stops handling messages
 //   qm_helper READY resident  a window of the main program's class, titled "Quillmar
 //                           2.0 bleibt", which handles messages but ignores the request
 //                           to end
@@ -93,6 +97,30 @@ bool Promise(HANDLE ready, const std::vector<std::string>& args) {
   return true;
 }
 
+bool Busy(HANDLE ready, const std::vector<std::string>& args) {
+  const std::string& text = args.at(0);
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  if (!block || !OpenedClipboard() || !EmptyClipboard()) return false;
+  std::memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
+  GlobalUnlock(block);
+  const bool set = SetClipboardData(CF_TEXT, block) != nullptr;
+  CloseClipboard();
+  SetEvent(ready);
+  Live(true);
+  return set;
+}
+
+// A breaking viewer answers every message but keeps the notices to itself.
+bool Viewer(HANDLE ready, const std::vector<std::string>& args) {
+  HWND viewer =
+      CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+  if (!viewer) return false;
+  SetClipboardViewer(viewer);
+  SetEvent(ready);
+  Live(args.at(0) == "hung");
+  return true;
+}
+
 bool Resident(HANDLE ready) {
   const WNDCLASSW resident{0,       DefWindowProcW, 0,       0,       nullptr,
                            nullptr, nullptr,        nullptr, nullptr, qm::kResidentWindowClass};
@@ -171,6 +199,8 @@ int main(int argc, char** argv) {
                     : command == "window"   ? Window(ready, args)
                     : command == "dde"      ? Dde(ready, args)
                     : command == "promise"  ? Promise(ready, args)
+                    : command == "busy"     ? Busy(ready, args)
+                    : command == "viewer"   ? Viewer(ready, args)
                     : command == "resident" ? Resident(ready)
                                             : false;
   return done ? 0 : 1;

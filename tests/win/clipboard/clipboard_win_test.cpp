@@ -1,12 +1,12 @@
-// What other programs leave: the clipboard's formats, file lists and holds; the
-// browser's address from windows and DDE servers that may hang, each bounded.
-#include "clipboard/clipboard_win.h"
-
+// What other programs leave: the clipboard's formats, file lists and holds, and owners
+// that render late or never; the browser's address from windows and DDE servers that
+// may hang, each bounded.
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
 #include "clipboard/browser_address_win.h"
 #include "clipboard/clipboard_picture_win.h"
+#include "clipboard/clipboard_reader_win.h"
 #include "clipboard/dde_client_win.h"
 #include "tests/win/support/win_support.h"
 
@@ -18,17 +18,26 @@ using namespace test;
 
 const std::string kGerman = "Gr\xFC\xDF aus K\xF6ln\r\n\x80 3";
 
-// A text read where the clipboard holds it stays, once kept, when the clipboard changes.
+// One read of the parts `wants` names, by a reader of this thread's own.
+ClipboardCopy Read(const ClipboardWants& wants, ClipboardAccess expected = ClipboardAccess::Read) {
+  ClipboardReader reader(nullptr);
+  ClipboardCopy copy;
+  EXPECT_EQ(reader.Read(wants, copy), expected);
+  return copy;
+}
+
+std::string FileName() { return Read({.fileName = true}).fileName; }
+
 TEST(ClipboardWin, TextAndOtherFormatsAreToldApart) {
   SetClipboardText(kGerman);
-  ClipboardTextRead read(nullptr);
-  read.LetGo(true);
-  EXPECT_EQ(ClipboardFormat(nullptr), 1);
-  EXPECT_EQ(ClipboardFileName(nullptr), kGerman);
+  const ClipboardCopy text = Read({.text = true, .fileName = true});
+  EXPECT_EQ(text.ansiText, kGerman);
+  EXPECT_EQ(text.fileName, kGerman);
+  SetClipboardUnicode(u"\u0141\u00F3d\u017A");
+  EXPECT_EQ(Read({.text = true}).wideText, u"\u0141\u00F3d\u017A");
   SetClipboard({{CF_DIB, std::string(48, '\0')}});
-  EXPECT_EQ(read.Text().ansi, kGerman);
-  EXPECT_EQ(ClipboardFormat(nullptr), 0);
-  EXPECT_EQ(ClipboardTextRead(nullptr).Text().ansi, "");
+  const ClipboardCopy picture = Read({.text = true, .fileName = true});
+  EXPECT_EQ(picture.ansiText + picture.fileName, "");
 }
 
 std::string Utf16(std::u16string_view text) {
@@ -54,8 +63,7 @@ TEST(ClipboardWin, DropListsNameOneFileInTheCodePage) {
     header.fWide = row.wide;
     SetClipboard({{CF_HDROP, std::string(reinterpret_cast<const char*>(&header), sizeof header) +
                                  row.names}});
-    EXPECT_EQ(ClipboardFormat(nullptr), 15);
-    EXPECT_EQ(ClipboardFileName(nullptr), row.read) << row.read;
+    EXPECT_EQ(FileName(), row.read) << row.read;
   }
 }
 
@@ -84,7 +92,7 @@ TEST(ClipboardWin, PicturesArriveAsPngWithTheirPixelsAndAlpha) {
   const std::string png = "\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR"s + std::string(17, '\1') +
                           "\0\0\0\1IDATx\1\1\1\1\0\0\0\0IEND\xAE\x42\x60\x82"s;
   SetClipboard({{pngFormat, png + std::string(40, '\0')}, {CF_DIB, Bitmap(false)}});
-  EXPECT_EQ(ClipboardPicture(nullptr).png, png);
+  EXPECT_EQ(PictureOfCopy(Read({.picture = true})).png, png);
   const DecodedPng opaque{2, 1, "\xFF\0\0\xFF\0\0\xFF\xFF"s};
   const DWORD pixels[] = {0x000000FF, 0x00FF0000};
   const std::pair<std::vector<std::pair<UINT, std::string>>, std::optional<DecodedPng>> rows[] = {
@@ -99,7 +107,7 @@ TEST(ClipboardWin, PicturesArriveAsPngWithTheirPixelsAndAlpha) {
       SetClipboardData(CF_BITMAP, CreateBitmap(2, 1, 1, 32, pixels));
       CloseClipboard();
     }
-    const ClipboardPng read = ClipboardPicture(nullptr);
+    const ClipboardPng read = PictureOfCopy(Read({.picture = true}));
     EXPECT_EQ(read.error, S_OK);
     EXPECT_EQ(read.png.empty() ? std::nullopt : DecodePng(read.png), picture);
   }
@@ -108,33 +116,72 @@ TEST(ClipboardWin, PicturesArriveAsPngWithTheirPixelsAndAlpha) {
 // Six seconds are only a guard against a read or search that hangs; an answer at all
 // comes within two seconds.
 template <typename Call>
-std::string WithinGuard(Call call) {
+auto WithinGuard(Call call) {
   const ULONGLONG start = GetTickCount64();
-  std::string result = call();
+  auto result = call();
   EXPECT_LT(GetTickCount64() - start, 6000u);
   return result;
 }
 
 // Another program may hold the clipboard for a moment, or take its time to render a text
-// it promised: the read waits for it. A hold that lasts, or an owner that has stopped
-// answering, gives no text, and soon.
-TEST(ClipboardWin, AHeldOrPromisedClipboardIsWaitedForOnlyWhileItsOwnerGetsOnWithIt) {
+// it promised: the read waits for it. Rendered text is read whether its owner answers or
+// not. A hold that lasts, or an owner that hangs while it renders, makes the read give up
+// at its deadline, while this thread's messages are handled; the next read is exact.
+TEST(ClipboardWin, AReadWaitsOnlyForWhatItsOwnerStillRendersAndNeverPastItsDeadline) {
   const std::string promised = "versprochen \xE4";
   const struct {
     std::vector<std::string> helper;
+    ClipboardAccess access;
     std::string read;
-  } rows[] = {{{"hold", "100"}, kGerman},
-              {{"hold", "30000"}, ""},
-              {{"promise", "1500", promised}, promised},
-              {{"promise", "hung", promised}, ""}};
+    bool waits;
+  } rows[] = {{{"hold", "100"}, ClipboardAccess::Read, kGerman, false},
+              {{"hold", "30000"}, ClipboardAccess::Held, "", false},
+              {{"busy", promised}, ClipboardAccess::Read, promised, false},
+              {{"promise", "1500", promised}, ClipboardAccess::Read, promised, true},
+              {{"promise", "hung", promised}, ClipboardAccess::Held, "", true},
+              {{"hold", "0"}, ClipboardAccess::Read, kGerman, false}};
+  HWND window =
+      CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
   for (const auto& row : rows) {
     SetClipboardText(kGerman);
     const Helper helper(row.helper);
-    EXPECT_EQ(WithinGuard([] { return std::string(ClipboardTextRead(nullptr).Text().ansi); }),
-              row.read)
+    ASSERT_TRUE(PostMessageW(window, WM_NULL, 0, 0));
+    ClipboardReader reader(nullptr);
+    ClipboardCopy copy;
+    EXPECT_EQ(WithinGuard([&] { return reader.Read({.text = true}, copy); }), row.access)
         << row.helper[1];
-    EXPECT_EQ(WithinGuard([] { return ClipboardFileName(nullptr); }), row.read) << row.helper[1];
+    EXPECT_EQ(copy.ansiText, row.read) << row.helper[1];
+    MSG left;
+    const bool handled = !PeekMessageW(&left, window, 0, 0, PM_REMOVE);
+    if (row.waits) {
+      EXPECT_TRUE(handled) << row.helper[1] << ": messages must not wait on a read";
+    }
   }
+  DestroyWindow(window);
+}
+
+ClipboardReader* gEndingReader = nullptr;
+
+LRESULT CALLBACK EndTheProgram(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_APP) gEndingReader->GiveUp();
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// A read that waits gives up as soon as the program ends, and so does every later one.
+TEST(ClipboardWin, AWaitingReadGivesUpWhenTheProgramEnds) {
+  const Helper hung({"promise", "hung", "nie"});
+  ClipboardReader reader(nullptr);
+  gEndingReader = &reader;
+  HWND window =
+      CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EndTheProgram));
+  ASSERT_TRUE(PostMessageW(window, WM_APP, 0, 0));
+  ClipboardCopy copy;
+  const ULONGLONG start = GetTickCount64();
+  EXPECT_EQ(reader.Read({.text = true}, copy), ClipboardAccess::GivenUp);
+  EXPECT_LT(GetTickCount64() - start, ClipboardReader::kDeadlineMs / 2);
+  EXPECT_EQ(reader.Read({.text = true}, copy), ClipboardAccess::GivenUp);
+  DestroyWindow(window);
 }
 
 const char kPage[] = "http://example.com/a,b";

@@ -37,13 +37,18 @@ std::optional<std::wstring> Replace(const std::wstring& path, std::string_view b
 struct SaveWin : ::testing::Test, SaveSources, SaveSignals, ShellOpener {
   SaveWin() { EXPECT_TRUE(CreateDirectoryA(target.c_str(), nullptr)); }
 
-  const CopiedText& ClipboardText() override { return seen = clipboard.View(); }
-  // Whatever the save reads after letting go without keeping the text is empty.
-  void LetGoOfClipboard(bool keepText) override {
-    if (!keepText) seen = {};
+  ClipboardAccess ClipboardText(KeptText& text) override {
+    text = clipboard;
+    return access;
   }
-  std::string ClipboardFileName() override { return clipboardFile; }
-  CopiedPicture ClipboardPicture() override { return picture; }
+  ClipboardAccess ClipboardFileName(std::string& name) override {
+    name = clipboardFile;
+    return access;
+  }
+  ClipboardAccess ClipboardPicture(CopiedPicture& copied) override {
+    copied = picture;
+    return access;
+  }
   std::string BrowserAddress() override { return "http://quelle.example/?a=1&b=2"; }
   std::string NowText() override { return "07.12.2026 10:00:00"; }
   bool AutomaticSavingOn() override { return automatic; }
@@ -112,7 +117,7 @@ struct SaveWin : ::testing::Test, SaveSources, SaveSignals, ShellOpener {
   WinSaveFiles files;
   RecordingMessageBoxes messages;
   KeptText clipboard;
-  CopiedText seen;
+  ClipboardAccess access = ClipboardAccess::Read;
   std::string clipboardFile;
   CopiedPicture picture;
   bool automatic = false;
@@ -336,6 +341,7 @@ TEST_P(SaveFailures, AreReportedAndChangeNothing) {
     clipboardFile = target + "\\" + row.existing;
   }
   if (row.pictureFailure) picture.failure = row.pictureFailure;
+  if (name == "held_clipboard") access = ClipboardAccess::Held;
   Save(row.text);
   lock.reset();
   ASSERT_EQ(messages.shown.size(), 1u);
@@ -357,6 +363,7 @@ INSTANTIATE_TEST_SUITE_P(
                     L"Speicherort nicht existiert"),
         FailureCase("cut_folder", "extradatei", "Text", u"Text", L"vermutlich abgeschnitten"),
         FailureCase("empty_clipboard", "extradatei", "Text", u"", L"nichts in der Zwischenablage"),
+        FailureCase("held_clipboard", "extradatei", "Text", u"Text", L"anderes Programm"),
         FailureCase("locked_append", "gleichedatei", "Text", u"Text", L"unverändert", "Notiz.txt"),
         FailureCase("locked_read", "gleichedatei", "HTML", u"Text", L"nicht gelesen", "Notiz.html",
                     0),
@@ -410,26 +417,55 @@ TEST_F(SaveWin, HostileFirstWordsStillGiveOneUsableEntryForBothNameMethods) {
   EXPECT_TRUE(messages.shown.empty());
 }
 
-// A box that notes whether another program could use the clipboard while it is up.
+// Whether another program could open the clipboard now.
+bool ClipboardFree() {
+  bool free = false;
+  std::thread([&free] { free = OpenClipboard(nullptr) && CloseClipboard(); }).join();
+  return free;
+}
+
+// A box and files that note whether another program could use the clipboard while the
+// box is up and while the save writes.
 struct BoxNotingTheClipboard : RecordingMessageBoxes {
   void Show(const MessageRequest& request) override {
-    std::thread([this] { clipboardFree = OpenClipboard(nullptr) && CloseClipboard(); }).join();
+    held |= !ClipboardFree();
     RecordingMessageBoxes::Show(request);
   }
-  bool clipboardFree = false;
+  bool held = false;
+};
+
+struct FilesNotingTheClipboard : WinSaveFiles {
+  AppendResult AppendEntry(const std::wstring& path, const TextEntry& entry,
+                           TextEncoding encoding) override {
+    held |= !ClipboardFree();
+    return WinSaveFiles::AppendEntry(path, entry, encoding);
+  }
+  std::optional<std::wstring> WriteNewFile(const std::wstring& path,
+                                           std::string_view bytes) override {
+    held |= !ClipboardFree();
+    return WinSaveFiles::WriteNewFile(path, bytes);
+  }
+  std::optional<std::wstring> ReplaceWholeFile(const std::wstring& path,
+                                               std::span<const std::string_view> pieces) override {
+    held |= !ClipboardFree();
+    return WinSaveFiles::ReplaceWholeFile(path, pieces);
+  }
+  bool held = false;
 };
 
 // What other programs put on the clipboard, read by the program's own sources: letters
-// the code page lacks keep the name whole and reach the document as references, and a
-// text read where the clipboard holds it outlives a warning that waits with the
-// clipboard free.
-TEST_F(SaveWin, TheRealClipboardKeepsForeignLettersInNamesAndDocumentsAndIsFreeDuringAWarning) {
+// the code page lacks keep the name whole and reach the document as references. The
+// clipboard is free for other programs while a save writes a document, a text or a
+// picture, and while a warning waits.
+TEST_F(SaveWin, TheRealClipboardKeepsForeignLettersAndIsFreeWhileASaveWritesOrWarns) {
   // A window of its own: a clipboard opened without one is no hold against other threads.
-  const HWND reader =
+  const HWND owner =
       CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  ClipboardReader reader{owner};
   WinSaveSources real{reader, [] { return false; }};
   BoxNotingTheClipboard boxes;
-  SaveContext context{actions, options, settings, files, real, boxes, *this};
+  FilesNotingTheClipboard noting;
+  SaveContext context{actions, options, settings, noting, real, boxes, *this};
   const std::u16string copied =
       u"\u0141\u00F3d\u017A \u2192 Krak\u00F3w \U0001F600\r\n"
       u"http://\u0142\u00F3d\u017A.pl/\u017C";
@@ -447,9 +483,16 @@ TEST_F(SaveWin, TheRealClipboardKeepsForeignLettersInNamesAndDocumentsAndIsFreeD
   SetClipboardText("Gleich");
   Use("extradatei1");
   for (int save = 0; save < 2; ++save) Speichern(1, context);
-  EXPECT_TRUE(boxes.clipboardFree) << "a warning waited with the clipboard held";
   EXPECT_EQ(Saved("Gleich1.txt"), "Gleich\r\n");
-  DestroyWindow(reader);
+  BITMAPINFOHEADER header{sizeof header, 1, 1, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  SetClipboard(
+      {{CF_DIB, std::string(reinterpret_cast<const char*>(&header), sizeof header) + "\1\2\3\0"s}});
+  Use("bilder");
+  Speichern(1, context);
+  EXPECT_EQ(Files().size(), 4u) << "the picture was not saved";
+  EXPECT_FALSE(boxes.held) << "a warning waited with the clipboard held";
+  EXPECT_FALSE(noting.held) << "a save wrote with the clipboard held";
+  DestroyWindow(owner);
 }
 
 TEST_F(SaveWin, AccessOpensTheSavedFileOrItsFolderOrSaysWhy) {

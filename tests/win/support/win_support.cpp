@@ -31,11 +31,15 @@ LRESULT CALLBACK ViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
   auto* viewer = reinterpret_cast<ChainViewer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (message == WM_DRAWCLIPBOARD) {
     ++viewer->notices;
-    viewer->link.PassOnDraw(wParam, lParam);
+    if (viewer->next) SendMessageW(viewer->next, message, wParam, lParam);
     return 0;
   }
   if (message == WM_CHANGECBCHAIN) {
-    viewer->link.OnChangeChain(wParam, lParam);
+    if (reinterpret_cast<HWND>(wParam) == viewer->next) {
+      viewer->next = reinterpret_cast<HWND>(lParam);
+    } else if (viewer->next) {
+      SendMessageW(viewer->next, message, wParam, lParam);
+    }
     return 0;
   }
   return DefWindowProcW(window, message, wParam, lParam);
@@ -225,7 +229,7 @@ Helper::~Helper() {
 ChainViewer::ChainViewer() {
   SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ViewerProc));
-  link.Join();
+  next = SetClipboardViewer(window);
   PumpUntil([this] { return notices > 0; }, 2000);
 }
 

@@ -9,7 +9,6 @@
 #include <utility>
 #include <vector>
 
-#include "resident/clipboard_viewer_win.h"
 #include "settings/settings_file_win.h"
 #include "ui/message_box.h"
 
@@ -98,14 +97,15 @@ void PressKeys(const std::vector<WORD>& modifiers, WORD key);
 // A visible top-level window of the process with that class (and title); waits for it.
 HWND WaitForWindow(DWORD processId, const wchar_t* className, const wchar_t* title = nullptr);
 
-// A window of the test in the clipboard-viewer chain, through the program's own link:
-// it counts the change notices that reach it and passes them on. Joined before another
-// viewer, it hears of a change only after that one has handled it.
+// A window of the test in the clipboard-viewer chain, as a well-behaved viewer of
+// another program: it counts the change notices that reach it, passes them on and keeps
+// the chain whole. Joined before another viewer, it hears of a change only after that
+// one has handled it.
 class ChainViewer {
  public:
   ChainViewer();
   ~ChainViewer() {
-    link.Leave();
+    ChangeClipboardChain(window, next);
     DestroyWindow(window);
   }
   ChainViewer(const ChainViewer&) = delete;
@@ -115,7 +115,7 @@ class ChainViewer {
 
   HWND window =
       CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
-  ClipboardViewer link{window};
+  HWND next = nullptr;
   int notices = 0;
 };
 

@@ -1,0 +1,34 @@
+#include "resident/clipboard_listener_win.h"
+
+namespace qm {
+
+namespace {
+
+bool OwnedByThisProgram(HWND owner) {
+  DWORD process = 0;
+  return owner && GetWindowThreadProcessId(owner, &process) != 0 &&
+         process == GetCurrentProcessId();
+}
+
+}  // namespace
+
+void ClipboardListener::Join() {
+  if (joined_) return;
+  seenSequence_ = GetClipboardSequenceNumber();
+  joined_ = AddClipboardFormatListener(window_) != FALSE;
+}
+
+void ClipboardListener::Leave() {
+  if (!joined_) return;
+  RemoveClipboardFormatListener(window_);
+  joined_ = false;
+}
+
+bool ClipboardListener::IsNewContent() {
+  const DWORD sequence = GetClipboardSequenceNumber();
+  if (!joined_ || sequence == seenSequence_) return false;
+  seenSequence_ = sequence;
+  return !OwnedByThisProgram(GetClipboardOwner());
+}
+
+}  // namespace qm
