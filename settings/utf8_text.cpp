@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 #include "settings/ansi_text.h"
 
@@ -129,6 +130,18 @@ void ForEachUtf16Unit(char32_t codePoint, Put&& put) {
   put(0xDC00 + ((codePoint - 0x10000) & 0x3FF));
 }
 
+// The length of the ASCII run at the start, eight bytes at a time: a file is mostly
+// ASCII, and a file of ASCII alone is read to its end to tell its encoding.
+size_t AsciiWordsLength(std::string_view bytes) {
+  constexpr uint64_t kHighBits = 0x8080808080808080u;
+  size_t length = 0;
+  for (uint64_t word = 0; length + sizeof word <= bytes.size(); length += sizeof word) {
+    std::memcpy(&word, bytes.data() + length, sizeof word);
+    if ((word & kHighBits) != 0) break;
+  }
+  return length;
+}
+
 }  // namespace
 
 void AppendUtf8(std::string& out, std::u16string_view text) { AppendUtf8Of(out, text); }
@@ -191,6 +204,8 @@ bool IsUtf8(std::string_view bytes) { return WellFormedStart(bytes).length == by
 Utf8Start WellFormedStart(std::string_view bytes) {
   Utf8Start start;
   while (start.length < bytes.size()) {
+    start.length += AsciiWordsLength(bytes.substr(start.length));
+    if (start.length == bytes.size()) break;
     const size_t length = SequenceLength(bytes.substr(start.length));
     if (length == 0) break;
     start.multiByte = start.multiByte || length > 1;
