@@ -50,7 +50,8 @@ TextEntry InUtf16(const TextEntry& utf8, ByteOrder order) {
 }  // namespace
 
 EncodingRecognition::EncodingRecognition(uint64_t fileSize)
-    : fileSize_(fileSize), buffer_(std::min(fileSize, kPiece) + kLongest, '\0') {
+    : fileSize_(fileSize),
+      buffer_(static_cast<size_t>(std::min(fileSize, kPiece)) + kLongest, '\0') {
   if (fileSize == 0) known_ = FileEncoding::None;
 }
 
