@@ -120,28 +120,15 @@ TEST(FileEncoding, AMarkDecidesElseWellFormedUtf8BeyondAsciiElseTheCodePageAtAny
       {"K\xE4se", Ansi},
       {"Gr\xC3\xBC\xC3\x9F", Utf8},
       {ascii + "\xC3\xBC", Utf8},
-      {"Gr\xC3\xBC"
-       "K\xE4se",
-       Ansi},                    // UTF-8 that an ANSI entry was appended to
-      {"Gr\xC3\xBC\xC3", Ansi},  // cut within the last character
-      {ascii + "\xE4"
-               "x",
-       Ansi},
+      {"Gr\xC3\xBCK\xE4se", Ansi},  // UTF-8 that an ANSI entry was appended to
+      {"Gr\xC3\xBC\xC3", Ansi},     // cut within the last character
+      {ascii + "\xE4x", Ansi},
       {"\xEF\xBB\xBF", Utf8Bom},
-      {"\xEF\xBB\xBF"
-       "K\xE4se",
-       Utf8Bom},  // the mark is taken at its word
-      {"\xEF\xBB", Ansi},
-      {"\xFF\xFE", Utf16Le},
-      {"\xFF\xFE"
-       "A\0"s,
-       Utf16Le},
+      {"\xEF\xBB\xBFK\xE4se", Utf8Bom},  // the mark is taken at its word
+      {"\xFF\xFE"s + "A\0"s, Utf16Le},
       {"\xFE\xFF\0A"s, Utf16Be},
-      {"\xFF\xFE"
-       "A",
-       Unknown},  // no whole units
-      {"\xFE\xFF\0"s, Unknown},
-      {"\xFF\xFE\0\0"s, Unknown}};  // UTF-32
+      {"\xFF\xFE"s + "A", Unknown},  // no whole units
+      {"\xFF\xFE\0\0"s, Unknown}};   // UTF-32
   for (const auto& [file, encoding] : rows) {
     for (const size_t piece : {size_t{1}, size_t{3}, file.size() + 1}) {
       EXPECT_EQ(Recognised(file, piece).first, encoding) << file.substr(0, 12) << " " << piece;
