@@ -9,19 +9,30 @@
 #include "settings/ansi_text.h"
 #include "settings/file_helpers_win.h"
 #include "settings/system_reason_win.h"
-#include "settings/utf8_text.h"
 
 namespace qm {
 
 namespace {
 
-// The encoding of the open file, by its first bytes; nothing for an empty file.
-std::optional<TextEncoding> HeldEncoding(HANDLE file, LONGLONG size, DWORD& error) {
-  if (size == 0) return std::nullopt;
-  char start[kUtf8Bom.size()] = {};
-  DWORD read = 0;
-  if (!ReadFile(file, start, sizeof start, &read, nullptr)) error = GetLastError();
-  return EncodingOfStart({start, read});
+// The encoding of the open file, read from its start as far as it takes to tell.
+FileEncoding HeldEncoding(HANDLE file, LONGLONG size, DWORD& error) {
+  EncodingRecognition recognition(static_cast<uint64_t>(size));
+  while (!recognition.Known()) {
+    const std::span<char> room = recognition.Room();
+    DWORD read = 0;
+    if (!ReadFile(file, room.data(), static_cast<DWORD>(room.size()), &read, nullptr)) {
+      error = GetLastError();
+      return FileEncoding::Unknown;
+    }
+    recognition.Filled(read);
+  }
+  return *recognition.Known();
+}
+
+AppendResult Failed(DWORD error) { return {SystemReason(error), std::nullopt}; }
+
+bool WriteEntry(HANDLE file, const TextEntry& entry) {
+  return WriteAll(file, entry.head) && WriteAll(file, entry.body) && WriteAll(file, entry.tail);
 }
 
 // An appended entry is all or nothing: after a failed write the file is cut back to
@@ -31,20 +42,17 @@ AppendResult AppendToOpenFile(HANDLE file, const TextEntry& entry, TextEncoding 
                               bool created) {
   LARGE_INTEGER oldEnd{};
   DWORD error = ERROR_SUCCESS;
-  if (!created && !GetFileSizeEx(file, &oldEnd)) return {SystemReason(GetLastError())};
-  const auto held = HeldEncoding(file, oldEnd.QuadPart, error);
-  if (error != ERROR_SUCCESS) return {SystemReason(error)};
-  if (held && *held != encoding) return {std::nullopt, true};
-  if (!SetFilePointerEx(file, oldEnd, nullptr, FILE_BEGIN)) return {SystemReason(GetLastError())};
-  const bool marked = !held && encoding == TextEncoding::Utf8;
-  if ((!marked || WriteAll(file, kUtf8Bom)) && WriteAll(file, entry.head) &&
-      WriteAll(file, entry.body) && WriteAll(file, entry.tail)) {
-    return {};
-  }
+  if (!created && !GetFileSizeEx(file, &oldEnd)) return Failed(GetLastError());
+  const FileEncoding held = HeldEncoding(file, oldEnd.QuadPart, error);
+  if (error != ERROR_SUCCESS) return Failed(error);
+  const auto bytes = EntryIn(held, entry, encoding);
+  if (const auto* refused = std::get_if<NotAppended>(&bytes)) return {std::nullopt, *refused};
+  if (!SetFilePointerEx(file, oldEnd, nullptr, FILE_BEGIN)) return Failed(GetLastError());
+  if (WriteEntry(file, std::get<TextEntry>(bytes))) return {};
   error = GetLastError();
   SetFilePointerEx(file, oldEnd, nullptr, FILE_BEGIN);
   SetEndOfFile(file);
-  return {SystemReason(error)};
+  return Failed(error);
 }
 
 std::string DateFormatted(const SYSTEMTIME& time) {
@@ -78,12 +86,12 @@ std::optional<std::wstring> WinSaveFiles::CreateFolder(const std::wstring& path,
   return SystemReason(GetLastError());
 }
 
-// Opened for reading too: the first bytes tell the file's encoding.
+// Opened for reading too: the file's bytes tell its encoding.
 AppendResult WinSaveFiles::AppendEntry(const std::wstring& path, const TextEntry& entry,
                                        TextEncoding encoding) {
   HANDLE file = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                             OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return {SystemReason(GetLastError())};
+  if (file == INVALID_HANDLE_VALUE) return Failed(GetLastError());
   const bool created = GetLastError() != ERROR_ALREADY_EXISTS;
   const AppendResult result = AppendToOpenFile(file, entry, encoding, created);
   CloseHandle(file);

@@ -83,6 +83,14 @@ MessageRequest ReadFailedMessage(const std::wstring& file, const std::wstring& r
           MessageIcon::Critical};
 }
 
+MessageRequest EncodingUnknownMessage(const std::wstring& file) {
+  return {L"Datei nicht erweitert",
+          L"Die Kodierung der Datei " + Quoted(file) +
+              L" konnte nicht erkannt werden, daher wurde der Text nicht angefügt. "
+              L"Der bisherige Inhalt der Datei ist unverändert.",
+          MessageIcon::Exclamation};
+}
+
 MessageRequest NoImageFileMessage() {
   return {L"Keine Bilddatei",
           L"Die Zwischenablage enthält keine passende Bilddatei.\r\n"

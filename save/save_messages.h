@@ -18,6 +18,7 @@ MessageRequest FolderTakenMessage(int words, const std::string& dateiname);
 MessageRequest FolderFailedMessage(const std::wstring& folder, const std::wstring& reason);
 MessageRequest WriteFailedMessage(const std::wstring& file, const std::wstring& reason);
 MessageRequest ReadFailedMessage(const std::wstring& file, const std::wstring& reason);
+MessageRequest EncodingUnknownMessage(const std::wstring& file);
 MessageRequest NoImageFileMessage();
 MessageRequest ImageCopyFailedMessage(const std::wstring& source, const std::wstring& target,
                                       const std::wstring& reason);

@@ -8,15 +8,16 @@
 #include "clipboard/clipboard_access.h"
 #include "clipboard/copied_picture.h"
 #include "clipboard/copied_text.h"
+#include "save/file_encoding.h"
 #include "save/text_entry.h"
 
 namespace qm {
 
-// What an append did: nothing at all when the file holds text in the other encoding
-// (and has not been touched), else written or failed with the system's reason.
+// What an append did: written, failed with the system's reason, or nothing at all
+// because the entry cannot go into the file as it is (the file has not been touched).
 struct AppendResult {
   std::optional<std::wstring> failure;
-  bool otherEncoding = false;
+  std::optional<NotAppended> notAppended;
 };
 
 // The file system as the save engine uses it. Targets are wide paths, so that names
@@ -33,9 +34,8 @@ class SaveFiles {
   // Creates `path`, taking over the attributes of `templateFolder` where it exists.
   virtual std::optional<std::wstring> CreateFolder(const std::wstring& path,
                                                    const std::string& templateFolder) = 0;
-  // Appends the entry, written in `encoding`, to the file, creating it when missing; a
-  // new or empty file in UTF-8 begins with the byte-order mark. A file that holds text
-  // in the other encoding is left alone. On failure the file is left as it was.
+  // Appends the entry, written in `encoding`, to the file in the file's own encoding
+  // (EntryIn), creating it when missing. On failure the file is left as it was.
   virtual AppendResult AppendEntry(const std::wstring& path, const TextEntry& entry,
                                    TextEncoding encoding) = 0;
   // Copies the file `source` as `target`; a target that exists already is never

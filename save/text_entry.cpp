@@ -40,10 +40,6 @@ TextEntry BuildTextEntry(std::string_view clipboardText, const TextEntryParts& p
   return entry;
 }
 
-TextEncoding EncodingOfStart(std::string_view firstBytes) {
-  return firstBytes.starts_with(kUtf8Bom) ? TextEncoding::Utf8 : TextEncoding::Ansi;
-}
-
 TextEntry InUtf8(const TextEntry& entry, std::string_view utf8Body) {
   return {Utf8OfAnsi(entry.head), utf8Body, Utf8OfAnsi(entry.tail)};
 }

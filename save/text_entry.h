@@ -36,11 +36,9 @@ struct TextEntryParts {
 
 TextEntry BuildTextEntry(std::string_view clipboardText, const TextEntryParts& parts);
 
-// Each text file holds one encoding: the code page, as the old program wrote, or UTF-8
-// with the byte-order mark, once it holds a character the code page lacks.
+// An entry is built in the code page, as the old program wrote, or in UTF-8 when the
+// copied text holds a character the code page lacks.
 enum class TextEncoding { Ansi, Utf8 };
-// The encoding of a file that is not empty, by its first bytes.
-TextEncoding EncodingOfStart(std::string_view firstBytes);
 
 // The entry in UTF-8 around `utf8Body`: what the entry adds to the text (date line,
 // address, separator) comes in the code page and is converted.

@@ -19,16 +19,15 @@ TextEntryParts EntryParts(const EntryRequest& request, SaveContext& context) {
 }
 
 // An ANSI file that must take an entry in UTF-8 becomes UTF-8 as a whole, in one
-// replace: afterwards it holds all its old text and the entry, or is as it was. Text
-// that reads as UTF-8 already (ASCII alone does) is kept byte for byte.
+// replace: afterwards it holds all its old text and the entry, or is as it was.
 bool ConvertAndAppend(const std::wstring& path, const TextEntry& entry, SaveContext& context) {
   std::string old;
   if (auto reason = context.files.ReadWholeFile(path, old)) {
     context.messages.Show(ReadFailedMessage(path, *reason));
     return false;
   }
-  if (!IsUtf8(old)) old = Utf8OfAnsi(old);
-  const std::string_view bytes[] = {kUtf8Bom, old, entry.head, entry.body, entry.tail};
+  const std::string converted = Utf8OfAnsi(old);
+  const std::string_view bytes[] = {kUtf8Bom, converted, entry.head, entry.body, entry.tail};
   if (auto reason = context.files.ReplaceWholeFile(path, bytes)) {
     context.messages.Show(WriteFailedMessage(path, *reason));
     return false;
@@ -36,31 +35,26 @@ bool ConvertAndAppend(const std::wstring& path, const TextEntry& entry, SaveCont
   return true;
 }
 
-bool Reported(const std::wstring& path, const AppendResult& result, SaveContext& context) {
-  if (!result.failure) return true;
-  context.messages.Show(WriteFailedMessage(path, *result.failure));
-  return false;
-}
-
 }  // namespace
 
 bool AppendTextEntry(const EntryRequest& request, SaveContext& context) {
   const TextEntryParts parts = EntryParts(request, context);
   const CopiedText& text = request.clipboardText;
-  SaveFiles& files = context.files;
-  if (text.InCodePage()) {
-    const TextEntry entry = BuildTextEntry(text.ansi, parts);
-    AppendResult result = files.AppendEntry(request.path, entry, TextEncoding::Ansi);
-    if (result.otherEncoding) {
-      const std::string body = Utf8OfAnsi(text.ansi);
-      result = files.AppendEntry(request.path, InUtf8(entry, body), TextEncoding::Utf8);
-    }
-    return Reported(request.path, result, context);
+  const bool inCodePage = text.InCodePage();
+  const TextEntry entry =
+      inCodePage ? BuildTextEntry(text.ansi, parts) : InUtf8(BuildTextEntry({}, parts), text.utf8);
+  const AppendResult result = context.files.AppendEntry(
+      request.path, entry, inCodePage ? TextEncoding::Ansi : TextEncoding::Utf8);
+  if (result.notAppended == NotAppended::FileMustBecomeUtf8) {
+    return ConvertAndAppend(request.path, entry, context);
   }
-  const TextEntry entry = InUtf8(BuildTextEntry({}, parts), text.utf8);
-  const AppendResult result = files.AppendEntry(request.path, entry, TextEncoding::Utf8);
-  if (result.otherEncoding) return ConvertAndAppend(request.path, entry, context);
-  return Reported(request.path, result, context);
+  if (result.notAppended == NotAppended::EncodingUnknown) {
+    context.messages.Show(EncodingUnknownMessage(request.path));
+    return false;
+  }
+  if (!result.failure) return true;
+  context.messages.Show(WriteFailedMessage(request.path, *result.failure));
+  return false;
 }
 
 }  // namespace qm

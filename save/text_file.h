@@ -4,13 +4,14 @@
 
 namespace qm {
 
-// Appends the plain-text entry to its file, keeping one encoding per file. A text the
-// code page holds goes into an ANSI file, or a new one, exactly as the ANSI program
-// wrote it. Anything else makes the file UTF-8 with a byte-order mark: a new file
-// begins so, a UTF-8 file takes every later entry in UTF-8, and an ANSI file is turned
-// into UTF-8 once, with its old text and the entry, by the crash-safe replace the HTML
-// documents use. False after telling the user when the entry could not be written;
-// the file is then as it was.
+// Appends the plain-text entry to its file, keeping one encoding per file. A new file,
+// or an ANSI one, takes a text the code page holds exactly as the ANSI program wrote it;
+// a new file takes any other text as UTF-8 with a byte-order mark, and an ANSI file is
+// then turned into UTF-8 once, with its old text and the entry, by the crash-safe
+// replace the HTML documents use. A file in UTF-8 (with or without the mark) or in
+// UTF-16 takes every entry in its own encoding; one whose encoding cannot be told is
+// left alone. False after telling the user when the entry was not written; the file is
+// then as it was.
 bool AppendTextEntry(const EntryRequest& request, SaveContext& context);
 
 }  // namespace qm

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 #include "settings/ansi_text.h"
 
@@ -118,6 +119,29 @@ size_t SequenceLength(std::string_view bytes) {
   return length;
 }
 
+// Hands `put` the UTF-16 units of a code point: above U+FFFF a pair of surrogates.
+template <typename Put>
+void ForEachUtf16Unit(char32_t codePoint, Put&& put) {
+  if (codePoint < 0x10000) {
+    put(codePoint);
+    return;
+  }
+  put(0xD800 + ((codePoint - 0x10000) >> 10));
+  put(0xDC00 + ((codePoint - 0x10000) & 0x3FF));
+}
+
+// The length of the ASCII run at the start, eight bytes at a time: a file is mostly
+// ASCII, and a file of ASCII alone is read to its end to tell its encoding.
+size_t AsciiWordsLength(std::string_view bytes) {
+  constexpr uint64_t kHighBits = 0x8080808080808080u;
+  size_t length = 0;
+  for (uint64_t word = 0; length + sizeof word <= bytes.size(); length += sizeof word) {
+    std::memcpy(&word, bytes.data() + length, sizeof word);
+    if ((word & kHighBits) != 0) break;
+  }
+  return length;
+}
+
 }  // namespace
 
 void AppendUtf8(std::string& out, std::u16string_view text) { AppendUtf8Of(out, text); }
@@ -146,12 +170,22 @@ std::pair<char32_t, size_t> CodePointAt(std::u16string_view utf16, size_t at) {
 }
 
 void AppendUtf16(std::wstring& out, char32_t codePoint) {
-  if (codePoint < 0x10000) {
-    out += static_cast<wchar_t>(codePoint);
-    return;
+  ForEachUtf16Unit(codePoint, [&](char32_t unit) { out += static_cast<wchar_t>(unit); });
+}
+
+void AppendUtf16Bytes(std::string& out, std::string_view utf8, ByteOrder order) {
+  out.reserve(out.size() + 2 * utf8.size());
+  const auto put = [&](char32_t unit) {
+    const auto high = static_cast<char>(unit >> 8);
+    const auto low = static_cast<char>(unit & 0xFF);
+    out += order == ByteOrder::BigEndian ? high : low;
+    out += order == ByteOrder::BigEndian ? low : high;
+  };
+  for (size_t at = 0; at < utf8.size();) {
+    const auto [codePoint, length] = CodePointAt(utf8, at);
+    ForEachUtf16Unit(codePoint, put);
+    at += length;
   }
-  out += static_cast<wchar_t>(0xD800 + ((codePoint - 0x10000) >> 10));
-  out += static_cast<wchar_t>(0xDC00 + ((codePoint - 0x10000) & 0x3FF));
 }
 
 std::wstring WideOfUtf8(std::string_view utf8, size_t mostUnits) {
@@ -165,13 +199,19 @@ std::wstring WideOfUtf8(std::string_view utf8, size_t mostUnits) {
   return wide;
 }
 
-bool IsUtf8(std::string_view bytes) {
-  while (!bytes.empty()) {
-    const size_t length = SequenceLength(bytes);
-    if (length == 0) return false;
-    bytes.remove_prefix(length);
+bool IsUtf8(std::string_view bytes) { return WellFormedStart(bytes).length == bytes.size(); }
+
+Utf8Start WellFormedStart(std::string_view bytes) {
+  Utf8Start start;
+  while (start.length < bytes.size()) {
+    start.length += AsciiWordsLength(bytes.substr(start.length));
+    if (start.length == bytes.size()) break;
+    const size_t length = SequenceLength(bytes.substr(start.length));
+    if (length == 0) break;
+    start.multiByte = start.multiByte || length > 1;
+    start.length += length;
   }
-  return true;
+  return start;
 }
 
 }  // namespace qm

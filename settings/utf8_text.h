@@ -34,4 +34,18 @@ std::string Utf8OfAnsi(std::string_view ansi);
 // True for well-formed UTF-8, which includes every text of ASCII characters alone.
 bool IsUtf8(std::string_view bytes);
 
+// How far bytes read as UTF-8: the length of their well-formed start, which ends before
+// the first byte that starts no well-formed sequence or a sequence cut by the end of the
+// bytes, and whether that start holds a character beyond ASCII.
+struct Utf8Start {
+  size_t length = 0;
+  bool multiByte = false;
+};
+Utf8Start WellFormedStart(std::string_view bytes);
+
+// Appends a UTF-8 text as the bytes of UTF-16 in either byte order, as files that other
+// editors wrote in "Unicode" hold it; above U+FFFF a pair of units.
+enum class ByteOrder { LittleEndian, BigEndian };
+void AppendUtf16Bytes(std::string& out, std::string_view utf8, ByteOrder order);
+
 }  // namespace qm

@@ -3,12 +3,15 @@
 // grow linearly with it. Run: build/bench/qm_rules_bench
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <cstring>
 #include <map>
 #include <string>
 #include <string_view>
 
 #include "bench/support/non_latin_text.h"
 #include "bench/support/prose_text.h"
+#include "save/file_encoding.h"
 #include "save/first_words.h"
 #include "save/safe_name.h"
 #include "save/strip_out.h"
@@ -119,6 +122,39 @@ void BM_BuildTextEntry(benchmark::State& state) {
   ReportTextSize(state);
 }
 BENCHMARK(BM_BuildTextEntry)->Arg(kKiB)->Arg(kMiB)->Arg(50 * kMiB);
+
+// A file without a byte-order mark is read to its end to tell its encoding when it is
+// ASCII alone (as the program writes many files) or UTF-8 (here Polish and Russian):
+// linear in its size. A mark, or a code-page umlaut, ends the reading at once.
+void BM_EncodingOfUnmarkedFile(benchmark::State& state, bool utf8) {
+  static std::map<std::pair<int64_t, bool>, std::string> made;
+  auto [place, isNew] = made.try_emplace({state.range(0), utf8});
+  const auto size = static_cast<size_t>(state.range(0));
+  if (isNew && utf8) qm::AppendUtf8(place->second, qm::bench::NonLatinProseOfSize(size / 2));
+  if (isNew && !utf8) place->second.assign(size, 'x');
+  const std::string& file = place->second;
+  for (auto _ : state) {
+    qm::EncodingRecognition recognition(file.size());
+    for (size_t read = 0; !recognition.Known();) {
+      const std::span<char> room = recognition.Room();
+      const size_t count = std::min(room.size(), file.size() - read);
+      std::memcpy(room.data(), file.data() + read, count);
+      read += count;
+      recognition.Filled(count);
+    }
+    benchmark::DoNotOptimize(recognition.Known());
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * file.size()));
+  state.SetComplexityN(state.range(0));
+}
+BENCHMARK_CAPTURE(BM_EncodingOfUnmarkedFile, ascii, false)
+    ->RangeMultiplier(8)
+    ->Range(kKiB, 32 * kMiB)
+    ->Complexity(benchmark::oN);
+BENCHMARK_CAPTURE(BM_EncodingOfUnmarkedFile, utf8, true)
+    ->RangeMultiplier(8)
+    ->Range(kKiB, 32 * kMiB)
+    ->Complexity(benchmark::oN);
 
 void BM_StripOut(benchmark::State& state) {
   const std::string& text = Prose(state.range(0));

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <initializer_list>
 #include <string>
 #include <tuple>
 
 #include "clipboard/copied_text.h"
+#include "save/file_encoding.h"
 #include "save/html_document.h"
 #include "save/html_links.h"
 #include "save/text_entry.h"
@@ -12,6 +14,8 @@
 
 namespace qm {
 namespace {
+
+using namespace std::string_literals;
 
 // A link as the writer makes it, with `shown` already escaped.
 std::string Link(std::string_view shown) {
@@ -90,6 +94,49 @@ TEST(TextEntry, DateTextAndASeparatorOfItsUnitRepeatedUpToALimit) {
   for (const auto& [count, line] : rows) EXPECT_EQ(SeparatorLine("-", count), line) << count;
   EXPECT_EQ(SeparatorLine("=*", "3"), "=*=*=*");
   EXPECT_EQ(SeparatorLine("", "5"), "");
+}
+
+// What the recognition tells of a file read in pieces of at most `piece` bytes, and how
+// many bytes it took.
+std::pair<FileEncoding, size_t> Recognised(std::string_view file, size_t piece) {
+  EncodingRecognition recognition(file.size());
+  size_t read = 0;
+  while (!recognition.Known()) {
+    const std::span<char> room = recognition.Room();
+    const size_t count = std::min({room.size(), piece, file.size() - read});
+    std::copy_n(file.data() + read, count, room.data());
+    read += count;
+    recognition.Filled(count);
+  }
+  return {*recognition.Known(), read};
+}
+
+TEST(FileEncoding, AMarkDecidesElseWellFormedUtf8BeyondAsciiElseTheCodePageAtAnyPieceSize) {
+  using enum FileEncoding;
+  const std::string ascii(200000, 'x');
+  const std::pair<std::string, FileEncoding> rows[] = {
+      {"", None},
+      {"abc\r\n", Ansi},
+      {"K\xE4se", Ansi},
+      {"Gr\xC3\xBC\xC3\x9F", Utf8},
+      {ascii + "\xC3\xBC", Utf8},
+      {"Gr\xC3\xBCK\xE4se", Ansi},  // UTF-8 that an ANSI entry was appended to
+      {"Gr\xC3\xBC\xC3", Ansi},     // cut within the last character
+      {ascii + "\xE4x", Ansi},
+      {"\xEF\xBB\xBF", Utf8Bom},
+      {"\xEF\xBB\xBFK\xE4se", Utf8Bom},  // the mark is taken at its word
+      {"\xFF\xFE"s + "A\0"s, Utf16Le},
+      {"\xFE\xFF\0A"s, Utf16Be},
+      {"\xFF\xFE"s + "A", Unknown},  // no whole units
+      {"\xFF\xFE\0\0"s, Unknown}};   // UTF-32
+  for (const auto& [file, encoding] : rows) {
+    for (const size_t piece : {size_t{1}, size_t{3}, file.size() + 1}) {
+      EXPECT_EQ(Recognised(file, piece).first, encoding) << file.substr(0, 12) << " " << piece;
+    }
+  }
+  // A file with a mark, or one that is not UTF-8, is not read on to its end.
+  EXPECT_LT(Recognised("\xEF\xBB\xBF" + ascii, ascii.size()).second, ascii.size());
+  EXPECT_LT(Recognised("K\xE4se" + ascii, ascii.size()).second, ascii.size());
 }
 
 TEST(CharacterReferences, CharactersTheCodePageLacksAreWrittenAsReferences) {

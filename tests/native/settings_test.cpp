@@ -16,6 +16,8 @@
 namespace qm {
 namespace {
 
+using namespace std::string_literals;
+
 constexpr const char* kMissing = "Kein Eintrag gefunden!";
 
 TEST(SettingsNumbers, OnlyDecimalWholeNumbersCountAndHugeOnesStayHuge) {
@@ -80,6 +82,12 @@ TEST(Utf8Text, WideAndAnsiTextsBecomeUtf8AndBackAndOnlyWellFormedBytesReadAsUtf8
   EXPECT_EQ(WideOfUtf8(utf8, 5), std::wstring(wide.begin(), wide.begin() + 4));
   EXPECT_EQ(WideOfUtf8(utf8, 6), std::wstring(wide.begin(), wide.begin() + 6));
   EXPECT_EQ(Utf8OfAnsi("Gr\xFC\xDF \x80"), "Gr\xC3\xBC\xC3\x9F \xE2\x82\xAC");
+  std::string le = "<";
+  std::string be;
+  AppendUtf16Bytes(le, "A\xC5\x81\xF0\x9F\x98\x80", ByteOrder::LittleEndian);
+  AppendUtf16Bytes(be, "A\xC5\x81\xF0\x9F\x98\x80", ByteOrder::BigEndian);
+  EXPECT_EQ(le, "<A\0\x41\x01\x3D\xD8\x00\xDE"s);
+  EXPECT_EQ(be, "\0A\x01\x41\xD8\x3D\xDE\x00"s);
   EXPECT_TRUE(IsUtf8(utf8));
   for (const char* broken :
        {"Gr\xFC\xDF", "\xC0\x80", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE2\x82"}) {

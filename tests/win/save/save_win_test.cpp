@@ -255,23 +255,85 @@ const std::string kTwoHtmlEntries =
     "zwei &amp; drei<BR>\r\n\r\n\r\n<br>-----<br><br>\r\n</BODY>\r\n</HTML>\r\n";
 INSTANTIATE_TEST_SUITE_P(
     Table, SaveMethods,
+    ::testing::Values(MethodCase("numbered", "extradatei", "Text", {u"eins", u"zwei\r\n\u00E4"},
+                                 {{"Notiz.txt", "eins\r\n"}, {"Notiz1.txt", "zwei\r\n\xE4\r\n"}}),
+                      MethodCase("same_file", "gleichedatei", "Text", {u"eins", u"zwei"},
+                                 {{"Notiz.txt",
+                                   kDated + "eins" + kAddress + kDated + "zwei" + kAddress}},
+                                 {}, true),
+                      MethodCase("folder_keeps_letters", "dateiundordner1", "Text",
+                                 {u"Żółw ist da"}, {{"Żółw\\Notiz.txt", kBom + "Żółw ist da\r\n"}}),
+                      MethodCase("html_extended", "gleichedatei", "HTML", {u"eins", u"zwei & drei"},
+                                 {{"Notiz.html", kTwoHtmlEntries}}, {{"Notiz.html", ""}})),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A text as the bytes of UTF-16, as editors write "Unicode" files.
+std::string Utf16(std::u16string_view text, bool bigEndian) {
+  std::string bytes;
+  for (const char16_t unit : text) {
+    const auto high = static_cast<char>(unit >> 8);
+    const auto low = static_cast<char>(unit & 0xFF);
+    bytes += bigEndian ? high : low;
+    bytes += bigEndian ? low : high;
+  }
+  return bytes;
+}
+std::string Le(std::u16string_view text) { return Utf16(text, false); }
+std::string Be(std::u16string_view text) { return Utf16(text, true); }
+
+struct EncodingCase {
+  const char* name;
+  std::optional<std::string> before;  // Notiz.txt before the save, when there is one
+  std::u16string text;                // copied as UTF-16: "Käse" fits the code page
+  std::string after;
+  bool dateAndAddress = false;
+};
+
+class SaveEncodings : public SaveWin, public ::testing::WithParamInterface<EncodingCase> {};
+
+// Whoever wrote the file, afterwards it holds one valid encoding, the one it had; a file
+// whose encoding cannot be told is left as it was, and the user is told.
+TEST_P(SaveEncodings, KeepTheFilesOwnEncodingOrLeaveItAlone) {
+  const EncodingCase& row = GetParam();
+  Use("gleichedatei", "Text", row.dateAndAddress);
+  if (row.before) WriteFileBytes(target + "\\Notiz.txt", *row.before);
+  Save(row.text);
+  EXPECT_EQ(Saved("Notiz.txt"), row.after);
+  const bool leftAlone = row.before == row.after;
+  ASSERT_EQ(messages.shown.size(), leftAlone ? 1u : 0u);
+  EXPECT_EQ(notices.size(), leftAlone ? 0u : 1u);
+  for (const MessageRequest& shown : messages.shown) {
+    EXPECT_EQ(shown.title, L"Datei nicht erweitert");
+    EXPECT_NE(shown.text.find(L"Notiz.txt\" konnte nicht erkannt"), std::wstring::npos);
+  }
+}
+
+const std::string kOdd = "\xFF\xFEG\0r"s;
+INSTANTIATE_TEST_SUITE_P(
+    Table, SaveEncodings,
     ::testing::Values(
-        MethodCase("numbered", "extradatei", "Text", {u"eins", u"zwei\r\n\u00E4"},
-                   {{"Notiz.txt", "eins\r\n"}, {"Notiz1.txt", "zwei\r\n\xE4\r\n"}}),
-        MethodCase("same_file", "gleichedatei", "Text", {u"eins", u"zwei"},
-                   {{"Notiz.txt", kDated + "eins" + kAddress + kDated + "zwei" + kAddress}}, {},
-                   true),
-        MethodCase("utf8_stays_utf8", "gleichedatei", "Text", {u"Łódź", u"Köln"},
-                   {{"Notiz.txt", kBom + "Łódź" + kEnd + "Köln" + kEnd}}),
-        MethodCase("ansi_becomes_utf8", "gleichedatei", "Text", {u"Łódź"},
-                   {{"Notiz.txt", kBom + "Grüß\r\n" + "Łódź" + kEnd}},
-                   {{"Notiz.txt", "Gr\xFC\xDF\r\n"}}),
-        MethodCase("unmarked_utf8_kept", "gleichedatei", "Text", {u"Łódź"},
-                   {{"Notiz.txt", kBom + "Grüß\r\n" + "Łódź" + kEnd}}, {{"Notiz.txt", "Grüß\r\n"}}),
-        MethodCase("folder_keeps_letters", "dateiundordner1", "Text", {u"Żółw ist da"},
-                   {{"Żółw\\Notiz.txt", kBom + "Żółw ist da\r\n"}}),
-        MethodCase("html_extended", "gleichedatei", "HTML", {u"eins", u"zwei & drei"},
-                   {{"Notiz.html", kTwoHtmlEntries}}, {{"Notiz.html", ""}})),
+        EncodingCase("missing", std::nullopt, u"Käse", "K\xE4se" + kEnd),
+        EncodingCase("missing_foreign", std::nullopt, u"Łódź", kBom + "Łódź" + kEnd),
+        EncodingCase("ansi", "Gr\xFC\xDF\r\n", u"Käse", "Gr\xFC\xDF\r\nK\xE4se" + kEnd),
+        EncodingCase("ansi_foreign", "Gr\xFC\xDF\r\n", u"Łódź", kBom + "Grüß\r\nŁódź" + kEnd),
+        EncodingCase("utf8", kBom + "Grüß\r\n", u"Käse", kBom + "Grüß\r\nKäse" + kEnd),
+        EncodingCase("utf8_foreign", kBom + "Grüß\r\n", u"Łódź", kBom + "Grüß\r\nŁódź" + kEnd),
+        EncodingCase("unmarked_utf8", "Grüß\r\n", u"Käse", "Grüß\r\nKäse" + kEnd),
+        EncodingCase("unmarked_utf8_foreign", "Grüß\r\n", u"Łódź", "Grüß\r\nŁódź" + kEnd),
+        EncodingCase("utf16le", Le(u"\uFEFFGrüß\r\n"), u"Käse",
+                     Le(u"\uFEFFGrüß\r\n 07.12.2026 10:00:00\r\n~~~~~~~~~~~~~~~~~~~~\r\n \r\n"
+                        u"Käse\r\n \r\nhttp://quelle.example/?a=1&b=2\r\n \r\n-----\r\n \r\n"),
+                     true),
+        EncodingCase("utf16le_foreign", Le(u"\uFEFFGrüß\r\n"), u"Łódź",
+                     Le(u"\uFEFFGrüß\r\nŁódź\r\n \r\n-----\r\n \r\n")),
+        EncodingCase("utf16be", Be(u"\uFEFFGrüß\r\n"), u"Käse",
+                     Be(u"\uFEFFGrüß\r\nKäse\r\n \r\n-----\r\n \r\n")),
+        EncodingCase("utf16be_foreign", Be(u"\uFEFFGrüß\r\n"), u"Łódź",
+                     Be(u"\uFEFFGrüß\r\n 07.12.2026 10:00:00\r\n~~~~~~~~~~~~~~~~~~~~\r\n \r\n"
+                        u"Łódź\r\n \r\nhttp://quelle.example/?a=1&b=2\r\n \r\n-----\r\n \r\n"),
+                     true),
+        EncodingCase("odd_utf16", kOdd, u"Käse", kOdd),
+        EncodingCase("odd_utf16_foreign", kOdd, u"Łódź", kOdd)),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct WarningCase {
