@@ -112,7 +112,7 @@ ClipboardAccess ReadBy(Worker& worker, const ClipboardWants& wants, ClipboardCop
     Leave(worker);
     return givenUp ? ClipboardAccess::GivenUp : ClipboardAccess::Held;
   }
-  if (!worker.opened) return ClipboardAccess::Held;
+  if (!worker.opened || worker.copy.withheld) return ClipboardAccess::Held;
   copy = std::move(worker.copy);
   return ClipboardAccess::Read;
 }

@@ -14,12 +14,14 @@ namespace qm {
 // Wine says beforehand whether a format still has to be rendered; an owner that hangs
 // would hold the reading thread for as long as it hangs. So the read runs on a thread
 // of the reader's own, and the program's thread waits for it at most kDeadlineMs,
-// handling its messages meanwhile as it does during a message box. A read that misses
-// its deadline is left to its thread, which lets go of the clipboard and ends once the
-// owner answers or is gone; the next read gets a thread of its own.
+// handling its messages meanwhile as it does during a message box. (Wine's own
+// OpenClipboard asks the owner for up to five seconds first, where Windows asks nothing:
+// the deadline leaves a busy owner's rendered text time to arrive under Wine too.) A read that
+// misses its deadline is left to its thread, which lets go of the clipboard and ends once the owner
+// answers or is gone; the next read gets a thread of its own.
 class ClipboardReader {
  public:
-  static constexpr DWORD kDeadlineMs = 5000;
+  static constexpr DWORD kDeadlineMs = 8000;
 
   explicit ClipboardReader(HWND owner) : owner_(owner) {}
   ~ClipboardReader();

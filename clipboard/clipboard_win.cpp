@@ -16,12 +16,17 @@ constexpr int kOpenAttempts = 10;
 constexpr DWORD kOpenRetryDelayMs = 20;
 
 // Runs `read` on the locked memory of the open clipboard's block of `format`, bounded
-// by the block's size; nothing when there is no such block.
+// by the block's size. A format that the clipboard lists but whose block cannot be had
+// was promised by an owner that did not render it: the copy is then withheld.
 template <typename Read>
-auto ReadBlock(UINT format, Read read) -> decltype(read(std::string_view())) {
+auto ReadBlock(UINT format, ClipboardCopy& copy, Read read) -> decltype(read(std::string_view())) {
+  if (!IsClipboardFormatAvailable(format)) return {};
   HANDLE data = GetClipboardData(format);
   const auto* bytes = data ? static_cast<const char*>(GlobalLock(data)) : nullptr;
-  if (!bytes) return {};
+  if (!bytes) {
+    copy.withheld = true;
+    return {};
+  }
   auto result = read(std::string_view(bytes, GlobalSize(data)));
   GlobalUnlock(data);
   return result;
@@ -63,9 +68,9 @@ bool TextCameAsUnicode() {
 
 void CopyText(ClipboardCopy& copy) {
   if (TextCameAsUnicode()) {
-    copy.wideText = ReadBlock(CF_UNICODETEXT, WideUpToTheZero);
+    copy.wideText = ReadBlock(CF_UNICODETEXT, copy, WideUpToTheZero);
   } else {
-    copy.ansiText = ReadBlock(CF_TEXT, UpToTheZero);
+    copy.ansiText = ReadBlock(CF_TEXT, copy, UpToTheZero);
   }
 }
 
@@ -80,12 +85,12 @@ std::string SingleDroppedFile(std::string_view block) {
   return list->wide ? AnsiOfDroppedName(list->wideNames.front()) : list->ansiNames.front();
 }
 
-std::string FileName() {
+std::string FileName(ClipboardCopy& copy) {
   switch (ClipboardFormat()) {
     case CF_HDROP:
-      return ReadBlock(CF_HDROP, SingleDroppedFile);
+      return ReadBlock(CF_HDROP, copy, SingleDroppedFile);
     case CF_TEXT:
-      return ReadBlock(CF_TEXT, UpToTheZero);
+      return ReadBlock(CF_TEXT, copy, UpToTheZero);
     default:
       return {};
   }
@@ -93,34 +98,34 @@ std::string FileName() {
 
 // One byte more than the parser reads, so that it knows when a line runs past it; the
 // HTML after the header (megabytes, for a long page) is not copied.
-std::string HtmlHeader() {
+std::string HtmlHeader(ClipboardCopy& copy) {
   const UINT format = RegisterClipboardFormatW(L"HTML Format");
   if (format == 0) return {};
-  return ReadBlock(format, [](std::string_view block) {
+  return ReadBlock(format, copy, [](std::string_view block) {
     return UpToTheZero(block.substr(0, kSourceUrlHeaderLimit + 1));
   });
 }
 
 void CopyPicture(ClipboardCopy& copy) {
   const UINT pngFormat = RegisterClipboardFormatW(L"PNG");
-  if (pngFormat != 0 && IsClipboardFormatAvailable(pngFormat)) {
-    copy.png = ReadBlock(pngFormat, [](std::string_view block) {
+  if (pngFormat != 0) {
+    copy.png = ReadBlock(pngFormat, copy, [](std::string_view block) {
       return std::string(block.substr(0, PngLength(block)));
     });
     if (!copy.png.empty()) return;
   }
   for (const UINT format : {CF_DIBV5, CF_DIB}) {
     if (IsClipboardFormatAvailable(format)) {
-      copy.dib = ReadBlock(format, [](std::string_view block) { return std::string(block); });
+      copy.dib = ReadBlock(format, copy, [](std::string_view block) { return std::string(block); });
       return;
     }
   }
 }
 
-std::optional<DWORD> HistoryFlag() {
+std::optional<DWORD> HistoryFlag(ClipboardCopy& copy) {
   const UINT format = RegisterClipboardFormatW(L"CanIncludeInClipboardHistory");
-  if (format == 0 || !IsClipboardFormatAvailable(format)) return std::nullopt;
-  return ReadBlock(format, [](std::string_view block) -> std::optional<DWORD> {
+  if (format == 0) return std::nullopt;
+  return ReadBlock(format, copy, [](std::string_view block) -> std::optional<DWORD> {
     if (block.size() < sizeof(DWORD)) return std::nullopt;
     DWORD value = 0;
     std::memcpy(&value, block.data(), sizeof value);
@@ -143,10 +148,10 @@ ClipboardSession::~ClipboardSession() {
 
 void CopyOpenClipboard(const ClipboardWants& wants, ClipboardCopy& copy) {
   if (wants.text) CopyText(copy);
-  if (wants.fileName) copy.fileName = FileName();
-  if (wants.sourceUrl) copy.htmlHeader = HtmlHeader();
+  if (wants.fileName) copy.fileName = FileName(copy);
+  if (wants.sourceUrl) copy.htmlHeader = HtmlHeader(copy);
   if (wants.picture) CopyPicture(copy);
-  if (wants.historyFlag) copy.historyFlag = HistoryFlag();
+  if (wants.historyFlag) copy.historyFlag = HistoryFlag(copy);
 }
 
 }  // namespace qm

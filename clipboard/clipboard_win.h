@@ -43,6 +43,7 @@ struct ClipboardCopy {
   std::string png;          // a whole PNG file of the format "PNG"
   std::string dib;          // else the bitmap's block
   std::optional<DWORD> historyFlag;
+  bool withheld = false;  // a listed format's owner did not hand its block over
 };
 
 // Copies the parts `wants` names out of the clipboard that this thread holds open.

@@ -1,6 +1,7 @@
-// The resident program's ties to the system: a hotkey that someone else holds, the save
-// notice's closing timer and how the program's windows go. (Which clipboard changes the
-// viewer chain counts shows the end-to-end scenario of automatic saving.)
+// The resident program's ties to the system: a hotkey that someone else holds, which
+// clipboard changes count for automatic saving, the save notice's closing timer and how
+// the program's windows go. (That the notices of changes come at all, whatever other
+// programs' viewers do, shows the end-to-end scenario of automatic saving.)
 // The tray icon and its popup menu wait on the X server: tray_win_test.cpp.
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 
 #include "options/options_ids.h"
 #include "options/save_notice_win.h"
+#include "resident/clipboard_listener_win.h"
 #include "resident/hotkey_registry_win.h"
 #include "settings/hotkeys.h"
 #include "tests/win/support/win_support.h"
@@ -43,6 +45,29 @@ TEST(HotkeysWin, ACombinationSomeoneElseHoldsIsReportedBlankedAndNotTriedAgain) 
   EXPECT_EQ(messages.shown.size(), 2u);
   registry.UnregisterAll();
   UnregisterHotKey(nullptr, 0xBFFE);
+}
+
+// What was there when joining never counts, nor a change of this program's own (a copy
+// in an edit field of the settings window); another program's change counts once, also
+// when its notice came twice.
+TEST(ClipboardListenerWin, CountsEachChangeOfAnotherProgramOnce) {
+  test::SetClipboardText("vorher");
+  const HWND window =
+      CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  ClipboardListener listener{window};
+  listener.Join();
+  EXPECT_FALSE(listener.IsNewContent());
+  const HWND edit = CreateWindowExW(0, L"EDIT", L"eigene Kopie", 0, 0, 0, 100, 20, nullptr, nullptr,
+                                    nullptr, nullptr);
+  SendMessageW(edit, EM_SETSEL, 0, -1);
+  SendMessageW(edit, WM_COPY, 0, 0);
+  EXPECT_FALSE(listener.IsNewContent());
+  DestroyWindow(edit);
+  const test::Helper other({"busy", "fremde Kopie"});
+  EXPECT_TRUE(listener.IsNewContent());
+  EXPECT_FALSE(listener.IsNewContent());
+  listener.Leave();
+  DestroyWindow(window);
 }
 
 // The list's pictures are found by the method's index: a missing icon must keep its place.
