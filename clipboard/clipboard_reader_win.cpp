@@ -1,45 +1,55 @@
 #include "clipboard/clipboard_reader_win.h"
 
-#include <atomic>
+#include <algorithm>
 #include <new>
 
 namespace qm {
 
-// The reading thread and what it shares with the program's thread. The two take turns:
-// the program's thread writes `wants` before it sets `asked`, the reading thread writes
-// `copy` and `opened` before it sets `answered`; the events order the memory.
+// The reading thread and what it shares with the program's thread, under `lock`: the
+// program's thread sets `wants` and counts a request in `asked`; the reading thread
+// fills `copy` and `opened` and brings `answered` up to it. The hand-over is a lock
+// and a condition variable rather than events: they need no round trip to the system
+// when nobody has to wait, which is what a read costs on most saves.
 struct ClipboardReader::Worker {
   HWND owner = nullptr;
-  HANDLE asked = CreateEventW(nullptr, FALSE, FALSE, nullptr);
-  HANDLE answered = CreateEventW(nullptr, FALSE, FALSE, nullptr);
-  std::atomic<bool> left{false};
+  SRWLOCK lock = SRWLOCK_INIT;
+  CONDITION_VARIABLE changed = CONDITION_VARIABLE_INIT;
+  unsigned asked = 0;
+  unsigned answered = 0;
+  bool left = false;
   ClipboardWants wants;
   ClipboardCopy copy;
   bool opened = false;
-
-  Worker() = default;
-  Worker(const Worker&) = delete;
-  Worker& operator=(const Worker&) = delete;
-  ~Worker() {
-    if (asked) CloseHandle(asked);
-    if (answered) CloseHandle(answered);
-  }
 };
 
 namespace {
 
 using Worker = ClipboardReader::Worker;
 
+// While a read waits, the program's messages are looked at this often.
+constexpr DWORD kMessageSliceMs = 20;
+
+class Locked {
+ public:
+  explicit Locked(SRWLOCK& lock) : lock_(lock) { AcquireSRWLockExclusive(&lock_); }
+  ~Locked() { ReleaseSRWLockExclusive(&lock_); }
+  Locked(const Locked&) = delete;
+  Locked& operator=(const Locked&) = delete;
+
+ private:
+  SRWLOCK& lock_;
+};
+
 // A clipboard too large to copy counts as one that could not be read.
-void ReadOnce(Worker& worker) {
-  worker.opened = false;
+void ReadOnce(const ClipboardWants& wants, HWND owner, ClipboardCopy& copy, bool& opened) {
+  opened = false;
   try {
-    const ClipboardSession session(worker.owner);
+    const ClipboardSession session(owner);
     if (!session.IsOpen()) return;
-    CopyOpenClipboard(worker.wants, worker.copy);
-    worker.opened = true;
+    CopyOpenClipboard(wants, copy);
+    opened = true;
   } catch (const std::bad_alloc&) {
-    worker.copy = {};
+    copy = {};
   }
 }
 
@@ -49,17 +59,31 @@ DWORD WINAPI Serve(void* parameter) {
   const std::shared_ptr<Worker> worker(
       std::move(*static_cast<std::shared_ptr<Worker>*>(parameter)));
   delete static_cast<std::shared_ptr<Worker>*>(parameter);
-  while (WaitForSingleObject(worker->asked, INFINITE) == WAIT_OBJECT_0 && !worker->left) {
-    ReadOnce(*worker);
-    SetEvent(worker->answered);
+  AcquireSRWLockExclusive(&worker->lock);
+  for (;;) {
+    while (worker->asked == worker->answered && !worker->left) {
+      SleepConditionVariableSRW(&worker->changed, &worker->lock, INFINITE, 0);
+    }
+    if (worker->left) break;
+    const unsigned request = worker->asked;
+    const ClipboardWants wants = worker->wants;
+    ReleaseSRWLockExclusive(&worker->lock);
+    ClipboardCopy copy;
+    bool opened = false;
+    ReadOnce(wants, worker->owner, copy, opened);
+    AcquireSRWLockExclusive(&worker->lock);
+    worker->copy = std::move(copy);
+    worker->opened = opened;
+    worker->answered = request;
+    WakeAllConditionVariable(&worker->changed);
   }
+  ReleaseSRWLockExclusive(&worker->lock);
   return 0;
 }
 
 std::shared_ptr<Worker> StartedWorker(HWND owner) {
   auto worker = std::make_shared<Worker>();
   worker->owner = owner;
-  if (!worker->asked || !worker->answered) return nullptr;
   auto* parameter = new std::shared_ptr<Worker>(worker);
   HANDLE thread = CreateThread(nullptr, 0, Serve, parameter, 0, nullptr);
   if (!thread) {
@@ -71,8 +95,9 @@ std::shared_ptr<Worker> StartedWorker(HWND owner) {
 }
 
 void Leave(Worker& worker) {
+  const Locked locked(worker.lock);
   worker.left = true;
-  SetEvent(worker.asked);
+  WakeAllConditionVariable(&worker.changed);
 }
 
 bool HandleWaitingMessages(const bool& givenUp) {
@@ -88,30 +113,42 @@ bool HandleWaitingMessages(const bool& givenUp) {
   return !givenUp;
 }
 
-// Waits for `event` at most `timeoutMs`, handling this thread's messages meanwhile;
-// false when the time is up or the program is ending. A nested loop (the tray menu
-// opened meanwhile) may outlast the time: an answer that came in it still counts.
-bool AnsweredInTime(HANDLE event, DWORD timeoutMs, const bool& givenUp) {
+// Waits for the answer to `request` at most `timeoutMs`, handling this thread's
+// messages meanwhile; false when the time is up or the program is ending. A nested
+// loop (the tray menu opened meanwhile) may outlast the time: an answer that came in it
+// still counts.
+bool AnsweredInTime(Worker& worker, unsigned request, DWORD timeoutMs, const bool& givenUp) {
   const ULONGLONG end = GetTickCount64() + timeoutMs;
-  for (ULONGLONG now = GetTickCount64(); now < end; now = GetTickCount64()) {
-    const DWORD woke = MsgWaitForMultipleObjectsEx(1, &event, static_cast<DWORD>(end - now),
-                                                   QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-    if (woke == WAIT_OBJECT_0) return true;
-    if (woke != WAIT_OBJECT_0 + 1 || !HandleWaitingMessages(givenUp)) return false;
+  for (;;) {
+    {
+      const Locked locked(worker.lock);
+      const ULONGLONG now = GetTickCount64();
+      if (worker.answered != request && now < end) {
+        const auto slice = static_cast<DWORD>(std::min<ULONGLONG>(end - now, kMessageSliceMs));
+        SleepConditionVariableSRW(&worker.changed, &worker.lock, slice, 0);
+      }
+      if (worker.answered == request) return true;
+      if (GetTickCount64() >= end) return false;
+    }
+    if (!HandleWaitingMessages(givenUp)) return false;
   }
-  return WaitForSingleObject(event, 0) == WAIT_OBJECT_0;
 }
 
 // One read by `worker`; a worker that does not answer in time is left to its read.
 ClipboardAccess ReadBy(Worker& worker, const ClipboardWants& wants, ClipboardCopy& copy,
                        const bool& givenUp) {
-  worker.wants = wants;
-  worker.copy = {};
-  SetEvent(worker.asked);
-  if (!AnsweredInTime(worker.answered, ClipboardReader::kDeadlineMs, givenUp)) {
+  unsigned request = 0;
+  {
+    const Locked locked(worker.lock);
+    worker.wants = wants;
+    request = ++worker.asked;
+    WakeAllConditionVariable(&worker.changed);
+  }
+  if (!AnsweredInTime(worker, request, ClipboardReader::kDeadlineMs, givenUp)) {
     Leave(worker);
     return givenUp ? ClipboardAccess::GivenUp : ClipboardAccess::Held;
   }
+  const Locked locked(worker.lock);
   if (!worker.opened || worker.copy.withheld) return ClipboardAccess::Held;
   copy = std::move(worker.copy);
   return ClipboardAccess::Read;
