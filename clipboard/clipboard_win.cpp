@@ -32,14 +32,28 @@ auto ReadBlock(UINT format, ClipboardCopy& copy, Read read) -> decltype(read(std
   return result;
 }
 
-std::string UpToTheZero(std::string_view block) {
-  return std::string(block.substr(0, std::min(block.find('\0'), block.size())));
+// The units up to the first zero. A long text is searched and copied a piece at a time,
+// each piece while it is still in the processor's cache: one pass over the memory of a
+// large block instead of two.
+template <typename Unit>
+std::basic_string<Unit> UnitsUpToTheZero(std::basic_string_view<Unit> units) {
+  constexpr size_t kPiece = 16 * 1024;
+  std::basic_string<Unit> text;
+  text.reserve(units.size());
+  for (size_t at = 0; at < units.size(); at += kPiece) {
+    const auto piece = units.substr(at, kPiece);
+    const size_t zero = piece.find(Unit{0});
+    text.append(piece.substr(0, zero));
+    if (zero != piece.npos) break;
+  }
+  return text;
 }
 
+std::string UpToTheZero(std::string_view block) { return UnitsUpToTheZero(block); }
+
 std::u16string WideUpToTheZero(std::string_view block) {
-  const auto* units = reinterpret_cast<const char16_t*>(block.data());
-  const size_t count = block.size() / sizeof(char16_t);
-  return std::u16string(units, static_cast<size_t>(std::find(units, units + count, u'\0') - units));
+  return UnitsUpToTheZero<char16_t>(
+      {reinterpret_cast<const char16_t*>(block.data()), block.size() / sizeof(char16_t)});
 }
 
 // First of CF_TEXT and CF_HDROP in the clipboard's own order, 0 for neither.
