@@ -15,7 +15,7 @@ namespace qm {
 HWND FindMainProgram(const std::wstring& folder);
 
 // Asks the main program to end as "&Beenden" would, so that it gives back its hotkeys,
-// its place in the clipboard-viewer chain and its tray icon, and waits until its
+// its clipboard listener and its tray icon, and waits until its
 // process has ended, at most `timeoutMs`. True when it has ended.
 bool EndMainProgram(HWND resident, DWORD timeoutMs);
 
