@@ -37,5 +37,22 @@ TEST_F(Scenario, TrayIconComesBackAndItsMenuSavesChoosesTheStandardAndEndsThePro
   EXPECT_EQ(WaitForExit(), std::optional<DWORD>(0));
 }
 
+// A program that hangs while it renders what it copied holds only the program's reader:
+// the tray menu opens meanwhile, the user is told that another program holds the
+// clipboard, and the next copy after that program is gone saves exactly.
+TEST_F(Scenario, AnOwnerThatHangsWhileItRendersLeavesTheMenuOpenAndIsReported) {
+  ASSERT_NO_FATAL_FAILURE(Start());
+  std::optional<test::Helper> hung(std::in_place,
+                                   std::vector<std::string>{"promise", "hung", "nie gerendert"});
+  PostTray(WM_LBUTTONUP);
+  ASSERT_NO_FATAL_FAILURE(OpenMenu());
+  test::PressKeys({}, VK_ESCAPE);
+  EXPECT_NE(Answer(Box(L"Zwischenablage belegt")).find(L"anderes Programm"), std::wstring::npos);
+  hung.reset();
+  SetClipboardText("danach");
+  PostTray(WM_LBUTTONUP);
+  ExpectSoon(kNotizen, Entry("danach"));
+}
+
 }  // namespace
 }  // namespace qm::e2e
