@@ -15,6 +15,7 @@
 #include "resident/tray_menu_win.h"
 #include "resident/tray_rules.h"
 #include "save/access.h"
+#include "save/save_messages.h"
 #include "save/shell_opener_win.h"
 #include "save/speichern.h"
 #include "settings/file_helpers_win.h"
@@ -38,7 +39,12 @@ constexpr UINT_PTR kBTimer3 = 3;
 }  // namespace
 
 ResidentWindow::ResidentWindow(HINSTANCE instance)
-    : instance_(instance), saves_([this](int action) { Speichern(action); }) {}
+    : instance_(instance),
+      saves_([this](int action) { Speichern(action); },
+             [this](std::string_view what) {
+               messages_->Show(SaveBrokenOffMessage(std::string(what)));
+             }),
+      refreshes_([this](int changedBinding) { Refresh(changedBinding); }) {}
 
 // Where the message loop ended without the window's own end (a WM_QUIT from outside),
 // the window goes here, while every member is still whole.
@@ -69,7 +75,7 @@ LRESULT ResidentWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     return 0;
   }
   if (quitRequest_ != 0 && message == quitRequest_) {
-    EndProgram();
+    OnEndRequest(wParam);
     return 0;
   }
   if (showRequest_ != 0 && message == showRequest_) {
@@ -95,8 +101,12 @@ LRESULT ResidentWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         return 0;
       }
       break;
+    case WM_QUERYENDSESSION:
+      OnSessionEnd(true);
+      return TRUE;
     case WM_ENDSESSION:
-      if (wParam) DestroyWindow(window_);
+      OnSessionEnd(wParam != FALSE);
+      if (wParam) EndProgram();
       return 0;
     case WM_DESTROY:
       ShutDown();
@@ -191,6 +201,7 @@ void ResidentWindow::OnDrawClipboard(WPARAM wParam, LPARAM lParam) {
 }
 
 void ResidentWindow::OnHotkey(int id) {
+  if (Held()) return;
   if (id >= 1 && id <= kActionCount) {
     RequestSave(id);
   } else if (id == kHotkeyTrayMenu) {
@@ -227,7 +238,9 @@ void ResidentWindow::ProcMsg(LPARAM mouseEvent) {
 
 void ResidentWindow::ShowTrayMenu() { menu_->Popup(window_); }
 
-void ResidentWindow::Aktualisieren(int changedBinding) {
+void ResidentWindow::Aktualisieren(int changedBinding) { refreshes_.Request(changedBinding); }
+
+void ResidentWindow::Refresh(int changedBinding) {
   actions_.Refresh(settings_);
   frame_->RefillActionList();
   txtStandard_ = actions_.StandardAction();
@@ -283,6 +296,7 @@ void ResidentWindow::OnMenuTimer(UINT_PTR timer) {
 }
 
 void ResidentWindow::RunMenuPick(const MenuPick& pick) {
+  if (Held()) return;
   switch (pick.group) {
     case MenuGroup::Zugriff: {
       WinShellOpener shell(window_);
@@ -310,6 +324,7 @@ void ResidentWindow::RunMenuPick(const MenuPick& pick) {
 void ResidentWindow::UnregisterHotkey(int id) { UnregisterHotKey(window_, id); }
 
 void ResidentWindow::MakeStandardAction(int number) {
+  if (Held()) return;
   if (const auto failure = MakeStandard(number, settings_)) {
     messages_->Show(SettingsWriteFailedMessage(*failure));
   }
@@ -338,20 +353,51 @@ void ResidentWindow::OnNoticeClosed() {
   startedFromTray_ = false;
 }
 
-// "&Beenden", and the end request of the importer and the uninstaller. A save whose
-// message box runs a nested message loop finishes first; the program ends right after it.
-void ResidentWindow::EndProgram() {
-  if (saves_.Running()) {
-    quitAfterSave_ = true;
-    return;
+// "&Beenden", the end request of the importer and the uninstaller, and the end of the
+// session. A save or a refresh whose message box runs a nested message loop finishes
+// first, and the program ends right after it: destroyed under the box, the window would
+// leave the rest of the save or of the registration to a window that is gone.
+void ResidentWindow::EndProgram(bool byRequest) {
+  endByRequest_ = byRequest && (!endAsked_ || endByRequest_);
+  endAsked_ = true;
+  HoldWhileEnding();
+  EndWhenAsked();
+}
+
+void ResidentWindow::EndWhenAsked() {
+  if (endAsked_ && window_ && !saves_.Running() && !refreshes_.Running()) DestroyWindow(window_);
+}
+
+// The importer withdraws its end request when the program did not end in time, so that
+// the program keeps running, as the importer then tells the user.
+void ResidentWindow::OnEndRequest(WPARAM withdraw) {
+  if (withdraw != kWithdrawEnd) {
+    EndProgram(true);
+  } else if (endAsked_ && endByRequest_) {
+    endAsked_ = false;
+    HoldWhileEnding();
   }
-  DestroyWindow(window_);
+}
+
+void ResidentWindow::OnSessionEnd(bool ending) {
+  sessionEnding_ = ending;
+  HoldWhileEnding();
+}
+
+// From the end on nothing more is registered or written; an end that is called off lets
+// the program go on, with the refresh asked for meanwhile.
+void ResidentWindow::HoldWhileEnding() {
+  saves_.Hold(Held());
+  if (Held()) {
+    refreshes_.Hold();
+  } else {
+    refreshes_.Release();
+  }
 }
 
 void ResidentWindow::RequestSave(int action, bool fromTrayClick) {
   startedFromTray_ = fromTrayClick;
   saves_.Request(action);
-  if (quitAfterSave_ && !saves_.Running()) DestroyWindow(window_);
 }
 
 void ResidentWindow::Speichern(int action) {

@@ -75,6 +75,14 @@ MessageRequest ReadFailedMessage(const std::wstring& file, const std::wstring& r
           MessageIcon::Critical};
 }
 
+MessageRequest SaveBrokenOffMessage(const std::string& what) {
+  return {L"Speichern fehlgeschlagen",
+          L"Beim Speichern ist ein unerwarteter Fehler aufgetreten, das Speichern wurde "
+          L"abgebrochen. Bitte prüfen Sie, ob die Zwischenablage gespeichert wurde." +
+              (what.empty() ? std::wstring() : L"\r\n\r\n" + WidenAnsi(what)),
+          MessageIcon::Critical};
+}
+
 MessageRequest NoImageFileMessage() {
   return {L"Keine Bilddatei",
           L"Die Zwischenablage enthält keine passende Bilddatei.\r\n"
