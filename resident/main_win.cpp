@@ -64,15 +64,17 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                 MB_OK | MB_ICONERROR);
     return 1;
   }
+  // Between two messages of this, the outermost, loop no handler runs; the first turn
+  // comes after the start-up, whose boxes may have asked for the end.
   MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+  for (;;) {
+    resident.ReleaseUnusedSettingsWindow();
+    resident.EndWhenAsked();
+    if (GetMessageW(&message, nullptr, 0, 0) <= 0) break;
     if (!qm::RouteToDialog(message)) {
       TranslateMessage(&message);
       DispatchMessageW(&message);
     }
-    // Between two messages of this, the outermost, loop no handler runs.
-    resident.ReleaseUnusedSettingsWindow();
-    resident.EndWhenAsked();
   }
   if (SUCCEEDED(com)) CoUninitialize();
   return 0;

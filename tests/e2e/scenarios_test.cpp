@@ -3,6 +3,7 @@
 // checks the saved bytes, the settings file or how the program ended. What waits on the
 // tray itself is in tray_menu_test.cpp.
 #include "tests/e2e/scenario.h"
+#include "ui/main_program_link.h"
 #include "ui/main_program_win.h"
 
 namespace qm::e2e {
@@ -68,6 +69,27 @@ TEST_F(Scenario, AutomaticHotkeySavesLaterChangesOnceButNoSecretAndTheEndKeepsTh
   ASSERT_TRUE(EndMainProgram(window_, test::kPatienceMs));
   viewer.Copy({{CF_TEXT, std::string("nach dem Ende", 14)}});
   EXPECT_EQ(Saved(kNotizen), Entry("\xC4nderung") + Entry("\xC4nderung"));
+}
+
+// Another program holds action 1's hotkey: the start-up box names it. The end request
+// that comes while the box waits ends the program only once the box is answered, and
+// only the refused hotkey is blanked.
+TEST_F(Scenario, AnEndRequestUnderTheStartUpHotkeyBoxWaitsForItAndBlanksOnlyTheRefusedHotkey) {
+  ASSERT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, kNotizen.key));
+  ASSERT_NO_FATAL_FAILURE(Start());
+  HWND box = Box(L"Hotkey konnte nicht registriert werden");
+  ASSERT_NE(box, nullptr);
+  ASSERT_TRUE(PostMessageW(window_, RegisterWindowMessageW(kQuitRequestMessage), 0, 0));
+  EXPECT_FALSE(test::PumpUntil(
+      [&] { return !IsWindow(box) || WaitForSingleObject(process_, 0) == WAIT_OBJECT_0; },
+      kQuietMs));
+  EXPECT_NE(Answer(box).find(L"Aktion \"Notizen (Standard)\"  =  Strg + Alt + N"),
+            std::wstring::npos);
+  EXPECT_EQ(WaitForExit(), std::optional<DWORD>(0));
+  UnregisterHotKey(nullptr, 1);
+  EXPECT_EQ(Get("Aktion1", "HotkeyC"), "");
+  EXPECT_EQ(Get("Aktion2", "HotkeyC"), "O");
+  EXPECT_EQ(Get("Hotkeys", "HotkeyAutC"), "A");
 }
 
 // The program ends cleanly at the importer's request while its first-start window is open.
