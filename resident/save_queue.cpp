@@ -8,25 +8,25 @@
 namespace qm {
 
 void SaveQueue::Request(int action) {
-  if (held_) return;
-  if (running_) {
-    if (std::find(pending_.begin(), pending_.end(), action) == pending_.end()) {
-      pending_.push_back(action);
-    }
-    return;
+  if (std::find(pending_.begin(), pending_.end(), action) == pending_.end()) {
+    pending_.push_back(action);
   }
-  const RunningSpan span(running_);
-  Run(action);
-  while (!pending_.empty()) {
-    const int next = pending_.front();
-    pending_.erase(pending_.begin());
-    Run(next);
-  }
+  RunPending();
 }
 
 void SaveQueue::Hold(bool held) {
   held_ = held;
-  pending_.clear();
+  RunPending();
+}
+
+void SaveQueue::RunPending() {
+  if (running_ || held_) return;
+  const RunningSpan span(running_);
+  while (!pending_.empty() && !held_) {
+    const int next = pending_.front();
+    pending_.erase(pending_.begin());
+    Run(next);
+  }
 }
 
 void SaveQueue::Run(int action) {

@@ -19,11 +19,12 @@ class SaveQueue {
   void Request(int action);
   bool Running() const { return running_; }
 
-  // While the program is held (its end was asked for, the session is ending) the
-  // requests not yet started are dropped and no new one runs; a running save finishes.
+  // While the program is held (its end was asked for, the session is ending) a running
+  // save finishes, but no other starts; released, the program runs those asked for.
   void Hold(bool held);
 
  private:
+  void RunPending();
   void Run(int action);
 
   std::function<void(int)> save_;
