@@ -3,7 +3,6 @@
 // checks the saved bytes, the settings file or how the program ended. What waits on the
 // tray itself is in tray_menu_test.cpp.
 #include "tests/e2e/scenario.h"
-#include "ui/main_program_link.h"
 #include "ui/main_program_win.h"
 
 namespace qm::e2e {
@@ -73,15 +72,18 @@ TEST_F(Scenario, AutomaticHotkeySavesLaterChangesOnceButNoSecretAndTheEndKeepsTh
   EXPECT_EQ(Saved(kNotizen), Entry("\xC4nderung") + Entry("\xC4nderung"));
 }
 
-// Another program holds action 1's hotkey: the start-up box says so. The end request
-// that comes while the box waits ends the program only once the box is answered, and
-// only the refused hotkey is blanked.
-TEST_F(Scenario, AnEndRequestUnderTheStartUpHotkeyBoxWaitsForItAndBlanksOnlyTheRefusedHotkey) {
+// Another program holds action 1's hotkey: the start-up box says so. The session that
+// ends while the box waits ends the program only once the box is answered, and only the
+// refused hotkey is blanked.
+TEST_F(Scenario, TheSessionEndUnderTheStartUpHotkeyBoxWaitsForItAndBlanksOnlyTheRefusedHotkey) {
   ASSERT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, kNotizen.key));
   ASSERT_NO_FATAL_FAILURE(Start());
   HWND box = Box(L"Hotkey konnte nicht registriert werden");
   ASSERT_NE(box, nullptr);
-  ASSERT_TRUE(PostMessageW(window_, RegisterWindowMessageW(kQuitRequestMessage), 0, 0));
+  for (const auto& [message, ending] : {std::pair{WM_QUERYENDSESSION, 0}, {WM_ENDSESSION, 1}}) {
+    DWORD_PTR answer = 0;
+    ASSERT_TRUE(SendMessageTimeoutW(window_, message, ending, 0, SMTO_NORMAL, kQuietMs, &answer));
+  }
   EXPECT_FALSE(test::PumpUntil(
       [&] { return !IsWindow(box) || WaitForSingleObject(process_, 0) == WAIT_OBJECT_0; },
       kQuietMs));
