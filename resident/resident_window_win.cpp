@@ -2,12 +2,15 @@
 
 #include <commctrl.h>
 
+#include <cwchar>
+
 #include "clipboard/clipboard_privacy_win.h"
 #include "options/autostart_win.h"
 #include "options/first_start_window_win.h"
 #include "options/save_notice_win.h"
 #include "resident/clipboard_viewer_win.h"
 #include "resident/hotkey_registry_win.h"
+#include "resident/running_span.h"
 #include "resident/settings_frame_win.h"
 #include "resident/standard_choice.h"
 #include "resident/tray_icon_win.h"
@@ -35,6 +38,21 @@ constexpr UINT kMenuDelayMs = 100;
 constexpr UINT_PTR kBTimer = 1;
 constexpr UINT_PTR kBTimer2 = 2;
 constexpr UINT_PTR kBTimer3 = 3;
+
+// Presses OK in every message box that `owner` owns on this thread.
+void CloseOwnedBoxes(HWND owner) {
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM ownerParam) -> BOOL {
+        wchar_t className[8] = {};
+        if (GetWindow(window, GW_OWNER) == reinterpret_cast<HWND>(ownerParam) &&
+            GetClassNameW(window, className, 8) > 0 && std::wcscmp(className, L"#32770") == 0) {
+          PostMessageW(window, WM_COMMAND, IDOK, 0);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(owner));
+}
 
 }  // namespace
 
@@ -119,6 +137,7 @@ LRESULT ResidentWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
 }
 
 void ResidentWindow::StartUp() {
+  const RunningSpan span(startingUp_);
   messages_ = std::make_unique<WinMessageBoxes>(window_);
   sources_ = std::make_unique<WinSaveSources>(window_, [this] { return AutomaticSavingOn(); });
   notice_ = std::make_unique<SaveNoticeWindow>(instance_, options_, settings_,
@@ -354,18 +373,22 @@ void ResidentWindow::OnNoticeClosed() {
 }
 
 // "&Beenden", the end request of the importer and the uninstaller, and the end of the
-// session. A save or a refresh whose message box runs a nested message loop finishes
-// first, and the program ends right after it: destroyed under the box, the window would
-// leave the rest of the save or of the registration to a window that is gone.
+// session. The start-up, a save or a refresh whose message box runs a nested message
+// loop finishes first, and the program ends right after it: destroyed under the box, the window
+// would leave the rest of the save or of the registration to a window that is gone.
 void ResidentWindow::EndProgram(bool byRequest) {
   endByRequest_ = byRequest && (!endAsked_ || endByRequest_);
   endAsked_ = true;
   HoldWhileEnding();
+  // The registration's box comes after all its work: it is closed, not waited for.
+  if (refreshes_.Running() && !saves_.Running()) CloseOwnedBoxes(window_);
   EndWhenAsked();
 }
 
 void ResidentWindow::EndWhenAsked() {
-  if (endAsked_ && window_ && !saves_.Running() && !refreshes_.Running()) DestroyWindow(window_);
+  if (endAsked_ && window_ && !startingUp_ && !saves_.Running() && !refreshes_.Running()) {
+    DestroyWindow(window_);
+  }
 }
 
 // The importer withdraws its end request when the program did not end in time, so that

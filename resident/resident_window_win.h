@@ -42,7 +42,7 @@ class ResidentWindow : public Window, public ResidentCommands {
   // Lets go of the settings window once it is hidden and unused; for the program's
   // message loop, between two messages.
   void ReleaseUnusedSettingsWindow();
-  // Ends the program whose end was asked for while a save or a refresh ran; for the
+  // Ends the program whose end was asked for while the start-up, a save or a refresh ran; for the
   // program's message loop, between two messages, where no handler runs any more.
   void EndWhenAsked();
 
@@ -76,9 +76,9 @@ class ResidentWindow : public Window, public ResidentCommands {
   void OnMenuTimer(UINT_PTR timer);
   void RunMenuPick(const MenuPick& pick);
   void OnNoticeClosed();
-  // The end: at once, or once the running save or refresh is over. Held from now on,
-  // the program registers and writes nothing more; an end asked for by the end request
-  // can be withdrawn by it.
+  // The end: at once, or once the start-up or the running save or refresh is over. Held from now
+  // on, the program registers and writes nothing more; an end asked for by the end request can be
+  // withdrawn by it.
   void EndProgram(bool byRequest = false);
   void OnEndRequest(WPARAM withdraw);
   void OnSessionEnd(bool ending);
@@ -97,6 +97,7 @@ class ResidentWindow : public Window, public ResidentCommands {
   bool endAsked_ = false;
   bool endByRequest_ = false;
   bool sessionEnding_ = false;
+  bool startingUp_ = false;
   bool guardInstalled_ = false;
 
   ProfileSettings settings_;

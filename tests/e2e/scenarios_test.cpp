@@ -73,9 +73,9 @@ TEST_F(Scenario, AutomaticHotkeySavesLaterChangesOnceButNoSecretAndTheEndKeepsTh
 }
 
 // Another program holds action 1's hotkey: the start-up box says so. The session that
-// ends while the box waits ends the program only once the box is answered, and only the
-// refused hotkey is blanked.
-TEST_F(Scenario, TheSessionEndUnderTheStartUpHotkeyBoxWaitsForItAndBlanksOnlyTheRefusedHotkey) {
+// ends while the box waits closes the box, which comes after the registration's work,
+// and ends the program; only the refused hotkey is blanked.
+TEST_F(Scenario, TheSessionEndUnderTheStartUpHotkeyBoxEndsTheProgramAndBlanksOnlyTheRefusedOne) {
   ASSERT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, kNotizen.key));
   ASSERT_NO_FATAL_FAILURE(Start());
   HWND box = Box(L"Hotkey konnte nicht registriert werden");
@@ -84,10 +84,6 @@ TEST_F(Scenario, TheSessionEndUnderTheStartUpHotkeyBoxWaitsForItAndBlanksOnlyThe
     DWORD_PTR answer = 0;
     ASSERT_TRUE(SendMessageTimeoutW(window_, message, ending, 0, SMTO_NORMAL, kQuietMs, &answer));
   }
-  EXPECT_FALSE(test::PumpUntil(
-      [&] { return !IsWindow(box) || WaitForSingleObject(process_, 0) == WAIT_OBJECT_0; },
-      kQuietMs));
-  Answer(box);
   EXPECT_EQ(WaitForExit(), std::optional<DWORD>(0));
   UnregisterHotKey(nullptr, 1);
   EXPECT_EQ(Get("Aktion1", "HotkeyC"), "");
