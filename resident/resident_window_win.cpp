@@ -39,19 +39,18 @@ constexpr UINT_PTR kBTimer = 1;
 constexpr UINT_PTR kBTimer2 = 2;
 constexpr UINT_PTR kBTimer3 = 3;
 
+BOOL CALLBACK PressOkIfOwnedBy(HWND window, LPARAM owner) {
+  wchar_t className[8] = {};
+  if (GetWindow(window, GW_OWNER) == reinterpret_cast<HWND>(owner) &&
+      GetClassNameW(window, className, 8) > 0 && std::wcscmp(className, L"#32770") == 0) {
+    PostMessageW(window, WM_COMMAND, IDOK, 0);
+  }
+  return TRUE;
+}
+
 // Presses OK in every message box that `owner` owns on this thread.
 void CloseOwnedBoxes(HWND owner) {
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM ownerParam) -> BOOL {
-        wchar_t className[8] = {};
-        if (GetWindow(window, GW_OWNER) == reinterpret_cast<HWND>(ownerParam) &&
-            GetClassNameW(window, className, 8) > 0 && std::wcscmp(className, L"#32770") == 0) {
-          PostMessageW(window, WM_COMMAND, IDOK, 0);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(owner));
+  EnumThreadWindows(GetCurrentThreadId(), PressOkIfOwnedBy, reinterpret_cast<LPARAM>(owner));
 }
 
 }  // namespace
