@@ -372,10 +372,11 @@ void ResidentWindow::OnNoticeClosed() {
 }
 
 // "&Beenden", the end request of the importer and the uninstaller, and the end of the
-// session. The start-up, a save or a refresh whose message box runs a nested message
-// loop finishes first, and the program ends right after it: destroyed under the box, the window
-// would leave the rest of the save or of the registration to a window that is gone.
+// session. The start-up, or a save or a refresh whose message box runs a nested message
+// loop, finishes first, and the program ends right after it: destroyed under the box,
+// the window would leave the rest of the work to a window that is gone.
 void ResidentWindow::EndProgram(bool byRequest) {
+  // Only an end that no one but the end request asked for can be withdrawn.
   endByRequest_ = byRequest && (!endAsked_ || endByRequest_);
   endAsked_ = true;
   HoldWhileEnding();
