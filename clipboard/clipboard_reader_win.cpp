@@ -161,7 +161,6 @@ ClipboardReader::~ClipboardReader() {
 }
 
 ClipboardAccess ClipboardReader::Read(const ClipboardWants& wants, ClipboardCopy& copy) {
-  if (givenUp_) return ClipboardAccess::GivenUp;
   // A read asked for while another one waits (by a message handled meanwhile) gets a
   // thread of its own, ended afterwards.
   if (reading_) {
@@ -176,10 +175,11 @@ ClipboardAccess ClipboardReader::Read(const ClipboardWants& wants, ClipboardCopy
   reading_ = true;
   const ClipboardAccess access = ReadBy(*worker_, wants, copy, givenUp_);
   reading_ = false;
+  givenUp_ = false;
   if (worker_->left) worker_.reset();
   return access;
 }
 
-void ClipboardReader::GiveUp() { givenUp_ = true; }
+void ClipboardReader::GiveUp() { givenUp_ = reading_; }
 
 }  // namespace qm

@@ -31,7 +31,7 @@ class ClipboardReader {
   // Copies the parts `wants` names into `copy`, the clipboard closed again before this
   // returns. Only on Read is `copy` filled.
   ClipboardAccess Read(const ClipboardWants& wants, ClipboardCopy& copy);
-  // The program ends: a read that waits gives up at once, and so does every later one.
+  // The program is to end: the read that waits now gives up at once.
   void GiveUp();
 
   struct Worker;

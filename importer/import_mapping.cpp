@@ -76,8 +76,10 @@ std::string MissingFolderLine(const std::string& name, const std::string& folder
   return name + ":" + std::string(blanks, ' ') + folder + "\r\n";
 }
 
-std::optional<int> FreeSlot(const SettingsStore& target) {
+// The first slot that is neither active in the file nor filled by this import.
+std::optional<int> FreeSlot(const SettingsStore& target, const std::vector<int>& filled) {
   for (int k = 1; k <= kActionCount; ++k) {
+    if (std::find(filled.begin(), filled.end(), k) != filled.end()) continue;
     if (target.Read(ActionSection(k), "Aktiviert") != "ja") return k;
   }
   return std::nullopt;
@@ -97,12 +99,14 @@ class Importer {
   Importer(const SettingsStore& old, SettingsStore& target, const ImportWorld& world)
       : old_(old), target_(target), world_(world), taken_(ActiveNameKeys(target)) {}
 
+  // The whole import is one change of the file: when a part of it does not reach the
+  // file, none of it stays there.
   ImportResult Run() {
     result_.missingFolders = "\r\n";
-    for (std::string_view key : kOptionKeys) {
-      result_.failure = target_.Write("Optionen", key, old_.Read("Optionen", key));
-      if (result_.failure) return result_;
-    }
+    SectionValues options{"Optionen", {}};
+    for (std::string_view key : kOptionKeys)
+      options.values.push_back({key, old_.Read("Optionen", key)});
+    change_.push_back(std::move(options));
     Take(OldAction{std::string(kMainActionName), old_.Read("Start", "Dateiname"),
                    old_.Read("Start", "Speicherpfad"), old_.Read("Start", "Aktion"),
                    old_.Read("Start", "Format"), old_.Read("Optionen", "URL"),
@@ -115,12 +119,12 @@ class Importer {
                      old_.Read(section, "Format"), old_.Read(section, "URL"),
                      old_.Read(section, "Datum")});
     }
+    result_.failure = WriteChange(target_, change_);
     return result_;
   }
 
  private:
   void Take(OldAction action) {
-    if (result_.failure) return;
     if (action.name.size() > kLongestName) {
       action.name.resize(kLongestName);
       result_.shortened.push_back(action.name);
@@ -130,7 +134,7 @@ class Importer {
       result_.alreadyPresent.push_back(action.name);
       return;
     }
-    const std::optional<int> slot = FreeSlot(target_);
+    const std::optional<int> slot = FreeSlot(target_, filled_);
     if (!slot) {
       result_.withoutSlot.push_back(action.name);
       return;
@@ -140,22 +144,25 @@ class Importer {
       result_.missingFolders += MissingFolderLine(action.name, action.speicherpfad);
       folder = SubstitutePath(world_);
     }
-    result_.failure = WriteAll(target_, ActionSection(*slot),
-                               {{"Name", action.name},
-                                {"Dateiname", action.dateiname},
-                                {"Speicherpfad", folder},
-                                {"Aktion", ConvertedMethod(action.aktion)},
-                                {"Format", action.format},
-                                {"Url", action.url},
-                                {"Datum", action.datum},
-                                {"Aktiviert", "ja"}});
-    if (!result_.failure) taken_.push_back(key);
+    change_.push_back({ActionSection(*slot),
+                       {{"Name", action.name},
+                        {"Dateiname", action.dateiname},
+                        {"Speicherpfad", folder},
+                        {"Aktion", ConvertedMethod(action.aktion)},
+                        {"Format", action.format},
+                        {"Url", action.url},
+                        {"Datum", action.datum},
+                        {"Aktiviert", "ja"}}});
+    filled_.push_back(*slot);
+    taken_.push_back(key);
   }
 
   const SettingsStore& old_;
   SettingsStore& target_;
   const ImportWorld& world_;
   std::vector<std::string> taken_;  // the name keys of the active actions
+  std::vector<int> filled_;         // the slots this import fills
+  std::vector<SectionValues> change_;
   ImportResult result_;
 };
 

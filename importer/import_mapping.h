@@ -25,7 +25,7 @@ class ImportWorld {
 };
 
 struct ImportResult {
-  // The first write that did not reach the new file; nothing was written after it.
+  // The write that did not reach the new file; then nothing of the import stays in it.
   std::optional<WriteFailure> failure;
   std::string missingFolders;               // CR LF, then one line per action whose folder is gone
   std::vector<std::string> withoutSlot;     // names left out: all twenty slots active

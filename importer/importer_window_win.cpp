@@ -127,32 +127,51 @@ void ImporterWindow::cmdEinlesen_Click() {
                              MessageIcon::Exclamation});
     return;
   }
-  if (!MainProgramEnded()) return;
-  ProfileFile target(SettingsPath(), std::string(kImporterMissingEntry));
-  const ImportResult result = ImportOldSettings(old, target, WinImportWorld());
+  ImportResult result;
+  {
+    ProgramFolderClaim claim(ProgramFolderW());
+    if (!FolderClaimed(claim)) return;
+    ProfileFile target(SettingsPath(), std::string(kImporterMissingEntry));
+    result = ImportOldSettings(old, target, WinImportWorld());
+  }
   ShowMessageBox(window_, ImportReport(result));
   if (!result.failure) Close();
 }
 
-// Both programs writing the settings file at once would lose values, so a running
-// main program of this folder is ended first, with the user's consent.
-bool ImporterWindow::MainProgramEnded() {
+// Both programs writing the settings file at once would lose values, so the import holds
+// the folder's claim while it writes: a main program of this folder that runs holds it
+// until it has ended, with the user's consent, and one that starts waits for it.
+bool ImporterWindow::FolderClaimed(ProgramFolderClaim& claim) {
+  if (claim.Take(0)) return true;
+  if (!claim.Made()) {
+    ShowMessageBox(window_, {L"Einstellungen nicht übernommen",
+                             L"Es lässt sich nicht feststellen, ob Quillmar 2.0 läuft. Es wurde "
+                             L"nichts übernommen.\r\n\r\n" +
+                                 claim.Reason(),
+                             MessageIcon::Exclamation});
+    return false;
+  }
+  // One without a window yet (starting or ending) is left to the claim's wait.
   HWND resident = FindMainProgram(ProgramFolderW());
-  if (!resident) return true;
-  const int answer = ShowMessageBox(
-      window_, {L"Quillmar 2.0 beenden?",
-                L"Quillmar 2.0 läuft noch. Darf es jetzt beendet werden, damit die alten "
-                L"Einstellungen eingelesen werden können?\r\n\r\n"
-                L"Bei \"Nein\" wird nichts übernommen.",
-                MessageIcon::Question, MessageButtons::YesNo});
-  if (answer != IDYES) return false;
-  if (EndMainProgram(resident, kMainProgramEndMs)) return true;
+  if (resident && !EndAllowed()) return false;
+  if ((!resident || EndMainProgram(resident, kMainProgramEndMs)) && claim.Take(kMainProgramEndMs)) {
+    return true;
+  }
   ShowMessageBox(window_, {L"Quillmar 2.0 läuft noch",
                            L"Quillmar 2.0 konnte nicht beendet werden. Es wurde nichts "
                            L"übernommen.\r\nBitte beenden Sie es über \"Beenden\" im Menü des "
                            L"Tray-Icons und klicken Sie dann noch einmal auf \"Einlesen\".",
                            MessageIcon::Exclamation});
   return false;
+}
+
+bool ImporterWindow::EndAllowed() {
+  return ShowMessageBox(window_,
+                        {L"Quillmar 2.0 beenden?",
+                         L"Quillmar 2.0 läuft noch. Darf es jetzt beendet werden, damit die alten "
+                         L"Einstellungen eingelesen werden können?\r\n\r\n"
+                         L"Bei \"Nein\" wird nichts übernommen.",
+                         MessageIcon::Question, MessageButtons::YesNo}) == IDYES;
 }
 
 // A main program of this folder that still runs (the user kept it, or opened the

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "ui/dialog_win.h"
+#include "ui/program_folder_win.h"
 
 namespace qm {
 
@@ -22,8 +23,10 @@ class ImporterWindow : public Dialog {
   void PlaceInTwips();
   void cmdDialog_Click();
   void cmdEinlesen_Click();
-  // True when no main program of this folder runs, or the user let it be ended.
-  bool MainProgramEnded();
+  // True once the import holds the folder's claim; false after a box that says why not.
+  bool FolderClaimed(ProgramFolderClaim& claim);
+  // Whether the user lets the running main program be ended.
+  bool EndAllowed();
   void Close();
 
   HINSTANCE instance_;

@@ -58,8 +58,8 @@ std::optional<WriteFailure> ApplyAutostart(bool wanted, SettingsStore& settings,
          L"diese von Hand an.",
          MessageIcon::None, MessageButtons::Ok});
   }
-  if (auto failure = settings.Write("Start", "Zielordner", startup)) return failure;
-  return settings.Write("Optionen", "Autostart", "ja");
+  return WriteChange(settings,
+                     {{"Start", {{"Zielordner", startup}}}, {"Optionen", {{"Autostart", "ja"}}}});
 }
 
 bool IsArchiveEdition(const SettingsStore& settings) {

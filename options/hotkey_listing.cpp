@@ -8,19 +8,6 @@ namespace qm {
 
 namespace {
 
-// A part the file does not hold counts as empty, as it does for the registration.
-std::string Part(const std::string& stored) {
-  return stored == kMissingEntry ? std::string() : stored;
-}
-
-std::string Combination(const HotkeyText& hotkey) {
-  std::string text;
-  for (const std::string& modifier : {Part(hotkey.a), Part(hotkey.b)}) {
-    if (!modifier.empty()) text += modifier + " + ";
-  }
-  return text + Part(hotkey.c);
-}
-
 std::wstring Paragraph(const std::wstring& name, const std::string& combination) {
   return name + L"  =  " + WidenAnsi(combination) + L"\r\n\r\n";
 }
@@ -33,7 +20,7 @@ std::wstring HotkeyListing(const SettingsStore& settings) {
     if (settings.Read(ActionSection(n), "Aktiviert") != "ja") continue;
     const HotkeyText hotkey = ReadHotkey(settings, BindingOf(n));
     if (!HasHotkey(hotkey.c)) continue;
-    text += Paragraph(WidenAnsi(settings.Read(ActionSection(n), "Name")), Combination(hotkey));
+    text += Paragraph(WidenAnsi(settings.Read(ActionSection(n), "Name")), CombinationText(hotkey));
   }
   struct General {
     int id;
@@ -42,7 +29,7 @@ std::wstring HotkeyListing(const SettingsStore& settings) {
   for (const General& general : {General{kHotkeyTrayMenu, L"Traymenü aufrufen"},
                                  General{kHotkeyAutomatic, L"Automatisch sichern de-/aktivieren"},
                                  General{kHotkeyStandard, L"Standardaktion ausführen"}}) {
-    text += Paragraph(general.name, Combination(ReadHotkey(settings, BindingOf(general.id))));
+    text += Paragraph(general.name, CombinationText(ReadHotkey(settings, BindingOf(general.id))));
   }
   return text;
 }

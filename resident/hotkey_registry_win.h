@@ -2,8 +2,7 @@
 
 #include <windows.h>
 
-#include <string>
-
+#include "settings/hotkeys.h"
 #include "settings/settings_store.h"
 #include "ui/message_box.h"
 
@@ -17,26 +16,21 @@ class HotkeyRegistry {
   HotkeyRegistry(HWND window, SettingsStore& settings, MessageBoxes& messages)
       : window_(window), settings_(settings), messages_(messages) {}
 
-  // Registers one hotkey under `id`. A combination the system refuses (another program
-  // owns it) is reported, and the binding's entries are blanked so that the next
-  // refresh does not try it again. An empty key text registers nothing.
-  void Erstellehotkey(const std::string& a, const std::string& b, const std::string& c, int id);
-
   // Every binding whose key entry names a key, in the order actions 1..20, tray menu,
   // automatic saving, Standard action, but the binding `changed` (0 for none) last: a
   // binding the user has just given a combination that another one of this program
-  // holds fails itself and is blanked, and the box names the holder.
+  // holds fails itself. Only once all are registered, the refused ones are blanked, so
+  // that the next refresh does not try them again, and reported in one box: the box runs
+  // a nested message loop, and nothing of the registration is left to do under it.
   void RegisterAll(int changed = 0);
 
   // Every binding whose key entry names a key as the file holds it now. The editors
   // unregister the binding they change themselves before they write it.
   void UnregisterAll();
 
-  // The action hotkeys 1..20, for the shutdown of the resident window.
-  void UnregisterActions();
-
  private:
-  void ReportFailure(int id);
+  // Registers one hotkey under `id`; false when the system refuses the combination.
+  bool Erstellehotkey(const HotkeyText& hotkey, int id);
 
   HWND window_;
   SettingsStore& settings_;

@@ -8,6 +8,7 @@
 #include "resident/resident_window_win.h"
 #include "settings/settings_file_win.h"
 #include "ui/main_program_win.h"
+#include "ui/message_box_win.h"
 #include "ui/modeless_dialogs_win.h"
 #include "ui/program_folder_win.h"
 
@@ -32,12 +33,27 @@ bool HandedOver(qm::ProgramFolderClaim& claim, const std::wstring& folder) {
   return false;
 }
 
+void ShowClaimFailed(const qm::ProgramFolderClaim& claim, const std::wstring& folder) {
+  qm::ShowMessageBox(nullptr,
+                     {qm::kAppTitle,
+                      L"Quillmar 2.0 kann nicht feststellen, ob es aus dem Ordner\r\n\"" + folder +
+                          L"\"\r\nschon läuft, und startet deshalb nicht: Zwei "
+                          L"Programme mit derselben Einstellungsdatei würden einander "
+                          L"die Hotkeys und Einstellungen verderben.\r\n\r\n" +
+                          claim.Reason(),
+                      qm::MessageIcon::Critical});
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   if (!qm::ProgramFolderUsable()) return 1;
   const std::wstring folder = qm::ProgramFolderW();
   qm::ProgramFolderClaim claim(folder);
+  if (!claim.Made()) {
+    ShowClaimFailed(claim, folder);
+    return 1;
+  }
   if (HandedOver(claim, folder)) return 0;
   qm::ProvideSettingsFile();
   // The shell calls that open saved targets expect COM on this thread.
@@ -48,14 +64,17 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                 MB_OK | MB_ICONERROR);
     return 1;
   }
+  // Between two messages of this, the outermost, loop no handler runs; the first turn
+  // comes after the start-up, whose boxes may have asked for the end.
   MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+  for (;;) {
+    resident.ReleaseUnusedSettingsWindow();
+    resident.EndWhenAsked();
+    if (GetMessageW(&message, nullptr, 0, 0) <= 0) break;
     if (!qm::RouteToDialog(message)) {
       TranslateMessage(&message);
       DispatchMessageW(&message);
     }
-    // Between two messages of this, the outermost, loop no handler runs.
-    resident.ReleaseUnusedSettingsWindow();
   }
   if (SUCCEEDED(com)) CoUninitialize();
   return 0;

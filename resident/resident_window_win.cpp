@@ -2,12 +2,15 @@
 
 #include <commctrl.h>
 
+#include <cwchar>
+
 #include "clipboard/clipboard_privacy_win.h"
 #include "options/autostart_win.h"
 #include "options/first_start_window_win.h"
 #include "options/save_notice_win.h"
 #include "resident/clipboard_listener_win.h"
 #include "resident/hotkey_registry_win.h"
+#include "resident/running_span.h"
 #include "resident/settings_frame_win.h"
 #include "resident/standard_choice.h"
 #include "resident/tray_icon_win.h"
@@ -15,6 +18,7 @@
 #include "resident/tray_menu_win.h"
 #include "resident/tray_rules.h"
 #include "save/access.h"
+#include "save/save_messages.h"
 #include "save/shell_opener_win.h"
 #include "save/speichern.h"
 #include "settings/file_helpers_win.h"
@@ -35,10 +39,29 @@ constexpr UINT_PTR kBTimer = 1;
 constexpr UINT_PTR kBTimer2 = 2;
 constexpr UINT_PTR kBTimer3 = 3;
 
+BOOL CALLBACK PressOkIfOwnedBy(HWND window, LPARAM owner) {
+  wchar_t className[8] = {};
+  if (GetWindow(window, GW_OWNER) == reinterpret_cast<HWND>(owner) &&
+      GetClassNameW(window, className, 8) > 0 && std::wcscmp(className, L"#32770") == 0) {
+    PostMessageW(window, WM_COMMAND, IDOK, 0);
+  }
+  return TRUE;
+}
+
+// Presses OK in every message box that `owner` owns on this thread.
+void CloseOwnedBoxes(HWND owner) {
+  EnumThreadWindows(GetCurrentThreadId(), PressOkIfOwnedBy, reinterpret_cast<LPARAM>(owner));
+}
+
 }  // namespace
 
 ResidentWindow::ResidentWindow(HINSTANCE instance)
-    : instance_(instance), saves_([this](int action) { Speichern(action); }) {}
+    : instance_(instance),
+      saves_([this](int action) { Speichern(action); },
+             [this](std::string_view what) {
+               messages_->Show(SaveBrokenOffMessage(std::string(what)));
+             }),
+      refreshes_([this](int changedBinding) { Refresh(changedBinding); }) {}
 
 // Where the message loop ended without the window's own end (a WM_QUIT from outside),
 // the window goes here, while every member is still whole.
@@ -69,7 +92,7 @@ LRESULT ResidentWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     return 0;
   }
   if (quitRequest_ != 0 && message == quitRequest_) {
-    EndProgram();
+    OnEndRequest(wParam);
     return 0;
   }
   if (showRequest_ != 0 && message == showRequest_) {
@@ -95,8 +118,12 @@ LRESULT ResidentWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         return 0;
       }
       break;
+    case WM_QUERYENDSESSION:
+      OnSessionEnd(true);
+      return TRUE;
     case WM_ENDSESSION:
-      if (wParam) DestroyWindow(window_);
+      OnSessionEnd(wParam != FALSE);
+      if (wParam) EndProgram();
       return 0;
     case WM_DESTROY:
       ShutDown();
@@ -109,6 +136,7 @@ LRESULT ResidentWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
 }
 
 void ResidentWindow::StartUp() {
+  const RunningSpan span(startingUp_);
   messages_ = std::make_unique<WinMessageBoxes>(window_);
   reader_ = std::make_unique<ClipboardReader>(window_);
   sources_ = std::make_unique<WinSaveSources>(*reader_, [this] { return AutomaticSavingOn(); });
@@ -162,7 +190,6 @@ void ResidentWindow::ShutDown() {
   Dialog::DestroyAll();
   if (notice_) notice_->Close();
   guardInstalled_ = false;
-  if (reader_) reader_->GiveUp();
   if (listener_) listener_->Leave();
   if (hotkeys_) hotkeys_->UnregisterAll();
   if (tray_) tray_->Remove();
@@ -188,6 +215,7 @@ void ResidentWindow::OnClipboardUpdate() {
 }
 
 void ResidentWindow::OnHotkey(int id) {
+  if (Held()) return;
   if (id >= 1 && id <= kActionCount) {
     RequestSave(id);
   } else if (id == kHotkeyTrayMenu) {
@@ -224,7 +252,9 @@ void ResidentWindow::ProcMsg(LPARAM mouseEvent) {
 
 void ResidentWindow::ShowTrayMenu() { menu_->Popup(window_); }
 
-void ResidentWindow::Aktualisieren(int changedBinding) {
+void ResidentWindow::Aktualisieren(int changedBinding) { refreshes_.Request(changedBinding); }
+
+void ResidentWindow::Refresh(int changedBinding) {
   actions_.Refresh(settings_);
   frame_->RefillActionList();
   txtStandard_ = actions_.StandardAction();
@@ -280,6 +310,7 @@ void ResidentWindow::OnMenuTimer(UINT_PTR timer) {
 }
 
 void ResidentWindow::RunMenuPick(const MenuPick& pick) {
+  if (Held()) return;
   switch (pick.group) {
     case MenuGroup::Zugriff: {
       WinShellOpener shell(window_);
@@ -307,6 +338,7 @@ void ResidentWindow::RunMenuPick(const MenuPick& pick) {
 void ResidentWindow::UnregisterHotkey(int id) { UnregisterHotKey(window_, id); }
 
 void ResidentWindow::MakeStandardAction(int number) {
+  if (Held()) return;
   if (const auto failure = MakeStandard(number, settings_)) {
     messages_->Show(SettingsWriteFailedMessage(*failure));
   }
@@ -335,21 +367,57 @@ void ResidentWindow::OnNoticeClosed() {
   startedFromTray_ = false;
 }
 
-// "&Beenden", and the end request of the importer and the uninstaller. A save whose
-// message box runs a nested message loop finishes first; the program ends right after it.
-void ResidentWindow::EndProgram() {
-  if (saves_.Running()) {
-    quitAfterSave_ = true;
-    reader_->GiveUp();
-    return;
+// "&Beenden", the end request of the importer and the uninstaller, and the end of the
+// session. The start-up, or a save or a refresh whose message box runs a nested message
+// loop, finishes first, and the program ends right after it: destroyed under the box,
+// the window would leave the rest of the work to a window that is gone.
+void ResidentWindow::EndProgram(bool byRequest) {
+  // Only an end that no one but the end request asked for can be withdrawn.
+  endByRequest_ = byRequest && (!endAsked_ || endByRequest_);
+  endAsked_ = true;
+  HoldWhileEnding();
+  // The registration's box comes after all its work: it is closed, not waited for.
+  if (refreshes_.Running() && !saves_.Running()) CloseOwnedBoxes(window_);
+  EndWhenAsked();
+}
+
+void ResidentWindow::EndWhenAsked() {
+  if (endAsked_ && window_ && !startingUp_ && !saves_.Running() && !refreshes_.Running()) {
+    DestroyWindow(window_);
   }
-  DestroyWindow(window_);
+}
+
+// The importer withdraws its end request when the program did not end in time, so that
+// the program keeps running, as the importer then tells the user.
+void ResidentWindow::OnEndRequest(WPARAM withdraw) {
+  if (withdraw != kWithdrawEnd) {
+    EndProgram(true);
+  } else if (endAsked_ && endByRequest_) {
+    endAsked_ = false;
+    HoldWhileEnding();
+  }
+}
+
+void ResidentWindow::OnSessionEnd(bool ending) {
+  sessionEnding_ = ending;
+  HoldWhileEnding();
+}
+
+// From the end on nothing more is registered or written; an end that is called off lets
+// the program go on, with the refresh asked for meanwhile.
+void ResidentWindow::HoldWhileEnding() {
+  saves_.Hold(Held());
+  if (Held()) {
+    if (reader_) reader_->GiveUp();
+    refreshes_.Hold();
+  } else {
+    refreshes_.Release();
+  }
 }
 
 void ResidentWindow::RequestSave(int action, bool fromTrayClick) {
   startedFromTray_ = fromTrayClick;
   saves_.Request(action);
-  if (quitAfterSave_ && !saves_.Running()) DestroyWindow(window_);
 }
 
 void ResidentWindow::Speichern(int action) {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "resident/refresh_turn.h"
 #include "resident/save_queue.h"
 #include "resident/tray_menu_model.h"
 #include "save/save_adapters_win.h"
@@ -41,6 +42,9 @@ class ResidentWindow : public Window, public ResidentCommands {
   // Lets go of the settings window once it is hidden and unused; for the program's
   // message loop, between two messages.
   void ReleaseUnusedSettingsWindow();
+  // Ends the program whose end was asked for while the start-up, a save or a refresh ran; for the
+  // program's message loop, between two messages, where no handler runs any more.
+  void EndWhenAsked();
 
   // What the pages and the editor ask of the resident window.
   void Aktualisieren(int changedBinding) override;
@@ -72,7 +76,15 @@ class ResidentWindow : public Window, public ResidentCommands {
   void OnMenuTimer(UINT_PTR timer);
   void RunMenuPick(const MenuPick& pick);
   void OnNoticeClosed();
-  void EndProgram();
+  // The end: at once, or once the start-up or the running save or refresh is over. Held from now
+  // on, the program registers and writes nothing more; an end asked for by the end request can be
+  // withdrawn by it.
+  void EndProgram(bool byRequest = false);
+  void OnEndRequest(WPARAM withdraw);
+  void OnSessionEnd(bool ending);
+  void HoldWhileEnding();
+  bool Held() const { return endAsked_ || sessionEnding_; }
+  void Refresh(int changedBinding);
 
   void RequestSave(int action, bool fromTrayClick = false);
   void Speichern(int action);
@@ -82,7 +94,10 @@ class ResidentWindow : public Window, public ResidentCommands {
   UINT taskbarCreated_ = 0;
   UINT quitRequest_ = 0;
   UINT showRequest_ = 0;  // a second start of the program
-  bool quitAfterSave_ = false;
+  bool endAsked_ = false;
+  bool endByRequest_ = false;
+  bool sessionEnding_ = false;
+  bool startingUp_ = false;
   bool guardInstalled_ = false;
 
   ProfileSettings settings_;
@@ -100,6 +115,7 @@ class ResidentWindow : public Window, public ResidentCommands {
   std::unique_ptr<SettingsFrame> frame_;
   std::unique_ptr<FirstStartWindow> firstStart_;
   SaveQueue saves_;
+  RefreshTurn refreshes_;
 
   int txtStandard_ = 0;  // number of the Standard action, 0 for none
   HWND savedForeground_ = nullptr;

@@ -1,26 +1,41 @@
 #include "resident/save_queue.h"
 
 #include <algorithm>
+#include <exception>
+
+#include "resident/running_span.h"
 
 namespace qm {
 
 void SaveQueue::Request(int action) {
-  if (running_) {
-    if (std::find(pending_.begin(), pending_.end(), action) == pending_.end()) {
-      pending_.push_back(action);
-    }
-    return;
+  if (std::find(pending_.begin(), pending_.end(), action) == pending_.end()) {
+    pending_.push_back(action);
   }
-  running_ = true;
-  struct ResetOnExit {
-    bool& flag;
-    ~ResetOnExit() { flag = false; }
-  } reset{running_};
-  save_(action);
-  while (!pending_.empty()) {
+  RunPending();
+}
+
+void SaveQueue::Hold(bool held) {
+  held_ = held;
+  RunPending();
+}
+
+void SaveQueue::RunPending() {
+  if (running_ || held_) return;
+  const RunningSpan span(running_);
+  while (!pending_.empty() && !held_) {
     const int next = pending_.front();
     pending_.erase(pending_.begin());
-    save_(next);
+    Run(next);
+  }
+}
+
+void SaveQueue::Run(int action) {
+  try {
+    save_(action);
+  } catch (const std::exception& failure) {
+    failed_(failure.what());
+  } catch (...) {
+    failed_("");
   }
 }
 

@@ -1,6 +1,7 @@
 #include "resident/standard_choice.h"
 
 #include <string>
+#include <vector>
 
 #include "settings/action_cache.h"
 #include "settings/action_record.h"
@@ -17,19 +18,17 @@ bool IsActive(const SettingsStore& settings, int number) {
 
 std::optional<WriteFailure> MakeStandard(int number, SettingsStore& settings) {
   if (number < 1 || number > kActionCount || !IsActive(settings, number)) return std::nullopt;
-  const std::string section = ActionSection(number);
-  const std::string chosen = settings.Read(section, "Name");
+  std::vector<SectionValues> change;
+  const std::string chosen = settings.Read(ActionSection(number), "Name");
   if (!IsStandardMarked(chosen)) {
-    if (auto failure = settings.Write(section, "Name", chosen + std::string(kStandardMark))) {
-      return failure;
-    }
+    change.push_back({ActionSection(number), {{"Name", chosen + std::string(kStandardMark)}}});
   }
   for (int n = 1; n <= kActionCount; ++n) {
     const std::string name = settings.Read(ActionSection(n), "Name");
     if (n == number || !IsActive(settings, n) || !IsStandardMarked(name)) continue;
-    if (auto failure = settings.Write(ActionSection(n), "Name", PlainName(name))) return failure;
+    change.push_back({ActionSection(n), {{"Name", PlainName(name)}}});
   }
-  return std::nullopt;
+  return WriteChange(settings, change);
 }
 
 }  // namespace qm

@@ -10,8 +10,8 @@ namespace qm {
 // gets the standard mark written to its Name, then every other marked active action
 // gets its plain name back. The choice is by number, so that of two actions with the
 // same name (from an earlier version's file) only the chosen one becomes the Standard.
-// A deleted action is left alone and cannot be chosen. Stops at the first write that
-// does not reach the file.
+// A deleted action is left alone and cannot be chosen. One change: where a write does
+// not reach the file, the file keeps its Standard action as it was.
 std::optional<WriteFailure> MakeStandard(int number, SettingsStore& settings);
 
 }  // namespace qm

@@ -91,6 +91,14 @@ MessageRequest EncodingUnknownMessage(const std::wstring& file) {
           MessageIcon::Exclamation};
 }
 
+MessageRequest SaveBrokenOffMessage(const std::string& what) {
+  return {L"Speichern fehlgeschlagen",
+          L"Beim Speichern ist ein unerwarteter Fehler aufgetreten, das Speichern wurde "
+          L"abgebrochen. Bitte prüfen Sie, ob die Zwischenablage gespeichert wurde." +
+              (what.empty() ? std::wstring() : L"\r\n\r\n" + WidenAnsi(what)),
+          MessageIcon::Critical};
+}
+
 MessageRequest NoImageFileMessage() {
   return {L"Keine Bilddatei",
           L"Die Zwischenablage enthält keine passende Bilddatei.\r\n"

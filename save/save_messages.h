@@ -23,6 +23,9 @@ MessageRequest NoImageFileMessage();
 MessageRequest ImageCopyFailedMessage(const std::wstring& source, const std::wstring& target,
                                       const std::wstring& reason);
 MessageRequest PictureFailedMessage(const std::wstring& target, const std::wstring& reason);
+// A save that ended in an unexpected failure (no memory, say); `what` is the failure's
+// own text, possibly empty.
+MessageRequest SaveBrokenOffMessage(const std::string& what);
 // The access to saved targets ("&Zugriff auf"); its paths are ANSI data.
 MessageRequest NoFileToOpenMessage();
 MessageRequest NoFolderToOpenMessage(const std::string& folder);

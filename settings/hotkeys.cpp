@@ -89,6 +89,17 @@ HotkeyCombination CombinationOf(const HotkeyText& hotkey) {
   return {ModifierFlags(hotkey.a, hotkey.b), VirtualKey(hotkey.c)};
 }
 
+std::string CombinationText(const HotkeyText& hotkey) {
+  const auto part = [](const std::string& stored) {
+    return stored == kMissingEntry ? std::string() : stored;
+  };
+  std::string text;
+  for (const std::string& modifier : {part(hotkey.a), part(hotkey.b)}) {
+    if (!modifier.empty()) text += modifier + " + ";
+  }
+  return text + part(hotkey.c);
+}
+
 int OwnHolder(const SettingsStore& settings, int id) {
   const HotkeyCombination wanted = CombinationOf(ReadHotkey(settings, BindingOf(id)));
   for (const int other : AllHotkeyIds(id)) {

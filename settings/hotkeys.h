@@ -77,6 +77,10 @@ struct HotkeyCombination {
 
 HotkeyCombination CombinationOf(const HotkeyText& hotkey);
 
+// A hotkey as the program shows it: "Strg + Alt + N"; a part the file does not hold
+// counts as empty, as it does for the registration.
+std::string CombinationText(const HotkeyText& hotkey);
+
 // The binding that holds the combination stored for `id` before it: the first other
 // binding with a key that stores the same combination, or 0 when none does.
 int OwnHolder(const SettingsStore& settings, int id);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "settings/settings_store.h"
@@ -13,6 +14,10 @@ std::string ReadSetting(const std::string& section, const std::string& key, cons
 // True when the value reached the file.
 bool WriteSetting(const std::string& section, const std::string& key, const std::string& value,
                   const std::string& file);
+// A whole section, as SettingsStore::SectionLines gives it, read and written with one call
+// each; writing empty lines removes the section. True when the section reached the file.
+std::string ReadSetting(const std::string& section, const std::string& file);
+bool WriteSetting(const std::string& section, std::string_view lines, const std::string& file);
 
 // The folder of the running program file, without a trailing backslash, for the ANSI
 // functions: where the code page cannot write its path (a user name in another script),
@@ -39,6 +44,9 @@ class ProfileSettings : public SettingsStore {
   std::string Read(std::string_view section, std::string_view key) const override;
   std::optional<WriteFailure> Write(std::string_view section, std::string_view key,
                                     std::string_view value) override;
+  std::string SectionLines(std::string_view section) const override;
+  std::optional<WriteFailure> ReplaceSection(std::string_view section,
+                                             std::string_view lines) override;
 
  private:
   std::string missingEntry_;
@@ -52,6 +60,9 @@ class ProfileFile : public SettingsStore {
   std::string Read(std::string_view section, std::string_view key) const override;
   std::optional<WriteFailure> Write(std::string_view section, std::string_view key,
                                     std::string_view value) override;
+  std::string SectionLines(std::string_view section) const override;
+  std::optional<WriteFailure> ReplaceSection(std::string_view section,
+                                             std::string_view lines) override;
 
  private:
   std::string path_;

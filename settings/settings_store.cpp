@@ -1,6 +1,36 @@
 #include "settings/settings_store.h"
 
+#include <algorithm>
+#include <cctype>
+#include <utility>
+
 namespace qm {
+
+namespace {
+
+bool SameName(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) ==
+           std::tolower(static_cast<unsigned char>(y));
+  });
+}
+
+std::string_view KeyOfLine(std::string_view line) {
+  const std::string_view key = line.substr(0, line.find('='));
+  const size_t first = key.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return key.substr(first, key.find_last_not_of(" \t") - first + 1);
+}
+
+std::string Line(std::string_view key, std::string_view value) {
+  std::string line(key);
+  line += '=';
+  line += value;
+  line += '\0';
+  return line;
+}
+
+}  // namespace
 
 bool PossiblyCut(std::string_view value) { return value.size() >= kLongestSettingValue; }
 
@@ -13,10 +43,47 @@ std::string ReadBack(std::string_view written) {
   return std::string(quoted ? written.substr(1, written.size() - 2) : written);
 }
 
+std::string MergedLines(std::string_view lines, const std::vector<KeyValue>& values) {
+  std::vector<bool> placed(values.size(), false);
+  std::string merged;
+  while (!lines.empty()) {
+    const size_t end = std::min(lines.find('\0'), lines.size());
+    const std::string_view line = lines.substr(0, end);
+    lines.remove_prefix(std::min(end + 1, lines.size()));
+    const auto match = std::find_if(values.begin(), values.end(), [&](const KeyValue& entry) {
+      return SameName(entry.key, KeyOfLine(line));
+    });
+    if (match == values.end()) {
+      merged += line;
+      merged += '\0';
+      continue;
+    }
+    merged += Line(match->key, match->value);
+    placed[static_cast<size_t>(match - values.begin())] = true;
+  }
+  for (size_t i = 0; i < values.size(); ++i) {
+    if (!placed[i]) merged += Line(values[i].key, values[i].value);
+  }
+  return merged;
+}
+
 std::optional<WriteFailure> WriteAll(SettingsStore& settings, std::string_view section,
                                      std::initializer_list<KeyValue> values) {
-  for (const KeyValue& entry : values) {
-    if (auto failure = settings.Write(section, entry.key, entry.value)) return failure;
+  return WriteChange(settings, {{std::string(section), values}});
+}
+
+std::optional<WriteFailure> WriteChange(SettingsStore& settings,
+                                        const std::vector<SectionValues>& change) {
+  std::vector<std::pair<std::string_view, std::string>> before;
+  for (const SectionValues& part : change) {
+    std::string lines = settings.SectionLines(part.section);
+    if (auto failure = settings.ReplaceSection(part.section, MergedLines(lines, part.values))) {
+      for (auto written = before.rbegin(); written != before.rend(); ++written) {
+        settings.ReplaceSection(written->first, written->second);
+      }
+      return failure;
+    }
+    before.emplace_back(part.section, std::move(lines));
   }
   return std::nullopt;
 }

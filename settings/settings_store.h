@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qm {
 
@@ -40,16 +41,38 @@ class SettingsStore {
   // Nothing when the value reached the file, else why it did not.
   virtual std::optional<WriteFailure> Write(std::string_view section, std::string_view key,
                                             std::string_view value) = 0;
+  // A whole section as the file holds it: "key=value" lines, each ended by a zero, the
+  // values not cut and not unquoted; empty for a section that is not there.
+  virtual std::string SectionLines(std::string_view section) const = 0;
+  // Replaces a whole section by such lines with one write of the file, so that either
+  // all of them reach it or none; empty lines remove the section.
+  virtual std::optional<WriteFailure> ReplaceSection(std::string_view section,
+                                                     std::string_view lines) = 0;
 };
 
-// Writes the values of one section in this order and stops at the first one that does
-// not reach the file, so that a failure never leaves more of a change behind.
 struct KeyValue {
   std::string_view key;
   std::string value;
 };
+
+// The lines of a section with `values` put in: a key the lines hold (its name compared
+// without regard to case) gets the new value in its place, the others follow in order.
+std::string MergedLines(std::string_view lines, const std::vector<KeyValue>& values);
+
+// The keys of one change of one section, written together: all of them reach the file
+// or none does, so that "not saved" is true of the whole change.
 std::optional<WriteFailure> WriteAll(SettingsStore& settings, std::string_view section,
                                      std::initializer_list<KeyValue> values);
+
+// A change of several sections, such as the Standard mark moving from one action to
+// another or an import. Each section is written whole in turn; when one does not reach
+// the file, the sections written before it are put back as they were.
+struct SectionValues {
+  std::string section;
+  std::vector<KeyValue> values;
+};
+std::optional<WriteFailure> WriteChange(SettingsStore& settings,
+                                        const std::vector<SectionValues>& change);
 
 // "Aktion" followed by the action number, the section of one save action.
 std::string ActionSection(int number);

@@ -2,8 +2,8 @@
 
 #include <shellapi.h>
 
-#include "settings/file_helpers_win.h"
 #include "ui/main_program_link.h"
+#include "ui/program_folder_win.h"
 
 namespace qm {
 
@@ -35,22 +35,19 @@ std::wstring FolderOfProcess(DWORD processId) {
   if (!QueryFullProcessImageNameW(process.handle, 0, path, &length)) return {};
   const std::wstring image(path, length);
   const size_t slash = image.find_last_of(L'\\');
-  return slash == std::wstring::npos ? std::wstring() : LongPath(image.substr(0, slash));
-}
-
-// Both by their long paths: a program started by its short path runs from the same folder.
-bool SameFolder(const std::wstring& a, const std::wstring& b) {
-  return !a.empty() && CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(),
-                                            static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
+  return slash == std::wstring::npos ? std::wstring() : image.substr(0, slash);
 }
 
 }  // namespace
 
+// By the folders' identities: a program started through another spelling of the folder
+// (its short path, a substituted drive) runs from the same folder.
 HWND FindMainProgram(const std::wstring& folder) {
-  const std::wstring wanted = LongPath(folder);
+  const std::wstring wanted = FolderIdentity(folder);
+  if (wanted.empty()) return nullptr;
   HWND window = nullptr;
   while ((window = FindWindowExW(nullptr, window, kResidentWindowClass, nullptr)) != nullptr) {
-    if (SameFolder(FolderOfProcess(ProcessOf(window)), wanted)) return window;
+    if (FolderIdentity(FolderOfProcess(ProcessOf(window))) == wanted) return window;
   }
   return nullptr;
 }
@@ -60,7 +57,10 @@ bool EndMainProgram(HWND resident, DWORD timeoutMs) {
   const UINT quitRequest = RegisterWindowMessageW(kQuitRequestMessage);
   if (!process.handle || quitRequest == 0) return false;
   if (!PostMessageW(resident, quitRequest, 0, 0)) return false;
-  return WaitForSingleObject(process.handle, timeoutMs) == WAIT_OBJECT_0;
+  if (WaitForSingleObject(process.handle, timeoutMs) == WAIT_OBJECT_0) return true;
+  // Not ended in time (a save's box is open): it is to go on running, not end later.
+  PostMessageW(resident, quitRequest, kWithdrawEnd, 0);
+  return false;
 }
 
 // The running program may bring its window to the front only with the consent of the

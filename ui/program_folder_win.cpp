@@ -1,33 +1,55 @@
 #include "ui/program_folder_win.h"
 
-#include <cstdint>
+#include <cwchar>
+#include <iterator>
 
-#include "settings/file_helpers_win.h"
 #include "settings/settings_file_win.h"
+#include "settings/system_reason_win.h"
 #include "ui/message_box_win.h"
 
 namespace qm {
 
 namespace {
 
-// One name per folder however it is written: long path, any case. A hash keeps the
-// name within the length the system allows for any folder.
-std::wstring ClaimName(const std::wstring& folder) {
-  std::wstring key = LongPath(folder);
-  CharUpperBuffW(key.data(), static_cast<DWORD>(key.size()));
-  std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
-  for (const wchar_t unit : key) {
-    hash = (hash ^ static_cast<std::uint16_t>(unit)) * 1099511628211ull;
+struct OpenedFolder {
+  HANDLE handle;
+  explicit OpenedFolder(const std::wstring& folder)
+      : handle(CreateFileW(folder.c_str(), FILE_READ_ATTRIBUTES,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr)) {}
+  ~OpenedFolder() {
+    if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
   }
-  std::wstring name = L"Local\\Quillmar2.0 ";
-  for (int shift = 60; shift >= 0; shift -= 4) name += L"0123456789abcdef"[(hash >> shift) & 0xF];
-  return name;
-}
+  OpenedFolder(const OpenedFolder&) = delete;
+  OpenedFolder& operator=(const OpenedFolder&) = delete;
+};
 
 }  // namespace
 
-ProgramFolderClaim::ProgramFolderClaim(const std::wstring& folder)
-    : mutex_(CreateMutexW(nullptr, FALSE, ClaimName(folder).c_str())) {}
+std::wstring FolderIdentity(const std::wstring& folder) {
+  const OpenedFolder opened(folder);
+  BY_HANDLE_FILE_INFORMATION information{};
+  if (opened.handle == INVALID_HANDLE_VALUE ||
+      !GetFileInformationByHandle(opened.handle, &information)) {
+    return {};
+  }
+  wchar_t text[32] = {};
+  std::swprintf(text, std::size(text), L"%08lX-%08lX%08lX",
+                static_cast<unsigned long>(information.dwVolumeSerialNumber),
+                static_cast<unsigned long>(information.nFileIndexHigh),
+                static_cast<unsigned long>(information.nFileIndexLow));
+  return text;
+}
+
+ProgramFolderClaim::ProgramFolderClaim(const std::wstring& folder) {
+  const std::wstring identity = FolderIdentity(folder);
+  if (identity.empty()) {
+    reason_ = SystemReason(GetLastError());
+    return;
+  }
+  mutex_ = CreateMutexW(nullptr, FALSE, (L"Local\\Quillmar2.0 " + identity).c_str());
+  if (!mutex_) reason_ = SystemReason(GetLastError());
+}
 
 ProgramFolderClaim::~ProgramFolderClaim() {
   if (held_) ReleaseMutex(mutex_);
@@ -35,14 +57,18 @@ ProgramFolderClaim::~ProgramFolderClaim() {
 }
 
 bool ProgramFolderClaim::Take(DWORD timeoutMs) {
-  if (!mutex_ || held_) return true;
+  if (!mutex_) return false;
+  if (held_) return true;
   const DWORD state = WaitForSingleObject(mutex_, timeoutMs);
   // An abandoned claim is the one of a program that ended without giving it back.
   held_ = state == WAIT_OBJECT_0 || state == WAIT_ABANDONED;
   return held_;
 }
 
-bool MainProgramRuns(const std::wstring& folder) { return !ProgramFolderClaim(folder).Take(0); }
+bool MainProgramRuns(const std::wstring& folder) {
+  ProgramFolderClaim claim(folder);
+  return claim.Made() && !claim.Take(0);
+}
 
 bool ProgramFolderUsable() {
   if (!ProgramFolder().empty()) return true;

@@ -194,6 +194,26 @@ std::optional<qm::WriteFailure> MemorySettings::Write(std::string_view section,
   return std::nullopt;
 }
 
+std::string MemorySettings::SectionLines(std::string_view section) const {
+  std::string lines;
+  for (const auto& [where, value] : values_) {
+    if (where.first == Lower(section)) lines += where.second + "=" + value + '\0';
+  }
+  return lines;
+}
+
+// The whole section at once, as the profile file takes it.
+std::optional<qm::WriteFailure> MemorySettings::ReplaceSection(std::string_view section,
+                                                               std::string_view lines) {
+  std::erase_if(values_, [&](const auto& entry) { return entry.first.first == Lower(section); });
+  for (size_t end; (end = lines.find('\0')) != std::string_view::npos;
+       lines.remove_prefix(end + 1)) {
+    const std::string_view line = lines.substr(0, end);
+    Write(section, line.substr(0, line.find('=')), line.substr(line.find('=') + 1));
+  }
+  return std::nullopt;
+}
+
 std::pair<std::string, std::string> MemorySettings::Key(std::string_view section,
                                                         std::string_view key) {
   return {Lower(section), Lower(key)};

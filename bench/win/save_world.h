@@ -98,6 +98,9 @@ class MemorySettings : public SettingsStore {
   std::string Read(std::string_view section, std::string_view key) const override;
   std::optional<qm::WriteFailure> Write(std::string_view section, std::string_view key,
                                         std::string_view value) override;
+  std::string SectionLines(std::string_view section) const override;
+  std::optional<qm::WriteFailure> ReplaceSection(std::string_view section,
+                                                 std::string_view lines) override;
 
  private:
   static std::pair<std::string, std::string> Key(std::string_view section, std::string_view key);

@@ -12,7 +12,8 @@ using namespace std::string_literals;
 using test::SetClipboardText;
 
 // A save's message box runs a message loop of its own: a hotkey pressed meanwhile must
-// not start a second save inside the first, but run once the box is closed. A text with
+// not start a second save inside the first, but run once the box is closed; an end
+// request that is withdrawn because the box kept the program leaves it running. A text with
 // letters the code page lacks turns the ANSI file into UTF-8 with all its entries; a
 // copied bitmap becomes a PNG.
 TEST_F(Scenario, ClickAndHotkeysSaveWithTheirActionsAndAHotkeyDuringAMessageBoxRunsAfterIt) {
@@ -36,6 +37,7 @@ TEST_F(Scenario, ClickAndHotkeysSaveWithTheirActionsAndAHotkeyDuringAMessageBoxR
   Hotkey(kStandardKey);
   HWND box = Box(nullptr);
   ASSERT_NE(box, nullptr) << "no message about the empty clipboard";
+  EXPECT_FALSE(EndMainProgram(window_, kQuietMs)) << "ended under the box";
   SetClipboardText("nach der Meldung");
   Hotkey(kNotizen.key);
   EXPECT_FALSE(test::PumpUntil([&] { return Saved(kNotizen) != notizen; }, kQuietMs));
@@ -85,6 +87,25 @@ TEST_F(Scenario, AutomaticSavingGoesOnWhenOtherViewersHangOrBreakTheChain) {
   ExpectSoon(kNotizen, Entry("erste") + Entry("zweite"));
   Hotkey(kStandardKey);
   ExpectSoon(kNotizen, Entry("erste") + Entry("zweite") + Entry("zweite"));
+}
+
+// Another program holds action 1's hotkey: the start-up box says so. The session that
+// ends while the box waits closes the box, which comes after the registration's work,
+// and ends the program; only the refused hotkey is blanked.
+TEST_F(Scenario, TheSessionEndUnderTheStartUpHotkeyBoxEndsTheProgramAndBlanksOnlyTheRefusedOne) {
+  ASSERT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, kNotizen.key));
+  ASSERT_NO_FATAL_FAILURE(Start());
+  HWND box = Box(L"Hotkey konnte nicht registriert werden");
+  ASSERT_NE(box, nullptr);
+  for (const auto& [message, ending] : {std::pair{WM_QUERYENDSESSION, 0}, {WM_ENDSESSION, 1}}) {
+    DWORD_PTR answer = 0;
+    ASSERT_TRUE(SendMessageTimeoutW(window_, message, ending, 0, SMTO_NORMAL, kQuietMs, &answer));
+  }
+  EXPECT_EQ(WaitForExit(), std::optional<DWORD>(0));
+  UnregisterHotKey(nullptr, 1);
+  EXPECT_EQ(Get("Aktion1", "HotkeyC"), "");
+  EXPECT_EQ(Get("Aktion2", "HotkeyC"), "O");
+  EXPECT_EQ(Get("Hotkeys", "HotkeyAutC"), "A");
 }
 
 // The program ends cleanly at the importer's request while its first-start window is open.

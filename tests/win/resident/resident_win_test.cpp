@@ -1,11 +1,13 @@
 // The resident program's ties to the system: a hotkey that someone else holds, which
-// clipboard changes count for automatic saving, the save notice's closing timer and how
-// the program's windows go. (That the notices of changes come at all, whatever other
-// programs' viewers do, shows the end-to-end scenario of automatic saving.)
-// The tray icon and its popup menu wait on the X server: tray_win_test.cpp.
+// clipboard changes count for automatic saving, the claim of the program folder, the save
+// notice's closing timer and how the program's windows go. (That the notices of changes
+// come at all, whatever other programs' viewers do, shows the end-to-end scenario of
+// automatic saving.) The tray icon and its popup menu wait on the X server:
+// tray_win_test.cpp.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
 #include "options/options_ids.h"
@@ -17,32 +19,39 @@
 #include "ui/common_controls_win.h"
 #include "ui/dialog_win.h"
 #include "ui/library_on_demand_win.h"
+#include "ui/program_folder_win.h"
 #include "ui/window_win.h"
 
 namespace qm {
 namespace {
 
 // Registering and delivering hotkeys is the end-to-end test of the hotkey scenarios.
-// Action 2 was just given the combination of action 20: it fails itself, and the box
-// names the holder.
-TEST(HotkeysWin, ACombinationSomeoneElseHoldsIsReportedBlankedAndNotTriedAgain) {
+// Action 2 was just given the combination of action 20, action 1 one that someone else
+// holds: both fail, and only once every binding is registered are they blanked and
+// named in one box.
+TEST(HotkeysWin, RefusedCombinationsAreBlankedAndReportedInOneBoxAfterAllAreRegistered) {
   const test::ProgramSettingsFile file{
       "[Aktion1]\r\nHotkeyA=Strg\r\nHotkeyB=Alt\r\nHotkeyC=F5\r\n"
       "[Aktion2]\r\nHotkeyA=Alt\r\nHotkeyB=\r\nHotkeyC=F12\r\n"
       "[Aktion20]\r\nName=Zwanzig\r\nHotkeyA=Alt\r\nHotkeyB=\r\nHotkeyC=F12\r\n"};
   ProfileSettings settings;
-  test::RecordingMessageBoxes messages;
+  struct RegisteredFirst : test::RecordingMessageBoxes {
+    void Show(const MessageRequest& request) override {
+      actionTwentyHeld = !RegisterHotKey(nullptr, 0xBFFF, MOD_ALT, VK_F12);
+      RecordingMessageBoxes::Show(request);
+    }
+    bool actionTwentyHeld = false;
+  } messages;
   HotkeyRegistry registry{nullptr, settings, messages};  // hotkeys of this thread
   ASSERT_TRUE(RegisterHotKey(nullptr, 0xBFFE, MOD_CONTROL | MOD_ALT, VK_F5));
   registry.RegisterAll(2);
-  ASSERT_EQ(messages.shown.size(), 2u);
-  EXPECT_EQ(messages.shown[0].title, L"Hotkey konnte nicht registriert werden");
-  EXPECT_NE(messages.shown[1].text.find(L"der Aktion \"Zwanzig\""), std::wstring::npos);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_TRUE(messages.actionTwentyHeld) << "the box came before action 20 was registered";
+  EXPECT_NE(messages.shown[0].text.find(L"schon der Aktion \"Zwanzig\""), std::wstring::npos);
   for (const int blanked : {1, 2}) EXPECT_EQ(ReadHotkey(settings, BindingOf(blanked)).c, "");
-  EXPECT_FALSE(RegisterHotKey(nullptr, 0xBFFF, MOD_ALT, VK_F12)) << "action 20 was not registered";
   registry.UnregisterAll();
   registry.RegisterAll();
-  EXPECT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown.size(), 1u);
   registry.UnregisterAll();
   UnregisterHotKey(nullptr, 0xBFFE);
 }
@@ -68,6 +77,35 @@ TEST(ClipboardListenerWin, CountsEachChangeOfAnotherProgramOnce) {
   EXPECT_FALSE(listener.IsNewContent());
   listener.Leave();
   DestroyWindow(window);
+}
+
+// A second start through another spelling of the same folder (a substituted drive, its
+// short name, other letter case) meets the first one's claim; another folder has its
+// own, and a folder that cannot be opened gives none at all. The claim is a mutex, which
+// its owner's thread could take again: another thread asks.
+TEST(ProgramFolderWin, OneFolderHasOneClaimHoweverItsPathIsWritten) {
+  const test::ScratchFolder scratch;
+  const std::wstring folder = test::Wide(scratch / "Quillmar 2.0");
+  ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+  ASSERT_TRUE(CreateDirectoryW((folder + L"\\Kopie").c_str(), nullptr));
+  ASSERT_TRUE(DefineDosDeviceW(0, L"Q:", folder.c_str()));
+  wchar_t shortPath[MAX_PATH] = {};
+  ASSERT_NE(GetShortPathNameW(folder.c_str(), shortPath, MAX_PATH), 0u);
+  std::wstring upper = folder;
+  CharUpperBuffW(upper.data(), static_cast<DWORD>(upper.size()));
+  ProgramFolderClaim first(folder);
+  ASSERT_TRUE(first.Take(0));
+  const auto takenElsewhere = [](const std::wstring& path) {
+    bool taken = false;
+    std::thread([&] { taken = ProgramFolderClaim(path).Take(0); }).join();
+    return taken;
+  };
+  for (const std::wstring& spelling : {std::wstring(L"Q:\\"), std::wstring(shortPath), upper}) {
+    EXPECT_FALSE(takenElsewhere(spelling)) << test::Utf8(spelling);
+  }
+  EXPECT_TRUE(takenElsewhere(folder + L"\\Kopie"));
+  EXPECT_FALSE(ProgramFolderClaim(folder + L"\\fehlt").Made());
+  DefineDosDeviceW(DDD_REMOVE_DEFINITION, L"Q:", nullptr);
 }
 
 // The list's pictures are found by the method's index: a missing icon must keep its place.

@@ -190,17 +190,28 @@ TEST_F(SaveWin, RefusedNamesAndMissingFoldersFailWithoutLeavingAFile) {
   EXPECT_TRUE(Files().empty());
 }
 
-// A write to a file that cannot be written (here: another program holds it open
-// without sharing) says so, with the file and the reason, and changes nothing.
-TEST_F(SaveWin, SettingsAreReadInto127BytesAndAFailedWriteSaysWhy) {
+// A change of several keys goes as one write of its whole section, which keeps the
+// section's other values as they were, long and quoted ones too. A write to a file that
+// cannot be written (here: another program holds it open without sharing) says so, with
+// the file and the reason, and changes nothing.
+TEST_F(SaveWin, SettingsAreReadInto127BytesAndAChangeKeepsTheRestOrFailsWhole) {
+  using namespace std::string_literals;
   const std::string longValue(200, 'x');
   settings.Write("Aktion1", "Speicherpfad", longValue);
+  settings.Write("Aktion1", "Dateiname", "\"  a \"");
+  settings.Write("Aktion1", "Format", "Text");
   EXPECT_EQ(settings.Read("Aktion1", "Speicherpfad"), longValue.substr(0, 126));
+  EXPECT_EQ(WriteAll(settings, "aktion1", {{"HotkeyC", "F5"}, {"format", "HTML"}}), std::nullopt);
+  const std::string lines =
+      "Speicherpfad=" + longValue + "\0Dateiname=\"  a \"\0format=HTML\0HotkeyC=F5\0"s;
+  EXPECT_EQ(settings.SectionLines("Aktion1"), lines);
   std::optional<FileLock> lock(std::in_place, SettingsPath(), 0);
-  const auto failure = settings.Write("Aktion1", "Speicherpfad", "neu");
+  const auto failure = WriteAll(settings, "Aktion1", {{"HotkeyA", "Strg"}, {"HotkeyC", "F6"}});
   lock.reset();
   EXPECT_EQ(failure, (WriteFailure{SettingsPath(), SystemReason(ERROR_SHARING_VIOLATION)}));
-  EXPECT_EQ(settings.Read("Aktion1", "Speicherpfad"), longValue.substr(0, 126));
+  EXPECT_EQ(settings.SectionLines("Aktion1"), lines);
+  settings.ReplaceSection("Aktion1", "");
+  EXPECT_EQ(settings.Read("Aktion1", "HotkeyC"), std::string(kMissingEntry));
 }
 
 // The archive edition delivers its settings under another name: they become the
