@@ -47,7 +47,7 @@ std::string PercentEncodeNonAscii(std::string_view text) {
 
 }  // namespace
 
-std::string SourceUrlOfHtmlFormat(std::string_view data) {
+std::string_view HtmlFormatHeaderValue(std::string_view data, std::string_view name) {
   const bool cut = data.size() > kSourceUrlHeaderLimit;
   const std::string_view header = data.substr(0, kSourceUrlHeaderLimit);
   size_t start = 0;
@@ -57,11 +57,15 @@ std::string SourceUrlOfHtmlFormat(std::string_view data) {
     if (end == std::string_view::npos && cut) return {};
     const auto line = AsHeaderLine(header.substr(start, end - start));
     if (!line) return {};
-    if (line->name == "SourceURL") return PercentEncodeNonAscii(TrimBlanks(line->value));
+    if (line->name == name) return TrimBlanks(line->value);
     if (end == std::string_view::npos) return {};
     start = header.find_first_not_of("\r\n", end);
   }
   return {};
+}
+
+std::string SourceUrlOfHtmlFormat(std::string_view data) {
+  return PercentEncodeNonAscii(HtmlFormatHeaderValue(data, "SourceURL"));
 }
 
 }  // namespace qm

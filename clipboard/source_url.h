@@ -15,6 +15,11 @@ namespace qm {
 // valid and makes it plain ASCII whatever the system's code page is.
 std::string SourceUrlOfHtmlFormat(std::string_view data);
 
+// The value of the header line `name` of an "HTML Format" block ("StartFragment",
+// "SourceURL"), without blanks around it, as written; empty when there is none. Read
+// with the same bound as the address.
+std::string_view HtmlFormatHeaderValue(std::string_view data, std::string_view name);
+
 inline constexpr size_t kSourceUrlHeaderLimit = 64 * 1024;
 
 }  // namespace qm
