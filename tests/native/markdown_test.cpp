@@ -1,7 +1,10 @@
+#include <cmark-gfm-core-extensions.h>
+#include <cmark-gfm.h>
 #include <gtest/gtest.h>
 
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "save/markdown_note.h"
 #include "save/page_address.h"
@@ -81,6 +84,108 @@ TEST(MarkdownNote, EachPageConstructBecomesItsMarkdown) {
       {"<p> \n </p><div><br></div>", ""}};
   for (const auto& [html, markdown] : rows) {
     EXPECT_EQ(MarkdownOfHtml(html, kPage).markdown, markdown) << html;
+  }
+}
+
+// The note read back by GitHub's own Markdown parser (cmark-gfm with its table and
+// strike-through extensions), as a list of what a reader sees, in order: blocks with
+// their text, links and images with their targets, emphasis, code, cells.
+class RenderedNote {
+ public:
+  explicit RenderedNote(const std::string& markdown) {
+    cmark_gfm_core_extensions_ensure_registered();
+    cmark_parser* parser = cmark_parser_new(CMARK_OPT_DEFAULT);
+    for (const char* name : {"table", "strikethrough"}) {
+      cmark_parser_attach_syntax_extension(parser, cmark_find_syntax_extension(name));
+    }
+    cmark_parser_feed(parser, markdown.data(), markdown.size());
+    cmark_node* document = cmark_parser_finish(parser);
+    cmark_parser_free(parser);
+    Walk(document);
+    cmark_node_free(document);
+  }
+
+  std::vector<std::string> seen;
+
+ private:
+  static std::string TextOf(cmark_node* node) {
+    std::string text;
+    switch (cmark_node_get_type(node)) {
+      case CMARK_NODE_TEXT:
+      case CMARK_NODE_CODE:
+        return cmark_node_get_literal(node);
+      case CMARK_NODE_SOFTBREAK:
+        return " ";
+      case CMARK_NODE_LINEBREAK:
+        return "/";
+      default:
+        for (cmark_node* c = cmark_node_first_child(node); c; c = cmark_node_next(c)) {
+          text += TextOf(c);
+        }
+        return text;
+    }
+  }
+
+  void Walk(cmark_node* node) {
+    const std::string type = cmark_node_get_type_string(node);
+    const char* url = cmark_node_get_url(node);
+    if (type == "heading") {
+      seen.push_back("h" + std::to_string(cmark_node_get_heading_level(node)) + ":" + TextOf(node));
+    } else if (type == "paragraph" || type == "table_cell") {
+      seen.push_back((type == "paragraph" ? "p:" : "td:") + TextOf(node));
+    } else if (type == "link" || type == "image") {
+      seen.push_back(type + ":" + TextOf(node) + ">" + url);
+    } else if (type == "strong" || type == "emph" || type == "strikethrough" || type == "code") {
+      seen.push_back(type + ":" + TextOf(node));
+    } else if (type == "code_block") {
+      seen.push_back("pre " + std::string(cmark_node_get_fence_info(node)) + ":" +
+                     cmark_node_get_literal(node));
+    } else if (type == "item" || type == "block_quote" || type == "thematic_break" ||
+               type == "html_block" || type == "html_inline" || type == "table_row" ||
+               type == "table_header") {
+      seen.push_back(type);
+    }
+    for (cmark_node* c = cmark_node_first_child(node); c; c = cmark_node_next(c)) Walk(c);
+  }
+};
+
+struct OracleCase {
+  const char* html;
+  std::vector<std::string> seen;  // what a reader of the page sees, in order
+};
+
+TEST(MarkdownNote, GithubsParserReadsTheNoteAsThePageShowedIt) {
+  const OracleCase rows[] = {
+      {"<h2 id=\"x\">Geschichte <span class=\"edit\">[<a href=\"/edit\">Bearbeiten</a>]</span></h2>"
+       "<p>Die <b>Stadt</b> wurde <a href=\"/wiki/1200\" title=\"1200\">1200</a> "
+       "<i>erstmals</i> erw\xC3\xA4hnt.<sup><a href=\"#cite-1\">[1]</a></sup>\n   Sie liegt "
+       "am&nbsp;Fluss.</p><ul><li>Altstadt</li><li>Hafen <ol><li>Nord</li></ol></li></ul>",
+       {"h2:Geschichte [Bearbeiten]", "link:Bearbeiten>https://ex.org/edit",
+        "p:Die Stadt wurde 1200 erstmals erw\xC3\xA4hnt.[1] Sie liegt am Fluss.", "strong:Stadt",
+        "link:1200>https://ex.org/wiki/1200", "emph:erstmals",
+        "link:[1]>https://ex.org/docs/seite.html?x=1#cite-1", "item", "p:Altstadt", "item",
+        "p:Hafen", "item", "p:Nord"}},
+      {"<p>Mit <code>a|b</code>:</p><pre class=\"language-python\">if a &lt; b:\n    "
+       "print(\"`x`\")\n</pre><table><thead><tr><th>Name</th><th>Wert | Einheit</th></tr>"
+       "</thead><tbody><tr><td><b>x</b></td><td><a href=\"u\">1 | m</a></td></tr></tbody>"
+       "</table><blockquote><p>Zitat <del>alt</del></p></blockquote><hr>",
+       {"p:Mit a|b:", "code:a|b", "pre python:if a < b:\n    print(\"`x`\")\n", "table_header",
+        "td:Name", "td:Wert | Einheit", "table_row", "td:x", "strong:x", "td:1 | m",
+        "link:1 | m>https://ex.org/docs/u", "block_quote", "p:Zitat alt", "strikethrough:alt",
+        "thematic_break"}},
+      {"<p>1. keine Liste<br># kein Titel<br>&gt; kein Zitat<br>- kein Punkt<br>---<br>"
+       "*keine* _Betonung_ [kein](Link) `kein Code` ~~kein~~ a | b &lt;b&gt;roh&lt;/b&gt; "
+       "&amp;copy; \\n</p><p>===</p><p>```</p><p>    einger\xC3\xBC"
+       "ckt</p>",
+       {"p:1. keine Liste/# kein Titel/> kein Zitat/- kein Punkt/---/*keine* _Betonung_ "
+        "[kein](Link) `kein Code` ~~kein~~ a | b <b>roh</b> &copy; \\n",
+        "p:===", "p:```", "p:eingerückt"}},
+      {"<div><b>Fett <i>und schr\xC3\xA4g</i></b> dann <img src=\"b.png\" alt=\"Bild *1*\">"
+       "<a href=\"javascript:void(0)\">nur Text</a></div>",
+       {"p:Fett und schr\xC3\xA4g dann Bild *1*nur Text", "strong:Fett und schr\xC3\xA4g",
+        "emph:und schr\xC3\xA4g", "image:Bild *1*>https://ex.org/docs/b.png"}}};
+  for (const auto& [html, seen] : rows) {
+    EXPECT_EQ(RenderedNote(MarkdownOfHtml(html, kPage).markdown).seen, seen) << html;
   }
 }
 
