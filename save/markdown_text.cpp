@@ -47,12 +47,23 @@ void AppendMarkdownEscaped(std::string& out, std::string_view text) {
 void EscapeLineStart(std::string& line) {
   if (line.empty()) return;
   const char first = line[0];
-  if (first == '#' || first == '>' || first == '-' || first == '+' || first == '=') {
+  if (first == '>' || first == '-' || first == '+' || first == '=') {
+    line.insert(0, 1, '\\');
+    return;
+  }
+  // "#hashtag" and "07.12.2026" are text: a heading's "#"s and an item's number are
+  // followed by a blank or the end of the line.
+  const auto endsMarker = [&line](size_t at) {
+    return at >= line.size() || line[at] == ' ' || line[at] == '\t';
+  };
+  const size_t hashes = line.find_first_not_of('#');
+  if (first == '#' && hashes <= 6 && endsMarker(hashes)) {
     line.insert(0, 1, '\\');
     return;
   }
   const size_t digits = line.find_first_not_of("0123456789");
-  if (digits > 0 && digits != std::string::npos && (line[digits] == '.' || line[digits] == ')')) {
+  if (digits > 0 && digits != std::string::npos && (line[digits] == '.' || line[digits] == ')') &&
+      endsMarker(digits + 1)) {
     line.insert(digits, 1, '\\');
   }
 }

@@ -15,7 +15,8 @@ void AppendEscapedCharacter(std::string& out, char c, char next);
 void AppendMarkdownEscaped(std::string& out, std::string_view text);
 
 // What only the start of a line makes syntax ("# ", "> ", "- ", "+ ", "1. ", "2) ", a
-// setext underline of "=" or "-") is escaped in `line`, which is Markdown text.
+// setext underline of "=" or "-") is escaped in `line`, which is Markdown text; "#tag"
+// and "07.12.2026" stay as they are.
 void EscapeLineStart(std::string& line);
 
 // `code` as a code span: fenced by one backtick more than its longest run, with a blank

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "save/markdown_note.h"
+#include "save/note_entry.h"
 #include "save/page_address.h"
 
 namespace qm {
@@ -260,6 +261,59 @@ TEST(MarkdownNote, DeepAndBrokenNestingKeepsTheTextAtABoundedDepth) {
     EXPECT_LT(markdown.find("tief") - markdown.rfind('\n', markdown.find("tief")), longestPrefix)
         << html.substr(0, 40);
   }
+}
+
+}  // namespace
+}  // namespace qm
+
+namespace qm {
+namespace {
+
+TEST(MarkdownNote, FrontMatterStartsANewNoteAndLaterEntriesStandApart) {
+  const std::string passage = "Text\r\n";
+  NoteParts all{"Ein \"Titel\"\t\\", "https://q.ex/a?b#c", "2026-12-07T23:15:09+01:00",
+                "07.12.2026 23:15:09", "-----"};
+  const NoteParts none{"Titel", std::nullopt, std::nullopt, std::nullopt, "~~~"};
+  NoteParts spaced = none;
+  spaced.address = "C:\\Eine Datei";
+  spaced.separator = "=====";
+  EXPECT_EQ(NewNote(passage, all),
+            Lines({"---", "title: \"Ein \\\"Titel\\\" \\\\\"", "source: https://q.ex/a?b#c",
+                   "created: 2026-12-07T23:15:09+01:00", "---", "", "Text"}));
+  EXPECT_EQ(NewNote(passage, none), passage);
+  EXPECT_EQ(NewNote(passage, spaced),
+            Lines({"---", "title: \"Titel\"", "source: \"C:\\\\Eine Datei\"", "---", "", "Text"}));
+  const struct {
+    const char* old;
+    const NoteParts& parts;
+    std::string entry;
+  } rows[] = {{"alt", all,
+               Lines({"", "", "-----", "",
+                      "07.12.2026 23:15:09 \xC2\xB7 [https://q.ex/a?b#c](https://q.ex/a?b#c)", "",
+                      "Text"})},
+              {"alt\r\n", none, Lines({"", "\\~\\~\\~", "", "Text"})},
+              {"alt\n", spaced,
+               Lines({"", "\\=====", "", "[C:\\\\Eine Datei](C:%5CEine%20Datei)", "", "Text"})}};
+  for (const auto& row : rows)
+    EXPECT_EQ(LaterEntry(row.old, passage, row.parts), row.entry) << row.old;
+}
+
+std::tm LocalTime(int year, int month, int day, int hour, int minute, int second) {
+  std::tm local{};
+  local.tm_year = year - 1900;
+  local.tm_mon = month - 1;
+  local.tm_mday = day;
+  local.tm_hour = hour;
+  local.tm_min = minute;
+  local.tm_sec = second;
+  return local;
+}
+
+TEST(MarkdownNote, CreatedIsLocalTimeWithItsOffset) {
+  const std::tm evening = LocalTime(2026, 12, 7, 23, 15, 9);
+  EXPECT_EQ(IsoLocalTime(evening, 1796681709), "2026-12-07T23:15:09+01:00");
+  EXPECT_EQ(IsoLocalTime(evening, 1796681709 + 5 * 3600 + 1800), "2026-12-07T23:15:09-04:30");
+  EXPECT_EQ(IsoLocalTime(LocalTime(1969, 12, 31, 18, 0, 0), -3600), "1969-12-31T18:00:00-05:00");
 }
 
 }  // namespace
