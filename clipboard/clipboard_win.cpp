@@ -188,6 +188,16 @@ std::string ClipboardFileName(HWND owner) {
   }
 }
 
+std::string ClipboardHtmlFormat(HWND owner) {
+  const UINT htmlFormat = RegisterClipboardFormatA("HTML Format");
+  if (htmlFormat == 0) return {};
+  ClipboardSession session(owner);
+  if (!session.IsOpen()) return {};
+  std::string block = OpenClipboardBlock(htmlFormat).value_or("");
+  block.resize(strnlen(block.data(), block.size()));
+  return block;
+}
+
 std::string ClipboardSourceUrl(HWND owner) {
   const UINT htmlFormat = RegisterClipboardFormatA("HTML Format");
   if (htmlFormat == 0) return {};

@@ -62,4 +62,8 @@ std::string ClipboardFileName(HWND owner);
 // no such format or line.
 std::string ClipboardSourceUrl(HWND owner);
 
+// The clipboard's "HTML Format" block whole, as a copy of its bytes up to its first
+// zero; empty when the clipboard has none.
+std::string ClipboardHtmlFormat(HWND owner);
+
 }  // namespace qm

@@ -131,6 +131,11 @@ CopiedPicture WinSaveSources::ClipboardPicture() {
   return {std::move(picture.png), std::nullopt};
 }
 
+std::string WinSaveSources::ClipboardHtml() {
+  LetGoOfClipboard(true);
+  return ClipboardHtmlFormat(owner_);
+}
+
 // Today's browsers no longer tell their address over DDE, nor do their titles name
 // them, but they write it into the clipboard with the copied text: that address is the
 // page the text came from. The window search serves the browsers that do not.

@@ -35,6 +35,7 @@ class WinSaveSources : public SaveSources {
   void LetGoOfClipboard(bool keepText) override;
   std::string ClipboardFileName() override;
   CopiedPicture ClipboardPicture() override;
+  std::string ClipboardHtml() override;
   std::string BrowserAddress() override;
   std::string NowText() override;
   bool AutomaticSavingOn() override { return automaticSavingOn_(); }

@@ -70,6 +70,10 @@ class SaveSources {
   virtual std::string ClipboardFileName() = 0;
   // The picture on the clipboard (a screenshot, an image copied in a browser) as PNG.
   virtual CopiedPicture ClipboardPicture() = 0;
+  // The clipboard's "HTML Format" block whole (header and HTML, the bytes as they are),
+  // or an empty text when there is none; the clipboard is let go of first, keeping the
+  // text.
+  virtual std::string ClipboardHtml() = 0;
   // The address of the page in the browser; the clipboard is let go of first, keeping
   // the text, as the search may take a while.
   virtual std::string BrowserAddress() = 0;

@@ -29,6 +29,11 @@ TEST(ClipboardWin, TextAndOtherFormatsAreToldApart) {
   EXPECT_EQ(read.Text().ansi, kGerman);
   EXPECT_EQ(ClipboardFormat(nullptr), 0);
   EXPECT_EQ(ClipboardTextRead(nullptr).Text().ansi, "");
+  EXPECT_EQ(ClipboardHtmlFormat(nullptr), "");
+  // A browser's block is taken whole up to its zero, however the memory is rounded up.
+  const std::string block = "Version:0.9\r\nSourceURL:https://ex.org/\r\n<p>\xC3\xA4</p>";
+  SetClipboard({{RegisterClipboardFormatA("HTML Format"), block + "\0\0zz"s}});
+  EXPECT_EQ(ClipboardHtmlFormat(nullptr), block);
 }
 
 std::string Utf16(std::u16string_view text) {
