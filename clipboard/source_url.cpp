@@ -30,13 +30,15 @@ std::string_view TrimBlanks(std::string_view text) {
   return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-std::string PercentEncodeNonAscii(std::string_view text) {
+}  // namespace
+
+std::string PercentEncoded(std::string_view text, bool (*alsoEncoded)(char)) {
   constexpr char kHex[] = "0123456789ABCDEF";
   std::string encoded;
   encoded.reserve(text.size());
   for (const char c : text) {
     const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x80) {
+    if (byte < 0x80 && !(alsoEncoded && alsoEncoded(c))) {
       encoded.push_back(c);
     } else {
       encoded += {'%', kHex[byte >> 4], kHex[byte & 0x0F]};
@@ -44,8 +46,6 @@ std::string PercentEncodeNonAscii(std::string_view text) {
   }
   return encoded;
 }
-
-}  // namespace
 
 std::string_view HtmlFormatHeaderValue(std::string_view data, std::string_view name) {
   const bool cut = data.size() > kSourceUrlHeaderLimit;
@@ -65,7 +65,7 @@ std::string_view HtmlFormatHeaderValue(std::string_view data, std::string_view n
 }
 
 std::string SourceUrlOfHtmlFormat(std::string_view data) {
-  return PercentEncodeNonAscii(HtmlFormatHeaderValue(data, "SourceURL"));
+  return PercentEncoded(HtmlFormatHeaderValue(data, "SourceURL"));
 }
 
 }  // namespace qm

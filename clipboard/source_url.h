@@ -20,6 +20,10 @@ std::string SourceUrlOfHtmlFormat(std::string_view data);
 // with the same bound as the address.
 std::string_view HtmlFormatHeaderValue(std::string_view data, std::string_view name);
 
+// `text` with every byte outside ASCII, and every character for which `alsoEncoded`
+// holds, as "%" and two upper-case hexadecimal digits.
+std::string PercentEncoded(std::string_view text, bool (*alsoEncoded)(char) = nullptr);
+
 inline constexpr size_t kSourceUrlHeaderLimit = 64 * 1024;
 
 }  // namespace qm

@@ -85,6 +85,19 @@ bool IsHtmlSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r
 
 enum class Marker { Bold, Italic, Strike, Link };
 
+Marker MarkerOf(Tag tag) {
+  switch (tag) {
+    case Tag::Bold:
+      return Marker::Bold;
+    case Tag::Italic:
+      return Marker::Italic;
+    case Tag::Strike:
+      return Marker::Strike;
+    default:
+      return Marker::Link;
+  }
+}
+
 struct OpenMarker {
   Marker kind;
   std::string destination;  // of a link
@@ -485,11 +498,9 @@ class NoteConverter {
   void Begin(const TagOf& tag, Entry& entry) {
     switch (tag.tag) {
       case Tag::Bold:
-        return BeginMarker(entry, Marker::Bold);
       case Tag::Italic:
-        return BeginMarker(entry, Marker::Italic);
       case Tag::Strike:
-        return BeginMarker(entry, Marker::Strike);
+        return BeginMarker(entry, MarkerOf(tag.tag));
       case Tag::Link:
         return BeginLink(entry);
       case Tag::Span:
@@ -652,16 +663,10 @@ class NoteConverter {
   void End(const Entry& entry) {
     switch (entry.tag) {
       case Tag::Bold:
-        if (entry.marker) EndMarker(Marker::Bold);
-        return;
       case Tag::Italic:
-        if (entry.marker) EndMarker(Marker::Italic);
-        return;
       case Tag::Strike:
-        if (entry.marker) EndMarker(Marker::Strike);
-        return;
       case Tag::Link:
-        if (entry.marker) EndMarker(Marker::Link);
+        if (entry.marker) EndMarker(MarkerOf(entry.tag));
         return;
       case Tag::Span:
         hidden_ -= entry.hidden ? 1 : 0;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "clipboard/source_url.h"
+
 namespace qm {
 
 namespace {
@@ -106,19 +108,10 @@ std::string CodeLanguage(std::string_view classes) {
 }
 
 std::string LinkDestination(std::string_view address) {
-  constexpr char kHex[] = "0123456789ABCDEF";
-  std::string destination;
-  destination.reserve(address.size());
-  for (const char c : address) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte <= ' ' || byte >= 0x7F ||
-        std::string_view("<>()|\\").find(c) != std::string_view::npos) {
-      destination += {'%', kHex[byte >> 4], kHex[byte & 0x0F]};
-    } else {
-      destination.push_back(c);
-    }
-  }
-  return destination;
+  return PercentEncoded(address, [](char c) {
+    return static_cast<unsigned char>(c) <= ' ' || c == 0x7F ||
+           std::string_view("<>()|\\").find(c) != std::string_view::npos;
+  });
 }
 
 }  // namespace qm
