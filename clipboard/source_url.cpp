@@ -32,13 +32,18 @@ std::string_view TrimBlanks(std::string_view text) {
 
 }  // namespace
 
-std::string PercentEncoded(std::string_view text, bool (*alsoEncoded)(char)) {
+std::string PercentEncoded(std::string_view text, const AsciiSet* alsoEncoded) {
   constexpr char kHex[] = "0123456789ABCDEF";
+  const auto encodedByte = [alsoEncoded](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 0x80 || (alsoEncoded && (*alsoEncoded)[byte]);
+  };
+  if (std::none_of(text.begin(), text.end(), encodedByte)) return std::string(text);
   std::string encoded;
   encoded.reserve(text.size());
   for (const char c : text) {
     const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x80 && !(alsoEncoded && alsoEncoded(c))) {
+    if (!encodedByte(c)) {
       encoded.push_back(c);
     } else {
       encoded += {'%', kHex[byte >> 4], kHex[byte & 0x0F]};

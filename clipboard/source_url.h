@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -20,9 +21,10 @@ std::string SourceUrlOfHtmlFormat(std::string_view data);
 // with the same bound as the address.
 std::string_view HtmlFormatHeaderValue(std::string_view data, std::string_view name);
 
-// `text` with every byte outside ASCII, and every character for which `alsoEncoded`
-// holds, as "%" and two upper-case hexadecimal digits.
-std::string PercentEncoded(std::string_view text, bool (*alsoEncoded)(char) = nullptr);
+// `text` with every byte outside ASCII, and every character of `alsoEncoded`, as "%" and
+// two upper-case hexadecimal digits.
+using AsciiSet = std::array<bool, 128>;
+std::string PercentEncoded(std::string_view text, const AsciiSet* alsoEncoded = nullptr);
 
 inline constexpr size_t kSourceUrlHeaderLimit = 64 * 1024;
 

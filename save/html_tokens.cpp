@@ -173,13 +173,30 @@ void HtmlTokenizer::SkipPast(std::string_view end) {
   at_ = found == std::string_view::npos ? html_.size() : found + end.size();
 }
 
+// The characters that end a tag's name.
+constexpr std::array<bool, 256> NameEnds() {
+  std::array<bool, 256> ends{};
+  for (const char c : std::string_view(" \t\n\r\f/>")) ends[static_cast<unsigned char>(c)] = true;
+  return ends;
+}
+constexpr std::array<bool, 256> kNameEnds = NameEnds();
+
+void HtmlTokenizer::TagName(HtmlToken& token) {
+  const size_t start = at_;
+  bool upper = false;
+  for (; at_ < html_.size() && !kNameEnds[static_cast<unsigned char>(html_[at_])]; ++at_) {
+    upper = upper || (html_[at_] >= 'A' && html_[at_] <= 'Z');
+  }
+  token.name.assign(html_.data() + start, at_ - start);
+  if (upper) {
+    for (char& c : token.name) c = AsciiLower(c);
+  }
+}
+
 bool HtmlTokenizer::StartTag(HtmlToken& token) {
   ++at_;
   token.kind = HtmlToken::Kind::StartTag;
-  token.name.clear();
-  while (at_ < html_.size() && !IsHtmlSpace(html_[at_]) && html_[at_] != '/' && html_[at_] != '>') {
-    token.name.push_back(AsciiLower(html_[at_++]));
-  }
+  TagName(token);
   Attributes(token);
   if (at_ > html_.size()) return false;  // the input ended inside the tag
   if (IsRawTextElement(token.name) && !token.selfClosing) rawElement_ = token.name;
@@ -189,10 +206,7 @@ bool HtmlTokenizer::StartTag(HtmlToken& token) {
 bool HtmlTokenizer::EndTag(HtmlToken& token) {
   at_ += 2;
   token.kind = HtmlToken::Kind::EndTag;
-  token.name.clear();
-  while (at_ < html_.size() && !IsHtmlSpace(html_[at_]) && html_[at_] != '/' && html_[at_] != '>') {
-    token.name.push_back(AsciiLower(html_[at_++]));
-  }
+  TagName(token);
   Attributes(token);
   return at_ <= html_.size();
 }

@@ -39,6 +39,7 @@ class HtmlTokenizer {
   bool Next(HtmlToken& token);
 
  private:
+  void TagName(HtmlToken& token);
   bool StartTag(HtmlToken& token);
   bool EndTag(HtmlToken& token);
   void Attributes(HtmlToken& token);

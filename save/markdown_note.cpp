@@ -1,5 +1,6 @@
 #include "save/markdown_note.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <vector>
@@ -35,45 +36,125 @@ enum class Tag {
   Count
 };
 
+// What an element's name means here.
+enum class Role { Tag, Boundary, Break, Rule, Image, Base, Raw };
+
 struct TagOf {
-  Tag tag;
+  Role role = Role::Tag;
+  Tag tag = Tag::Count;
   int level = 0;         // of a heading
   bool ordered = false;  // of a list
 };
 
-std::optional<TagOf> TagOfName(std::string_view name) {
-  if (name == "b" || name == "strong") return TagOf{Tag::Bold};
-  if (name == "i" || name == "em" || name == "cite" || name == "var" || name == "dfn") {
-    return TagOf{Tag::Italic};
-  }
-  if (name == "s" || name == "strike" || name == "del") return TagOf{Tag::Strike};
-  if (name == "code" || name == "kbd" || name == "samp" || name == "tt") return TagOf{Tag::Code};
-  if (name == "a") return TagOf{Tag::Link};
-  if (name == "span" || name == "font") return TagOf{Tag::Span};
-  if (name == "pre" || name == "listing" || name == "xmp") return TagOf{Tag::Pre};
-  if (name == "blockquote") return TagOf{Tag::Quote};
-  if (name == "ul" || name == "menu" || name == "dir") return TagOf{Tag::List};
-  if (name == "ol") return TagOf{Tag::List, 0, true};
-  if (name == "li") return TagOf{Tag::Item};
-  if (name.size() == 2 && name[0] == 'h' && name[1] >= '1' && name[1] <= '6') {
-    return TagOf{Tag::Heading, name[1] - '0'};
-  }
-  if (name == "table") return TagOf{Tag::Table};
-  if (name == "tr") return TagOf{Tag::Row};
-  if (name == "td" || name == "th") return TagOf{Tag::Cell};
-  return std::nullopt;
+constexpr TagOf Of(Tag tag, int level = 0, bool ordered = false) {
+  return {Role::Tag, tag, level, ordered};
+}
+constexpr TagOf Of(Role role) { return {role}; }
+
+// Every other element gives its text.
+constexpr std::pair<std::string_view, TagOf> kElements[] = {{"a", Of(Tag::Link)},
+                                                            {"address", Of(Role::Boundary)},
+                                                            {"article", Of(Role::Boundary)},
+                                                            {"aside", Of(Role::Boundary)},
+                                                            {"b", Of(Tag::Bold)},
+                                                            {"base", Of(Role::Base)},
+                                                            {"blockquote", Of(Tag::Quote)},
+                                                            {"body", Of(Role::Boundary)},
+                                                            {"br", Of(Role::Break)},
+                                                            {"caption", Of(Role::Boundary)},
+                                                            {"center", Of(Role::Boundary)},
+                                                            {"cite", Of(Tag::Italic)},
+                                                            {"code", Of(Tag::Code)},
+                                                            {"dd", Of(Role::Boundary)},
+                                                            {"del", Of(Tag::Strike)},
+                                                            {"details", Of(Role::Boundary)},
+                                                            {"dfn", Of(Tag::Italic)},
+                                                            {"dir", Of(Tag::List)},
+                                                            {"div", Of(Role::Boundary)},
+                                                            {"dl", Of(Role::Boundary)},
+                                                            {"dt", Of(Role::Boundary)},
+                                                            {"em", Of(Tag::Italic)},
+                                                            {"fieldset", Of(Role::Boundary)},
+                                                            {"figcaption", Of(Role::Boundary)},
+                                                            {"figure", Of(Role::Boundary)},
+                                                            {"font", Of(Tag::Span)},
+                                                            {"footer", Of(Role::Boundary)},
+                                                            {"form", Of(Role::Boundary)},
+                                                            {"h1", Of(Tag::Heading, 1)},
+                                                            {"h2", Of(Tag::Heading, 2)},
+                                                            {"h3", Of(Tag::Heading, 3)},
+                                                            {"h4", Of(Tag::Heading, 4)},
+                                                            {"h5", Of(Tag::Heading, 5)},
+                                                            {"h6", Of(Tag::Heading, 6)},
+                                                            {"header", Of(Role::Boundary)},
+                                                            {"hgroup", Of(Role::Boundary)},
+                                                            {"hr", Of(Role::Rule)},
+                                                            {"html", Of(Role::Boundary)},
+                                                            {"i", Of(Tag::Italic)},
+                                                            {"img", Of(Role::Image)},
+                                                            {"kbd", Of(Tag::Code)},
+                                                            {"legend", Of(Role::Boundary)},
+                                                            {"li", Of(Tag::Item)},
+                                                            {"listing", Of(Tag::Pre)},
+                                                            {"main", Of(Role::Boundary)},
+                                                            {"menu", Of(Tag::List)},
+                                                            {"nav", Of(Role::Boundary)},
+                                                            {"ol", Of(Tag::List, 0, true)},
+                                                            {"option", Of(Role::Boundary)},
+                                                            {"p", Of(Role::Boundary)},
+                                                            {"pre", Of(Tag::Pre)},
+                                                            {"s", Of(Tag::Strike)},
+                                                            {"samp", Of(Tag::Code)},
+                                                            {"script", Of(Role::Raw)},
+                                                            {"section", Of(Role::Boundary)},
+                                                            {"span", Of(Tag::Span)},
+                                                            {"strike", Of(Tag::Strike)},
+                                                            {"strong", Of(Tag::Bold)},
+                                                            {"style", Of(Role::Raw)},
+                                                            {"summary", Of(Role::Boundary)},
+                                                            {"table", Of(Tag::Table)},
+                                                            {"tbody", Of(Role::Boundary)},
+                                                            {"td", Of(Tag::Cell)},
+                                                            {"textarea", Of(Role::Boundary)},
+                                                            {"tfoot", Of(Role::Boundary)},
+                                                            {"th", Of(Tag::Cell)},
+                                                            {"thead", Of(Role::Boundary)},
+                                                            {"title", Of(Role::Raw)},
+                                                            {"tr", Of(Tag::Row)},
+                                                            {"tt", Of(Tag::Code)},
+                                                            {"ul", Of(Tag::List)},
+                                                            {"var", Of(Tag::Italic)},
+                                                            {"xml", Of(Role::Raw)},
+                                                            {"xmp", Of(Tag::Pre)}};
+
+// The names in a table of their own hash, filled once: a tag costs one hash and, as a
+// rule, one comparison.
+constexpr size_t kNameSlots = 256;
+
+constexpr size_t NameHash(std::string_view name) {
+  size_t hash = name.size();
+  for (const char c : name) hash = hash * 31 + static_cast<unsigned char>(c);
+  return hash % kNameSlots;
 }
 
-bool IsBoundary(std::string_view name) {
-  static constexpr std::array<std::string_view, 30> kBoundaries{
-      "p",      "div",      "section",    "article", "header",  "footer",  "nav",   "aside",
-      "main",   "figure",   "figcaption", "address", "dl",      "dt",      "dd",    "center",
-      "form",   "fieldset", "details",    "summary", "caption", "thead",   "tbody", "tfoot",
-      "hgroup", "legend",   "body",       "html",    "option",  "textarea"};
-  for (const std::string_view boundary : kBoundaries) {
-    if (name == boundary) return true;
+constexpr std::array<int, kNameSlots> NameSlots() {
+  std::array<int, kNameSlots> slots{};
+  for (int& slot : slots) slot = -1;
+  for (size_t i = 0; i < std::size(kElements); ++i) {
+    size_t at = NameHash(kElements[i].first);
+    while (slots[at] >= 0) at = (at + 1) % kNameSlots;
+    slots[at] = static_cast<int>(i);
   }
-  return false;
+  return slots;
+}
+constexpr std::array<int, kNameSlots> kNameSlots_ = NameSlots();
+
+const TagOf* ElementOf(std::string_view name) {
+  for (size_t at = NameHash(name); kNameSlots_[at] >= 0; at = (at + 1) % kNameSlots) {
+    const auto& element = kElements[static_cast<size_t>(kNameSlots_[at])];
+    if (element.first == name) return &element.second;
+  }
+  return nullptr;
 }
 
 bool IsStructural(Tag tag) {
@@ -82,6 +163,17 @@ bool IsStructural(Tag tag) {
 }
 
 bool IsHtmlSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
+
+// The characters that go into the note as they are: ASCII that is neither a blank, a
+// control character nor anything Markdown reads as syntax.
+constexpr std::array<bool, 256> PlainCharacters() {
+  std::array<bool, 256> plain{};
+  for (int c = '!'; c < 0x7F; ++c) plain[static_cast<size_t>(c)] = true;
+  for (const char c : kMarkdownSyntax) plain[static_cast<unsigned char>(c)] = false;
+  plain['&'] = false;
+  return plain;
+}
+constexpr std::array<bool, 256> kPlain = PlainCharacters();
 
 enum class Marker { Bold, Italic, Strike, Link };
 
@@ -140,15 +232,17 @@ class NoteConverter {
   void ReadContext(std::string_view html) {
     HtmlTokenizer tokens(html);
     while (tokens.Next(token_)) {
+      element_ = token_.kind == HtmlToken::Kind::Text ? nullptr : ElementOf(token_.name);
+      if (RawToken()) continue;
       if (token_.kind == HtmlToken::Kind::StartTag && token_.name == "base") TakeBase();
-      TitleToken();
     }
   }
 
   MarkdownNote Convert(std::string_view html) {
     HtmlTokenizer tokens(html);
     while (tokens.Next(token_)) {
-      if (TitleToken()) continue;
+      element_ = token_.kind == HtmlToken::Kind::Text ? nullptr : ElementOf(token_.name);
+      if (RawToken()) continue;
       switch (token_.kind) {
         case HtmlToken::Kind::Text:
           Text();
@@ -168,14 +262,13 @@ class NoteConverter {
 
  private:
   // Title text is the note's title, never its content; script and style are neither.
-  bool TitleToken() {
-    if (token_.kind == HtmlToken::Kind::StartTag &&
-        (token_.name == "title" || token_.name == "script" || token_.name == "style" ||
-         token_.name == "xml")) {
+  bool RawToken() {
+    if (raw_.empty()) {
+      if (token_.kind != HtmlToken::Kind::StartTag) return false;
+      if (!element_ || element_->role != Role::Raw) return false;
       raw_ = token_.name;
       return true;
     }
-    if (raw_.empty()) return false;
     if (token_.kind == HtmlToken::Kind::Text && raw_ == "title" && title_.empty()) {
       std::string decoded;
       AppendDecoded(decoded, token_.text);
@@ -203,7 +296,7 @@ class NoteConverter {
     if (href.empty() || baseTaken_) return;
     std::string decoded;
     AppendDecoded(decoded, href);
-    base_ = ResolvedAddress(base_, decoded);
+    base_ = PageAddress(base_.Resolve(decoded));
     baseTaken_ = true;
   }
 
@@ -211,14 +304,18 @@ class NoteConverter {
 
   void Text() {
     if (hidden_ > 0) return;
-    decoded_.clear();
-    AppendDecoded(decoded_, token_.text);
+    std::string_view text = token_.text;
+    if (text.find('&') != std::string_view::npos) {
+      decoded_.clear();
+      AppendDecoded(decoded_, text);
+      text = decoded_;
+    }
     if (preDepth_ > 0) {
-      ForEachCharacter(decoded_, [this](std::string_view c) { CodeCharacter(c); });
+      ForEachCharacter(text, [this](std::string_view c) { CodeCharacter(c); });
     } else if (spanDepth_ > 0) {
-      ForEachCharacter(decoded_, [this](std::string_view c) { SpanCharacter(c); });
+      ForEachCharacter(text, [this](std::string_view c) { SpanCharacter(c); });
     } else {
-      AppendInline(decoded_);
+      AppendInline(text);
     }
   }
 
@@ -245,8 +342,18 @@ class NoteConverter {
     }
   }
 
+  // Runs of plain characters go in whole; blanks, characters to escape, bytes outside
+  // ASCII and NUL one at a time.
   void AppendInline(std::string_view text) {
     for (size_t at = 0; at < text.size();) {
+      size_t run = at;
+      while (run < text.size() && kPlain[static_cast<unsigned char>(text[run])]) ++run;
+      if (run > at) {
+        BeforeContent();
+        line_.append(text.data() + at, run - at);
+        at = run;
+        continue;
+      }
       const char c = text[at];
       if (IsHtmlSpace(c) || c == '\0') {
         spaceDue_ = spaceDue_ || c != '\0';
@@ -274,15 +381,17 @@ class NoteConverter {
   // that closed before them and before those that open with the content: emphasis
   // never begins or ends with a blank, and a block never ends in a break.
   void BeforeContent() {
+    if (!spaceDue_ && breaksDue_ == 0 && !opensDue_) return;
     if (!line_.empty()) {
       if (breaksDue_ > 0) {
-        for (; breaksDue_ > 0; --breaksDue_) line_ += '\n';
+        line_.append(static_cast<size_t>(breaksDue_), '\n');
       } else if (spaceDue_) {
         line_ += ' ';
       }
     }
     breaksDue_ = 0;
     spaceDue_ = false;
+    opensDue_ = false;
     for (OpenMarker& marker : markers_) {
       if (marker.written) continue;
       line_ += Opening(marker.kind);
@@ -356,6 +465,7 @@ class NoteConverter {
       if (!marker->written) continue;
       WriteClosing(*marker);
       marker->written = false;
+      opensDue_ = true;
     }
   }
 
@@ -369,6 +479,10 @@ class NoteConverter {
   }
 
   void WriteParagraph() {
+    if (line_.find('\n') == std::string::npos) {
+      EscapeLineStart(line_);
+      return lines_.Line(line_);
+    }
     size_t start = 0;
     while (start <= line_.size()) {
       const size_t end = std::min(line_.find('\n', start), line_.size());
@@ -445,7 +559,7 @@ class NoteConverter {
     AppendDecoded(alt, token_.Attribute("alt"));
     std::string source;
     AppendDecoded(source, token_.Attribute("src"));
-    const std::string address = ResolvedAddress(base_, source);
+    const std::string address = base_.Resolve(source);
     if (address.empty() || IsScriptAddress(address)) {
       AppendInline(alt);
       return;
@@ -463,23 +577,32 @@ class NoteConverter {
   // ---- elements
 
   void Open() {
-    const std::string& name = token_.name;
-    if (name == "br") return HardBreak();
-    if (name == "hr") return Rule();
-    if (name == "img") return Image();
-    if (name == "base") return TakeBase();
-    const auto tag = TagOfName(name);
-    if (!tag) {
-      if (IsBoundary(name)) EndBlock();
-      return;
+    const TagOf* element = element_;
+    if (!element) return;
+    switch (element->role) {
+      case Role::Break:
+        return HardBreak();
+      case Role::Rule:
+        return Rule();
+      case Role::Image:
+        return Image();
+      case Role::Base:
+        return TakeBase();
+      case Role::Boundary:
+        return EndBlock();
+      case Role::Tag:
+        break;
+      case Role::Raw:
+        return;
     }
-    if (preDepth_ > 0 && tag->tag == Tag::Code && language_.empty()) {
+    const TagOf& tag = *element;
+    if (preDepth_ > 0 && tag.tag == Tag::Code && language_.empty()) {
       language_ = CodeLanguage(token_.Attribute("class"));
     }
-    AutoClose(tag->tag);
-    Entry entry{tag->tag};
+    AutoClose(tag.tag);
+    Entry entry{tag.tag};
     entry.inert = preDepth_ > 0 || spanDepth_ > 0;
-    if (!entry.inert) Begin(*tag, entry);
+    if (!entry.inert) Begin(tag, entry);
     Push(entry);
   }
 
@@ -536,6 +659,7 @@ class NoteConverter {
       if (marker.kind == kind) return;
     }
     markers_.push_back({kind, {}});
+    opensDue_ = true;
     entry.marker = true;
   }
 
@@ -546,9 +670,10 @@ class NoteConverter {
     std::string href;
     AppendDecoded(href, token_.Attribute("href"));
     if (href.empty()) return;
-    const std::string address = ResolvedAddress(base_, href);
+    const std::string address = base_.Resolve(href);
     if (address.empty() || IsScriptAddress(address)) return;
     markers_.push_back({Marker::Link, LinkDestination(address)});
+    opensDue_ = true;
     entry.marker = true;
   }
 
@@ -634,14 +759,13 @@ class NoteConverter {
   }
 
   void Close() {
-    if (token_.name == "br") return HardBreak();  // "</br>" breaks the line, as in a browser
-    const auto tag = TagOfName(token_.name);
-    if (!tag) {
-      if (IsBoundary(token_.name)) EndBlock();
-      return;
-    }
-    if (open_[static_cast<size_t>(tag->tag)] == 0) return;
-    PopTo(tag->tag);
+    const TagOf* element = element_;
+    if (!element) return;
+    // "</br>" breaks the line, as in a browser.
+    if (element->role == Role::Break) return HardBreak();
+    if (element->role == Role::Boundary) return EndBlock();
+    if (element->role != Role::Tag || open_[static_cast<size_t>(element->tag)] == 0) return;
+    PopTo(element->tag);
   }
 
   void PopTo(Tag tag) {
@@ -716,6 +840,7 @@ class NoteConverter {
       if (!markers_[i].written) continue;
       WriteClosing(markers_[i]);
       markers_[i].written = false;
+      opensDue_ = true;
     }
     markers_.erase(markers_.begin() + static_cast<std::ptrdiff_t>(closing));
   }
@@ -750,10 +875,11 @@ class NoteConverter {
     rows_.clear();
   }
 
-  std::string base_;
+  PageAddress base_;
   bool baseTaken_ = false;
   HtmlToken token_;
-  std::string raw_;  // the raw-text element the tokens are in
+  const TagOf* element_ = nullptr;  // what the current tag's name means, if anything
+  std::string raw_;                 // the raw-text element the tokens are in
   std::string title_;
   std::string decoded_;
 
@@ -762,6 +888,7 @@ class NoteConverter {
   bool spaceDue_ = false;
   int breaksDue_ = 0;
   std::vector<OpenMarker> markers_;
+  bool opensDue_ = false;  // a marker waits for content to write its opening mark
   int heading_ = 0;
   int hidden_ = 0;
 

@@ -11,7 +11,7 @@ namespace {
 
 constexpr std::array<bool, 256> EscapedCharacters() {
   std::array<bool, 256> escaped{};
-  for (const char c : std::string_view("\\*_[]`<~|")) escaped[static_cast<unsigned char>(c)] = true;
+  for (const char c : kMarkdownSyntax) escaped[static_cast<unsigned char>(c)] = true;
   return escaped;
 }
 constexpr std::array<bool, 256> kEscaped = EscapedCharacters();
@@ -108,10 +108,13 @@ std::string CodeLanguage(std::string_view classes) {
 }
 
 std::string LinkDestination(std::string_view address) {
-  return PercentEncoded(address, [](char c) {
-    return static_cast<unsigned char>(c) <= ' ' || c == 0x7F ||
-           std::string_view("<>()|\\").find(c) != std::string_view::npos;
-  });
+  static constexpr AsciiSet kEnds = [] {
+    AsciiSet ends{};
+    for (int c = 0; c <= ' '; ++c) ends[static_cast<size_t>(c)] = true;
+    for (const char c : std::string_view("<>()|\\\x7F")) ends[static_cast<unsigned char>(c)] = true;
+    return ends;
+  }();
+  return PercentEncoded(address, &kEnds);
 }
 
 }  // namespace qm

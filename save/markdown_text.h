@@ -5,6 +5,10 @@
 
 namespace qm {
 
+// The characters that are escaped wherever they stand in text ("&" only where it could
+// start a reference).
+inline constexpr std::string_view kMarkdownSyntax = "\\*_[]`<~|";
+
 // Appends one character of page text to Markdown so that it reads as itself: the
 // characters that start emphasis, links, code, strike-through, table cells or raw HTML
 // are escaped wherever they stand. `next` is the character after it, if known ('\0'

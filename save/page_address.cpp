@@ -62,6 +62,9 @@ Parts Split(std::string_view address) {
 
 // The path without "." and ".." segments, one pass over it.
 std::string WithoutDotSegments(std::string_view path) {
+  if (!path.starts_with('.') && path.find("/.") == std::string_view::npos) {
+    return path.empty() ? "/" : std::string(path);
+  }
   std::vector<std::string_view> kept;
   size_t at = 0;
   bool trailingSlash = false;
@@ -95,27 +98,32 @@ bool IsScriptAddress(std::string_view address) {
   return scheme == "javascript" || scheme == "vbscript" || scheme == "data";
 }
 
-std::string ResolvedAddress(std::string_view base, std::string_view address) {
-  const std::string cleaned = Cleaned(address);
-  const std::string_view ref = cleaned;
-  if (SchemeLength(ref) > 0) return cleaned;
-  const std::string cleanedBase = Cleaned(base);
-  const Parts from = Split(cleanedBase);
-  if (from.scheme.empty() || from.authority.empty()) return cleaned;
-  const std::string origin = std::string(from.scheme) + std::string(from.authority);
-  if (ref.starts_with("//")) return std::string(from.scheme) + cleaned;
-  if (ref.starts_with("/")) {
-    const size_t tail = std::min(ref.find_first_of("?#"), ref.size());
-    return origin + WithoutDotSegments(ref.substr(0, tail)) + std::string(ref.substr(tail));
-  }
-  const std::string path = from.path.empty() ? "/" : std::string(from.path);
-  if (ref.empty()) return origin + path + std::string(from.query);
-  if (ref.starts_with("?")) return origin + path + cleaned;
-  if (ref.starts_with("#")) return origin + path + std::string(from.query) + cleaned;
+PageAddress::PageAddress(std::string_view base) : base_(Cleaned(base)) {
+  const Parts from = Split(base_);
+  if (from.scheme.empty() || from.authority.empty()) return;
+  scheme_ = from.scheme;
+  origin_ = std::string(from.scheme) + std::string(from.authority);
+  path_ = from.path.empty() ? "/" : std::string(from.path);
+  query_ = from.query;
+  directory_ = path_.substr(0, path_.rfind('/') + 1);
+}
+
+std::string PageAddress::Resolve(std::string_view address) const {
+  std::string ref = Cleaned(address);
+  if (SchemeLength(ref) > 0 || origin_.empty()) return ref;
+  if (ref.starts_with("//")) return scheme_ + ref;
   const size_t tail = std::min(ref.find_first_of("?#"), ref.size());
-  const std::string directory = path.substr(0, path.rfind('/') + 1);
-  return origin + WithoutDotSegments(directory + std::string(ref.substr(0, tail))) +
-         std::string(ref.substr(tail));
+  const std::string_view rest = std::string_view(ref).substr(tail);
+  if (ref.starts_with("/"))
+    return origin_ + WithoutDotSegments(ref.substr(0, tail)) + std::string(rest);
+  if (ref.empty()) return origin_ + path_ + query_;
+  if (ref.starts_with("?")) return origin_ + path_ + ref;
+  if (ref.starts_with("#")) return origin_ + path_ + query_ + ref;
+  return origin_ + WithoutDotSegments(directory_ + ref.substr(0, tail)) + std::string(rest);
+}
+
+std::string ResolvedAddress(std::string_view base, std::string_view address) {
+  return PageAddress(base).Resolve(address);
 }
 
 }  // namespace qm
