@@ -34,5 +34,5 @@ qm_fuzz_target(dde_reply 200000)  # the reply parser of the browser's DDE answer
 qm_fuzz_target(source_url 100000) # the SourceURL line of the clipboard's "HTML Format"
 qm_fuzz_target(drop_list 200000) # the file-drop list of the clipboard (CF_HDROP)
 qm_fuzz_target(copied_picture 500000) # the bitmap and PNG blocks of the clipboard
-qm_fuzz_target(markdown_note 100000  # the Markdown conversion of copied HTML
+qm_fuzz_target(markdown_note 50000  # the Markdown conversion of copied HTML
                ${CMAKE_SOURCE_DIR}/tests/native/support/ansi_text_cp1252.cpp)

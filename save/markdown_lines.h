@@ -22,6 +22,11 @@ class MarkdownLines {
   // One line of a block; the first line of a block follows a blank line when a block
   // came before.
   void Line(std::string_view content);
+  // A fenced code block of `code` (lines ending with '\n' apart from the last).
+  void CodeBlock(std::string_view code, std::string_view language);
+  // A pipe table of `rows` (cells in Markdown, "|" escaped); the first row is its header.
+  void Table(std::vector<std::vector<std::string>>& rows);
+
   // The block is complete: the next one is set apart by a blank line.
   void EndBlock() { blankDue_ = written_; }
   // The next block follows without a blank line (the items of a tight list).

@@ -7,6 +7,8 @@
 
 #include "clipboard/source_url.h"
 #include "save/html_tokens.h"
+#include "save/markdown_elements.h"
+#include "save/markdown_inline.h"
 #include "save/markdown_lines.h"
 #include "save/markdown_text.h"
 #include "save/page_address.h"
@@ -15,167 +17,6 @@
 namespace qm {
 
 namespace {
-
-// The elements that change how their content is written; every other element is a
-// block boundary, a line break, a rule, an image or just its text.
-enum class Tag {
-  Bold,
-  Italic,
-  Strike,
-  Code,
-  Link,
-  Span,
-  Pre,
-  Quote,
-  List,
-  Item,
-  Heading,
-  Table,
-  Row,
-  Cell,
-  Count
-};
-
-// What an element's name means here.
-enum class Role { Tag, Boundary, Break, Rule, Image, Base, Raw };
-
-struct TagOf {
-  Role role = Role::Tag;
-  Tag tag = Tag::Count;
-  int level = 0;         // of a heading
-  bool ordered = false;  // of a list
-};
-
-constexpr TagOf Of(Tag tag, int level = 0, bool ordered = false) {
-  return {Role::Tag, tag, level, ordered};
-}
-constexpr TagOf Of(Role role) { return {role}; }
-
-// Every other element gives its text.
-constexpr std::pair<std::string_view, TagOf> kElements[] = {{"a", Of(Tag::Link)},
-                                                            {"address", Of(Role::Boundary)},
-                                                            {"article", Of(Role::Boundary)},
-                                                            {"aside", Of(Role::Boundary)},
-                                                            {"b", Of(Tag::Bold)},
-                                                            {"base", Of(Role::Base)},
-                                                            {"blockquote", Of(Tag::Quote)},
-                                                            {"body", Of(Role::Boundary)},
-                                                            {"br", Of(Role::Break)},
-                                                            {"caption", Of(Role::Boundary)},
-                                                            {"center", Of(Role::Boundary)},
-                                                            {"cite", Of(Tag::Italic)},
-                                                            {"code", Of(Tag::Code)},
-                                                            {"dd", Of(Role::Boundary)},
-                                                            {"del", Of(Tag::Strike)},
-                                                            {"details", Of(Role::Boundary)},
-                                                            {"dfn", Of(Tag::Italic)},
-                                                            {"dir", Of(Tag::List)},
-                                                            {"div", Of(Role::Boundary)},
-                                                            {"dl", Of(Role::Boundary)},
-                                                            {"dt", Of(Role::Boundary)},
-                                                            {"em", Of(Tag::Italic)},
-                                                            {"fieldset", Of(Role::Boundary)},
-                                                            {"figcaption", Of(Role::Boundary)},
-                                                            {"figure", Of(Role::Boundary)},
-                                                            {"font", Of(Tag::Span)},
-                                                            {"footer", Of(Role::Boundary)},
-                                                            {"form", Of(Role::Boundary)},
-                                                            {"h1", Of(Tag::Heading, 1)},
-                                                            {"h2", Of(Tag::Heading, 2)},
-                                                            {"h3", Of(Tag::Heading, 3)},
-                                                            {"h4", Of(Tag::Heading, 4)},
-                                                            {"h5", Of(Tag::Heading, 5)},
-                                                            {"h6", Of(Tag::Heading, 6)},
-                                                            {"header", Of(Role::Boundary)},
-                                                            {"hgroup", Of(Role::Boundary)},
-                                                            {"hr", Of(Role::Rule)},
-                                                            {"html", Of(Role::Boundary)},
-                                                            {"i", Of(Tag::Italic)},
-                                                            {"img", Of(Role::Image)},
-                                                            {"kbd", Of(Tag::Code)},
-                                                            {"legend", Of(Role::Boundary)},
-                                                            {"li", Of(Tag::Item)},
-                                                            {"listing", Of(Tag::Pre)},
-                                                            {"main", Of(Role::Boundary)},
-                                                            {"menu", Of(Tag::List)},
-                                                            {"nav", Of(Role::Boundary)},
-                                                            {"ol", Of(Tag::List, 0, true)},
-                                                            {"option", Of(Role::Boundary)},
-                                                            {"p", Of(Role::Boundary)},
-                                                            {"pre", Of(Tag::Pre)},
-                                                            {"s", Of(Tag::Strike)},
-                                                            {"samp", Of(Tag::Code)},
-                                                            {"script", Of(Role::Raw)},
-                                                            {"section", Of(Role::Boundary)},
-                                                            {"span", Of(Tag::Span)},
-                                                            {"strike", Of(Tag::Strike)},
-                                                            {"strong", Of(Tag::Bold)},
-                                                            {"style", Of(Role::Raw)},
-                                                            {"summary", Of(Role::Boundary)},
-                                                            {"table", Of(Tag::Table)},
-                                                            {"tbody", Of(Role::Boundary)},
-                                                            {"td", Of(Tag::Cell)},
-                                                            {"textarea", Of(Role::Boundary)},
-                                                            {"tfoot", Of(Role::Boundary)},
-                                                            {"th", Of(Tag::Cell)},
-                                                            {"thead", Of(Role::Boundary)},
-                                                            {"title", Of(Role::Raw)},
-                                                            {"tr", Of(Tag::Row)},
-                                                            {"tt", Of(Tag::Code)},
-                                                            {"ul", Of(Tag::List)},
-                                                            {"var", Of(Tag::Italic)},
-                                                            {"xml", Of(Role::Raw)},
-                                                            {"xmp", Of(Tag::Pre)}};
-
-// The names in a table of their own hash, filled once: a tag costs one hash and, as a
-// rule, one comparison.
-constexpr size_t kNameSlots = 256;
-
-constexpr size_t NameHash(std::string_view name) {
-  size_t hash = name.size();
-  for (const char c : name) hash = hash * 31 + static_cast<unsigned char>(c);
-  return hash % kNameSlots;
-}
-
-constexpr std::array<int, kNameSlots> NameSlots() {
-  std::array<int, kNameSlots> slots{};
-  for (int& slot : slots) slot = -1;
-  for (size_t i = 0; i < std::size(kElements); ++i) {
-    size_t at = NameHash(kElements[i].first);
-    while (slots[at] >= 0) at = (at + 1) % kNameSlots;
-    slots[at] = static_cast<int>(i);
-  }
-  return slots;
-}
-constexpr std::array<int, kNameSlots> kNameSlots_ = NameSlots();
-
-const TagOf* ElementOf(std::string_view name) {
-  for (size_t at = NameHash(name); kNameSlots_[at] >= 0; at = (at + 1) % kNameSlots) {
-    const auto& element = kElements[static_cast<size_t>(kNameSlots_[at])];
-    if (element.first == name) return &element.second;
-  }
-  return nullptr;
-}
-
-bool IsStructural(Tag tag) {
-  return tag == Tag::List || tag == Tag::Item || tag == Tag::Table || tag == Tag::Row ||
-         tag == Tag::Cell || tag == Tag::Quote;
-}
-
-bool IsHtmlSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
-
-// The characters that go into the note as they are: ASCII that is neither a blank, a
-// control character nor anything Markdown reads as syntax.
-constexpr std::array<bool, 256> PlainCharacters() {
-  std::array<bool, 256> plain{};
-  for (int c = '!'; c < 0x7F; ++c) plain[static_cast<size_t>(c)] = true;
-  for (const char c : kMarkdownSyntax) plain[static_cast<unsigned char>(c)] = false;
-  plain['&'] = false;
-  return plain;
-}
-constexpr std::array<bool, 256> kPlain = PlainCharacters();
-
-enum class Marker { Bold, Italic, Strike, Link };
 
 Marker MarkerOf(Tag tag) {
   switch (tag) {
@@ -189,12 +30,6 @@ Marker MarkerOf(Tag tag) {
       return Marker::Link;
   }
 }
-
-struct OpenMarker {
-  Marker kind;
-  std::string destination;  // of a link
-  bool written = false;     // its opening mark stands in the current block
-};
 
 struct ListState {
   bool ordered;
@@ -311,112 +146,11 @@ class NoteConverter {
       text = decoded_;
     }
     if (preDepth_ > 0) {
-      ForEachCharacter(text, [this](std::string_view c) { CodeCharacter(c); });
+      ForEachShownCharacter(text, [this](std::string_view c) { CodeCharacter(c); });
     } else if (spanDepth_ > 0) {
-      ForEachCharacter(text, [this](std::string_view c) { SpanCharacter(c); });
+      ForEachShownCharacter(text, [this](std::string_view c) { SpanCharacter(c); });
     } else {
-      AppendInline(text);
-    }
-  }
-
-  // Calls `take` with each character: ASCII as it is, a well-formed sequence whole, a
-  // byte that starts none as U+FFFD, a non-breaking space as a blank, NUL not at all.
-  template <typename Take>
-  static void ForEachCharacter(std::string_view text, Take take) {
-    for (size_t at = 0; at < text.size();) {
-      const auto byte = static_cast<unsigned char>(text[at]);
-      if (byte < 0x80) {
-        if (byte != 0) take(text.substr(at, 1));
-        ++at;
-        continue;
-      }
-      const auto [codePoint, length] = CodePointAt(text, at);
-      if (codePoint == 0xA0) {
-        take(" ");
-      } else if (codePoint == 0xFFFD && length == 1) {
-        take("\xEF\xBF\xBD");
-      } else {
-        take(text.substr(at, length));
-      }
-      at += length;
-    }
-  }
-
-  // Runs of plain characters go in whole; blanks, characters to escape, bytes outside
-  // ASCII and NUL one at a time.
-  void AppendInline(std::string_view text) {
-    for (size_t at = 0; at < text.size();) {
-      size_t run = at;
-      while (run < text.size() && kPlain[static_cast<unsigned char>(text[run])]) ++run;
-      if (run > at) {
-        BeforeContent();
-        line_.append(text.data() + at, run - at);
-        at = run;
-        continue;
-      }
-      const char c = text[at];
-      if (IsHtmlSpace(c) || c == '\0') {
-        spaceDue_ = spaceDue_ || c != '\0';
-        ++at;
-        continue;
-      }
-      if (static_cast<unsigned char>(c) >= 0x80) {
-        const auto [codePoint, length] = CodePointAt(text, at);
-        if (codePoint == 0xA0) {
-          spaceDue_ = true;
-        } else {
-          BeforeContent();
-          line_ += codePoint == 0xFFFD && length == 1 ? "\xEF\xBF\xBD" : text.substr(at, length);
-        }
-        at += length;
-        continue;
-      }
-      BeforeContent();
-      AppendEscapedCharacter(line_, c, at + 1 < text.size() ? text[at + 1] : '\0');
-      ++at;
-    }
-  }
-
-  // Blanks and line breaks are written once content follows them, after the marks
-  // that closed before them and before those that open with the content: emphasis
-  // never begins or ends with a blank, and a block never ends in a break.
-  void BeforeContent() {
-    if (!spaceDue_ && breaksDue_ == 0 && !opensDue_) return;
-    if (!line_.empty()) {
-      if (breaksDue_ > 0) {
-        line_.append(static_cast<size_t>(breaksDue_), '\n');
-      } else if (spaceDue_) {
-        line_ += ' ';
-      }
-    }
-    breaksDue_ = 0;
-    spaceDue_ = false;
-    opensDue_ = false;
-    for (OpenMarker& marker : markers_) {
-      if (marker.written) continue;
-      line_ += Opening(marker.kind);
-      marker.written = true;
-    }
-  }
-
-  static std::string_view Opening(Marker kind) {
-    switch (kind) {
-      case Marker::Bold:
-        return "**";
-      case Marker::Italic:
-        return "*";
-      case Marker::Strike:
-        return "~~";
-      default:
-        return "[";
-    }
-  }
-
-  void WriteClosing(const OpenMarker& marker) {
-    if (marker.kind == Marker::Link) {
-      line_.append("](").append(marker.destination).append(")");
-    } else {
-      line_ += Opening(marker.kind);
+      inline_.AppendText(text);
     }
   }
 
@@ -445,50 +179,39 @@ class NoteConverter {
   bool InCell() const { return cellOpen_; }
 
   void EndBlock() {
-    spaceDue_ = spaceDue_ || InCell();
-    breaksDue_ = 0;
-    if (InCell()) return;
-    CloseWrittenMarkers();
-    spaceDue_ = false;
-    if (line_.empty()) return;
+    if (InCell()) return inline_.Space();
+    inline_.EndBlock();
+    std::string& block = inline_.Block();
+    if (block.empty()) return;
     if (heading_ > 0) {
-      WriteHeading();
+      WriteHeading(block);
     } else {
-      WriteParagraph();
+      WriteParagraph(block);
     }
-    line_.clear();
+    block.clear();
     lines_.EndBlock();
   }
 
-  void CloseWrittenMarkers() {
-    for (auto marker = markers_.rbegin(); marker != markers_.rend(); ++marker) {
-      if (!marker->written) continue;
-      WriteClosing(*marker);
-      marker->written = false;
-      opensDue_ = true;
-    }
-  }
-
-  void WriteHeading() {
-    for (char& c : line_) {
+  void WriteHeading(std::string& block) {
+    for (char& c : block) {
       if (c == '\n') c = ' ';
     }
     // A heading's closing "#"s would be dropped: the last one is escaped.
-    if (line_.back() == '#') line_.insert(line_.size() - 1, 1, '\\');
-    lines_.Line(std::string(static_cast<size_t>(heading_), '#') + " " + line_);
+    if (block.back() == '#') block.insert(block.size() - 1, 1, '\\');
+    lines_.Line(std::string(static_cast<size_t>(heading_), '#') + " " + block);
   }
 
-  void WriteParagraph() {
-    if (line_.find('\n') == std::string::npos) {
-      EscapeLineStart(line_);
-      return lines_.Line(line_);
+  void WriteParagraph(std::string& block) {
+    if (block.find('\n') == std::string::npos) {
+      EscapeLineStart(block);
+      return lines_.Line(block);
     }
     size_t start = 0;
-    while (start <= line_.size()) {
-      const size_t end = std::min(line_.find('\n', start), line_.size());
-      std::string piece = line_.substr(start, end - start);
+    while (start <= block.size()) {
+      const size_t end = std::min(block.find('\n', start), block.size());
+      std::string piece = block.substr(start, end - start);
       EscapeLineStart(piece);
-      if (end < line_.size()) piece += '\\';
+      if (end < block.size()) piece += '\\';
       lines_.Line(piece);
       start = end + 1;
     }
@@ -498,40 +221,7 @@ class NoteConverter {
     std::string_view code = code_;
     if (code.starts_with('\n')) code.remove_prefix(1);
     while (code.ends_with('\n')) code.remove_suffix(1);
-    if (code.empty()) return;
-    const std::string fence = CodeFence(code);
-    lines_.Line(fence + language_);
-    size_t start = 0;
-    while (start <= code.size()) {
-      const size_t end = std::min(code.find('\n', start), code.size());
-      lines_.Line(code.substr(start, end - start));
-      start = end + 1;
-    }
-    lines_.Line(fence);
-    lines_.EndBlock();
-  }
-
-  void WriteTable() {
-    size_t columns = 0;
-    for (const auto& row : rows_) columns = std::max(columns, row.size());
-    if (columns == 0) return;
-    // Only the header needs every column; a shorter row gets its empty cells from the
-    // reader, so a long table of short rows does not grow by padding.
-    bool header = true;
-    for (auto& row : rows_) {
-      if (row.empty()) continue;
-      if (header) row.resize(columns);
-      std::string line = "|";
-      for (const std::string& cell : row) line.append(" ").append(cell).append(" |");
-      lines_.Line(line);
-      if (header) {
-        std::string delimiter = "|";
-        for (size_t i = 0; i < columns; ++i) delimiter += " --- |";
-        lines_.Line(delimiter);
-      }
-      header = false;
-    }
-    lines_.EndBlock();
+    if (!code.empty()) lines_.CodeBlock(code, language_);
   }
 
   void Rule() {
@@ -547,9 +237,9 @@ class NoteConverter {
     } else if (spanDepth_ > 0) {
       spanSpace_ = !span_.empty();
     } else if (InCell() || heading_ > 0) {
-      spaceDue_ = true;
-    } else if (!line_.empty()) {
-      ++breaksDue_;
+      inline_.Space();
+    } else {
+      inline_.Break();
     }
   }
 
@@ -560,18 +250,15 @@ class NoteConverter {
     std::string source;
     AppendDecoded(source, token_.Attribute("src"));
     const std::string address = base_.Resolve(source);
-    if (address.empty() || IsScriptAddress(address)) {
-      AppendInline(alt);
-      return;
-    }
-    BeforeContent();
-    line_ += "![";
+    if (address.empty() || IsScriptAddress(address)) return inline_.AppendText(alt);
     std::string flat;
-    ForEachCharacter(alt, [&flat](std::string_view c) { flat += c; });
+    ForEachShownCharacter(alt, [&flat](std::string_view c) { flat += c; });
     std::string collapsed;
     CollapsedInto(collapsed, flat);
-    AppendMarkdownEscaped(line_, collapsed);
-    line_.append("](").append(LinkDestination(address)).append(")");
+    std::string image = "![";
+    AppendMarkdownEscaped(image, collapsed);
+    image.append("](").append(LinkDestination(address)).append(")");
+    inline_.AppendMarkdown(image);
   }
 
   // ---- elements
@@ -654,27 +341,15 @@ class NoteConverter {
     }
   }
 
-  void BeginMarker(Entry& entry, Marker kind) {
-    for (const OpenMarker& marker : markers_) {
-      if (marker.kind == kind) return;
-    }
-    markers_.push_back({kind, {}});
-    opensDue_ = true;
-    entry.marker = true;
-  }
+  void BeginMarker(Entry& entry, Marker kind) { entry.marker = inline_.OpenMarker(kind); }
 
   void BeginLink(Entry& entry) {
-    for (const OpenMarker& marker : markers_) {
-      if (marker.kind == Marker::Link) return;
-    }
     std::string href;
     AppendDecoded(href, token_.Attribute("href"));
     if (href.empty()) return;
     const std::string address = base_.Resolve(href);
     if (address.empty() || IsScriptAddress(address)) return;
-    markers_.push_back({Marker::Link, LinkDestination(address)});
-    opensDue_ = true;
-    entry.marker = true;
+    entry.marker = inline_.OpenMarker(Marker::Link, LinkDestination(address));
   }
 
   void BeginPre(Entry& entry) {
@@ -790,7 +465,7 @@ class NoteConverter {
       case Tag::Italic:
       case Tag::Strike:
       case Tag::Link:
-        if (entry.marker) EndMarker(MarkerOf(entry.tag));
+        if (entry.marker) inline_.CloseMarker(MarkerOf(entry.tag));
         return;
       case Tag::Span:
         hidden_ -= entry.hidden ? 1 : 0;
@@ -830,48 +505,30 @@ class NoteConverter {
     }
   }
 
-  // The marker of the closing element goes, and so do the marks of those opened after
-  // it (misnested tags): they open again with the next content.
-  void EndMarker(Marker kind) {
-    size_t closing = markers_.size();
-    while (closing-- > 0 && markers_[closing].kind != kind) {
-    }
-    for (size_t i = markers_.size(); i-- > closing;) {
-      if (!markers_[i].written) continue;
-      WriteClosing(markers_[i]);
-      markers_[i].written = false;
-      opensDue_ = true;
-    }
-    markers_.erase(markers_.begin() + static_cast<std::ptrdiff_t>(closing));
-  }
-
   void EndSpan() {
     if (--spanDepth_ > 0) return;
     std::string code = std::move(span_);
     span_.clear();
     spanSpace_ = false;
     while (code.ends_with(' ')) code.pop_back();
-    if (code.empty()) return;
-    BeforeContent();
-    line_ += CodeSpan(code, InCell());
+    if (!code.empty()) inline_.AppendMarkdown(CodeSpan(code, InCell()));
   }
 
   void EndCell() {
-    CloseWrittenMarkers();
-    for (char& c : line_) {
+    inline_.EndBlock();
+    std::string& cell = inline_.Block();
+    for (char& c : cell) {
       if (c == '\n') c = ' ';
     }
-    rows_.back().push_back(std::move(line_));
-    line_.clear();
-    spaceDue_ = false;
-    breaksDue_ = 0;
+    rows_.back().push_back(cell);
+    cell.clear();
     cellOpen_ = false;
   }
 
   void EndTable() {
     if (cellOpen_) EndCell();
     tableOpen_ = false;
-    WriteTable();
+    lines_.Table(rows_);
     rows_.clear();
   }
 
@@ -884,11 +541,7 @@ class NoteConverter {
   std::string decoded_;
 
   MarkdownLines lines_;
-  std::string line_;  // the current block's Markdown text, line breaks as '\n'
-  bool spaceDue_ = false;
-  int breaksDue_ = 0;
-  std::vector<OpenMarker> markers_;
-  bool opensDue_ = false;  // a marker waits for content to write its opening mark
+  MarkdownInline inline_;
   int heading_ = 0;
   int hidden_ = 0;
 
