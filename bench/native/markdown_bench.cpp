@@ -1,8 +1,8 @@
 // What the Markdown conversion of a copied page costs: a 5 MB fragment of the kind a
 // browser copies (headings, paragraphs with links and emphasis, lists, a table, code),
 // against one pass that copies the fragment's text out of its tags, the least any
-// conversion must do. The counter ratio_to_text_copy is the figure to watch: the
-// conversion stays within 2 of it.
+// conversion must do. The counter ratio_to_text_copy is the figure to watch; the aim
+// is at most 2.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
