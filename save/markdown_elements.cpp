@@ -90,38 +90,61 @@ constexpr std::pair<std::string_view, TagOf> kElements[] = {{"a", Of(Tag::Link)}
                                                             {"xml", Of(Role::Raw)},
                                                             {"xmp", Of(Tag::Pre)}};
 
-// The names in a table of their own hash, filled once: a tag costs one hash and, as a
-// rule, one comparison.
+// The names in a table of their own hash, filled once: a tag costs packing its name
+// into two words, one hash and, as a rule, one comparison of those words. No element
+// here has a name longer than the two words hold.
 constexpr size_t kNameSlots = 512;
+constexpr size_t kLongestName = 16;
 
-// FNV-1a, whose high bits spread even names that differ in one letter.
-constexpr size_t NameHash(std::string_view name) {
-  uint32_t hash = 2166136261u;
-  for (const char c : name) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
-  return (hash >> 16) % kNameSlots;
+struct PackedName {
+  uint64_t low = 0;
+  uint64_t high = 0;
+  bool operator==(const PackedName&) const = default;
+};
+
+constexpr PackedName Packed(std::string_view name) {
+  PackedName packed;
+  for (size_t i = 0; i < name.size(); ++i) {
+    const uint64_t byte = static_cast<unsigned char>(name[i]);
+    if (i < 8) {
+      packed.low |= byte << (8 * i);
+    } else {
+      packed.high |= byte << (8 * (i - 8));
+    }
+  }
+  return packed;
 }
 
-constexpr std::array<int, kNameSlots> NameSlots() {
-  std::array<int, kNameSlots> slots{};
-  for (int& slot : slots) slot = -1;
+constexpr size_t SlotOf(const PackedName& name) {
+  const uint64_t mixed = (name.low ^ (name.high * 0xC2B2AE3D27D4EB4Full)) * 0x9E3779B97F4A7C15ull;
+  return static_cast<size_t>(mixed >> 55) % kNameSlots;
+}
+
+struct NameSlot {
+  PackedName name;
+  int element = -1;
+};
+
+constexpr std::array<NameSlot, kNameSlots> NameSlots() {
+  std::array<NameSlot, kNameSlots> slots{};
   for (size_t i = 0; i < std::size(kElements); ++i) {
-    size_t at = NameHash(kElements[i].first);
-    while (slots[at] >= 0) at = (at + 1) % kNameSlots;
-    slots[at] = static_cast<int>(i);
+    const PackedName name = Packed(kElements[i].first);
+    size_t at = SlotOf(name);
+    while (slots[at].element >= 0) at = (at + 1) % kNameSlots;
+    slots[at] = {name, static_cast<int>(i)};
   }
   return slots;
 }
-constexpr std::array<int, kNameSlots> kNameSlots_ = NameSlots();
+constexpr std::array<NameSlot, kNameSlots> kSlots = NameSlots();
 
 }  // namespace
 
 const TagOf* ElementOf(std::string_view name) {
-  for (size_t at = NameHash(name); kNameSlots_[at] >= 0; at = (at + 1) % kNameSlots) {
-    const auto& element = kElements[static_cast<size_t>(kNameSlots_[at])];
-    if (element.first.size() == name.size() && element.first[0] == name[0] &&
-        element.first == name) {
-      return &element.second;
-    }
+  if (name.empty() || name.size() > kLongestName) return nullptr;
+  const PackedName packed = Packed(name);
+  for (size_t at = SlotOf(packed); kSlots[at].element >= 0; at = (at + 1) % kNameSlots) {
+    if (kSlots[at].name == packed)
+      return &kElements[static_cast<size_t>(kSlots[at].element)].second;
   }
   return nullptr;
 }
