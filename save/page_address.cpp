@@ -98,8 +98,9 @@ bool IsScriptAddress(std::string_view address) {
   return scheme == "javascript" || scheme == "vbscript" || scheme == "data";
 }
 
-PageAddress::PageAddress(std::string_view base) : base_(Cleaned(base)) {
-  const Parts from = Split(base_);
+PageAddress::PageAddress(std::string_view base) {
+  const std::string cleaned = Cleaned(base);
+  const Parts from = Split(cleaned);
   if (from.scheme.empty() || from.authority.empty()) return;
   scheme_ = from.scheme;
   origin_ = std::string(from.scheme) + std::string(from.authority);
@@ -120,10 +121,6 @@ std::string PageAddress::Resolve(std::string_view address) const {
   if (ref.starts_with("?")) return origin_ + path_ + ref;
   if (ref.starts_with("#")) return origin_ + path_ + query_ + ref;
   return origin_ + WithoutDotSegments(directory_ + ref.substr(0, tail)) + std::string(rest);
-}
-
-std::string ResolvedAddress(std::string_view base, std::string_view address) {
-  return PageAddress(base).Resolve(address);
 }
 
 }  // namespace qm

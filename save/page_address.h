@@ -5,20 +5,17 @@
 
 namespace qm {
 
-// An address as a page names it (href, src), made absolute against the page's own
-// address: "//host/x", "/x", "x", "../x", "?q" and "#f" as a browser resolves them. A
-// base that is not a hierarchical address (empty, "about:blank") leaves a relative
-// address as it is. Tabs and line breaks inside and blanks around are dropped.
-std::string ResolvedAddress(std::string_view base, std::string_view address);
-
-// The same against one base, which is read once for all the addresses of a page.
+// The page's own address, read once, against which the addresses the page names (href,
+// src) are made absolute: "//host/x", "/x", "x", "../x", "?q" and "#f" as a browser
+// resolves them. A base that is not a hierarchical address (empty, "about:blank")
+// leaves a relative address as it is. Tabs and line breaks inside an address and
+// blanks around it are dropped.
 class PageAddress {
  public:
   explicit PageAddress(std::string_view base);
   std::string Resolve(std::string_view address) const;
 
  private:
-  std::string base_;
   std::string scheme_;  // with its ":"; all empty when the base is not hierarchical
   std::string origin_;
   std::string path_;

@@ -227,10 +227,10 @@ TEST(PageAddress, RelativeAddressesResolveAsInABrowser) {
                                                       {" ftp://f.ex/\t1 ", "ftp://f.ex/1"},
                                                       {"mailto:a@b.ex", "mailto:a@b.ex"}};
   for (const auto& [address, resolved] : rows) {
-    EXPECT_EQ(ResolvedAddress(kPage, address), resolved) << address;
+    EXPECT_EQ(PageAddress(kPage).Resolve(address), resolved) << address;
   }
-  EXPECT_EQ(ResolvedAddress("about:blank", "g"), "g");
-  EXPECT_EQ(ResolvedAddress("", "/g"), "/g");
+  EXPECT_EQ(PageAddress("about:blank").Resolve("g"), "g");
+  EXPECT_EQ(PageAddress("").Resolve("/g"), "/g");
   for (const char* address : {"javascript:x", " JAVA\tSCRIPT:x", "\x01vbscript:x", "Data:,x"}) {
     EXPECT_TRUE(IsScriptAddress(address)) << address;
   }
