@@ -121,7 +121,7 @@ void ActionEditor::Form_Load() {
   SendDlgItemMessageW(window_, IDC_ED_NAME, EM_LIMITTEXT, kLongestName, 0);
   SendDlgItemMessageW(window_, IDC_ED_ANZAHL, EM_LIMITTEXT, 1, 0);
   SetDlgItemTextW(window_, IDC_ED_DATEINAME, L"Name");
-  CheckRadioButton(window_, IDC_ED_HTML, IDC_ED_TEXT, IDC_ED_TEXT);
+  SelectFormat(DocumentFormat::Text);
   ShowMethod(EditorMethod::Auswaehlen);
   SetFolder(CurrentFolder());
   if (existing_) LoadAction(*existing_);
@@ -146,8 +146,7 @@ void ActionEditor::LoadAction(int number) {
   SendDlgItemMessageW(window_, IDC_ED_METHODE, CB_SETCURSEL, static_cast<WPARAM>(method.method), 0);
   SetItemAnsi(window_, IDC_ED_ANZAHL, method.words ? std::string(1, method.words) : std::string());
   ShowMethod(method.method);
-  CheckRadioButton(window_, IDC_ED_HTML, IDC_ED_TEXT,
-                   read("Format") == "HTML" ? IDC_ED_HTML : IDC_ED_TEXT);
+  SelectFormat(FormatOf(read("Format")));
   SetTicked(window_, IDC_ED_URL, read("Url") == "ja");
   SetTicked(window_, IDC_ED_DATUM, read("Datum") == "ja");
   SelectListText(window_, IDC_ED_SHIFT1, FieldText(read("HotkeyA"), ModifierEntries()));
@@ -195,6 +194,7 @@ void ActionEditor::OnCommand(int id, int code) {
       break;
     case IDC_ED_HTML:
     case IDC_ED_TEXT:
+    case IDC_ED_MARKDOWN:
       UpdateSummary();
       break;
     case IDC_ED_SHIFT1:
@@ -254,7 +254,7 @@ void ActionEditor::ShowMethod(EditorMethod method) {
   const bool text = method != EditorMethod::Bilder;
   ShowItem(IDC_ED_BILDER_HINWEIS, !text);
   for (const int id : {IDC_ED_FRAME_URL, IDC_ED_URL, IDC_ED_FRAME_FORMAT, IDC_ED_HTML, IDC_ED_TEXT,
-                       IDC_ED_FRAME_DATUM, IDC_ED_DATUM}) {
+                       IDC_ED_MARKDOWN, IDC_ED_FRAME_DATUM, IDC_ED_DATUM}) {
     ShowItem(id, text);
   }
 }
@@ -355,7 +355,7 @@ std::optional<ActionFields> ActionEditor::TypedFields() {
   fields.speicherpfad = folder_;
   fields.method = SelectedMethod();
   fields.words = words.empty() ? '\0' : words.front();
-  fields.html = Html();
+  fields.format = SelectedFormat();
   fields.url = IsTicked(window_, IDC_ED_URL);
   fields.datum = IsTicked(window_, IDC_ED_DATUM);
   fields.hotkey = {StoredPart(hotkeyFields.a), StoredPart(hotkeyFields.b),
@@ -398,12 +398,26 @@ EditorMethod ActionEditor::SelectedMethod() const {
   return MethodAtEntry(static_cast<int>(index) - 1);
 }
 
-bool ActionEditor::Html() const { return IsTicked(window_, IDC_ED_HTML); }
+// The format's option buttons, in the order of DocumentFormat.
+constexpr int kFormatButtons[] = {IDC_ED_TEXT, IDC_ED_HTML, IDC_ED_MARKDOWN};
+
+DocumentFormat ActionEditor::SelectedFormat() const {
+  if (IsTicked(window_, IDC_ED_HTML)) return DocumentFormat::Html;
+  if (IsTicked(window_, IDC_ED_MARKDOWN)) return DocumentFormat::Markdown;
+  return DocumentFormat::Text;
+}
+
+void ActionEditor::SelectFormat(DocumentFormat format) {
+  for (size_t i = 0; i < std::size(kFormatButtons); ++i) {
+    SetTicked(window_, kFormatButtons[i], i == static_cast<size_t>(format));
+  }
+}
 
 void ActionEditor::UpdateSummary() {
   if (loading_) return;
   SetItemAnsi(window_, IDC_ED_SUMMARY,
-              SummaryLine(SelectedMethod(), folder_, ItemAnsi(window_, IDC_ED_DATEINAME), Html()));
+              SummaryLine(SelectedMethod(), folder_, ItemAnsi(window_, IDC_ED_DATEINAME),
+                          SelectedFormat()));
 }
 
 }  // namespace qm

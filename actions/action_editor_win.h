@@ -50,7 +50,8 @@ class ActionEditor : public Dialog {
   bool Stored(int section, const ActionFields& fields);
 
   EditorMethod SelectedMethod() const;
-  bool Html() const;
+  DocumentFormat SelectedFormat() const;
+  void SelectFormat(DocumentFormat format);
   void UpdateSummary();
 
   HINSTANCE instance_;

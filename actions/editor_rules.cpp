@@ -96,8 +96,8 @@ std::string TrimmedName(std::string_view typed) {
 }
 
 std::string SummaryLine(EditorMethod method, std::string_view folder, std::string_view fileName,
-                        bool html) {
-  const std::string ending = html ? ".html" : ".txt";
+                        DocumentFormat format) {
+  const std::string ending(DocumentExtension(FormatValue(format)));
   switch (method) {
     case EditorMethod::WordFile:
       return FolderPart(folder) + "***" + ending;
@@ -166,7 +166,7 @@ std::optional<WriteFailure> WriteAction(SettingsStore& settings, int number,
                    {"Dateiname", fields.dateiname},
                    {"Speicherpfad", fields.speicherpfad},
                    {"Aktion", StoredAktion(fields.method, fields.words)},
-                   {"Format", fields.html ? "HTML" : "Text"},
+                   {"Format", std::string(FormatValue(fields.format))},
                    {"Url", fields.url ? "ja" : "nein"},
                    {"Datum", fields.datum ? "ja" : "nein"},
                    {"HotkeyA", hasKey ? fields.hotkey.a : ""},

@@ -44,7 +44,7 @@ std::string TrimmedName(std::string_view typed);
 // first-words methods show "***" for the words, the folder method "...\" for the
 // folder, "Bilder speichern" only the folder.
 std::string SummaryLine(EditorMethod method, std::string_view folder, std::string_view fileName,
-                        bool html);
+                        DocumentFormat format);
 
 // What "&Übernehmen" checks, in this order; the first failing check is reported.
 struct EditorInput {
@@ -77,7 +77,7 @@ struct ActionFields {
   std::string speicherpfad;
   EditorMethod method = EditorMethod::Auswaehlen;
   char words = '\0';
-  bool html = false;
+  DocumentFormat format = DocumentFormat::Text;
   bool url = false;
   bool datum = false;
   HotkeyText hotkey;  // stored parts: empty for none

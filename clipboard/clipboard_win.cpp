@@ -110,14 +110,15 @@ std::string FileName(ClipboardCopy& copy) {
   }
 }
 
-// One byte more than the parser reads, so that it knows when a line runs past it; the
-// HTML after the header (megabytes, for a long page) is not copied.
-std::string HtmlHeader(ClipboardCopy& copy) {
+// For the address alone, one byte more than the parser reads, so that it knows when a
+// line runs past it; the HTML after the header (megabytes, for a long page) is then not
+// copied.
+std::string Html(bool whole, ClipboardCopy& copy) {
   const UINT format = RegisterClipboardFormatW(L"HTML Format");
   if (format == 0) return {};
-  return ReadBlock(format, copy, [](std::string_view block) {
-    return UpToTheZero(block.substr(0, kSourceUrlHeaderLimit + 1));
-  });
+  const size_t most = whole ? std::string_view::npos : kSourceUrlHeaderLimit + 1;
+  return ReadBlock(format, copy,
+                   [most](std::string_view block) { return UpToTheZero(block.substr(0, most)); });
 }
 
 void CopyPicture(ClipboardCopy& copy) {
@@ -163,7 +164,7 @@ ClipboardSession::~ClipboardSession() {
 void CopyOpenClipboard(const ClipboardWants& wants, ClipboardCopy& copy) {
   if (wants.text) CopyText(copy);
   if (wants.fileName) copy.fileName = FileName(copy);
-  if (wants.sourceUrl) copy.htmlHeader = HtmlHeader(copy);
+  if (wants.sourceUrl || wants.html) copy.html = Html(wants.html, copy);
   if (wants.picture) CopyPicture(copy);
   if (wants.historyFlag) copy.historyFlag = HistoryFlag(copy);
 }

@@ -28,6 +28,7 @@ struct ClipboardWants {
   bool text = false;         // the text, as the program that copied it gave it
   bool fileName = false;     // the single dropped file, or else the text in the code page
   bool sourceUrl = false;    // the header of "HTML Format", where browsers name the page
+  bool html = false;         // "HTML Format" whole: the header and the page's fragment
   bool picture = false;      // "PNG", else the bitmap of CF_DIBV5 or CF_DIB
   bool historyFlag = false;  // "CanIncludeInClipboardHistory"
 };
@@ -48,5 +49,6 @@ struct ClipboardCopy {
 
 // Copies the parts `wants` names out of the clipboard that this thread holds open.
 void CopyOpenClipboard(const ClipboardWants& wants, ClipboardCopy& copy);
+
 
 }  // namespace qm

@@ -30,13 +30,20 @@ std::string_view TrimBlanks(std::string_view text) {
   return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-std::string PercentEncodeNonAscii(std::string_view text) {
+}  // namespace
+
+std::string PercentEncoded(std::string_view text, const AsciiSet* alsoEncoded) {
   constexpr char kHex[] = "0123456789ABCDEF";
+  const auto encodedByte = [alsoEncoded](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 0x80 || (alsoEncoded && (*alsoEncoded)[byte]);
+  };
+  if (std::none_of(text.begin(), text.end(), encodedByte)) return std::string(text);
   std::string encoded;
   encoded.reserve(text.size());
   for (const char c : text) {
     const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x80) {
+    if (!encodedByte(c)) {
       encoded.push_back(c);
     } else {
       encoded += {'%', kHex[byte >> 4], kHex[byte & 0x0F]};
@@ -45,9 +52,7 @@ std::string PercentEncodeNonAscii(std::string_view text) {
   return encoded;
 }
 
-}  // namespace
-
-std::string SourceUrlOfHtmlFormat(std::string_view data) {
+std::string_view HtmlFormatHeaderValue(std::string_view data, std::string_view name) {
   const bool cut = data.size() > kSourceUrlHeaderLimit;
   const std::string_view header = data.substr(0, kSourceUrlHeaderLimit);
   size_t start = 0;
@@ -57,11 +62,15 @@ std::string SourceUrlOfHtmlFormat(std::string_view data) {
     if (end == std::string_view::npos && cut) return {};
     const auto line = AsHeaderLine(header.substr(start, end - start));
     if (!line) return {};
-    if (line->name == "SourceURL") return PercentEncodeNonAscii(TrimBlanks(line->value));
+    if (line->name == name) return TrimBlanks(line->value);
     if (end == std::string_view::npos) return {};
     start = header.find_first_not_of("\r\n", end);
   }
   return {};
+}
+
+std::string SourceUrlOfHtmlFormat(std::string_view data) {
+  return PercentEncoded(HtmlFormatHeaderValue(data, "SourceURL"));
 }
 
 }  // namespace qm

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,16 @@ namespace qm {
 // The header is UTF-8; bytes outside ASCII are percent-encoded, which keeps the address
 // valid and makes it plain ASCII whatever the system's code page is.
 std::string SourceUrlOfHtmlFormat(std::string_view data);
+
+// The value of the header line `name` of an "HTML Format" block ("StartFragment",
+// "SourceURL"), without blanks around it, as written; empty when there is none. Read
+// with the same bound as the address.
+std::string_view HtmlFormatHeaderValue(std::string_view data, std::string_view name);
+
+// `text` with every byte outside ASCII, and every character of `alsoEncoded`, as "%" and
+// two upper-case hexadecimal digits.
+using AsciiSet = std::array<bool, 128>;
+std::string PercentEncoded(std::string_view text, const AsciiSet* alsoEncoded = nullptr);
 
 inline constexpr size_t kSourceUrlHeaderLimit = 64 * 1024;
 

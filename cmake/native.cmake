@@ -25,3 +25,9 @@ if(benchmark_FOUND)
     target_link_libraries(qm_rules_bench PRIVATE qm_rules benchmark::benchmark)
   endif()
 endif()
+
+# The Markdown oracle of the note tests: GitHub's cmark-gfm with its table and
+# strike-through extensions reads each converted note back. Only the tests link it.
+find_library(QM_CMARK_GFM cmark-gfm REQUIRED)
+find_library(QM_CMARK_GFM_EXTENSIONS cmark-gfm-extensions REQUIRED)
+target_link_libraries(qm_native_tests PRIVATE ${QM_CMARK_GFM_EXTENSIONS} ${QM_CMARK_GFM})

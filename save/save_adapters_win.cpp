@@ -153,6 +153,13 @@ ClipboardAccess WinSaveSources::ClipboardPicture(CopiedPicture& picture) {
   return access;
 }
 
+ClipboardAccess WinSaveSources::ClipboardHtml(std::string& html) {
+  ClipboardCopy copy;
+  const ClipboardAccess access = reader_.Read({.html = true}, copy);
+  if (access == ClipboardAccess::Read) html = std::move(copy.html);
+  return access;
+}
+
 // Today's browsers no longer tell their address over DDE, nor do their titles name
 // them, but they write it into the clipboard with the copied text: that address is the
 // page the text came from. The window search serves the browsers that do not.
@@ -160,7 +167,7 @@ std::string WinSaveSources::BrowserAddress() {
   ClipboardCopy copy;
   std::string address;
   if (reader_.Read({.sourceUrl = true}, copy) == ClipboardAccess::Read) {
-    address = SourceUrlOfHtmlFormat(copy.htmlHeader);
+    address = SourceUrlOfHtmlFormat(copy.html);
   }
   return address.empty() ? GetBrowserURL() : address;
 }

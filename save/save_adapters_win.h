@@ -35,6 +35,7 @@ class WinSaveSources : public SaveSources {
   ClipboardAccess ClipboardText(KeptText& text) override;
   ClipboardAccess ClipboardFileName(std::string& name) override;
   ClipboardAccess ClipboardPicture(CopiedPicture& picture) override;
+  ClipboardAccess ClipboardHtml(std::string& html) override;
   std::string BrowserAddress() override;
   std::string NowText() override;
   bool AutomaticSavingOn() override { return automaticSavingOn_(); }

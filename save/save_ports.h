@@ -69,6 +69,9 @@ class SaveSources {
   virtual ClipboardAccess ClipboardFileName(std::string& name) = 0;
   // The picture on the clipboard (a screenshot, an image copied in a browser) as PNG.
   virtual ClipboardAccess ClipboardPicture(CopiedPicture& picture) = 0;
+  // The clipboard's "HTML Format" block whole (header and HTML, the bytes as they are),
+  // or an empty text when there is none.
+  virtual ClipboardAccess ClipboardHtml(std::string& html) = 0;
   // The address of the page the text was copied from, or else of the browser in front.
   virtual std::string BrowserAddress() = 0;
   virtual std::string NowText() = 0;

@@ -1,6 +1,7 @@
 #include "save/speichern.h"
 
 #include "save/image_save.h"
+#include "save/markdown_file.h"
 #include "save/save_messages.h"
 #include "save/save_target.h"
 #include "save/text_file.h"
@@ -16,11 +17,25 @@ void ReportSave(const wchar_t* text, int fontSizePt, int labelTopTwips, SaveCont
   context.signals.ShowNotice({text, fontSizePt, labelTopTwips});
 }
 
-void ReportSave(const SaveTarget& target, SaveContext& context) {
+void ReportSave(const SaveTarget& target, DocumentFormat format, SaveContext& context) {
+  const bool note = format == DocumentFormat::Markdown;
   if (target.withFolder) {
-    ReportSave(L"Text und Ordner wurden gespeichert!", 11, 200, context);
+    ReportSave(
+        note ? L"Notiz und Ordner wurden gespeichert!" : L"Text und Ordner wurden gespeichert!", 11,
+        200, context);
   } else {
-    ReportSave(L"Text wurde gespeichert!", 12, 320, context);
+    ReportSave(note ? L"Notiz wurde gespeichert!" : L"Text wurde gespeichert!", 12, 320, context);
+  }
+}
+
+bool WriteEntry(const EntryRequest& request, SaveContext& context) {
+  switch (FormatOf(request.action.Format)) {
+    case DocumentFormat::Html:
+      return WriteDocument(request, context);
+    case DocumentFormat::Markdown:
+      return WriteMarkdownNote(request, context);
+    default:
+      return AppendTextEntry(request, context);
   }
 }
 
@@ -38,9 +53,7 @@ std::optional<SaveTarget> SaveText(const ActionRecord& action, const MethodChoic
   auto target = ChooseTarget(action, method, text, context);
   if (!target) return std::nullopt;
   const EntryRequest request{action, method, now, text, target->path};
-  const bool written =
-      action.Format == "HTML" ? WriteDocument(request, context) : AppendTextEntry(request, context);
-  if (!written) return std::nullopt;
+  if (!WriteEntry(request, context)) return std::nullopt;
   return target;
 }
 
@@ -67,7 +80,9 @@ void SaveAction(int number, SaveContext& context) {
     return;
   }
   // The notice comes once the file is complete and the clipboard let go of.
-  if (const auto target = SaveText(action, method, now, context)) ReportSave(*target, context);
+  if (const auto target = SaveText(action, method, now, context)) {
+    ReportSave(*target, FormatOf(action.Format), context);
+  }
 }
 
 }  // namespace

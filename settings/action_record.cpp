@@ -27,8 +27,32 @@ MethodChoice ParseMethod(std::string_view aktion) {
   return {SaveMethod::WordFile, WordCount(aktion)};
 }
 
+DocumentFormat FormatOf(std::string_view format) {
+  if (format == "HTML") return DocumentFormat::Html;
+  if (format == "Markdown") return DocumentFormat::Markdown;
+  return DocumentFormat::Text;
+}
+
+std::string_view FormatValue(DocumentFormat format) {
+  switch (format) {
+    case DocumentFormat::Html:
+      return "HTML";
+    case DocumentFormat::Markdown:
+      return "Markdown";
+    default:
+      return "Text";
+  }
+}
+
 std::string_view DocumentExtension(std::string_view format) {
-  return format == "HTML" ? ".html" : ".txt";
+  switch (FormatOf(format)) {
+    case DocumentFormat::Html:
+      return ".html";
+    case DocumentFormat::Markdown:
+      return ".md";
+    default:
+      return ".txt";
+  }
 }
 
 bool IsStandardMarked(std::string_view name) {

@@ -36,8 +36,14 @@ struct MethodChoice {
 // value the first-words method, the word count being the last character.
 MethodChoice ParseMethod(std::string_view aktion);
 
-// The extension of what an action writes: ".html" for Format "HTML", ".txt" for
-// every other value, so that saving and opening a saved file agree on damaged values.
+// The format an action writes, by its stored value "Format": "HTML", "Markdown", and
+// "Text" for every other value, so that saving and opening a saved file agree on
+// damaged values.
+enum class DocumentFormat { Text, Html, Markdown };
+DocumentFormat FormatOf(std::string_view format);
+std::string_view FormatValue(DocumentFormat format);
+
+// The extension of what an action writes: ".html", ".md" or ".txt", by FormatOf.
 std::string_view DocumentExtension(std::string_view format);
 
 // The Standard action's stored name ends in " (Standard)". A name counts as marked

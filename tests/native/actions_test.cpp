@@ -14,23 +14,25 @@ using M = EditorMethod;
 constexpr const char* kNone = "     -";
 
 TEST(SummaryLine, ShowsWhereTheNextSaveWrites) {
+  using F = DocumentFormat;
   struct Case {
     EditorMethod method;
     const char* folder;
     const char* file;
-    bool html;
+    DocumentFormat format;
     const char* expected;
   };
   const Case cases[] = {
-      {M::SameFile, "C:\\", "Notiz", false, "C:\\Notiz.txt"},  // a drive root has its backslash
-      {M::Numbered, "C:\\Daten", "Notiz", false, "C:\\Daten\\Notiz.txt"},
-      {M::Numbered, "C:\\Daten", "Notiz", true, "C:\\Daten\\Notiz.html"},
-      {M::WordFile, "C:\\Daten", "Notiz", false, "C:\\Daten\\***.txt"},
-      {M::WordFolder, "C:\\Daten", "Text", false, "C:\\Daten\\...\\Text.txt"},
-      {M::Bilder, "C:\\Bilder", "egal", true, "C:\\Bilder\\"},
+      {M::SameFile, "C:\\", "Notiz", F::Text, "C:\\Notiz.txt"},  // a drive root has its backslash
+      {M::Numbered, "C:\\Daten", "Notiz", F::Text, "C:\\Daten\\Notiz.txt"},
+      {M::Numbered, "C:\\Daten", "Notiz", F::Html, "C:\\Daten\\Notiz.html"},
+      {M::WordFile, "C:\\Daten", "Notiz", F::Text, "C:\\Daten\\***.txt"},
+      {M::WordFile, "C:\\Daten", "Notiz", F::Markdown, "C:\\Daten\\***.md"},
+      {M::WordFolder, "C:\\Daten", "Text", F::Markdown, "C:\\Daten\\...\\Text.md"},
+      {M::Bilder, "C:\\Bilder", "egal", F::Html, "C:\\Bilder\\"},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(SummaryLine(c.method, c.folder, c.file, c.html), c.expected) << c.expected;
+    EXPECT_EQ(SummaryLine(c.method, c.folder, c.file, c.format), c.expected) << c.expected;
   }
 }
 

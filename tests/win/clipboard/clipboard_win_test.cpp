@@ -36,8 +36,13 @@ TEST(ClipboardWin, TextAndOtherFormatsAreToldApart) {
   SetClipboardUnicode(u"\u0141\u00F3d\u017A");
   EXPECT_EQ(Read({.text = true}).wideText, u"\u0141\u00F3d\u017A");
   SetClipboard({{CF_DIB, std::string(48, '\0')}});
-  const ClipboardCopy picture = Read({.text = true, .fileName = true});
-  EXPECT_EQ(picture.ansiText + picture.fileName, "");
+  const ClipboardCopy picture = Read({.text = true, .fileName = true, .html = true});
+  EXPECT_EQ(picture.ansiText + picture.fileName + picture.html, "");
+  // A browser's block is taken whole up to its zero, however the memory is rounded up;
+  // for the address alone, no further than its header may go.
+  const std::string block = "Version:0.9\r\nSourceURL:https://ex.org/\r\n<p>\xC3\xA4</p>";
+  SetClipboard({{RegisterClipboardFormatA("HTML Format"), block + "\0\0zz"s}});
+  EXPECT_EQ(Read({.html = true}).html, block);
 }
 
 std::string Utf16(std::u16string_view text) {

@@ -10,6 +10,7 @@
 #include <atomic>
 #include <map>
 #include <optional>
+#include <regex>
 #include <thread>
 
 #include "save/access.h"
@@ -47,6 +48,10 @@ struct SaveWin : ::testing::Test, SaveSources, SaveSignals, ShellOpener {
   }
   ClipboardAccess ClipboardPicture(CopiedPicture& copied) override {
     copied = picture;
+    return access;
+  }
+  ClipboardAccess ClipboardHtml(std::string& html) override {
+    html = clipboardHtml;
     return access;
   }
   std::string BrowserAddress() override { return "http://quelle.example/?a=1&b=2"; }
@@ -120,6 +125,7 @@ struct SaveWin : ::testing::Test, SaveSources, SaveSignals, ShellOpener {
   ClipboardAccess access = ClipboardAccess::Read;
   std::string clipboardFile;
   CopiedPicture picture;
+  std::string clipboardHtml;
   bool automatic = false;
   std::vector<std::wstring> notices;  // and beeps, as they came
   std::string opened;
@@ -275,7 +281,12 @@ INSTANTIATE_TEST_SUITE_P(
                       MethodCase("folder_keeps_letters", "dateiundordner1", "Text",
                                  {u"Żółw ist da"}, {{"Żółw\\Notiz.txt", kBom + "Żółw ist da\r\n"}}),
                       MethodCase("html_extended", "gleichedatei", "HTML", {u"eins", u"zwei & drei"},
-                                 {{"Notiz.html", kTwoHtmlEntries}}, {{"Notiz.html", ""}})),
+                                 {{"Notiz.html", kTwoHtmlEntries}}, {{"Notiz.html", ""}}),
+                      MethodCase("markdown_of_plain_text", "gleichedatei", "Markdown",
+                                 {u"# eins\nŁódź", u"zwei"},
+                                 {{"Notiz.md", "alt\r\n\r\n-----\r\n\r\n# eins\r\nŁódź\r\n\r\n"
+                                               "-----\r\n\r\nzwei\r\n"}},
+                                 {{"Notiz.md", "alt"}})),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A text as the bytes of UTF-16, as editors write "Unicode" files.
@@ -345,6 +356,90 @@ INSTANTIATE_TEST_SUITE_P(
                      true),
         EncodingCase("odd_utf16", kOdd, u"Käse", kOdd),
         EncodingCase("odd_utf16_foreign", kOdd, u"Łódź", kOdd)),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A passage copied from a page in a browser, as the browser puts it on the clipboard: the
+// header's offsets count the bytes of the block.
+std::string BrowserHtmlFormat() {
+  const std::string before =
+      "<html><head><title>Krak\u00F3w \u2013 Wikipedia</title></head><body>\r\n"
+      "<!--StartFragment-->";
+  const std::string fragment =
+      "<h2><span class=\"mw-headline\" id=\"Geschichte\">Geschichte</span></h2>\n<p>Die Stadt "
+      "<b>Krak\u00F3w</b> erhielt 1257 das <a href=\"/wiki/Magdeburger_Recht\" "
+      "title=\"Magdeburger Recht\">Magdeburger Recht</a>.<sup class=\"reference\"><a "
+      "href=\"#cite_note-1\">[1]</a></sup></p>\n<ul><li>Wawel</li><li>Rynek&nbsp;G\u0142\u00F3wny"
+      "</li></ul>";
+  const std::string after = "<!--EndFragment-->\r\n</body>\r\n</html>";
+  const auto header = [&](size_t size) {
+    const auto number = [](size_t n) {
+      const std::string digits = std::to_string(n);
+      return std::string(10 - digits.size(), '0') + digits;
+    };
+    const size_t start = size + before.size();
+    return "Version:0.9\r\nStartHTML:" + number(size) +
+           "\r\nEndHTML:" + number(start + fragment.size() + after.size()) +
+           "\r\nStartFragment:" + number(start) +
+           "\r\nEndFragment:" + number(start + fragment.size()) +
+           "\r\nSourceURL:https://de.wikipedia.org/wiki/Krak%C3%B3w\r\n";
+  };
+  return header(header(0).size()) + before + fragment + after;
+}
+
+const std::string kPassage =
+    "## Geschichte\r\n\r\nDie Stadt **Krak\u00F3w** erhielt 1257 das "
+    "[Magdeburger Recht](https://de.wikipedia.org/wiki/Magdeburger_Recht).[\\[1\\]]"
+    "(https://de.wikipedia.org/wiki/Krak%C3%B3w#cite_note-1)\r\n\r\n- Wawel\r\n- Rynek "
+    "G\u0142\u00F3wny\r\n";
+const std::string kNewNote =
+    "---\r\ntitle: \"Krak\u00F3w \u2013 Wikipedia\"\r\nsource: http://quelle.example/?a=1&b=2"
+    "\r\ncreated: <jetzt>\r\n---\r\n\r\n" +
+    kPassage;
+const std::string kLaterEntry =
+    "\r\n07.12.2026 10:00:00 \u00B7 [http://quelle.example/?a=1\\&b=2]"
+    "(http://quelle.example/?a=1&b=2)\r\n\r\n" +
+    kPassage;
+
+struct NoteCase {
+  const char* name;
+  const char* aktion;
+  std::map<std::string, std::string> files;  // "<jetzt>" for the local time of the save
+};
+
+class SaveNotes : public SaveWin, public ::testing::WithParamInterface<NoteCase> {};
+
+// Twice the same copy: the front matter starts each new note, a later entry of the
+// same file stands after the separator with its date and source.
+TEST_P(SaveNotes, ABrowserCopyBecomesAMarkdownNoteWithItsFrontMatter) {
+  Use(GetParam().aktion, "Markdown", true);
+  clipboardHtml = BrowserHtmlFormat();
+  for (int save = 0; save < 2; ++save) {
+    Save(u"Geschichte\r\nDie Stadt Krak\u00F3w erhielt 1257 das Magdeburger Recht.[1]");
+  }
+  const std::regex created("created: \\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d[+-]\\d\\d:\\d\\d");
+  std::map<std::string, std::string> saved;
+  for (const std::string& name : Files()) {
+    saved[name] = std::regex_replace(Saved(name), created, "created: <jetzt>");
+  }
+  EXPECT_EQ(saved, GetParam().files);
+  EXPECT_EQ(notices, std::vector<std::wstring>(2, GetParam().aktion[0] == 'd'
+                                                      ? L"Notiz und Ordner wurden gespeichert!"
+                                                      : L"Notiz wurde gespeichert!"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SaveNotes,
+    ::testing::Values(
+        NoteCase{"numbered", "extradatei", {{"Notiz.md", kNewNote}, {"Notiz1.md", kNewNote}}},
+        NoteCase{"first_words",
+                 "extradatei2",
+                 {{"Geschichte Die.md", kNewNote}, {"Geschichte Die1.md", kNewNote}}},
+        NoteCase{
+            "same_file", "gleichedatei", {{"Notiz.md", kNewNote + "\r\n-----\r\n" + kLaterEntry}}},
+        NoteCase{
+            "folder",
+            "dateiundordner2",
+            {{"Geschichte Die\\Notiz.md", kNewNote}, {"Geschichte Die\\Notiz1.md", kNewNote}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct WarningCase {

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string_view>
+
+namespace qm {
+
+// The elements that change how their content is written; every other element is a
+// block boundary, a line break, a rule, an image or just its text.
+enum class Tag {
+  Bold,
+  Italic,
+  Strike,
+  Code,
+  Link,
+  Span,
+  Pre,
+  Quote,
+  List,
+  Item,
+  Heading,
+  Table,
+  Row,
+  Cell,
+  Count
+};
+
+// What an element's name means here.
+enum class Role { Tag, Boundary, Break, Rule, Image, Base, Raw };
+
+struct TagOf {
+  Role role = Role::Tag;
+  Tag tag = Tag::Count;
+  int level = 0;         // of a heading
+  bool ordered = false;  // of a list
+};
+
+// What the element of this name (in lower case) means, or nothing for an element that
+// only gives its text.
+const TagOf* ElementOf(std::string_view lowerName);
+
+// The elements that other elements end or stand in: lists, items, tables, rows, cells,
+// quotes.
+bool IsStructural(Tag tag);
+
+}  // namespace qm

@@ -1,0 +1,89 @@
+#include "save/markdown_file.h"
+
+#include <ctime>
+
+#include "save/markdown_note.h"
+#include "save/note_entry.h"
+#include "save/save_messages.h"
+#include "save/text_entry.h"
+#include "settings/utf8_text.h"
+
+namespace qm {
+
+namespace {
+
+bool ExtendsExisting(const MethodChoice& method) {
+  return method.method == SaveMethod::SameFile || method.method == SaveMethod::WordFolder;
+}
+
+std::optional<std::string> CreatedNow() {
+  const std::time_t now = std::time(nullptr);
+  const std::tm* local = std::localtime(&now);
+  if (!local) return std::nullopt;
+  return IsoLocalTime(*local, now);
+}
+
+// The copied text itself, in UTF-8, each line ending with CR LF.
+std::string PlainPassage(const CopiedText& text) {
+  const std::string utf8 = text.InCodePage() ? Utf8OfAnsi(text.ansi) : std::string(text.utf8);
+  std::string passage;
+  passage.reserve(utf8.size() + 2);
+  for (size_t at = 0; at < utf8.size(); ++at) {
+    const char c = utf8[at];
+    if (c == '\r' || c == '\n') {
+      passage.append(kCrLf);
+      if (c == '\r' && at + 1 < utf8.size() && utf8[at + 1] == '\n') ++at;
+    } else {
+      passage.push_back(c);
+    }
+  }
+  if (!passage.ends_with(kCrLf)) passage.append(kCrLf);
+  return passage;
+}
+
+NoteParts Parts(const EntryRequest& request, std::string title, SaveContext& context) {
+  NoteParts parts;
+  parts.title = std::move(title);
+  if (request.action.Url == "ja") parts.address = context.sources.BrowserAddress();
+  if (request.action.Datum == "ja") {
+    parts.created = CreatedNow();
+    parts.dateText = std::string(request.dateTimeText);
+  }
+  if (request.method.method == SaveMethod::SameFile) {
+    parts.separator =
+        Utf8OfAnsi(SeparatorLine(context.options.txtZeichen, context.options.txtWiederholung));
+  }
+  if (parts.address) *parts.address = Utf8OfAnsi(*parts.address);
+  return parts;
+}
+
+}  // namespace
+
+bool WriteMarkdownNote(const EntryRequest& request, SaveContext& context) {
+  std::string html;
+  if (!ClipboardWasRead(context.sources.ClipboardHtml(html), context)) return false;
+  MarkdownNote note = html.empty() ? MarkdownNote{} : MarkdownOfHtmlFormat(html);
+  if (note.markdown.empty()) note.markdown = PlainPassage(request.clipboardText);
+  const NoteParts parts = Parts(request, std::move(note.title), context);
+  std::string old;
+  std::string written;
+  if (ExtendsExisting(request.method) && context.files.FileState(request.path) == 1) {
+    if (auto reason = context.files.ReadWholeFile(request.path, old)) {
+      context.messages.Show(ReadFailedMessage(request.path, *reason));
+      return false;
+    }
+    // A note another editor kept in the code page takes its entries in UTF-8 as a whole.
+    if (!IsUtf8(old)) old = Utf8OfAnsi(old);
+    written = LaterEntry(old, note.markdown, parts);
+  } else {
+    written = NewNote(note.markdown, parts);
+  }
+  const std::string_view pieces[] = {old, written};
+  if (auto reason = context.files.ReplaceWholeFile(request.path, pieces)) {
+    context.messages.Show(WriteFailedMessage(request.path, *reason));
+    return false;
+  }
+  return true;
+}
+
+}  // namespace qm

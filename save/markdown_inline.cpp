@@ -1,0 +1,131 @@
+#include "save/markdown_inline.h"
+
+#include <array>
+
+#include "save/markdown_text.h"
+
+namespace qm {
+
+namespace {
+
+// The characters that go into the note as they are: ASCII that is neither a blank, a
+// control character nor anything Markdown reads as syntax.
+constexpr std::array<bool, 256> PlainCharacters() {
+  std::array<bool, 256> plain{};
+  for (int c = '!'; c < 0x7F; ++c) plain[static_cast<size_t>(c)] = true;
+  for (const char c : kMarkdownSyntax) plain[static_cast<unsigned char>(c)] = false;
+  plain['&'] = false;
+  return plain;
+}
+constexpr std::array<bool, 256> kPlain = PlainCharacters();
+
+std::string_view Opening(Marker kind) {
+  switch (kind) {
+    case Marker::Bold:
+      return "**";
+    case Marker::Italic:
+      return "*";
+    case Marker::Strike:
+      return "~~";
+    default:
+      return "[";
+  }
+}
+
+}  // namespace
+
+// Runs of plain characters go in whole; blanks, characters to escape, bytes outside
+// ASCII and NUL one at a time.
+void MarkdownInline::AppendText(std::string_view text) {
+  for (size_t at = 0; at < text.size();) {
+    size_t run = at;
+    while (run < text.size() && kPlain[static_cast<unsigned char>(text[run])]) ++run;
+    if (run > at) {
+      BeforeContent();
+      text_.append(text.data() + at, run - at);
+      at = run;
+      continue;
+    }
+    const char c = text[at];
+    if (IsHtmlSpace(c) || c == '\0') {
+      spaceDue_ = spaceDue_ || c != '\0';
+      ++at;
+      continue;
+    }
+    if (static_cast<unsigned char>(c) >= 0x80) {
+      const auto [codePoint, length] = CodePointAt(text, at);
+      if (codePoint == 0xA0) {
+        spaceDue_ = true;
+      } else {
+        BeforeContent();
+        text_ += codePoint == 0xFFFD && length == 1 ? "\xEF\xBF\xBD" : text.substr(at, length);
+      }
+      at += length;
+      continue;
+    }
+    BeforeContent();
+    AppendEscapedCharacter(text_, c, at + 1 < text.size() ? text[at + 1] : '\0');
+    ++at;
+  }
+}
+
+void MarkdownInline::AppendMarkdown(std::string_view markdown) {
+  BeforeContent();
+  text_ += markdown;
+}
+
+void MarkdownInline::BeforeContent() {
+  if (!spaceDue_ && breaksDue_ == 0 && !opensDue_) return;
+  if (!text_.empty()) {
+    if (breaksDue_ > 0) {
+      text_.append(static_cast<size_t>(breaksDue_), '\n');
+    } else if (spaceDue_) {
+      text_ += ' ';
+    }
+  }
+  breaksDue_ = 0;
+  spaceDue_ = false;
+  opensDue_ = false;
+  for (OpenMark& mark : marks_) {
+    if (mark.written) continue;
+    text_ += Opening(mark.kind);
+    mark.written = true;
+  }
+}
+
+void MarkdownInline::WriteClosing(OpenMark& mark) {
+  if (!mark.written) return;
+  if (mark.kind == Marker::Link) {
+    text_.append("](").append(mark.destination).append(")");
+  } else {
+    text_ += Opening(mark.kind);
+  }
+  mark.written = false;
+  opensDue_ = true;
+}
+
+bool MarkdownInline::OpenMarker(Marker kind, std::string destination) {
+  for (const OpenMark& mark : marks_) {
+    if (mark.kind == kind) return false;
+  }
+  marks_.push_back({kind, std::move(destination)});
+  opensDue_ = true;
+  return true;
+}
+
+void MarkdownInline::CloseMarker(Marker kind) {
+  size_t closing = marks_.size();
+  while (closing-- > 0 && marks_[closing].kind != kind) {
+  }
+  if (closing >= marks_.size()) return;
+  for (size_t i = marks_.size(); i-- > closing;) WriteClosing(marks_[i]);
+  marks_.erase(marks_.begin() + static_cast<std::ptrdiff_t>(closing));
+}
+
+void MarkdownInline::EndBlock() {
+  for (auto mark = marks_.rbegin(); mark != marks_.rend(); ++mark) WriteClosing(*mark);
+  spaceDue_ = false;
+  breaksDue_ = 0;
+}
+
+}  // namespace qm

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "settings/utf8_text.h"
+
+namespace qm {
+
+inline bool IsHtmlSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+}
+
+// Calls `take` with each character of page text: ASCII as it is, a well-formed
+// sequence whole, a byte that starts none as U+FFFD, a non-breaking space as a blank,
+// NUL not at all.
+template <typename Take>
+void ForEachShownCharacter(std::string_view text, Take take) {
+  for (size_t at = 0; at < text.size();) {
+    const auto byte = static_cast<unsigned char>(text[at]);
+    if (byte < 0x80) {
+      if (byte != 0) take(text.substr(at, 1));
+      ++at;
+      continue;
+    }
+    const auto [codePoint, length] = CodePointAt(text, at);
+    if (codePoint == 0xA0) {
+      take(" ");
+    } else if (codePoint == 0xFFFD && length == 1) {
+      take("\xEF\xBF\xBD");
+    } else {
+      take(text.substr(at, length));
+    }
+    at += length;
+  }
+}
+
+enum class Marker { Bold, Italic, Strike, Link };
+
+// The Markdown text of the block being written, line breaks as '\n'. Page text comes in
+// escaped and with its white space collapsed; blanks and line breaks are written once
+// content follows them, after the marks that closed before them and before those that
+// open with the content, so emphasis never begins or ends with a blank and a block
+// never ends in a break. A mark whose element holds no content leaves no trace.
+class MarkdownInline {
+ public:
+  void AppendText(std::string_view text);
+  // Markdown made elsewhere (a code span, an image) as content.
+  void AppendMarkdown(std::string_view markdown);
+  void Space() { spaceDue_ = true; }
+  void Break() {
+    if (!text_.empty()) ++breaksDue_;
+  }
+
+  // Opens a mark of this kind, unless one is open already (then false: nested bold is
+  // bold, a link inside a link its text).
+  bool OpenMarker(Marker kind, std::string destination = {});
+  // Closes the open mark of this kind, and the marks of those opened after it
+  // (misnested tags): they open again with the next content.
+  void CloseMarker(Marker kind);
+
+  // The block ends here: its written marks are closed (they open again in the next
+  // block), blanks and breaks still due are dropped. Block() is then complete.
+  void EndBlock();
+  std::string& Block() { return text_; }
+
+ private:
+  struct OpenMark {
+    Marker kind;
+    std::string destination;  // of a link
+    bool written = false;     // its opening mark stands in the current block
+  };
+
+  void BeforeContent();
+  void WriteClosing(OpenMark& mark);
+
+  std::string text_;
+  bool spaceDue_ = false;
+  int breaksDue_ = 0;
+  std::vector<OpenMark> marks_;
+  bool opensDue_ = false;  // a mark waits for content to write its opening
+};
+
+}  // namespace qm

@@ -1,0 +1,83 @@
+#include "save/markdown_lines.h"
+
+#include <algorithm>
+
+#include "save/markdown_text.h"
+
+namespace qm {
+
+// The blank line before the container's first block stands outside it.
+void MarkdownLines::OpenContainer(std::string firstLine, std::string otherLines) {
+  BlankLineIfDue();
+  containers_.push_back({std::move(firstLine), std::move(otherLines)});
+}
+
+void MarkdownLines::CloseContainer() { containers_.pop_back(); }
+
+void MarkdownLines::Prefix(bool blank) {
+  const size_t start = text_.size();
+  for (Container& container : containers_) {
+    text_ += container.started || blank ? container.otherLines : container.firstLine;
+    if (!blank && !container.started) container.started = true;
+  }
+  if (blank) {
+    while (text_.size() > start && text_.back() == ' ') text_.pop_back();
+  }
+}
+
+void MarkdownLines::BlankLineIfDue() {
+  if (blankDue_) {
+    Prefix(true);
+    text_ += "\r\n";
+  }
+  blankDue_ = false;
+}
+
+void MarkdownLines::Line(std::string_view content) {
+  BlankLineIfDue();
+  Prefix(false);
+  text_ += content;
+  if (content.empty()) {
+    while (!text_.empty() && text_.back() == ' ') text_.pop_back();
+  }
+  text_ += "\r\n";
+  written_ = true;
+}
+
+void MarkdownLines::CodeBlock(std::string_view code, std::string_view language) {
+  const std::string fence = CodeFence(code);
+  Line(fence + std::string(language));
+  size_t start = 0;
+  while (start <= code.size()) {
+    const size_t end = std::min(code.find('\n', start), code.size());
+    Line(code.substr(start, end - start));
+    start = end + 1;
+  }
+  Line(fence);
+  EndBlock();
+}
+
+void MarkdownLines::Table(std::vector<std::vector<std::string>>& rows) {
+  size_t columns = 0;
+  for (const auto& row : rows) columns = std::max(columns, row.size());
+  if (columns == 0) return;
+  // Only the header needs every column; a shorter row gets its empty cells from the
+  // reader, so a long table of short rows does not grow by padding.
+  bool header = true;
+  for (auto& row : rows) {
+    if (row.empty()) continue;
+    if (header) row.resize(columns);
+    std::string line = "|";
+    for (const std::string& cell : row) line.append(" ").append(cell).append(" |");
+    Line(line);
+    if (header) {
+      std::string delimiter = "|";
+      for (size_t i = 0; i < columns; ++i) delimiter += " --- |";
+      Line(delimiter);
+    }
+    header = false;
+  }
+  EndBlock();
+}
+
+}  // namespace qm

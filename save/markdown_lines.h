@@ -1,0 +1,53 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qm {
+
+// The lines of a Markdown note, each with the marks of the block quotes and list items
+// it stands in: a list item's marker on its first line, its indentation on the others.
+// Blocks are kept apart by a blank line, unless told to adjoin.
+class MarkdownLines {
+ public:
+  // Deeper quotes and lists are not marked: their text goes on at this depth, so that no
+  // line of a note carries more than a bounded prefix.
+  static constexpr size_t kDeepestContainer = 16;
+
+  bool CanNest() const { return containers_.size() < kDeepestContainer; }
+  void OpenContainer(std::string firstLine, std::string otherLines);
+  void CloseContainer();
+
+  // One line of a block; the first line of a block follows a blank line when a block
+  // came before.
+  void Line(std::string_view content);
+  // A fenced code block of `code` (lines ending with '\n' apart from the last).
+  void CodeBlock(std::string_view code, std::string_view language);
+  // A pipe table of `rows` (cells in Markdown, "|" escaped); the first row is its header.
+  void Table(std::vector<std::vector<std::string>>& rows);
+
+  // The block is complete: the next one is set apart by a blank line.
+  void EndBlock() { blankDue_ = written_; }
+  // The next block follows without a blank line (the items of a tight list).
+  void Adjoin() { blankDue_ = false; }
+
+  std::string Take() { return std::move(text_); }
+
+ private:
+  struct Container {
+    std::string firstLine;
+    std::string otherLines;
+    bool started = false;
+  };
+
+  void Prefix(bool blank);
+  void BlankLineIfDue();
+
+  std::string text_;
+  std::vector<Container> containers_;
+  bool blankDue_ = false;
+  bool written_ = false;
+};
+
+}  // namespace qm

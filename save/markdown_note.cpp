@@ -1,0 +1,601 @@
+#include "save/markdown_note.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <vector>
+
+#include "clipboard/source_url.h"
+#include "save/html_tokens.h"
+#include "save/markdown_elements.h"
+#include "save/markdown_inline.h"
+#include "save/markdown_lines.h"
+#include "save/markdown_text.h"
+#include "save/page_address.h"
+#include "settings/utf8_text.h"
+
+namespace qm {
+
+namespace {
+
+Marker MarkerOf(Tag tag) {
+  switch (tag) {
+    case Tag::Bold:
+      return Marker::Bold;
+    case Tag::Italic:
+      return Marker::Italic;
+    case Tag::Strike:
+      return Marker::Strike;
+    default:
+      return Marker::Link;
+  }
+}
+
+struct ListState {
+  bool ordered;
+  long long next;
+  bool hasItem = false;
+};
+
+// What an open element did, so that closing it undoes exactly that.
+struct Entry {
+  Tag tag;
+  bool inert = false;  // inside code, a cell's blocks, past the depth bound: text only
+  bool marker = false;
+  bool container = false;
+  bool hidden = false;
+  int outerHeading = 0;
+};
+
+constexpr long long kLargestItemNumber = 999'999'999;
+
+long long ListStart(std::string_view value) {
+  long long start = 0;
+  size_t digits = 0;
+  for (const char c : value) {
+    if (c < '0' || c > '9' || ++digits > 9) break;
+    start = start * 10 + (c - '0');
+  }
+  return digits == 0 ? 1 : start;
+}
+
+class NoteConverter {
+ public:
+  explicit NoteConverter(std::string_view pageAddress) : base_(pageAddress) {}
+
+  // The HTML before the fragment: only its title and base count.
+  void ReadContext(std::string_view html) {
+    HtmlTokenizer tokens(html);
+    while (tokens.Next(token_)) {
+      element_ = token_.kind == HtmlToken::Kind::Text ? nullptr : ElementOf(token_.name);
+      if (RawToken()) continue;
+      if (token_.kind == HtmlToken::Kind::StartTag && token_.name == "base") TakeBase();
+    }
+  }
+
+  MarkdownNote Convert(std::string_view html) {
+    HtmlTokenizer tokens(html);
+    while (tokens.Next(token_)) {
+      element_ = token_.kind == HtmlToken::Kind::Text ? nullptr : ElementOf(token_.name);
+      if (RawToken()) continue;
+      switch (token_.kind) {
+        case HtmlToken::Kind::Text:
+          Text();
+          break;
+        case HtmlToken::Kind::StartTag:
+          Open();
+          break;
+        case HtmlToken::Kind::EndTag:
+          Close();
+          break;
+      }
+    }
+    while (!stack_.empty()) Pop();
+    EndBlock();
+    return {lines_.Take(), std::move(title_)};
+  }
+
+ private:
+  // Title text is the note's title, never its content; script and style are neither.
+  bool RawToken() {
+    if (raw_.empty()) {
+      if (token_.kind != HtmlToken::Kind::StartTag) return false;
+      if (!element_ || element_->role != Role::Raw) return false;
+      raw_ = token_.name;
+      return true;
+    }
+    if (token_.kind == HtmlToken::Kind::Text && raw_ == "title" && title_.empty()) {
+      std::string decoded;
+      AppendDecoded(decoded, token_.text);
+      CollapsedInto(title_, decoded);
+    }
+    if (token_.kind == HtmlToken::Kind::EndTag) raw_.clear();
+    return true;
+  }
+
+  static void CollapsedInto(std::string& out, std::string_view text) {
+    bool space = false;
+    for (const char c : text) {
+      if (IsHtmlSpace(c)) {
+        space = !out.empty();
+      } else {
+        if (space) out.push_back(' ');
+        space = false;
+        out.push_back(c);
+      }
+    }
+  }
+
+  void TakeBase() {
+    const std::string_view href = token_.Attribute("href");
+    if (href.empty() || baseTaken_) return;
+    std::string decoded;
+    AppendDecoded(decoded, href);
+    base_ = PageAddress(base_.Resolve(decoded));
+    baseTaken_ = true;
+  }
+
+  // ---- text
+
+  void Text() {
+    if (hidden_ > 0) return;
+    std::string_view text = token_.text;
+    if (text.find('&') != std::string_view::npos) {
+      decoded_.clear();
+      AppendDecoded(decoded_, text);
+      text = decoded_;
+    }
+    if (preDepth_ > 0) {
+      ForEachShownCharacter(text, [this](std::string_view c) { CodeCharacter(c); });
+    } else if (spanDepth_ > 0) {
+      ForEachShownCharacter(text, [this](std::string_view c) { SpanCharacter(c); });
+    } else {
+      inline_.AppendText(text);
+    }
+  }
+
+  void CodeCharacter(std::string_view c) {
+    if (c == "\r") {
+      code_ += '\n';
+      lastWasCr_ = true;
+      return;
+    }
+    if (!(c == "\n" && lastWasCr_)) code_ += c;
+    lastWasCr_ = false;
+  }
+
+  void SpanCharacter(std::string_view c) {
+    if (c.size() == 1 && IsHtmlSpace(c[0])) {
+      spanSpace_ = !span_.empty();
+      return;
+    }
+    if (spanSpace_) span_ += ' ';
+    spanSpace_ = false;
+    span_ += c;
+  }
+
+  // ---- blocks
+
+  bool InCell() const { return cellOpen_; }
+
+  void EndBlock() {
+    if (InCell()) return inline_.Space();
+    inline_.EndBlock();
+    std::string& block = inline_.Block();
+    if (block.empty()) return;
+    if (heading_ > 0) {
+      WriteHeading(block);
+    } else {
+      WriteParagraph(block);
+    }
+    block.clear();
+    lines_.EndBlock();
+  }
+
+  void WriteHeading(std::string& block) {
+    for (char& c : block) {
+      if (c == '\n') c = ' ';
+    }
+    // A heading's closing "#"s would be dropped: the last one is escaped.
+    if (block.back() == '#') block.insert(block.size() - 1, 1, '\\');
+    lines_.Line(std::string(static_cast<size_t>(heading_), '#') + " " + block);
+  }
+
+  void WriteParagraph(std::string& block) {
+    if (block.find('\n') == std::string::npos) {
+      EscapeLineStart(block);
+      return lines_.Line(block);
+    }
+    size_t start = 0;
+    while (start <= block.size()) {
+      const size_t end = std::min(block.find('\n', start), block.size());
+      std::string piece = block.substr(start, end - start);
+      EscapeLineStart(piece);
+      if (end < block.size()) piece += '\\';
+      lines_.Line(piece);
+      start = end + 1;
+    }
+  }
+
+  void WriteCodeBlock() {
+    std::string_view code = code_;
+    if (code.starts_with('\n')) code.remove_prefix(1);
+    while (code.ends_with('\n')) code.remove_suffix(1);
+    if (!code.empty()) lines_.CodeBlock(code, language_);
+  }
+
+  void Rule() {
+    if (InCell() || preDepth_ > 0 || spanDepth_ > 0) return;
+    EndBlock();
+    lines_.Line("***");
+    lines_.EndBlock();
+  }
+
+  void HardBreak() {
+    if (preDepth_ > 0) {
+      code_ += '\n';
+    } else if (spanDepth_ > 0) {
+      spanSpace_ = !span_.empty();
+    } else if (InCell() || heading_ > 0) {
+      inline_.Space();
+    } else {
+      inline_.Break();
+    }
+  }
+
+  void Image() {
+    if (preDepth_ > 0 || spanDepth_ > 0 || hidden_ > 0) return;
+    std::string alt;
+    AppendDecoded(alt, token_.Attribute("alt"));
+    std::string source;
+    AppendDecoded(source, token_.Attribute("src"));
+    const std::string address = base_.Resolve(source);
+    if (address.empty() || IsScriptAddress(address)) return inline_.AppendText(alt);
+    std::string flat;
+    ForEachShownCharacter(alt, [&flat](std::string_view c) { flat += c; });
+    std::string collapsed;
+    CollapsedInto(collapsed, flat);
+    std::string image = "![";
+    AppendMarkdownEscaped(image, collapsed);
+    image.append("](").append(LinkDestination(address)).append(")");
+    inline_.AppendMarkdown(image);
+  }
+
+  // ---- elements
+
+  void Open() {
+    const TagOf* element = element_;
+    if (!element) return;
+    switch (element->role) {
+      case Role::Break:
+        return HardBreak();
+      case Role::Rule:
+        return Rule();
+      case Role::Image:
+        return Image();
+      case Role::Base:
+        return TakeBase();
+      case Role::Boundary:
+        return EndBlock();
+      case Role::Tag:
+        break;
+      case Role::Raw:
+        return;
+    }
+    const TagOf& tag = *element;
+    if (preDepth_ > 0 && tag.tag == Tag::Code && language_.empty()) {
+      language_ = CodeLanguage(token_.Attribute("class"));
+    }
+    AutoClose(tag.tag);
+    Entry entry{tag.tag};
+    entry.inert = preDepth_ > 0 || spanDepth_ > 0;
+    if (!entry.inert) Begin(tag, entry);
+    Push(entry);
+  }
+
+  // An item ends the item before it, a cell the cell before it, a row the row before it.
+  void AutoClose(Tag tag) {
+    const auto innermost = [this] {
+      return structural_.empty() ? Tag::Count : stack_[structural_.back()].tag;
+    };
+    if (tag == Tag::Item && innermost() == Tag::Item) PopTo(Tag::Item);
+    if (tag == Tag::Cell && innermost() == Tag::Cell) PopTo(Tag::Cell);
+    if (tag == Tag::Row) {
+      while (innermost() == Tag::Cell || innermost() == Tag::Row) PopTo(innermost());
+    }
+  }
+
+  void Begin(const TagOf& tag, Entry& entry) {
+    switch (tag.tag) {
+      case Tag::Bold:
+      case Tag::Italic:
+      case Tag::Strike:
+        return BeginMarker(entry, MarkerOf(tag.tag));
+      case Tag::Link:
+        return BeginLink(entry);
+      case Tag::Span:
+        entry.hidden = token_.Attribute("style").find("mso-list:Ignore") != std::string_view::npos;
+        hidden_ += entry.hidden ? 1 : 0;
+        return;
+      case Tag::Code:
+        ++spanDepth_;
+        return;
+      case Tag::Pre:
+        return BeginPre(entry);
+      case Tag::Quote:
+        return BeginQuote(entry);
+      case Tag::List:
+        return BeginList(tag, entry);
+      case Tag::Item:
+        return BeginItem(entry);
+      case Tag::Heading:
+        return BeginHeading(tag, entry);
+      case Tag::Table:
+        return BeginTable(entry);
+      case Tag::Row:
+        return BeginRow(entry);
+      case Tag::Cell:
+        return BeginCell(entry);
+      case Tag::Count:
+        return;
+    }
+  }
+
+  void BeginMarker(Entry& entry, Marker kind) { entry.marker = inline_.OpenMarker(kind); }
+
+  void BeginLink(Entry& entry) {
+    std::string href;
+    AppendDecoded(href, token_.Attribute("href"));
+    if (href.empty()) return;
+    const std::string address = base_.Resolve(href);
+    if (address.empty() || IsScriptAddress(address)) return;
+    entry.marker = inline_.OpenMarker(Marker::Link, LinkDestination(address));
+  }
+
+  void BeginPre(Entry& entry) {
+    if (InCell()) {
+      entry.tag = Tag::Code;
+      ++spanDepth_;
+      return;
+    }
+    EndBlock();
+    ++preDepth_;
+    code_.clear();
+    lastWasCr_ = false;
+    language_ = CodeLanguage(token_.Attribute("class"));
+  }
+
+  void BeginQuote(Entry& entry) {
+    EndBlock();
+    if (InCell() || !lines_.CanNest()) return;
+    lines_.EndBlock();
+    lines_.OpenContainer("> ", "> ");
+    entry.container = true;
+  }
+
+  void BeginList(const TagOf& tag, Entry& entry) {
+    EndBlock();
+    if (InCell()) return;
+    lines_.EndBlock();
+    // Right under an item's text a list stays tight; an ordered list not starting at 1
+    // cannot follow a line of text without a blank line.
+    const long long start = ListStart(token_.Attribute("start"));
+    if (!lists_.empty() && (!tag.ordered || start == 1)) lines_.Adjoin();
+    lists_.push_back({tag.ordered, start});
+    entry.container = true;  // the list's state, not a line prefix
+  }
+
+  void BeginItem(Entry& entry) {
+    EndBlock();
+    if (InCell() || !lines_.CanNest()) return;
+    std::string marker = "- ";
+    if (!lists_.empty()) {
+      ListState& list = lists_.back();
+      if (list.hasItem) lines_.Adjoin();
+      list.hasItem = true;
+      if (list.ordered) marker = std::to_string(std::min(list.next++, kLargestItemNumber)) + ". ";
+    }
+    lines_.OpenContainer(marker, std::string(marker.size(), ' '));
+    entry.container = true;
+  }
+
+  void BeginHeading(const TagOf& tag, Entry& entry) {
+    EndBlock();
+    entry.outerHeading = heading_;
+    if (!InCell()) heading_ = tag.level;
+  }
+
+  void BeginTable(Entry& entry) {
+    EndBlock();
+    if (InCell() || tableOpen_) return;
+    tableOpen_ = true;
+    rows_.clear();
+    entry.container = true;
+  }
+
+  void BeginRow(Entry& entry) {
+    if (!tableOpen_ || InCell()) return EndBlock();
+    rows_.emplace_back();
+    entry.container = true;
+  }
+
+  void BeginCell(Entry& entry) {
+    if (!tableOpen_ || InCell()) return EndBlock();
+    EndBlock();
+    if (rows_.empty()) rows_.emplace_back();
+    cellOpen_ = true;
+    entry.container = true;
+  }
+
+  void Push(const Entry& entry) {
+    if (IsStructural(entry.tag)) structural_.push_back(stack_.size());
+    stack_.push_back(entry);
+    ++open_[static_cast<size_t>(entry.tag)];
+  }
+
+  void Close() {
+    const TagOf* element = element_;
+    if (!element) return;
+    // "</br>" breaks the line, as in a browser.
+    if (element->role == Role::Break) return HardBreak();
+    if (element->role == Role::Boundary) return EndBlock();
+    if (element->role != Role::Tag || open_[static_cast<size_t>(element->tag)] == 0) return;
+    PopTo(element->tag);
+  }
+
+  void PopTo(Tag tag) {
+    while (!stack_.empty()) {
+      const bool found = stack_.back().tag == tag;
+      Pop();
+      if (found) return;
+    }
+  }
+
+  void Pop() {
+    const Entry entry = stack_.back();
+    stack_.pop_back();
+    --open_[static_cast<size_t>(entry.tag)];
+    if (IsStructural(entry.tag)) structural_.pop_back();
+    if (!entry.inert) End(entry);
+  }
+
+  void End(const Entry& entry) {
+    switch (entry.tag) {
+      case Tag::Bold:
+      case Tag::Italic:
+      case Tag::Strike:
+      case Tag::Link:
+        if (entry.marker) inline_.CloseMarker(MarkerOf(entry.tag));
+        return;
+      case Tag::Span:
+        hidden_ -= entry.hidden ? 1 : 0;
+        return;
+      case Tag::Code:
+        return EndSpan();
+      case Tag::Pre:
+        if (--preDepth_ == 0) WriteCodeBlock();
+        return;
+      case Tag::Quote:
+        EndBlock();
+        if (entry.container) lines_.CloseContainer();
+        lines_.EndBlock();
+        return;
+      case Tag::List:
+        EndBlock();
+        if (entry.container) lists_.pop_back();
+        lines_.EndBlock();
+        return;
+      case Tag::Item:
+        EndBlock();
+        if (entry.container) lines_.CloseContainer();
+        return;
+      case Tag::Heading:
+        EndBlock();
+        heading_ = entry.outerHeading;
+        return;
+      case Tag::Table:
+        if (entry.container) EndTable();
+        return EndBlock();
+      case Tag::Row:
+        return EndBlock();
+      case Tag::Cell:
+        return entry.container ? EndCell() : EndBlock();
+      case Tag::Count:
+        return;
+    }
+  }
+
+  void EndSpan() {
+    if (--spanDepth_ > 0) return;
+    std::string code = std::move(span_);
+    span_.clear();
+    spanSpace_ = false;
+    while (code.ends_with(' ')) code.pop_back();
+    if (!code.empty()) inline_.AppendMarkdown(CodeSpan(code, InCell()));
+  }
+
+  void EndCell() {
+    inline_.EndBlock();
+    std::string& cell = inline_.Block();
+    for (char& c : cell) {
+      if (c == '\n') c = ' ';
+    }
+    rows_.back().push_back(cell);
+    cell.clear();
+    cellOpen_ = false;
+  }
+
+  void EndTable() {
+    if (cellOpen_) EndCell();
+    tableOpen_ = false;
+    lines_.Table(rows_);
+    rows_.clear();
+  }
+
+  PageAddress base_;
+  bool baseTaken_ = false;
+  HtmlToken token_;
+  const TagOf* element_ = nullptr;  // what the current tag's name means, if anything
+  std::string raw_;                 // the raw-text element the tokens are in
+  std::string title_;
+  std::string decoded_;
+
+  MarkdownLines lines_;
+  MarkdownInline inline_;
+  int heading_ = 0;
+  int hidden_ = 0;
+
+  int preDepth_ = 0;
+  std::string code_;
+  std::string language_;
+  bool lastWasCr_ = false;
+  int spanDepth_ = 0;
+  std::string span_;
+  bool spanSpace_ = false;
+
+  bool tableOpen_ = false;
+  bool cellOpen_ = false;
+  std::vector<std::vector<std::string>> rows_;
+  std::vector<ListState> lists_;
+
+  std::vector<Entry> stack_;
+  std::vector<size_t> structural_;
+  std::array<size_t, static_cast<size_t>(Tag::Count)> open_{};
+};
+
+}  // namespace
+
+MarkdownNote MarkdownOfHtml(std::string_view html, std::string_view pageAddress) {
+  return NoteConverter(pageAddress).Convert(html);
+}
+
+MarkdownNote MarkdownOfHtmlFormat(std::string_view block) {
+  const auto offset = [block](std::string_view name) -> std::optional<size_t> {
+    const std::string_view value = HtmlFormatHeaderValue(block, name);
+    if (value.empty() || value.size() > 10 ||
+        value.find_first_not_of("0123456789") != std::string_view::npos) {
+      return std::nullopt;
+    }
+    return std::stoull(std::string(value));
+  };
+  const auto start = offset("StartFragment");
+  const auto end = offset("EndFragment");
+  std::string_view context;
+  std::string_view fragment;
+  if (start && end && *start <= *end && *end <= block.size()) {
+    context = block.substr(0, *start);
+    fragment = block.substr(*start, *end - *start);
+  } else {
+    constexpr std::string_view kOpening = "<!--StartFragment-->";
+    const size_t opening = block.find(kOpening);
+    const size_t from = opening == std::string_view::npos ? block.find('<') : opening;
+    context = block.substr(0, std::min(from, block.size()));
+    fragment = block.substr(context.size());
+    fragment = fragment.substr(0, fragment.find("<!--EndFragment-->"));
+  }
+  NoteConverter converter(SourceUrlOfHtmlFormat(block));
+  converter.ReadContext(context);
+  return converter.Convert(fragment);
+}
+
+}  // namespace qm

@@ -1,0 +1,120 @@
+#include "save/markdown_text.h"
+
+#include <algorithm>
+#include <array>
+
+#include "clipboard/source_url.h"
+
+namespace qm {
+
+namespace {
+
+constexpr std::array<bool, 256> EscapedCharacters() {
+  std::array<bool, 256> escaped{};
+  for (const char c : kMarkdownSyntax) escaped[static_cast<unsigned char>(c)] = true;
+  return escaped;
+}
+constexpr std::array<bool, 256> kEscaped = EscapedCharacters();
+
+bool IsAsciiAlphanumeric(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
+
+size_t LongestBacktickRun(std::string_view text) {
+  size_t longest = 0;
+  size_t run = 0;
+  for (const char c : text) {
+    run = c == '`' ? run + 1 : 0;
+    longest = std::max(longest, run);
+  }
+  return longest;
+}
+
+}  // namespace
+
+void AppendEscapedCharacter(std::string& out, char c, char next) {
+  if (kEscaped[static_cast<unsigned char>(c)] ||
+      (c == '&' && (next == '\0' || next == '#' || IsAsciiAlphanumeric(next)))) {
+    out.push_back('\\');
+  }
+  out.push_back(c);
+}
+
+void AppendMarkdownEscaped(std::string& out, std::string_view text) {
+  for (size_t at = 0; at < text.size(); ++at) {
+    AppendEscapedCharacter(out, text[at], at + 1 < text.size() ? text[at + 1] : '\0');
+  }
+}
+
+void EscapeLineStart(std::string& line) {
+  if (line.empty()) return;
+  const char first = line[0];
+  if (first == '>' || first == '-' || first == '+' || first == '=') {
+    line.insert(0, 1, '\\');
+    return;
+  }
+  // "#hashtag" and "07.12.2026" are text: a heading's "#"s and an item's number are
+  // followed by a blank or the end of the line.
+  const auto endsMarker = [&line](size_t at) {
+    return at >= line.size() || line[at] == ' ' || line[at] == '\t';
+  };
+  const size_t hashes = line.find_first_not_of('#');
+  if (first == '#' && hashes <= 6 && endsMarker(hashes)) {
+    line.insert(0, 1, '\\');
+    return;
+  }
+  const size_t digits = line.find_first_not_of("0123456789");
+  if (digits > 0 && digits != std::string::npos && (line[digits] == '.' || line[digits] == ')') &&
+      endsMarker(digits + 1)) {
+    line.insert(digits, 1, '\\');
+  }
+}
+
+std::string CodeSpan(std::string_view code, bool inTableCell) {
+  const std::string fence(LongestBacktickRun(code) + 1, '`');
+  const bool padded =
+      code.front() == '`' || code.back() == '`' || (code.front() == ' ' && code.back() == ' ');
+  std::string span = fence;
+  if (padded) span.push_back(' ');
+  for (const char c : code) {
+    if (inTableCell && c == '|') span.push_back('\\');
+    span.push_back(c);
+  }
+  if (padded) span.push_back(' ');
+  return span + fence;
+}
+
+std::string CodeFence(std::string_view code) {
+  return std::string(std::max<size_t>(3, LongestBacktickRun(code) + 1), '`');
+}
+
+std::string CodeLanguage(std::string_view classes) {
+  for (const std::string_view prefix : {"language-", "lang-"}) {
+    size_t at = classes.find(prefix);
+    while (at != std::string_view::npos && at > 0 && classes[at - 1] != ' ') {
+      at = classes.find(prefix, at + 1);
+    }
+    if (at == std::string_view::npos) continue;
+    std::string language;
+    for (size_t i = at + prefix.size(); i < classes.size() && classes[i] != ' '; ++i) {
+      const char c = classes[i];
+      if (IsAsciiAlphanumeric(c) || std::string_view("+-#._").find(c) != std::string_view::npos) {
+        language.push_back(c);
+      }
+    }
+    if (!language.empty()) return language;
+  }
+  return {};
+}
+
+std::string LinkDestination(std::string_view address) {
+  static constexpr AsciiSet kEnds = [] {
+    AsciiSet ends{};
+    for (int c = 0; c <= ' '; ++c) ends[static_cast<size_t>(c)] = true;
+    for (const char c : std::string_view("<>()|\\\x7F")) ends[static_cast<unsigned char>(c)] = true;
+    return ends;
+  }();
+  return PercentEncoded(address, &kEnds);
+}
+
+}  // namespace qm

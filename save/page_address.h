@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace qm {
+
+// The page's own address, read once, against which the addresses the page names (href,
+// src) are made absolute: "//host/x", "/x", "x", "../x", "?q" and "#f" as a browser
+// resolves them. A base that is not a hierarchical address (empty, "about:blank")
+// leaves a relative address as it is. Tabs and line breaks inside an address and
+// blanks around it are dropped.
+class PageAddress {
+ public:
+  explicit PageAddress(std::string_view base);
+  std::string Resolve(std::string_view address) const;
+
+ private:
+  std::string scheme_;  // with its ":"; all empty when the base is not hierarchical
+  std::string origin_;
+  std::string path_;
+  std::string query_;
+  std::string directory_;
+};
+
+// True for an address that runs code or carries a document instead of naming one:
+// "javascript:", "vbscript:", "data:", in any case and with blanks or control
+// characters before or inside the scheme, as browsers still accept them.
+bool IsScriptAddress(std::string_view address);
+
+}  // namespace qm

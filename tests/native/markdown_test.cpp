@@ -1,0 +1,320 @@
+#include <cmark-gfm-core-extensions.h>
+#include <cmark-gfm.h>
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "save/markdown_note.h"
+#include "save/note_entry.h"
+#include "save/page_address.h"
+
+namespace qm {
+namespace {
+
+constexpr std::string_view kPage = "https://ex.org/docs/seite.html?x=1#oben";
+
+std::string Lines(std::initializer_list<std::string_view> lines) {
+  std::string text;
+  for (std::string_view line : lines) text.append(line).append("\r\n");
+  return text;
+}
+
+struct ConversionCase {
+  const char* html;
+  std::string markdown;
+};
+
+TEST(MarkdownNote, EachPageConstructBecomesItsMarkdown) {
+  const ConversionCase rows[] = {
+      {"<h1>Titel</h1><h3>Drei #</h3><h6>a<br>b</h6>",
+       Lines({"# Titel", "", "### Drei \\#", "", "###### a b"})},
+      {"<p>eins</p>\n<p>zwei<br>drei<br><br></p>", Lines({"eins", "", "zwei\\", "drei"})},
+      {"<p>a <b>fett </b><strong>x</strong> <i> schr\xC3\xA4g</i> <em>e</em> <del>weg</del></p>",
+       Lines({"a **fett** **x** *schr\xC3\xA4g* *e* ~~weg~~"})},
+      {"<p><b><b>doppelt</b></b><b></b> <b> </b>leer</p>", Lines({"**doppelt** leer"})},
+      {"<p>Nimm <code>a  `b`</code> und <kbd>|</kbd></p>", Lines({"Nimm `` a `b` `` und `|`"})},
+      {"<pre><code class=\"hl language-cpp\">\nint a;\n\n  ```x```\r\n}</code></pre>",
+       Lines({"````cpp", "int a;", "", "  ```x```", "}", "````"})},
+      {"<pre>a <b>*b*</b><br>&lt;c&gt;</pre>", Lines({"```", "a *b*", "<c>", "```"})},
+      {"<blockquote><p>eins</p><blockquote>zwei</blockquote></blockquote>",
+       Lines({"> eins", ">", "> > zwei"})},
+      {"<ul><li>a<ul><li>b</li></ul></li><li>c</li></ul><p>d</p>",
+       Lines({"- a", "  - b", "- c", "", "d"})},
+      {"<ol start=\"9\"><li>neun<li>zehn<ol><li>x</ol></ol>",
+       Lines({"9. neun", "10. zehn", "    1. x"})},
+      {"<p>Text</p><ol start=\"3\"><li>c</li></ol>", Lines({"Text", "", "3. c"})},
+      {"<li>ohne Liste</li>", Lines({"- ohne Liste"})},
+      {"<table><tr><th>A|B</th><th>C</th></tr><tr><td>1<br>2</td></tr>"
+       "<tr><td><code>x|y</code><td><p>p</p><ul><li>l</li></ul><td>zu viel</tr></table>",
+       Lines(
+           {"| A\\|B | C |  |", "| --- | --- | --- |", "| 1 2 |", "| `x\\|y` | p l | zu viel |"})},
+      {"<table><tr><td>a<table><tr><td>innen</td></tr></table>b</td></tr></table>",
+       Lines({"| a innen b |", "| --- |"})},
+      {"<p>a</p><hr><p>b</p>", Lines({"a", "", "***", "", "b"})},
+      {"<p><img src=\"bild.png\" alt=\"Ein [Bild]\"> <img src=\"javascript:x\" alt=\"alt\"></p>",
+       Lines({"![Ein \\[Bild\\]](https://ex.org/docs/bild.png) alt"})},
+      {"<p><a href=\"../a b(1).html\">rel</a> <a href=\"//cdn.ex/x\">proto</a> "
+       "<a href=\"#f\">frag</a> <a href=\"JavaScript:alert(1)\">js</a> "
+       "<a href=\" vbscript:x\">vb</a> <a href=\"data:text/html,x\">data</a> <a>anker</a> "
+       "<a href=\"/x\"><img src=\"y.png\" alt=\"Y\"></a> <a href=\"/l\">  </a></p>",
+       Lines({"[rel](https://ex.org/a%20b%281%29.html) [proto](https://cdn.ex/x) "
+              "[frag](https://ex.org/docs/seite.html?x=1#f) js vb data anker "
+              "[![Y](https://ex.org/docs/y.png)](https://ex.org/x)"})},
+      {"<base href=\"https://basis.ex/b/\"><a href=\"c\">c</a>",
+       Lines({"[c](https://basis.ex/b/c)"})},
+      {"<p>1. a</p><p># b</p><p>&gt; c</p><p>- d</p><p>+ e</p><p>2) f</p><p>===</p>"
+       "<p>x<br>---</p>",
+       Lines({"1\\. a", "", "\\# b", "", "\\> c", "", "\\- d", "", "\\+ e", "", "2\\) f", "",
+              "\\===", "", "x\\", "\\---"})},
+      {"<p>*a* _b_ [c] `d` ~e~ |f| \\g &lt;h> &amp;amp; & x</p>",
+       Lines({"\\*a\\* \\_b\\_ \\[c\\] \\`d\\` \\~e\\~ \\|f\\| \\\\g \\<h> \\&amp; & x"})},
+      {"<p>&auml;&#228;&#xE4;&#150;&nbsp;&bogus; &amp &#; &#0; &#xD800;\xC2\xA0z</p>",
+       Lines({"\xC3\xA4\xC3\xA4\xC3\xA4\xE2\x80\x93 \\&bogus; \\&amp \\&#; \xEF\xBF\xBD "
+              "\xEF\xBF\xBD z"})},
+      {"<style>p{}</style><script>a('<p>')</script><!-- <p>x</p> --><p>sichtbar<o:p></o:p></p>"
+       "<![if !supportLists]><span style='mso-list:Ignore'>\xC2\xB7</span><![endif]>Punkt",
+       Lines({"sichtbar", "", "Punkt"})},
+      {"<p>ein<unbekannt x=1>fach</unbekannt> <sup>2</sup> <u>u</u></p>", Lines({"einfach 2 u"})},
+      {"<p>a <b>b<i>c</b>d</i></p>", Lines({"a **b*c***d"})},
+      {"<p><b>fett<p>weiter</b></p>", Lines({"**fett**", "", "**weiter**"})},
+      {"a < b </p></b></zz><p", Lines({"a \\< b"})},
+      {"<title>Der  Titel</title><p>x</p>", Lines({"x"})},
+      {"", ""},
+      {"<p> \n </p><div><br></div>", ""}};
+  for (const auto& [html, markdown] : rows) {
+    EXPECT_EQ(MarkdownOfHtml(html, kPage).markdown, markdown) << html;
+  }
+}
+
+// The note read back by GitHub's own Markdown parser (cmark-gfm with its table and
+// strike-through extensions), as a list of what a reader sees, in order: blocks with
+// their text, links and images with their targets, emphasis, code, cells.
+class RenderedNote {
+ public:
+  explicit RenderedNote(const std::string& markdown) {
+    cmark_gfm_core_extensions_ensure_registered();
+    cmark_parser* parser = cmark_parser_new(CMARK_OPT_DEFAULT);
+    for (const char* name : {"table", "strikethrough"}) {
+      cmark_parser_attach_syntax_extension(parser, cmark_find_syntax_extension(name));
+    }
+    cmark_parser_feed(parser, markdown.data(), markdown.size());
+    cmark_node* document = cmark_parser_finish(parser);
+    cmark_parser_free(parser);
+    Walk(document);
+    cmark_node_free(document);
+  }
+
+  std::vector<std::string> seen;
+
+ private:
+  static std::string TextOf(cmark_node* node) {
+    std::string text;
+    switch (cmark_node_get_type(node)) {
+      case CMARK_NODE_TEXT:
+      case CMARK_NODE_CODE:
+        return cmark_node_get_literal(node);
+      case CMARK_NODE_SOFTBREAK:
+        return " ";
+      case CMARK_NODE_LINEBREAK:
+        return "/";
+      default:
+        for (cmark_node* c = cmark_node_first_child(node); c; c = cmark_node_next(c)) {
+          text += TextOf(c);
+        }
+        return text;
+    }
+  }
+
+  void Walk(cmark_node* node) {
+    const std::string type = cmark_node_get_type_string(node);
+    const char* url = cmark_node_get_url(node);
+    if (type == "heading") {
+      seen.push_back("h" + std::to_string(cmark_node_get_heading_level(node)) + ":" + TextOf(node));
+    } else if (type == "paragraph" || type == "table_cell") {
+      seen.push_back((type == "paragraph" ? "p:" : "td:") + TextOf(node));
+    } else if (type == "link" || type == "image") {
+      seen.push_back(type + ":" + TextOf(node) + ">" + url);
+    } else if (type == "strong" || type == "emph" || type == "strikethrough" || type == "code") {
+      seen.push_back(type + ":" + TextOf(node));
+    } else if (type == "code_block") {
+      seen.push_back("pre " + std::string(cmark_node_get_fence_info(node)) + ":" +
+                     cmark_node_get_literal(node));
+    } else if (type == "item" || type == "block_quote" || type == "thematic_break" ||
+               type == "html_block" || type == "html_inline" || type == "table_row" ||
+               type == "table_header") {
+      seen.push_back(type);
+    }
+    for (cmark_node* c = cmark_node_first_child(node); c; c = cmark_node_next(c)) Walk(c);
+  }
+};
+
+struct OracleCase {
+  const char* html;
+  std::vector<std::string> seen;  // what a reader of the page sees, in order
+};
+
+TEST(MarkdownNote, GithubsParserReadsTheNoteAsThePageShowedIt) {
+  const OracleCase rows[] = {
+      {"<h2 id=\"x\">Geschichte <span class=\"edit\">[<a href=\"/edit\">Bearbeiten</a>]</span></h2>"
+       "<p>Die <b>Stadt</b> wurde <a href=\"/wiki/1200\" title=\"1200\">1200</a> "
+       "<i>erstmals</i> erw\xC3\xA4hnt.<sup><a href=\"#cite-1\">[1]</a></sup>\n   Sie liegt "
+       "am&nbsp;Fluss.</p><ul><li>Altstadt</li><li>Hafen <ol><li>Nord</li></ol></li></ul>",
+       {"h2:Geschichte [Bearbeiten]", "link:Bearbeiten>https://ex.org/edit",
+        "p:Die Stadt wurde 1200 erstmals erw\xC3\xA4hnt.[1] Sie liegt am Fluss.", "strong:Stadt",
+        "link:1200>https://ex.org/wiki/1200", "emph:erstmals",
+        "link:[1]>https://ex.org/docs/seite.html?x=1#cite-1", "item", "p:Altstadt", "item",
+        "p:Hafen", "item", "p:Nord"}},
+      {"<p>Mit <code>a|b</code>:</p><pre class=\"language-python\">if a &lt; b:\n    "
+       "print(\"`x`\")\n</pre><table><thead><tr><th>Name</th><th>Wert | Einheit</th></tr>"
+       "</thead><tbody><tr><td><b>x</b></td><td><a href=\"u\">1 | m</a></td></tr></tbody>"
+       "</table><blockquote><p>Zitat <del>alt</del></p></blockquote><hr>",
+       {"p:Mit a|b:", "code:a|b", "pre python:if a < b:\n    print(\"`x`\")\n", "table_header",
+        "td:Name", "td:Wert | Einheit", "table_row", "td:x", "strong:x", "td:1 | m",
+        "link:1 | m>https://ex.org/docs/u", "block_quote", "p:Zitat alt", "strikethrough:alt",
+        "thematic_break"}},
+      {"<p>1. keine Liste<br># kein Titel<br>&gt; kein Zitat<br>- kein Punkt<br>---<br>"
+       "*keine* _Betonung_ [kein](Link) `kein Code` ~~kein~~ a | b &lt;b&gt;roh&lt;/b&gt; "
+       "&amp;copy; \\n</p><p>===</p><p>```</p><p>    einger\xC3\xBC"
+       "ckt</p>",
+       {"p:1. keine Liste/# kein Titel/> kein Zitat/- kein Punkt/---/*keine* _Betonung_ "
+        "[kein](Link) `kein Code` ~~kein~~ a | b <b>roh</b> &copy; \\n",
+        "p:===", "p:```", "p:eingerückt"}},
+      {"<div><b>Fett <i>und schr\xC3\xA4g</i></b> dann <img src=\"b.png\" alt=\"Bild *1*\">"
+       "<a href=\"javascript:void(0)\">nur Text</a></div>",
+       {"p:Fett und schr\xC3\xA4g dann Bild *1*nur Text", "strong:Fett und schr\xC3\xA4g",
+        "emph:und schr\xC3\xA4g", "image:Bild *1*>https://ex.org/docs/b.png"}}};
+  for (const auto& [html, seen] : rows) {
+    EXPECT_EQ(RenderedNote(MarkdownOfHtml(html, kPage).markdown).seen, seen) << html;
+  }
+}
+
+TEST(MarkdownNote, TheHtmlFormatGivesItsFragmentTitleAndAddress) {
+  const std::string page = "<html><head><title>Seite &amp; mehr</title></head><body>";
+  const std::string fragment = "<p><a href=\"x\">x</a></p>";
+  const auto header = [](size_t start, size_t end) {
+    return "Version:0.9\r\nStartFragment:" + std::to_string(start) +
+           "\r\nEndFragment:" + std::to_string(end) + "\r\nSourceURL:https://q.ex/d/\r\n";
+  };
+  const size_t size = header(100, 100).size();
+  const std::string block = header(size + page.size(), size + page.size() + fragment.size()) +
+                            page + fragment + "<p>danach</p></body></html>";
+  const struct {
+    std::string block;
+    std::string markdown;
+    std::string title;
+  } rows[] = {
+      {block, Lines({"[x](https://q.ex/d/x)"}), "Seite & mehr"},
+      {header(10, 999999) + page + "<!--StartFragment-->" + fragment + "<!--EndFragment-->z",
+       Lines({"[x](https://q.ex/d/x)"}), "Seite & mehr"},
+      {"<p>nur HTML</p>", Lines({"nur HTML"}), ""}};
+  for (const auto& row : rows) {
+    const MarkdownNote note = MarkdownOfHtmlFormat(row.block);
+    EXPECT_EQ(note.markdown, row.markdown) << row.block;
+    EXPECT_EQ(note.title, row.title) << row.block;
+  }
+}
+
+TEST(PageAddress, RelativeAddressesResolveAsInABrowser) {
+  const std::pair<const char*, const char*> rows[] = {{"g", "https://ex.org/docs/g"},
+                                                      {"./g/", "https://ex.org/docs/g/"},
+                                                      {"../../../g", "https://ex.org/g"},
+                                                      {"/a/./b/../c?q#f", "https://ex.org/a/c?q#f"},
+                                                      {"?y", "https://ex.org/docs/seite.html?y"},
+                                                      {"", "https://ex.org/docs/seite.html?x=1"},
+                                                      {"//h.ex", "https://h.ex"},
+                                                      {" ftp://f.ex/\t1 ", "ftp://f.ex/1"},
+                                                      {"mailto:a@b.ex", "mailto:a@b.ex"}};
+  for (const auto& [address, resolved] : rows) {
+    EXPECT_EQ(PageAddress(kPage).Resolve(address), resolved) << address;
+  }
+  EXPECT_EQ(PageAddress("about:blank").Resolve("g"), "g");
+  EXPECT_EQ(PageAddress("").Resolve("/g"), "/g");
+  for (const char* address : {"javascript:x", " JAVA\tSCRIPT:x", "\x01vbscript:x", "Data:,x"}) {
+    EXPECT_TRUE(IsScriptAddress(address)) << address;
+  }
+  EXPECT_FALSE(IsScriptAddress("https://ex.org/javascript:x"));
+}
+
+// However deep and broken the input, the note keeps its text, its lines carry a bounded
+// prefix, and nothing grows with the nesting beyond the input's own size.
+TEST(MarkdownNote, DeepAndBrokenNestingKeepsTheTextAtABoundedDepth) {
+  constexpr int kDepth = 20000;
+  const auto repeat = [](std::string_view piece, int times) {
+    std::string text;
+    for (int i = 0; i < times; ++i) text += piece;
+    return text;
+  };
+  const std::string rows[] = {
+      repeat("<blockquote>", kDepth) + "tief",
+      repeat("<ul><li>", kDepth) + "tief" + repeat("</li></ul>", kDepth),
+      repeat("<b><i><a href=x>", kDepth) + "tief",
+      repeat("<table><tr><td>", kDepth) + "tief",
+      repeat("<pre><code>", kDepth) + "tief",
+      repeat("</b></li></table>", kDepth) + "tief" + repeat("<td><li><h1>", kDepth)};
+  for (const std::string& html : rows) {
+    const std::string markdown = MarkdownOfHtml(html, kPage).markdown;
+    EXPECT_NE(markdown.find("tief"), std::string::npos) << html.substr(0, 40);
+    EXPECT_LT(markdown.size(), 2 * html.size() + 100) << html.substr(0, 40);
+    const size_t longestPrefix = 4 * 16 + 16;
+    EXPECT_LT(markdown.find("tief") - markdown.rfind('\n', markdown.find("tief")), longestPrefix)
+        << html.substr(0, 40);
+  }
+}
+
+}  // namespace
+}  // namespace qm
+
+namespace qm {
+namespace {
+
+TEST(MarkdownNote, FrontMatterStartsANewNoteAndLaterEntriesStandApart) {
+  const std::string passage = "Text\r\n";
+  NoteParts all{"Ein \"Titel\"\t\\", "https://q.ex/a?b#c", "2026-12-07T23:15:09+01:00",
+                "07.12.2026 23:15:09", "-----"};
+  const NoteParts none{"Titel", std::nullopt, std::nullopt, std::nullopt, "~~~"};
+  NoteParts spaced = none;
+  spaced.address = "C:\\Eine Datei";
+  spaced.separator = "=====";
+  EXPECT_EQ(NewNote(passage, all),
+            Lines({"---", "title: \"Ein \\\"Titel\\\" \\\\\"", "source: https://q.ex/a?b#c",
+                   "created: 2026-12-07T23:15:09+01:00", "---", "", "Text"}));
+  EXPECT_EQ(NewNote(passage, none), passage);
+  EXPECT_EQ(NewNote(passage, spaced),
+            Lines({"---", "title: \"Titel\"", "source: \"C:\\\\Eine Datei\"", "---", "", "Text"}));
+  const struct {
+    const char* old;
+    const NoteParts& parts;
+    std::string entry;
+  } rows[] = {{"alt", all,
+               Lines({"", "", "-----", "",
+                      "07.12.2026 23:15:09 \xC2\xB7 [https://q.ex/a?b#c](https://q.ex/a?b#c)", "",
+                      "Text"})},
+              {"alt\r\n", none, Lines({"", "\\~\\~\\~", "", "Text"})},
+              {"alt\n", spaced,
+               Lines({"", "\\=====", "", "[C:\\\\Eine Datei](C:%5CEine%20Datei)", "", "Text"})}};
+  for (const auto& row : rows)
+    EXPECT_EQ(LaterEntry(row.old, passage, row.parts), row.entry) << row.old;
+}
+
+std::tm LocalTime(int year, int month, int day, int hour, int minute, int second) {
+  std::tm local{};
+  local.tm_year = year - 1900;
+  local.tm_mon = month - 1;
+  local.tm_mday = day;
+  local.tm_hour = hour;
+  local.tm_min = minute;
+  local.tm_sec = second;
+  return local;
+}
+
+TEST(MarkdownNote, CreatedIsLocalTimeWithItsOffset) {
+  const std::tm evening = LocalTime(2026, 12, 7, 23, 15, 9);
+  EXPECT_EQ(IsoLocalTime(evening, 1796681709), "2026-12-07T23:15:09+01:00");
+  EXPECT_EQ(IsoLocalTime(evening, 1796681709 + 5 * 3600 + 1800), "2026-12-07T23:15:09-04:30");
+  EXPECT_EQ(IsoLocalTime(LocalTime(1969, 12, 31, 18, 0, 0), -3600), "1969-12-31T18:00:00-05:00");
+}
+
+}  // namespace
+}  // namespace qm
