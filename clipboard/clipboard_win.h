@@ -40,7 +40,7 @@ struct ClipboardCopy {
   std::string ansiText;     // CF_TEXT, when the text came in the code page
   std::u16string wideText;  // CF_UNICODETEXT, when the text came as UTF-16
   std::string fileName;     // empty also for a list of two or more files
-  std::string htmlHeader;   // the start of "HTML Format", no further than its header
+  std::string html;         // "HTML Format", whole or, for the address, up to its header
   std::string png;          // a whole PNG file of the format "PNG"
   std::string dib;          // else the bitmap's block
   std::optional<DWORD> historyFlag;
@@ -49,6 +49,5 @@ struct ClipboardCopy {
 
 // Copies the parts `wants` names out of the clipboard that this thread holds open.
 void CopyOpenClipboard(const ClipboardWants& wants, ClipboardCopy& copy);
-
 
 }  // namespace qm

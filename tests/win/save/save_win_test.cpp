@@ -272,21 +272,21 @@ const std::string kTwoHtmlEntries =
     "zwei &amp; drei<BR>\r\n\r\n\r\n<br>-----<br><br>\r\n</BODY>\r\n</HTML>\r\n";
 INSTANTIATE_TEST_SUITE_P(
     Table, SaveMethods,
-    ::testing::Values(MethodCase("numbered", "extradatei", "Text", {u"eins", u"zwei\r\n\u00E4"},
-                                 {{"Notiz.txt", "eins\r\n"}, {"Notiz1.txt", "zwei\r\n\xE4\r\n"}}),
-                      MethodCase("same_file", "gleichedatei", "Text", {u"eins", u"zwei"},
-                                 {{"Notiz.txt",
-                                   kDated + "eins" + kAddress + kDated + "zwei" + kAddress}},
-                                 {}, true),
-                      MethodCase("folder_keeps_letters", "dateiundordner1", "Text",
-                                 {u"Żółw ist da"}, {{"Żółw\\Notiz.txt", kBom + "Żółw ist da\r\n"}}),
-                      MethodCase("html_extended", "gleichedatei", "HTML", {u"eins", u"zwei & drei"},
-                                 {{"Notiz.html", kTwoHtmlEntries}}, {{"Notiz.html", ""}}),
-                      MethodCase("markdown_of_plain_text", "gleichedatei", "Markdown",
-                                 {u"# eins\nŁódź", u"zwei"},
-                                 {{"Notiz.md", "alt\r\n\r\n-----\r\n\r\n# eins\r\nŁódź\r\n\r\n"
-                                               "-----\r\n\r\nzwei\r\n"}},
-                                 {{"Notiz.md", "alt"}})),
+    ::testing::Values(
+        MethodCase("numbered", "extradatei", "Text", {u"eins", u"zwei\r\n\u00E4"},
+                   {{"Notiz.txt", "eins\r\n"}, {"Notiz1.txt", "zwei\r\n\xE4\r\n"}}),
+        MethodCase("same_file", "gleichedatei", "Text", {u"eins", u"zwei"},
+                   {{"Notiz.txt", kDated + "eins" + kAddress + kDated + "zwei" + kAddress}}, {},
+                   true),
+        MethodCase("folder_keeps_letters", "dateiundordner1", "Text", {u"Żółw ist da"},
+                   {{"Żółw\\Notiz.txt", kBom + "Żółw ist da\r\n"}}),
+        MethodCase("html_extended", "gleichedatei", "HTML", {u"eins", u"zwei & drei"},
+                   {{"Notiz.html", kTwoHtmlEntries}}, {{"Notiz.html", ""}}),
+        MethodCase("markdown_of_plain_text", "gleichedatei", "Markdown", {u"# eins\nŁódź", u"zwei"},
+                   {{"Notiz.md",
+                     "alt\r\n\r\n-----\r\n\r\n# eins\r\nŁódź\r\n\r\n"
+                     "-----\r\n\r\nzwei\r\n"}},
+                   {{"Notiz.md", "alt"}})),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A text as the bytes of UTF-16, as editors write "Unicode" files.
