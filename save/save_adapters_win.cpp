@@ -55,6 +55,16 @@ AppendResult AppendToOpenFile(HANDLE file, const TextEntry& entry, TextEncoding 
   return Failed(error);
 }
 
+// One read of the clipboard; what the save takes of it is made by `take` once the
+// clipboard is closed again.
+template <typename Take>
+ClipboardAccess ReadAndTake(ClipboardReader& reader, const ClipboardWants& wants, Take take) {
+  ClipboardCopy copy;
+  const ClipboardAccess access = reader.Read(wants, copy);
+  if (access == ClipboardAccess::Read) take(std::move(copy));
+  return access;
+}
+
 std::string DateFormatted(const SYSTEMTIME& time) {
   char buffer[128] = {};
   const int length = GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &time, nullptr, buffer,
@@ -124,40 +134,32 @@ std::optional<std::wstring> WinSaveFiles::ReplaceWholeFile(
 }
 
 ClipboardAccess WinSaveSources::ClipboardText(KeptText& text) {
-  ClipboardCopy copy;
-  const ClipboardAccess access = reader_.Read({.text = true}, copy);
-  if (access != ClipboardAccess::Read) return access;
-  text = copy.wideText.empty() ? KeptText{std::move(copy.ansiText), {}}
-                               : KeptTextOfUtf16(copy.wideText);
-  return access;
+  return ReadAndTake(reader_, {.text = true}, [&](ClipboardCopy&& copy) {
+    text = copy.wideText.empty() ? KeptText{std::move(copy.ansiText), {}}
+                                 : KeptTextOfUtf16(copy.wideText);
+  });
 }
 
 ClipboardAccess WinSaveSources::ClipboardFileName(std::string& name) {
-  ClipboardCopy copy;
-  const ClipboardAccess access = reader_.Read({.fileName = true}, copy);
-  if (access == ClipboardAccess::Read) name = std::move(copy.fileName);
-  return access;
+  return ReadAndTake(reader_, {.fileName = true},
+                     [&](ClipboardCopy&& copy) { name = std::move(copy.fileName); });
 }
 
 // The bitmap is encoded once the clipboard is closed again.
 ClipboardAccess WinSaveSources::ClipboardPicture(CopiedPicture& picture) {
-  ClipboardCopy copy;
-  const ClipboardAccess access = reader_.Read({.picture = true}, copy);
-  if (access != ClipboardAccess::Read) return access;
-  ClipboardPng png = PictureOfCopy(std::move(copy));
-  if (FAILED(png.error)) {
-    picture = {{}, SystemReason(static_cast<DWORD>(png.error))};
-  } else {
-    picture = {std::move(png.png), std::nullopt};
-  }
-  return access;
+  return ReadAndTake(reader_, {.picture = true}, [&](ClipboardCopy&& copy) {
+    ClipboardPng png = PictureOfCopy(std::move(copy));
+    if (FAILED(png.error)) {
+      picture = {{}, SystemReason(static_cast<DWORD>(png.error))};
+    } else {
+      picture = {std::move(png.png), std::nullopt};
+    }
+  });
 }
 
 ClipboardAccess WinSaveSources::ClipboardHtml(std::string& html) {
-  ClipboardCopy copy;
-  const ClipboardAccess access = reader_.Read({.html = true}, copy);
-  if (access == ClipboardAccess::Read) html = std::move(copy.html);
-  return access;
+  return ReadAndTake(reader_, {.html = true},
+                     [&](ClipboardCopy&& copy) { html = std::move(copy.html); });
 }
 
 // Today's browsers no longer tell their address over DDE, nor do their titles name
