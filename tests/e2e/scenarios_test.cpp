@@ -15,10 +15,14 @@ using test::SetClipboardText;
 // not start a second save inside the first, but run once the box is closed; an end
 // request that is withdrawn because the box kept the program leaves it running. A text with
 // letters the code page lacks turns the ANSI file into UTF-8 with all its entries; a
-// copied bitmap becomes a PNG.
+// copied bitmap becomes a PNG, a passage copied in a browser a Markdown note.
 TEST_F(Scenario, ClickAndHotkeysSaveWithTheirActionsAndAHotkeyDuringAMessageBoxRunsAfterIt) {
   SetSection("Aktion3", "Aktiviert=ja|Name=Bilder|Speicherpfad=" + saveFolder_ +
                             "|Aktion=bilder|Dateiname=|HotkeyA=Strg|HotkeyB=Alt|HotkeyC=B");
+  SetSection("Aktion4",
+             "Aktiviert=ja|Name=Notiz|Speicherpfad=" + saveFolder_ +
+                 "|Aktion=gleichedatei|Format=Markdown|Url=nein|Datum=nein|Dateiname=Notiz"
+                 "|HotkeyA=Strg|HotkeyB=Alt|HotkeyC=M");
   ASSERT_NO_FATAL_FAILURE(Start());
   SetClipboardText("Klick \xE4\xF6\xFC\xDF\r\nzweite Zeile");
   PostTray(WM_LBUTTONUP);
@@ -50,6 +54,15 @@ TEST_F(Scenario, ClickAndHotkeysSaveWithTheirActionsAndAHotkeyDuringAMessageBoxR
   Hotkey(kBilder.key);
   // Its pixels the Wine clipboard test pins.
   EXPECT_TRUE(test::PumpUntil([&] { return test::DecodePng(Saved(kBilder)).has_value(); }));
+
+  test::SetClipboard(
+      {{CF_TEXT, "Titel\r\nEin fetter Satz"s + '\0'},
+       {RegisterClipboardFormatA("HTML Format"),
+        test::HtmlFormatBlock("<html><body><!--StartFragment-->",
+                              "<h2>Titel</h2><p>Ein <b>fetter</b> Satz</p>",
+                              "<!--EndFragment--></body></html>", "https://example.org/")}});
+  Hotkey('M');
+  ExpectSoon({"Notiz.md", 'M'}, "## Titel\r\n\r\nEin **fetter** Satz\r\n");
 }
 
 // Switched on by its hotkey, automatic saving saves each later change once, but neither

@@ -370,20 +370,8 @@ std::string BrowserHtmlFormat() {
       "title=\"Magdeburger Recht\">Magdeburger Recht</a>.<sup class=\"reference\"><a "
       "href=\"#cite_note-1\">[1]</a></sup></p>\n<ul><li>Wawel</li><li>Rynek&nbsp;G\u0142\u00F3wny"
       "</li></ul>";
-  const std::string after = "<!--EndFragment-->\r\n</body>\r\n</html>";
-  const auto header = [&](size_t size) {
-    const auto number = [](size_t n) {
-      const std::string digits = std::to_string(n);
-      return std::string(10 - digits.size(), '0') + digits;
-    };
-    const size_t start = size + before.size();
-    return "Version:0.9\r\nStartHTML:" + number(size) +
-           "\r\nEndHTML:" + number(start + fragment.size() + after.size()) +
-           "\r\nStartFragment:" + number(start) +
-           "\r\nEndFragment:" + number(start + fragment.size()) +
-           "\r\nSourceURL:https://de.wikipedia.org/wiki/Krak%C3%B3w\r\n";
-  };
-  return header(header(0).size()) + before + fragment + after;
+  return HtmlFormatBlock(before, fragment, "<!--EndFragment-->\r\n</body>\r\n</html>",
+                         "https://de.wikipedia.org/wiki/Krak%C3%B3w");
 }
 
 const std::string kPassage =
