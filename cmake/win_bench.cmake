@@ -31,7 +31,7 @@ endfunction()
 # the tray icon of the real program against qm_least_save.exe on the same click.
 qm_yardstick(qm_least_save least_save.cpp least_work.cpp)
 qm_wine_bench(qm_save_bench save_latency.cpp click_save_latency.cpp least_work.cpp
-  started_program.cpp html_save_latency.cpp picture_save_latency.cpp
+  started_program.cpp html_save_latency.cpp picture_save_latency.cpp markdown_save_latency.cpp
   NEEDS qm_least_save quillmar dist_assets)
 
 # The resident program against its yardstick, a minimal tray program.

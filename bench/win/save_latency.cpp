@@ -2,9 +2,9 @@
 // of the real program, against a program that does only the job on the same click (the
 // targets). Then, for the profile, Speichern in this process through the real clipboard
 // and file adapters, against one WriteFile of the same bytes, with the part of it that
-// reads the clipboard; a text with letters the code page lacks, a copied picture and HTML
-// documents, each against the least work of its job or the steps of the writer. Run:
-// bench/run-wine-bench build/win32
+// reads the clipboard; a text with letters the code page lacks, a copied picture, HTML
+// documents and a Markdown note, each against the least work of its job or the steps of the writer.
+// Run: bench/run-wine-bench build/win32
 #include <windows.h>
 
 #include <array>
@@ -17,6 +17,7 @@
 #include "bench/support/prose_text.h"
 #include "bench/win/click_save_latency.h"
 #include "bench/win/html_save_latency.h"
+#include "bench/win/markdown_save_latency.h"
 #include "bench/win/picture_save_latency.h"
 #include "bench/win/save_world.h"
 #include "clipboard/clipboard_win.h"
@@ -179,6 +180,7 @@ int main() {
     PrintUnicodeRow(folder.Path(), owner.Window());
     PrintPictureSaveRow(folder.Path(), owner.Window());
     PrintHtmlSaveRows(folder.Path(), owner.Window());
+    PrintMarkdownSaveRow(folder.Path(), owner.Window());
     ClearClipboard(owner.Window());
     return 0;
   } catch (const std::exception& failure) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <initializer_list>
 
 #include "clipboard/clipboard_win.h"
 
@@ -64,15 +65,18 @@ HGLOBAL Block(std::basic_string_view<Char> text, size_t zeros) {
   return block;
 }
 
-void PutBlock(HWND owner, UINT format, HGLOBAL block) {
+// Each block beside the others, as a program puts a text and its HTML there together.
+void PutBlocks(HWND owner, std::initializer_list<std::pair<UINT, HGLOBAL>> blocks) {
   ClipboardSession session(owner);
-  if (!session.IsOpen() || !EmptyClipboard() || !SetClipboardData(format, block)) {
-    const DWORD error = GetLastError();
-    GlobalFree(block);
-    SetLastError(error);
-    throw Win32Failure("Putting the text on the clipboard");
+  bool put = session.IsOpen() && EmptyClipboard();
+  for (const auto& [format, block] : blocks) {
+    if (put && !SetClipboardData(format, block)) put = false;
+    if (!put) GlobalFree(block);
   }
+  if (!put) throw Win32Failure("Putting the text on the clipboard");
 }
+
+void PutBlock(HWND owner, UINT format, HGLOBAL block) { PutBlocks(owner, {{format, block}}); }
 
 }  // namespace
 
@@ -129,6 +133,13 @@ void PutOnClipboard(HWND owner, std::u16string_view text) {
 
 void PutOnClipboard(HWND owner, UINT format, std::string_view bytes) {
   PutBlock(owner, format, Block(bytes, 0));
+}
+
+void PutBrowserCopyOnClipboard(HWND owner, std::string_view text, std::string_view htmlFormat) {
+  const UINT format = RegisterClipboardFormatW(L"HTML Format");
+  if (format == 0) throw Win32Failure("RegisterClipboardFormat");
+  PutBlocks(owner,
+            {{CF_TEXT, Block(text, sizeof(char))}, {format, Block(htmlFormat, sizeof(char))}});
 }
 
 void ClearClipboard(HWND owner) {

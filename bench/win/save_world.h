@@ -64,6 +64,8 @@ void PutOnClipboard(HWND owner, std::string_view text);
 void PutOnClipboard(HWND owner, std::u16string_view text);
 // Any other format, exactly these bytes (a bitmap, say).
 void PutOnClipboard(HWND owner, UINT format, std::string_view bytes);
+// A passage copied in a browser: its text as CF_TEXT beside its "HTML Format".
+void PutBrowserCopyOnClipboard(HWND owner, std::string_view text, std::string_view htmlFormat);
 
 // Empties the clipboard so the wineserver lets go of the largest text.
 void ClearClipboard(HWND owner);

@@ -2,6 +2,7 @@
 // icon's callback, hotkeys through the input queue, clipboard changes. Each scenario
 // checks the saved bytes, the settings file or how the program ended. What waits on the
 // tray itself is in tray_menu_test.cpp.
+#include "bench/support/html_format.h"
 #include "tests/e2e/scenario.h"
 #include "ui/main_program_win.h"
 
@@ -58,9 +59,9 @@ TEST_F(Scenario, ClickAndHotkeysSaveWithTheirActionsAndAHotkeyDuringAMessageBoxR
   test::SetClipboard(
       {{CF_TEXT, "Titel\r\nEin fetter Satz"s + '\0'},
        {RegisterClipboardFormatA("HTML Format"),
-        test::HtmlFormatBlock("<html><body><!--StartFragment-->",
-                              "<h2>Titel</h2><p>Ein <b>fetter</b> Satz</p>",
-                              "<!--EndFragment--></body></html>", "https://example.org/")}});
+        bench::HtmlFormatBlock("<html><body><!--StartFragment-->",
+                               "<h2>Titel</h2><p>Ein <b>fetter</b> Satz</p>",
+                               "<!--EndFragment--></body></html>", "https://example.org/")}});
   Hotkey('M');
   ExpectSoon({"Notiz.md", 'M'}, "## Titel\r\n\r\nEin **fetter** Satz\r\n");
 }

@@ -13,6 +13,7 @@
 #include <regex>
 #include <thread>
 
+#include "bench/support/html_format.h"
 #include "save/access.h"
 #include "save/save_adapters_win.h"
 #include "save/speichern.h"
@@ -370,8 +371,8 @@ std::string BrowserHtmlFormat() {
       "title=\"Magdeburger Recht\">Magdeburger Recht</a>.<sup class=\"reference\"><a "
       "href=\"#cite_note-1\">[1]</a></sup></p>\n<ul><li>Wawel</li><li>Rynek&nbsp;G\u0142\u00F3wny"
       "</li></ul>";
-  return HtmlFormatBlock(before, fragment, "<!--EndFragment-->\r\n</body>\r\n</html>",
-                         "https://de.wikipedia.org/wiki/Krak%C3%B3w");
+  return bench::HtmlFormatBlock(before, fragment, "<!--EndFragment-->\r\n</body>\r\n</html>",
+                                "https://de.wikipedia.org/wiki/Krak%C3%B3w");
 }
 
 const std::string kPassage =

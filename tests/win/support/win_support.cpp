@@ -160,23 +160,6 @@ void SetClipboard(const std::vector<std::pair<UINT, std::string>>& formats) {
   CloseClipboard();
 }
 
-std::string HtmlFormatBlock(const std::string& before, const std::string& fragment,
-                            const std::string& after, const std::string& sourceUrl) {
-  const auto number = [](size_t n) {
-    const std::string digits = std::to_string(n);
-    return std::string(10 - digits.size(), '0') + digits;
-  };
-  const auto header = [&](size_t size) {
-    const size_t start = size + before.size();
-    return "Version:0.9\r\nStartHTML:" + number(size) +
-           "\r\nEndHTML:" + number(start + fragment.size() + after.size()) +
-           "\r\nStartFragment:" + number(start) +
-           "\r\nEndFragment:" + number(start + fragment.size()) + "\r\nSourceURL:" + sourceUrl +
-           "\r\n";
-  };
-  return header(header(0).size()) + before + fragment + after;
-}
-
 bool NotifyIcon(DWORD message, HWND window) {
   NOTIFYICONDATAW record{};
   record.cbSize = sizeof record;

@@ -87,11 +87,6 @@ inline void SetClipboardUnicode(std::u16string_view text) {
                             std::string(2, '\0')}});
 }
 
-// A passage as a browser puts it into "HTML Format": the header, whose offsets count the
-// bytes of the block, then the page's HTML before the fragment, the fragment and after it.
-std::string HtmlFormatBlock(const std::string& before, const std::string& fragment,
-                            const std::string& after, const std::string& sourceUrl);
-
 // Shell_NotifyIconW on the resident window's icon record of `window`. NIM_MODIFY
 // without flags succeeds only for an icon the shell holds.
 bool NotifyIcon(DWORD message, HWND window);
