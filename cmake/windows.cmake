@@ -37,6 +37,7 @@ add_library(qm_win STATIC
   clipboard/clipboard_privacy_win.cpp
   resident/clipboard_listener_win.cpp
   clipboard/clipboard_reader_win.cpp
+  clipboard/clipboard_owner_win.cpp
   options/autostart_win.cpp
   options/options_page_win.cpp
   options/hotkeys_page_win.cpp

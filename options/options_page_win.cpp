@@ -9,6 +9,7 @@
 #include "options/colour_text.h"
 #include "options/options_ids.h"
 #include "options/typed_display_time.h"
+#include "settings/excluded_programs.h"
 #include "ui/library_on_demand_win.h"
 #include "ui/message_box_win.h"
 #include "ui/settings_input.h"
@@ -52,6 +53,9 @@ struct TextOption {
   std::string CurrentOptions::*field;
   const wchar_t* label;
 };
+
+// Each program gets a value of its own: the field may hold many of them.
+constexpr size_t kLongestExclusionField = 4000;
 
 constexpr TextOption kTextOptions[] = {
     {IDC_OPT_ZEICHEN, "Trennzeichen", &CurrentOptions::txtZeichen,
@@ -116,6 +120,7 @@ void OptionsPage::Form_Load() {
   ShowItem(IDC_OPT_AUTOSTART, !archive);
   ShowItem(IDC_OPT_AUTOSTART_INFO, archive);
   for (const ColourRow& row : ColourRows()) PaintSwatch(row);
+  SetItemAnsi(window_, IDC_OPT_AUSNAHMEN, FieldOfProgramNames(options_.txtAusnahmen));
   loading_ = false;
 }
 
@@ -178,6 +183,10 @@ void OptionsPage::OnCommand(int id, int code) {
 // use, so that the field never shows what the program does not use.
 void OptionsPage::OnTextChanged(int id) {
   if (loading_) return;
+  if (id == IDC_OPT_AUSNAHMEN) {
+    txtAusnahmen_Change();
+    return;
+  }
   for (const TextOption& option : kTextOptions) {
     if (option.id != id) continue;
     const auto typed = StorableItem(window_, id, kLongestSettingValue, option.label);
@@ -191,6 +200,26 @@ void OptionsPage::OnTextChanged(int id) {
     SendDlgItemMessageW(window_, id, EM_SETSEL, static_cast<WPARAM>(end), end);
     loading_ = false;
   }
+}
+
+// The list takes effect at once. The field keeps what the user types (a "; " before the
+// next name) unless the list cannot be stored.
+void OptionsPage::txtAusnahmen_Change() {
+  const auto typed = StorableItem(window_, IDC_OPT_AUSNAHMEN, kLongestExclusionField,
+                                  L"Nicht automatisch sichern aus");
+  std::optional<WriteFailure> failure;
+  if (typed) {
+    const auto names = ProgramNamesOfField(*typed);
+    failure = WriteExcludedPrograms(settings_, names);
+    if (!failure) {
+      options_.txtAusnahmen = names;
+      return;
+    }
+    WinMessageBoxes(window_).Show(SettingsWriteFailedMessage(*failure));
+  }
+  loading_ = true;
+  SetItemAnsi(window_, IDC_OPT_AUSNAHMEN, FieldOfProgramNames(options_.txtAusnahmen));
+  loading_ = false;
 }
 
 bool OptionsPage::Stored(std::initializer_list<KeyValue> values) {

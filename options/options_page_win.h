@@ -36,6 +36,7 @@ class OptionsPage : public Dialog {
   void OnCommand(int id, int code);
   void OnTextChanged(int id);
   // Writes the values into "Optionen"; false after a box when one did not reach the file.
+  void txtAusnahmen_Change();
   bool Stored(std::initializer_list<KeyValue> values);
   bool ChooseColourDialog(CHOOSECOLORW& dialog);
   void ChooseColourFor(const ColourRow& row);

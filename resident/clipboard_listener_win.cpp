@@ -14,7 +14,7 @@ bool OwnedByThisProgram(HWND owner) {
 
 void ClipboardListener::Join() {
   if (joined_) return;
-  seenSequence_ = GetClipboardSequenceNumber();
+  joinedAtSequence_ = GetClipboardSequenceNumber();
   joined_ = AddClipboardFormatListener(window_) != FALSE;
 }
 
@@ -24,11 +24,9 @@ void ClipboardListener::Leave() {
   joined_ = false;
 }
 
-bool ClipboardListener::IsNewContent() {
-  const DWORD sequence = GetClipboardSequenceNumber();
-  if (!joined_ || sequence == seenSequence_) return false;
-  seenSequence_ = sequence;
-  return !OwnedByThisProgram(GetClipboardOwner());
+bool ClipboardListener::IsNewContent() const {
+  return joined_ && GetClipboardSequenceNumber() != joinedAtSequence_ &&
+         !OwnedByThisProgram(GetClipboardOwner());
 }
 
 }  // namespace qm

@@ -15,16 +15,17 @@ class ClipboardListener {
   void Join();
   void Leave();
 
-  // WM_CLIPBOARDUPDATE: true for a change since joining that another program made. The
-  // contents already there when joining never count, and a notice that comes twice for
-  // one change counts once: the clipboard's sequence number tells. A change of this
+  // WM_CLIPBOARDUPDATE: true for a change since joining that another program made. Each
+  // notice is one change, also when two changes came before their notices were handled
+  // (the same text copied twice saves twice); only the contents already there when
+  // joining never count, which the clipboard's sequence number tells. A change of this
   // program's own (a copy in an edit field of the settings window) is no copy to save.
-  bool IsNewContent();
+  bool IsNewContent() const;
 
  private:
   HWND window_;
   bool joined_ = false;
-  DWORD seenSequence_ = 0;
+  DWORD joinedAtSequence_ = 0;
 };
 
 }  // namespace qm

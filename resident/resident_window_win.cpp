@@ -4,6 +4,7 @@
 
 #include <cwchar>
 
+#include "clipboard/clipboard_owner_win.h"
 #include "clipboard/clipboard_privacy_win.h"
 #include "options/autostart_win.h"
 #include "options/first_start_window_win.h"
@@ -21,6 +22,7 @@
 #include "save/save_messages.h"
 #include "save/shell_opener_win.h"
 #include "save/speichern.h"
+#include "settings/excluded_programs.h"
 #include "settings/file_helpers_win.h"
 #include "settings/hotkeys.h"
 #include "settings/method_icons.h"
@@ -208,10 +210,13 @@ bool ResidentWindow::GuardWindowProc(UINT message, WPARAM wParam) {
   }
 }
 
+// Automatic saving leaves alone what the user's programs of "Nicht automatisch sichern
+// aus:" copy (an owner that cannot be told saves) and what asks not to be recorded.
 void ResidentWindow::OnClipboardUpdate() {
-  if (listener_->IsNewContent() && AutomaticSavingOn() && !ClipboardAsksNotToBeRecorded(*reader_)) {
-    RequestSave(txtStandard_);
-  }
+  if (!listener_->IsNewContent() || !AutomaticSavingOn()) return;
+  const auto& excluded = options_.txtAusnahmen;
+  if (!excluded.empty() && IsExcludedProgram(excluded, ClipboardOwnerProgram())) return;
+  if (!ClipboardAsksNotToBeRecorded(*reader_)) RequestSave(txtStandard_);
 }
 
 void ResidentWindow::OnHotkey(int id) {

@@ -1,5 +1,6 @@
 #include "settings/current_options.h"
 
+#include "settings/excluded_programs.h"
 #include "settings/number_text.h"
 
 namespace qm {
@@ -49,6 +50,7 @@ CurrentOptions LoadCurrentOptions(const SettingsStore& settings) {
   o.chkSpeicherhinweis = read("SpeicherhinweisASichern") == "nein";
   o.chkMessagesUnterdruecken = read("NachrichtenASichern") == "nein";
   o.chkAutostart = read("Autostart") == "ja";
+  o.txtAusnahmen = ReadExcludedPrograms(settings);
   return o;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "settings/settings_store.h"
 
@@ -36,6 +37,7 @@ struct CurrentOptions {
   bool chkSpeicherhinweis = false;        // no notices during automatic saving
   bool chkMessagesUnterdruecken = false;  // no warnings during automatic saving
   bool chkAutostart = false;
+  std::vector<std::string> txtAusnahmen;  // programs automatic saving leaves alone
 };
 
 CurrentOptions LoadCurrentOptions(const SettingsStore& settings);

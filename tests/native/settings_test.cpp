@@ -6,6 +6,7 @@
 #include "settings/action_cache.h"
 #include "settings/ansi_text.h"
 #include "settings/current_options.h"
+#include "settings/excluded_programs.h"
 #include "settings/file_helpers.h"
 #include "settings/hotkeys.h"
 #include "settings/number_text.h"
@@ -104,6 +105,27 @@ TEST(SectionLines, NewValuesTakeTheirKeysPlaceWhateverItsCaseAndTheRestStaysAsIt
        "Name=  \"A b\" \0HotkeyC=G\0Zahl\0Aktiviert=ja\0"s},
       {""s, "HotkeyC=G\0Aktiviert=ja\0"s}};
   for (const auto& [lines, merged] : rows) EXPECT_EQ(MergedLines(lines, values), merged);
+}
+
+// What the user types becomes the names, each once; the stored list reads back as it was
+// written and shows as the field shows it; a process matches whatever the case of its
+// name, an unknown one never.
+TEST(ExcludedPrograms, TypedNamesAreStoredOneAKeyAndMatchTheirProcessWhateverTheCase) {
+  const std::vector<std::string> names =
+      ProgramNamesOfField(" KeePass.exe;mstsc.exe , ;keepass.EXE;  Mein Programm.exe ;");
+  EXPECT_EQ(names, (std::vector<std::string>{"KeePass.exe", "mstsc.exe", "Mein Programm.exe"}));
+  EXPECT_EQ(FieldOfProgramNames(names), "KeePass.exe; mstsc.exe; Mein Programm.exe");
+  test::MemorySettings settings;
+  EXPECT_FALSE(WriteExcludedPrograms(settings, names));
+  EXPECT_EQ(settings.Read("Ausnahmen", "Programm3"), "Mein Programm.exe");
+  EXPECT_EQ(ReadExcludedPrograms(settings), names);
+  EXPECT_FALSE(WriteExcludedPrograms(settings, {}));
+  EXPECT_TRUE(ReadExcludedPrograms(settings).empty());
+  const std::pair<const char*, bool> processes[] = {
+      {"KEEPASS.EXE", true}, {"mstsc.exe", true}, {"KeePass", false}, {"", false}};
+  for (const auto& [process, excluded] : processes) {
+    EXPECT_EQ(IsExcludedProgram(names, process), excluded) << process;
+  }
 }
 
 TEST(ActionCache, ExactJaActivatesAndTheStandardIsTheHighestActiveMarkedAction) {

@@ -1,0 +1,71 @@
+#include "settings/excluded_programs.h"
+
+#include <algorithm>
+
+namespace qm {
+
+namespace {
+
+// Enough for every program a user names; a damaged file cannot make the read endless.
+constexpr int kMostExcludedPrograms = 200;
+
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool SameName(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
+}
+
+std::string_view Trimmed(std::string_view text) {
+  const size_t first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+std::string KeyOf(int number) { return "Programm" + std::to_string(number); }
+
+}  // namespace
+
+std::vector<std::string> ProgramNamesOfField(std::string_view field) {
+  std::vector<std::string> names;
+  while (!field.empty()) {
+    const size_t end = std::min(field.find_first_of(";,"), field.size());
+    const std::string_view name = Trimmed(field.substr(0, end));
+    if (!name.empty() && !IsExcludedProgram(names, name)) names.emplace_back(name);
+    field.remove_prefix(std::min(end + 1, field.size()));
+  }
+  return names;
+}
+
+std::string FieldOfProgramNames(const std::vector<std::string>& names) {
+  std::string field;
+  for (const std::string& name : names) field += (field.empty() ? "" : "; ") + name;
+  return field;
+}
+
+bool IsExcludedProgram(const std::vector<std::string>& names, std::string_view programFile) {
+  return !programFile.empty() && std::any_of(names.begin(), names.end(), [&](const auto& name) {
+    return SameName(name, programFile);
+  });
+}
+
+std::vector<std::string> ReadExcludedPrograms(const SettingsStore& settings) {
+  std::vector<std::string> names;
+  for (int number = 1; number <= kMostExcludedPrograms; ++number) {
+    const std::string name = settings.Read(kExcludedProgramsSection, KeyOf(number));
+    if (name.empty() || name == kMissingEntry) break;
+    names.push_back(name);
+  }
+  return names;
+}
+
+std::optional<WriteFailure> WriteExcludedPrograms(SettingsStore& settings,
+                                                  const std::vector<std::string>& names) {
+  std::string lines;
+  for (size_t at = 0; at < names.size(); ++at) {
+    lines += KeyOf(static_cast<int>(at + 1)) + "=" + names[at] + '\0';
+  }
+  return settings.ReplaceSection(kExcludedProgramsSection, lines);
+}
+
+}  // namespace qm
