@@ -34,6 +34,7 @@ add_library(qm_win STATIC
   resident/tray_icon_win.cpp
   resident/tray_menu_win.cpp
   resident/hotkey_registry_win.cpp
+  resident/save_here_win.cpp
   clipboard/clipboard_privacy_win.cpp
   resident/clipboard_listener_win.cpp
   clipboard/clipboard_reader_win.cpp

@@ -1,11 +1,20 @@
 // Quillmar 2.0's entry: creates the resident window, which runs the start-up sequence,
 // and lives in its message loop until "&Beenden" or the end of the session. A second
 // start in the same program folder only hands over to the program that runs there.
+// Started as "/hier FOLDER" (Explorer's "Zwischenablage hier speichern"), it saves the
+// clipboard into FOLDER: through the program that runs, or else by itself, and ends.
 #include <windows.h>
 // objbase.h needs the types of windows.h.
 #include <objbase.h>
+#include <shellapi.h>
 
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+#include "resident/command_line.h"
 #include "resident/resident_window_win.h"
+#include "resident/save_here_win.h"
 #include "settings/settings_file_win.h"
 #include "ui/main_program_win.h"
 #include "ui/message_box_win.h"
@@ -19,13 +28,14 @@ namespace {
 constexpr ULONGLONG kHandOverMs = 10000;
 constexpr DWORD kClaimPollMs = 100;
 
-// True when the program of this folder runs and was asked to show its settings window.
+// True when the program of this folder runs and was handed what this start asks for.
 // One that is just ending leaves the claim to this start instead.
-bool HandedOver(qm::ProgramFolderClaim& claim, const std::wstring& folder) {
+bool HandedOver(qm::ProgramFolderClaim& claim, const std::wstring& folder,
+                const std::function<void(HWND)>& handOver) {
   const ULONGLONG deadline = GetTickCount64() + kHandOverMs;
   while (!claim.Take(kClaimPollMs)) {
     if (HWND running = qm::FindMainProgram(folder)) {
-      qm::ShowSettingsOf(running);
+      handOver(running);
       return true;
     }
     if (GetTickCount64() > deadline) return true;
@@ -44,9 +54,32 @@ void ShowClaimFailed(const qm::ProgramFolderClaim& claim, const std::wstring& fo
                       qm::MessageIcon::Critical});
 }
 
+qm::StartRequest RequestOfCommandLine() {
+  int count = 0;
+  LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (!words) return {};
+  std::vector<std::wstring> arguments(words + std::min(count, 1), words + count);
+  LocalFree(words);
+  return qm::StartRequestOf(arguments);
+}
+
+void ShowUnknownCommandLine() {
+  qm::ShowMessageBox(nullptr, {qm::kAppTitle,
+                               L"Quillmar 2.0 kennt nur eine Option:\r\n\r\n"
+                               L"    /hier \"Ordner\"\r\n\r\nspeichert die Zwischenablage in "
+                               L"diesen Ordner, nach den Einstellungen der Standardaktion. "
+                               L"Ohne Option startet das Programm wie gewohnt.",
+                               qm::MessageIcon::Information});
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  const qm::StartRequest request = RequestOfCommandLine();
+  if (request.kind == qm::StartRequest::Kind::Unknown) {
+    ShowUnknownCommandLine();
+    return 2;
+  }
   if (!qm::ProgramFolderUsable()) return 1;
   const std::wstring folder = qm::ProgramFolderW();
   qm::ProgramFolderClaim claim(folder);
@@ -54,10 +87,24 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     ShowClaimFailed(claim, folder);
     return 1;
   }
-  if (HandedOver(claim, folder)) return 0;
+  const bool savesHere = request.kind == qm::StartRequest::Kind::SaveHere;
+  const auto handOver = [&](HWND running) {
+    if (savesHere) {
+      qm::SaveHereBy(running, request.folder);
+    } else {
+      qm::ShowSettingsOf(running);
+    }
+  };
+  if (HandedOver(claim, folder, handOver)) return 0;
   qm::ProvideSettingsFile();
-  // The shell calls that open saved targets expect COM on this thread.
+  // The shell calls that open saved targets, and the encoder of pictures, expect COM on
+  // this thread.
   const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+  if (savesHere) {
+    qm::SaveHereAlone(instance, request.folder);
+    if (SUCCEEDED(com)) CoUninitialize();
+    return 0;
+  }
   qm::ResidentWindow resident(instance);
   if (!resident.Create()) {
     MessageBoxW(nullptr, L"Quillmar 2.0 konnte nicht gestartet werden.", L"Quillmar 2.0",

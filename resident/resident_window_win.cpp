@@ -40,6 +40,10 @@ constexpr UINT kMenuDelayMs = 100;
 constexpr UINT_PTR kBTimer = 1;
 constexpr UINT_PTR kBTimer2 = 2;
 constexpr UINT_PTR kBTimer3 = 3;
+// A folder handed over by "/hier": the save runs from this message, after the hand-over.
+constexpr UINT kSaveHereMessage = WM_APP + 1;
+// The save queue's request for the folders handed over: no action's number.
+constexpr int kSaveHereRequest = kActionCount + 1;
 
 BOOL CALLBACK PressOkIfOwnedBy(HWND window, LPARAM owner) {
   wchar_t className[8] = {};
@@ -104,6 +108,11 @@ LRESULT ResidentWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
   switch (message) {
     case WM_COMMAND:
       OnMenuCommand(LOWORD(wParam));
+      return 0;
+    case WM_COPYDATA:
+      return OnSaveHere(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+    case kSaveHereMessage:
+      RequestSave(kSaveHereRequest);
       return 0;
     case WM_TIMER:
       OnMenuTimer(wParam);
@@ -426,8 +435,32 @@ void ResidentWindow::RequestSave(int action, bool fromTrayClick) {
 }
 
 void ResidentWindow::Speichern(int action) {
+  if (action == kSaveHereRequest) {
+    SaveHerePending();
+    return;
+  }
   SaveContext context{actions_, options_, settings_, files_, *sources_, *messages_, *notice_};
   qm::Speichern(action, context);
+}
+
+// The folder is taken at once and the save runs afterwards, as a save of its own in the
+// queue, so that the start that handed it over does not wait for the save's boxes.
+bool ResidentWindow::OnSaveHere(const COPYDATASTRUCT& data) {
+  if (data.dwData != kSaveHereData || !data.lpData || data.cbData < sizeof(wchar_t)) return false;
+  const auto* units = static_cast<const wchar_t*>(data.lpData);
+  const std::wstring folder(units, wcsnlen(units, data.cbData / sizeof(wchar_t)));
+  hereFolders_.push_back(AnsiPath(folder));
+  PostMessageW(window_, kSaveHereMessage, 0, 0);
+  return true;
+}
+
+void ResidentWindow::SaveHerePending() {
+  SaveContext context{actions_, options_, settings_, files_, *sources_, *messages_, *notice_};
+  while (!hereFolders_.empty()) {
+    const std::string folder = hereFolders_.front();
+    hereFolders_.erase(hereFolders_.begin());
+    SpeichernHier(folder, context);
+  }
 }
 
 }  // namespace qm

@@ -4,6 +4,8 @@
 
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "resident/refresh_turn.h"
 #include "resident/save_queue.h"
@@ -87,6 +89,9 @@ class ResidentWindow : public Window, public ResidentCommands {
   void Refresh(int changedBinding);
 
   void RequestSave(int action, bool fromTrayClick = false);
+  // "Zwischenablage hier speichern" handed over by a start with "/hier FOLDER".
+  bool OnSaveHere(const COPYDATASTRUCT& data);
+  void SaveHerePending();
   void Speichern(int action);
   bool AutomaticSavingOn() const;
 
@@ -117,7 +122,8 @@ class ResidentWindow : public Window, public ResidentCommands {
   SaveQueue saves_;
   RefreshTurn refreshes_;
 
-  int txtStandard_ = 0;  // number of the Standard action, 0 for none
+  int txtStandard_ = 0;                   // number of the Standard action, 0 for none
+  std::vector<std::string> hereFolders_;  // handed over, not yet saved into
   HWND savedForeground_ = nullptr;
   bool foregroundSaved_ = false;
   bool startedFromTray_ = false;

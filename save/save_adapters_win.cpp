@@ -133,6 +133,10 @@ std::optional<std::wstring> WinSaveFiles::ReplaceWholeFile(
   return qm::ReplaceWholeFile(path, pieces);
 }
 
+bool WinSaveSources::ClipboardHoldsText() {
+  return IsClipboardFormatAvailable(CF_UNICODETEXT) || IsClipboardFormatAvailable(CF_TEXT);
+}
+
 ClipboardAccess WinSaveSources::ClipboardText(KeptText& text) {
   return ReadAndTake(reader_, {.text = true}, [&](ClipboardCopy&& copy) {
     text = copy.wideText.empty() ? KeptText{std::move(copy.ansiText), {}}

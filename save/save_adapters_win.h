@@ -32,6 +32,7 @@ class WinSaveSources : public SaveSources {
  public:
   WinSaveSources(ClipboardReader& reader, std::function<bool()> automaticSavingOn)
       : reader_(reader), automaticSavingOn_(std::move(automaticSavingOn)) {}
+  bool ClipboardHoldsText() override;
   ClipboardAccess ClipboardText(KeptText& text) override;
   ClipboardAccess ClipboardFileName(std::string& name) override;
   ClipboardAccess ClipboardPicture(CopiedPicture& picture) override;

@@ -43,6 +43,15 @@ MessageRequest ClipboardHeldMessage() {
           MessageIcon::Exclamation, MessageButtons::Ok, true};
 }
 
+MessageRequest NoStandardActionMessage() {
+  return {L"Keine Standardaktion",
+          L"\"Zwischenablage hier speichern\" speichert nach den Einstellungen der "
+          L"Standardaktion, und keine Aktion ist als Standard eingestellt. Daher wird nichts "
+          L"gespeichert.\r\n\r\nMachen Sie im Traymenü unter \"Als Standard\" eine Aktion zum "
+          L"Standard.",
+          MessageIcon::Exclamation, MessageButtons::Ok, true};
+}
+
 MessageRequest NameTakenMessage(const std::wstring& wantedFile, const std::wstring& numberedFile) {
   return {L"Datei existiert schon",
           L"Eine Datei mit dem gleichen Namen " + Quoted(wantedFile) +

@@ -13,6 +13,8 @@ MessageRequest FolderPossiblyCutMessage(const std::string& actionName, const std
 MessageRequest ClipboardEmptyMessage();
 // Another program holds the clipboard, or its owner does not hand over what it promised.
 MessageRequest ClipboardHeldMessage();
+// "Zwischenablage hier speichern" follows the Standard action, and there is none.
+MessageRequest NoStandardActionMessage();
 MessageRequest NameTakenMessage(const std::wstring& wantedFile, const std::wstring& numberedFile);
 MessageRequest FolderTakenMessage(int words, const std::string& dateiname);
 MessageRequest FolderFailedMessage(const std::wstring& folder, const std::wstring& reason);

@@ -63,6 +63,8 @@ class SaveFiles {
 class SaveSources {
  public:
   virtual ~SaveSources() = default;
+  // Whether the clipboard offers text at all; the clipboard is not opened for it.
+  virtual bool ClipboardHoldsText() = 0;
   // The clipboard's text, read once for the name and the entry.
   virtual ClipboardAccess ClipboardText(KeptText& text) = 0;
   // The single file of a file-drop list, or the clipboard text, or an empty text.

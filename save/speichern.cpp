@@ -57,14 +57,7 @@ std::optional<SaveTarget> SaveText(const ActionRecord& action, const MethodChoic
   return target;
 }
 
-void SaveAction(int number, SaveContext& context) {
-  const ActionRecord& action = context.actions.Record(number);
-  // The cut front of a longer path may name another folder, such as its parent: a save
-  // never goes there.
-  if (PossiblyCut(action.Speicherpfad)) {
-    context.messages.Show(FolderPossiblyCutMessage(action.Name, action.Speicherpfad));
-    return;
-  }
+void SaveInto(const ActionRecord& action, SaveContext& context) {
   if (!context.files.FolderExists(action.Speicherpfad)) {
     context.messages.Show(FolderMissingMessage());
     return;
@@ -94,7 +87,29 @@ bool ClipboardWasRead(ClipboardAccess access, SaveContext& context) {
 
 void Speichern(int number, SaveContext& context) {
   if (number < 1 || number > kActionCount) return;
-  SaveAction(number, context);
+  const ActionRecord& action = context.actions.Record(number);
+  // The cut front of a longer path may name another folder, such as its parent: a save
+  // never goes there.
+  if (PossiblyCut(action.Speicherpfad)) {
+    context.messages.Show(FolderPossiblyCutMessage(action.Name, action.Speicherpfad));
+    return;
+  }
+  SaveInto(action, context);
+}
+
+void SpeichernHier(const std::string& folder, SaveContext& context) {
+  const int standard = context.actions.StandardAction();
+  if (standard == 0) {
+    context.messages.Show(NoStandardActionMessage());
+    return;
+  }
+  ActionRecord here = context.actions.Record(standard);
+  here.Speicherpfad = folder;
+  // A screenshot, an image copied in a browser or an image file copied in Explorer
+  // holds no text: it becomes a picture or a copy of that file, as the image method
+  // saves them.
+  if (!context.sources.ClipboardHoldsText()) here.Aktion = "bilder";
+  SaveInto(here, context);
 }
 
 }  // namespace qm

@@ -25,6 +25,11 @@ struct SaveContext {
 // the entry and reports the save. Any other number saves nothing.
 void Speichern(int number, SaveContext& context);
 
+// "Zwischenablage hier speichern": saves into `folder` by the Standard action's method,
+// format, date and address settings and with its file name; a clipboard without text
+// (a picture, an image file) is saved by the image method's rules.
+void SpeichernHier(const std::string& folder, SaveContext& context);
+
 // True when the clipboard could be read. A clipboard that another program holds is
 // reported; a read given up because the program ends says nothing.
 bool ClipboardWasRead(ClipboardAccess access, SaveContext& context);

@@ -11,5 +11,9 @@ inline constexpr wchar_t kQuitRequestMessage[] = L"Quillmar2.0.Beenden";
 inline constexpr unsigned kWithdrawEnd = 1;
 inline constexpr wchar_t kShowSettingsMessage[] = L"Quillmar2.0.Einstellungen";
 inline constexpr wchar_t kMainProgramFile[] = L"Quillmar2.0.exe";
+// WM_COPYDATA's dwData for "Zwischenablage hier speichern": the folder follows, UTF-16
+// with its zero. The running program takes it at once and saves afterwards.
+inline constexpr unsigned long kSaveHereData = 0x51484945;  // "QHIE"
+inline constexpr unsigned kSaveHereHandOverMs = 5000;
 
 }  // namespace qm

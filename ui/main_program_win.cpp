@@ -70,6 +70,16 @@ void ShowSettingsOf(HWND resident) {
   PostMessageW(resident, RegisterWindowMessageW(kShowSettingsMessage), 0, 0);
 }
 
+bool SaveHereBy(HWND resident, const std::wstring& folder) {
+  COPYDATASTRUCT data{kSaveHereData, static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t)),
+                      const_cast<wchar_t*>(folder.c_str())};
+  AllowSetForegroundWindow(ProcessOf(resident));
+  DWORD_PTR taken = 0;
+  return SendMessageTimeoutW(resident, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
+                             SMTO_ABORTIFHUNG, kSaveHereHandOverMs, &taken) != 0 &&
+         taken == TRUE;
+}
+
 void StartMainProgram(HWND owner, const std::wstring& folder) {
   const std::wstring program = folder + L"\\" + kMainProgramFile;
   ShellExecuteW(owner, L"open", program.c_str(), nullptr, L"c:\\", SW_SHOW);

@@ -23,6 +23,10 @@ bool EndMainProgram(HWND resident, DWORD timeoutMs);
 // Has the running main program show its settings window in front.
 void ShowSettingsOf(HWND resident);
 
+// Hands "Zwischenablage hier speichern" for `folder` to the running main program, which
+// saves as soon as it can; true when it took the request.
+bool SaveHereBy(HWND resident, const std::wstring& folder);
+
 // Starts the main program of `folder` through the shell, as the user would.
 void StartMainProgram(HWND owner, const std::wstring& folder);
 

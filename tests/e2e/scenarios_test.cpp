@@ -135,6 +135,48 @@ TEST_F(Scenario, TheSessionEndUnderTheStartUpHotkeyBoxEndsTheProgramAndBlanksOnl
   EXPECT_EQ(Get("Hotkeys", "HotkeyAutC"), "A");
 }
 
+// Explorer's "Zwischenablage hier speichern" starts the program with "/hier FOLDER". With
+// none running, that start saves by the Standard action itself, writes nothing to the
+// settings file and ends once its notice has gone; with the program running, it hands
+// the folder over and ends, and a copied picture becomes a PNG whatever the Standard
+// action's method. Any other option is told in a box.
+TEST_F(Scenario, SaveHereSavesIntoTheFolderWithOrWithoutTheRunningProgram) {
+  const std::string here = MadeFolder(WidenAnsi(scratch_ / "Hier"));
+  const std::wstring saveHere =
+      Program(L"Quillmar2.0.exe") + L" /hier \"" + WidenAnsi(here) + L"\"";
+  const std::string settings = test::ReadFileBytes(program_ + "\\einstellungen20.ini");
+  const auto ends = [](const std::wstring& commandLine) {
+    DWORD processId = 0;
+    HANDLE process = test::StartProcess(commandLine, L"", &processId);
+    std::optional<DWORD> code;
+    if (test::PumpUntil([&] { return WaitForSingleObject(process, 0) == WAIT_OBJECT_0; })) {
+      DWORD exit = 0;
+      GetExitCodeProcess(process, &exit);
+      code = exit;
+    }
+    CloseHandle(process);
+    return code;
+  };
+  SetClipboardText("hier hinein");
+  EXPECT_EQ(ends(saveHere), std::optional<DWORD>(0));
+  EXPECT_EQ(test::ReadFileBytes(here + "\\Eins.txt"), Entry("hier hinein"));
+  EXPECT_EQ(test::ReadFileBytes(program_ + "\\einstellungen20.ini"), settings);
+
+  ASSERT_NO_FATAL_FAILURE(Start());
+  BITMAPINFOHEADER header{sizeof header, 1, 1, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  test::SetClipboard(
+      {{CF_DIB, std::string(reinterpret_cast<const char*>(&header), sizeof header) + "\1\2\3\0"s}});
+  EXPECT_EQ(ends(saveHere), std::optional<DWORD>(0));
+  EXPECT_TRUE(test::PumpUntil(
+      [&] { return test::DecodePng(test::ReadFileBytes(here + "\\Eins.png")).has_value(); }));
+
+  DWORD asker = 0;
+  HANDLE unknown = test::StartProcess(Program(L"Quillmar2.0.exe") + L" /was", L"", &asker);
+  EXPECT_NE(Answer(Box(L"Quillmar 2.0", asker)).find(L"/hier"), std::wstring::npos);
+  EXPECT_TRUE(test::PumpUntil([&] { return WaitForSingleObject(unknown, 0) == WAIT_OBJECT_0; }));
+  CloseHandle(unknown);
+}
+
 // The program ends cleanly at the importer's request while its first-start window is open.
 TEST_F(Scenario, FirstStartPointsTheSampleActionsAtTheDesktopAndEndsCleanlyWithItsWindowOpen) {
   Set("Start", "Splash", "1");

@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <tuple>
 
+#include "resident/command_line.h"
 #include "resident/hotkey_failures.h"
 #include "resident/refresh_turn.h"
 #include "resident/save_queue.h"
@@ -28,6 +29,21 @@ TEST(Hotkeys, StoredTextsBecomeModifierFlagsAndAVirtualKeyAndOnlyARealKeyIsRegis
   }
   EXPECT_TRUE(HasHotkey("F13"));
   for (const char* none : {"", "Kein Eintrag gefunden!"}) EXPECT_FALSE(HasHotkey(none)) << none;
+}
+
+// Only "/hier" and one folder save there, whatever the option's case; a drive's root keeps
+// its backslash though Explorer's quotes made it an escaped quote; anything else is told.
+TEST(StartRequest, OnlyHierWithOneFolderSavesThereAndAnythingElseIsUnknown) {
+  using Kind = StartRequest::Kind;
+  const std::pair<std::vector<std::wstring>, StartRequest> rows[] = {
+      {{}, {}},
+      {{L"/hier", L"C:\\Notizen"}, {Kind::SaveHere, L"C:\\Notizen"}},
+      {{L"/HIER", L"D:\""}, {Kind::SaveHere, L"D:\\"}},
+      {{L"/hier"}, {Kind::Unknown, {}}},
+      {{L"/hier", L""}, {Kind::Unknown, {}}},
+      {{L"/hier", L"C:\\a", L"C:\\b"}, {Kind::Unknown, {}}},
+      {{L"-hier", L"C:\\a"}, {Kind::Unknown, {}}}};
+  for (const auto& [arguments, request] : rows) EXPECT_EQ(StartRequestOf(arguments), request);
 }
 
 // A save that throws is reported, and what was asked meanwhile runs now, not at some

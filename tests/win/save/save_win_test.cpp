@@ -39,6 +39,7 @@ std::optional<std::wstring> Replace(const std::wstring& path, std::string_view b
 struct SaveWin : ::testing::Test, SaveSources, SaveSignals, ShellOpener {
   SaveWin() { EXPECT_TRUE(CreateDirectoryA(target.c_str(), nullptr)); }
 
+  bool ClipboardHoldsText() override { return !clipboard.View().Empty(); }
   ClipboardAccess ClipboardText(KeptText& text) override {
     text = clipboard;
     return access;
