@@ -74,6 +74,7 @@ class NoteConverter {
   }
 
   MarkdownNote Convert(std::string_view html) {
+    lines_.Reserve(html.size());
     HtmlTokenizer tokens(html);
     while (tokens.Next(token_)) {
       element_ = token_.kind == HtmlToken::Kind::Text ? nullptr : ElementOf(token_.name);
