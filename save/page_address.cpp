@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <iterator>
-#include <vector>
 
 namespace qm {
 
@@ -69,12 +68,11 @@ bool HasDotSegments(std::string_view path) {
 }
 
 // The path that `resolved` ends with from `pathStart` on loses its "." and ".."
-// segments, one pass over it.
+// segments, one pass over it: a ".." cuts the segment written last.
 void RemoveDotSegments(std::string& resolved, size_t pathStart) {
   if (!HasDotSegments(std::string_view(resolved).substr(pathStart))) return;
   const std::string path = resolved.substr(pathStart);
   resolved.resize(pathStart);
-  std::vector<std::string_view> kept;
   size_t at = 0;
   bool trailingSlash = false;
   while (at <= path.size()) {
@@ -82,13 +80,13 @@ void RemoveDotSegments(std::string& resolved, size_t pathStart) {
     const std::string_view segment = std::string_view(path).substr(at, end - at);
     trailingSlash = segment == "." || segment == "..";
     if (segment == "..") {
-      if (!kept.empty()) kept.pop_back();
+      const size_t last = resolved.rfind('/');
+      if (last != std::string::npos && last >= pathStart) resolved.resize(last);
     } else if (segment != "." && !(at == 0 && segment.empty())) {
-      kept.push_back(segment);
+      resolved.append("/").append(segment);
     }
     at = end + 1;
   }
-  for (const std::string_view segment : kept) resolved.append("/").append(segment);
   if (trailingSlash || resolved.size() == pathStart) resolved.push_back('/');
 }
 
