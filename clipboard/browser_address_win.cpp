@@ -6,6 +6,7 @@
 #include "clipboard/address_field.h"
 #include "clipboard/browser_titles.h"
 #include "clipboard/dde_client_win.h"
+#include "settings/utf8_text.h"
 
 namespace qm {
 
@@ -74,11 +75,25 @@ std::string AddressOfBrowser(HWND window, const BrowserKind& kind) {
   return GetDdeBrowserURL(std::string(kind.ddeServer));
 }
 
+// Hidden windows are no browser in front.
+BrowserKind KindOfWindow(HWND window) {
+  return IsWindowVisible(window) ? BrowserKindOfTitle(Title(window)) : BrowserKind{};
+}
+
 BOOL CALLBACK EnumBrowserWindow(HWND window, LPARAM context) {
-  if (!IsWindowVisible(window)) return TRUE;
-  const BrowserKind kind = BrowserKindOfTitle(Title(window));
+  const BrowserKind kind = KindOfWindow(window);
   if (kind.reading == AddressReading::NotABrowser) return TRUE;
   reinterpret_cast<BrowserSearch*>(context)->address = AddressOfBrowser(window, kind);
+  return FALSE;
+}
+
+// Read wide, so that the page's title keeps the letters the code page lacks.
+BOOL CALLBACK EnumBrowserTitle(HWND window, LPARAM context) {
+  if (KindOfWindow(window).reading == AddressReading::NotABrowser) return TRUE;
+  wchar_t title[kTitleChars] = {};
+  const int length = GetWindowTextW(window, title, kTitleChars);
+  AppendUtf8(*reinterpret_cast<std::string*>(context),
+             std::wstring_view(title, length > 0 ? static_cast<size_t>(length) : 0));
   return FALSE;
 }
 
@@ -90,6 +105,12 @@ std::string GetBrowserURL() {
   // tells all there is to know.
   EnumWindows(EnumBrowserWindow, reinterpret_cast<LPARAM>(&search));
   return search.address;
+}
+
+std::string GetBrowserTitle() {
+  std::string title;
+  EnumWindows(EnumBrowserTitle, reinterpret_cast<LPARAM>(&title));
+  return title;
 }
 
 std::string FindAddressText(HWND window) { return FieldSearch().Find(window, 0); }

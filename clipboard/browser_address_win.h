@@ -12,6 +12,10 @@ namespace qm {
 // browser decides, whether or not an address is found in it.
 std::string GetBrowserURL();
 
+// The whole title, in UTF-8, of the browser window that GetBrowserURL reads; empty when
+// there is none.
+std::string GetBrowserTitle();
+
 // The first edit field ("Edit", "MozillaWindowClass") at or below `window`, depth first
 // in child order, that holds a page address; empty when there is none or when a window
 // does not answer (its program hangs, so its other windows would not answer either).

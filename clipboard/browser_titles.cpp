@@ -13,6 +13,8 @@ constexpr std::array<std::string_view, 12> kEditFieldBrowserWords{
     "Opera",         "GreenBrowser", "Maxthon",  "Crazy Browser", "NetBrowser",    "PowerBrowser",
     "Candy Browser", "DX-Browser",   "Abolimba", "SlimBrowser",   "Multi-Browser", "Avant Browser"};
 
+constexpr std::string_view kExplorerEnding = " - Microsoft Internet Explorer";
+
 char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool ContainsIgnoringCase(std::string_view text, std::string_view word) {
@@ -22,12 +24,26 @@ bool ContainsIgnoringCase(std::string_view text, std::string_view word) {
 }
 
 bool NamesEditFieldBrowser(std::string_view title) {
-  if (title.ends_with(" - Microsoft Internet Explorer")) return true;
+  if (title.ends_with(kExplorerEnding)) return true;
   return std::any_of(kEditFieldBrowserWords.begin(), kEditFieldBrowserWords.end(),
                      [title](std::string_view word) { return ContainsIgnoringCase(title, word); });
 }
 
 BrowserKind Dde(std::string_view server) { return {AddressReading::Dde, server}; }
+
+std::string_view WithoutEnding(std::string_view text, std::string_view ending) {
+  if (text.ends_with(ending)) text.remove_suffix(ending.size());
+  while (text.ends_with(' ')) text.remove_suffix(1);
+  return text;
+}
+
+// "-", or the en or em dash that browsers of today write.
+std::string_view WithoutDash(std::string_view text) {
+  for (const std::string_view dash : {"-", "\xE2\x80\x93", "\xE2\x80\x94"}) {
+    if (text.ends_with(dash)) return WithoutEnding(text, dash);
+  }
+  return text;
+}
 
 }  // namespace
 
@@ -38,6 +54,16 @@ BrowserKind BrowserKindOfTitle(std::string_view title) {
   if (ContainsIgnoringCase(title, "Netscape")) return Dde("NETSCAPE");
   if (title.ends_with("Mozilla")) return Dde("Mozilla");
   return {};
+}
+
+std::string_view PageTitleOfBrowserTitle(std::string_view title) {
+  if (title.ends_with(kExplorerEnding)) return WithoutEnding(title, kExplorerEnding);
+  for (const std::string_view name : {"Firefox", "Mozilla"}) {
+    if (title.ends_with(name)) {
+      return WithoutDash(WithoutEnding(WithoutEnding(title, name), "Mozilla"));
+    }
+  }
+  return title;
 }
 
 }  // namespace qm

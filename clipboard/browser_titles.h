@@ -19,4 +19,10 @@ struct BrowserKind {
 // first row that matches decides.
 BrowserKind BrowserKindOfTitle(std::string_view title);
 
+// The page's title in the title of a browser window (UTF-8): without the browser's name
+// where the table finds it at the end (" - Microsoft Internet Explorer", "Firefox",
+// "Mozilla"), and without the maker's "Mozilla" and the dash before it, so "Seite -
+// Mozilla Firefox" gives "Seite". A title that names its browser elsewhere stays whole.
+std::string_view PageTitleOfBrowserTitle(std::string_view title);
+
 }  // namespace qm

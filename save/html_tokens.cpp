@@ -9,9 +9,10 @@ namespace qm {
 namespace {
 
 bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool IsAsciiUpper(char c) { return c >= 'A' && c <= 'Z'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsHtmlSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char AsciiLower(char c) { return IsAsciiUpper(c) ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool EqualIgnoringCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
@@ -181,16 +182,17 @@ constexpr std::array<bool, 256> NameEnds() {
 }
 constexpr std::array<bool, 256> kNameEnds = NameEnds();
 
+// The name is a part of the input unless it has capitals to lower.
 void HtmlTokenizer::TagName(HtmlToken& token) {
   const size_t start = at_;
-  bool upper = false;
-  for (; at_ < html_.size() && !kNameEnds[static_cast<unsigned char>(html_[at_])]; ++at_) {
-    upper = upper || (html_[at_] >= 'A' && html_[at_] <= 'Z');
-  }
-  token.name.assign(html_.data() + start, at_ - start);
-  if (upper) {
-    for (char& c : token.name) c = AsciiLower(c);
-  }
+  size_t end = start;
+  while (end < html_.size() && !kNameEnds[static_cast<unsigned char>(html_[end])]) ++end;
+  at_ = end;
+  token.name = html_.substr(start, end - start);
+  if (std::none_of(token.name.begin(), token.name.end(), IsAsciiUpper)) return;
+  lowerName_.assign(token.name);
+  for (char& c : lowerName_) c = AsciiLower(c);
+  token.name = lowerName_;
 }
 
 bool HtmlTokenizer::StartTag(HtmlToken& token) {

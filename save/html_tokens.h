@@ -16,7 +16,7 @@ struct HtmlToken {
   enum class Kind { Text, StartTag, EndTag };
   Kind kind = Kind::Text;
   std::string_view text;  // Text: as written, references not yet decoded
-  std::string name;       // tags: the name in lower case
+  std::string_view name;  // tags: the name in lower case, valid up to the next token
   std::vector<HtmlAttribute> attributes;
   bool selfClosing = false;
 
@@ -48,6 +48,7 @@ class HtmlTokenizer {
 
   std::string_view html_;
   size_t at_ = 0;
+  std::string lowerName_;   // a tag's name that was written with capitals
   std::string rawElement_;  // set while inside <script> and the like
 };
 

@@ -149,9 +149,4 @@ const TagOf* ElementOf(std::string_view name) {
   return nullptr;
 }
 
-bool IsStructural(Tag tag) {
-  return tag == Tag::List || tag == Tag::Item || tag == Tag::Table || tag == Tag::Row ||
-         tag == Tag::Cell || tag == Tag::Quote;
-}
-
 }  // namespace qm

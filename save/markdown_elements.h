@@ -40,6 +40,9 @@ const TagOf* ElementOf(std::string_view lowerName);
 
 // The elements that other elements end or stand in: lists, items, tables, rows, cells,
 // quotes.
-bool IsStructural(Tag tag);
+inline bool IsStructural(Tag tag) {
+  return tag == Tag::List || tag == Tag::Item || tag == Tag::Table || tag == Tag::Row ||
+         tag == Tag::Cell || tag == Tag::Quote;
+}
 
 }  // namespace qm

@@ -43,7 +43,8 @@ std::string PlainPassage(const CopiedText& text) {
 
 NoteParts Parts(const EntryRequest& request, std::string title, SaveContext& context) {
   NoteParts parts;
-  parts.title = std::move(title);
+  // Today's browsers put no <title> into the copied HTML; their window shows it.
+  parts.title = title.empty() ? context.sources.BrowserTitle() : std::move(title);
   if (request.action.Url == "ja") parts.address = context.sources.BrowserAddress();
   if (request.action.Datum == "ja") {
     parts.created = CreatedNow();

@@ -32,14 +32,26 @@ std::string_view Opening(Marker kind) {
   }
 }
 
+// The end of the run of plain characters from `at` on, single blanks between them
+// included: a blank that content follows is written as it stands.
+size_t PlainRunEnd(std::string_view text, size_t at) {
+  const auto plain = [text](size_t i) {
+    return i < text.size() && kPlain[static_cast<unsigned char>(text[i])];
+  };
+  while (plain(at)) {
+    ++at;
+    if (at < text.size() && text[at] == ' ' && plain(at + 1)) ++at;
+  }
+  return at;
+}
+
 }  // namespace
 
-// Runs of plain characters go in whole; blanks, characters to escape, bytes outside
-// ASCII and NUL one at a time.
+// Runs of plain characters go in whole; other blanks, characters to escape, bytes
+// outside ASCII and NUL one at a time.
 void MarkdownInline::AppendText(std::string_view text) {
   for (size_t at = 0; at < text.size();) {
-    size_t run = at;
-    while (run < text.size() && kPlain[static_cast<unsigned char>(text[run])]) ++run;
+    const size_t run = PlainRunEnd(text, at);
     if (run > at) {
       BeforeContent();
       text_.append(text.data() + at, run - at);

@@ -57,18 +57,29 @@ void MarkdownLines::CodeBlock(std::string_view code, std::string_view language) 
   EndBlock();
 }
 
-void MarkdownLines::Table(std::vector<std::vector<std::string>>& rows) {
+void MarkdownLines::Table(const TableCells& table) {
+  const std::vector<size_t>& starts = table.rowStarts;
+  const auto rowEnd = [&](size_t row) {
+    return row + 1 < starts.size() ? starts[row + 1] : table.cells.size();
+  };
   size_t columns = 0;
-  for (const auto& row : rows) columns = std::max(columns, row.size());
+  for (size_t row = 0; row < starts.size(); ++row) {
+    columns = std::max(columns, rowEnd(row) - starts[row]);
+  }
   if (columns == 0) return;
   // Only the header needs every column; a shorter row gets its empty cells from the
   // reader, so a long table of short rows does not grow by padding.
   bool header = true;
-  for (auto& row : rows) {
-    if (row.empty()) continue;
-    if (header) row.resize(columns);
-    std::string line = "|";
-    for (const std::string& cell : row) line.append(" ").append(cell).append(" |");
+  std::string line;
+  for (size_t row = 0; row < starts.size(); ++row) {
+    if (starts[row] == rowEnd(row)) continue;
+    line = "|";
+    for (size_t cell = starts[row]; cell < rowEnd(row); ++cell) {
+      line.append(" ").append(table.cells[cell]).append(" |");
+    }
+    if (header) {
+      for (size_t cell = rowEnd(row) - starts[row]; cell < columns; ++cell) line += "  |";
+    }
     Line(line);
     if (header) {
       std::string delimiter = "|";

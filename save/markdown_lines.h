@@ -6,6 +6,19 @@
 
 namespace qm {
 
+// The cells of a table (in Markdown, "|" escaped), row after row in one list, so that a
+// long table costs no allocation per row.
+struct TableCells {
+  std::vector<std::string> cells;
+  std::vector<size_t> rowStarts;  // the index of each row's first cell
+
+  void NewRow() { rowStarts.push_back(cells.size()); }
+  void Clear() {
+    cells.clear();
+    rowStarts.clear();
+  }
+};
+
 // The lines of a Markdown note, each with the marks of the block quotes and list items
 // it stands in: a list item's marker on its first line, its indentation on the others.
 // Blocks are kept apart by a blank line, unless told to adjoin.
@@ -24,14 +37,16 @@ class MarkdownLines {
   void Line(std::string_view content);
   // A fenced code block of `code` (lines ending with '\n' apart from the last).
   void CodeBlock(std::string_view code, std::string_view language);
-  // A pipe table of `rows` (cells in Markdown, "|" escaped); the first row is its header.
-  void Table(std::vector<std::vector<std::string>>& rows);
+  // A pipe table; its first row that has cells is its header.
+  void Table(const TableCells& table);
 
   // The block is complete: the next one is set apart by a blank line.
   void EndBlock() { blankDue_ = written_; }
   // The next block follows without a blank line (the items of a tight list).
   void Adjoin() { blankDue_ = false; }
 
+  // Room for a note of about `size` bytes, so that a long one is not moved as it grows.
+  void Reserve(size_t size) { text_.reserve(size); }
   std::string Take() { return std::move(text_); }
 
  private:

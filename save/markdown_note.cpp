@@ -74,6 +74,7 @@ class NoteConverter {
   }
 
   MarkdownNote Convert(std::string_view html) {
+    lines_.Reserve(html.size());
     HtmlTokenizer tokens(html);
     while (tokens.Next(token_)) {
       element_ = token_.kind == HtmlToken::Kind::Text ? nullptr : ElementOf(token_.name);
@@ -409,20 +410,20 @@ class NoteConverter {
     EndBlock();
     if (InCell() || tableOpen_) return;
     tableOpen_ = true;
-    rows_.clear();
+    table_.Clear();
     entry.container = true;
   }
 
   void BeginRow(Entry& entry) {
     if (!tableOpen_ || InCell()) return EndBlock();
-    rows_.emplace_back();
+    table_.NewRow();
     entry.container = true;
   }
 
   void BeginCell(Entry& entry) {
     if (!tableOpen_ || InCell()) return EndBlock();
     EndBlock();
-    if (rows_.empty()) rows_.emplace_back();
+    if (table_.rowStarts.empty()) table_.NewRow();
     cellOpen_ = true;
     entry.container = true;
   }
@@ -520,7 +521,7 @@ class NoteConverter {
     for (char& c : cell) {
       if (c == '\n') c = ' ';
     }
-    rows_.back().push_back(cell);
+    table_.cells.push_back(cell);
     cell.clear();
     cellOpen_ = false;
   }
@@ -528,8 +529,8 @@ class NoteConverter {
   void EndTable() {
     if (cellOpen_) EndCell();
     tableOpen_ = false;
-    lines_.Table(rows_);
-    rows_.clear();
+    lines_.Table(table_);
+    table_.Clear();
   }
 
   PageAddress base_;
@@ -555,7 +556,7 @@ class NoteConverter {
 
   bool tableOpen_ = false;
   bool cellOpen_ = false;
-  std::vector<std::vector<std::string>> rows_;
+  TableCells table_;
   std::vector<ListState> lists_;
 
   std::vector<Entry> stack_;

@@ -1,7 +1,8 @@
 #include "save/page_address.h"
 
 #include <algorithm>
-#include <vector>
+#include <array>
+#include <iterator>
 
 namespace qm {
 
@@ -10,18 +11,20 @@ namespace {
 bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-// Without tabs and line breaks anywhere and without blanks and control characters
-// around, as browsers read an attribute's address.
-std::string Cleaned(std::string_view address) {
-  std::string cleaned;
-  cleaned.reserve(address.size());
-  for (const char c : address) {
-    if (c != '\t' && c != '\n' && c != '\r') cleaned.push_back(c);
-  }
-  const auto outside = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-  const auto first = std::find_if_not(cleaned.begin(), cleaned.end(), outside);
-  const auto last = std::find_if_not(cleaned.rbegin(), cleaned.rend(), outside).base();
-  return first < last ? std::string(first, last) : std::string();
+bool IsTabOrLineBreak(char c) { return c == '\t' || c == '\n' || c == '\r'; }
+
+// Without blanks and control characters around and without tabs and line breaks
+// anywhere, as browsers read an attribute's address. `buffer` holds the result only
+// when something inside had to go; mostly it is a part of `address`.
+std::string_view Cleaned(std::string_view address, std::string& buffer) {
+  const auto shown = [](char c) { return static_cast<unsigned char>(c) > ' '; };
+  const auto first = std::find_if(address.begin(), address.end(), shown);
+  const auto last = std::find_if(address.rbegin(), std::make_reverse_iterator(first), shown).base();
+  const std::string_view trimmed(first, last);
+  if (std::none_of(trimmed.begin(), trimmed.end(), IsTabOrLineBreak)) return trimmed;
+  buffer.clear();
+  std::remove_copy_if(trimmed.begin(), trimmed.end(), std::back_inserter(buffer), IsTabOrLineBreak);
+  return buffer;
 }
 
 // The length of the scheme with its ":" ("http:" gives 5), 0 for a relative address.
@@ -60,47 +63,52 @@ Parts Split(std::string_view address) {
   return parts;
 }
 
-// The path without "." and ".." segments, one pass over it.
-std::string WithoutDotSegments(std::string_view path) {
-  if (!path.starts_with('.') && path.find("/.") == std::string_view::npos) {
-    return path.empty() ? "/" : std::string(path);
-  }
-  std::vector<std::string_view> kept;
+bool HasDotSegments(std::string_view path) {
+  return path.starts_with('.') || path.find("/.") != std::string_view::npos;
+}
+
+// The path that `resolved` ends with from `pathStart` on loses its "." and ".."
+// segments, one pass over it: a ".." cuts the segment written last.
+void RemoveDotSegments(std::string& resolved, size_t pathStart) {
+  if (!HasDotSegments(std::string_view(resolved).substr(pathStart))) return;
+  const std::string path = resolved.substr(pathStart);
+  resolved.resize(pathStart);
   size_t at = 0;
   bool trailingSlash = false;
   while (at <= path.size()) {
     const size_t end = std::min(path.find('/', at), path.size());
-    const std::string_view segment = path.substr(at, end - at);
+    const std::string_view segment = std::string_view(path).substr(at, end - at);
     trailingSlash = segment == "." || segment == "..";
     if (segment == "..") {
-      if (!kept.empty()) kept.pop_back();
+      const size_t last = resolved.rfind('/');
+      if (last != std::string::npos && last >= pathStart) resolved.resize(last);
     } else if (segment != "." && !(at == 0 && segment.empty())) {
-      kept.push_back(segment);
+      resolved.append("/").append(segment);
     }
     at = end + 1;
   }
-  std::string result;
-  for (const std::string_view segment : kept) result.append("/").append(segment);
-  if (trailingSlash || result.empty()) result.push_back('/');
-  return result;
+  if (trailingSlash || resolved.size() == pathStart) resolved.push_back('/');
 }
 
 }  // namespace
 
 bool IsScriptAddress(std::string_view address) {
-  std::string scheme;
+  constexpr size_t kLongestScheme = 10;
+  std::array<char, kLongestScheme> scheme{};
+  size_t length = 0;
   for (const char c : address) {
     if (c == ':') break;
     if (static_cast<unsigned char>(c) <= ' ') continue;
-    scheme.push_back(AsciiLower(c));
-    if (scheme.size() > 10) return false;
+    if (length == kLongestScheme) return false;
+    scheme[length++] = AsciiLower(c);
   }
-  return scheme == "javascript" || scheme == "vbscript" || scheme == "data";
+  const std::string_view name(scheme.data(), length);
+  return name == "javascript" || name == "vbscript" || name == "data";
 }
 
 PageAddress::PageAddress(std::string_view base) {
-  const std::string cleaned = Cleaned(base);
-  const Parts from = Split(cleaned);
+  std::string buffer;
+  const Parts from = Split(Cleaned(base, buffer));
   if (from.scheme.empty() || from.authority.empty()) return;
   scheme_ = from.scheme;
   origin_ = std::string(from.scheme) + std::string(from.authority);
@@ -109,18 +117,25 @@ PageAddress::PageAddress(std::string_view base) {
   directory_ = path_.substr(0, path_.rfind('/') + 1);
 }
 
+// Built in one string: a page names many addresses.
 std::string PageAddress::Resolve(std::string_view address) const {
-  std::string ref = Cleaned(address);
-  if (SchemeLength(ref) > 0 || origin_.empty()) return ref;
-  if (ref.starts_with("//")) return scheme_ + ref;
-  const size_t tail = std::min(ref.find_first_of("?#"), ref.size());
-  const std::string_view rest = std::string_view(ref).substr(tail);
-  if (ref.starts_with("/"))
-    return origin_ + WithoutDotSegments(ref.substr(0, tail)) + std::string(rest);
-  if (ref.empty()) return origin_ + path_ + query_;
-  if (ref.starts_with("?")) return origin_ + path_ + ref;
-  if (ref.starts_with("#")) return origin_ + path_ + query_ + ref;
-  return origin_ + WithoutDotSegments(directory_ + ref.substr(0, tail)) + std::string(rest);
+  std::string buffer;
+  const std::string_view ref = Cleaned(address, buffer);
+  if (SchemeLength(ref) > 0 || origin_.empty()) return std::string(ref);
+  std::string resolved;
+  resolved.reserve(origin_.size() + path_.size() + query_.size() + ref.size());
+  if (ref.starts_with("//")) return resolved.append(scheme_).append(ref);
+  resolved.append(origin_);
+  if (ref.empty()) return resolved.append(path_).append(query_);
+  if (ref.starts_with('?')) return resolved.append(path_).append(ref);
+  if (ref.starts_with('#')) return resolved.append(path_).append(query_).append(ref);
+  const size_t tail =
+      std::find_if(ref.begin(), ref.end(), [](char c) { return c == '?' || c == '#'; }) -
+      ref.begin();
+  if (!ref.starts_with('/')) resolved.append(directory_);
+  resolved.append(ref.substr(0, tail));
+  RemoveDotSegments(resolved, origin_.size());
+  return resolved.append(ref.substr(tail));
 }
 
 }  // namespace qm

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "clipboard/browser_address_win.h"
+#include "clipboard/browser_titles.h"
 #include "clipboard/clipboard_picture_win.h"
 #include "clipboard/source_url.h"
 #include "save/whole_file_win.h"
@@ -176,6 +177,10 @@ std::string WinSaveSources::BrowserAddress() {
     address = SourceUrlOfHtmlFormat(copy.html);
   }
   return address.empty() ? GetBrowserURL() : address;
+}
+
+std::string WinSaveSources::BrowserTitle() {
+  return std::string(PageTitleOfBrowserTitle(GetBrowserTitle()));
 }
 
 std::string WinSaveSources::NowText() {

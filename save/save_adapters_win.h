@@ -38,6 +38,7 @@ class WinSaveSources : public SaveSources {
   ClipboardAccess ClipboardPicture(CopiedPicture& picture) override;
   ClipboardAccess ClipboardHtml(std::string& html) override;
   std::string BrowserAddress() override;
+  std::string BrowserTitle() override;
   std::string NowText() override;
   bool AutomaticSavingOn() override { return automaticSavingOn_(); }
 

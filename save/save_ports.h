@@ -76,6 +76,8 @@ class SaveSources {
   virtual ClipboardAccess ClipboardHtml(std::string& html) = 0;
   // The address of the page the text was copied from, or else of the browser in front.
   virtual std::string BrowserAddress() = 0;
+  // The title of the page in the browser window in front, in UTF-8, or empty.
+  virtual std::string BrowserTitle() = 0;
   virtual std::string NowText() = 0;
   // The live state of automatic saving (the check mark of the tray menu item).
   virtual bool AutomaticSavingOn() = 0;

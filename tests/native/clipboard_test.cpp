@@ -29,6 +29,20 @@ TEST(BrowserTitles, TheFirstMatchingRowDecidesHowTheAddressIsRead) {
   for (const auto& [title, kind] : rows) EXPECT_EQ(BrowserKindOfTitle(title), kind) << title;
 }
 
+TEST(BrowserTitles, ThePageTitleLosesTheBrowserNameAtTheEnd) {
+  const std::pair<const char*, const char*> rows[] = {
+      {"Startseite - Microsoft Internet Explorer", "Startseite"},
+      {"Krak\xC3\xB3w \xE2\x80\x93 Wikipedia \xE2\x80\x94 Mozilla Firefox",
+       "Krak\xC3\xB3w \xE2\x80\x93 Wikipedia"},
+      {"Seite - Mozilla Firefox", "Seite"},
+      {"Seite \xE2\x80\x93 Firefox", "Seite"},
+      {"\xC3\x9Cber Mozilla - Mozilla", "\xC3\x9Cber Mozilla"},
+      {"Mozilla Firefox", ""},
+      {"Seite - Opera", "Seite - Opera"},
+      {"Firefox-Tipps - Netscape", "Firefox-Tipps - Netscape"}};
+  for (const auto& [title, page] : rows) EXPECT_EQ(PageTitleOfBrowserTitle(title), page) << title;
+}
+
 // That a header's SourceURL line gives its address is the fuzz target source_url's promise.
 TEST(SourceUrl, OnlyTheSourceUrlLineInTheFirstPartOfTheHeaderCounts) {
   const std::string limit(kSourceUrlHeaderLimit, '\n');

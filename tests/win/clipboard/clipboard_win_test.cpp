@@ -192,12 +192,18 @@ TEST(ClipboardWin, AWaitingReadGivesUpWhenTheProgramEnds) {
 
 const char kPage[] = "http://example.com/a,b";
 
-// The highest browser window decides, also when it has stopped handling messages.
+// The highest browser window decides, also when it has stopped handling messages. Its
+// title (given in the code page) is read in UTF-8.
 TEST(BrowserWin, AHungBrowserOnTopGivesNoAddressWithoutWaitingForIt) {
-  const char explorer[] = "Start - Microsoft Internet Explorer";
+  const char explorer[] =
+      "Gr\xFC\xDF"
+      "e - Microsoft Internet Explorer";
   const Helper lower({"window", explorer, "live", "http://unten.example/"});
   const Helper editor({"window", "notiz.txt - Editor", "live", "http://editor.example/"});
   EXPECT_EQ(GetBrowserURL(), "http://unten.example/");
+  EXPECT_EQ(GetBrowserTitle(),
+            "Gr\xC3\xBC\xC3\x9F"
+            "e - Microsoft Internet Explorer");
   const Helper hung({"window", explorer, "hung", "http://haengt.example/"});
   EXPECT_EQ(WithinGuard(GetBrowserURL), "");
 }

@@ -57,6 +57,7 @@ struct SaveWin : ::testing::Test, SaveSources, SaveSignals, ShellOpener {
     return access;
   }
   std::string BrowserAddress() override { return "http://quelle.example/?a=1&b=2"; }
+  std::string BrowserTitle() override { return browserTitle; }
   std::string NowText() override { return "07.12.2026 10:00:00"; }
   bool AutomaticSavingOn() override { return automatic; }
   void Beep() override { notices.push_back(L"beep"); }
@@ -128,6 +129,7 @@ struct SaveWin : ::testing::Test, SaveSources, SaveSignals, ShellOpener {
   std::string clipboardFile;
   CopiedPicture picture;
   std::string clipboardHtml;
+  std::string browserTitle = "Fenstertitel";
   bool automatic = false;
   std::vector<std::wstring> notices;  // and beeps, as they came
   std::string opened;
@@ -362,10 +364,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A passage copied from a page in a browser, as the browser puts it on the clipboard: the
 // header's offsets count the bytes of the block.
-std::string BrowserHtmlFormat() {
-  const std::string before =
-      "<html><head><title>Krak\u00F3w \u2013 Wikipedia</title></head><body>\r\n"
-      "<!--StartFragment-->";
+std::string BrowserHtmlFormat(
+    const std::string& head = "<title>Krak\u00F3w \u2013 Wikipedia</title>") {
+  const std::string before = "<html><head>" + head + "</head><body>\r\n<!--StartFragment-->";
   const std::string fragment =
       "<h2><span class=\"mw-headline\" id=\"Geschichte\">Geschichte</span></h2>\n<p>Die Stadt "
       "<b>Krak\u00F3w</b> erhielt 1257 das <a href=\"/wiki/Magdeburger_Recht\" "
@@ -415,6 +416,16 @@ TEST_P(SaveNotes, ABrowserCopyBecomesAMarkdownNoteWithItsFrontMatter) {
   EXPECT_EQ(notices, std::vector<std::wstring>(2, GetParam().aktion[0] == 'd'
                                                       ? L"Notiz und Ordner wurden gespeichert!"
                                                       : L"Notiz wurde gespeichert!"));
+}
+
+// Browsers of today put no title into the copy: the browser window gives it.
+TEST_F(SaveWin, ANoteTakesThePageTitleFromTheBrowserWindowWhenTheCopyNamesNone) {
+  Use("extradatei", "Markdown", true);
+  clipboardHtml = BrowserHtmlFormat("");
+  browserTitle = "Krak\u00F3w \u2013 Wikipedia";
+  Save(u"Geschichte");
+  const std::regex created("created: [^\r]*");
+  EXPECT_EQ(std::regex_replace(Saved("Notiz.md"), created, "created: <jetzt>"), kNewNote);
 }
 
 INSTANTIATE_TEST_SUITE_P(
