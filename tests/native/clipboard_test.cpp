@@ -36,7 +36,10 @@ TEST(BrowserTitles, ThePageTitleLosesTheBrowserNameAtTheEnd) {
        "Krak\xC3\xB3w \xE2\x80\x93 Wikipedia"},
       {"Seite - Mozilla Firefox", "Seite"},
       {"Seite \xE2\x80\x93 Firefox", "Seite"},
-      {"\xC3\x9Cber Mozilla - Mozilla", "\xC3\x9Cber Mozilla"},
+      {"\xC3\x9C"
+       "ber Mozilla - Mozilla",
+       "\xC3\x9C"
+       "ber Mozilla"},
       {"Mozilla Firefox", ""},
       {"Seite - Opera", "Seite - Opera"},
       {"Firefox-Tipps - Netscape", "Firefox-Tipps - Netscape"}};
