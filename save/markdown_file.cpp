@@ -68,7 +68,8 @@ bool WriteMarkdownNote(const EntryRequest& request, SaveContext& context) {
   const NoteParts parts = Parts(request, std::move(note.title), context);
   std::string old;
   std::string written;
-  if (ExtendsExisting(request.method) && context.files.FileState(request.path) == 1) {
+  const int state = context.files.FileState(request.path);
+  if (ExtendsExisting(request.method) && state == 1) {
     if (auto reason = context.files.ReadWholeFile(request.path, old)) {
       context.messages.Show(ReadFailedMessage(request.path, *reason));
       return false;
@@ -79,8 +80,11 @@ bool WriteMarkdownNote(const EntryRequest& request, SaveContext& context) {
   } else {
     written = NewNote(note.markdown, parts);
   }
+  // A note where there is no file yet is written as a new file, which is all or nothing
+  // without the replace that a file already there needs.
   const std::string_view pieces[] = {old, written};
-  if (auto reason = context.files.ReplaceWholeFile(request.path, pieces)) {
+  if (auto reason = state == -1 ? context.files.WriteNewFile(request.path, written)
+                                : context.files.ReplaceWholeFile(request.path, pieces)) {
     context.messages.Show(WriteFailedMessage(request.path, *reason));
     return false;
   }
