@@ -43,8 +43,11 @@ std::string PlainPassage(const CopiedText& text) {
 
 NoteParts Parts(const EntryRequest& request, std::string title, SaveContext& context) {
   NoteParts parts;
-  // Today's browsers put no <title> into the copied HTML; their window shows it.
-  parts.title = title.empty() ? context.sources.BrowserTitle() : std::move(title);
+  // Today's browsers put no <title> into the copied HTML; their window shows it. Only a
+  // front matter, which the date or the address asks for, names the title: the window
+  // search is made for it alone.
+  const bool frontMatter = request.action.Url == "ja" || request.action.Datum == "ja";
+  parts.title = !title.empty() || !frontMatter ? std::move(title) : context.sources.BrowserTitle();
   if (request.action.Url == "ja") parts.address = context.sources.BrowserAddress();
   if (request.action.Datum == "ja") {
     parts.created = CreatedNow();
