@@ -64,8 +64,7 @@ NoteParts Parts(const EntryRequest& request, std::string title, SaveContext& con
 }  // namespace
 
 bool WriteMarkdownNote(const EntryRequest& request, SaveContext& context) {
-  std::string html;
-  if (!ClipboardWasRead(context.sources.ClipboardHtml(html), context)) return false;
+  const std::string_view html = request.clipboardHtml;
   MarkdownNote note = html.empty() ? MarkdownNote{} : MarkdownOfHtmlFormat(html);
   if (note.markdown.empty()) note.markdown = PlainPassage(request.clipboardText);
   const NoteParts parts = Parts(request, std::move(note.title), context);

@@ -147,8 +147,9 @@ bool WinSaveSources::ClipboardHoldsText() {
   return IsClipboardFormatAvailable(CF_UNICODETEXT) || IsClipboardFormatAvailable(CF_TEXT);
 }
 
-ClipboardAccess WinSaveSources::ClipboardText(KeptText& text) {
-  return ReadAndTake(reader_, {.text = true}, [&](ClipboardCopy&& copy) {
+ClipboardAccess WinSaveSources::ClipboardText(KeptText& text, std::string* html) {
+  return ReadAndTake(reader_, {.text = true, .html = html != nullptr}, [&](ClipboardCopy&& copy) {
+    if (html) *html = std::move(copy.html);
     text = copy.wideText.empty() ? KeptText{std::move(copy.ansiText), {}}
                                  : KeptTextOfUtf16(copy.wideText);
   });
@@ -169,11 +170,6 @@ ClipboardAccess WinSaveSources::ClipboardPicture(CopiedPicture& picture) {
       picture = {std::move(png.png), std::nullopt};
     }
   });
-}
-
-ClipboardAccess WinSaveSources::ClipboardHtml(std::string& html) {
-  return ReadAndTake(reader_, {.html = true},
-                     [&](ClipboardCopy&& copy) { html = std::move(copy.html); });
 }
 
 // Today's browsers no longer tell their address over DDE, nor do their titles name

@@ -33,10 +33,9 @@ class WinSaveSources : public SaveSources {
   WinSaveSources(ClipboardReader& reader, std::function<bool()> automaticSavingOn)
       : reader_(reader), automaticSavingOn_(std::move(automaticSavingOn)) {}
   bool ClipboardHoldsText() override;
-  ClipboardAccess ClipboardText(KeptText& text) override;
+  ClipboardAccess ClipboardText(KeptText& text, std::string* html) override;
   ClipboardAccess ClipboardFileName(std::string& name) override;
   ClipboardAccess ClipboardPicture(CopiedPicture& picture) override;
-  ClipboardAccess ClipboardHtml(std::string& html) override;
   std::string BrowserAddress() override;
   std::string BrowserTitle() override;
   std::string NowText() override;

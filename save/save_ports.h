@@ -65,15 +65,14 @@ class SaveSources {
   virtual ~SaveSources() = default;
   // Whether the clipboard offers text at all; the clipboard is not opened for it.
   virtual bool ClipboardHoldsText() = 0;
-  // The clipboard's text, read once for the name and the entry.
-  virtual ClipboardAccess ClipboardText(KeptText& text) = 0;
+  // The clipboard's text, read once for the name and the entry; with `html`, in the same
+  // read, its "HTML Format" block whole (header and HTML, the bytes as they are), empty
+  // when there is none.
+  virtual ClipboardAccess ClipboardText(KeptText& text, std::string* html) = 0;
   // The single file of a file-drop list, or the clipboard text, or an empty text.
   virtual ClipboardAccess ClipboardFileName(std::string& name) = 0;
   // The picture on the clipboard (a screenshot, an image copied in a browser) as PNG.
   virtual ClipboardAccess ClipboardPicture(CopiedPicture& picture) = 0;
-  // The clipboard's "HTML Format" block whole (header and HTML, the bytes as they are),
-  // or an empty text when there is none.
-  virtual ClipboardAccess ClipboardHtml(std::string& html) = 0;
   // The address of the page the text was copied from, or else of the browser in front.
   virtual std::string BrowserAddress() = 0;
   // The title of the page in the browser window in front, in UTF-8, or empty.

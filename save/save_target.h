@@ -29,6 +29,7 @@ struct EntryRequest {
   const MethodChoice& method;
   std::string_view dateTimeText;    // the run's date and time
   const CopiedText& clipboardText;  // the run's one clipboard read
+  std::string_view clipboardHtml;   // of the same read, for a Markdown note
   const std::wstring& path;         // folder + file name + extension
 };
 

@@ -44,7 +44,10 @@ bool WriteEntry(const EntryRequest& request, SaveContext& context) {
 std::optional<SaveTarget> SaveText(const ActionRecord& action, const MethodChoice& method,
                                    const std::string& now, SaveContext& context) {
   KeptText kept;
-  if (!ClipboardWasRead(context.sources.ClipboardText(kept), context)) return std::nullopt;
+  // A Markdown note is made of the page the text was copied from, in the same read.
+  std::string html;
+  std::string* const page = FormatOf(action.Format) == DocumentFormat::Markdown ? &html : nullptr;
+  if (!ClipboardWasRead(context.sources.ClipboardText(kept, page), context)) return std::nullopt;
   const CopiedText text = kept.View();
   if (text.Empty()) {
     context.messages.Show(ClipboardEmptyMessage());
@@ -52,7 +55,7 @@ std::optional<SaveTarget> SaveText(const ActionRecord& action, const MethodChoic
   }
   auto target = ChooseTarget(action, method, text, context);
   if (!target) return std::nullopt;
-  const EntryRequest request{action, method, now, text, target->path};
+  const EntryRequest request{action, method, now, text, html, target->path};
   if (!WriteEntry(request, context)) return std::nullopt;
   return target;
 }

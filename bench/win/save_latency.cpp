@@ -78,7 +78,7 @@ double ClipboardReadMs(qm::ClipboardReader& reader, size_t textBytes) {
   size_t read = 0;
   const double ms = TimedMs([&] {
     qm::KeptText text;
-    sources.ClipboardText(text);
+    sources.ClipboardText(text, nullptr);
     read = text.ansi.size();
   });
   if (read != textBytes) throw std::runtime_error("The clipboard lost the text");

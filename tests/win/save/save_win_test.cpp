@@ -40,8 +40,9 @@ struct SaveWin : ::testing::Test, SaveSources, SaveSignals, ShellOpener {
   SaveWin() { EXPECT_TRUE(CreateDirectoryA(target.c_str(), nullptr)); }
 
   bool ClipboardHoldsText() override { return !clipboard.View().Empty(); }
-  ClipboardAccess ClipboardText(KeptText& text) override {
+  ClipboardAccess ClipboardText(KeptText& text, std::string* html) override {
     text = clipboard;
+    if (html) *html = clipboardHtml;
     return access;
   }
   ClipboardAccess ClipboardFileName(std::string& name) override {
@@ -50,10 +51,6 @@ struct SaveWin : ::testing::Test, SaveSources, SaveSignals, ShellOpener {
   }
   ClipboardAccess ClipboardPicture(CopiedPicture& copied) override {
     copied = picture;
-    return access;
-  }
-  ClipboardAccess ClipboardHtml(std::string& html) override {
-    html = clipboardHtml;
     return access;
   }
   std::string BrowserAddress() override { return "http://quelle.example/?a=1&b=2"; }
