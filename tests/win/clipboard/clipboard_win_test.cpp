@@ -5,6 +5,7 @@
 #include <shlobj.h>
 
 #include "clipboard/browser_address_win.h"
+#include "clipboard/clipboard_owner_win.h"
 #include "clipboard/clipboard_picture_win.h"
 #include "clipboard/clipboard_reader_win.h"
 #include "clipboard/dde_client_win.h"
@@ -188,6 +189,15 @@ TEST(ClipboardWin, AWaitingReadGivesUpWhenTheProgramEnds) {
   EXPECT_EQ(reader.Read({.text = true}, copy), ClipboardAccess::GivenUp);
   EXPECT_LT(GetTickCount64() - start, ClipboardReader::kDeadlineMs / 2);
   DestroyWindow(window);
+}
+
+// Automatic saving tells the programs it leaves alone by the file of the clipboard
+// owner's process, which the system tells without asking the owner, even a hung one.
+TEST(ClipboardWin, TheOwnersProgramIsToldByItsProcessFileWithoutAskingIt) {
+  SetClipboardText(kGerman);
+  EXPECT_EQ(ClipboardOwnerProgram(), "");
+  const Helper busy({"busy", "fremd"});
+  EXPECT_EQ(WithinGuard(ClipboardOwnerProgram), "qm_helper.exe");
 }
 
 const char kPage[] = "http://example.com/a,b";

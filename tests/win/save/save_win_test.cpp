@@ -560,6 +560,32 @@ TEST_F(SaveWin, ImageFilesAreCopiedElsePicturesSavedAsPngUnderTheirNamesNumbered
   EXPECT_EQ(notices, std::vector<std::wstring>(4, L"Bild wurde gespeichert!"));
 }
 
+// "Zwischenablage hier speichern" follows the Standard action into the folder it is given;
+// a clipboard without text becomes a picture whatever that action's method; a missing
+// folder is told as for an action; without a Standard action nothing is saved.
+TEST_F(SaveWin, SaveHereFollowsTheStandardActionIntoTheFolderAndAPictureBecomesAPng) {
+  Use("gleichedatei");
+  const std::string here = folder / "Hier";
+  ASSERT_TRUE(CreateDirectoryA(here.c_str(), nullptr));
+  SaveContext context{actions, options, settings, files, *this, messages, *this};
+  clipboard = KeptText{"eins", {}};
+  SpeichernHier(here, context);
+  settings.Write(ActionSection(1), "Name", "Test (Standard)");
+  actions.Refresh(settings);
+  SpeichernHier(here, context);
+  clipboard = {};
+  picture.png = "PNG-Bytes";
+  SpeichernHier(here, context);
+  SpeichernHier(folder / "fehlt", context);
+  EXPECT_EQ(FolderEntries(here), (std::vector<std::string>{"Notiz.png", "Notiz.txt"}));
+  EXPECT_EQ(ReadFileBytes(here + "\\Notiz.txt"), "eins" + kEnd);
+  EXPECT_EQ(ReadFileBytes(here + "\\Notiz.png"), "PNG-Bytes");
+  EXPECT_TRUE(Files().empty());
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[0].title, L"Keine Standardaktion");
+  EXPECT_EQ(messages.shown[1].title, L"Speicherort nicht vorhanden!");
+}
+
 // Hostile first words, without the Zeichen list: the name cleaning alone keeps names
 // usable, so each text lands in one new entry of the target that reads back whole.
 TEST_F(SaveWin, HostileFirstWordsStillGiveOneUsableEntryForBothNameMethods) {
