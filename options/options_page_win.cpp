@@ -104,9 +104,10 @@ INT_PTR OptionsPage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     case WM_CTLCOLORSTATIC:
       return SwatchBrush(reinterpret_cast<HWND>(lParam));
-    // Another copy, the installer or its uninstaller may have changed the verb since.
-    case WM_SHOWWINDOW:
-      if (wParam) ShowExplorerVerb();
+    // Another copy, the installer or its uninstaller may have changed the verb since;
+    // the tab strip shows the page by moving it.
+    case WM_WINDOWPOSCHANGED:
+      if (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW) ShowExplorerVerb();
       return FALSE;
     default:
       return FALSE;
