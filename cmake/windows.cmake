@@ -40,6 +40,7 @@ add_library(qm_win STATIC
   clipboard/clipboard_reader_win.cpp
   clipboard/clipboard_owner_win.cpp
   options/autostart_win.cpp
+  options/explorer_verb_win.cpp
   options/options_page_win.cpp
   options/hotkeys_page_win.cpp
   options/about_window_win.cpp
@@ -48,7 +49,7 @@ add_library(qm_win STATIC
   actions/action_editor_win.cpp
   actions/action_list_page_win.cpp
 )
-target_link_libraries(qm_win PUBLIC qm_rules shell32 ole32 uuid user32 gdi32 kernel32)
+target_link_libraries(qm_win PUBLIC qm_rules shell32 ole32 uuid user32 gdi32 advapi32 kernel32)
 qm_warnings(qm_win)
 
 # Version.h feeds the version resources of the programs; .rc files are UTF-8.

@@ -30,6 +30,7 @@
 #define IDC_OPT_AUTOSTART 1325
 #define IDC_OPT_AUTOSTART_INFO 1326
 #define IDC_OPT_AUSNAHMEN 1327
+#define IDC_OPT_EXPLORER 1328
 
 #define IDD_HOTKEYS 1400
 // Each row: first modifier, second modifier, key, "Aktivieren"; rows 10 ids apart.

@@ -7,9 +7,12 @@
 
 #include "options/autostart_win.h"
 #include "options/colour_text.h"
+#include "options/explorer_verb.h"
+#include "options/explorer_verb_win.h"
 #include "options/options_ids.h"
 #include "options/typed_display_time.h"
 #include "settings/excluded_programs.h"
+#include "settings/settings_file_win.h"
 #include "ui/library_on_demand_win.h"
 #include "ui/message_box_win.h"
 #include "ui/settings_input.h"
@@ -101,6 +104,11 @@ INT_PTR OptionsPage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     case WM_CTLCOLORSTATIC:
       return SwatchBrush(reinterpret_cast<HWND>(lParam));
+    // Another copy, the installer or its uninstaller may have changed the verb since;
+    // the tab strip shows the page by moving it.
+    case WM_WINDOWPOSCHANGED:
+      if (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW) ShowExplorerVerb();
+      return FALSE;
     default:
       return FALSE;
   }
@@ -121,6 +129,7 @@ void OptionsPage::Form_Load() {
   ShowItem(IDC_OPT_AUTOSTART_INFO, archive);
   for (const ColourRow& row : ColourRows()) PaintSwatch(row);
   SetItemAnsi(window_, IDC_OPT_AUSNAHMEN, FieldOfProgramNames(options_.txtAusnahmen));
+  ShowExplorerVerb();
   loading_ = false;
 }
 
@@ -164,6 +173,9 @@ void OptionsPage::OnCommand(int id, int code) {
     }
     case IDC_OPT_AUTOSTART_INFO:
       WinMessageBoxes(window_).Show(ArchiveEditionMessage());
+      break;
+    case IDC_OPT_EXPLORER:
+      chkExplorer_Click();
       break;
     case IDC_OPT_TEST:
       cmdTest_Click();
@@ -283,6 +295,19 @@ void OptionsPage::chkSuppress_Click(int id) {
   }
   option = ticked;
   if (ticked) WinMessageBoxes(window_).Show(SuppressionWarning(id));
+}
+
+// The registry, not the settings file, says whether the entry is there.
+void OptionsPage::ShowExplorerVerb() {
+  SetTicked(window_, IDC_OPT_EXPLORER, ExplorerVerbIsHere(ProgramFolderW()));
+}
+
+void OptionsPage::chkExplorer_Click() {
+  const bool wanted = IsTicked(window_, IDC_OPT_EXPLORER);
+  const std::wstring folder = ProgramFolderW();
+  const auto failure = wanted ? AddExplorerVerb(folder) : RemoveExplorerVerb(folder);
+  if (failure) WinMessageBoxes(window_).Show(ExplorerVerbFailedMessage(wanted, *failure));
+  ShowExplorerVerb();
 }
 
 void OptionsPage::cmdTest_Click() {

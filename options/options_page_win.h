@@ -43,6 +43,8 @@ class OptionsPage : public Dialog {
   void PaintSwatch(const ColourRow& row);
   INT_PTR SwatchBrush(HWND swatch);
   void chkSuppress_Click(int id);
+  void ShowExplorerVerb();
+  void chkExplorer_Click();
   void cmdTest_Click();
   void cmdPosition_Click();
 

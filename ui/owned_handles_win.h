@@ -27,6 +27,7 @@ using OwnedBrush = Owned<HBRUSH, DeleteObject>;
 using OwnedRegion = Owned<HRGN, DeleteObject>;
 using OwnedIcon = Owned<HICON, DestroyIcon>;
 using OwnedSearch = Owned<HANDLE, FindClose>;
+using OwnedKey = Owned<HKEY, RegCloseKey>;
 
 // A search for the entries that match `pattern`, with the first one in `found`; empty
 // when nothing matches.

@@ -1,12 +1,15 @@
 // The rules of the options and general hotkeys pages and of the about window: the
-// #RRGGBB form of a colour, the notice test's interval, the hotkey fields and the
-// hotkey listing, and SendMail's address.
+// #RRGGBB form of a colour, the notice test's interval, the Explorer entry's command,
+// the hotkey fields and the hotkey listing, and SendMail's address.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <optional>
 #include <string>
 #include <variant>
 
 #include "options/colour_text.h"
+#include "options/explorer_verb.h"
 #include "options/hotkey_fields.h"
 #include "options/hotkey_listing.h"
 #include "options/maker.h"
@@ -40,6 +43,44 @@ TEST(NoticeTestInterval, OnlyWhatTheTimerHolds) {
     const auto* interval = std::get_if<long long>(&result);
     EXPECT_EQ(interval ? *interval : -1, c.interval) << c.typed;
   }
+}
+
+TEST(ExplorerVerb, StartsTheProgramOfItsFolderWithTheFolderShown) {
+  const std::wstring folder = L"C:\\Programme\\Quillmar 2.0";
+  EXPECT_EQ(ExplorerVerbCommand(folder),
+            L"\"C:\\Programme\\Quillmar 2.0\\Quillmar2.0.exe\" /hier \"%V\"");
+  EXPECT_EQ(ExplorerVerbIcon(folder), L"C:\\Programme\\Quillmar 2.0\\Quillmar2.0.exe,0");
+  struct Case {
+    const wchar_t* command;
+    bool ours;
+  };
+  const Case cases[] = {
+      {L"\"C:\\Programme\\Quillmar 2.0\\Quillmar2.0.exe\" /hier \"%V\"", true},
+      {L"  \"c:\\PROGRAMME\\quillmar 2.0\\QUILLMAR2.0.EXE\" /hier \"%V\"", true},
+      {L"C:\\Programme\\Quillmar 2.0\\Quillmar2.0.exe /hier %V", true},
+      {L"C:\\Programme\\Quillmar 2.0\\Quillmar2.0.exe", true},
+      {L"\"C:\\Kopie\\Quillmar2.0.exe\" /hier \"%V\"", false},
+      {L"\"C:\\Programme\\Quillmar 2.0 alt\\Quillmar2.0.exe\" /hier \"%V\"", false},
+      {L"\"C:\\Programme\\Quillmar 2.0\\alt\\Quillmar2.0.exe\" /hier \"%V\"", false},
+      {L"\"C:\\Programme\\Quillmar 2.0\\Quillmar2.0.exe.alt\" /hier \"%V\"", false},
+      {L"\"C:\\Programme\\Quillmar 2.0\\Quillmar2.0.exe /hier %V", false},  // quote not closed
+      {L"", false},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(CommandStartsProgramOf(c.command, folder), c.ours) << c.command;
+  EXPECT_FALSE(CommandStartsProgramOf(L"\\Quillmar2.0.exe", L""));
+}
+
+// The box is ticked only for an entry that is whole and this folder's.
+TEST(ExplorerVerb, OursOnlyWhenEveryPlaceStartsThisFolder) {
+  const std::wstring folder = L"C:\\Q";
+  const std::optional<std::wstring> here = L"\"C:\\Q\\Quillmar2.0.exe\" /hier \"%V\"";
+  const std::optional<std::wstring> other = L"\"D:\\Q\\Quillmar2.0.exe\" /hier \"%V\"";
+  const std::optional<std::wstring> none;
+  EXPECT_TRUE(ExplorerVerbIsOurs(std::array{here, here}, folder));
+  EXPECT_FALSE(ExplorerVerbIsOurs(std::array{here, none}, folder));
+  EXPECT_FALSE(ExplorerVerbIsOurs(std::array{other, here}, folder));
+  EXPECT_FALSE(ExplorerVerbIsOurs(std::array{none, none}, folder));
 }
 
 TEST(HotkeyFields, OnlyListEntriesAreShown) {

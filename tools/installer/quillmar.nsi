@@ -12,6 +12,10 @@ RequestExecutionLevel user
 
 !define PRODUCT "Quillmar 2.0"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
+; The Explorer entry "Zwischenablage hier speichern" of a folder and of a folder's
+; background, under the name the options page uses, so either can take it back.
+!define FOLDER_VERB "Software\Classes\Directory\shell\QuillmarHierSpeichern"
+!define BACKGROUND_VERB "Software\Classes\Directory\Background\shell\QuillmarHierSpeichern"
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
@@ -27,6 +31,7 @@ BrandingText "${PRODUCT}"
 
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
@@ -106,6 +111,7 @@ FunctionEnd
 !insertmacro END_INSTALLED_PROGRAM "un."
 
 Section "Programm"
+  SectionIn RO
   SetShellVarContext current
   Call EndInstalledProgram
   ${If} $R9 > 0
@@ -136,6 +142,33 @@ Section "Programm"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Deinstallieren.exe" /S'
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+SectionEnd
+
+; The verb at KEY for the program of the installed folder $R1, by its long path as the
+; options page writes it. The command comes last, so a verb cut short starts nothing.
+!macro WRITE_VERB KEY
+  WriteRegStr HKCU "${KEY}" "" "Zwischenablage hier speichern"
+  WriteRegStr HKCU "${KEY}" "Icon" "$R1\Quillmar2.0.exe,0"
+  WriteRegStr HKCU "${KEY}\command" "" '"$R1\Quillmar2.0.exe" /hier "%V"'
+!macroend
+
+; Ticked by default, so a silent installation makes the entry; the options page's box
+; "„Zwischenablage hier speichern“ im Explorer anbieten" takes it away again.
+Section "„Zwischenablage hier speichern“ im Explorer"
+  StrCpy $R0 $INSTDIR
+  Call LongFolder
+  ; A verb of another copy is replaced whole. Deleting a key that is not there sets the
+  ; error flag, so it is cleared only afterwards.
+  DeleteRegKey HKCU "${FOLDER_VERB}"
+  DeleteRegKey HKCU "${BACKGROUND_VERB}"
+  ClearErrors
+  !insertmacro WRITE_VERB "${FOLDER_VERB}"
+  !insertmacro WRITE_VERB "${BACKGROUND_VERB}"
+  ${If} ${Errors}
+    DeleteRegKey HKCU "${FOLDER_VERB}"
+    DeleteRegKey HKCU "${BACKGROUND_VERB}"
+    MessageBox MB_OK|MB_ICONEXCLAMATION "Der Eintrag „Zwischenablage hier speichern“ konnte nicht in die Registrierung geschrieben werden. Sie können ihn später auf der Seite $\"Optionen$\" der Einstellungen anlegen." /SD IDOK
+  ${EndIf}
 SectionEnd
 
 ; Deletes a program file; one that stays (another program has it open) is noted.
@@ -178,6 +211,39 @@ Function un.RemoveOwnShortcut
   ${EndIf}
 FunctionEnd
 
+; Deletes the verb at $R0 only when its command starts the Quillmar2.0.exe of the
+; installed folder (its path quoted or up to the first blank): another copy may have
+; taken the entry over.
+Function un.RemoveOwnVerb
+  ReadRegStr $4 HKCU "$R0\command" ""
+  ${IfThen} $4 == "" ${|} Return ${|}
+  StrCpy $3 $R0
+  StrCpy $5 " "
+  StrCpy $6 $4 1
+  ${If} $6 == '"'
+    StrCpy $5 '"'
+    StrCpy $4 $4 "" 1
+  ${EndIf}
+  StrCpy $6 0
+  ${Do}
+    StrCpy $7 $4 1 $6
+    ${IfThen} $7 == "" ${|} ${ExitDo} ${|}
+    ${IfThen} $7 == $5 ${|} ${ExitDo} ${|}
+    IntOp $6 $6 + 1
+  ${Loop}
+  StrCpy $4 $4 $6
+  ${GetFileName} $4 $7
+  ${IfThen} $7 != "Quillmar2.0.exe" ${|} Return ${|}
+  ${GetParent} $4 $R0
+  Call un.LongFolder
+  StrCpy $4 $R1
+  StrCpy $R0 $INSTDIR
+  Call un.LongFolder
+  ${If} $4 == $R1
+    DeleteRegKey HKCU $3
+  ${EndIf}
+FunctionEnd
+
 ; Nothing is removed while the program of this folder still runs; a file that cannot be
 ; deleted is named, and the uninstaller and its entry stay, so that it can run again.
 ; Silent, it reports through its exit code (2: not done), as "Deinstallieren.exe /S
@@ -217,6 +283,10 @@ Section "Uninstall"
   Call un.RemoveOwnShortcut
   StrCpy $R0 "$SMPROGRAMS\${PRODUCT}.lnk"
   Call un.RemoveOwnShortcut
+  StrCpy $R0 "${FOLDER_VERB}"
+  Call un.RemoveOwnVerb
+  StrCpy $R0 "${BACKGROUND_VERB}"
+  Call un.RemoveOwnVerb
   ; The settings hold the user's work: they go only when the user says so. A silent
   ; uninstallation keeps them.
   MessageBox MB_YESNO|MB_ICONQUESTION "Sollen auch Ihre Einstellungen (Aktionen und Optionen in einstellungen20.ini) gelöscht werden?" /SD IDNO IDNO keepSettings
