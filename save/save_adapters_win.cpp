@@ -176,11 +176,9 @@ ClipboardAccess WinSaveSources::ClipboardPicture(CopiedPicture& picture) {
 // them, but they write it into the clipboard with the copied text: that address is the
 // page the text came from. The window search serves the browsers that do not.
 std::string WinSaveSources::BrowserAddress() {
-  ClipboardCopy copy;
   std::string address;
-  if (reader_.Read({.sourceUrl = true}, copy) == ClipboardAccess::Read) {
-    address = SourceUrlOfHtmlFormat(copy.html);
-  }
+  ReadAndTake(reader_, {.sourceUrl = true},
+              [&](ClipboardCopy&& copy) { address = SourceUrlOfHtmlFormat(copy.html); });
   return address.empty() ? GetBrowserURL() : address;
 }
 
