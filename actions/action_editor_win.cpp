@@ -17,8 +17,6 @@ namespace qm {
 
 namespace {
 
-constexpr int kPictureSize = 32;
-
 // The folder above `folder`; a drive root has none.
 std::string ParentFolder(const std::string& folder) {
   const size_t cut = folder.find_last_of('\\');
@@ -236,9 +234,11 @@ void ActionEditor::cboMethode_Click() {
 void ActionEditor::ShowMethod(EditorMethod method) {
   OwnedIcon picture;
   if (method != EditorMethod::Auswaehlen) {
+    // At the size of the screen's large icons, which the file carries for every scale.
     const std::string file = ProgramFolder() + IconFilesFor(StoredAktion(method, '1')).tray;
-    picture.reset(static_cast<HICON>(LoadImageA(nullptr, file.c_str(), IMAGE_ICON, kPictureSize,
-                                                kPictureSize, LR_LOADFROMFILE)));
+    const int size = GetSystemMetrics(SM_CXICON);
+    picture.reset(static_cast<HICON>(
+        LoadImageA(nullptr, file.c_str(), IMAGE_ICON, size, size, LR_LOADFROMFILE)));
   }
   SendDlgItemMessageW(window_, IDC_ED_ICON, STM_SETICON, reinterpret_cast<WPARAM>(picture.get()),
                       0);

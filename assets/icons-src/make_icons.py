@@ -1,10 +1,13 @@
 #!/usr/bin/env python3
 """Draws the tray and window icons and the program's own icon.
 
-Every picture is drawn on a grid of 16 units, once for each size, so that lines fall
-on whole pixels at 16x16 and 32x32; outlines are one pixel wide at every size. The
-icons are written as 32-bit icons with an alpha channel and an AND mask, which every
-Windows version (and Wine) loads.
+Every picture is drawn on a grid of 16 units, once for each size Windows asks for at
+100 % to 200 % display scale (16, 20, 24, 32, 40 and 48 pixels; the program's own icons
+also 256). At 16 and 32 the grid falls on whole pixels; at the other sizes each grid
+line is moved to the nearest whole pixel, so no edge is blurred across two. Outlines and
+lines of writing grow in whole pixels with the size. The icons are written as 32-bit
+icons with an alpha channel and an AND mask, which every Windows version (and Wine)
+loads.
 
     python3 assets/icons-src/make_icons.py        # writes assets/Icons/*.ico, assets/quillmar.ico,
                                                   # assets/einstellungen.ico
@@ -49,6 +52,9 @@ LARGE_FONT = {
 }
 
 
+DRAWN_SIZES = (16, 32)
+
+
 class Canvas:
     """RGBA pixels; shapes are polygons in pixel coordinates, anti-aliased by 4x4 samples."""
 
@@ -60,8 +66,18 @@ class Canvas:
         self.pixels = [[(0.0, 0.0, 0.0, 0.0)] * size for _ in range(size)]
 
     def u(self, value):
-        """Grid units to pixels."""
-        return value * self.k
+        """Grid units to pixels. The motifs were drawn for 16x16 and 32x32, where their
+        half units are meant; at every other size a grid line goes to the nearest pixel."""
+        exact = value * self.k
+        return exact if self.size in DRAWN_SIZES else round(exact)
+
+    def stroke(self):
+        """The thickness of a line of writing: one grid unit in whole pixels."""
+        return max(1, math.floor(self.k))
+
+    def outline(self):
+        """The width of an outline: one pixel up to 48x48, then growing with the size."""
+        return max(1, math.floor(self.k / 2))
 
     def poly(self, points, colour):
         n = self.SAMPLES
@@ -84,14 +100,16 @@ class Canvas:
         self.poly([(x0, y0), (x1, y0), (x1, y1), (x0, y1)], colour)
 
     def framed(self, points, fill, outline=OUTLINE):
-        """A shape with a one-pixel outline."""
+        """A shape with an outline."""
         self.poly(points, outline)
-        self.poly(_inset(points, 1.0), fill)
+        self.poly(_inset(points, self.outline()), fill)
 
     def glyph(self, char, x, y, colour, scale=1):
-        """A letter with its top left corner at grid point (x, y), on whole pixels."""
+        """A letter with its top left corner at grid point (x, y), on whole pixels;
+        `scale` is its pixel size at 32x32."""
         font = SMALL_FONT if self.small() else LARGE_FONT
         left, top = round(self.u(x)), round(self.u(y))
+        scale = max(1, math.floor(scale * self.k / 2))
         for row, bits in enumerate(font[char]):
             for col, bit in enumerate(bits):
                 if bit == "1":
@@ -99,7 +117,8 @@ class Canvas:
                     self.rect(px, py, px + scale, py + scale, colour)
 
     def small(self):
-        return self.size <= 16
+        """Below 32x32 the large letters leave no room between them."""
+        return self.size < 32
 
     def _blend(self, x, y, colour, alpha):
         r, g, b, a = self.pixels[y][x]
@@ -148,11 +167,11 @@ def text_lines(c, x0, x1, ys, words=False):
     for i, y in enumerate(ys):
         Y = c.u(y)
         if not words:
-            c.rect(c.u(x0), Y, c.u(x1), Y + c.k, TEXT)
+            c.rect(c.u(x0), Y, c.u(x1), Y + c.stroke(), TEXT)
             continue
         gaps = [(x0, x0 + 3 + i % 2), (x0 + 4 + i % 2, x1)] if x1 - x0 > 6 else [(x0, x1)]
         for a, b in gaps:
-            c.rect(c.u(a), Y, c.u(b), Y + c.k, TEXT)
+            c.rect(c.u(a), Y, c.u(b), Y + c.stroke(), TEXT)
 
 
 def stack(c):
@@ -191,11 +210,12 @@ def same_file(c):
     text_lines(c, 4, 11, [5, 7, 9])
     # Appended: a green plus at the foot of the sheet, its bars on whole pixels.
     cx = cy = c.u(11.5)
-    c.poly(_circle(cx, cy, c.u(3.5) + 1), OUTLINE)
+    c.poly(_circle(cx, cy, c.u(3.5) + c.outline()), OUTLINE)
     c.poly(_circle(cx, cy, c.u(3.5)), GREEN)
-    arm, half = c.u(2.5), c.k / 2
-    c.rect(cx - arm, cy - half, cx + arm, cy + half, PAPER)
-    c.rect(cx - half, cy - arm, cx + half, cy + arm, PAPER)
+    arm, width = c.u(2.5), c.stroke()
+    bar = math.floor(cx - width / 2 + 0.5)
+    c.rect(cx - arm, bar, cx + arm, bar + width, PAPER)
+    c.rect(bar, cy - arm, bar + width, cy + arm, PAPER)
 
 
 def word_folder(c):
@@ -278,11 +298,14 @@ def _dib(canvas):
         for r, g, b, a in row:
             colours += bytes((round(b), round(g), round(r), round(a * 255)))
             bits = (bits << 1) | (a < 1 / 255)
-        mask += bits.to_bytes(size // 8, "big").ljust(stride, b"\0")
+        # The mask's rows start at the left pixel's high bit, whole bytes, whole words.
+        row_bytes = (size + 7) // 8
+        mask += (bits << (8 * row_bytes - size)).to_bytes(row_bytes, "big").ljust(stride, b"\0")
     return info + colours + mask
 
 
-TRAY_SIZES = (16, 32)
+TRAY_SIZES = (16, 20, 24, 32, 40, 48)
+PROGRAM_SIZES = TRAY_SIZES + (256,)
 ICONS = {
     "Icons/gleichedatei.ico": (same_file, TRAY_SIZES),
     "Icons/gleichedat.ico": (on_tile(same_file), TRAY_SIZES),
@@ -294,8 +317,8 @@ ICONS = {
     "Icons/dateiundordner2.ico": (on_tile(word_folder), TRAY_SIZES),
     "Icons/bilder.ico": (images, TRAY_SIZES),
     "Icons/bild.ico": (on_tile(images), TRAY_SIZES),
-    "quillmar.ico": (program, (16, 32, 48)),
-    "einstellungen.ico": (importer, (16, 32, 48)),
+    "quillmar.ico": (program, PROGRAM_SIZES),
+    "einstellungen.ico": (importer, PROGRAM_SIZES),
 }
 
 
