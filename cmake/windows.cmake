@@ -56,17 +56,30 @@ qm_warnings(qm_win)
 configure_file(${CMAKE_SOURCE_DIR}/assets/version.h.in ${CMAKE_BINARY_DIR}/generated/Version.h)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} --codepage=65001 -I${CMAKE_BINARY_DIR}/generated -I${CMAKE_SOURCE_DIR}/assets")
 
-# The programs go out without debug information and with their sections at page
-# boundaries of the file: Wine maps such sections from the file, so a resting program holds
-# only the pages it uses, where it otherwise reads the whole program into private memory.
-set(QM_PROGRAM_LINK_OPTIONS -municode -s -Wl,--file-alignment=4096)
+# The programs go out stripped and with their sections at page boundaries of the file:
+# Wine maps such sections from the file, so a resting program holds only the pages it
+# uses, where it otherwise reads the whole program into private memory. The build keeps
+# each program as linked, with its symbols and line tables, in QM_UNSTRIPPED, so that the
+# address of a user's crash can be looked up (README.md says how).
+add_compile_options(-g1)
+set(QM_PROGRAM_LINK_OPTIONS -municode -Wl,--file-alignment=4096)
+set(QM_UNSTRIPPED ${CMAKE_BINARY_DIR}/unstripped)
+
+function(qm_shipped_program target)
+  set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${QM_UNSTRIPPED})
+  target_link_options(${target} PRIVATE ${QM_PROGRAM_LINK_OPTIONS})
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_STRIP} --strip-all -o ${QM_DIST}/$<TARGET_FILE_NAME:${target}>
+            $<TARGET_FILE:${target}>
+    VERBATIM)
+endfunction()
 
 add_executable(quillmar WIN32 resident/main_win.cpp resident/resident_window_win.cpp
   resident/settings_frame_win.cpp assets/quillmar.rc
   actions/actions.rc options/options.rc)
 set_source_files_properties(assets/quillmar.rc PROPERTIES OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/assets/quillmar.ico)
-set_target_properties(quillmar PROPERTIES OUTPUT_NAME "Quillmar2.0" RUNTIME_OUTPUT_DIRECTORY ${QM_DIST})
-target_link_options(quillmar PRIVATE ${QM_PROGRAM_LINK_OPTIONS})
+set_target_properties(quillmar PROPERTIES OUTPUT_NAME "Quillmar2.0")
+qm_shipped_program(quillmar)
 target_link_libraries(quillmar PRIVATE qm_win)
 qm_warnings(quillmar)
 
@@ -74,8 +87,10 @@ qm_warnings(quillmar)
 add_executable(einstellungen WIN32 importer/main_win.cpp importer/importer_window_win.cpp
   importer/importer.rc)
 set_source_files_properties(importer/importer.rc PROPERTIES OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/assets/einstellungen.ico)
-set_target_properties(einstellungen PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${QM_DIST})
-target_link_options(einstellungen PRIVATE ${QM_PROGRAM_LINK_OPTIONS})
+qm_shipped_program(einstellungen)
+
+add_test(NAME build.shipped_programs
+  COMMAND ${CMAKE_SOURCE_DIR}/tests/build/shipped-programs-test ${CMAKE_BINARY_DIR} ${QM_MINGW_TRIPLE})
 target_link_libraries(einstellungen PRIVATE qm_win comdlg32)
 qm_warnings(einstellungen)
 
