@@ -20,7 +20,8 @@ run: dist
 
 # Pictures of every window in build/screenshots/, as tools/desktop takes them: tray,
 # tray-menu, notice, settings-aktionen, settings-optionen, settings-hotkeys, editor-neu,
-# editor-bilder, editor-bearbeiten, info and erster-start (each NAME.png).
+# editor-bilder, editor-bearbeiten, info and erster-start (each NAME.png), at 96 dpi and
+# again at 144 dpi in build/screenshots/144dpi/.
 screenshots: dist
 	tools/desktop screenshots build/screenshots build/win32 build/win64
 
