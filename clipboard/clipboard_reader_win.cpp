@@ -11,7 +11,6 @@ namespace qm {
 // and a condition variable rather than events: they need no round trip to the system
 // when nobody has to wait, which is what a read costs on most saves.
 struct ClipboardReader::Worker {
-  HWND owner = nullptr;
   SRWLOCK lock = SRWLOCK_INIT;
   CONDITION_VARIABLE changed = CONDITION_VARIABLE_INIT;
   unsigned asked = 0;
@@ -53,12 +52,33 @@ void ReadOnce(const ClipboardWants& wants, HWND owner, ClipboardCopy& copy, bool
   }
 }
 
+// The reading thread's own window, which nothing sends to: it is no clipboard owner or
+// viewer, and a message-only window is found by no enumeration of windows. Without one
+// the thread still reads, opened without a window.
+class ReadingWindow {
+ public:
+  ReadingWindow()
+      : window_(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr,
+                                nullptr)) {}
+  ~ReadingWindow() {
+    if (window_) DestroyWindow(window_);
+  }
+  ReadingWindow(const ReadingWindow&) = delete;
+  ReadingWindow& operator=(const ReadingWindow&) = delete;
+
+  HWND Handle() const { return window_; }
+
+ private:
+  HWND window_;
+};
+
 // The thread holds the worker too, so a worker that was left while it read stays whole
 // until the read is done.
 DWORD WINAPI Serve(void* parameter) {
   const std::shared_ptr<Worker> worker(
       std::move(*static_cast<std::shared_ptr<Worker>*>(parameter)));
   delete static_cast<std::shared_ptr<Worker>*>(parameter);
+  const ReadingWindow window;
   AcquireSRWLockExclusive(&worker->lock);
   for (;;) {
     while (worker->asked == worker->answered && !worker->left) {
@@ -70,7 +90,7 @@ DWORD WINAPI Serve(void* parameter) {
     ReleaseSRWLockExclusive(&worker->lock);
     ClipboardCopy copy;
     bool opened = false;
-    ReadOnce(wants, worker->owner, copy, opened);
+    ReadOnce(wants, window.Handle(), copy, opened);
     AcquireSRWLockExclusive(&worker->lock);
     worker->copy = std::move(copy);
     worker->opened = opened;
@@ -81,9 +101,8 @@ DWORD WINAPI Serve(void* parameter) {
   return 0;
 }
 
-std::shared_ptr<Worker> StartedWorker(HWND owner) {
+std::shared_ptr<Worker> StartedWorker() {
   auto worker = std::make_shared<Worker>();
-  worker->owner = owner;
   auto* parameter = new std::shared_ptr<Worker>(worker);
   HANDLE thread = CreateThread(nullptr, 0, Serve, parameter, 0, nullptr);
   if (!thread) {
@@ -164,13 +183,13 @@ ClipboardAccess ClipboardReader::Read(const ClipboardWants& wants, ClipboardCopy
   // A read asked for while another one waits (by a message handled meanwhile) gets a
   // thread of its own, ended afterwards.
   if (reading_) {
-    const auto own = StartedWorker(owner_);
+    const auto own = StartedWorker();
     if (!own) return ClipboardAccess::Held;
     const ClipboardAccess access = ReadBy(*own, wants, copy, givenUp_);
     Leave(*own);
     return access;
   }
-  if (!worker_) worker_ = StartedWorker(owner_);
+  if (!worker_) worker_ = StartedWorker();
   if (!worker_) return ClipboardAccess::Held;
   reading_ = true;
   const ClipboardAccess access = ReadBy(*worker_, wants, copy, givenUp_);

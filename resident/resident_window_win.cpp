@@ -149,7 +149,7 @@ LRESULT ResidentWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
 void ResidentWindow::StartUp() {
   const RunningSpan span(startingUp_);
   messages_ = std::make_unique<WinMessageBoxes>(window_);
-  reader_ = std::make_unique<ClipboardReader>(window_);
+  reader_ = std::make_unique<ClipboardReader>();
   sources_ = std::make_unique<WinSaveSources>(*reader_, [this] { return AutomaticSavingOn(); });
   notice_ = std::make_unique<SaveNoticeWindow>(instance_, options_, settings_,
                                                [this] { OnNoticeClosed(); });

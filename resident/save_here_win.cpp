@@ -19,7 +19,7 @@ void SaveHereAlone(HINSTANCE instance, const std::wstring& folder) {
   CurrentOptions options = LoadCurrentOptions(settings);
   WinMessageBoxes messages(nullptr);
   WinSaveFiles files;
-  ClipboardReader reader(nullptr);
+  ClipboardReader reader;
   WinSaveSources sources(reader, [] { return false; });
   bool noticeOpen = true;
   SaveNoticeWindow notice(instance, options, settings, [&] { noticeOpen = false; });

@@ -52,9 +52,8 @@ CurrentOptions HtmlOptions() {
 // Action 1 writes HTML with the date into `folder`, by the method `aktion`.
 class HtmlSave : public BenchSave {
  public:
-  HtmlSave(const std::string& folder, HWND owner, const char* aktion)
-      : BenchSave(owner,
-                  {{"Aktiviert", "ja"},
+  HtmlSave(const std::string& folder, const char* aktion)
+      : BenchSave({{"Aktiviert", "ja"},
                    {"Dateiname", "notiz"},
                    {"Speicherpfad", folder},
                    {"Aktion", aktion},
@@ -114,7 +113,7 @@ template <typename Text>
 Figures NewDocument(const std::string& folder, HWND owner, const Text& text,
                     const StandIns& copied) {
   PutOnClipboard(owner, text);
-  HtmlSave save(folder, owner, "extradatei");
+  HtmlSave save(folder, "extradatei");
   save.RunMs();
   DeleteOrThrow(save.Path());
   Figures figures;
@@ -130,7 +129,7 @@ Figures NewDocument(const std::string& folder, HWND owner, const Text& text,
 // A same-file document grown to 5 MB by earlier saves, one short text more: the job of
 // the click table, in its steps.
 Figures Extension(const std::string& folder, HWND owner) {
-  HtmlSave save(folder, owner, "gleichedatei");
+  HtmlSave save(folder, "gleichedatei");
   PutOnClipboard(owner, TextWithLinks(2 * kMiB + 3 * kMiB / 4, 27'500));
   save.RunMs();
   const std::string grown = ReadOrThrow(save.Path());

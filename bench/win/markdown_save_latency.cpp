@@ -35,14 +35,14 @@ std::string PageFragment(const std::string& prose) {
 // Action 1 saves a new numbered note in `format`; the note goes again after each save.
 class FormatSave : public BenchSave {
  public:
-  FormatSave(const std::string& folder, HWND owner, const char* format, const char* extension)
-      : BenchSave(owner, {{"Aktiviert", "ja"},
-                          {"Dateiname", "Notiz"},
-                          {"Speicherpfad", folder},
-                          {"Aktion", "extradatei"},
-                          {"Format", format},
-                          {"Url", "nein"},
-                          {"Datum", "nein"}}),
+  FormatSave(const std::string& folder, const char* format, const char* extension)
+      : BenchSave({{"Aktiviert", "ja"},
+                   {"Dateiname", "Notiz"},
+                   {"Speicherpfad", folder},
+                   {"Aktion", "extradatei"},
+                   {"Format", format},
+                   {"Url", "nein"},
+                   {"Datum", "nein"}}),
         file_(folder + "\\Notiz" + extension) {}
 
   double RunMs() {
@@ -68,8 +68,8 @@ void PrintMarkdownSaveRow(const std::string& folder, HWND clipboardOwner) {
         clipboardOwner, prose,
         HtmlFormatBlock("<html><body><!--StartFragment-->", PageFragment(prose),
                         "<!--EndFragment--></body></html>", "https://example.org/bericht"));
-    FormatSave markdown(folder, clipboardOwner, "Markdown", ".md");
-    FormatSave text(folder, clipboardOwner, "Text", ".txt");
+    FormatSave markdown(folder, "Markdown", ".md");
+    FormatSave text(folder, "Text", ".txt");
     markdown.RunMs();
     text.RunMs();
     std::vector<double> notes, texts;

@@ -50,11 +50,11 @@ std::string Screenshot() {
 // checked and removed afterwards.
 class PictureSave {
  public:
-  PictureSave(const std::string& folder, HWND owner)
-      : save_(owner, {{"Aktiviert", "ja"},
-                      {"Dateiname", ""},
-                      {"Speicherpfad", folder},
-                      {"Aktion", "bilder"}}),
+  explicit PictureSave(const std::string& folder)
+      : save_({{"Aktiviert", "ja"},
+               {"Dateiname", ""},
+               {"Speicherpfad", folder},
+               {"Aktion", "bilder"}}),
         path_(folder + "\\Bild.png") {}
 
   double RunMs() {
@@ -144,7 +144,7 @@ double LeastPictureSaveMs(HWND owner, const std::string& folder) {
 void PrintPictureSaveRow(const std::string& folder, HWND clipboardOwner) {
   const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   PutOnClipboard(clipboardOwner, CF_DIB, Screenshot());
-  PictureSave save(folder, clipboardOwner);
+  PictureSave save(folder);
   save.RunMs();
   LeastPictureSaveMs(clipboardOwner, folder);
   std::vector<double> saves, leasts;

@@ -45,14 +45,14 @@ constexpr unsigned long long kMostEntryOverhead = 128;
 // folder: the file a save wrote is checked and removed afterwards.
 class MeasuredSave {
  public:
-  MeasuredSave(const std::string& folder, HWND clipboardOwner)
-      : save_(clipboardOwner, {{"Aktiviert", "ja"},
-                               {"Dateiname", "notiz"},
-                               {"Speicherpfad", folder},
-                               {"Aktion", "extradatei"},
-                               {"Format", "Text"},
-                               {"Url", "nein"},
-                               {"Datum", "ja"}}),
+  explicit MeasuredSave(const std::string& folder)
+      : save_({{"Aktiviert", "ja"},
+               {"Dateiname", "notiz"},
+               {"Speicherpfad", folder},
+               {"Aktion", "extradatei"},
+               {"Format", "Text"},
+               {"Url", "nein"},
+               {"Datum", "ja"}}),
         savedFile_(folder + "\\notiz.txt") {}
 
   double RunMs(size_t textBytes) {
@@ -96,10 +96,10 @@ struct Figures {
 Figures MeasureSize(const TextSize& size, const std::string& folder, HWND owner) {
   const std::string text = ProseOfSize(size.bytes);
   PutOnClipboard(owner, text);
-  MeasuredSave save(folder, owner);
+  MeasuredSave save(folder);
   save.RunMs(text.size());
   RawWriteMs(folder, text);
-  qm::ClipboardReader reader(owner);
+  qm::ClipboardReader reader;
   ClipboardReadMs(reader, text.size());
   std::vector<double> saves, raws, reads;
   for (int run = 0; run < size.runs; ++run) {
@@ -142,7 +142,7 @@ void PrintUnicodeRow(const std::string& folder, HWND owner) {
   const auto* units = reinterpret_cast<const wchar_t*>(text.data());
   const int utf8Bytes = WideCharToMultiByte(CP_UTF8, 0, units, static_cast<int>(text.size()),
                                             nullptr, 0, nullptr, nullptr);
-  MeasuredSave save(folder, owner);
+  MeasuredSave save(folder);
   save.RunMs(3 + static_cast<size_t>(utf8Bytes));
   LeastUnicodeSaveMs(owner, folder);
   std::vector<double> saves, leasts;

@@ -230,8 +230,8 @@ std::pair<std::string, std::string> MemorySettings::Key(std::string_view section
   return {Lower(section), Lower(key)};
 }
 
-BenchSave::BenchSave(HWND clipboardOwner, const ActionKeys& action, const CurrentOptions& options)
-    : options_(options), reader_(clipboardOwner), sources_(reader_, [] { return false; }) {
+BenchSave::BenchSave(const ActionKeys& action, const CurrentOptions& options)
+    : options_(options), sources_(reader_, [] { return false; }) {
   for (const auto& [key, value] : action) settings_.Write(ActionSection(kBenchAction), key, value);
   actions_.Refresh(settings_);
 }

@@ -134,7 +134,7 @@ using ActionKeys = std::vector<std::pair<std::string, std::string>>;
 // settings (in memory) and what the user would see are replaced.
 class BenchSave {
  public:
-  BenchSave(HWND clipboardOwner, const ActionKeys& action, const CurrentOptions& options = {});
+  explicit BenchSave(const ActionKeys& action, const CurrentOptions& options = {});
   BenchSave(const BenchSave&) = delete;
   BenchSave& operator=(const BenchSave&) = delete;
   // One save, timed; throws when it showed no notice, having taken another path.

@@ -21,7 +21,7 @@ const std::string kGerman = "Gr\xFC\xDF aus K\xF6ln\r\n\x80 3";
 
 // One read of the parts `wants` names, by a reader of this thread's own.
 ClipboardCopy Read(const ClipboardWants& wants, ClipboardAccess expected = ClipboardAccess::Read) {
-  ClipboardReader reader(nullptr);
+  ClipboardReader reader;
   ClipboardCopy copy;
   EXPECT_EQ(reader.Read(wants, copy), expected);
   return copy;
@@ -154,7 +154,7 @@ TEST(ClipboardWin, AReadWaitsOnlyForWhatItsOwnerStillRendersAndNeverPastItsDeadl
     SetClipboardText(kGerman);
     const Helper helper(row.helper);
     ASSERT_TRUE(PostMessageW(window, WM_NULL, 0, 0));
-    ClipboardReader reader(nullptr);
+    ClipboardReader reader;
     ClipboardCopy copy;
     EXPECT_EQ(WithinGuard([&] { return reader.Read({.text = true}, copy); }, 10000), row.access)
         << row.helper[1];
@@ -178,7 +178,7 @@ LRESULT CALLBACK EndTheProgram(HWND window, UINT message, WPARAM wParam, LPARAM 
 // A read that waits gives up as soon as the program is to end.
 TEST(ClipboardWin, AWaitingReadGivesUpWhenTheProgramEnds) {
   const Helper hung({"promise", "hung", "nie"});
-  ClipboardReader reader(nullptr);
+  ClipboardReader reader;
   gEndingReader = &reader;
   HWND window =
       CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);

@@ -650,10 +650,9 @@ struct FilesNotingTheClipboard : WinSaveFiles {
 // clipboard is free for other programs while a save writes a document, a text or a
 // picture, and while a warning waits.
 TEST_F(SaveWin, TheRealClipboardKeepsForeignLettersAndIsFreeWhileASaveWritesOrWarns) {
-  // A window of its own: a clipboard opened without one is no hold against other threads.
   const HWND owner =
       CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-  ClipboardReader reader{owner};
+  ClipboardReader reader;
   WinSaveSources real{reader, [] { return false; }};
   BoxNotingTheClipboard boxes;
   FilesNotingTheClipboard noting;
