@@ -5,13 +5,15 @@ deps:
 	@.ci/install-deps
 
 # The program folders build/win32/dist (32-bit, the primary target) and build/win64/dist,
-# and the editions: build/win32/Quillmar2.0-win32.zip, build/win32/Quillmar2.0-setup.exe
-# and build/win64/Quillmar2.0-win64.zip.
+# the editions: build/win32/Quillmar2.0-win32.zip, build/win32/Quillmar2.0-setup.exe
+# and build/win64/Quillmar2.0-win64.zip, and their winget and Scoop manifests in
+# build/manifests (download address: cmake --preset win32 -DQM_DOWNLOAD_BASE=...).
 dist: deps
 	cmake --preset win32
 	cmake --build --preset win32
 	cmake --preset win64
 	cmake --build --preset win64 --target editions qm_desktop_driver
+	cmake --build --preset win32 --target manifests
 
 # The program in a Wine desktop with a tray, on $(DISPLAY) or else on Xvfb: the 32-bit
 # one where this machine runs 32-bit programs, else the 64-bit one (tools/wine-loader).
@@ -43,6 +45,7 @@ test-fuzz: deps
 test-win32: dist
 	ctest --preset win32
 	ctest --preset win32-tray
+	ctest --preset win32-dist
 	@tools/wine-loader runs build/win32 || true
 
 test-win64: deps

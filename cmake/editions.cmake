@@ -31,6 +31,27 @@ if(QM_EDITION STREQUAL "win32")
   set_tests_properties(e2e.installer PROPERTIES
     FIXTURES_REQUIRED wine RESOURCE_LOCK wine_clipboard TIMEOUT 180
     SKIP_RETURN_CODE ${QM_NOT_RUN_EXIT})
+
+  # The winget and Scoop manifests of the editions of this build and of the 64-bit build
+  # beside it (build/win64), in build/manifests. They need that build's archive, so they are
+  # a target of their own, which make dist builds last. Their test runs where make dist ran
+  # (label "dist"): after a plain rebuild of an edition they no longer match it.
+  get_filename_component(QM_BUILDS ${CMAKE_BINARY_DIR} DIRECTORY)
+  set(QM_WIN64_ZIP ${QM_BUILDS}/win64/Quillmar2.0-win64.zip)
+  set(QM_MANIFESTS ${QM_BUILDS}/manifests)
+  set(QM_DOWNLOAD_BASE "https://www.example.org/quillmar/download" CACHE STRING
+    "Address under which the editions are downloaded, as BASE/VERSION/<file name>")
+  set(QM_MANIFEST_ARGS ${QM_MANIFESTS} ${PROJECT_VERSION} ${QM_DOWNLOAD_BASE}
+    ${QM_SETUP} ${QM_ZIP} ${QM_WIN64_ZIP})
+  add_custom_command(OUTPUT ${QM_MANIFESTS}/scoop/quillmar.json
+    COMMAND ${CMAKE_SOURCE_DIR}/tools/make-manifests ${QM_MANIFEST_ARGS}
+    DEPENDS ${QM_SETUP} ${QM_ZIP} ${QM_WIN64_ZIP} ${CMAKE_SOURCE_DIR}/tools/make-manifests
+    COMMENT "Package manifests in ${QM_MANIFESTS}")
+  add_custom_target(manifests DEPENDS ${QM_MANIFESTS}/scoop/quillmar.json)
+
+  add_test(NAME build.manifests
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/build/manifests-test ${QM_MANIFEST_ARGS})
+  set_tests_properties(build.manifests PROPERTIES LABELS dist)
 endif()
 
 add_custom_target(editions ALL DEPENDS ${QM_EDITION_FILES})
