@@ -88,12 +88,15 @@ BOOL CALLBACK EnumBrowserWindow(HWND window, LPARAM context) {
 }
 
 // Read wide, so that the page's title keeps the letters the code page lacks.
-BOOL CALLBACK EnumBrowserTitle(HWND window, LPARAM context) {
-  if (KindOfWindow(window).reading == AddressReading::NotABrowser) return TRUE;
-  wchar_t title[kTitleChars] = {};
-  const int length = GetWindowTextW(window, title, kTitleChars);
-  AppendUtf8(*reinterpret_cast<std::string*>(context),
-             std::wstring_view(title, length > 0 ? static_cast<size_t>(length) : 0));
+BOOL CALLBACK EnumBrowserPageTitle(HWND window, LPARAM context) {
+  if (!IsWindowVisible(window)) return TRUE;
+  wchar_t wide[kTitleChars] = {};
+  const int length = GetWindowTextW(window, wide, kTitleChars);
+  std::string title;
+  AppendUtf8(title, std::wstring_view(wide, length > 0 ? static_cast<size_t>(length) : 0));
+  const auto page = PageTitleOfBrowserTitle(title);
+  if (!page) return TRUE;
+  *reinterpret_cast<std::string*>(context) = *page;
   return FALSE;
 }
 
@@ -107,9 +110,9 @@ std::string GetBrowserURL() {
   return search.address;
 }
 
-std::string GetBrowserTitle() {
+std::string GetBrowserPageTitle() {
   std::string title;
-  EnumWindows(EnumBrowserTitle, reinterpret_cast<LPARAM>(&title));
+  EnumWindows(EnumBrowserPageTitle, reinterpret_cast<LPARAM>(&title));
   return title;
 }
 

@@ -12,9 +12,9 @@ namespace qm {
 // browser decides, whether or not an address is found in it.
 std::string GetBrowserURL();
 
-// The whole title, in UTF-8, of the browser window that GetBrowserURL reads; empty when
-// there is none.
-std::string GetBrowserTitle();
+// The page's title (PageTitleOfBrowserTitle), in UTF-8, of the visible window highest in
+// the window stack whose title ends in a browser's name; empty when there is none.
+std::string GetBrowserPageTitle();
 
 // The first edit field ("Edit", "MozillaWindowClass") at or below `window`, depth first
 // in child order, that holds a page address; empty when there is none or when a window

@@ -15,6 +15,12 @@ constexpr std::array<std::string_view, 12> kEditFieldBrowserWords{
 
 constexpr std::string_view kExplorerEnding = " - Microsoft Internet Explorer";
 
+// Edge writes a zero-width space into its name, so that the title does not read as its
+// maker's.
+constexpr std::array<std::string_view, 9> kBrowserNames{
+    "Firefox",        "Mozilla", "Google Chrome", "Chromium", "Microsoft\xE2\x80\x8B Edge",
+    "Microsoft Edge", "Brave",   "Vivaldi",       "Opera"};
+
 char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool ContainsIgnoringCase(std::string_view text, std::string_view word) {
@@ -56,14 +62,14 @@ BrowserKind BrowserKindOfTitle(std::string_view title) {
   return {};
 }
 
-std::string_view PageTitleOfBrowserTitle(std::string_view title) {
+std::optional<std::string_view> PageTitleOfBrowserTitle(std::string_view title) {
   if (title.ends_with(kExplorerEnding)) return WithoutEnding(title, kExplorerEnding);
-  for (const std::string_view name : {"Firefox", "Mozilla"}) {
+  for (const std::string_view name : kBrowserNames) {
     if (title.ends_with(name)) {
       return WithoutDash(WithoutEnding(WithoutEnding(title, name), "Mozilla"));
     }
   }
-  return title;
+  return std::nullopt;
 }
 
 }  // namespace qm

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 namespace qm {
@@ -19,10 +20,12 @@ struct BrowserKind {
 // first row that matches decides.
 BrowserKind BrowserKindOfTitle(std::string_view title);
 
-// The page's title in the title of a browser window (UTF-8): without the browser's name
-// where the table finds it at the end (" - Microsoft Internet Explorer", "Firefox",
-// "Mozilla"), and without the maker's "Mozilla" and the dash before it, so "Seite -
-// Mozilla Firefox" gives "Seite". A title that names its browser elsewhere stays whole.
-std::string_view PageTitleOfBrowserTitle(std::string_view title);
+// The page's title in the title of a browser window (UTF-8): the title without the name
+// of the browser that ends it (" - Microsoft Internet Explorer", "Firefox", "Mozilla",
+// and today's "Google Chrome", "Microsoft Edge", "Brave", "Vivaldi", "Opera"), the
+// maker's "Mozilla" and the dash before them, so "Seite - Mozilla Firefox" gives
+// "Seite". None where no browser's name ends the title. The address is still read only
+// from the browsers of the table above: the others tell it to no other program.
+std::optional<std::string_view> PageTitleOfBrowserTitle(std::string_view title);
 
 }  // namespace qm

@@ -3,7 +3,6 @@
 #include <string_view>
 
 #include "clipboard/browser_address_win.h"
-#include "clipboard/browser_titles.h"
 #include "clipboard/clipboard_picture_win.h"
 #include "clipboard/source_url.h"
 #include "save/whole_file_win.h"
@@ -182,9 +181,7 @@ std::string WinSaveSources::BrowserAddress() {
   return address.empty() ? GetBrowserURL() : address;
 }
 
-std::string WinSaveSources::BrowserTitle() {
-  return std::string(PageTitleOfBrowserTitle(GetBrowserTitle()));
-}
+std::string WinSaveSources::BrowserTitle() { return GetBrowserPageTitle(); }
 
 std::string WinSaveSources::NowText() {
   SYSTEMTIME now;

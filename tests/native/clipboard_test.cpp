@@ -30,7 +30,7 @@ TEST(BrowserTitles, TheFirstMatchingRowDecidesHowTheAddressIsRead) {
 }
 
 TEST(BrowserTitles, ThePageTitleLosesTheBrowserNameAtTheEnd) {
-  const std::pair<const char*, const char*> rows[] = {
+  const std::pair<const char*, std::optional<std::string_view>> rows[] = {
       {"Startseite - Microsoft Internet Explorer", "Startseite"},
       {"Krak\xC3\xB3w \xE2\x80\x93 Wikipedia \xE2\x80\x94 Mozilla Firefox",
        "Krak\xC3\xB3w \xE2\x80\x93 Wikipedia"},
@@ -38,8 +38,12 @@ TEST(BrowserTitles, ThePageTitleLosesTheBrowserNameAtTheEnd) {
       {"Seite \xE2\x80\x93 Firefox", "Seite"},
       {"\303\234ber Mozilla - Mozilla", "\303\234ber Mozilla"},  // octal: a hex escape runs on
       {"Mozilla Firefox", ""},
-      {"Seite - Opera", "Seite - Opera"},
-      {"Firefox-Tipps - Netscape", "Firefox-Tipps - Netscape"}};
+      {"Seite - Google Chrome", "Seite"},
+      {"Seite - Pers\303\266nlich \xE2\x80\x93 Microsoft\xE2\x80\x8B Edge",
+       "Seite - Pers\303\266nlich"},
+      {"Seite - Opera", "Seite"},
+      {"Google Chrome Hilfe - Editor", std::nullopt},
+      {"Firefox-Tipps - Netscape", std::nullopt}};
   for (const auto& [title, page] : rows) EXPECT_EQ(PageTitleOfBrowserTitle(title), page) << title;
 }
 

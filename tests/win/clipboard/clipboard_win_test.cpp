@@ -203,7 +203,7 @@ TEST(ClipboardWin, TheOwnersProgramIsToldByItsProcessFileWithoutAskingIt) {
 const char kPage[] = "http://example.com/a,b";
 
 // The highest browser window decides, also when it has stopped handling messages. Its
-// title (given in the code page) is read in UTF-8.
+// page's title (given in the code page) is read in UTF-8.
 TEST(BrowserWin, AHungBrowserOnTopGivesNoAddressWithoutWaitingForIt) {
   const char explorer[] =
       "Gr\xFC\xDF"
@@ -211,9 +211,13 @@ TEST(BrowserWin, AHungBrowserOnTopGivesNoAddressWithoutWaitingForIt) {
   const Helper lower({"window", explorer, "live", "http://unten.example/"});
   const Helper editor({"window", "notiz.txt - Editor", "live", "http://editor.example/"});
   EXPECT_EQ(GetBrowserURL(), "http://unten.example/");
-  EXPECT_EQ(GetBrowserTitle(),
+  EXPECT_EQ(GetBrowserPageTitle(),
             "Gr\xC3\xBC\xC3\x9F"
-            "e - Microsoft Internet Explorer");
+            "e");
+  // Today's browsers tell their page's title, never their address.
+  const Helper chrome({"window", "Seite - Google Chrome", "live", "http://chrome.example/"});
+  EXPECT_EQ(GetBrowserPageTitle(), "Seite");
+  EXPECT_EQ(GetBrowserURL(), "http://unten.example/");
   const Helper hung({"window", explorer, "hung", "http://haengt.example/"});
   EXPECT_EQ(WithinGuard(GetBrowserURL), "");
 }
