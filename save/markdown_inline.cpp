@@ -81,9 +81,18 @@ void MarkdownInline::AppendText(std::string_view text) {
   }
 }
 
-void MarkdownInline::AppendMarkdown(std::string_view markdown) {
+void MarkdownInline::AppendCodeSpan(std::string_view code, bool inTableCell) {
   BeforeContent();
-  text_ += markdown;
+  qm::AppendCodeSpan(text_, code, inTableCell);
+}
+
+void MarkdownInline::AppendImage(std::string_view alt, std::string_view address) {
+  BeforeContent();
+  text_ += "![";
+  AppendMarkdownEscaped(text_, alt);
+  text_ += "](";
+  AppendLinkDestination(text_, address);
+  text_ += ')';
 }
 
 void MarkdownInline::BeforeContent() {
@@ -108,7 +117,7 @@ void MarkdownInline::BeforeContent() {
 void MarkdownInline::WriteClosing(OpenMark& mark) {
   if (!mark.written) return;
   if (mark.kind == Marker::Link) {
-    text_.append("](").append(mark.destination).append(")");
+    text_.append("](").append(linkDestination_).append(")");
   } else {
     text_ += Opening(mark.kind);
   }
@@ -116,12 +125,19 @@ void MarkdownInline::WriteClosing(OpenMark& mark) {
   opensDue_ = true;
 }
 
-bool MarkdownInline::OpenMarker(Marker kind, std::string destination) {
+bool MarkdownInline::OpenMarker(Marker kind) {
   for (const OpenMark& mark : marks_) {
     if (mark.kind == kind) return false;
   }
-  marks_.push_back({kind, std::move(destination)});
+  marks_.push_back({kind});
   opensDue_ = true;
+  return true;
+}
+
+bool MarkdownInline::OpenLink(std::string_view address) {
+  if (!OpenMarker(Marker::Link)) return false;
+  linkDestination_.clear();
+  AppendLinkDestination(linkDestination_, address);
   return true;
 }
 

@@ -46,8 +46,10 @@ enum class Marker { Bold, Italic, Strike, Link };
 class MarkdownInline {
  public:
   void AppendText(std::string_view text);
-  // Markdown made elsewhere (a code span, an image) as content.
-  void AppendMarkdown(std::string_view markdown);
+  // A code span of `code` as content (see AppendCodeSpan).
+  void AppendCodeSpan(std::string_view code, bool inTableCell);
+  // An image of the address, its alternative text escaped, as content.
+  void AppendImage(std::string_view alt, std::string_view address);
   void Space() { spaceDue_ = true; }
   void Break() {
     if (!text_.empty()) ++breaksDue_;
@@ -55,7 +57,9 @@ class MarkdownInline {
 
   // Opens a mark of this kind, unless one is open already (then false: nested bold is
   // bold, a link inside a link its text).
-  bool OpenMarker(Marker kind, std::string destination = {});
+  bool OpenMarker(Marker kind);
+  // The same for a link to `address`.
+  bool OpenLink(std::string_view address);
   // Closes the open mark of this kind, and the marks of those opened after it
   // (misnested tags): they open again with the next content.
   void CloseMarker(Marker kind);
@@ -68,8 +72,7 @@ class MarkdownInline {
  private:
   struct OpenMark {
     Marker kind;
-    std::string destination;  // of a link
-    bool written = false;     // its opening mark stands in the current block
+    bool written = false;  // its opening mark stands in the current block
   };
 
   void BeforeContent();
@@ -79,7 +82,8 @@ class MarkdownInline {
   bool spaceDue_ = false;
   int breaksDue_ = 0;
   std::vector<OpenMark> marks_;
-  bool opensDue_ = false;  // a mark waits for content to write its opening
+  std::string linkDestination_;  // of the open link: there is one at most
+  bool opensDue_ = false;        // a mark waits for content to write its opening
 };
 
 }  // namespace qm
