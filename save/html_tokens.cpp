@@ -191,12 +191,15 @@ size_t EndOfRun(std::string_view html, size_t at, const std::array<bool, 256>& e
 
 // The name is a part of the input unless it has capitals to lower.
 void HtmlTokenizer::TagName(HtmlToken& token) {
-  const size_t start = at_;
+  const char* const start = html_.data() + at_;
+  const char* const end = html_.data() + html_.size();
+  const char* at = start;
   bool capitals = false;
-  for (; at_ < html_.size() && !kNameEnds[static_cast<unsigned char>(html_[at_])]; ++at_) {
-    capitals = capitals || IsAsciiUpper(html_[at_]);
+  for (; at != end && !kNameEnds[static_cast<unsigned char>(*at)]; ++at) {
+    capitals |= IsAsciiUpper(*at);
   }
-  token.name = std::string_view(html_.data() + start, at_ - start);
+  at_ += static_cast<size_t>(at - start);
+  token.name = std::string_view(start, static_cast<size_t>(at - start));
   if (!capitals) return;
   lowerName_.assign(token.name);
   for (char& c : lowerName_) c = AsciiLower(c);
@@ -226,6 +229,10 @@ bool HtmlTokenizer::EndTag(HtmlToken& token) {
 void HtmlTokenizer::Attributes(HtmlToken& token) {
   token.attributes.clear();
   token.selfClosing = false;
+  if (at_ < html_.size() && html_[at_] == '>') {  // most tags have no attributes
+    ++at_;
+    return;
+  }
   const auto skipSpace = [this] {
     while (at_ < html_.size() && IsHtmlSpace(html_[at_])) ++at_;
   };

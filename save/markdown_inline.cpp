@@ -35,14 +35,20 @@ std::string_view Opening(Marker kind) {
 // The end of the run of plain characters from `at` on, single blanks between them
 // included: a blank that content follows is written as it stands.
 size_t PlainRunEnd(std::string_view text, size_t at) {
-  const auto plain = [text](size_t i) {
-    return i < text.size() && kPlain[static_cast<unsigned char>(text[i])];
-  };
-  while (plain(at)) {
-    ++at;
-    if (at < text.size() && text[at] == ' ' && plain(at + 1)) ++at;
+  const auto plain = [](char c) { return kPlain[static_cast<unsigned char>(c)]; };
+  const char* const start = text.data() + at;
+  const char* const end = text.data() + text.size();
+  const char* run = start;
+  while (run != end) {
+    if (plain(*run)) {
+      ++run;
+    } else if (*run == ' ' && run != start && run + 1 != end && plain(run[1])) {
+      run += 2;
+    } else {
+      break;
+    }
   }
-  return at;
+  return at + static_cast<size_t>(run - start);
 }
 
 }  // namespace

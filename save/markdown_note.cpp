@@ -118,8 +118,9 @@ class NoteConverter {
   // Title text is the note's title, never its content; script and style are neither.
   bool RawToken() {
     if (raw_.empty()) {
-      if (token_.kind != HtmlToken::Kind::StartTag) return false;
-      if (!element_ || element_->role != Role::Raw) return false;
+      if (!element_ || element_->role != Role::Raw || token_.kind != HtmlToken::Kind::StartTag) {
+        return false;
+      }
       raw_ = token_.name;
       return true;
     }
