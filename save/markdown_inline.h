@@ -12,13 +12,22 @@ inline bool IsHtmlSpace(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
 }
 
-// Calls `take` with each character of page text: ASCII as it is, a well-formed
-// sequence whole, a byte that starts none as U+FFFD, a non-breaking space as a blank,
-// NUL not at all.
+// Calls `take` with page text in pieces: a run of visible ASCII whole, and each other
+// character alone: a blank or control character as it is, a well-formed sequence
+// whole, a byte that starts none as U+FFFD, a non-breaking space as a blank, NUL not at
+// all.
 template <typename Take>
-void ForEachShownCharacter(std::string_view text, Take take) {
+void ForEachShownPiece(std::string_view text, Take take) {
+  const auto visible = [](char c) { return c > ' ' && c < 0x7F; };
   for (size_t at = 0; at < text.size();) {
     const auto byte = static_cast<unsigned char>(text[at]);
+    if (visible(text[at])) {
+      size_t end = at + 1;
+      while (end < text.size() && visible(text[end])) ++end;
+      take(text.substr(at, end - at));
+      at = end;
+      continue;
+    }
     if (byte < 0x80) {
       if (byte != 0) take(text.substr(at, 1));
       ++at;

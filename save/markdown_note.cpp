@@ -31,16 +31,16 @@ Marker MarkerOf(Tag tag) {
   }
 }
 
-// Text of shown characters with each run of blanks as one, none at either end.
+// Shown text with each run of blanks as one, none at either end.
 struct CollapsedText {
   std::string text;
   bool spaceDue = false;
 
-  void Add(std::string_view c) {
-    if (c.size() == 1 && IsHtmlSpace(c[0])) return Space();
+  void Add(std::string_view piece) {
+    if (piece.size() == 1 && IsHtmlSpace(piece[0])) return Space();
     if (spaceDue) text += ' ';
     spaceDue = false;
-    text += c;
+    text += piece;
   }
   void Space() { spaceDue = !text.empty(); }
   void Clear() {
@@ -164,21 +164,22 @@ class NoteConverter {
       text = decoded_;
     }
     if (preDepth_ > 0) {
-      ForEachShownCharacter(text, [this](std::string_view c) { CodeCharacter(c); });
+      ForEachShownPiece(text, [this](std::string_view piece) { CodePiece(piece); });
     } else if (spanDepth_ > 0) {
-      ForEachShownCharacter(text, [this](std::string_view c) { span_.Add(c); });
+      ForEachShownPiece(text, [this](std::string_view piece) { span_.Add(piece); });
     } else {
       inline_.AppendText(text);
     }
   }
 
-  void CodeCharacter(std::string_view c) {
-    if (c == "\r") {
+  // CR LF and CR alone end a line as LF does.
+  void CodePiece(std::string_view piece) {
+    if (piece == "\r") {
       code_ += '\n';
       lastWasCr_ = true;
       return;
     }
-    if (!(c == "\n" && lastWasCr_)) code_ += c;
+    if (!(piece == "\n" && lastWasCr_)) code_ += piece;
     lastWasCr_ = false;
   }
 
@@ -258,7 +259,7 @@ class NoteConverter {
     const std::string_view alt = DecodedAttribute("alt");
     if (address_.empty() || IsScriptAddress(address_)) return inline_.AppendText(alt);
     alt_.Clear();
-    ForEachShownCharacter(alt, [this](std::string_view c) { alt_.Add(c); });
+    ForEachShownPiece(alt, [this](std::string_view piece) { alt_.Add(piece); });
     inline_.AppendImage(alt_.text, address_);
   }
 
