@@ -32,29 +32,37 @@ std::string_view Opening(Marker kind) {
   }
 }
 
+// The length of the character at `at` if it goes into the note as it stands, else 0:
+// plain ASCII, or a well-formed sequence that is not a non-breaking space.
+size_t PlainLength(std::string_view text, size_t at) {
+  const auto byte = static_cast<unsigned char>(text[at]);
+  if (byte < 0x80) return kPlain[byte] ? 1 : 0;
+  const auto [codePoint, length] = CodePointAt(text, at);
+  const bool broken = codePoint == 0xFFFD && length == 1;
+  return broken || codePoint == 0xA0 ? 0 : length;
+}
+
 // The end of the run of plain characters from `at` on, single blanks between them
 // included: a blank that content follows is written as it stands.
 size_t PlainRunEnd(std::string_view text, size_t at) {
-  const auto plain = [](char c) { return kPlain[static_cast<unsigned char>(c)]; };
-  const char* const start = text.data() + at;
-  const char* const end = text.data() + text.size();
-  const char* run = start;
-  while (run != end) {
-    if (plain(*run)) {
-      ++run;
-    } else if (*run == ' ' && run != start && run + 1 != end && plain(run[1])) {
-      run += 2;
+  const size_t start = at;
+  while (at < text.size()) {
+    if (const size_t length = PlainLength(text, at)) {
+      at += length;
+    } else if (text[at] == ' ' && at != start && at + 1 < text.size() &&
+               PlainLength(text, at + 1) > 0) {
+      ++at;
     } else {
       break;
     }
   }
-  return at + static_cast<size_t>(run - start);
+  return at;
 }
 
 }  // namespace
 
-// Runs of plain characters go in whole; other blanks, characters to escape, bytes
-// outside ASCII and NUL one at a time.
+// Runs of plain characters go in whole; other blanks, characters to escape, broken
+// bytes, non-breaking spaces and NUL one at a time.
 void MarkdownInline::AppendText(std::string_view text) {
   for (size_t at = 0; at < text.size();) {
     const size_t run = PlainRunEnd(text, at);
