@@ -32,23 +32,26 @@ std::string_view TrimBlanks(std::string_view text) {
 
 }  // namespace
 
-std::string PercentEncoded(std::string_view text, const AsciiSet* alsoEncoded) {
+void AppendPercentEncoded(std::string& out, std::string_view text, const AsciiSet* alsoEncoded) {
   constexpr char kHex[] = "0123456789ABCDEF";
   const auto encodedByte = [alsoEncoded](char c) {
     const auto byte = static_cast<unsigned char>(c);
     return byte >= 0x80 || (alsoEncoded && (*alsoEncoded)[byte]);
   };
-  if (std::none_of(text.begin(), text.end(), encodedByte)) return std::string(text);
-  std::string encoded;
-  encoded.reserve(text.size());
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (!encodedByte(c)) {
-      encoded.push_back(c);
-    } else {
-      encoded += {'%', kHex[byte >> 4], kHex[byte & 0x0F]};
-    }
+  // Runs that need no encoding go in whole.
+  for (auto at = text.begin(); at != text.end();) {
+    const auto run = std::find_if(at, text.end(), encodedByte);
+    out.append(at, run);
+    if (run == text.end()) return;
+    const auto byte = static_cast<unsigned char>(*run);
+    out += {'%', kHex[byte >> 4], kHex[byte & 0x0F]};
+    at = run + 1;
   }
+}
+
+std::string PercentEncoded(std::string_view text, const AsciiSet* alsoEncoded) {
+  std::string encoded;
+  AppendPercentEncoded(encoded, text, alsoEncoded);
   return encoded;
 }
 

@@ -25,6 +25,9 @@ std::string_view HtmlFormatHeaderValue(std::string_view data, std::string_view n
 // two upper-case hexadecimal digits.
 using AsciiSet = std::array<bool, 128>;
 std::string PercentEncoded(std::string_view text, const AsciiSet* alsoEncoded = nullptr);
+// The same, appended to `out`.
+void AppendPercentEncoded(std::string& out, std::string_view text,
+                          const AsciiSet* alsoEncoded = nullptr);
 
 inline constexpr size_t kSourceUrlHeaderLimit = 64 * 1024;
 

@@ -174,22 +174,33 @@ void HtmlTokenizer::SkipPast(std::string_view end) {
   at_ = found == std::string_view::npos ? html_.size() : found + end.size();
 }
 
-// The characters that end a tag's name.
-constexpr std::array<bool, 256> NameEnds() {
-  std::array<bool, 256> ends{};
-  for (const char c : std::string_view(" \t\n\r\f/>")) ends[static_cast<unsigned char>(c)] = true;
-  return ends;
+constexpr std::array<bool, 256> ByteSet(std::string_view members) {
+  std::array<bool, 256> set{};
+  for (const char c : members) set[static_cast<unsigned char>(c)] = true;
+  return set;
 }
-constexpr std::array<bool, 256> kNameEnds = NameEnds();
+constexpr std::array<bool, 256> kNameEnds = ByteSet(" \t\n\r\f/>");
+constexpr std::array<bool, 256> kAttributeNameEnds = ByteSet(" \t\n\r\f/>=");
+constexpr std::array<bool, 256> kUnquotedValueEnds = ByteSet(" \t\n\r\f>");
+
+// The index of the first character from `at` on that is in `ends`, or the size.
+size_t EndOfRun(std::string_view html, size_t at, const std::array<bool, 256>& ends) {
+  while (at < html.size() && !ends[static_cast<unsigned char>(html[at])]) ++at;
+  return at;
+}
 
 // The name is a part of the input unless it has capitals to lower.
 void HtmlTokenizer::TagName(HtmlToken& token) {
-  const size_t start = at_;
-  size_t end = start;
-  while (end < html_.size() && !kNameEnds[static_cast<unsigned char>(html_[end])]) ++end;
-  at_ = end;
-  token.name = html_.substr(start, end - start);
-  if (std::none_of(token.name.begin(), token.name.end(), IsAsciiUpper)) return;
+  const char* const start = html_.data() + at_;
+  const char* const end = html_.data() + html_.size();
+  const char* at = start;
+  bool capitals = false;
+  for (; at != end && !kNameEnds[static_cast<unsigned char>(*at)]; ++at) {
+    capitals |= IsAsciiUpper(*at);
+  }
+  at_ += static_cast<size_t>(at - start);
+  token.name = std::string_view(start, static_cast<size_t>(at - start));
+  if (!capitals) return;
   lowerName_.assign(token.name);
   for (char& c : lowerName_) c = AsciiLower(c);
   token.name = lowerName_;
@@ -218,6 +229,10 @@ bool HtmlTokenizer::EndTag(HtmlToken& token) {
 void HtmlTokenizer::Attributes(HtmlToken& token) {
   token.attributes.clear();
   token.selfClosing = false;
+  if (at_ < html_.size() && html_[at_] == '>') {  // most tags have no attributes
+    ++at_;
+    return;
+  }
   const auto skipSpace = [this] {
     while (at_ < html_.size() && IsHtmlSpace(html_[at_])) ++at_;
   };
@@ -234,11 +249,8 @@ void HtmlTokenizer::Attributes(HtmlToken& token) {
       ++at_;
       continue;
     }
-    const size_t nameStart = at_++;
-    while (at_ < html_.size() && !IsHtmlSpace(html_[at_]) && html_[at_] != '=' &&
-           html_[at_] != '>' && html_[at_] != '/') {
-      ++at_;
-    }
+    const size_t nameStart = at_;
+    at_ = EndOfRun(html_, at_ + 1, kAttributeNameEnds);
     HtmlAttribute attribute{html_.substr(nameStart, at_ - nameStart), {}};
     skipSpace();
     if (at_ < html_.size() && html_[at_] == '=') {
@@ -252,7 +264,7 @@ void HtmlTokenizer::Attributes(HtmlToken& token) {
         at_ = close + 1;
       } else {
         const size_t valueStart = at_;
-        while (at_ < html_.size() && !IsHtmlSpace(html_[at_]) && html_[at_] != '>') ++at_;
+        at_ = EndOfRun(html_, at_, kUnquotedValueEnds);
         attribute.value = html_.substr(valueStart, at_ - valueStart);
       }
     }

@@ -32,23 +32,37 @@ std::string_view Opening(Marker kind) {
   }
 }
 
+// The length of the character at `at` if it goes into the note as it stands, else 0:
+// plain ASCII, or a well-formed sequence that is not a non-breaking space.
+size_t PlainLength(std::string_view text, size_t at) {
+  const auto byte = static_cast<unsigned char>(text[at]);
+  if (byte < 0x80) return kPlain[byte] ? 1 : 0;
+  const auto [codePoint, length] = CodePointAt(text, at);
+  const bool broken = codePoint == 0xFFFD && length == 1;
+  return broken || codePoint == 0xA0 ? 0 : length;
+}
+
 // The end of the run of plain characters from `at` on, single blanks between them
 // included: a blank that content follows is written as it stands.
 size_t PlainRunEnd(std::string_view text, size_t at) {
-  const auto plain = [text](size_t i) {
-    return i < text.size() && kPlain[static_cast<unsigned char>(text[i])];
-  };
-  while (plain(at)) {
-    ++at;
-    if (at < text.size() && text[at] == ' ' && plain(at + 1)) ++at;
+  const size_t start = at;
+  while (at < text.size()) {
+    if (const size_t length = PlainLength(text, at)) {
+      at += length;
+    } else if (text[at] == ' ' && at != start && at + 1 < text.size() &&
+               PlainLength(text, at + 1) > 0) {
+      ++at;
+    } else {
+      break;
+    }
   }
   return at;
 }
 
 }  // namespace
 
-// Runs of plain characters go in whole; other blanks, characters to escape, bytes
-// outside ASCII and NUL one at a time.
+// Runs of plain characters go in whole; other blanks, characters to escape, broken
+// bytes, non-breaking spaces and NUL one at a time.
 void MarkdownInline::AppendText(std::string_view text) {
   for (size_t at = 0; at < text.size();) {
     const size_t run = PlainRunEnd(text, at);
@@ -81,9 +95,18 @@ void MarkdownInline::AppendText(std::string_view text) {
   }
 }
 
-void MarkdownInline::AppendMarkdown(std::string_view markdown) {
+void MarkdownInline::AppendCodeSpan(std::string_view code, bool inTableCell) {
   BeforeContent();
-  text_ += markdown;
+  qm::AppendCodeSpan(text_, code, inTableCell);
+}
+
+void MarkdownInline::AppendImage(std::string_view alt, std::string_view address) {
+  BeforeContent();
+  text_ += "![";
+  AppendMarkdownEscaped(text_, alt);
+  text_ += "](";
+  AppendLinkDestination(text_, address);
+  text_ += ')';
 }
 
 void MarkdownInline::BeforeContent() {
@@ -108,7 +131,7 @@ void MarkdownInline::BeforeContent() {
 void MarkdownInline::WriteClosing(OpenMark& mark) {
   if (!mark.written) return;
   if (mark.kind == Marker::Link) {
-    text_.append("](").append(mark.destination).append(")");
+    text_.append("](").append(linkDestination_).append(")");
   } else {
     text_ += Opening(mark.kind);
   }
@@ -116,12 +139,19 @@ void MarkdownInline::WriteClosing(OpenMark& mark) {
   opensDue_ = true;
 }
 
-bool MarkdownInline::OpenMarker(Marker kind, std::string destination) {
+bool MarkdownInline::OpenMarker(Marker kind) {
   for (const OpenMark& mark : marks_) {
     if (mark.kind == kind) return false;
   }
-  marks_.push_back({kind, std::move(destination)});
+  marks_.push_back({kind});
   opensDue_ = true;
+  return true;
+}
+
+bool MarkdownInline::OpenLink(std::string_view address) {
+  if (!OpenMarker(Marker::Link)) return false;
+  linkDestination_.clear();
+  AppendLinkDestination(linkDestination_, address);
   return true;
 }
 

@@ -12,13 +12,22 @@ inline bool IsHtmlSpace(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
 }
 
-// Calls `take` with each character of page text: ASCII as it is, a well-formed
-// sequence whole, a byte that starts none as U+FFFD, a non-breaking space as a blank,
-// NUL not at all.
+// Calls `take` with page text in pieces: a run of visible ASCII whole, and each other
+// character alone: a blank or control character as it is, a well-formed sequence
+// whole, a byte that starts none as U+FFFD, a non-breaking space as a blank, NUL not at
+// all.
 template <typename Take>
-void ForEachShownCharacter(std::string_view text, Take take) {
+void ForEachShownPiece(std::string_view text, Take take) {
+  const auto visible = [](char c) { return c > ' ' && c < 0x7F; };
   for (size_t at = 0; at < text.size();) {
     const auto byte = static_cast<unsigned char>(text[at]);
+    if (visible(text[at])) {
+      size_t end = at + 1;
+      while (end < text.size() && visible(text[end])) ++end;
+      take(text.substr(at, end - at));
+      at = end;
+      continue;
+    }
     if (byte < 0x80) {
       if (byte != 0) take(text.substr(at, 1));
       ++at;
@@ -46,8 +55,10 @@ enum class Marker { Bold, Italic, Strike, Link };
 class MarkdownInline {
  public:
   void AppendText(std::string_view text);
-  // Markdown made elsewhere (a code span, an image) as content.
-  void AppendMarkdown(std::string_view markdown);
+  // A code span of `code` as content (see AppendCodeSpan).
+  void AppendCodeSpan(std::string_view code, bool inTableCell);
+  // An image of the address, its alternative text escaped, as content.
+  void AppendImage(std::string_view alt, std::string_view address);
   void Space() { spaceDue_ = true; }
   void Break() {
     if (!text_.empty()) ++breaksDue_;
@@ -55,7 +66,9 @@ class MarkdownInline {
 
   // Opens a mark of this kind, unless one is open already (then false: nested bold is
   // bold, a link inside a link its text).
-  bool OpenMarker(Marker kind, std::string destination = {});
+  bool OpenMarker(Marker kind);
+  // The same for a link to `address`.
+  bool OpenLink(std::string_view address);
   // Closes the open mark of this kind, and the marks of those opened after it
   // (misnested tags): they open again with the next content.
   void CloseMarker(Marker kind);
@@ -68,8 +81,7 @@ class MarkdownInline {
  private:
   struct OpenMark {
     Marker kind;
-    std::string destination;  // of a link
-    bool written = false;     // its opening mark stands in the current block
+    bool written = false;  // its opening mark stands in the current block
   };
 
   void BeforeContent();
@@ -79,7 +91,8 @@ class MarkdownInline {
   bool spaceDue_ = false;
   int breaksDue_ = 0;
   std::vector<OpenMark> marks_;
-  bool opensDue_ = false;  // a mark waits for content to write its opening
+  std::string linkDestination_;  // of the open link: there is one at most
+  bool opensDue_ = false;        // a mark waits for content to write its opening
 };
 
 }  // namespace qm

@@ -31,6 +31,24 @@ Marker MarkerOf(Tag tag) {
   }
 }
 
+// Shown text with each run of blanks as one, none at either end.
+struct CollapsedText {
+  std::string text;
+  bool spaceDue = false;
+
+  void Add(std::string_view piece) {
+    if (piece.size() == 1 && IsHtmlSpace(piece[0])) return Space();
+    if (spaceDue) text += ' ';
+    spaceDue = false;
+    text += piece;
+  }
+  void Space() { spaceDue = !text.empty(); }
+  void Clear() {
+    text.clear();
+    spaceDue = false;
+  }
+};
+
 struct ListState {
   bool ordered;
   long long next;
@@ -100,8 +118,9 @@ class NoteConverter {
   // Title text is the note's title, never its content; script and style are neither.
   bool RawToken() {
     if (raw_.empty()) {
-      if (token_.kind != HtmlToken::Kind::StartTag) return false;
-      if (!element_ || element_->role != Role::Raw) return false;
+      if (!element_ || element_->role != Role::Raw || token_.kind != HtmlToken::Kind::StartTag) {
+        return false;
+      }
       raw_ = token_.name;
       return true;
     }
@@ -128,11 +147,9 @@ class NoteConverter {
   }
 
   void TakeBase() {
-    const std::string_view href = token_.Attribute("href");
+    const std::string_view href = DecodedAttribute("href");
     if (href.empty() || baseTaken_) return;
-    std::string decoded;
-    AppendDecoded(decoded, href);
-    base_ = PageAddress(base_.Resolve(decoded));
+    base_ = PageAddress(base_.Resolve(href));
     baseTaken_ = true;
   }
 
@@ -147,32 +164,23 @@ class NoteConverter {
       text = decoded_;
     }
     if (preDepth_ > 0) {
-      ForEachShownCharacter(text, [this](std::string_view c) { CodeCharacter(c); });
+      ForEachShownPiece(text, [this](std::string_view piece) { CodePiece(piece); });
     } else if (spanDepth_ > 0) {
-      ForEachShownCharacter(text, [this](std::string_view c) { SpanCharacter(c); });
+      ForEachShownPiece(text, [this](std::string_view piece) { span_.Add(piece); });
     } else {
       inline_.AppendText(text);
     }
   }
 
-  void CodeCharacter(std::string_view c) {
-    if (c == "\r") {
+  // CR LF and CR alone end a line as LF does.
+  void CodePiece(std::string_view piece) {
+    if (piece == "\r") {
       code_ += '\n';
       lastWasCr_ = true;
       return;
     }
-    if (!(c == "\n" && lastWasCr_)) code_ += c;
+    if (!(piece == "\n" && lastWasCr_)) code_ += piece;
     lastWasCr_ = false;
-  }
-
-  void SpanCharacter(std::string_view c) {
-    if (c.size() == 1 && IsHtmlSpace(c[0])) {
-      spanSpace_ = !span_.empty();
-      return;
-    }
-    if (spanSpace_) span_ += ' ';
-    spanSpace_ = false;
-    span_ += c;
   }
 
   // ---- blocks
@@ -236,7 +244,7 @@ class NoteConverter {
     if (preDepth_ > 0) {
       code_ += '\n';
     } else if (spanDepth_ > 0) {
-      spanSpace_ = !span_.empty();
+      span_.Space();
     } else if (InCell() || heading_ > 0) {
       inline_.Space();
     } else {
@@ -246,20 +254,23 @@ class NoteConverter {
 
   void Image() {
     if (preDepth_ > 0 || spanDepth_ > 0 || hidden_ > 0) return;
-    std::string alt;
-    AppendDecoded(alt, token_.Attribute("alt"));
-    std::string source;
-    AppendDecoded(source, token_.Attribute("src"));
-    const std::string address = base_.Resolve(source);
-    if (address.empty() || IsScriptAddress(address)) return inline_.AppendText(alt);
-    std::string flat;
-    ForEachShownCharacter(alt, [&flat](std::string_view c) { flat += c; });
-    std::string collapsed;
-    CollapsedInto(collapsed, flat);
-    std::string image = "![";
-    AppendMarkdownEscaped(image, collapsed);
-    image.append("](").append(LinkDestination(address)).append(")");
-    inline_.AppendMarkdown(image);
+    address_.clear();
+    base_.AppendResolved(address_, DecodedAttribute("src"));
+    const std::string_view alt = DecodedAttribute("alt");
+    if (address_.empty() || IsScriptAddress(address_)) return inline_.AppendText(alt);
+    alt_.Clear();
+    ForEachShownPiece(alt, [this](std::string_view piece) { alt_.Add(piece); });
+    inline_.AppendImage(alt_.text, address_);
+  }
+
+  // The attribute's value with its references decoded: mostly a part of the input, else
+  // in a buffer that the next call reuses.
+  std::string_view DecodedAttribute(std::string_view name) {
+    const std::string_view value = token_.Attribute(name);
+    if (value.find('&') == std::string_view::npos) return value;
+    attribute_.clear();
+    AppendDecoded(attribute_, value);
+    return attribute_;
   }
 
   // ---- elements
@@ -345,12 +356,12 @@ class NoteConverter {
   void BeginMarker(Entry& entry, Marker kind) { entry.marker = inline_.OpenMarker(kind); }
 
   void BeginLink(Entry& entry) {
-    std::string href;
-    AppendDecoded(href, token_.Attribute("href"));
+    const std::string_view href = DecodedAttribute("href");
     if (href.empty()) return;
-    const std::string address = base_.Resolve(href);
-    if (address.empty() || IsScriptAddress(address)) return;
-    entry.marker = inline_.OpenMarker(Marker::Link, LinkDestination(address));
+    address_.clear();
+    base_.AppendResolved(address_, href);
+    if (address_.empty() || IsScriptAddress(address_)) return;
+    entry.marker = inline_.OpenLink(address_);
   }
 
   void BeginPre(Entry& entry) {
@@ -508,11 +519,10 @@ class NoteConverter {
 
   void EndSpan() {
     if (--spanDepth_ > 0) return;
-    std::string code = std::move(span_);
-    span_.clear();
-    spanSpace_ = false;
-    while (code.ends_with(' ')) code.pop_back();
-    if (!code.empty()) inline_.AppendMarkdown(CodeSpan(code, InCell()));
+    std::string_view code = span_.text;
+    while (code.ends_with(' ')) code.remove_suffix(1);
+    if (!code.empty()) inline_.AppendCodeSpan(code, InCell());
+    span_.Clear();
   }
 
   void EndCell() {
@@ -540,6 +550,9 @@ class NoteConverter {
   std::string raw_;                 // the raw-text element the tokens are in
   std::string title_;
   std::string decoded_;
+  std::string attribute_;  // a decoded attribute, where it had references
+  std::string address_;    // a link's or an image's, made absolute
+  CollapsedText alt_;      // an image's alternative text
 
   MarkdownLines lines_;
   MarkdownInline inline_;
@@ -551,8 +564,7 @@ class NoteConverter {
   std::string language_;
   bool lastWasCr_ = false;
   int spanDepth_ = 0;
-  std::string span_;
-  bool spanSpace_ = false;
+  CollapsedText span_;
 
   bool tableOpen_ = false;
   bool cellOpen_ = false;

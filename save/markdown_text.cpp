@@ -70,18 +70,18 @@ void EscapeLineStart(std::string& line) {
   }
 }
 
-std::string CodeSpan(std::string_view code, bool inTableCell) {
-  const std::string fence(LongestBacktickRun(code) + 1, '`');
+void AppendCodeSpan(std::string& out, std::string_view code, bool inTableCell) {
+  const size_t fence = LongestBacktickRun(code) + 1;
   const bool padded =
       code.front() == '`' || code.back() == '`' || (code.front() == ' ' && code.back() == ' ');
-  std::string span = fence;
-  if (padded) span.push_back(' ');
+  out.append(fence, '`');
+  if (padded) out.push_back(' ');
   for (const char c : code) {
-    if (inTableCell && c == '|') span.push_back('\\');
-    span.push_back(c);
+    if (inTableCell && c == '|') out.push_back('\\');
+    out.push_back(c);
   }
-  if (padded) span.push_back(' ');
-  return span + fence;
+  if (padded) out.push_back(' ');
+  out.append(fence, '`');
 }
 
 std::string CodeFence(std::string_view code) {
@@ -107,14 +107,14 @@ std::string CodeLanguage(std::string_view classes) {
   return {};
 }
 
-std::string LinkDestination(std::string_view address) {
+void AppendLinkDestination(std::string& out, std::string_view address) {
   static constexpr AsciiSet kEnds = [] {
     AsciiSet ends{};
     for (int c = 0; c <= ' '; ++c) ends[static_cast<size_t>(c)] = true;
     for (const char c : std::string_view("<>()|\\\x7F")) ends[static_cast<unsigned char>(c)] = true;
     return ends;
   }();
-  return PercentEncoded(address, &kEnds);
+  AppendPercentEncoded(out, address, &kEnds);
 }
 
 }  // namespace qm

@@ -23,10 +23,10 @@ void AppendMarkdownEscaped(std::string& out, std::string_view text);
 // and "07.12.2026" stay as they are.
 void EscapeLineStart(std::string& line);
 
-// `code` as a code span: fenced by one backtick more than its longest run, with a blank
-// inside each fence where a backtick at its edge would join the fence. In a table cell
-// "|" is escaped too, as the table reads it before the span.
-std::string CodeSpan(std::string_view code, bool inTableCell);
+// Appends `code` as a code span: fenced by one backtick more than its longest run, with
+// a blank inside each fence where a backtick at its edge would join the fence. In a
+// table cell "|" is escaped too, as the table reads it before the span.
+void AppendCodeSpan(std::string& out, std::string_view code, bool inTableCell);
 
 // The fence of a code block of `code`: three backticks, or one more than its longest
 // run of backticks, so no line of the code can close it.
@@ -36,9 +36,9 @@ std::string CodeFence(std::string_view code);
 // give "cpp"; only letters, digits and "+-#._" are kept. Empty when there is none.
 std::string CodeLanguage(std::string_view classes);
 
-// An address as a link destination, plain ASCII: what would end it or break a table
-// (blanks, control characters, "<", ">", "(", ")", "|", "\") and every byte outside
-// ASCII percent-encoded.
-std::string LinkDestination(std::string_view address);
+// Appends an address as a link destination, plain ASCII: what would end it or break a
+// table (blanks, control characters, "<", ">", "(", ")", "|", "\") and every byte
+// outside ASCII percent-encoded.
+void AppendLinkDestination(std::string& out, std::string_view address);
 
 }  // namespace qm

@@ -65,7 +65,9 @@ std::string EntryLine(const NoteParts& parts) {
     if (!line.empty()) line += " \xC2\xB7 ";
     line += "[";
     AppendMarkdownEscaped(line, *parts.address);
-    line += "](" + LinkDestination(*parts.address) + ")";
+    line += "](";
+    AppendLinkDestination(line, *parts.address);
+    line += ")";
   }
   return line.empty() ? line : line + std::string(kCrLf) + std::string(kCrLf);
 }

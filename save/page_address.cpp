@@ -67,27 +67,31 @@ bool HasDotSegments(std::string_view path) {
   return path.starts_with('.') || path.find("/.") != std::string_view::npos;
 }
 
-// The path that `resolved` ends with from `pathStart` on loses its "." and ".."
-// segments, one pass over it: a ".." cuts the segment written last.
+// The path that `resolved` ends with from `pathStart` on (it starts with "/") loses its
+// "." and ".." segments, in one pass over itself: each segment is written back no
+// further right than it was read, and a ".." cuts the segment written last.
 void RemoveDotSegments(std::string& resolved, size_t pathStart) {
   if (!HasDotSegments(std::string_view(resolved).substr(pathStart))) return;
-  const std::string path = resolved.substr(pathStart);
-  resolved.resize(pathStart);
-  size_t at = 0;
+  const size_t size = resolved.size();
+  size_t read = pathStart + 1;
+  size_t write = pathStart;
   bool trailingSlash = false;
-  while (at <= path.size()) {
-    const size_t end = std::min(path.find('/', at), path.size());
-    const std::string_view segment = std::string_view(path).substr(at, end - at);
+  while (read <= size) {
+    const size_t end = std::min(resolved.find('/', read), size);
+    const std::string_view segment(resolved.data() + read, end - read);
     trailingSlash = segment == "." || segment == "..";
     if (segment == "..") {
-      const size_t last = resolved.rfind('/');
-      if (last != std::string::npos && last >= pathStart) resolved.resize(last);
-    } else if (segment != "." && !(at == 0 && segment.empty())) {
-      resolved.append("/").append(segment);
+      const size_t last = std::string_view(resolved.data(), write).rfind('/');
+      if (last != std::string_view::npos && last >= pathStart) write = last;
+    } else if (segment != ".") {
+      resolved[write++] = '/';
+      std::copy(segment.begin(), segment.end(), resolved.begin() + static_cast<ptrdiff_t>(write));
+      write += segment.size();
     }
-    at = end + 1;
+    read = end + 1;
   }
-  if (trailingSlash || resolved.size() == pathStart) resolved.push_back('/');
+  resolved.resize(write);
+  if (trailingSlash || write == pathStart) resolved.push_back('/');
 }
 
 }  // namespace
@@ -117,25 +121,29 @@ PageAddress::PageAddress(std::string_view base) {
   directory_ = path_.substr(0, path_.rfind('/') + 1);
 }
 
-// Built in one string: a page names many addresses.
 std::string PageAddress::Resolve(std::string_view address) const {
+  std::string resolved;
+  AppendResolved(resolved, address);
+  return resolved;
+}
+
+void PageAddress::AppendResolved(std::string& out, std::string_view address) const {
   std::string buffer;
   const std::string_view ref = Cleaned(address, buffer);
-  if (SchemeLength(ref) > 0 || origin_.empty()) return std::string(ref);
-  std::string resolved;
-  resolved.reserve(origin_.size() + path_.size() + query_.size() + ref.size());
-  if (ref.starts_with("//")) return resolved.append(scheme_).append(ref);
-  resolved.append(origin_);
-  if (ref.empty()) return resolved.append(path_).append(query_);
-  if (ref.starts_with('?')) return resolved.append(path_).append(ref);
-  if (ref.starts_with('#')) return resolved.append(path_).append(query_).append(ref);
+  if (SchemeLength(ref) > 0 || origin_.empty()) return void(out.append(ref));
+  if (ref.starts_with("//")) return void(out.append(scheme_).append(ref));
+  const size_t pathStart = out.size() + origin_.size();
+  out.append(origin_);
+  if (ref.empty()) return void(out.append(path_).append(query_));
+  if (ref.starts_with('?')) return void(out.append(path_).append(ref));
+  if (ref.starts_with('#')) return void(out.append(path_).append(query_).append(ref));
   const size_t tail =
       std::find_if(ref.begin(), ref.end(), [](char c) { return c == '?' || c == '#'; }) -
       ref.begin();
-  if (!ref.starts_with('/')) resolved.append(directory_);
-  resolved.append(ref.substr(0, tail));
-  RemoveDotSegments(resolved, origin_.size());
-  return resolved.append(ref.substr(tail));
+  if (!ref.starts_with('/')) out.append(directory_);
+  out.append(ref.substr(0, tail));
+  RemoveDotSegments(out, pathStart);
+  out.append(ref.substr(tail));
 }
 
 }  // namespace qm

@@ -14,6 +14,9 @@ class PageAddress {
  public:
   explicit PageAddress(std::string_view base);
   std::string Resolve(std::string_view address) const;
+  // The same, appended to `out`: a page names many addresses, and none of them needs a
+  // string of its own.
+  void AppendResolved(std::string& out, std::string_view address) const;
 
  private:
   std::string scheme_;  // with its ":"; all empty when the base is not hierarchical
