@@ -15,12 +15,12 @@ namespace {
 constexpr int kOpenAttempts = 10;
 constexpr DWORD kOpenRetryDelayMs = 20;
 
-// Runs `read` on the locked memory of the open clipboard's block of `format`, bounded
-// by the block's size. A format that the clipboard lists but whose block cannot be had
-// was promised by an owner that did not render it: the copy is then withheld.
+// Runs `read` on the locked memory of the open clipboard's block of `format`, which the
+// clipboard lists, bounded by the block's size. A listed format whose block cannot be
+// had was promised by an owner that did not render it: the copy is then withheld.
 template <typename Read>
-auto ReadBlock(UINT format, ClipboardCopy& copy, Read read) -> decltype(read(std::string_view())) {
-  if (!IsClipboardFormatAvailable(format)) return {};
+auto ReadListedBlock(UINT format, ClipboardCopy& copy, Read read)
+    -> decltype(read(std::string_view())) {
   HANDLE data = GetClipboardData(format);
   const auto* bytes = data ? static_cast<const char*>(GlobalLock(data)) : nullptr;
   if (!bytes) {
@@ -30,6 +30,13 @@ auto ReadBlock(UINT format, ClipboardCopy& copy, Read read) -> decltype(read(std
   auto result = read(std::string_view(bytes, GlobalSize(data)));
   GlobalUnlock(data);
   return result;
+}
+
+// The same for a format the clipboard may not hold: nothing where it does not.
+template <typename Read>
+auto ReadBlock(UINT format, ClipboardCopy& copy, Read read) -> decltype(read(std::string_view())) {
+  if (!IsClipboardFormatAvailable(format)) return {};
+  return ReadListedBlock(format, copy, read);
 }
 
 // The units up to the first zero. A long text is searched and copied a piece at a time,
@@ -69,22 +76,28 @@ UINT ClipboardFormat() {
 }
 
 // Windows makes CF_UNICODETEXT from a CF_TEXT and the other way round, and lists what
-// it made after what the program put there. Text that came as UTF-16 is read as such,
-// so that no character is lost; text that came in the code page is read as it came.
-bool TextCameAsUnicode() {
+// it made after what the program put there: the first of the two listed is the text as
+// it came, 0 for none.
+UINT TextFormatAsItCame() {
   UINT format = 0;
   while ((format = EnumClipboardFormats(format)) != 0) {
-    if (format == CF_UNICODETEXT) return true;
-    if (format == CF_TEXT) return false;
+    if (format == CF_UNICODETEXT || format == CF_TEXT) return format;
   }
-  return false;
+  return 0;
 }
 
+// Text that came as UTF-16 is read as such, so that no character is lost; text that
+// came in the code page is read as it came.
 void CopyText(ClipboardCopy& copy) {
-  if (TextCameAsUnicode()) {
-    copy.wideText = ReadBlock(CF_UNICODETEXT, copy, WideUpToTheZero);
-  } else {
-    copy.ansiText = ReadBlock(CF_TEXT, copy, UpToTheZero);
+  switch (TextFormatAsItCame()) {
+    case CF_UNICODETEXT:
+      copy.wideText = ReadListedBlock(CF_UNICODETEXT, copy, WideUpToTheZero);
+      break;
+    case CF_TEXT:
+      copy.ansiText = ReadListedBlock(CF_TEXT, copy, UpToTheZero);
+      break;
+    default:
+      break;
   }
 }
 
