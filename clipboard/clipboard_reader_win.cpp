@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <new>
 
+#include "ui/owned_handles_win.h"
+
 namespace qm {
 
 // The reading thread and what it shares with the program's thread, under `lock`: the
@@ -55,22 +57,10 @@ void ReadOnce(const ClipboardWants& wants, HWND owner, ClipboardCopy& copy, bool
 // The reading thread's own window, which nothing sends to: it is no clipboard owner or
 // viewer, and a message-only window is found by no enumeration of windows. Without one
 // the thread still reads, opened without a window.
-class ReadingWindow {
- public:
-  ReadingWindow()
-      : window_(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr,
-                                nullptr)) {}
-  ~ReadingWindow() {
-    if (window_) DestroyWindow(window_);
-  }
-  ReadingWindow(const ReadingWindow&) = delete;
-  ReadingWindow& operator=(const ReadingWindow&) = delete;
-
-  HWND Handle() const { return window_; }
-
- private:
-  HWND window_;
-};
+OwnedWindow ReadingWindow() {
+  return OwnedWindow(
+      CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr));
+}
 
 // The thread holds the worker too, so a worker that was left while it read stays whole
 // until the read is done.
@@ -78,7 +68,7 @@ DWORD WINAPI Serve(void* parameter) {
   const std::shared_ptr<Worker> worker(
       std::move(*static_cast<std::shared_ptr<Worker>*>(parameter)));
   delete static_cast<std::shared_ptr<Worker>*>(parameter);
-  const ReadingWindow window;
+  const OwnedWindow window = ReadingWindow();
   AcquireSRWLockExclusive(&worker->lock);
   for (;;) {
     while (worker->asked == worker->answered && !worker->left) {
@@ -90,7 +80,7 @@ DWORD WINAPI Serve(void* parameter) {
     ReleaseSRWLockExclusive(&worker->lock);
     ClipboardCopy copy;
     bool opened = false;
-    ReadOnce(wants, window.Handle(), copy, opened);
+    ReadOnce(wants, window.get(), copy, opened);
     AcquireSRWLockExclusive(&worker->lock);
     worker->copy = std::move(copy);
     worker->opened = opened;

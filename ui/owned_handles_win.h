@@ -9,8 +9,8 @@
 namespace qm {
 
 // A system object that goes with its owner (fonts, brushes, regions and icons that a window made
-// for itself, a search through a folder), released by the function the system names
-// for it.
+// for itself, a search through a folder, a hidden window of a thread), released by the function the
+// system names for it.
 template <auto Release>
 struct Releaser {
   template <typename Handle>
@@ -28,6 +28,7 @@ using OwnedRegion = Owned<HRGN, DeleteObject>;
 using OwnedIcon = Owned<HICON, DestroyIcon>;
 using OwnedSearch = Owned<HANDLE, FindClose>;
 using OwnedKey = Owned<HKEY, RegCloseKey>;
+using OwnedWindow = Owned<HWND, DestroyWindow>;
 
 // A search for the entries that match `pattern`, with the first one in `found`; empty
 // when nothing matches.
