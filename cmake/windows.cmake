@@ -69,6 +69,7 @@ function(qm_shipped_program target)
   set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${QM_UNSTRIPPED})
   target_link_options(${target} PRIVATE ${QM_PROGRAM_LINK_OPTIONS})
   add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${QM_DIST}
     COMMAND ${CMAKE_STRIP} --strip-all -o ${QM_DIST}/$<TARGET_FILE_NAME:${target}>
             $<TARGET_FILE:${target}>
     VERBATIM)
@@ -88,11 +89,11 @@ add_executable(einstellungen WIN32 importer/main_win.cpp importer/importer_windo
   importer/importer.rc)
 set_source_files_properties(importer/importer.rc PROPERTIES OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/assets/einstellungen.ico)
 qm_shipped_program(einstellungen)
+target_link_libraries(einstellungen PRIVATE qm_win comdlg32)
+qm_warnings(einstellungen)
 
 add_test(NAME build.shipped_programs
   COMMAND ${CMAKE_SOURCE_DIR}/tests/build/shipped-programs-test ${CMAKE_BINARY_DIR} ${QM_MINGW_TRIPLE})
-target_link_libraries(einstellungen PRIVATE qm_win comdlg32)
-qm_warnings(einstellungen)
 
 set(QM_DELIVERED
   ${CMAKE_SOURCE_DIR}/assets/einstellungen20.ini
