@@ -35,9 +35,10 @@ AppendResult Failed(DWORD error) { return {SystemReason(error), std::nullopt}; }
 // than joining its pieces does.
 bool WriteEntry(HANDLE file, const TextEntry& entry) {
   constexpr size_t kJoinedUpTo = 64 * 1024;
-  if (entry.head.size() + entry.body.size() + entry.tail.size() <= kJoinedUpTo) {
+  const size_t size = entry.head.size() + entry.body.size() + entry.tail.size();
+  if (size <= kJoinedUpTo) {
     std::string joined;
-    joined.reserve(kJoinedUpTo);
+    joined.reserve(size);
     joined.append(entry.head).append(entry.body).append(entry.tail);
     return WriteAll(file, joined);
   }
