@@ -15,28 +15,22 @@ namespace {
 constexpr int kOpenAttempts = 10;
 constexpr DWORD kOpenRetryDelayMs = 20;
 
-// Runs `read` on the locked memory of the open clipboard's block of `format`, which the
-// clipboard lists, bounded by the block's size. A listed format whose block cannot be
-// had was promised by an owner that did not render it: the copy is then withheld.
+// Runs `read` on the locked memory of the open clipboard's block of `format`, bounded
+// by the block's size; nothing where the clipboard does not hold the format. A format
+// that the clipboard lists but whose block cannot be had was promised by an owner that
+// did not render it: the copy is then withheld. Whether it is listed is asked only
+// then, since nearly every block is had at the first call.
 template <typename Read>
-auto ReadListedBlock(UINT format, ClipboardCopy& copy, Read read)
-    -> decltype(read(std::string_view())) {
+auto ReadBlock(UINT format, ClipboardCopy& copy, Read read) -> decltype(read(std::string_view())) {
   HANDLE data = GetClipboardData(format);
   const auto* bytes = data ? static_cast<const char*>(GlobalLock(data)) : nullptr;
   if (!bytes) {
-    copy.withheld = true;
+    if (IsClipboardFormatAvailable(format)) copy.withheld = true;
     return {};
   }
   auto result = read(std::string_view(bytes, GlobalSize(data)));
   GlobalUnlock(data);
   return result;
-}
-
-// The same for a format the clipboard may not hold: nothing where it does not.
-template <typename Read>
-auto ReadBlock(UINT format, ClipboardCopy& copy, Read read) -> decltype(read(std::string_view())) {
-  if (!IsClipboardFormatAvailable(format)) return {};
-  return ReadListedBlock(format, copy, read);
 }
 
 // The units up to the first zero. A long text is searched and copied a piece at a time,
@@ -91,10 +85,10 @@ UINT TextFormatAsItCame() {
 void CopyText(ClipboardCopy& copy) {
   switch (TextFormatAsItCame()) {
     case CF_UNICODETEXT:
-      copy.wideText = ReadListedBlock(CF_UNICODETEXT, copy, WideUpToTheZero);
+      copy.wideText = ReadBlock(CF_UNICODETEXT, copy, WideUpToTheZero);
       break;
     case CF_TEXT:
-      copy.ansiText = ReadListedBlock(CF_TEXT, copy, UpToTheZero);
+      copy.ansiText = ReadBlock(CF_TEXT, copy, UpToTheZero);
       break;
     default:
       break;

@@ -6,9 +6,10 @@
 //                           hung stops handling messages once the window is up
 //   qm_helper READY dde SERVICE URL [DELAY_MS]  a browser's DDE server answering
 //                           "WWW_GetWindowInfo", item "-1", as for a page at URL
-//   qm_helper READY promise MS|hung TEXT  TEXT on the clipboard as a promise (delayed
-//                           rendering), rendered MS after it is asked for; hung stops
-//                           handling messages once the promise is made
+//   qm_helper READY promise MS|hung|refuse TEXT  TEXT on the clipboard as a promise
+//                           (delayed rendering), rendered MS after it is asked for; hung
+//                           stops handling messages once the promise is made, refuse
+//                           answers the request to render it without rendering it
 //   qm_helper READY busy TEXT  TEXT on the clipboard, rendered at once; then the helper
 //                           stops handling messages, as a program that computes after a copy
 //   qm_helper READY viewer break|hung  a window in the clipboard-viewer chain: break
@@ -72,9 +73,11 @@ bool Hold(HANDLE ready, const std::vector<std::string>& args) {
 
 std::string gPromised;
 DWORD gRenderMs = 0;
+bool gRefuses = false;
 
 LRESULT CALLBACK Renderer(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message != WM_RENDERFORMAT) return DefWindowProcA(window, message, wParam, lParam);
+  if (gRefuses) return 0;
   Sleep(gRenderMs);
   HGLOBAL text = GlobalAlloc(GMEM_MOVEABLE, gPromised.size() + 1);
   std::memcpy(GlobalLock(text), gPromised.c_str(), gPromised.size() + 1);
@@ -85,7 +88,8 @@ LRESULT CALLBACK Renderer(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 
 bool Promise(HANDLE ready, const std::vector<std::string>& args) {
   const bool hung = args.at(0) == "hung";
-  gRenderMs = hung ? 0 : static_cast<DWORD>(std::stoul(args[0]));
+  gRefuses = args.at(0) == "refuse";
+  gRenderMs = hung || gRefuses ? 0 : static_cast<DWORD>(std::stoul(args[0]));
   gPromised = args.at(1);
   HWND owner = OpenedClipboard();
   if (!owner || !EmptyClipboard()) return false;

@@ -134,7 +134,8 @@ auto WithinGuard(Call call, ULONGLONG guardMs = 6000) {
 // Another program may hold the clipboard for a moment, or take its time to render a text
 // it promised: the read waits for it. Rendered text is read whether its owner answers or
 // not. A hold that lasts, or an owner that hangs while it renders, makes the read give up
-// at its deadline, while this thread's messages are handled; the next read is exact.
+// at its deadline, while this thread's messages are handled; a promise its owner does
+// not keep counts as held at once. The next read is exact.
 TEST(ClipboardWin, AReadWaitsOnlyForWhatItsOwnerStillRendersAndNeverPastItsDeadline) {
   const std::string promised = "versprochen \xE4";
   const struct {
@@ -147,6 +148,7 @@ TEST(ClipboardWin, AReadWaitsOnlyForWhatItsOwnerStillRendersAndNeverPastItsDeadl
               {{"busy", promised}, ClipboardAccess::Read, promised, false},
               {{"promise", "1500", promised}, ClipboardAccess::Read, promised, true},
               {{"promise", "hung", promised}, ClipboardAccess::Held, "", true},
+              {{"promise", "refuse", promised}, ClipboardAccess::Held, "", false},
               {{"hold", "0"}, ClipboardAccess::Read, kGerman, false}};
   HWND window =
       CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
