@@ -81,6 +81,16 @@ TEST(MarkdownNote, EachPageConstructBecomesItsMarkdown) {
       {"<p><b>fett<p>weiter</b></p>", Lines({"**fett**", "", "**weiter**"})},
       {"a < b </p></b></zz><p", Lines({"a \\< b"})},
       {"<title>Der  Titel</title><p>x</p>", Lines({"x"})},
+      // Long runs of prose, with what must be looked at closer on either side of every
+      // eighth byte.
+      {"<p>abcdefg  hijklmn abcdefg *hijklmn abcdefg\xC3\xA4hijklmn</p>",
+       Lines({"abcdefg hijklmn abcdefg \\*hijklmn abcdefg\xC3\xA4hijklmn"})},
+      {"<p>abcdef \xC2\xA0 ghijklmno abcdefgh\xFFijklmnop abcdefgh \r\nijklmnop</p>",
+       Lines({"abcdef ghijklmno abcdefgh\xEF\xBF\xBDijklmnop abcdefgh ijklmnop"})},
+      {"<p>Voil\xC3\xA0 la m\xC3\xAAme chose, \xE2\x80\x9Ezitiert\xE2\x80\x9C <b>abcdefg </b>x "
+       "<b> abcdefgh</b></p>",
+       Lines({"Voil\xC3\xA0 la m\xC3\xAAme chose, \xE2\x80\x9Ezitiert\xE2\x80\x9C **abcdefg** x "
+              "**abcdefgh**"})},
       {"", ""},
       {"<p> \n </p><div><br></div>", ""}};
   for (const auto& [html, markdown] : rows) {
