@@ -1,11 +1,15 @@
 #include "bench/win/markdown_save_latency.h"
 
 #include <cstdio>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "bench/support/html_format.h"
 #include "bench/support/prose_text.h"
 #include "bench/win/save_world.h"
+#include "save/markdown_note.h"
+#include "save/save_adapters_win.h"
 #include "settings/utf8_text.h"
 
 namespace qm::bench {
@@ -55,13 +59,43 @@ class FormatSave : public BenchSave {
   std::string file_;
 };
 
+// The steps a note adds to a Text save, timed one by one on the same clipboard: the read
+// of the text alone (as a Text save reads it), the read of text and page together, and
+// the conversion of the page.
+class NoteSteps {
+ public:
+  std::vector<double> textReads, pageReads, conversions;
+
+  // The reader's thread starts with the first read.
+  void WarmUp() {
+    Measure();
+    textReads.clear();
+    pageReads.clear();
+    conversions.clear();
+  }
+
+  void Measure() {
+    KeptText text;
+    std::string page;
+    textReads.push_back(TimedMs([&] { sources_.ClipboardText(text, nullptr); }));
+    pageReads.push_back(TimedMs([&] { sources_.ClipboardText(text, &page); }));
+    if (page.empty()) throw std::runtime_error("The clipboard holds no page");
+    conversions.push_back(TimedMs([&] { MarkdownOfHtmlFormat(page); }));
+  }
+
+ private:
+  ClipboardReader reader_;
+  WinSaveSources sources_{reader_, [] { return false; }};
+};
+
 }  // namespace
 
 void PrintMarkdownSaveRow(const std::string& folder, HWND clipboardOwner) {
   std::printf(
       "\nA passage copied in a browser, new file, as Markdown vs. as Text (target 1.3), "
-      "medians in ms\n%-26s %5s %10s %10s %6s\n",
-      "case", "runs", "Markdown", "Text", "ratio");
+      "medians in ms; of the steps, the text's read alone, text and page read together, and the "
+      "page's conversion\n%-26s %5s %10s %10s %6s %8s %8s %8s\n",
+      "case", "runs", "Markdown", "Text", "ratio", "read", "+page", "convert");
   for (const Passage& passage : kPassages) {
     const std::string prose = ProseOfSize(passage.bytes);
     PutBrowserCopyOnClipboard(
@@ -73,12 +107,16 @@ void PrintMarkdownSaveRow(const std::string& folder, HWND clipboardOwner) {
     markdown.RunMs();
     text.RunMs();
     std::vector<double> notes, texts;
+    NoteSteps steps;
+    steps.WarmUp();
     for (int run = 0; run < kRuns; ++run) {
       texts.push_back(text.RunMs());
       notes.push_back(markdown.RunMs());
+      steps.Measure();
     }
-    std::printf("%-26s %5d %10.3f %10.3f %6.2f\n", passage.label, kRuns, Median(notes),
-                Median(texts), Median(notes) / Median(texts));
+    std::printf("%-26s %5d %10.3f %10.3f %6.2f %8.3f %8.3f %8.3f\n", passage.label, kRuns,
+                Median(notes), Median(texts), Median(notes) / Median(texts),
+                Median(steps.textReads), Median(steps.pageReads), Median(steps.conversions));
     std::fflush(stdout);
   }
 }
