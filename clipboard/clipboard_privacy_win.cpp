@@ -1,16 +1,18 @@
 #include "clipboard/clipboard_privacy_win.h"
 
+#include "clipboard/registered_formats_win.h"
+
 namespace qm {
 
 namespace {
 
-bool HasFormat(const wchar_t* name) {
-  const UINT format = RegisterClipboardFormatW(name);
+bool HasFormat(RegisteredFormat registered) {
+  const UINT format = FormatNumber(registered);
   return format != 0 && IsClipboardFormatAvailable(format);
 }
 
 bool HistoryForbidden(ClipboardReader& reader) {
-  if (!HasFormat(L"CanIncludeInClipboardHistory")) return false;
+  if (!HasFormat(RegisteredFormat::HistoryFlag)) return false;
   ClipboardCopy copy;
   if (reader.Read({.historyFlag = true}, copy) != ClipboardAccess::Read) return true;
   return copy.historyFlag == DWORD{0};
@@ -19,8 +21,8 @@ bool HistoryForbidden(ClipboardReader& reader) {
 }  // namespace
 
 bool ClipboardAsksNotToBeRecorded(ClipboardReader& reader) {
-  return HasFormat(L"ExcludeClipboardContentFromMonitorProcessing") ||
-         HasFormat(L"Clipboard Viewer Ignore") || HistoryForbidden(reader);
+  return HasFormat(RegisteredFormat::ExcludeFromMonitoring) ||
+         HasFormat(RegisteredFormat::ViewerIgnore) || HistoryForbidden(reader);
 }
 
 }  // namespace qm

@@ -5,6 +5,7 @@
 
 #include "clipboard/copied_picture.h"
 #include "clipboard/drop_list.h"
+#include "clipboard/registered_formats_win.h"
 #include "clipboard/source_url.h"
 #include "settings/ansi_text.h"
 
@@ -121,7 +122,7 @@ std::string FileName(ClipboardCopy& copy) {
 // line runs past it; the HTML after the header (megabytes, for a long page) is then not
 // copied.
 std::string Html(bool whole, ClipboardCopy& copy) {
-  const UINT format = RegisterClipboardFormatW(L"HTML Format");
+  const UINT format = FormatNumber(RegisteredFormat::Html);
   if (format == 0) return {};
   const size_t most = whole ? std::string_view::npos : kSourceUrlHeaderLimit + 1;
   return ReadBlock(format, copy,
@@ -129,7 +130,7 @@ std::string Html(bool whole, ClipboardCopy& copy) {
 }
 
 void CopyPicture(ClipboardCopy& copy) {
-  const UINT pngFormat = RegisterClipboardFormatW(L"PNG");
+  const UINT pngFormat = FormatNumber(RegisteredFormat::Png);
   if (pngFormat != 0) {
     copy.png = ReadBlock(pngFormat, copy, [](std::string_view block) {
       return std::string(block.substr(0, PngLength(block)));
@@ -145,7 +146,7 @@ void CopyPicture(ClipboardCopy& copy) {
 }
 
 std::optional<DWORD> HistoryFlag(ClipboardCopy& copy) {
-  const UINT format = RegisterClipboardFormatW(L"CanIncludeInClipboardHistory");
+  const UINT format = FormatNumber(RegisteredFormat::HistoryFlag);
   if (format == 0) return std::nullopt;
   return ReadBlock(format, copy, [](std::string_view block) -> std::optional<DWORD> {
     if (block.size() < sizeof(DWORD)) return std::nullopt;

@@ -13,6 +13,7 @@ add_library(qm_win STATIC
   settings/settings_file_win.cpp
   settings/file_helpers_win.cpp
   clipboard/clipboard_win.cpp
+  clipboard/registered_formats_win.cpp
   clipboard/clipboard_picture_win.cpp
   clipboard/png_encoder_win.cpp
   clipboard/browser_address_win.cpp
