@@ -189,17 +189,23 @@ size_t EndOfRun(std::string_view html, size_t at, const std::array<bool, 256>& e
   return at;
 }
 
-// The name is a part of the input unless it has capitals to lower.
+// The name is a part of the input unless it has capitals to lower. It is packed as it
+// is read, since packing it afterwards would cost a second pass.
 void HtmlTokenizer::TagName(HtmlToken& token) {
   const char* const start = html_.data() + at_;
   const char* const end = html_.data() + html_.size();
+  std::array<char, sizeof(PackedName)> packed{};
   const char* at = start;
   bool capitals = false;
   for (; at != end && !kNameEnds[static_cast<unsigned char>(*at)]; ++at) {
-    capitals |= IsAsciiUpper(*at);
+    const char lower = AsciiLower(*at);
+    capitals |= lower != *at;
+    if (const auto i = static_cast<size_t>(at - start); i < packed.size()) packed[i] = lower;
   }
-  at_ += static_cast<size_t>(at - start);
-  token.name = std::string_view(start, static_cast<size_t>(at - start));
+  const auto length = static_cast<size_t>(at - start);
+  at_ += length;
+  token.name = std::string_view(start, length);
+  token.packedName = length <= packed.size() ? std::bit_cast<PackedName>(packed) : PackedName{};
   if (!capitals) return;
   lowerName_.assign(token.name);
   for (char& c : lowerName_) c = AsciiLower(c);

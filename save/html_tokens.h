@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <bit>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,11 +15,27 @@ struct HtmlAttribute {
   std::string_view value;
 };
 
+// A tag's name of up to 16 bytes as two words, so that a table of names is searched by
+// comparing words instead of strings; a longer name packs to zero, which no name is.
+struct PackedName {
+  uint64_t low = 0;
+  uint64_t high = 0;
+  bool operator==(const PackedName&) const = default;
+};
+
+constexpr PackedName PackedNameOf(std::string_view name) {
+  if (name.size() > sizeof(PackedName)) return {};
+  std::array<char, sizeof(PackedName)> bytes{};
+  for (size_t i = 0; i < name.size(); ++i) bytes[i] = name[i];
+  return std::bit_cast<PackedName>(bytes);
+}
+
 struct HtmlToken {
   enum class Kind { Text, StartTag, EndTag };
   Kind kind = Kind::Text;
   std::string_view text;  // Text: as written, references not yet decoded
   std::string_view name;  // tags: the name in lower case, valid up to the next token
+  PackedName packedName;  // tags: the name in lower case, packed
   std::vector<HtmlAttribute> attributes;
   bool selfClosing = false;
 

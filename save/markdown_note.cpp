@@ -85,7 +85,7 @@ class NoteConverter {
   void ReadContext(std::string_view html) {
     HtmlTokenizer tokens(html);
     while (tokens.Next(token_)) {
-      element_ = token_.kind == HtmlToken::Kind::Text ? nullptr : ElementOf(token_.name);
+      element_ = token_.kind == HtmlToken::Kind::Text ? nullptr : ElementOf(token_.packedName);
       if (RawToken()) continue;
       if (token_.kind == HtmlToken::Kind::StartTag && token_.name == "base") TakeBase();
     }
@@ -95,7 +95,7 @@ class NoteConverter {
     lines_.Reserve(html.size());
     HtmlTokenizer tokens(html);
     while (tokens.Next(token_)) {
-      element_ = token_.kind == HtmlToken::Kind::Text ? nullptr : ElementOf(token_.name);
+      element_ = token_.kind == HtmlToken::Kind::Text ? nullptr : ElementOf(token_.packedName);
       if (RawToken()) continue;
       switch (token_.kind) {
         case HtmlToken::Kind::Text:
