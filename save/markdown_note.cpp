@@ -116,14 +116,17 @@ class NoteConverter {
 
  private:
   // Title text is the note's title, never its content; script and style are neither.
+  // Most tokens are in no such element: that is told apart before anything else.
   bool RawToken() {
-    if (raw_.empty()) {
-      if (!element_ || element_->role != Role::Raw || token_.kind != HtmlToken::Kind::StartTag) {
-        return false;
-      }
-      raw_ = token_.name;
-      return true;
+    if (!raw_.empty()) return RawContent();
+    if (!element_ || element_->role != Role::Raw || token_.kind != HtmlToken::Kind::StartTag) {
+      return false;
     }
+    raw_ = token_.name;
+    return true;
+  }
+
+  bool RawContent() {
     if (token_.kind == HtmlToken::Kind::Text && raw_ == "title" && title_.empty()) {
       std::string decoded;
       AppendDecoded(decoded, token_.text);
