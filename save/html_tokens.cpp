@@ -150,23 +150,34 @@ bool HtmlTokenizer::Next(HtmlToken& token) {
       return true;
     }
     const char next = at_ + 1 < html_.size() ? html_[at_ + 1] : '\0';
-    if (IsAsciiLetter(next)) return StartTag(token);
-    if (next == '/' && at_ + 2 < html_.size() && IsAsciiLetter(html_[at_ + 2])) {
-      if (EndTag(token)) return true;
-      continue;
+    if (IsAsciiLetter(next)) {
+      ++at_;
+      return Tag(token, HtmlToken::Kind::StartTag);
     }
-    if (html_.substr(at_, 4) == "<!--") {
-      at_ += 2;  // "<!-->" ends at once, as in a browser
-      SkipPast("-->");
-    } else if (next == '!' || next == '?' || next == '/') {
-      SkipPast(">");
-    } else {
+    if (next == '/' && at_ + 2 < html_.size() && IsAsciiLetter(html_[at_ + 2])) {
+      at_ += 2;
+      return Tag(token, HtmlToken::Kind::EndTag);
+    }
+    if (!SkippedMarkup(next)) {
       token.kind = HtmlToken::Kind::Text;
       token.text = html_.substr(at_++, 1);
       return true;
     }
   }
   return false;
+}
+
+// Skips the comment, declaration or processing instruction at `at_`; false when the
+// "<" there starts none.
+bool HtmlTokenizer::SkippedMarkup(char next) {
+  if (html_.substr(at_, 4) == "<!--") {
+    at_ += 2;  // "<!-->" ends at once, as in a browser
+    SkipPast("-->");
+    return true;
+  }
+  if (next != '!' && next != '?' && next != '/') return false;
+  SkipPast(">");
+  return true;
 }
 
 void HtmlTokenizer::SkipPast(std::string_view end) {
@@ -190,21 +201,20 @@ size_t EndOfRun(std::string_view html, size_t at, const std::array<bool, 256>& e
 }
 
 // The name is a part of the input unless it has capitals to lower. It is packed as it
-// is read, since packing it afterwards would cost a second pass.
+// is read, since packing it afterwards would cost a second pass; a name too long to
+// pack packs to zero whatever its bytes, so where they are put does not matter.
 void HtmlTokenizer::TagName(HtmlToken& token) {
-  const char* const start = html_.data() + at_;
-  const char* const end = html_.data() + html_.size();
+  const std::string_view rest = html_.substr(at_);
   std::array<char, sizeof(PackedName)> packed{};
-  const char* at = start;
+  size_t length = 0;
   bool capitals = false;
-  for (; at != end && !kNameEnds[static_cast<unsigned char>(*at)]; ++at) {
-    const char lower = AsciiLower(*at);
-    capitals |= lower != *at;
-    if (const auto i = static_cast<size_t>(at - start); i < packed.size()) packed[i] = lower;
+  for (; length < rest.size() && !kNameEnds[static_cast<unsigned char>(rest[length])]; ++length) {
+    const char lower = AsciiLower(rest[length]);
+    capitals |= lower != rest[length];
+    packed[length % packed.size()] = lower;
   }
-  const auto length = static_cast<size_t>(at - start);
   at_ += length;
-  token.name = std::string_view(start, length);
+  token.name = rest.substr(0, length);
   token.packedName = length <= packed.size() ? std::bit_cast<PackedName>(packed) : PackedName{};
   if (!capitals) return;
   lowerName_.assign(token.name);
@@ -212,33 +222,27 @@ void HtmlTokenizer::TagName(HtmlToken& token) {
   token.name = lowerName_;
 }
 
-bool HtmlTokenizer::StartTag(HtmlToken& token) {
-  ++at_;
-  token.kind = HtmlToken::Kind::StartTag;
+// A start or end tag from its name on, up to and past its ">"; false when the input
+// ends inside it.
+bool HtmlTokenizer::Tag(HtmlToken& token, HtmlToken::Kind kind) {
+  token.kind = kind;
   TagName(token);
-  Attributes(token);
-  if (at_ > html_.size()) return false;  // the input ended inside the tag
-  if (IsRawTextElement(token.name) && !token.selfClosing) rawElement_ = token.name;
-  return true;
-}
-
-bool HtmlTokenizer::EndTag(HtmlToken& token) {
-  at_ += 2;
-  token.kind = HtmlToken::Kind::EndTag;
-  TagName(token);
-  Attributes(token);
-  return at_ <= html_.size();
-}
-
-// Reads the attributes up to and past the tag's ">"; at the end of the input without
-// one, `at_` is put past the end.
-void HtmlTokenizer::Attributes(HtmlToken& token) {
   token.attributes.clear();
   token.selfClosing = false;
   if (at_ < html_.size() && html_[at_] == '>') {  // most tags have no attributes
     ++at_;
-    return;
+  } else if (!Attributes(token)) {
+    return false;
   }
+  if (kind == HtmlToken::Kind::StartTag && !token.selfClosing && IsRawTextElement(token.name)) {
+    rawElement_ = token.name;
+  }
+  return true;
+}
+
+// Reads the attributes up to and past the tag's ">"; false at the end of the input
+// without one, which is then the end of the tokens too.
+bool HtmlTokenizer::Attributes(HtmlToken& token) {
   const auto skipSpace = [this] {
     while (at_ < html_.size() && IsHtmlSpace(html_[at_])) ++at_;
   };
@@ -248,7 +252,7 @@ void HtmlTokenizer::Attributes(HtmlToken& token) {
     const char c = html_[at_];
     if (c == '>') {
       ++at_;
-      return;
+      return true;
     }
     if (c == '/') {
       token.selfClosing = at_ + 1 < html_.size() && html_[at_ + 1] == '>';
@@ -276,7 +280,8 @@ void HtmlTokenizer::Attributes(HtmlToken& token) {
     }
     token.attributes.push_back(attribute);
   }
-  at_ = html_.size() + 1;
+  at_ = html_.size();
+  return false;
 }
 
 // The content of a raw-text element, then its end tag (as the next token).

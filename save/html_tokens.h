@@ -59,10 +59,10 @@ class HtmlTokenizer {
 
  private:
   void TagName(HtmlToken& token);
-  bool StartTag(HtmlToken& token);
-  bool EndTag(HtmlToken& token);
-  void Attributes(HtmlToken& token);
+  bool Tag(HtmlToken& token, HtmlToken::Kind kind);
+  bool Attributes(HtmlToken& token);
   bool RawText(HtmlToken& token);
+  bool SkippedMarkup(char next);
   void SkipPast(std::string_view end);
 
   std::string_view html_;
