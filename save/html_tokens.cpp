@@ -49,6 +49,23 @@ constexpr std::array<std::pair<std::string_view, char32_t>, 79> kNamedReferences
      {"uuml", 0xFC},     {"yen", 0xA5},      {"zwnj", 0x200C}}};
 static_assert(std::is_sorted(kNamedReferences.begin(), kNamedReferences.end()));
 
+// The first eight bytes of a name as a number that sorts as the name does, so that the
+// search compares numbers, not strings.
+constexpr uint64_t ReferenceKey(std::string_view name) {
+  uint64_t key = 0;
+  for (size_t i = 0; i < sizeof key; ++i) {
+    key = key << 8 | (i < name.size() ? static_cast<unsigned char>(name[i]) : 0u);
+  }
+  return key;
+}
+
+constexpr std::array<uint64_t, kNamedReferences.size()> kReferenceKeys = [] {
+  std::array<uint64_t, kNamedReferences.size()> keys{};
+  for (size_t i = 0; i < keys.size(); ++i) keys[i] = ReferenceKey(kNamedReferences[i].first);
+  return keys;
+}();
+static_assert(std::is_sorted(kReferenceKeys.begin(), kReferenceKeys.end()));
+
 // What browsers make of the references 128 to 159: the letters of code page 1252 (0 for
 // the five places it leaves empty).
 constexpr std::array<char16_t, 32> kCp1252High{
@@ -105,10 +122,12 @@ std::pair<char32_t, size_t> NamedReference(std::string_view text) {
   if (semicolon == std::string_view::npos) return {0, 0};
   const std::string_view name = text.substr(0, semicolon);
   const auto found =
-      std::lower_bound(kNamedReferences.begin(), kNamedReferences.end(), name,
-                       [](const auto& entry, std::string_view n) { return entry.first < n; });
-  if (found == kNamedReferences.end() || found->first != name) return {0, 0};
-  return {found->second, semicolon + 1};
+      std::lower_bound(kReferenceKeys.begin(), kReferenceKeys.end(), ReferenceKey(name));
+  if (found == kReferenceKeys.end()) return {0, 0};
+  const auto& [knownName, codePoint] =
+      kNamedReferences[static_cast<size_t>(found - kReferenceKeys.begin())];
+  if (knownName != name) return {0, 0};
+  return {codePoint, semicolon + 1};
 }
 
 }  // namespace
