@@ -11,7 +11,8 @@ namespace {
 bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-bool IsTabOrLineBreak(char c) { return c == '\t' || c == '\n' || c == '\r'; }
+// An object rather than a function, so that the algorithms it is handed to inline it.
+constexpr auto IsTabOrLineBreak = [](char c) { return c == '\t' || c == '\n' || c == '\r'; };
 
 // Without blanks and control characters around and without tabs and line breaks
 // anywhere, as browsers read an attribute's address. `buffer` holds the result only
