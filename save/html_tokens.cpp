@@ -160,14 +160,7 @@ void AppendDecoded(std::string& out, std::string_view text) {
 
 bool HtmlTokenizer::Next(HtmlToken& token) {
   if (!rawElement_.empty()) return RawText(token);
-  while (at_ < html_.size()) {
-    if (html_[at_] != '<') {
-      const size_t end = std::min(html_.find('<', at_), html_.size());
-      token.kind = HtmlToken::Kind::Text;
-      token.text = html_.substr(at_, end - at_);
-      at_ = end;
-      return true;
-    }
+  while (at_ < html_.size() && html_[at_] == '<') {
     const char next = at_ + 1 < html_.size() ? html_[at_ + 1] : '\0';
     if (IsAsciiLetter(next)) {
       ++at_;
@@ -177,13 +170,18 @@ bool HtmlTokenizer::Next(HtmlToken& token) {
       at_ += 2;
       return Tag(token, HtmlToken::Kind::EndTag);
     }
-    if (!SkippedMarkup(next)) {
-      token.kind = HtmlToken::Kind::Text;
-      token.text = html_.substr(at_++, 1);
-      return true;
-    }
+    if (!SkippedMarkup(next)) return Text(token, at_ + 1);
   }
-  return false;
+  return at_ < html_.size() && Text(token, html_.find('<', at_));
+}
+
+// The text from `at_` up to `end` (npos: the end of the input).
+bool HtmlTokenizer::Text(HtmlToken& token, size_t end) {
+  end = std::min(end, html_.size());
+  token.kind = HtmlToken::Kind::Text;
+  token.text = html_.substr(at_, end - at_);
+  at_ = end;
+  return true;
 }
 
 // Skips the comment, declaration or processing instruction at `at_`; false when the

@@ -60,6 +60,7 @@ class HtmlTokenizer {
  private:
   void TagName(HtmlToken& token);
   bool Tag(HtmlToken& token, HtmlToken::Kind kind);
+  bool Text(HtmlToken& token, size_t end);
   bool Attributes(HtmlToken& token);
   bool RawText(HtmlToken& token);
   bool SkippedMarkup(char next);
