@@ -23,6 +23,8 @@ struct PackedName {
   bool operator==(const PackedName&) const = default;
 };
 
+// A name in lower case packed as the tokenizer packs the names it reads, for tables of
+// names made at compile time.
 constexpr PackedName PackedNameOf(std::string_view name) {
   if (name.size() > sizeof(PackedName)) return {};
   std::array<char, sizeof(PackedName)> bytes{};
