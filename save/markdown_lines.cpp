@@ -33,15 +33,23 @@ void MarkdownLines::BlankLineIfDue() {
   blankDue_ = false;
 }
 
-void MarkdownLines::Line(std::string_view content) {
+void MarkdownLines::BeginLine() {
   BlankLineIfDue();
   Prefix(false);
+}
+
+void MarkdownLines::EndLine() {
+  text_ += "\r\n";
+  written_ = true;
+}
+
+void MarkdownLines::Line(std::string_view content) {
+  BeginLine();
   text_ += content;
   if (content.empty()) {
     while (!text_.empty() && text_.back() == ' ') text_.pop_back();
   }
-  text_ += "\r\n";
-  written_ = true;
+  EndLine();
 }
 
 void MarkdownLines::CodeBlock(std::string_view code, std::string_view language) {
@@ -68,23 +76,25 @@ void MarkdownLines::Table(const TableCells& table) {
   }
   if (columns == 0) return;
   // Only the header needs every column; a shorter row gets its empty cells from the
-  // reader, so a long table of short rows does not grow by padding.
+  // reader, so a long table of short rows does not grow by padding. The rows go into
+  // the note as they are made, none needs a string of its own.
   bool header = true;
-  std::string line;
   for (size_t row = 0; row < starts.size(); ++row) {
     if (starts[row] == rowEnd(row)) continue;
-    line = "|";
+    BeginLine();
+    text_ += '|';
     for (size_t cell = starts[row]; cell < rowEnd(row); ++cell) {
-      line.append(" ").append(table.cells[cell]).append(" |");
+      text_.append(" ").append(table.cells[cell]).append(" |");
     }
     if (header) {
-      for (size_t cell = rowEnd(row) - starts[row]; cell < columns; ++cell) line += "  |";
+      for (size_t cell = rowEnd(row) - starts[row]; cell < columns; ++cell) text_ += "  |";
     }
-    Line(line);
+    EndLine();
     if (header) {
-      std::string delimiter = "|";
-      for (size_t i = 0; i < columns; ++i) delimiter += " --- |";
-      Line(delimiter);
+      BeginLine();
+      text_ += '|';
+      for (size_t i = 0; i < columns; ++i) text_ += " --- |";
+      EndLine();
     }
     header = false;
   }

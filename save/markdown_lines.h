@@ -58,6 +58,9 @@ class MarkdownLines {
 
   void Prefix(bool blank);
   void BlankLineIfDue();
+  // A line's prefix, then its end; its content is written between them.
+  void BeginLine();
+  void EndLine();
 
   std::string text_;
   std::vector<Container> containers_;
