@@ -54,7 +54,9 @@ void MarkdownLines::Line(std::string_view content) {
 
 void MarkdownLines::CodeBlock(std::string_view code, std::string_view language) {
   const std::string fence = CodeFence(code);
-  Line(fence + std::string(language));
+  BeginLine();
+  text_.append(fence).append(language);
+  EndLine();
   size_t start = 0;
   while (start <= code.size()) {
     const size_t end = std::min(code.find('\n', start), code.size());
