@@ -20,12 +20,13 @@ bool IsAsciiAlphanumeric(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
 }
 
+// Found run by run, since most code has few backticks or none.
 size_t LongestBacktickRun(std::string_view text) {
   size_t longest = 0;
-  size_t run = 0;
-  for (const char c : text) {
-    run = c == '`' ? run + 1 : 0;
-    longest = std::max(longest, run);
+  for (size_t at = text.find('`'); at != std::string_view::npos;) {
+    const size_t end = std::min(text.find_first_not_of('`', at), text.size());
+    longest = std::max(longest, end - at);
+    at = text.find('`', end);
   }
   return longest;
 }
