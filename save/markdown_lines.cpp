@@ -7,16 +7,26 @@
 namespace qm {
 
 // The blank line before the container's first block stands outside it.
-void MarkdownLines::OpenContainer(std::string firstLine, std::string otherLines) {
+// A closed container keeps its strings for the next one, so that a long list costs no
+// strings made and dropped per item. They are cleared and appended to, which costs
+// less than an assignment that must allow for its source lying inside the string.
+void MarkdownLines::OpenContainer(std::string_view firstLine, std::string_view otherLines) {
   BlankLineIfDue();
-  containers_.push_back({std::move(firstLine), std::move(otherLines)});
+  if (depth_ == containers_.size()) containers_.emplace_back();
+  Container& container = containers_[depth_++];
+  container.firstLine.clear();
+  container.firstLine.append(firstLine);
+  container.otherLines.clear();
+  container.otherLines.append(otherLines);
+  container.started = false;
 }
 
-void MarkdownLines::CloseContainer() { containers_.pop_back(); }
+void MarkdownLines::CloseContainer() { --depth_; }
 
 void MarkdownLines::Prefix(bool blank) {
   const size_t start = text_.size();
-  for (Container& container : containers_) {
+  for (size_t i = 0; i < depth_; ++i) {
+    Container& container = containers_[i];
     text_ += container.started || blank ? container.otherLines : container.firstLine;
     if (!blank && !container.started) container.started = true;
   }
