@@ -59,13 +59,14 @@ void EscapeLineStart(std::string& line) {
   const auto endsMarker = [&line](size_t at) {
     return at >= line.size() || line[at] == ' ' || line[at] == '\t';
   };
-  const size_t hashes = line.find_first_not_of('#');
-  if (first == '#' && hashes <= 6 && endsMarker(hashes)) {
-    line.insert(0, 1, '\\');
+  if (first == '#') {
+    const size_t hashes = line.find_first_not_of('#');
+    if (hashes <= 6 && endsMarker(hashes)) line.insert(0, 1, '\\');
     return;
   }
+  if (first < '0' || first > '9') return;  // most lines: no marker to look for
   const size_t digits = line.find_first_not_of("0123456789");
-  if (digits > 0 && digits != std::string::npos && (line[digits] == '.' || line[digits] == ')') &&
+  if (digits != std::string::npos && (line[digits] == '.' || line[digits] == ')') &&
       endsMarker(digits + 1)) {
     line.insert(digits, 1, '\\');
   }
