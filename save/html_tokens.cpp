@@ -221,17 +221,18 @@ size_t EndOfRun(std::string_view html, size_t at, const std::array<bool, 256>& e
 // is read, since packing it afterwards would cost a second pass; a name too long to
 // pack packs to zero whatever its bytes, so where they are put does not matter.
 void HtmlTokenizer::TagName(HtmlToken& token) {
-  const std::string_view rest = html_.substr(at_);
+  const char* const start = html_.data() + at_;
+  const auto available = html_.size() - at_;
   std::array<char, sizeof(PackedName)> packed{};
   size_t length = 0;
   bool capitals = false;
-  for (; length < rest.size() && !kNameEnds[static_cast<unsigned char>(rest[length])]; ++length) {
-    const char lower = AsciiLower(rest[length]);
-    capitals |= lower != rest[length];
+  for (; length < available && !kNameEnds[static_cast<unsigned char>(start[length])]; ++length) {
+    const char lower = AsciiLower(start[length]);
+    capitals |= lower != start[length];
     packed[length % packed.size()] = lower;
   }
   at_ += length;
-  token.name = rest.substr(0, length);
+  token.name = std::string_view(start, length);
   token.packedName = length <= packed.size() ? std::bit_cast<PackedName>(packed) : PackedName{};
   if (!capitals) return;
   lowerName_.assign(token.name);
