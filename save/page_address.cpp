@@ -19,6 +19,7 @@ constexpr auto IsTabOrLineBreak = [](char c) { return c == '\t' || c == '\n' || 
 // when something inside had to go; mostly it is a part of `address`.
 std::string_view Cleaned(std::string_view address, std::string& buffer) {
   const auto shown = [](char c) { return static_cast<unsigned char>(c) > ' '; };
+  if (std::all_of(address.begin(), address.end(), shown)) return address;  // as most are
   const auto first = std::find_if(address.begin(), address.end(), shown);
   const auto last = std::find_if(address.rbegin(), std::make_reverse_iterator(first), shown).base();
   const std::string_view trimmed(first, last);
