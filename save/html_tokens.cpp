@@ -49,6 +49,23 @@ constexpr std::array<std::pair<std::string_view, char32_t>, 79> kNamedReferences
      {"uuml", 0xFC},     {"yen", 0xA5},      {"zwnj", 0x200C}}};
 static_assert(std::is_sorted(kNamedReferences.begin(), kNamedReferences.end()));
 
+// The first eight bytes of a name as a number that sorts as the name does, so that the
+// search compares numbers, not strings.
+constexpr uint64_t ReferenceKey(std::string_view name) {
+  uint64_t key = 0;
+  for (size_t i = 0; i < sizeof key; ++i) {
+    key = key << 8 | (i < name.size() ? static_cast<unsigned char>(name[i]) : 0u);
+  }
+  return key;
+}
+
+constexpr std::array<uint64_t, kNamedReferences.size()> kReferenceKeys = [] {
+  std::array<uint64_t, kNamedReferences.size()> keys{};
+  for (size_t i = 0; i < keys.size(); ++i) keys[i] = ReferenceKey(kNamedReferences[i].first);
+  return keys;
+}();
+static_assert(std::is_sorted(kReferenceKeys.begin(), kReferenceKeys.end()));
+
 // What browsers make of the references 128 to 159: the letters of code page 1252 (0 for
 // the five places it leaves empty).
 constexpr std::array<char16_t, 32> kCp1252High{
@@ -105,10 +122,12 @@ std::pair<char32_t, size_t> NamedReference(std::string_view text) {
   if (semicolon == std::string_view::npos) return {0, 0};
   const std::string_view name = text.substr(0, semicolon);
   const auto found =
-      std::lower_bound(kNamedReferences.begin(), kNamedReferences.end(), name,
-                       [](const auto& entry, std::string_view n) { return entry.first < n; });
-  if (found == kNamedReferences.end() || found->first != name) return {0, 0};
-  return {found->second, semicolon + 1};
+      std::lower_bound(kReferenceKeys.begin(), kReferenceKeys.end(), ReferenceKey(name));
+  if (found == kReferenceKeys.end()) return {0, 0};
+  const auto& [knownName, codePoint] =
+      kNamedReferences[static_cast<size_t>(found - kReferenceKeys.begin())];
+  if (knownName != name) return {0, 0};
+  return {codePoint, semicolon + 1};
 }
 
 }  // namespace
@@ -141,32 +160,41 @@ void AppendDecoded(std::string& out, std::string_view text) {
 
 bool HtmlTokenizer::Next(HtmlToken& token) {
   if (!rawElement_.empty()) return RawText(token);
-  while (at_ < html_.size()) {
-    if (html_[at_] != '<') {
-      const size_t end = std::min(html_.find('<', at_), html_.size());
-      token.kind = HtmlToken::Kind::Text;
-      token.text = html_.substr(at_, end - at_);
-      at_ = end;
-      return true;
-    }
+  while (at_ < html_.size() && html_[at_] == '<') {
     const char next = at_ + 1 < html_.size() ? html_[at_ + 1] : '\0';
-    if (IsAsciiLetter(next)) return StartTag(token);
+    if (IsAsciiLetter(next)) {
+      ++at_;
+      return Tag(token, HtmlToken::Kind::StartTag);
+    }
     if (next == '/' && at_ + 2 < html_.size() && IsAsciiLetter(html_[at_ + 2])) {
-      if (EndTag(token)) return true;
-      continue;
+      at_ += 2;
+      return Tag(token, HtmlToken::Kind::EndTag);
     }
-    if (html_.substr(at_, 4) == "<!--") {
-      at_ += 2;  // "<!-->" ends at once, as in a browser
-      SkipPast("-->");
-    } else if (next == '!' || next == '?' || next == '/') {
-      SkipPast(">");
-    } else {
-      token.kind = HtmlToken::Kind::Text;
-      token.text = html_.substr(at_++, 1);
-      return true;
-    }
+    if (!SkippedMarkup(next)) return Text(token, at_ + 1);
   }
-  return false;
+  return at_ < html_.size() && Text(token, html_.find('<', at_));
+}
+
+// The text from `at_` up to `end` (npos: the end of the input).
+bool HtmlTokenizer::Text(HtmlToken& token, size_t end) {
+  end = std::min(end, html_.size());
+  token.kind = HtmlToken::Kind::Text;
+  token.text = html_.substr(at_, end - at_);
+  at_ = end;
+  return true;
+}
+
+// Skips the comment, declaration or processing instruction at `at_`; false when the
+// "<" there starts none.
+bool HtmlTokenizer::SkippedMarkup(char next) {
+  if (html_.substr(at_, 4) == "<!--") {
+    at_ += 2;  // "<!-->" ends at once, as in a browser
+    SkipPast("-->");
+    return true;
+  }
+  if (next != '!' && next != '?' && next != '/') return false;
+  SkipPast(">");
+  return true;
 }
 
 void HtmlTokenizer::SkipPast(std::string_view end) {
@@ -189,50 +217,50 @@ size_t EndOfRun(std::string_view html, size_t at, const std::array<bool, 256>& e
   return at;
 }
 
-// The name is a part of the input unless it has capitals to lower.
+// The name is a part of the input unless it has capitals to lower. It is packed as it
+// is read, since packing it afterwards would cost a second pass; a name too long to
+// pack packs to zero whatever its bytes, so where they are put does not matter.
 void HtmlTokenizer::TagName(HtmlToken& token) {
   const char* const start = html_.data() + at_;
-  const char* const end = html_.data() + html_.size();
-  const char* at = start;
+  const auto available = html_.size() - at_;
+  std::array<char, sizeof(PackedName)> packed{};
+  size_t length = 0;
   bool capitals = false;
-  for (; at != end && !kNameEnds[static_cast<unsigned char>(*at)]; ++at) {
-    capitals |= IsAsciiUpper(*at);
+  for (; length < available && !kNameEnds[static_cast<unsigned char>(start[length])]; ++length) {
+    const char lower = AsciiLower(start[length]);
+    capitals |= lower != start[length];
+    packed[length % packed.size()] = lower;
   }
-  at_ += static_cast<size_t>(at - start);
-  token.name = std::string_view(start, static_cast<size_t>(at - start));
+  at_ += length;
+  token.name = std::string_view(start, length);
+  token.packedName = length <= packed.size() ? std::bit_cast<PackedName>(packed) : PackedName{};
   if (!capitals) return;
   lowerName_.assign(token.name);
   for (char& c : lowerName_) c = AsciiLower(c);
   token.name = lowerName_;
 }
 
-bool HtmlTokenizer::StartTag(HtmlToken& token) {
-  ++at_;
-  token.kind = HtmlToken::Kind::StartTag;
+// A start or end tag from its name on, up to and past its ">"; false when the input
+// ends inside it.
+bool HtmlTokenizer::Tag(HtmlToken& token, HtmlToken::Kind kind) {
+  token.kind = kind;
   TagName(token);
-  Attributes(token);
-  if (at_ > html_.size()) return false;  // the input ended inside the tag
-  if (IsRawTextElement(token.name) && !token.selfClosing) rawElement_ = token.name;
-  return true;
-}
-
-bool HtmlTokenizer::EndTag(HtmlToken& token) {
-  at_ += 2;
-  token.kind = HtmlToken::Kind::EndTag;
-  TagName(token);
-  Attributes(token);
-  return at_ <= html_.size();
-}
-
-// Reads the attributes up to and past the tag's ">"; at the end of the input without
-// one, `at_` is put past the end.
-void HtmlTokenizer::Attributes(HtmlToken& token) {
   token.attributes.clear();
   token.selfClosing = false;
   if (at_ < html_.size() && html_[at_] == '>') {  // most tags have no attributes
     ++at_;
-    return;
+  } else if (!Attributes(token)) {
+    return false;
   }
+  if (kind == HtmlToken::Kind::StartTag && !token.selfClosing && IsRawTextElement(token.name)) {
+    rawElement_ = token.name;
+  }
+  return true;
+}
+
+// Reads the attributes up to and past the tag's ">"; false at the end of the input
+// without one, which is then the end of the tokens too.
+bool HtmlTokenizer::Attributes(HtmlToken& token) {
   const auto skipSpace = [this] {
     while (at_ < html_.size() && IsHtmlSpace(html_[at_])) ++at_;
   };
@@ -242,7 +270,7 @@ void HtmlTokenizer::Attributes(HtmlToken& token) {
     const char c = html_[at_];
     if (c == '>') {
       ++at_;
-      return;
+      return true;
     }
     if (c == '/') {
       token.selfClosing = at_ + 1 < html_.size() && html_[at_ + 1] == '>';
@@ -270,7 +298,8 @@ void HtmlTokenizer::Attributes(HtmlToken& token) {
     }
     token.attributes.push_back(attribute);
   }
-  at_ = html_.size() + 1;
+  at_ = html_.size();
+  return false;
 }
 
 // The content of a raw-text element, then its end tag (as the next token).

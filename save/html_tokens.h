@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <bit>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,11 +15,29 @@ struct HtmlAttribute {
   std::string_view value;
 };
 
+// A tag's name of up to 16 bytes as two words, so that a table of names is searched by
+// comparing words instead of strings; a longer name packs to zero, which no name is.
+struct PackedName {
+  uint64_t low = 0;
+  uint64_t high = 0;
+  bool operator==(const PackedName&) const = default;
+};
+
+// A name in lower case packed as the tokenizer packs the names it reads, for tables of
+// names made at compile time.
+constexpr PackedName PackedNameOf(std::string_view name) {
+  if (name.size() > sizeof(PackedName)) return {};
+  std::array<char, sizeof(PackedName)> bytes{};
+  for (size_t i = 0; i < name.size(); ++i) bytes[i] = name[i];
+  return std::bit_cast<PackedName>(bytes);
+}
+
 struct HtmlToken {
   enum class Kind { Text, StartTag, EndTag };
   Kind kind = Kind::Text;
   std::string_view text;  // Text: as written, references not yet decoded
   std::string_view name;  // tags: the name in lower case, valid up to the next token
+  PackedName packedName;  // tags: the name in lower case, packed
   std::vector<HtmlAttribute> attributes;
   bool selfClosing = false;
 
@@ -40,10 +61,11 @@ class HtmlTokenizer {
 
  private:
   void TagName(HtmlToken& token);
-  bool StartTag(HtmlToken& token);
-  bool EndTag(HtmlToken& token);
-  void Attributes(HtmlToken& token);
+  bool Tag(HtmlToken& token, HtmlToken::Kind kind);
+  bool Text(HtmlToken& token, size_t end);
+  bool Attributes(HtmlToken& token);
   bool RawText(HtmlToken& token);
+  bool SkippedMarkup(char next);
   void SkipPast(std::string_view end);
 
   std::string_view html_;

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <iterator>
+#include <string_view>
 #include <utility>
 
 namespace qm {
@@ -90,30 +91,10 @@ constexpr std::pair<std::string_view, TagOf> kElements[] = {{"a", Of(Tag::Link)}
                                                             {"xml", Of(Role::Raw)},
                                                             {"xmp", Of(Tag::Pre)}};
 
-// The names in a table of their own hash, filled once: a tag costs packing its name
-// into two words, one hash and, as a rule, one comparison of those words. No element
-// here has a name longer than the two words hold.
+// The names in a table of their own hash, filled once: a tag costs one hash of its
+// packed name and, as a rule, one comparison of two words. No element here has a name
+// longer than a packed name holds.
 constexpr size_t kNameSlots = 512;
-constexpr size_t kLongestName = 16;
-
-struct PackedName {
-  uint64_t low = 0;
-  uint64_t high = 0;
-  bool operator==(const PackedName&) const = default;
-};
-
-constexpr PackedName Packed(std::string_view name) {
-  PackedName packed;
-  for (size_t i = 0; i < name.size(); ++i) {
-    const uint64_t byte = static_cast<unsigned char>(name[i]);
-    if (i < 8) {
-      packed.low |= byte << (8 * i);
-    } else {
-      packed.high |= byte << (8 * (i - 8));
-    }
-  }
-  return packed;
-}
 
 constexpr size_t SlotOf(const PackedName& name) {
   const uint64_t mixed = (name.low ^ (name.high * 0xC2B2AE3D27D4EB4Full)) * 0x9E3779B97F4A7C15ull;
@@ -128,7 +109,7 @@ struct NameSlot {
 constexpr std::array<NameSlot, kNameSlots> NameSlots() {
   std::array<NameSlot, kNameSlots> slots{};
   for (size_t i = 0; i < std::size(kElements); ++i) {
-    const PackedName name = Packed(kElements[i].first);
+    const PackedName name = PackedNameOf(kElements[i].first);
     size_t at = SlotOf(name);
     while (slots[at].element >= 0) at = (at + 1) % kNameSlots;
     slots[at] = {name, static_cast<int>(i)};
@@ -139,9 +120,7 @@ constexpr std::array<NameSlot, kNameSlots> kSlots = NameSlots();
 
 }  // namespace
 
-const TagOf* ElementOf(std::string_view name) {
-  if (name.empty() || name.size() > kLongestName) return nullptr;
-  const PackedName packed = Packed(name);
+const TagOf* ElementOf(const PackedName& packed) {
   for (size_t at = SlotOf(packed); kSlots[at].element >= 0; at = (at + 1) % kNameSlots) {
     if (kSlots[at].name == packed)
       return &kElements[static_cast<size_t>(kSlots[at].element)].second;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string_view>
+#include "save/html_tokens.h"
 
 namespace qm {
 
@@ -36,7 +36,7 @@ struct TagOf {
 
 // What the element of this name (in lower case) means, or nothing for an element that
 // only gives its text.
-const TagOf* ElementOf(std::string_view lowerName);
+const TagOf* ElementOf(const PackedName& name);
 
 // The elements that other elements end or stand in: lists, items, tables, rows, cells,
 // quotes.

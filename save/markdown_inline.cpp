@@ -49,13 +49,12 @@ std::string_view Opening(Marker kind) {
   }
 }
 
-// The length of the character at `at` if it goes into the note as it stands, else 0:
-// plain ASCII, or a well-formed sequence that is not a non-breaking space. Most page
-// text outside ASCII is two bytes long (Latin, Greek, Cyrillic letters): those are told
-// here, without decoding them.
-size_t PlainLength(std::string_view text, size_t at) {
+// The length of the sequence at `at`, which starts outside ASCII, if it goes into the
+// note as it stands, else 0: a well-formed sequence that is not a non-breaking space.
+// Most page text outside ASCII is two bytes long (Latin, Greek, Cyrillic letters):
+// those are told here, without decoding them.
+size_t PlainSequenceLength(std::string_view text, size_t at) {
   const auto byte = static_cast<unsigned char>(text[at]);
-  if (byte < 0x80) return kPlain[byte] ? 1 : 0;
   if (byte >= 0xC2 && byte <= 0xDF) {
     if (at + 1 >= text.size()) return 0;
     const auto next = static_cast<unsigned char>(text[at + 1]);
@@ -63,6 +62,14 @@ size_t PlainLength(std::string_view text, size_t at) {
   }
   const auto [codePoint, length] = CodePointAt(text, at);
   return codePoint == 0xFFFD && length == 1 ? 0 : length;
+}
+
+// The length of the character at `at` if it goes into the note as it stands, else 0.
+// ASCII, most of page text, is told apart where it costs no call.
+size_t PlainLength(std::string_view text, size_t at) {
+  const auto byte = static_cast<unsigned char>(text[at]);
+  if (byte < 0x80) return kPlain[byte] ? 1 : 0;
+  return PlainSequenceLength(text, at);
 }
 
 // Whether the eight bytes at `at` are plain characters whole, with single blanks

@@ -7,16 +7,26 @@
 namespace qm {
 
 // The blank line before the container's first block stands outside it.
-void MarkdownLines::OpenContainer(std::string firstLine, std::string otherLines) {
+// A closed container keeps its strings for the next one, so that a long list costs no
+// strings made and dropped per item. They are cleared and appended to, which costs
+// less than an assignment that must allow for its source lying inside the string.
+void MarkdownLines::OpenContainer(std::string_view firstLine, std::string_view otherLines) {
   BlankLineIfDue();
-  containers_.push_back({std::move(firstLine), std::move(otherLines)});
+  if (depth_ == containers_.size()) containers_.emplace_back();
+  Container& container = containers_[depth_++];
+  container.firstLine.clear();
+  container.firstLine.append(firstLine);
+  container.otherLines.clear();
+  container.otherLines.append(otherLines);
+  container.started = false;
 }
 
-void MarkdownLines::CloseContainer() { containers_.pop_back(); }
+void MarkdownLines::CloseContainer() { --depth_; }
 
 void MarkdownLines::Prefix(bool blank) {
   const size_t start = text_.size();
-  for (Container& container : containers_) {
+  for (size_t i = 0; i < depth_; ++i) {
+    Container& container = containers_[i];
     text_ += container.started || blank ? container.otherLines : container.firstLine;
     if (!blank && !container.started) container.started = true;
   }
@@ -33,20 +43,30 @@ void MarkdownLines::BlankLineIfDue() {
   blankDue_ = false;
 }
 
-void MarkdownLines::Line(std::string_view content) {
+void MarkdownLines::BeginLine() {
   BlankLineIfDue();
   Prefix(false);
-  text_ += content;
-  if (content.empty()) {
-    while (!text_.empty() && text_.back() == ' ') text_.pop_back();
-  }
+}
+
+void MarkdownLines::EndLine() {
   text_ += "\r\n";
   written_ = true;
 }
 
+void MarkdownLines::Line(std::string_view content) {
+  BeginLine();
+  text_ += content;
+  if (content.empty()) {
+    while (!text_.empty() && text_.back() == ' ') text_.pop_back();
+  }
+  EndLine();
+}
+
 void MarkdownLines::CodeBlock(std::string_view code, std::string_view language) {
   const std::string fence = CodeFence(code);
-  Line(fence + std::string(language));
+  BeginLine();
+  text_.append(fence).append(language);
+  EndLine();
   size_t start = 0;
   while (start <= code.size()) {
     const size_t end = std::min(code.find('\n', start), code.size());
@@ -68,23 +88,25 @@ void MarkdownLines::Table(const TableCells& table) {
   }
   if (columns == 0) return;
   // Only the header needs every column; a shorter row gets its empty cells from the
-  // reader, so a long table of short rows does not grow by padding.
+  // reader, so a long table of short rows does not grow by padding. The rows go into
+  // the note as they are made, none needs a string of its own.
   bool header = true;
-  std::string line;
   for (size_t row = 0; row < starts.size(); ++row) {
     if (starts[row] == rowEnd(row)) continue;
-    line = "|";
+    BeginLine();
+    text_ += '|';
     for (size_t cell = starts[row]; cell < rowEnd(row); ++cell) {
-      line.append(" ").append(table.cells[cell]).append(" |");
+      text_.append(" ").append(table.cells[cell]).append(" |");
     }
     if (header) {
-      for (size_t cell = rowEnd(row) - starts[row]; cell < columns; ++cell) line += "  |";
+      for (size_t cell = rowEnd(row) - starts[row]; cell < columns; ++cell) text_ += "  |";
     }
-    Line(line);
+    EndLine();
     if (header) {
-      std::string delimiter = "|";
-      for (size_t i = 0; i < columns; ++i) delimiter += " --- |";
-      Line(delimiter);
+      BeginLine();
+      text_ += '|';
+      for (size_t i = 0; i < columns; ++i) text_ += " --- |";
+      EndLine();
     }
     header = false;
   }

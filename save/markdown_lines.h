@@ -28,8 +28,8 @@ class MarkdownLines {
   // line of a note carries more than a bounded prefix.
   static constexpr size_t kDeepestContainer = 16;
 
-  bool CanNest() const { return containers_.size() < kDeepestContainer; }
-  void OpenContainer(std::string firstLine, std::string otherLines);
+  bool CanNest() const { return depth_ < kDeepestContainer; }
+  void OpenContainer(std::string_view firstLine, std::string_view otherLines);
   void CloseContainer();
 
   // One line of a block; the first line of a block follows a blank line when a block
@@ -58,9 +58,13 @@ class MarkdownLines {
 
   void Prefix(bool blank);
   void BlankLineIfDue();
+  // A line's prefix, then its end; its content is written between them.
+  void BeginLine();
+  void EndLine();
 
   std::string text_;
   std::vector<Container> containers_;
+  size_t depth_ = 0;  // the containers open, the first of containers_
   bool blankDue_ = false;
   bool written_ = false;
 };

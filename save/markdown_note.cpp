@@ -85,7 +85,7 @@ class NoteConverter {
   void ReadContext(std::string_view html) {
     HtmlTokenizer tokens(html);
     while (tokens.Next(token_)) {
-      element_ = token_.kind == HtmlToken::Kind::Text ? nullptr : ElementOf(token_.name);
+      element_ = token_.kind == HtmlToken::Kind::Text ? nullptr : ElementOf(token_.packedName);
       if (RawToken()) continue;
       if (token_.kind == HtmlToken::Kind::StartTag && token_.name == "base") TakeBase();
     }
@@ -95,7 +95,7 @@ class NoteConverter {
     lines_.Reserve(html.size());
     HtmlTokenizer tokens(html);
     while (tokens.Next(token_)) {
-      element_ = token_.kind == HtmlToken::Kind::Text ? nullptr : ElementOf(token_.name);
+      element_ = token_.kind == HtmlToken::Kind::Text ? nullptr : ElementOf(token_.packedName);
       if (RawToken()) continue;
       switch (token_.kind) {
         case HtmlToken::Kind::Text:
@@ -116,14 +116,17 @@ class NoteConverter {
 
  private:
   // Title text is the note's title, never its content; script and style are neither.
+  // Most tokens are in no such element: that is told apart before anything else.
   bool RawToken() {
-    if (raw_.empty()) {
-      if (!element_ || element_->role != Role::Raw || token_.kind != HtmlToken::Kind::StartTag) {
-        return false;
-      }
-      raw_ = token_.name;
-      return true;
+    if (!raw_.empty()) return RawContent();
+    if (!element_ || element_->role != Role::Raw || token_.kind != HtmlToken::Kind::StartTag) {
+      return false;
     }
+    raw_ = token_.name;
+    return true;
+  }
+
+  bool RawContent() {
     if (token_.kind == HtmlToken::Kind::Text && raw_ == "title" && title_.empty()) {
       std::string decoded;
       AppendDecoded(decoded, token_.text);

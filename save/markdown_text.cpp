@@ -20,12 +20,13 @@ bool IsAsciiAlphanumeric(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
 }
 
+// Found run by run, since most code has few backticks or none.
 size_t LongestBacktickRun(std::string_view text) {
   size_t longest = 0;
-  size_t run = 0;
-  for (const char c : text) {
-    run = c == '`' ? run + 1 : 0;
-    longest = std::max(longest, run);
+  for (size_t at = text.find('`'); at != std::string_view::npos;) {
+    const size_t end = std::min(text.find_first_not_of('`', at), text.size());
+    longest = std::max(longest, end - at);
+    at = text.find('`', end);
   }
   return longest;
 }
@@ -58,13 +59,14 @@ void EscapeLineStart(std::string& line) {
   const auto endsMarker = [&line](size_t at) {
     return at >= line.size() || line[at] == ' ' || line[at] == '\t';
   };
-  const size_t hashes = line.find_first_not_of('#');
-  if (first == '#' && hashes <= 6 && endsMarker(hashes)) {
-    line.insert(0, 1, '\\');
+  if (first == '#') {
+    const size_t hashes = line.find_first_not_of('#');
+    if (hashes <= 6 && endsMarker(hashes)) line.insert(0, 1, '\\');
     return;
   }
+  if (first < '0' || first > '9') return;  // most lines: no marker to look for
   const size_t digits = line.find_first_not_of("0123456789");
-  if (digits > 0 && digits != std::string::npos && (line[digits] == '.' || line[digits] == ')') &&
+  if (digits != std::string::npos && (line[digits] == '.' || line[digits] == ')') &&
       endsMarker(digits + 1)) {
     line.insert(digits, 1, '\\');
   }

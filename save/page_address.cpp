@@ -11,13 +11,15 @@ namespace {
 bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-bool IsTabOrLineBreak(char c) { return c == '\t' || c == '\n' || c == '\r'; }
+// An object rather than a function, so that the algorithms it is handed to inline it.
+constexpr auto IsTabOrLineBreak = [](char c) { return c == '\t' || c == '\n' || c == '\r'; };
 
 // Without blanks and control characters around and without tabs and line breaks
 // anywhere, as browsers read an attribute's address. `buffer` holds the result only
 // when something inside had to go; mostly it is a part of `address`.
 std::string_view Cleaned(std::string_view address, std::string& buffer) {
   const auto shown = [](char c) { return static_cast<unsigned char>(c) > ' '; };
+  if (std::all_of(address.begin(), address.end(), shown)) return address;  // as most are
   const auto first = std::find_if(address.begin(), address.end(), shown);
   const auto last = std::find_if(address.rbegin(), std::make_reverse_iterator(first), shown).base();
   const std::string_view trimmed(first, last);
