@@ -2,35 +2,27 @@
 
 #include <cstring>
 #include <memory>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace qm::bench {
 
 namespace {
 
-// The clipboard's CF_TEXT where it lies, for as long as this object lives.
-class LockedClipboardText {
- public:
-  explicit LockedClipboardText(HWND owner) : open_(OpenClipboard(owner) != FALSE) {
-    data_ = open_ ? GetClipboardData(CF_TEXT) : nullptr;
-    const auto* text = data_ ? static_cast<const char*>(GlobalLock(data_)) : nullptr;
-    if (text) text_ = {text, strnlen(text, GlobalSize(data_))};
+// The clipboard's CF_TEXT up to its zero, copied; nothing when the clipboard could
+// not be opened or holds no text.
+std::optional<std::string> CopiedClipboardText(HWND owner) {
+  if (!OpenClipboard(owner)) return std::nullopt;
+  std::optional<std::string> copy;
+  HANDLE data = GetClipboardData(CF_TEXT);
+  if (const auto* text = data ? static_cast<const char*>(GlobalLock(data)) : nullptr) {
+    copy.emplace(text, strnlen(text, GlobalSize(data)));
+    GlobalUnlock(data);
   }
-  ~LockedClipboardText() {
-    if (text_.data()) GlobalUnlock(data_);
-    if (open_) CloseClipboard();
-  }
-  LockedClipboardText(const LockedClipboardText&) = delete;
-  LockedClipboardText& operator=(const LockedClipboardText&) = delete;
-
-  bool Read() const { return text_.data() != nullptr; }
-  std::string_view Text() const { return text_; }
-
- private:
-  bool open_;
-  HANDLE data_ = nullptr;
-  std::string_view text_;
-};
+  CloseClipboard();
+  return copy;
+}
 
 bool Write(HANDLE file, std::string_view bytes) {
   DWORD written = 0;
@@ -54,16 +46,18 @@ bool ReadWhole(const std::wstring& path, std::unique_ptr<char[]>& bytes, DWORD& 
 }  // namespace
 
 bool LeastTextSave(HWND clipboardOwner, const std::wstring& path) {
-  const LockedClipboardText clipboard(clipboardOwner);
-  if (!clipboard.Read()) return false;
+  const std::optional<std::string> text = CopiedClipboardText(clipboardOwner);
+  if (!text) return false;
   HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
-  const bool written = Write(file, clipboard.Text());
+  const bool written = Write(file, *text);
   return CloseHandle(file) && written;
 }
 
 bool LeastDocumentExtension(HWND clipboardOwner, const std::wstring& path) {
+  const std::optional<std::string> text = CopiedClipboardText(clipboardOwner);
+  if (!text) return false;
   std::unique_ptr<char[]> document;
   DWORD size = 0;
   if (!ReadWhole(path, document, size)) return false;
@@ -71,12 +65,8 @@ bool LeastDocumentExtension(HWND clipboardOwner, const std::wstring& path) {
   HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
-  bool written = Write(file, {document.get(), size});
-  {
-    const LockedClipboardText clipboard(clipboardOwner);
-    written = written && clipboard.Read() && Write(file, clipboard.Text());
-  }
-  written = written && FlushFileBuffers(file);
+  const bool written =
+      Write(file, {document.get(), size}) && Write(file, *text) && FlushFileBuffers(file);
   return CloseHandle(file) && written &&
          MoveFileExW(temporary.c_str(), path.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
