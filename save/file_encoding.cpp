@@ -83,6 +83,18 @@ void EncodingRecognition::Filled(size_t count) {
   }
 }
 
+FileEncoding EncodingOfBytes(std::string_view bytes) {
+  EncodingRecognition recognition(bytes.size());
+  while (!recognition.Known()) {
+    const std::span<char> room = recognition.Room();
+    const size_t count = std::min(room.size(), bytes.size());
+    std::memcpy(room.data(), bytes.data(), count);
+    bytes.remove_prefix(count);
+    recognition.Filled(count);
+  }
+  return *recognition.Known();
+}
+
 std::variant<TextEntry, NotAppended> EntryIn(FileEncoding held, const TextEntry& entry,
                                              TextEncoding written) {
   const bool utf8 = written == TextEncoding::Utf8;

@@ -47,6 +47,9 @@ class EncodingRecognition {
   std::optional<FileEncoding> known_;
 };
 
+// The encoding of a file held whole in memory, told as EncodingRecognition tells it.
+FileEncoding EncodingOfBytes(std::string_view bytes);
+
 // Why an entry is not appended to the file as it is.
 enum class NotAppended {
   FileMustBecomeUtf8,  // an ANSI file, and the text has characters the code page lacks

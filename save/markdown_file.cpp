@@ -2,6 +2,7 @@
 
 #include <ctime>
 
+#include "save/file_encoding.h"
 #include "save/markdown_note.h"
 #include "save/note_entry.h"
 #include "save/save_messages.h"
@@ -41,6 +42,22 @@ std::string PlainPassage(const CopiedText& text) {
   return passage;
 }
 
+// The note already there in UTF-8, which its later entries are written in: a note that
+// another editor kept in the code page or in UTF-16 becomes UTF-8 as a whole, without a
+// mark; one in UTF-8 stays as it is. False for a file whose encoding cannot be told.
+bool NoteInUtf8(std::string& note) {
+  constexpr size_t kUtf16Mark = 2;
+  const FileEncoding encoding = EncodingOfBytes(note);
+  if (encoding == FileEncoding::Unknown) return false;
+  if (encoding == FileEncoding::Ansi) note = Utf8OfAnsi(note);
+  if (encoding == FileEncoding::Utf16Le || encoding == FileEncoding::Utf16Be) {
+    const ByteOrder order =
+        encoding == FileEncoding::Utf16Le ? ByteOrder::LittleEndian : ByteOrder::BigEndian;
+    note = Utf8OfUtf16Bytes(std::string_view(note).substr(kUtf16Mark), order);
+  }
+  return true;
+}
+
 NoteParts Parts(const EntryRequest& request, std::string title, SaveContext& context) {
   NoteParts parts;
   // Today's browsers put no <title> into the copied HTML; their window shows it. Only a
@@ -76,8 +93,10 @@ bool WriteMarkdownNote(const EntryRequest& request, SaveContext& context) {
       context.messages.Show(ReadFailedMessage(request.path, *reason));
       return false;
     }
-    // A note another editor kept in the code page takes its entries in UTF-8 as a whole.
-    if (!IsUtf8(old)) old = Utf8OfAnsi(old);
+    if (!NoteInUtf8(old)) {
+      context.messages.Show(EncodingUnknownMessage(request.path));
+      return false;
+    }
     written = LaterEntry(old, note.markdown, parts);
   } else {
     written = NewNote(note.markdown, parts);

@@ -19,6 +19,7 @@
 #include "save/speichern.h"
 #include "save/temporary_name.h"
 #include "save/whole_file_win.h"
+#include "settings/ansi_text.h"
 #include "settings/system_reason_win.h"
 #include "tests/win/support/win_support.h"
 
@@ -306,28 +307,31 @@ std::string Be(std::u16string_view text) { return Utf16(text, true); }
 
 struct EncodingCase {
   const char* name;
-  std::optional<std::string> before;  // Notiz.txt before the save, when there is one
+  std::optional<std::string> before;  // the file before the save, when there is one
   std::u16string text;                // copied as UTF-16: "Käse" fits the code page
   std::string after;
   bool dateAndAddress = false;
+  const char* format = "Text";
 };
 
 class SaveEncodings : public SaveWin, public ::testing::WithParamInterface<EncodingCase> {};
 
-// Whoever wrote the file, afterwards it holds one valid encoding, the one it had; a file
-// whose encoding cannot be told is left as it was, and the user is told.
-TEST_P(SaveEncodings, KeepTheFilesOwnEncodingOrLeaveItAlone) {
+// Whoever wrote the file, afterwards it holds one valid encoding: a text file the one it
+// had, a note UTF-8. A file whose encoding cannot be told is left as it was, and the
+// user is told.
+TEST_P(SaveEncodings, KeepTheFilesTextInOneEncodingOrLeaveItAlone) {
   const EncodingCase& row = GetParam();
-  Use("gleichedatei", "Text", row.dateAndAddress);
-  if (row.before) WriteFileBytes(target + "\\Notiz.txt", *row.before);
+  const std::string file = std::string("Notiz") + (row.format == "Text"s ? ".txt" : ".md");
+  Use("gleichedatei", row.format, row.dateAndAddress);
+  if (row.before) WriteFileBytes(target + "\\" + file, *row.before);
   Save(row.text);
-  EXPECT_EQ(Saved("Notiz.txt"), row.after);
+  EXPECT_EQ(Saved(file), row.after);
   const bool leftAlone = row.before == row.after;
   ASSERT_EQ(messages.shown.size(), leftAlone ? 1u : 0u);
   EXPECT_EQ(notices.size(), leftAlone ? 0u : 1u);
   for (const MessageRequest& shown : messages.shown) {
     EXPECT_EQ(shown.title, L"Datei nicht erweitert");
-    EXPECT_NE(shown.text.find(L"Notiz.txt\" konnte nicht erkannt"), std::wstring::npos);
+    EXPECT_NE(shown.text.find(WidenAnsi(file) + L"\" konnte nicht erkannt"), std::wstring::npos);
   }
 }
 
@@ -356,7 +360,14 @@ INSTANTIATE_TEST_SUITE_P(
                         u"Łódź\r\n \r\nhttp://quelle.example/?a=1&b=2\r\n \r\n-----\r\n \r\n"),
                      true),
         EncodingCase("odd_utf16", kOdd, u"Käse", kOdd),
-        EncodingCase("odd_utf16_foreign", kOdd, u"Łódź", kOdd)),
+        EncodingCase("odd_utf16_foreign", kOdd, u"Łódź", kOdd),
+        EncodingCase("note_in_utf16le", Le(u"\uFEFFGrüß \U0001F600\r\n"), u"Łódź",
+                     "Grüß \U0001F600\r\n\r\n-----\r\n\r\nŁódź\r\n", false, "Markdown"),
+        EncodingCase("note_in_utf16be", Be(u"\uFEFFGrüß"), u"Käse",
+                     "Grüß\r\n\r\n-----\r\n\r\nKäse\r\n", false, "Markdown"),
+        EncodingCase("note_in_the_code_page", "Gr\xFC\xDF", u"Käse",
+                     "Grüß\r\n\r\n-----\r\n\r\nKäse\r\n", false, "Markdown"),
+        EncodingCase("note_in_odd_utf16", kOdd, u"Käse", kOdd, false, "Markdown")),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A passage copied from a page in a browser, as the browser puts it on the clipboard: the
