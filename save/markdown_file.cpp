@@ -87,8 +87,10 @@ bool WriteMarkdownNote(const EntryRequest& request, SaveContext& context) {
   const NoteParts parts = Parts(request, std::move(note.title), context);
   std::string old;
   std::string written;
-  const int state = context.files.FileState(request.path);
-  if (ExtendsExisting(request.method) && state == 1) {
+  // Only a note that the method extends is ever replaced: any other is created afresh,
+  // so a file that another program put under the chosen name meanwhile stays whole.
+  const int state = ExtendsExisting(request.method) ? context.files.FileState(request.path) : -1;
+  if (state == 1) {
     if (auto reason = context.files.ReadWholeFile(request.path, old)) {
       context.messages.Show(ReadFailedMessage(request.path, *reason));
       return false;

@@ -57,14 +57,20 @@ HtmlDocumentPieces NewDocument(const CopiedText& text, const HtmlDocumentParts& 
 bool WriteDocument(const EntryRequest& request, SaveContext& context) {
   HtmlDocumentPieces document = NewDocument(request.clipboardText, Parts(request, context));
   std::string old;
-  if (ExtendsExisting(request.method) && context.files.FileState(request.path) == 1) {
+  // Only a document that the method extends is ever replaced: any other is created
+  // afresh, so a file that another program put under the chosen name meanwhile stays
+  // whole.
+  const int state = ExtendsExisting(request.method) ? context.files.FileState(request.path) : -1;
+  if (state == 1) {
     if (auto reason = context.files.ReadWholeFile(request.path, old)) {
       context.messages.Show(ReadFailedMessage(request.path, *reason));
       return false;
     }
     document.oldBody = OldBody(old);
   }
-  if (auto reason = context.files.ReplaceWholeFile(request.path, document.InOrder())) {
+  if (auto reason = state == -1
+                        ? context.files.WriteNewFile(request.path, document.Whole())
+                        : context.files.ReplaceWholeFile(request.path, document.InOrder())) {
     context.messages.Show(WriteFailedMessage(request.path, *reason));
     return false;
   }

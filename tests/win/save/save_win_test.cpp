@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <functional>
 #include <map>
 #include <optional>
 #include <regex>
@@ -54,7 +55,10 @@ struct SaveWin : ::testing::Test, SaveSources, SaveSignals, ShellOpener {
     copied = picture;
     return access;
   }
-  std::string BrowserAddress() override { return "http://quelle.example/?a=1&b=2"; }
+  std::string BrowserAddress() override {
+    if (addressAsked) addressAsked();
+    return "http://quelle.example/?a=1&b=2";
+  }
   std::string BrowserTitle() override { return browserTitle; }
   std::string NowText() override { return "07.12.2026 10:00:00"; }
   bool AutomaticSavingOn() override { return automatic; }
@@ -128,6 +132,7 @@ struct SaveWin : ::testing::Test, SaveSources, SaveSignals, ShellOpener {
   CopiedPicture picture;
   std::string clipboardHtml;
   std::string browserTitle = "Fenstertitel";
+  std::function<void()> addressAsked;  // by the save, once it has chosen its target
   bool automatic = false;
   std::vector<std::wstring> notices;  // and beeps, as they came
   std::string opened;
@@ -491,6 +496,8 @@ struct FailureCase {
   const char* existing = nullptr;  // this file, held open with `share` during the save
   DWORD share = FILE_SHARE_READ;
   const wchar_t* pictureFailure = nullptr;  // the encoder's, for a picture on the clipboard
+  // This file, put there by another program once the save has chosen it as its new file.
+  const char* appears = nullptr;
 };
 
 class SaveFailures : public SaveWin, public ::testing::WithParamInterface<FailureCase> {};
@@ -504,7 +511,7 @@ TEST_P(SaveFailures, AreReportedAndChangeNothing) {
   const std::string cut = folder / std::string(125 - folder.Path().size(), 'c');
   CreateDirectoryA(cut.c_str(), nullptr);
   const std::string name = row.name;
-  Use(row.aktion, row.format, false,
+  Use(row.aktion, row.format, row.appears != nullptr,
       name == "missing_folder" ? folder / "fehlt"
       : name == "cut_folder"   ? cut
                                : "");
@@ -518,6 +525,7 @@ TEST_P(SaveFailures, AreReportedAndChangeNothing) {
     clipboardFile = target + "\\" + row.existing;
   }
   if (row.pictureFailure) picture.failure = row.pictureFailure;
+  if (row.appears) addressAsked = [&] { WriteFileBytes(target + "\\" + row.appears, old); };
   if (name == "held_clipboard") access = ClipboardAccess::Held;
   Save(row.text);
   lock.reset();
@@ -525,9 +533,9 @@ TEST_P(SaveFailures, AreReportedAndChangeNothing) {
   EXPECT_NE(messages.shown[0].text.find(row.textPart), std::wstring::npos)
       << messages.shown[0].text.c_str();
   EXPECT_TRUE(notices.empty());
-  if (row.existing) {
-    EXPECT_EQ(Files(), std::vector<std::string>{row.existing});
-    EXPECT_EQ(Saved(row.existing), old);
+  if (const char* kept = row.existing ? row.existing : row.appears) {
+    EXPECT_EQ(Files(), std::vector<std::string>{kept});
+    EXPECT_EQ(Saved(kept), old);
   } else {
     EXPECT_TRUE(Files().empty());
   }
@@ -550,7 +558,11 @@ INSTANTIATE_TEST_SUITE_P(
                     "Notiz.txt", FILE_SHARE_READ | FILE_SHARE_WRITE),
         FailureCase("locked_image", "bilder", "Text", u"", L"konnte nicht als", "Foto.jpg", 0),
         FailureCase("picture_not_encoded", "bilder", "Text", u"",
-                    L"Das Bild aus der Zwischenablage", nullptr, 0, L"Grund")),
+                    L"Das Bild aus der Zwischenablage", nullptr, 0, L"Grund"),
+        FailureCase("html_target_taken_meanwhile", "extradatei", "HTML", u"Text",
+                    L"nicht in die Datei", nullptr, 0, nullptr, "Notiz.html"),
+        FailureCase("note_target_taken_meanwhile", "extradatei", "Markdown", u"Text",
+                    L"nicht in die Datei", nullptr, 0, nullptr, "Notiz.md")),
     [](const auto& info) { return std::string(info.param.name); });
 
 // An image file named on the clipboard wins over a picture there; each keeps its name
