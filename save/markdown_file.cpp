@@ -13,10 +13,6 @@ namespace qm {
 
 namespace {
 
-bool ExtendsExisting(const MethodChoice& method) {
-  return method.method == SaveMethod::SameFile || method.method == SaveMethod::WordFolder;
-}
-
 std::optional<std::string> CreatedNow() {
   const std::time_t now = std::time(nullptr);
   const std::tm* local = std::localtime(&now);
@@ -89,7 +85,7 @@ bool WriteMarkdownNote(const EntryRequest& request, SaveContext& context) {
   std::string written;
   // Only a note that the method extends is ever replaced: any other is created afresh,
   // so a file that another program put under the chosen name meanwhile stays whole.
-  const int state = ExtendsExisting(request.method) ? context.files.FileState(request.path) : -1;
+  const int state = request.method.ExtendsAFile() ? context.files.FileState(request.path) : -1;
   if (state == 1) {
     if (auto reason = context.files.ReadWholeFile(request.path, old)) {
       context.messages.Show(ReadFailedMessage(request.path, *reason));

@@ -108,11 +108,11 @@ std::optional<std::wstring> WinSaveFiles::CreateFolder(const std::wstring& path,
 
 // Opened for reading too: the file's bytes tell its encoding.
 AppendResult WinSaveFiles::AppendEntry(const std::wstring& path, const TextEntry& entry,
-                                       TextEncoding encoding) {
+                                       TextEncoding encoding, bool newFileOnly) {
   HANDLE file = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                            OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+                            newFileOnly ? CREATE_NEW : OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return Failed(GetLastError());
-  const bool created = GetLastError() != ERROR_ALREADY_EXISTS;
+  const bool created = newFileOnly || GetLastError() != ERROR_ALREADY_EXISTS;
   const AppendResult result = AppendToOpenFile(file, entry, encoding, created);
   CloseHandle(file);
   if (result.failure && created) DeleteFileW(path.c_str());

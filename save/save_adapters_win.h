@@ -16,8 +16,8 @@ class WinSaveFiles : public SaveFiles {
   int FileState(const std::wstring& path) override;
   std::optional<std::wstring> CreateFolder(const std::wstring& path,
                                            const std::string& templateFolder) override;
-  AppendResult AppendEntry(const std::wstring& path, const TextEntry& entry,
-                           TextEncoding encoding) override;
+  AppendResult AppendEntry(const std::wstring& path, const TextEntry& entry, TextEncoding encoding,
+                           bool newFileOnly) override;
   std::optional<std::wstring> CopyFileTo(const std::wstring& source,
                                          const std::wstring& target) override;
   std::optional<std::wstring> WriteNewFile(const std::wstring& path,

@@ -35,9 +35,10 @@ class SaveFiles {
   virtual std::optional<std::wstring> CreateFolder(const std::wstring& path,
                                                    const std::string& templateFolder) = 0;
   // Appends the entry, written in `encoding`, to the file in the file's own encoding
-  // (EntryIn), creating it when missing. On failure the file is left as it was.
+  // (EntryIn), creating it when missing; with `newFileOnly` a file there already is
+  // never touched, the append fails instead. On failure the file is left as it was.
   virtual AppendResult AppendEntry(const std::wstring& path, const TextEntry& entry,
-                                   TextEncoding encoding) = 0;
+                                   TextEncoding encoding, bool newFileOnly) = 0;
   // Copies the file `source` as `target`; a target that exists already is never
   // replaced, the copy fails instead.
   virtual std::optional<std::wstring> CopyFileTo(const std::wstring& source,

@@ -43,8 +43,10 @@ bool AppendTextEntry(const EntryRequest& request, SaveContext& context) {
   const bool inCodePage = text.InCodePage();
   const TextEntry entry =
       inCodePage ? BuildTextEntry(text.ansi, parts) : InUtf8(BuildTextEntry({}, parts), text.utf8);
+  // A new file never goes into one that another program put under its name meanwhile.
   const AppendResult result = context.files.AppendEntry(
-      request.path, entry, inCodePage ? TextEncoding::Ansi : TextEncoding::Utf8);
+      request.path, entry, inCodePage ? TextEncoding::Ansi : TextEncoding::Utf8,
+      !request.method.ExtendsAFile());
   if (result.notAppended == NotAppended::FileMustBecomeUtf8) {
     return ConvertAndAppend(request.path, entry, context);
   }

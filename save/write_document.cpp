@@ -11,13 +11,6 @@ namespace {
 
 constexpr std::wstring_view kExtension = L".html";
 
-// The folder method writes every later text with the same first words into its "1"
-// file; extending that document keeps the earlier texts there, as the text format's
-// appending does.
-bool ExtendsExisting(const MethodChoice& method) {
-  return method.method == SaveMethod::SameFile || method.method == SaveMethod::WordFolder;
-}
-
 // The file name without its extension, in the code page with stand-ins for what the
 // code page lacks.
 StandIns Title(std::wstring_view path) {
@@ -60,7 +53,7 @@ bool WriteDocument(const EntryRequest& request, SaveContext& context) {
   // Only a document that the method extends is ever replaced: any other is created
   // afresh, so a file that another program put under the chosen name meanwhile stays
   // whole.
-  const int state = ExtendsExisting(request.method) ? context.files.FileState(request.path) : -1;
+  const int state = request.method.ExtendsAFile() ? context.files.FileState(request.path) : -1;
   if (state == 1) {
     if (auto reason = context.files.ReadWholeFile(request.path, old)) {
       context.messages.Show(ReadFailedMessage(request.path, *reason));

@@ -29,6 +29,12 @@ enum class SaveMethod {
 struct MethodChoice {
   SaveMethod method;
   int words;  // the word count of the two first-words methods, 1 to 9
+
+  // The same-file method, and the folder method for a folder of those first words
+  // already there, add to a file that may exist; the others only make new files.
+  bool ExtendsAFile() const {
+    return method == SaveMethod::SameFile || method == SaveMethod::WordFolder;
+  }
 };
 
 // Tells the methods apart as every reader of the key "Aktion" does: the three plain

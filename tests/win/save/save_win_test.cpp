@@ -195,7 +195,8 @@ TEST_F(SaveWin, TheNextReplaceRemovesWhatAKilledSaveLeftBehind) {
 TEST_F(SaveWin, RefusedNamesAndMissingFoldersFailWithoutLeavingAFile) {
   for (const char* name : {"a<b.txt", "a?.html", "fehlt\\Notiz.txt"}) {
     const std::wstring path = Wide(target + "\\" + name);
-    EXPECT_TRUE(files.AppendEntry(path, {"", "Text", "\r\n"}, TextEncoding::Utf8).failure) << name;
+    EXPECT_TRUE(files.AppendEntry(path, {"", "Text", "\r\n"}, TextEncoding::Utf8, false).failure)
+        << name;
     EXPECT_TRUE(Replace(path, "x").has_value()) << name;
     EXPECT_TRUE(files.WriteNewFile(path, "x").has_value()) << name;
   }
@@ -559,6 +560,8 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase("locked_image", "bilder", "Text", u"", L"konnte nicht als", "Foto.jpg", 0),
         FailureCase("picture_not_encoded", "bilder", "Text", u"",
                     L"Das Bild aus der Zwischenablage", nullptr, 0, L"Grund"),
+        FailureCase("text_target_taken_meanwhile", "extradatei", "Text", u"Text",
+                    L"nicht in die Datei", nullptr, 0, nullptr, "Notiz.txt"),
         FailureCase("html_target_taken_meanwhile", "extradatei", "HTML", u"Text",
                     L"nicht in die Datei", nullptr, 0, nullptr, "Notiz.html"),
         FailureCase("note_target_taken_meanwhile", "extradatei", "Markdown", u"Text",
@@ -650,10 +653,10 @@ struct BoxNotingTheClipboard : RecordingMessageBoxes {
 };
 
 struct FilesNotingTheClipboard : WinSaveFiles {
-  AppendResult AppendEntry(const std::wstring& path, const TextEntry& entry,
-                           TextEncoding encoding) override {
+  AppendResult AppendEntry(const std::wstring& path, const TextEntry& entry, TextEncoding encoding,
+                           bool newFileOnly) override {
     held |= !ClipboardFree();
-    return WinSaveFiles::AppendEntry(path, entry, encoding);
+    return WinSaveFiles::AppendEntry(path, entry, encoding, newFileOnly);
   }
   std::optional<std::wstring> WriteNewFile(const std::wstring& path,
                                            std::string_view bytes) override {
