@@ -40,12 +40,16 @@ std::string PlainPassage(const CopiedText& text) {
 
 // The note already there in UTF-8, which its later entries are written in: a note that
 // another editor kept in the code page or in UTF-16 becomes UTF-8 as a whole, without a
-// mark; one in UTF-8 stays as it is. False for a file whose encoding cannot be told.
+// mark; one in UTF-8 stays as it is. So does a UTF-8 note with a broken byte further on
+// (cut by a sync, say): read as the code page, every letter beyond ASCII before it would
+// turn into two. False for a file whose encoding cannot be told.
 bool NoteInUtf8(std::string& note) {
   constexpr size_t kUtf16Mark = 2;
   const FileEncoding encoding = EncodingOfBytes(note);
   if (encoding == FileEncoding::Unknown) return false;
-  if (encoding == FileEncoding::Ansi) note = Utf8OfAnsi(note);
+  if (encoding == FileEncoding::Ansi && !WellFormedStart(note).multiByte) {
+    note = Utf8OfAnsi(note);
+  }
   if (encoding == FileEncoding::Utf16Le || encoding == FileEncoding::Utf16Be) {
     const ByteOrder order =
         encoding == FileEncoding::Utf16Le ? ByteOrder::LittleEndian : ByteOrder::BigEndian;

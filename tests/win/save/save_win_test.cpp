@@ -373,6 +373,8 @@ INSTANTIATE_TEST_SUITE_P(
                      "Grüß\r\n\r\n-----\r\n\r\nKäse\r\n", false, "Markdown"),
         EncodingCase("note_in_the_code_page", "Gr\xFC\xDF", u"Käse",
                      "Grüß\r\n\r\n-----\r\n\r\nKäse\r\n", false, "Markdown"),
+        EncodingCase("note_in_utf8_with_a_broken_byte", "Grüß \xFC", u"Käse",
+                     "Grüß \xFC\r\n\r\n-----\r\n\r\nKäse\r\n", false, "Markdown"),
         EncodingCase("note_in_odd_utf16", kOdd, u"Käse", kOdd, false, "Markdown")),
     [](const auto& info) { return std::string(info.param.name); });
 
