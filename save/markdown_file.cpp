@@ -38,24 +38,31 @@ std::string PlainPassage(const CopiedText& text) {
   return passage;
 }
 
-// The note already there in UTF-8, which its later entries are written in: a note that
-// another editor kept in the code page or in UTF-16 becomes UTF-8 as a whole, without a
-// mark; one in UTF-8 stays as it is. So does a UTF-8 note with a broken byte further on
-// (cut by a sync, say): read as the code page, every letter beyond ASCII before it would
-// turn into two. False for a file whose encoding cannot be told.
-bool NoteInUtf8(std::string& note) {
-  constexpr size_t kUtf16Mark = 2;
+// The later entry for the note already there, in the note's own encoding, as text files
+// take theirs: UTF-16 in its byte order for a note that another editor wrote in
+// "Unicode", else UTF-8. A note in the code page becomes UTF-8 as a whole first; a UTF-8
+// note with a broken byte further on (cut by a sync, say) stays as it is, since read as
+// the code page every letter beyond ASCII before it would turn into two. Nothing for a
+// file whose encoding cannot be told.
+std::optional<std::string> EntryInTheNotesEncoding(std::string& note, std::string_view passage,
+                                                   const NoteParts& parts) {
   const FileEncoding encoding = EncodingOfBytes(note);
-  if (encoding == FileEncoding::Unknown) return false;
-  if (encoding == FileEncoding::Ansi && !WellFormedStart(note).multiByte) {
-    note = Utf8OfAnsi(note);
+  if (encoding == FileEncoding::Unknown) return std::nullopt;
+  if (encoding != FileEncoding::Utf16Le && encoding != FileEncoding::Utf16Be) {
+    if (encoding == FileEncoding::Ansi && !WellFormedStart(note).multiByte) {
+      note = Utf8OfAnsi(note);
+    }
+    return LaterEntry(note, passage, parts);
   }
-  if (encoding == FileEncoding::Utf16Le || encoding == FileEncoding::Utf16Be) {
-    const ByteOrder order =
-        encoding == FileEncoding::Utf16Le ? ByteOrder::LittleEndian : ByteOrder::BigEndian;
-    note = Utf8OfUtf16Bytes(std::string_view(note).substr(kUtf16Mark), order);
-  }
-  return true;
+  const ByteOrder order =
+      encoding == FileEncoding::Utf16Le ? ByteOrder::LittleEndian : ByteOrder::BigEndian;
+  // Whether the note ends its last line is all the entry asks of the text before it.
+  using namespace std::string_view_literals;
+  const std::string_view lineFeed = order == ByteOrder::LittleEndian ? "\n\0"sv : "\0\n"sv;
+  const std::string_view before = std::string_view(note).ends_with(lineFeed) ? "\n" : "";
+  std::string entry;
+  AppendUtf16Bytes(entry, LaterEntry(before, passage, parts), order);
+  return entry;
 }
 
 NoteParts Parts(const EntryRequest& request, std::string title, SaveContext& context) {
@@ -95,11 +102,12 @@ bool WriteMarkdownNote(const EntryRequest& request, SaveContext& context) {
       context.messages.Show(ReadFailedMessage(request.path, *reason));
       return false;
     }
-    if (!NoteInUtf8(old)) {
+    std::optional<std::string> entry = EntryInTheNotesEncoding(old, note.markdown, parts);
+    if (!entry) {
       context.messages.Show(EncodingUnknownMessage(request.path));
       return false;
     }
-    written = LaterEntry(old, note.markdown, parts);
+    written = std::move(*entry);
   } else {
     written = NewNote(note.markdown, parts);
   }

@@ -188,19 +188,6 @@ void AppendUtf16Bytes(std::string& out, std::string_view utf8, ByteOrder order) 
   }
 }
 
-std::string Utf8OfUtf16Bytes(std::string_view bytes, ByteOrder order) {
-  std::u16string units(bytes.size() / 2, u'\0');
-  for (size_t i = 0; i < units.size(); ++i) {
-    const auto first = static_cast<unsigned char>(bytes[2 * i]);
-    const auto second = static_cast<unsigned char>(bytes[2 * i + 1]);
-    units[i] = static_cast<char16_t>(order == ByteOrder::BigEndian ? first << 8 | second
-                                                                   : second << 8 | first);
-  }
-  std::string utf8;
-  AppendUtf8(utf8, units);
-  return utf8;
-}
-
 std::wstring WideOfUtf8(std::string_view utf8, size_t mostUnits) {
   std::wstring wide;
   for (size_t at = 0; at < utf8.size();) {

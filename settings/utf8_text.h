@@ -47,8 +47,5 @@ Utf8Start WellFormedStart(std::string_view bytes);
 // editors wrote in "Unicode" hold it; above U+FFFF a pair of units.
 enum class ByteOrder { LittleEndian, BigEndian };
 void AppendUtf16Bytes(std::string& out, std::string_view utf8, ByteOrder order);
-// The bytes of UTF-16 in either byte order as UTF-8; a surrogate without its partner
-// becomes U+FFFD, and an odd last byte is no unit.
-std::string Utf8OfUtf16Bytes(std::string_view bytes, ByteOrder order);
 
 }  // namespace qm

@@ -322,9 +322,9 @@ struct EncodingCase {
 
 class SaveEncodings : public SaveWin, public ::testing::WithParamInterface<EncodingCase> {};
 
-// Whoever wrote the file, afterwards it holds one valid encoding: a text file the one it
-// had, a note UTF-8. A file whose encoding cannot be told is left as it was, and the
-// user is told.
+// Whoever wrote the file, afterwards it holds one valid encoding, the one it had; only
+// a note in the code page becomes UTF-8. A file whose encoding cannot be told is left as
+// it was, and the user is told.
 TEST_P(SaveEncodings, KeepTheFilesTextInOneEncodingOrLeaveItAlone) {
   const EncodingCase& row = GetParam();
   const std::string file = std::string("Notiz") + (row.format == "Text"s ? ".txt" : ".md");
@@ -368,9 +368,9 @@ INSTANTIATE_TEST_SUITE_P(
         EncodingCase("odd_utf16", kOdd, u"Käse", kOdd),
         EncodingCase("odd_utf16_foreign", kOdd, u"Łódź", kOdd),
         EncodingCase("note_in_utf16le", Le(u"\uFEFFGrüß \U0001F600\r\n"), u"Łódź",
-                     "Grüß \U0001F600\r\n\r\n-----\r\n\r\nŁódź\r\n", false, "Markdown"),
+                     Le(u"\uFEFFGrüß \U0001F600\r\n\r\n-----\r\n\r\nŁódź\r\n"), false, "Markdown"),
         EncodingCase("note_in_utf16be", Be(u"\uFEFFGrüß"), u"Käse",
-                     "Grüß\r\n\r\n-----\r\n\r\nKäse\r\n", false, "Markdown"),
+                     Be(u"\uFEFFGrüß\r\n\r\n-----\r\n\r\nKäse\r\n"), false, "Markdown"),
         EncodingCase("note_in_the_code_page", "Gr\xFC\xDF", u"Käse",
                      "Grüß\r\n\r\n-----\r\n\r\nKäse\r\n", false, "Markdown"),
         EncodingCase("note_in_utf8_with_a_broken_byte", "Grüß \xFC", u"Käse",
