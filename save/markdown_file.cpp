@@ -94,9 +94,7 @@ bool WriteMarkdownNote(const EntryRequest& request, SaveContext& context) {
   const NoteParts parts = Parts(request, std::move(note.title), context);
   std::string old;
   std::string written;
-  // Only a note that the method extends is ever replaced: any other is created afresh,
-  // so a file that another program put under the chosen name meanwhile stays whole.
-  const int state = request.method.ExtendsAFile() ? context.files.FileState(request.path) : -1;
+  const int state = ExtendedFileState(request, context);
   if (state == 1) {
     if (auto reason = context.files.ReadWholeFile(request.path, old)) {
       context.messages.Show(ReadFailedMessage(request.path, *reason));

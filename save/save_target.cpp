@@ -96,4 +96,8 @@ std::optional<SaveTarget> ChooseTarget(const ActionRecord& action, const MethodC
   }
 }
 
+int ExtendedFileState(const EntryRequest& request, SaveContext& context) {
+  return request.method.ExtendsAFile() ? context.files.FileState(request.path) : -1;
+}
+
 }  // namespace qm

@@ -33,4 +33,9 @@ struct EntryRequest {
   const std::wstring& path;         // folder + file name + extension
 };
 
+// The FileState of the target for a method that extends a file; -1 for one that only
+// makes new files, whatever is there: its file is created afresh, so a file that another
+// program put under the chosen name meanwhile is never replaced.
+int ExtendedFileState(const EntryRequest& request, SaveContext& context);
+
 }  // namespace qm

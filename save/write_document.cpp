@@ -50,10 +50,7 @@ HtmlDocumentPieces NewDocument(const CopiedText& text, const HtmlDocumentParts& 
 bool WriteDocument(const EntryRequest& request, SaveContext& context) {
   HtmlDocumentPieces document = NewDocument(request.clipboardText, Parts(request, context));
   std::string old;
-  // Only a document that the method extends is ever replaced: any other is created
-  // afresh, so a file that another program put under the chosen name meanwhile stays
-  // whole.
-  const int state = request.method.ExtendsAFile() ? context.files.FileState(request.path) : -1;
+  const int state = ExtendedFileState(request, context);
   if (state == 1) {
     if (auto reason = context.files.ReadWholeFile(request.path, old)) {
       context.messages.Show(ReadFailedMessage(request.path, *reason));
