@@ -95,6 +95,12 @@ FileEncoding EncodingOfBytes(std::string_view bytes) {
   return *recognition.Known();
 }
 
+std::optional<ByteOrder> Utf16Order(FileEncoding encoding) {
+  if (encoding == FileEncoding::Utf16Le) return ByteOrder::LittleEndian;
+  if (encoding == FileEncoding::Utf16Be) return ByteOrder::BigEndian;
+  return std::nullopt;
+}
+
 std::variant<TextEntry, NotAppended> EntryIn(FileEncoding held, const TextEntry& entry,
                                              TextEncoding written) {
   const bool utf8 = written == TextEncoding::Utf8;
@@ -109,9 +115,8 @@ std::variant<TextEntry, NotAppended> EntryIn(FileEncoding held, const TextEntry&
     case FileEncoding::Utf8:
       return utf8 ? entry : WholeInUtf8(entry);
     case FileEncoding::Utf16Le:
-      return InUtf16(utf8 ? entry : WholeInUtf8(entry), ByteOrder::LittleEndian);
     case FileEncoding::Utf16Be:
-      return InUtf16(utf8 ? entry : WholeInUtf8(entry), ByteOrder::BigEndian);
+      return InUtf16(utf8 ? entry : WholeInUtf8(entry), *Utf16Order(held));
     case FileEncoding::Unknown:
       break;
   }

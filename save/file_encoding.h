@@ -8,6 +8,7 @@
 #include <variant>
 
 #include "save/text_entry.h"
+#include "settings/utf8_text.h"
 
 namespace qm {
 
@@ -49,6 +50,9 @@ class EncodingRecognition {
 
 // The encoding of a file held whole in memory, told as EncodingRecognition tells it.
 FileEncoding EncodingOfBytes(std::string_view bytes);
+
+// The byte order of a file in UTF-16; nothing for every other encoding.
+std::optional<ByteOrder> Utf16Order(FileEncoding encoding);
 
 // Why an entry is not appended to the file as it is.
 enum class NotAppended {

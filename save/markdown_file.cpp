@@ -48,20 +48,19 @@ std::optional<std::string> EntryInTheNotesEncoding(std::string& note, std::strin
                                                    const NoteParts& parts) {
   const FileEncoding encoding = EncodingOfBytes(note);
   if (encoding == FileEncoding::Unknown) return std::nullopt;
-  if (encoding != FileEncoding::Utf16Le && encoding != FileEncoding::Utf16Be) {
+  const std::optional<ByteOrder> order = Utf16Order(encoding);
+  if (!order) {
     if (encoding == FileEncoding::Ansi && !WellFormedStart(note).multiByte) {
       note = Utf8OfAnsi(note);
     }
     return LaterEntry(note, passage, parts);
   }
-  const ByteOrder order =
-      encoding == FileEncoding::Utf16Le ? ByteOrder::LittleEndian : ByteOrder::BigEndian;
   // Whether the note ends its last line is all the entry asks of the text before it.
   using namespace std::string_view_literals;
   const std::string_view lineFeed = order == ByteOrder::LittleEndian ? "\n\0"sv : "\0\n"sv;
   const std::string_view before = std::string_view(note).ends_with(lineFeed) ? "\n" : "";
   std::string entry;
-  AppendUtf16Bytes(entry, LaterEntry(before, passage, parts), order);
+  AppendUtf16Bytes(entry, LaterEntry(before, passage, parts), *order);
   return entry;
 }
 

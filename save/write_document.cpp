@@ -1,5 +1,6 @@
 #include "save/write_document.h"
 
+#include "save/file_encoding.h"
 #include "save/html_document.h"
 #include "save/save_messages.h"
 #include "save/text_entry.h"
@@ -45,26 +46,70 @@ HtmlDocumentPieces NewDocument(const CopiedText& text, const HtmlDocumentParts& 
   return HtmlDocument(copied.ansi, parts, copied.foreign);
 }
 
+// The text of an existing document as OldBody takes it: without its mark, and UTF-16 as
+// UTF-8. Nothing for a document whose encoding cannot be told, or for UTF-16 that no
+// text is made of: neither could be written back as it was.
+std::optional<std::string> DocumentText(std::string bytes, FileEncoding encoding) {
+  if (encoding == FileEncoding::Unknown) return std::nullopt;
+  if (const std::optional<ByteOrder> order = Utf16Order(encoding)) {
+    return Utf8OfUtf16Bytes(std::string_view(bytes).substr(2), *order);
+  }
+  if (encoding == FileEncoding::Utf8Bom) bytes.erase(0, kUtf8Bom.size());
+  return bytes;
+}
+
+// A document that another editor saved in UTF-8 or UTF-16 stays in that encoding: its old
+// body is kept as it is, and the header and the entry, made in the code page, follow it
+// into that encoding behind the mark the file had.
+std::string InTheDocumentsEncoding(const HtmlDocumentPieces& document, FileEncoding encoding) {
+  std::string utf8 = Utf8OfAnsi(document.header);
+  utf8.append(document.oldBody.value_or("")).append(kCrLf).append(Utf8OfAnsi(document.entry));
+  const std::optional<ByteOrder> order = Utf16Order(encoding);
+  if (!order) return encoding == FileEncoding::Utf8Bom ? std::string(kUtf8Bom) + utf8 : utf8;
+  std::string bytes;
+  AppendUtf16Bytes(bytes, kUtf8Bom, *order);
+  AppendUtf16Bytes(bytes, utf8, *order);
+  return bytes;
+}
+
+bool Written(std::optional<std::wstring> failure, const EntryRequest& request,
+             SaveContext& context) {
+  if (failure) context.messages.Show(WriteFailedMessage(request.path, *failure));
+  return !failure;
+}
+
+bool ExtendDocument(HtmlDocumentPieces& document, const EntryRequest& request,
+                    SaveContext& context) {
+  std::string old;
+  if (auto reason = context.files.ReadWholeFile(request.path, old)) {
+    context.messages.Show(ReadFailedMessage(request.path, *reason));
+    return false;
+  }
+  const FileEncoding encoding = EncodingOfBytes(old);
+  std::optional<std::string> text = DocumentText(std::move(old), encoding);
+  if (!text) {
+    context.messages.Show(EncodingUnknownMessage(request.path));
+    return false;
+  }
+  document.oldBody = OldBody(*text);
+  if (encoding == FileEncoding::Ansi || encoding == FileEncoding::None) {
+    return Written(context.files.ReplaceWholeFile(request.path, document.InOrder()), request,
+                   context);
+  }
+  const std::string whole = InTheDocumentsEncoding(document, encoding);
+  const std::string_view pieces[] = {whole};
+  return Written(context.files.ReplaceWholeFile(request.path, pieces), request, context);
+}
+
 }  // namespace
 
 bool WriteDocument(const EntryRequest& request, SaveContext& context) {
   HtmlDocumentPieces document = NewDocument(request.clipboardText, Parts(request, context));
-  std::string old;
   const int state = ExtendedFileState(request, context);
-  if (state == 1) {
-    if (auto reason = context.files.ReadWholeFile(request.path, old)) {
-      context.messages.Show(ReadFailedMessage(request.path, *reason));
-      return false;
-    }
-    document.oldBody = OldBody(old);
-  }
-  if (auto reason = state == -1
-                        ? context.files.WriteNewFile(request.path, document.Whole())
-                        : context.files.ReplaceWholeFile(request.path, document.InOrder())) {
-    context.messages.Show(WriteFailedMessage(request.path, *reason));
-    return false;
-  }
-  return true;
+  if (state == 1) return ExtendDocument(document, request, context);
+  return Written(state == -1 ? context.files.WriteNewFile(request.path, document.Whole())
+                             : context.files.ReplaceWholeFile(request.path, document.InOrder()),
+                 request, context);
 }
 
 }  // namespace qm

@@ -188,6 +188,27 @@ void AppendUtf16Bytes(std::string& out, std::string_view utf8, ByteOrder order) 
   }
 }
 
+std::optional<std::string> Utf8OfUtf16Bytes(std::string_view bytes, ByteOrder order) {
+  if (bytes.size() % 2 != 0) return std::nullopt;
+  std::u16string units(bytes.size() / 2, u'\0');
+  for (size_t at = 0; at < units.size(); ++at) {
+    const auto first = static_cast<uint8_t>(bytes[2 * at]);
+    const auto second = static_cast<uint8_t>(bytes[2 * at + 1]);
+    units[at] = static_cast<char16_t>(order == ByteOrder::BigEndian ? first << 8 | second
+                                                                    : second << 8 | first);
+  }
+  for (size_t at = 0; at < units.size();) {
+    const size_t length = CodePointOf(std::u16string_view(units), at).second;
+    if (length == 1 && (IsHighSurrogate(units[at]) || IsLowSurrogate(units[at]))) {
+      return std::nullopt;
+    }
+    at += length;
+  }
+  std::string utf8;
+  AppendUtf8(utf8, units);
+  return utf8;
+}
+
 std::wstring WideOfUtf8(std::string_view utf8, size_t mostUnits) {
   std::wstring wide;
   for (size_t at = 0; at < utf8.size();) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -47,5 +48,9 @@ Utf8Start WellFormedStart(std::string_view bytes);
 // editors wrote in "Unicode" hold it; above U+FFFF a pair of units.
 enum class ByteOrder { LittleEndian, BigEndian };
 void AppendUtf16Bytes(std::string& out, std::string_view utf8, ByteOrder order);
+
+// The UTF-8 form of such bytes, which gives them back exactly; nothing for bytes that no
+// UTF-16 text is made of (an odd length, a surrogate without its partner).
+std::optional<std::string> Utf8OfUtf16Bytes(std::string_view bytes, ByteOrder order);
 
 }  // namespace qm

@@ -89,6 +89,12 @@ TEST(Utf8Text, WideAndAnsiTextsBecomeUtf8AndBackAndOnlyWellFormedBytesReadAsUtf8
   AppendUtf16Bytes(be, "A\xC5\x81\xF0\x9F\x98\x80", ByteOrder::BigEndian);
   EXPECT_EQ(le, "<A\0\x41\x01\x3D\xD8\x00\xDE"s);
   EXPECT_EQ(be, "\0A\x01\x41\xD8\x3D\xDE\x00"s);
+  EXPECT_EQ(Utf8OfUtf16Bytes(le.substr(1), ByteOrder::LittleEndian), "A\xC5\x81\xF0\x9F\x98\x80");
+  EXPECT_EQ(Utf8OfUtf16Bytes(be, ByteOrder::BigEndian), "A\xC5\x81\xF0\x9F\x98\x80");
+  for (const std::string& broken :
+       {be.substr(1), be.substr(0, 6), be.substr(0, 2) + be.substr(6)}) {
+    EXPECT_EQ(Utf8OfUtf16Bytes(broken, ByteOrder::BigEndian), std::nullopt);
+  }
   EXPECT_TRUE(IsUtf8(utf8));
   for (const char* broken :
        {"Gr\xFC\xDF", "\xC0\x80", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE2\x82"}) {

@@ -22,6 +22,7 @@
 #include "save/whole_file_win.h"
 #include "settings/ansi_text.h"
 #include "settings/system_reason_win.h"
+#include "settings/utf8_text.h"
 #include "tests/win/support/win_support.h"
 
 namespace qm {
@@ -327,7 +328,9 @@ class SaveEncodings : public SaveWin, public ::testing::WithParamInterface<Encod
 // it was, and the user is told.
 TEST_P(SaveEncodings, KeepTheFilesTextInOneEncodingOrLeaveItAlone) {
   const EncodingCase& row = GetParam();
-  const std::string file = std::string("Notiz") + (row.format == "Text"s ? ".txt" : ".md");
+  const std::map<std::string, std::string> extensions = {
+      {"Text", ".txt"}, {"HTML", ".html"}, {"Markdown", ".md"}};
+  const std::string file = "Notiz" + extensions.at(row.format);
   Use("gleichedatei", row.format, row.dateAndAddress);
   if (row.before) WriteFileBytes(target + "\\" + file, *row.before);
   Save(row.text);
@@ -342,6 +345,29 @@ TEST_P(SaveEncodings, KeepTheFilesTextInOneEncodingOrLeaveItAlone) {
 }
 
 const std::string kOdd = "\xFF\xFEG\0r"s;
+
+std::string U8(std::u16string_view text) {
+  std::string utf8;
+  AppendUtf8(utf8, text);
+  return utf8;
+}
+
+// A document of this writer named "Notiz" that the user edited in another editor, and
+// what extending it with a copied "Käse" or "Łódź" gives, as UTF-16 to be
+// written in any encoding: the header is this writer's again, the old body is kept.
+const std::u16string kDocumentHead =
+    u"<HTML>\r\n\r\n<HEAD>\r\n\r\n<TITLE>Notiz</TITLE>\r\n\r\n</HEAD>\r\n\r\n<BODY "
+    u"text=\"#000000\" bgcolor=\"#FFFFFF\" link=\"#0000FF\" alink=\"#FF0000\" "
+    u"vlink=\"#800080\">\r\n";
+const std::u16string kEditedBody = u"Gr\u00FC\u00DF \u0141\u00F3d\u017A \U0001F600<BR>\r\n";
+const std::u16string kDocumentEnd = u"</BODY>\r\n</HTML>\r\n";
+const std::u16string kEditedDocument = u"\uFEFF" + kDocumentHead + kEditedBody + kDocumentEnd;
+std::u16string Extended(std::u16string_view convertedText) {
+  return u"\uFEFF" + kDocumentHead + kEditedBody + u"\r\n\r\n\r\n" + std::u16string(convertedText) +
+         u"<BR>\r\n\r\n\r\n<br>-----<br><br>\r\n" + kDocumentEnd;
+}
+const std::u16string kKaeseExtended = Extended(u"K\u00E4se");
+const std::u16string kLodzExtended = Extended(u"&#321;\u00F3d&#378;");
 INSTANTIATE_TEST_SUITE_P(
     Table, SaveEncodings,
     ::testing::Values(
@@ -375,7 +401,22 @@ INSTANTIATE_TEST_SUITE_P(
                      "Grüß\r\n\r\n-----\r\n\r\nKäse\r\n", false, "Markdown"),
         EncodingCase("note_in_utf8_with_a_broken_byte", "Grüß \xFC", u"Käse",
                      "Grüß \xFC\r\n\r\n-----\r\n\r\nKäse\r\n", false, "Markdown"),
-        EncodingCase("note_in_odd_utf16", kOdd, u"Käse", kOdd, false, "Markdown")),
+        EncodingCase("note_in_odd_utf16", kOdd, u"Käse", kOdd, false, "Markdown"),
+        EncodingCase("document_in_utf16le", Le(kEditedDocument), u"Käse", Le(kKaeseExtended), false,
+                     "HTML"),
+        EncodingCase("document_in_utf16be", Be(kEditedDocument), u"Łódź", Be(kLodzExtended), false,
+                     "HTML"),
+        EncodingCase("document_in_utf8", U8(kEditedDocument), u"Käse", U8(kKaeseExtended), false,
+                     "HTML"),
+        EncodingCase("document_in_unmarked_utf8", U8(kEditedDocument.substr(1)), u"Łódź",
+                     U8(kLodzExtended.substr(1)), false, "HTML"),
+        EncodingCase("document_in_the_code_page", "Gr\xFC\xDF<BR>\r\n" + U8(kDocumentEnd), u"Käse",
+                     U8(kDocumentHead) + "Gr\xFC\xDF<BR>\r\n\r\n\r\n\r\nK\xE4se<BR>\r\n\r\n\r\n" +
+                         "<br>-----<br><br>\r\n" + U8(kDocumentEnd),
+                     false, "HTML"),
+        EncodingCase("document_in_odd_utf16", kOdd, u"Käse", kOdd, false, "HTML"),
+        EncodingCase("document_in_utf16_with_half_a_character", Le(u"\uFEFF<p>\xD83D</p>"), u"Käse",
+                     Le(u"\uFEFF<p>\xD83D</p>"), false, "HTML")),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A passage copied from a page in a browser, as the browser puts it on the clipboard: the
