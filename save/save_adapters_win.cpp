@@ -5,6 +5,7 @@
 #include "clipboard/browser_address_win.h"
 #include "clipboard/clipboard_picture_win.h"
 #include "clipboard/source_url.h"
+#include "save/held_file_win.h"
 #include "save/whole_file_win.h"
 #include "settings/ansi_text.h"
 #include "settings/file_helpers_win.h"
@@ -109,10 +110,16 @@ std::optional<std::wstring> WinSaveFiles::CreateFolder(const std::wstring& path,
 // Opened for reading too: the file's bytes tell its encoding.
 AppendResult WinSaveFiles::AppendEntry(const std::wstring& path, const TextEntry& entry,
                                        TextEncoding encoding, bool newFileOnly) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                            newFileOnly ? CREATE_NEW : OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return Failed(GetLastError());
-  const bool created = newFileOnly || GetLastError() != ERROR_ALREADY_EXISTS;
+  HANDLE file = INVALID_HANDLE_VALUE;
+  bool created = false;
+  const DWORD opening = TriedWhileHeld(FileStep::Opening, [&] {
+    file = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                       newFileOnly ? CREATE_NEW : OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return GetLastError();
+    created = newFileOnly || GetLastError() != ERROR_ALREADY_EXISTS;
+    return static_cast<DWORD>(ERROR_SUCCESS);
+  });
+  if (opening != ERROR_SUCCESS) return Failed(opening);
   const AppendResult result = AppendToOpenFile(file, entry, encoding, created);
   CloseHandle(file);
   if (result.failure && created) DeleteFileW(path.c_str());

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "save/held_file_win.h"
 #include "save/temporary_name.h"
 #include "settings/system_reason_win.h"
 
@@ -54,9 +55,13 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 }
 
 std::optional<std::wstring> ReadWholeFile(const std::wstring& path, std::string& bytes) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return SystemReason(GetLastError());
+  HANDLE file = INVALID_HANDLE_VALUE;
+  const DWORD opening = TriedWhileHeld(FileStep::Opening, [&] {
+    file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                       OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    return file == INVALID_HANDLE_VALUE ? GetLastError() : ERROR_SUCCESS;
+  });
+  if (opening != ERROR_SUCCESS) return SystemReason(opening);
   const DWORD error = ReadOpenFile(file, bytes);
   CloseHandle(file);
   if (error == ERROR_SUCCESS) return std::nullopt;
@@ -79,9 +84,13 @@ std::optional<std::wstring> ReplaceWholeFile(const std::wstring& path,
   if (error == ERROR_SUCCESS && !SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL)) {
     error = GetLastError();
   }
-  if (error == ERROR_SUCCESS && !MoveFileExW(temporary.c_str(), path.c_str(),
-                                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    error = GetLastError();
+  if (error == ERROR_SUCCESS) {
+    error = TriedWhileHeld(FileStep::Replacing, [&] {
+      return MoveFileExW(temporary.c_str(), path.c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+                 ? ERROR_SUCCESS
+                 : GetLastError();
+    });
   }
   if (error == ERROR_SUCCESS) return std::nullopt;
   DeleteFileW(temporary.c_str());

@@ -611,6 +611,47 @@ INSTANTIATE_TEST_SUITE_P(
                     L"nicht in die Datei", nullptr, 0, nullptr, "Notiz.md")),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct HeldCase {
+  const char* name;
+  const char* format;
+  DWORD share;  // how the other program holds the file
+  std::string after;
+};
+
+class SaveWhileHeld : public SaveWin, public ::testing::WithParamInterface<HeldCase> {};
+
+// A file that another program holds open for a moment (a sync tool uploading the note
+// saved before, a virus scanner) is written once it lets go, and the user hears nothing.
+TEST_P(SaveWhileHeld, WaitsUntilTheOtherProgramLetsGo) {
+  const HeldCase& row = GetParam();
+  const std::map<std::string, std::string> extensions = {
+      {"Text", ".txt"}, {"HTML", ".html"}, {"Markdown", ".md"}};
+  const std::string file = "Notiz" + extensions.at(row.format);
+  Use("gleichedatei", row.format);
+  WriteFileBytes(target + "\\" + file, "alt\r\n");
+  std::optional<FileLock> held(std::in_place, target + "\\" + file, row.share);
+  std::thread letGo([&held] {
+    Sleep(150);
+    held.reset();
+  });
+  Save(u"neu");
+  letGo.join();
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(Saved(file), row.after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SaveWhileHeld,
+    ::testing::Values(
+        HeldCase("text_opened_for_reading_alone", "Text", FILE_SHARE_READ, "alt\r\nneu" + kEnd),
+        HeldCase("document_opened_without_sharing", "HTML", 0,
+                 U8(kDocumentHead) + "alt\r\n\r\nneu<BR>\r\n\r\n\r\n<br>-----<br><br>\r\n" +
+                     U8(kDocumentEnd)),
+        HeldCase("note_opened_with_every_sharing", "Markdown",
+                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                 "alt\r\n\r\n-----\r\n\r\nneu\r\n")),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // An image file named on the clipboard wins over a picture there; each keeps its name
 // (the picture takes the action's Dateiname), numbered when taken.
 TEST_F(SaveWin, ImageFilesAreCopiedElsePicturesSavedAsPngUnderTheirNamesNumbered) {
