@@ -42,6 +42,16 @@ DWORD WriteAndClose(HANDLE file, std::span<const std::string_view> pieces, bool 
   return error;
 }
 
+// The attributes of a document written anew: those that the user gave the file it
+// replaces (hidden, left out of the search index) stay, the hidden state it was written
+// in goes, and it is marked as changed for backups that go by the archive bit.
+DWORD AttributesAfter(const std::wstring& path) {
+  constexpr DWORD kUsers =
+      FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+  const DWORD old = GetFileAttributesW(path.c_str());
+  return FILE_ATTRIBUTE_ARCHIVE | (old == INVALID_FILE_ATTRIBUTES ? 0 : old & kUsers);
+}
+
 }  // namespace
 
 bool WriteAll(HANDLE file, std::string_view bytes) {
@@ -80,8 +90,7 @@ std::optional<std::wstring> ReplaceWholeFile(const std::wstring& path,
                             FILE_ATTRIBUTE_HIDDEN, nullptr);
   if (file == INVALID_HANDLE_VALUE) return SystemReason(GetLastError());
   DWORD error = WriteAndClose(file, pieces, true);
-  // The document takes over the attributes of the file moved into its place.
-  if (error == ERROR_SUCCESS && !SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL)) {
+  if (error == ERROR_SUCCESS && !SetFileAttributesW(temporary.c_str(), AttributesAfter(path))) {
     error = GetLastError();
   }
   if (error == ERROR_SUCCESS) {

@@ -189,7 +189,21 @@ TEST_F(SaveWin, TheNextReplaceRemovesWhatAKilledSaveLeftBehind) {
     }
     EXPECT_EQ(Files(), std::vector<std::string>{"Sammlung.html"});
     EXPECT_EQ(ReadFileBytes(document), locked ? "alt" : "neu");
-    EXPECT_EQ(GetFileAttributesA(document.c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+  }
+}
+
+// A document written anew keeps what the user made of the file (hidden, a system file;
+// Wine holds no other attribute of theirs), and nothing of the hidden file it was
+// written as.
+TEST_F(SaveWin, AReplacedDocumentKeepsTheAttributesTheUserGaveIt) {
+  constexpr DWORD kUsers = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+  const std::string document = target + "\\Sammlung.html";
+  for (const DWORD given : {DWORD{0}, kUsers}) {
+    WriteFileBytes(document, "alt");
+    ASSERT_TRUE(SetFileAttributesA(document.c_str(), given | FILE_ATTRIBUTE_ARCHIVE));
+    EXPECT_EQ(Replace(Wide(document), "neu"), std::nullopt);
+    EXPECT_EQ(GetFileAttributesA(document.c_str()) & kUsers, given);
+    ASSERT_TRUE(SetFileAttributesA(document.c_str(), FILE_ATTRIBUTE_NORMAL));
   }
 }
 
