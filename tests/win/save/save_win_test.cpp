@@ -312,6 +312,13 @@ INSTANTIATE_TEST_SUITE_P(
                    {{"Notiz.md", "alt"}})),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The file that action 1 ("Notiz") writes in a format.
+std::string FileOfTheFormat(const std::string& format) {
+  const std::map<std::string, std::string> extensions = {
+      {"Text", ".txt"}, {"HTML", ".html"}, {"Markdown", ".md"}};
+  return "Notiz" + extensions.at(format);
+}
+
 // A text as the bytes of UTF-16, as editors write "Unicode" files.
 std::string Utf16(std::u16string_view text, bool bigEndian) {
   std::string bytes;
@@ -342,9 +349,7 @@ class SaveEncodings : public SaveWin, public ::testing::WithParamInterface<Encod
 // it was, and the user is told.
 TEST_P(SaveEncodings, KeepTheFilesTextInOneEncodingOrLeaveItAlone) {
   const EncodingCase& row = GetParam();
-  const std::map<std::string, std::string> extensions = {
-      {"Text", ".txt"}, {"HTML", ".html"}, {"Markdown", ".md"}};
-  const std::string file = "Notiz" + extensions.at(row.format);
+  const std::string file = FileOfTheFormat(row.format);
   Use("gleichedatei", row.format, row.dateAndAddress);
   if (row.before) WriteFileBytes(target + "\\" + file, *row.before);
   Save(row.text);
@@ -638,9 +643,7 @@ class SaveWhileHeld : public SaveWin, public ::testing::WithParamInterface<HeldC
 // saved before, a virus scanner) is written once it lets go, and the user hears nothing.
 TEST_P(SaveWhileHeld, WaitsUntilTheOtherProgramLetsGo) {
   const HeldCase& row = GetParam();
-  const std::map<std::string, std::string> extensions = {
-      {"Text", ".txt"}, {"HTML", ".html"}, {"Markdown", ".md"}};
-  const std::string file = "Notiz" + extensions.at(row.format);
+  const std::string file = FileOfTheFormat(row.format);
   Use("gleichedatei", row.format);
   WriteFileBytes(target + "\\" + file, "alt\r\n");
   std::optional<FileLock> held(std::in_place, target + "\\" + file, row.share);
