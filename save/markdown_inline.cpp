@@ -1,5 +1,6 @@
 #include "save/markdown_inline.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -177,18 +178,51 @@ void MarkdownInline::BeforeContent() {
       text_ += ' ';
     }
   }
+  if (breaksDue_ > 0 || spaceDue_) closedJustNow_.clear();
   breaksDue_ = 0;
   spaceDue_ = false;
   opensDue_ = false;
+  GoOnWithTheClosed();
   for (OpenMark& mark : marks_) {
     if (mark.written) continue;
+    if (ClosedJustNow(mark.kind)) {
+      opensDue_ = true;
+      break;
+    }
     text_ += Opening(mark.kind);
+    mark.written = true;
+  }
+  closedJustNow_.clear();
+}
+
+// The marks that closed last go on where the same marks open again in the same order:
+// their delimiters would make one run with the new ones ("**a****b**"), which Markdown
+// reads as text. A link goes on only as the link it was, so it never does.
+void MarkdownInline::GoOnWithTheClosed() {
+  for (OpenMark& mark : marks_) {
+    if (mark.written) continue;
+    if (closedJustNow_.empty() || closedJustNow_.back().kind != mark.kind ||
+        mark.kind == Marker::Link) {
+      return;
+    }
+    text_.resize(closedJustNow_.back().at);
+    closedJustNow_.pop_back();
     mark.written = true;
   }
 }
 
+// A mark that closed right before and cannot go on (another mark closed after it) opens
+// with the content after this one, for the same reason. The marks inside it wait with
+// it, so that they stay inside.
+bool MarkdownInline::ClosedJustNow(Marker kind) const {
+  if (kind == Marker::Link) return false;
+  return std::any_of(closedJustNow_.begin(), closedJustNow_.end(),
+                     [kind](const ClosedMark& closed) { return closed.kind == kind; });
+}
+
 void MarkdownInline::WriteClosing(OpenMark& mark) {
   if (!mark.written) return;
+  closedJustNow_.push_back({mark.kind, text_.size()});
   if (mark.kind == Marker::Link) {
     text_.append("](").append(linkDestination_).append(")");
   } else {
@@ -225,6 +259,7 @@ void MarkdownInline::CloseMarker(Marker kind) {
 
 void MarkdownInline::EndBlock() {
   for (auto mark = marks_.rbegin(); mark != marks_.rend(); ++mark) WriteClosing(*mark);
+  closedJustNow_.clear();
   spaceDue_ = false;
   breaksDue_ = 0;
 }

@@ -84,13 +84,22 @@ class MarkdownInline {
     bool written = false;  // its opening mark stands in the current block
   };
 
+  // A mark closed since the last content, blank or break, and where its closing starts.
+  struct ClosedMark {
+    Marker kind;
+    size_t at;
+  };
+
   void BeforeContent();
+  void GoOnWithTheClosed();
+  bool ClosedJustNow(Marker kind) const;
   void WriteClosing(OpenMark& mark);
 
   std::string text_;
   bool spaceDue_ = false;
   int breaksDue_ = 0;
   std::vector<OpenMark> marks_;
+  std::vector<ClosedMark> closedJustNow_;
   std::string linkDestination_;  // of the open link: there is one at most
   bool opensDue_ = false;        // a mark waits for content to write its opening
 };

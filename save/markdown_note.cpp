@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
 #include "clipboard/source_url.h"
 #include "save/html_tokens.h"
+#include "save/inline_style.h"
 #include "save/markdown_elements.h"
 #include "save/markdown_inline.h"
 #include "save/markdown_lines.h"
@@ -63,7 +65,12 @@ struct Entry {
   bool container = false;
   bool hidden = false;
   int outerHeading = 0;
+  uint8_t styled = 0;  // the marks a span's style opened, a bit each (StyleBit)
 };
+
+// The marks that a span's style may open, in the order it opens them.
+constexpr std::array<Marker, 3> kStyledMarks = {Marker::Bold, Marker::Italic, Marker::Strike};
+constexpr uint8_t StyleBit(size_t index) { return static_cast<uint8_t>(1u << index); }
 
 constexpr long long kLargestItemNumber = 999'999'999;
 
@@ -323,15 +330,15 @@ class NoteConverter {
   void Begin(const TagOf& tag, Entry& entry) {
     switch (tag.tag) {
       case Tag::Bold:
+        if (EmphasisOfStyle(token_.Attribute("style")).bold == false) return;
+        return BeginMarker(entry, Marker::Bold);
       case Tag::Italic:
       case Tag::Strike:
         return BeginMarker(entry, MarkerOf(tag.tag));
       case Tag::Link:
         return BeginLink(entry);
       case Tag::Span:
-        entry.hidden = token_.Attribute("style").find("mso-list:Ignore") != std::string_view::npos;
-        hidden_ += entry.hidden ? 1 : 0;
-        return;
+        return BeginSpan(entry);
       case Tag::Code:
         ++spanDepth_;
         return;
@@ -357,6 +364,21 @@ class NoteConverter {
   }
 
   void BeginMarker(Entry& entry, Marker kind) { entry.marker = inline_.OpenMarker(kind); }
+
+  // Word's list bullets are spans hidden by their style; the emphasis that a style gives
+  // opens as the elements of that emphasis would.
+  void BeginSpan(Entry& entry) {
+    const std::string_view style = token_.Attribute("style");
+    if (style.empty()) return;
+    entry.hidden = style.find("mso-list:Ignore") != std::string_view::npos;
+    hidden_ += entry.hidden ? 1 : 0;
+    const StyledEmphasis emphasis = EmphasisOfStyle(style);
+    const std::array<bool, kStyledMarks.size()> wanted = {emphasis.bold == true, emphasis.italic,
+                                                          emphasis.strike};
+    for (size_t index = 0; index < kStyledMarks.size(); ++index) {
+      if (wanted[index] && inline_.OpenMarker(kStyledMarks[index])) entry.styled |= StyleBit(index);
+    }
+  }
 
   void BeginLink(Entry& entry) {
     const std::string_view href = DecodedAttribute("href");
@@ -483,6 +505,9 @@ class NoteConverter {
         if (entry.marker) inline_.CloseMarker(MarkerOf(entry.tag));
         return;
       case Tag::Span:
+        for (size_t index = kStyledMarks.size(); index-- > 0;) {
+          if (entry.styled & StyleBit(index)) inline_.CloseMarker(kStyledMarks[index]);
+        }
         hidden_ -= entry.hidden ? 1 : 0;
         return;
       case Tag::Code:

@@ -78,6 +78,12 @@ TEST(MarkdownNote, EachPageConstructBecomesItsMarkdown) {
        Lines({"sichtbar", "", "Punkt"})},
       {"<p>ein<unbekannt x=1>fach</unbekannt> <sup>2</sup> <u>u</u></p>", Lines({"einfach 2 u"})},
       {"<p>a <b>b<i>c</b>d</i></p>", Lines({"a **b*c***d"})},
+      {"<p><span style=\"FONT-WEIGHT: Bold !important\">a</span> <span style=\"font-weight:600;"
+       "font-weight:400\">b</span> <span style=\"font-weight:lighter;color:red\">c</span> <span "
+       "style=\"font-style: oblique; text-decoration-line: underline line-through\">d</span> "
+       "<strong style=\"font-weight: 400\">e</strong> <b style=\"font-weight:7000\">f</b> <code>"
+       "<span style=\"font-weight:bold\">k</span></code></p>",
+       Lines({"**a** b c *~~d~~* e **f** `k`"})},
       {"<p><b>fett<p>weiter</b></p>", Lines({"**fett**", "", "**weiter**"})},
       {"a < b </p></b></zz><p", Lines({"a \\< b"})},
       {"<title>Der  Titel</title><p>x</p>", Lines({"x"})},
@@ -194,7 +200,21 @@ TEST(MarkdownNote, GithubsParserReadsTheNoteAsThePageShowedIt) {
       {"<div><b>Fett <i>und schr\xC3\xA4g</i></b> dann <img src=\"b.png\" alt=\"Bild *1*\">"
        "<a href=\"javascript:void(0)\">nur Text</a></div>",
        {"p:Fett und schr\xC3\xA4g dann Bild *1*nur Text", "strong:Fett und schr\xC3\xA4g",
-        "emph:und schr\xC3\xA4g", "image:Bild *1*>https://ex.org/docs/b.png"}}};
+        "emph:und schr\xC3\xA4g", "image:Bild *1*>https://ex.org/docs/b.png"}},
+      // A copy from Google Docs: all of it in a <b> of normal weight, its emphasis styles.
+      {"<meta charset=\"utf-8\"><b style=\"font-weight:normal;\" id=\"docs-internal-guid-1\">"
+       "<p dir=\"ltr\" style=\"line-height:1.38;margin-top:0pt;\"><span style=\"font-size:11pt;"
+       "font-family:Arial;font-weight:700;font-style:normal;text-decoration:none;\">Fett</span>"
+       "<span style=\"font-size:11pt;font-weight:400;font-style:normal;\"> und </span><span "
+       "style=\"font-weight:400;font-style:italic;\">schr\xC3\xA4g</span><span style=\"text-"
+       "decoration:line-through;\"> alt</span></p><ul><li dir=\"ltr\"><p dir=\"ltr\"><span "
+       "style=\"font-weight:400\">Punkt</span></p></li></ul></b>",
+       {"p:Fett und schr\xC3\xA4g alt", "strong:Fett", "emph:schr\xC3\xA4g", "strikethrough:alt",
+        "item", "p:Punkt"}},
+      // Emphasis that ends where the same emphasis begins again is one run of it; one
+      // that cannot go on (bold ended after it) leaves its text plain, never a stray "*".
+      {"<p><b>h</b><b>i</b> <s>a</s><s>b</s><i>c</i><i>d</i> <b>e<i>f</i></b><i>g</i></p>",
+       {"p:hi abcd efg", "strong:hi", "strikethrough:ab", "emph:cd", "strong:ef", "emph:f"}}};
   for (const auto& [html, seen] : rows) {
     EXPECT_EQ(RenderedNote(MarkdownOfHtml(html, kPage).markdown).seen, seen) << html;
   }

@@ -1,0 +1,73 @@
+#include "save/inline_style.h"
+
+#include <algorithm>
+#include <string>
+
+namespace qm {
+
+namespace {
+
+constexpr std::string_view kBlanks = " \t\r\n\f";
+constexpr int kLightestBold = 600;
+
+std::string_view Trimmed(std::string_view text) {
+  const size_t first = text.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(kBlanks) + 1 - first);
+}
+
+std::string Lowered(std::string_view text) {
+  std::string lowered(text);
+  for (char& c : lowered) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return lowered;
+}
+
+// A weight's boldness: "bold", "bolder" or a number from 600 on is bold; "normal",
+// "lighter" or a number below is not. Nothing for a value a browser would drop.
+std::optional<bool> BoldnessOfWeight(std::string_view value) {
+  constexpr int kHeaviest = 1000;
+  if (value == "bold" || value == "bolder") return true;
+  if (value == "normal" || value == "lighter") return false;
+  if (value.empty() || value.size() > 4) return std::nullopt;
+  int weight = 0;
+  for (const char c : value) {
+    if (c < '0' || c > '9') return std::nullopt;
+    weight = weight * 10 + (c - '0');
+  }
+  if (weight < 1 || weight > kHeaviest) return std::nullopt;
+  return weight >= kLightestBold;
+}
+
+void Take(StyledEmphasis& emphasis, std::string_view name, std::string_view value) {
+  if (name == "font-weight") {
+    if (const std::optional<bool> bold = BoldnessOfWeight(value)) emphasis.bold = bold;
+  } else if (name == "font-style") {
+    emphasis.italic = value.starts_with("italic") || value.starts_with("oblique");
+  } else if (name == "text-decoration" || name == "text-decoration-line") {
+    emphasis.strike = value.find("line-through") != std::string_view::npos;
+  }
+}
+
+}  // namespace
+
+StyledEmphasis EmphasisOfStyle(std::string_view style) {
+  StyledEmphasis emphasis;
+  while (!style.empty()) {
+    const size_t end = std::min(style.find(';'), style.size());
+    const std::string_view declaration = style.substr(0, end);
+    style.remove_prefix(std::min(end + 1, style.size()));
+    const size_t colon = declaration.find(':');
+    if (colon == std::string_view::npos) continue;
+    const std::string name = Lowered(Trimmed(declaration.substr(0, colon)));
+    std::string value = Lowered(Trimmed(declaration.substr(colon + 1)));
+    if (const size_t important = value.find("!important"); important != std::string::npos) {
+      value = std::string(Trimmed(std::string_view(value).substr(0, important)));
+    }
+    Take(emphasis, name, value);
+  }
+  return emphasis;
+}
+
+}  // namespace qm
