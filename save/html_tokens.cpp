@@ -14,12 +14,6 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsHtmlSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
 char AsciiLower(char c) { return IsAsciiUpper(c) ? static_cast<char>(c - 'A' + 'a') : c; }
 
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return AsciiLower(x) == AsciiLower(y);
-         });
-}
-
 bool IsRawTextElement(std::string_view name) {
   return name == "script" || name == "style" || name == "title" || name == "textarea" ||
          name == "xml";
@@ -132,11 +126,26 @@ std::pair<char32_t, size_t> NamedReference(std::string_view text) {
 
 }  // namespace
 
-std::string_view HtmlToken::Attribute(std::string_view lowerName) const {
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return AsciiLower(x) == AsciiLower(y);
+         });
+}
+
+const HtmlAttribute* HtmlToken::Find(std::string_view lowerName) const {
   for (const HtmlAttribute& attribute : attributes) {
-    if (EqualIgnoringCase(attribute.name, lowerName)) return attribute.value;
+    if (EqualIgnoringCase(attribute.name, lowerName)) return &attribute;
   }
-  return {};
+  return nullptr;
+}
+
+std::string_view HtmlToken::Attribute(std::string_view lowerName) const {
+  const HtmlAttribute* attribute = Find(lowerName);
+  return attribute ? attribute->value : std::string_view();
+}
+
+bool HtmlToken::HasAttribute(std::string_view lowerName) const {
+  return Find(lowerName) != nullptr;
 }
 
 void AppendDecoded(std::string& out, std::string_view text) {

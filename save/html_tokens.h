@@ -44,7 +44,15 @@ struct HtmlToken {
   // The value of the attribute `lowerName` (names compared without regard to case), as
   // written; empty when the tag has none.
   std::string_view Attribute(std::string_view lowerName) const;
+  // Whether the tag has the attribute, with a value or without one ("checked").
+  bool HasAttribute(std::string_view lowerName) const;
+
+ private:
+  const HtmlAttribute* Find(std::string_view lowerName) const;
 };
+
+// Whether two names or values are the same apart from the case of ASCII letters.
+bool EqualIgnoringCase(std::string_view a, std::string_view b);
 
 // Splits HTML into text and tags in one pass, the way a browser reads a page it was
 // given: comments, declarations (<!DOCTYPE>, office's <![if ...]>) and processing

@@ -56,6 +56,7 @@ constexpr std::pair<std::string_view, TagOf> kElements[] = {{"a", Of(Tag::Link)}
                                                             {"html", Of(Role::Boundary)},
                                                             {"i", Of(Tag::Italic)},
                                                             {"img", Of(Role::Image)},
+                                                            {"input", Of(Role::Input)},
                                                             {"kbd", Of(Tag::Code)},
                                                             {"legend", Of(Role::Boundary)},
                                                             {"li", Of(Tag::Item)},

@@ -5,7 +5,7 @@
 namespace qm {
 
 // The elements that change how their content is written; every other element is a
-// block boundary, a line break, a rule, an image or just its text.
+// block boundary, a line break, a rule, an image, a form's input or just its text.
 enum class Tag {
   Bold,
   Italic,
@@ -25,7 +25,7 @@ enum class Tag {
 };
 
 // What an element's name means here.
-enum class Role { Tag, Boundary, Break, Rule, Image, Base, Raw };
+enum class Role { Tag, Boundary, Break, Rule, Image, Base, Raw, Input };
 
 struct TagOf {
   Role role = Role::Tag;

@@ -59,6 +59,12 @@ class MarkdownInline {
   void AppendCodeSpan(std::string_view code, bool inTableCell);
   // An image of the address, its alternative text escaped, as content.
   void AppendImage(std::string_view alt, std::string_view address);
+  // Starts the block, which is empty still, with a task list item's box, "[x]" or "[ ]",
+  // before any mark that waits for content; a blank follows it.
+  void StartWithTaskBox(bool checked) {
+    text_ = checked ? "[x]" : "[ ]";
+    spaceDue_ = true;
+  }
   void Space() { spaceDue_ = true; }
   void Break() {
     if (!text_.empty()) ++breaksDue_;

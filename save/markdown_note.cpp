@@ -202,6 +202,7 @@ class NoteConverter {
     inline_.EndBlock();
     std::string& block = inline_.Block();
     if (block.empty()) return;
+    taskBoxDue_ = false;
     if (heading_ > 0) {
       WriteHeading(block);
     } else {
@@ -273,6 +274,17 @@ class NoteConverter {
     inline_.AppendImage(alt_.text, address_);
   }
 
+  // The box of a task list (GitHub, GitLab) at the start of its item shows as "[x]" or
+  // "[ ]"; any other input has nothing to show.
+  void TaskBox() {
+    if (!taskBoxDue_ || hidden_ > 0 || preDepth_ > 0 || spanDepth_ > 0 || InCell()) return;
+    if (!EqualIgnoringCase(token_.Attribute("type"), "checkbox") || !inline_.Block().empty()) {
+      return;
+    }
+    inline_.StartWithTaskBox(token_.HasAttribute("checked"));
+    taskBoxDue_ = false;
+  }
+
   // The attribute's value with its references decoded: mostly a part of the input, else
   // in a buffer that the next call reuses.
   std::string_view DecodedAttribute(std::string_view name) {
@@ -297,6 +309,8 @@ class NoteConverter {
         return Image();
       case Role::Base:
         return TakeBase();
+      case Role::Input:
+        return TaskBox();
       case Role::Boundary:
         return EndBlock();
       case Role::Tag:
@@ -434,6 +448,7 @@ class NoteConverter {
     }
     lines_.OpenContainer(marker, std::string(marker.size(), ' '));
     entry.container = true;
+    taskBoxDue_ = true;
   }
 
   void BeginHeading(const TagOf& tag, Entry& entry) {
@@ -527,6 +542,7 @@ class NoteConverter {
         return;
       case Tag::Item:
         EndBlock();
+        taskBoxDue_ = false;
         if (entry.container) lines_.CloseContainer();
         return;
       case Tag::Heading:
@@ -586,6 +602,7 @@ class NoteConverter {
   MarkdownInline inline_;
   int heading_ = 0;
   int hidden_ = 0;
+  bool taskBoxDue_ = false;  // an item has begun, and nothing of it is written yet
 
   int preDepth_ = 0;
   std::string code_;

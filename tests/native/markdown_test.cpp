@@ -112,7 +112,7 @@ class RenderedNote {
   explicit RenderedNote(const std::string& markdown) {
     cmark_gfm_core_extensions_ensure_registered();
     cmark_parser* parser = cmark_parser_new(CMARK_OPT_DEFAULT);
-    for (const char* name : {"table", "strikethrough"}) {
+    for (const char* name : {"table", "strikethrough", "tasklist"}) {
       cmark_parser_attach_syntax_extension(parser, cmark_find_syntax_extension(name));
     }
     cmark_parser_feed(parser, markdown.data(), markdown.size());
@@ -157,6 +157,9 @@ class RenderedNote {
     } else if (type == "code_block") {
       seen.push_back("pre " + std::string(cmark_node_get_fence_info(node)) + ":" +
                      cmark_node_get_literal(node));
+    } else if (type == "tasklist") {
+      seen.push_back(cmark_gfm_extensions_get_tasklist_item_checked(node) ? "task [x]"
+                                                                          : "task [ ]");
     } else if (type == "item" || type == "block_quote" || type == "thematic_break" ||
                type == "html_block" || type == "html_inline" || type == "table_row" ||
                type == "table_header") {
@@ -214,7 +217,15 @@ TEST(MarkdownNote, GithubsParserReadsTheNoteAsThePageShowedIt) {
       // Emphasis that ends where the same emphasis begins again is one run of it; one
       // that cannot go on (bold ended after it) leaves its text plain, never a stray "*".
       {"<p><b>h</b><b>i</b> <s>a</s><s>b</s><i>c</i><i>d</i> <b>e<i>f</i></b><i>g</i></p>",
-       {"p:hi abcd efg", "strong:hi", "strikethrough:ab", "emph:cd", "strong:ef", "emph:f"}}};
+       {"p:hi abcd efg", "strong:hi", "strikethrough:ab", "emph:cd", "strong:ef", "emph:f"}},
+      // A task list as GitHub shows it; a box anywhere else in an item shows nothing.
+      {"<ul class=\"contains-task-list\"><li class=\"task-list-item\"><input type=\"checkbox\" "
+       "checked disabled> erledigt</li><li><input TYPE=\"Checkbox\"><b>offen</b></li><li><p>"
+       "<input type=\"checkbox\" checked=\"\"> lose</p><p>mehr <input type=\"checkbox\"></p>"
+       "</li><li>[x] Text</li><li><input type=\"text\" value=\"x\"></li></ul><p><input "
+       "type=\"checkbox\" checked> frei</p>",
+       {"task [x]", "p:erledigt", "task [ ]", "p:offen", "strong:offen", "task [x]", "p:lose",
+        "p:mehr", "item", "p:[x] Text", "p:frei"}}};
   for (const auto& [html, seen] : rows) {
     EXPECT_EQ(RenderedNote(MarkdownOfHtml(html, kPage).markdown).seen, seen) << html;
   }
