@@ -182,7 +182,7 @@ void MarkdownInline::BeforeContent() {
   breaksDue_ = 0;
   spaceDue_ = false;
   opensDue_ = false;
-  GoOnWithTheClosed();
+  if (!closedJustNow_.empty()) GoOnWithTheClosed();
   for (OpenMark& mark : marks_) {
     if (mark.written) continue;
     if (ClosedJustNow(mark.kind)) {

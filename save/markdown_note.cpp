@@ -13,6 +13,7 @@
 #include "save/markdown_inline.h"
 #include "save/markdown_lines.h"
 #include "save/markdown_text.h"
+#include "save/office_lists.h"
 #include "save/page_address.h"
 #include "settings/utf8_text.h"
 
@@ -74,6 +75,10 @@ constexpr uint8_t StyleBit(size_t index) { return static_cast<uint8_t>(1u << ind
 
 constexpr long long kLargestItemNumber = 999'999'999;
 
+bool IsAllSpace(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), IsHtmlSpace);
+}
+
 long long ListStart(std::string_view value) {
   long long start = 0;
   size_t digits = 0;
@@ -116,6 +121,7 @@ class NoteConverter {
           break;
       }
     }
+    CloseOfficeLists();
     while (!stack_.empty()) Pop();
     EndBlock();
     return {lines_.Take(), std::move(title_)};
@@ -166,7 +172,11 @@ class NoteConverter {
   // ---- text
 
   void Text() {
-    if (hidden_ > 0) return;
+    if (hidden_ > 0) {
+      if (officeLevelDue_ > 0) AppendDecoded(officeMarker_, token_.text);
+      return;
+    }
+    if (officeLevelDue_ > 0 && !IsAllSpace(token_.text)) OpenOfficeItem();
     std::string_view text = token_.text;
     if (text.find('&') != std::string_view::npos) {
       decoded_.clear();
@@ -265,6 +275,7 @@ class NoteConverter {
 
   void Image() {
     if (preDepth_ > 0 || spanDepth_ > 0 || hidden_ > 0) return;
+    if (officeLevelDue_ > 0) OpenOfficeItem();
     address_.clear();
     base_.AppendResolved(address_, DecodedAttribute("src"));
     const std::string_view alt = DecodedAttribute("alt");
@@ -300,6 +311,8 @@ class NoteConverter {
   void Open() {
     const TagOf* element = element_;
     if (!element) return;
+    if (element->role == Role::Boundary && BeginOfficeParagraph()) return;
+    if (InOfficeList() && EndsOfficeLists(*element)) CloseOfficeLists();
     switch (element->role) {
       case Role::Break:
         return HardBreak();
@@ -427,18 +440,32 @@ class NoteConverter {
   void BeginList(const TagOf& tag, Entry& entry) {
     EndBlock();
     if (InCell()) return;
+    OpenList(tag.ordered, ListStart(token_.Attribute("start")));
+    entry.container = true;  // the list's state, not a line prefix
+  }
+
+  void OpenList(bool ordered, long long start) {
     lines_.EndBlock();
     // Right under an item's text a list stays tight; an ordered list not starting at 1
     // cannot follow a line of text without a blank line.
-    const long long start = ListStart(token_.Attribute("start"));
-    if (!lists_.empty() && (!tag.ordered || start == 1)) lines_.Adjoin();
-    lists_.push_back({tag.ordered, start});
-    entry.container = true;  // the list's state, not a line prefix
+    if (!lists_.empty() && (!ordered || start == 1)) lines_.Adjoin();
+    lists_.push_back({ordered, start});
+  }
+
+  void EndList() {
+    EndBlock();
+    lists_.pop_back();
+    lines_.EndBlock();
   }
 
   void BeginItem(Entry& entry) {
     EndBlock();
     if (InCell() || !lines_.CanNest()) return;
+    OpenItem();
+    entry.container = true;
+  }
+
+  void OpenItem() {
     std::string marker = "- ";
     if (!lists_.empty()) {
       ListState& list = lists_.back();
@@ -447,8 +474,72 @@ class NoteConverter {
       if (list.ordered) marker = std::to_string(std::min(list.next++, kLargestItemNumber)) + ". ";
     }
     lines_.OpenContainer(marker, std::string(marker.size(), ' '));
-    entry.container = true;
     taskBoxDue_ = true;
+  }
+
+  // ---- lists of office programs
+
+  // A list paragraph of Word or Outlook: its item opens once its hidden marker is read,
+  // with the first content shown.
+  bool BeginOfficeParagraph() {
+    if (token_.name != "p" || InCell()) return false;
+    const int level = OfficeListLevel(token_.Attribute("style"));
+    if (level == 0) return false;
+    EndBlock();
+    officeLevelDue_ = level;
+    officeMarker_.clear();
+    return true;
+  }
+
+  // The item at its level, in a list of its kind: deeper lists and the item before at
+  // that level end first. A level deeper by more than one nests one deeper only.
+  void OpenOfficeItem() {
+    const OfficeListMarker marker = OfficeListMarkerOf(officeMarker_);
+    const size_t level = std::min(static_cast<size_t>(officeLevelDue_), officeItems_.size() + 1);
+    officeLevelDue_ = 0;
+    while (officeItems_.size() > level) CloseOfficeLevel();
+    if (officeItems_.size() == level && lists_.back().ordered != marker.ordered) {
+      CloseOfficeLevel();
+    }
+    if (officeItems_.size() == level && officeItems_.back()) {
+      EndBlock();
+      lines_.CloseContainer();
+      officeItems_.back() = false;
+    }
+    if (officeItems_.size() < level) {
+      OpenList(marker.ordered, marker.start);
+      officeItems_.push_back(false);
+    }
+    if (!lines_.CanNest()) return;
+    OpenItem();
+    officeItems_.back() = true;
+  }
+
+  void CloseOfficeLevel() {
+    EndBlock();
+    if (officeItems_.back()) lines_.CloseContainer();
+    EndList();
+    officeItems_.pop_back();
+  }
+
+  void CloseOfficeLists() {
+    officeLevelDue_ = 0;
+    while (!officeItems_.empty()) CloseOfficeLevel();
+  }
+
+  bool InOfficeList() const { return officeLevelDue_ > 0 || !officeItems_.empty(); }
+
+  // Every block but a list paragraph ends the lists of office programs.
+  static bool EndsOfficeLists(const TagOf& element) {
+    switch (element.role) {
+      case Role::Boundary:
+      case Role::Rule:
+        return true;
+      case Role::Tag:
+        return IsStructural(element.tag) || element.tag == Tag::Pre || element.tag == Tag::Heading;
+      default:
+        return false;
+    }
   }
 
   void BeginHeading(const TagOf& tag, Entry& entry) {
@@ -490,8 +581,12 @@ class NoteConverter {
     if (!element) return;
     // "</br>" breaks the line, as in a browser.
     if (element->role == Role::Break) return HardBreak();
-    if (element->role == Role::Boundary) return EndBlock();
+    if (element->role == Role::Boundary) {
+      officeLevelDue_ = 0;  // a list paragraph that showed nothing has no item
+      return EndBlock();
+    }
     if (element->role != Role::Tag || open_[static_cast<size_t>(element->tag)] == 0) return;
+    if (InOfficeList() && EndsOfficeLists(*element)) CloseOfficeLists();
     PopTo(element->tag);
   }
 
@@ -536,8 +631,8 @@ class NoteConverter {
         lines_.EndBlock();
         return;
       case Tag::List:
+        if (entry.container) return EndList();
         EndBlock();
-        if (entry.container) lists_.pop_back();
         lines_.EndBlock();
         return;
       case Tag::Item:
@@ -565,6 +660,7 @@ class NoteConverter {
     if (--spanDepth_ > 0) return;
     std::string_view code = span_.text;
     while (code.ends_with(' ')) code.remove_suffix(1);
+    if (!code.empty() && officeLevelDue_ > 0) OpenOfficeItem();
     if (!code.empty()) inline_.AppendCodeSpan(code, InCell());
     span_.Clear();
   }
@@ -602,7 +698,10 @@ class NoteConverter {
   MarkdownInline inline_;
   int heading_ = 0;
   int hidden_ = 0;
-  bool taskBoxDue_ = false;  // an item has begun, and nothing of it is written yet
+  bool taskBoxDue_ = false;        // an item has begun, and nothing of it is written yet
+  int officeLevelDue_ = 0;         // of a list paragraph whose item is not open yet
+  std::string officeMarker_;       // its hidden bullet or number, as far as read
+  std::vector<bool> officeItems_;  // for each open office list: whether its item is open
 
   int preDepth_ = 0;
   std::string code_;

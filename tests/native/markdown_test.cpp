@@ -77,6 +77,30 @@ TEST(MarkdownNote, EachPageConstructBecomesItsMarkdown) {
        "<![if !supportLists]><span style='mso-list:Ignore'>\xC2\xB7</span><![endif]>Punkt",
        Lines({"sichtbar", "", "Punkt"})},
       {"<p>ein<unbekannt x=1>fach</unbekannt> <sup>2</sup> <u>u</u></p>", Lines({"einfach 2 u"})},
+      // Word's lists: paragraphs with a level in their style and a hidden bullet or number.
+      {"<div class=WordSection1>\r\n<p class=MsoNormal>Liste:<o:p></o:p></p>\r\n<p class="
+       "MsoListParagraphCxSpFirst style='text-indent:-18.0pt;mso-list:l0 level1 lfo1'><![if "
+       "!supportLists]><span\r\nstyle='font-family:Symbol'><span style='mso-list:Ignore'>"
+       "\xC2\xB7<span\r\nstyle='font:7.0pt \"Times New Roman\"'>&nbsp;&nbsp; </span></span>"
+       "</span><![endif]>Brot<o:p></o:p></p>\r\n<p class=MsoListParagraphCxSpMiddle style="
+       "'mso-list:l0 level2 lfo1'><![if !supportLists]><span style='mso-list:Ignore'>o<span>"
+       "&nbsp; </span></span><![endif]><b>Vollkorn</b><o:p></o:p></p>\r\n<p style='mso-list:"
+       "l0 level1 lfo1'><span style='mso-list:Ignore'>\xC2\xB7</span>Milch</p>\r\n<p class="
+       "MsoNormal><o:p>&nbsp;</o:p></p>\r\n<p style='mso-list:l1 level1 lfo2'><span style='mso-"
+       "list:Ignore'>3.<span>&nbsp;&nbsp; </span></span>Dritter\r\nSchritt</p><p style='mso-"
+       "list:l1 level1 lfo2'><span style='mso-list:Ignore'>4.</span>Vierter</p>\r\n"
+       "<p class=MsoNormal>Ende<o:p></o:p></p>\r\n</div>",
+       Lines({"Liste:", "", "- Brot", "  - **Vollkorn**", "- Milch", "", "3. Dritter Schritt",
+              "4. Vierter", "", "Ende"})},
+      {"<p style='mso-list:l0 level1 lfo1'><span style='mso-list:Ignore'>1.&nbsp;</span>a</p>"
+       "<p style='mso-list:l0 level3 lfo1'><span style='mso-list:Ignore'>&#167;</span>tief</p>"
+       "<p style='mso-list:l0 level1 lfo1'><span style='mso-list:Ignore'>&#183;</span>Punkt</p>"
+       "<p style='mso-list:l0 level1 lfo1'><span style='mso-list:Ignore'>b)</span>Buchstabe</p>"
+       "<p style='mso-list:l0 level1 lfo1'><span style='mso-list:Ignore'>2.</span></p><h2>Titel"
+       "</h2><p style='mso-list:l0 level1 lfo1'>ohne Marke</p><ul><li>html<p style='mso-list:l0 "
+       "level1 lfo1'><span style='mso-list:Ignore'>2.1.</span>innen</p></li></ul>",
+       Lines({"1. a", "   - tief", "", "- Punkt", "", "1. Buchstabe", "", "## Titel", "",
+              "- ohne Marke", "", "- html", "  1. innen"})},
       {"<p>a <b>b<i>c</b>d</i></p>", Lines({"a **b*c***d"})},
       {"<p><span style=\"FONT-WEIGHT: Bold !important\">a</span> <span style=\"font-weight:600;"
        "font-weight:400\">b</span> <span style=\"font-weight:lighter;color:red\">c</span> <span "
