@@ -325,7 +325,7 @@ class NoteConverter {
       case Role::Input:
         return TaskBox();
       case Role::Boundary:
-        return EndBlock();
+        return BeginBoundary();
       case Role::Tag:
         break;
       case Role::Raw:
@@ -427,6 +427,15 @@ class NoteConverter {
     code_.clear();
     lastWasCr_ = false;
     language_ = CodeLanguage(token_.Attribute("class"));
+    if (language_.empty()) language_ = wrapperLanguage_;
+  }
+
+  // GitHub, MkDocs and Jekyll name a code block's language on a <div> around it.
+  void BeginBoundary() {
+    EndBlock();
+    if (token_.name != "div") return;
+    std::string language = CodeLanguage(token_.Attribute("class"));
+    if (!language.empty()) wrapperLanguage_ = std::move(language);
   }
 
   void BeginQuote(Entry& entry) {
@@ -583,6 +592,7 @@ class NoteConverter {
     if (element->role == Role::Break) return HardBreak();
     if (element->role == Role::Boundary) {
       officeLevelDue_ = 0;  // a list paragraph that showed nothing has no item
+      if (token_.name == "div") wrapperLanguage_.clear();
       return EndBlock();
     }
     if (element->role != Role::Tag || open_[static_cast<size_t>(element->tag)] == 0) return;
@@ -706,6 +716,7 @@ class NoteConverter {
   int preDepth_ = 0;
   std::string code_;
   std::string language_;
+  std::string wrapperLanguage_;  // named by the <div> around the code block to come
   bool lastWasCr_ = false;
   int spanDepth_ = 0;
   CollapsedText span_;

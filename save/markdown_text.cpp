@@ -91,7 +91,7 @@ std::string CodeFence(std::string_view code) {
 }
 
 std::string CodeLanguage(std::string_view classes) {
-  for (const std::string_view prefix : {"language-", "lang-"}) {
+  for (const std::string_view prefix : {"language-", "lang-", "highlight-source-"}) {
     size_t at = classes.find(prefix);
     while (at != std::string_view::npos && at > 0 && classes[at - 1] != ' ') {
       at = classes.find(prefix, at + 1);

@@ -44,9 +44,9 @@ OfficeListMarker OfficeListMarkerOf(std::string_view markerText) {
   std::string_view word = FirstWord(markerText);
   if (word.size() < 2 || (word.back() != '.' && word.back() != ')')) return {};
   word.remove_suffix(1);
-  const bool numbered = std::all_of(word.begin(), word.end(),
-                                    [](char c) { return IsDigit(c) || c == '.'; }) &&
-                        std::any_of(word.begin(), word.end(), IsDigit);
+  const bool numbered =
+      std::all_of(word.begin(), word.end(), [](char c) { return IsDigit(c) || c == '.'; }) &&
+      std::any_of(word.begin(), word.end(), IsDigit);
   const bool lettered = std::all_of(word.begin(), word.end(), IsAsciiLetter);
   if (!numbered && !lettered) return {};
   OfficeListMarker marker{true, 1};

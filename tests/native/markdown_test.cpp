@@ -38,6 +38,10 @@ TEST(MarkdownNote, EachPageConstructBecomesItsMarkdown) {
       {"<pre><code class=\"hl language-cpp\">\nint a;\n\n  ```x```\r\n}</code></pre>",
        Lines({"````cpp", "int a;", "", "  ```x```", "}", "````"})},
       {"<pre>a <b>*b*</b><br>&lt;c&gt;</pre>", Lines({"```", "a *b*", "<c>", "```"})},
+      {"<div class=\"highlight highlight-source-shell notranslate\"><pre>npm i</pre><div class=\""
+       "zeroclipboard-container\"><clipboard-copy value=\"npm i\"><svg><path d=\"m\"></path>"
+       "</svg></clipboard-copy></div></div><div class=\"language-ruby\"><p>x</p></div><pre>y</pre>",
+       Lines({"```shell", "npm i", "```", "", "x", "", "```", "y", "```"})},
       {"<blockquote><p>eins</p><blockquote>zwei</blockquote></blockquote>",
        Lines({"> eins", ">", "> > zwei"})},
       {"<ul><li>a<ul><li>b</li></ul></li><li>c</li></ul><p>d</p>",
