@@ -40,20 +40,26 @@ std::optional<bool> BoldnessOfWeight(std::string_view value) {
   return weight >= kLightestBold;
 }
 
-void Take(StyledEmphasis& emphasis, std::string_view name, std::string_view value) {
+void Take(InlineStyle& shown, std::string_view name, std::string_view value) {
   if (name == "font-weight") {
-    if (const std::optional<bool> bold = BoldnessOfWeight(value)) emphasis.bold = bold;
+    if (const std::optional<bool> bold = BoldnessOfWeight(value)) shown.bold = bold;
   } else if (name == "font-style") {
-    emphasis.italic = value.starts_with("italic") || value.starts_with("oblique");
+    shown.italic = value.starts_with("italic") || value.starts_with("oblique");
   } else if (name == "text-decoration" || name == "text-decoration-line") {
-    emphasis.strike = value.find("line-through") != std::string_view::npos;
+    shown.strike = value.find("line-through") != std::string_view::npos;
+  } else if (name == "display") {
+    shown.hidden = value == "none";
+  } else if (name == "visibility") {
+    shown.hidden = value == "hidden" || value == "collapse";
+  } else if (name == "mso-list") {
+    shown.hidden = value == "ignore";
   }
 }
 
 }  // namespace
 
-StyledEmphasis EmphasisOfStyle(std::string_view style) {
-  StyledEmphasis emphasis;
+InlineStyle StyleOf(std::string_view style) {
+  InlineStyle shown;
   while (!style.empty()) {
     const size_t end = std::min(style.find(';'), style.size());
     const std::string_view declaration = style.substr(0, end);
@@ -65,9 +71,9 @@ StyledEmphasis EmphasisOfStyle(std::string_view style) {
     if (const size_t important = value.find("!important"); important != std::string::npos) {
       value = std::string(Trimmed(std::string_view(value).substr(0, important)));
     }
-    Take(emphasis, name, value);
+    Take(shown, name, value);
   }
-  return emphasis;
+  return shown;
 }
 
 }  // namespace qm

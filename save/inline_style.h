@@ -5,18 +5,21 @@
 
 namespace qm {
 
-// What an element's inline style says of the emphasis of its text. Online editors and
-// mail programs write emphasis so rather than with <b> and <i>; Google Docs does it for
-// all of its text and wraps a whole copy in a <b> of normal weight.
-struct StyledEmphasis {
+// What an element's inline style says of how its text shows. Online editors and mail
+// programs write emphasis so rather than with <b> and <i>; Google Docs does it for all
+// of its text and wraps a whole copy in a <b> of normal weight. Word hides a list's
+// bullet so, and pages hide what a reader does not see (Wikipedia its formulas' MathML).
+struct InlineStyle {
   std::optional<bool> bold;  // set where the style gives a weight
   bool italic = false;
   bool strike = false;
+  bool hidden = false;  // "display: none", "visibility: hidden", Word's "mso-list: Ignore"
 };
 
-// Reads the declarations "font-weight", "font-style", "text-decoration" and
-// "text-decoration-line" in any case, with or without "!important"; the last one of a
-// name that a browser would take counts, as there.
-StyledEmphasis EmphasisOfStyle(std::string_view style);
+// Reads the declarations "font-weight", "font-style", "text-decoration",
+// "text-decoration-line", "display", "visibility" and "mso-list" in any case, with or
+// without "!important"; the last one of a name that a browser would take counts, as
+// there.
+InlineStyle StyleOf(std::string_view style);
 
 }  // namespace qm

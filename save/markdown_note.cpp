@@ -357,7 +357,7 @@ class NoteConverter {
   void Begin(const TagOf& tag, Entry& entry) {
     switch (tag.tag) {
       case Tag::Bold:
-        if (EmphasisOfStyle(token_.Attribute("style")).bold == false) return;
+        if (StyleOf(token_.Attribute("style")).bold == false) return;
         return BeginMarker(entry, Marker::Bold);
       case Tag::Italic:
       case Tag::Strike:
@@ -392,16 +392,16 @@ class NoteConverter {
 
   void BeginMarker(Entry& entry, Marker kind) { entry.marker = inline_.OpenMarker(kind); }
 
-  // Word's list bullets are spans hidden by their style; the emphasis that a style gives
-  // opens as the elements of that emphasis would.
+  // A span that its style hides (Word's list bullets, a page's hidden text) gives nothing;
+  // the emphasis that a style gives opens as the elements of that emphasis would.
   void BeginSpan(Entry& entry) {
     const std::string_view style = token_.Attribute("style");
     if (style.empty()) return;
-    entry.hidden = style.find("mso-list:Ignore") != std::string_view::npos;
+    const InlineStyle shown = StyleOf(style);
+    entry.hidden = shown.hidden;
     hidden_ += entry.hidden ? 1 : 0;
-    const StyledEmphasis emphasis = EmphasisOfStyle(style);
-    const std::array<bool, kStyledMarks.size()> wanted = {emphasis.bold == true, emphasis.italic,
-                                                          emphasis.strike};
+    const std::array<bool, kStyledMarks.size()> wanted = {shown.bold == true, shown.italic,
+                                                          shown.strike};
     for (size_t index = 0; index < kStyledMarks.size(); ++index) {
       if (wanted[index] && inline_.OpenMarker(kStyledMarks[index])) entry.styled |= StyleBit(index);
     }

@@ -110,8 +110,10 @@ TEST(MarkdownNote, EachPageConstructBecomesItsMarkdown) {
        "font-weight:400\">b</span> <span style=\"font-weight:lighter;color:red\">c</span> <span "
        "style=\"font-style: oblique; text-decoration-line: underline line-through\">d</span> "
        "<strong style=\"font-weight: 400\">e</strong> <b style=\"font-weight:7000\">f</b> <code>"
-       "<span style=\"font-weight:bold\">k</span></code></p>",
-       Lines({"**a** b c *~~d~~* e **f** `k`"})},
+       "<span style=\"font-weight:bold\">k</span></code> <span style=\"Display: None\">weg"
+       "</span><span style=\"visibility:hidden\">weg</span><span style=\"display:none;display:"
+       "inline\">da</span></p>",
+       Lines({"**a** b c *~~d~~* e **f** `k` da"})},
       {"<p><b>fett<p>weiter</b></p>", Lines({"**fett**", "", "**weiter**"})},
       {"a < b </p></b></zz><p", Lines({"a \\< b"})},
       {"<title>Der  Titel</title><p>x</p>", Lines({"x"})},
