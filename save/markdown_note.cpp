@@ -430,7 +430,7 @@ class NoteConverter {
     if (language_.empty()) language_ = wrapperLanguage_;
   }
 
-  // GitHub, MkDocs and Jekyll name a code block's language on a <div> around it.
+  // GitHub, Sphinx, MkDocs and Jekyll name a code block's language on a <div> around it.
   void BeginBoundary() {
     EndBlock();
     if (token_.name != "div") return;

@@ -91,7 +91,7 @@ std::string CodeFence(std::string_view code) {
 }
 
 std::string CodeLanguage(std::string_view classes) {
-  for (const std::string_view prefix : {"language-", "lang-", "highlight-source-"}) {
+  for (const std::string_view prefix : {"language-", "lang-", "highlight-source-", "highlight-"}) {
     size_t at = classes.find(prefix);
     while (at != std::string_view::npos && at > 0 && classes[at - 1] != ' ') {
       at = classes.find(prefix, at + 1);
@@ -104,6 +104,8 @@ std::string CodeLanguage(std::string_view classes) {
         language.push_back(c);
       }
     }
+    // Sphinx marks a block without a language of its own so.
+    if (language == "default" || language == "none") return {};
     if (!language.empty()) return language;
   }
   return {};

@@ -40,8 +40,11 @@ TEST(MarkdownNote, EachPageConstructBecomesItsMarkdown) {
       {"<pre>a <b>*b*</b><br>&lt;c&gt;</pre>", Lines({"```", "a *b*", "<c>", "```"})},
       {"<div class=\"highlight highlight-source-shell notranslate\"><pre>npm i</pre><div class=\""
        "zeroclipboard-container\"><clipboard-copy value=\"npm i\"><svg><path d=\"m\"></path>"
-       "</svg></clipboard-copy></div></div><div class=\"language-ruby\"><p>x</p></div><pre>y</pre>",
-       Lines({"```shell", "npm i", "```", "", "x", "", "```", "y", "```"})},
+       "</svg></clipboard-copy></div></div><div class=\"language-ruby\"><p>x</p></div><pre>y</pre>"
+       "<div class=\"highlight-python notranslate\"><div class=\"highlight\"><pre><span></span>"
+       "z</pre></div></div><div class=\"highlight-default\"><pre>w</pre></div>",
+       Lines({"```shell", "npm i", "```", "", "x", "", "```", "y", "```", "", "```python", "z",
+              "```", "", "```", "w", "```"})},
       {"<blockquote><p>eins</p><blockquote>zwei</blockquote></blockquote>",
        Lines({"> eins", ">", "> > zwei"})},
       {"<ul><li>a<ul><li>b</li></ul></li><li>c</li></ul><p>d</p>",
