@@ -139,6 +139,25 @@ HtmlDocumentPieces HtmlDocument(std::string_view clipboardText, const HtmlDocume
   return document;
 }
 
+bool DeclaresUtf8(std::string_view document) {
+  constexpr size_t kPrescanned = 1024;
+  constexpr std::string_view kMeta = "<meta";
+  constexpr std::string_view kCharset = "charset";
+  std::string start(document.substr(0, kPrescanned));
+  for (char& c : start) c = AsciiLower(c);
+  const std::string_view text = start;
+  for (size_t meta = text.find(kMeta); meta != std::string_view::npos;
+       meta = text.find(kMeta, meta + 1)) {
+    const std::string_view tag = text.substr(meta, text.find('>', meta) - meta);
+    const size_t charset = tag.find(kCharset);
+    if (charset == std::string_view::npos) continue;
+    std::string_view value = tag.substr(charset + kCharset.size());
+    value.remove_prefix(std::min(value.find_first_not_of(" \t\r\n=\"'"), value.size()));
+    if (value.starts_with("utf-8") || value.starts_with("utf8")) return true;
+  }
+  return false;
+}
+
 std::string_view OldBody(std::string& document) {
   EraseClosingTags(document);
   const std::string_view text = document;

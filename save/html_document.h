@@ -59,4 +59,8 @@ HtmlDocumentPieces HtmlDocument(std::string_view clipboardText, const HtmlDocume
 // `document` itself and the old body is a part of it: a large document is not copied.
 std::string_view OldBody(std::string& document);
 
+// Whether a document declares itself UTF-8 where browsers look for it: a <meta> in its
+// first 1024 bytes whose "charset" (of its own or in "content") is "utf-8" or "utf8".
+bool DeclaresUtf8(std::string_view document);
+
 }  // namespace qm

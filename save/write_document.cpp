@@ -85,7 +85,12 @@ bool ExtendDocument(HtmlDocumentPieces& document, const EntryRequest& request,
     context.messages.Show(ReadFailedMessage(request.path, *reason));
     return false;
   }
-  const FileEncoding encoding = EncodingOfBytes(old);
+  FileEncoding encoding = EncodingOfBytes(old);
+  // A document of ASCII alone that declares UTF-8 (by another editor) is read as UTF-8 by
+  // every browser: its entry must be UTF-8 too.
+  if (encoding == FileEncoding::Ansi && IsUtf8(old) && DeclaresUtf8(old)) {
+    encoding = FileEncoding::Utf8;
+  }
   std::optional<std::string> text = DocumentText(std::move(old), encoding);
   if (!text) {
     context.messages.Show(EncodingUnknownMessage(request.path));

@@ -83,6 +83,22 @@ TEST(HtmlDocument, OldBodyDropsOurHeaderAndTheFirstClosingTagsAndKeepsForeignDoc
   for (auto [document, body] : rows) EXPECT_EQ(OldBody(document), body) << document;
 }
 
+TEST(HtmlDocument, OnlyAMetaInTheFirstKilobyteDeclaresUtf8) {
+  const std::pair<std::string, bool> rows[] = {
+      {"<html><head><meta charset=\"UTF-8\"></head>", true},
+      {"<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=utf8\">", true},
+      {"<meta charset = 'utf-8'>", true},
+      {"<meta name=\"x\"><meta charset=utf-8>", true},
+      {"<meta charset=\"windows-1252\"><p>charset=utf-8</p>", false},
+      {"<p>Die Seite ist in charset=utf-8</p>", false},
+      {"<meta charset=\"iso-8859-1\"><meta name=\"x\" content=\"utf-8\">", false},
+      {std::string(1020, ' ') + "<meta charset=\"utf-8\">", false},
+      {"<meta charset=\"utf-8\"", true}};
+  for (const auto& [document, declares] : rows) {
+    EXPECT_EQ(DeclaresUtf8(document), declares) << document;
+  }
+}
+
 TEST(TextEntry, DateTextAndASeparatorOfItsUnitRepeatedUpToALimit) {
   EXPECT_EQ(DateTimeText("06.12.2026", "14:05:09", false), "06.12.2026 14:05:09");
   EXPECT_EQ(DateTimeText("06.12.2026", "00:00:00", true), "06.12.2026");

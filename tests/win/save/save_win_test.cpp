@@ -434,6 +434,10 @@ INSTANTIATE_TEST_SUITE_P(
                          "<br>-----<br><br>\r\n" + U8(kDocumentEnd),
                      false, "HTML"),
         EncodingCase("document_in_odd_utf16", kOdd, u"Käse", kOdd, false, "HTML"),
+        EncodingCase("document_declaring_utf8", "<meta charset=\"utf-8\"><p>Gruss</p>", u"Käse",
+                     U8(kDocumentHead) + "<meta charset=\"utf-8\"><p>Gruss</p>\r\nKäse<BR>\r\n" +
+                         "\r\n\r\n<br>-----<br><br>\r\n" + U8(kDocumentEnd),
+                     false, "HTML"),
         EncodingCase("document_in_utf16_with_half_a_character", Le(u"\uFEFF<p>\xD83D</p>"), u"Käse",
                      Le(u"\uFEFF<p>\xD83D</p>"), false, "HTML")),
     [](const auto& info) { return std::string(info.param.name); });
