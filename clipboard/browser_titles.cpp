@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "settings/ascii_text.h"
+
 namespace qm {
 
 namespace {
@@ -20,8 +22,6 @@ constexpr std::string_view kExplorerEnding = " - Microsoft Internet Explorer";
 constexpr std::array<std::string_view, 9> kBrowserNames{
     "Firefox",        "Mozilla", "Google Chrome", "Chromium", "Microsoft\xE2\x80\x8B Edge",
     "Microsoft Edge", "Brave",   "Vivaldi",       "Opera"};
-
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool ContainsIgnoringCase(std::string_view text, std::string_view word) {
   const auto found = std::search(text.begin(), text.end(), word.begin(), word.end(),

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <optional>
 
+#include "settings/ascii_text.h"
+
 namespace qm {
 
 namespace {
@@ -11,8 +13,6 @@ struct HeaderLine {
   std::string_view name;
   std::string_view value;
 };
-
-bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
 // "Name:value" with a name of letters only; the HTML (starting with '<') and anything
 // else ends the header.

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <initializer_list>
 #include <optional>
 
 #include "settings/action_cache.h"
 #include "settings/action_record.h"
 #include "settings/ansi_text.h"
+#include "settings/ascii_text.h"
 #include "ui/settings_input.h"
 
 namespace qm {
@@ -45,13 +45,6 @@ struct OldAction {
   std::string name, dateiname, speicherpfad, aktion, format, url, datum;
 };
 
-std::string Lower(std::string_view text) {
-  std::string lower(text);
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return lower;
-}
-
 bool SectionPresent(const SettingsStore& file, std::string_view section,
                     std::initializer_list<std::string_view> keys) {
   return std::any_of(keys.begin(), keys.end(), [&](std::string_view key) {
@@ -61,7 +54,7 @@ bool SectionPresent(const SettingsStore& file, std::string_view section,
 
 // 1.5x stored the folder method without its word count; 2.0 needs one, three words.
 std::string ConvertedMethod(const std::string& aktion) {
-  return Lower(aktion) == "dateiundordner" ? "dateiundordner3" : aktion;
+  return AsciiLowered(aktion) == "dateiundordner" ? "dateiundordner3" : aktion;
 }
 
 std::string SubstitutePath(const ImportWorld& world) {

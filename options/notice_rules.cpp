@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "settings/ascii_text.h"
 #include "settings/number_text.h"
 
 namespace qm {
@@ -18,8 +19,6 @@ constexpr int kPanelTopTwips = -90;
 constexpr TwipsRect kLabelInPanel{120, kInitialLabelTopTwips, 1845, 825};
 constexpr TwipsRect kOkButtonInPanel{720, 720, 615, 255};
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 std::string_view TrimBlanks(std::string_view text) {
   const auto first = text.find_first_not_of(" \t");
   if (first == std::string_view::npos) return {};
@@ -29,7 +28,7 @@ std::string_view TrimBlanks(std::string_view text) {
 
 std::string_view TakeDigits(std::string_view& text) {
   std::size_t count = 0;
-  while (count < text.size() && IsDigit(text[count])) ++count;
+  while (count < text.size() && IsAsciiDigit(text[count])) ++count;
   const std::string_view digits = text.substr(0, count);
   text.remove_prefix(count);
   return digits;

@@ -4,6 +4,7 @@
 
 #include "save/html_links.h"
 #include "save/text_entry.h"
+#include "settings/ascii_text.h"
 
 namespace qm {
 
@@ -52,13 +53,6 @@ size_t ExpectedSize(std::string_view text, size_t foreignCharacters) {
   return text.size() + text.size() / 4 + foreignCharacters * kLongestReference + 1024;
 }
 
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool SameIgnoringCase(std::string_view text, std::string_view word) {
-  return std::equal(text.begin(), text.end(), word.begin(), word.end(),
-                    [](char a, char b) { return AsciiLower(a) == AsciiLower(b); });
-}
-
 constexpr std::string_view kClosingBody = "</body>";
 constexpr std::string_view kClosingHtml = "</html>";
 
@@ -67,7 +61,7 @@ constexpr std::string_view kClosingHtml = "</html>";
 size_t FindIgnoringCase(std::string_view text, std::string_view tag, size_t from = 0) {
   for (size_t at = text.find('<', from); at != std::string_view::npos;
        at = text.find('<', at + 1)) {
-    if (SameIgnoringCase(text.substr(at, tag.size()), tag)) return at;
+    if (EqualIgnoringCase(text.substr(at, tag.size()), tag)) return at;
   }
   return std::string_view::npos;
 }
@@ -81,8 +75,8 @@ void EraseClosingTags(std::string& document) {
   size_t body = document.find('<');
   for (; body != std::string::npos; body = document.find('<', body + 1)) {
     const std::string_view tag = std::string_view(document).substr(body, kClosingBody.size());
-    if (SameIgnoringCase(tag, kClosingBody)) break;
-    if (html == std::string::npos && SameIgnoringCase(tag, kClosingHtml)) html = body;
+    if (EqualIgnoringCase(tag, kClosingBody)) break;
+    if (html == std::string::npos && EqualIgnoringCase(tag, kClosingHtml)) html = body;
   }
   if (body != std::string::npos) {
     document.erase(body, kClosingBody.size());
@@ -143,8 +137,7 @@ bool DeclaresUtf8(std::string_view document) {
   constexpr size_t kPrescanned = 1024;
   constexpr std::string_view kMeta = "<meta";
   constexpr std::string_view kCharset = "charset";
-  std::string start(document.substr(0, kPrescanned));
-  for (char& c : start) c = AsciiLower(c);
+  const std::string start = AsciiLowered(document.substr(0, kPrescanned));
   const std::string_view text = start;
   for (size_t meta = text.find(kMeta); meta != std::string_view::npos;
        meta = text.find(kMeta, meta + 1)) {

@@ -4,15 +4,13 @@
 #include <array>
 #include <utility>
 
+#include "settings/ascii_text.h"
+
 namespace qm {
 
 namespace {
 
-bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool IsAsciiUpper(char c) { return c >= 'A' && c <= 'Z'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsHtmlSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
-char AsciiLower(char c) { return IsAsciiUpper(c) ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool IsRawTextElement(std::string_view name) {
   return name == "script" || name == "style" || name == "title" || name == "textarea" ||
@@ -88,7 +86,7 @@ char32_t ShownCodePoint(char32_t c) {
 }
 
 int DigitValue(char c, bool hex) {
-  if (IsDigit(c)) return c - '0';
+  if (IsAsciiDigit(c)) return c - '0';
   const char lower = AsciiLower(c);
   if (hex && lower >= 'a' && lower <= 'f') return lower - 'a' + 10;
   return -1;
@@ -125,12 +123,6 @@ std::pair<char32_t, size_t> NamedReference(std::string_view text) {
 }
 
 }  // namespace
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return AsciiLower(x) == AsciiLower(y);
-         });
-}
 
 const HtmlAttribute* HtmlToken::Find(std::string_view lowerName) const {
   for (const HtmlAttribute& attribute : attributes) {

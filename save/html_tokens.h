@@ -51,9 +51,6 @@ struct HtmlToken {
   const HtmlAttribute* Find(std::string_view lowerName) const;
 };
 
-// Whether two names or values are the same apart from the case of ASCII letters.
-bool EqualIgnoringCase(std::string_view a, std::string_view b);
-
 // Splits HTML into text and tags in one pass, the way a browser reads a page it was
 // given: comments, declarations (<!DOCTYPE>, office's <![if ...]>) and processing
 // instructions are skipped; the content of <script>, <style>, <title>, <textarea> and

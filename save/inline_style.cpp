@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "settings/ascii_text.h"
+
 namespace qm {
 
 namespace {
@@ -14,14 +16,6 @@ std::string_view Trimmed(std::string_view text) {
   const size_t first = text.find_first_not_of(kBlanks);
   if (first == std::string_view::npos) return {};
   return text.substr(first, text.find_last_not_of(kBlanks) + 1 - first);
-}
-
-std::string Lowered(std::string_view text) {
-  std::string lowered(text);
-  for (char& c : lowered) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return lowered;
 }
 
 // A weight's boldness: "bold", "bolder" or a number from 600 on is bold; "normal",
@@ -66,8 +60,8 @@ InlineStyle StyleOf(std::string_view style) {
     style.remove_prefix(std::min(end + 1, style.size()));
     const size_t colon = declaration.find(':');
     if (colon == std::string_view::npos) continue;
-    const std::string name = Lowered(Trimmed(declaration.substr(0, colon)));
-    std::string value = Lowered(Trimmed(declaration.substr(colon + 1)));
+    const std::string name = AsciiLowered(Trimmed(declaration.substr(0, colon)));
+    std::string value = AsciiLowered(Trimmed(declaration.substr(colon + 1)));
     if (const size_t important = value.find("!important"); important != std::string::npos) {
       value = std::string(Trimmed(std::string_view(value).substr(0, important)));
     }

@@ -15,6 +15,7 @@
 #include "save/markdown_text.h"
 #include "save/office_lists.h"
 #include "save/page_address.h"
+#include "settings/ascii_text.h"
 #include "settings/utf8_text.h"
 
 namespace qm {

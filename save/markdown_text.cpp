@@ -4,6 +4,7 @@
 #include <array>
 
 #include "clipboard/source_url.h"
+#include "settings/ascii_text.h"
 
 namespace qm {
 
@@ -15,10 +16,6 @@ constexpr std::array<bool, 256> EscapedCharacters() {
   return escaped;
 }
 constexpr std::array<bool, 256> kEscaped = EscapedCharacters();
-
-bool IsAsciiAlphanumeric(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-}
 
 // Found run by run, since most code has few backticks or none.
 size_t LongestBacktickRun(std::string_view text) {

@@ -2,12 +2,11 @@
 
 #include <algorithm>
 
+#include "settings/ascii_text.h"
+
 namespace qm {
 
 namespace {
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
 // The marker's first word: Word pads it with blanks and non-breaking spaces.
 std::string_view FirstWord(std::string_view text) {
@@ -36,7 +35,7 @@ int OfficeListLevel(std::string_view style) {
   const size_t level = value.find(kLevel);
   if (level == std::string_view::npos) return 0;
   const std::string_view digits = value.substr(level + kLevel.size());
-  if (digits.empty() || !IsDigit(digits[0])) return 0;
+  if (digits.empty() || !IsAsciiDigit(digits[0])) return 0;
   return std::clamp(digits[0] - '0', 1, kDeepestLevel);
 }
 
@@ -45,8 +44,8 @@ OfficeListMarker OfficeListMarkerOf(std::string_view markerText) {
   if (word.size() < 2 || (word.back() != '.' && word.back() != ')')) return {};
   word.remove_suffix(1);
   const bool numbered =
-      std::all_of(word.begin(), word.end(), [](char c) { return IsDigit(c) || c == '.'; }) &&
-      std::any_of(word.begin(), word.end(), IsDigit);
+      std::all_of(word.begin(), word.end(), [](char c) { return IsAsciiDigit(c) || c == '.'; }) &&
+      std::any_of(word.begin(), word.end(), IsAsciiDigit);
   const bool lettered = std::all_of(word.begin(), word.end(), IsAsciiLetter);
   if (!numbered && !lettered) return {};
   OfficeListMarker marker{true, 1};

@@ -4,12 +4,11 @@
 #include <array>
 #include <iterator>
 
+#include "settings/ascii_text.h"
+
 namespace qm {
 
 namespace {
-
-bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // An object rather than a function, so that the algorithms it is handed to inline it.
 constexpr auto IsTabOrLineBreak = [](char c) { return c == '\t' || c == '\n' || c == '\r'; };
@@ -35,7 +34,7 @@ size_t SchemeLength(std::string_view address) {
   for (size_t at = 1; at < address.size(); ++at) {
     const char c = address[at];
     if (c == ':') return at + 1;
-    if (!IsAsciiLetter(c) && !(c >= '0' && c <= '9') && c != '+' && c != '-' && c != '.') {
+    if (!IsAsciiLetter(c) && !IsAsciiDigit(c) && c != '+' && c != '-' && c != '.') {
       return 0;
     }
   }

@@ -2,19 +2,14 @@
 
 #include <algorithm>
 
+#include "settings/ascii_text.h"
+
 namespace qm {
 
 namespace {
 
 // Enough for every program a user names; a damaged file cannot make the read endless.
 constexpr int kMostExcludedPrograms = 200;
-
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool SameName(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                    [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
-}
 
 std::string_view Trimmed(std::string_view text) {
   const size_t first = text.find_first_not_of(" \t");
@@ -45,7 +40,7 @@ std::string FieldOfProgramNames(const std::vector<std::string>& names) {
 
 bool IsExcludedProgram(const std::vector<std::string>& names, std::string_view programFile) {
   return !programFile.empty() && std::any_of(names.begin(), names.end(), [&](const auto& name) {
-    return SameName(name, programFile);
+    return EqualIgnoringCase(name, programFile);
   });
 }
 
