@@ -5,6 +5,7 @@
 #include "options/hotkey_fields.h"
 #include "settings/action_cache.h"
 #include "settings/action_record.h"
+#include "settings/ascii_text.h"
 
 namespace qm {
 
@@ -88,12 +89,7 @@ bool IsWordMethod(EditorMethod method) {
   return method == EditorMethod::WordFile || method == EditorMethod::WordFolder;
 }
 
-std::string TrimmedName(std::string_view typed) {
-  const size_t first = typed.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  const size_t last = typed.find_last_not_of(" \t");
-  return std::string(typed.substr(first, last - first + 1));
-}
+std::string TrimmedName(std::string_view typed) { return std::string(Trimmed(typed)); }
 
 std::string SummaryLine(EditorMethod method, std::string_view folder, std::string_view fileName,
                         DocumentFormat format) {

@@ -24,12 +24,6 @@ std::optional<HeaderLine> AsHeaderLine(std::string_view line) {
   return HeaderLine{name, line.substr(colon + 1)};
 }
 
-std::string_view TrimBlanks(std::string_view text) {
-  const size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 }  // namespace
 
 void AppendPercentEncoded(std::string& out, std::string_view text, const AsciiSet* alsoEncoded) {
@@ -65,7 +59,7 @@ std::string_view HtmlFormatHeaderValue(std::string_view data, std::string_view n
     if (end == std::string_view::npos && cut) return {};
     const auto line = AsHeaderLine(header.substr(start, end - start));
     if (!line) return {};
-    if (line->name == name) return TrimBlanks(line->value);
+    if (line->name == name) return Trimmed(line->value);
     if (end == std::string_view::npos) return {};
     start = header.find_first_not_of("\r\n", end);
   }

@@ -2,8 +2,6 @@
 // clipboard text (the input up to its first zero byte) and address (the rest). A
 // document of ours must come back as exactly the body it was written with, and
 // extending it must leave one closing BODY tag, at its end: copied text cannot cut it.
-#include <algorithm>
-#include <cctype>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -11,6 +9,7 @@
 
 #include "fuzz/fuzz_check.h"
 #include "save/html_document.h"
+#include "settings/ascii_text.h"
 
 namespace {
 
@@ -64,9 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   qm::HtmlDocumentPieces pieces = qm::HtmlDocument(text, parts);
   pieces.oldBody = body;
   const std::string extended = pieces.Whole();
-  std::string lower = extended;
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  const std::string lower = qm::AsciiLowered(extended);
   Require(
       lower.find("</body>") == extended.size() - kClosing.size() && extended.ends_with(kClosing),
       "an extended document has one closing BODY tag, at its end");

@@ -19,13 +19,6 @@ constexpr int kPanelTopTwips = -90;
 constexpr TwipsRect kLabelInPanel{120, kInitialLabelTopTwips, 1845, 825};
 constexpr TwipsRect kOkButtonInPanel{720, 720, 615, 255};
 
-std::string_view TrimBlanks(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  const auto last = text.find_last_not_of(" \t");
-  return text.substr(first, last - first + 1);
-}
-
 std::string_view TakeDigits(std::string_view& text) {
   std::size_t count = 0;
   while (count < text.size() && IsAsciiDigit(text[count])) ++count;
@@ -82,7 +75,7 @@ TwipsRect InWindow(TwipsRect inPanel) {
 }  // namespace
 
 std::optional<int> NoticeCoordinate(std::string_view text) {
-  text = TrimBlanks(text);
+  text = Trimmed(text);
   const bool negative = !text.empty() && text[0] == '-';
   if (!text.empty() && (text[0] == '-' || text[0] == '+')) text.remove_prefix(1);
   const std::string_view wholeDigits = TakeDigits(text);

@@ -3,6 +3,7 @@
 #include "save/numbering.h"
 #include "save/save_messages.h"
 #include "settings/ansi_text.h"
+#include "settings/ascii_text.h"
 #include "settings/file_helpers.h"
 
 namespace qm {
@@ -19,13 +20,6 @@ void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
   }
   result.append(text, start);
   text = std::move(result);
-}
-
-std::string_view Trimmed(std::string_view text) {
-  constexpr std::string_view kAround = " \t\r\n";
-  const size_t first = text.find_first_not_of(kAround);
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(kAround) - first + 1);
 }
 
 std::string_view Unquoted(std::string_view text) {
@@ -74,7 +68,7 @@ struct ImageRun {
 }  // namespace
 
 std::string CleanImagePath(std::string_view clipboardName) {
-  std::string path(Unquoted(Trimmed(clipboardName)));
+  std::string path(Unquoted(Trimmed(clipboardName, " \t\r\n")));
   ReplaceAll(path, "%20", " ");
   ReplaceAll(path, "|", ":");
   ReplaceAll(path, "/", "\\");

@@ -12,12 +12,6 @@ namespace {
 constexpr std::string_view kBlanks = " \t\r\n\f";
 constexpr int kLightestBold = 600;
 
-std::string_view Trimmed(std::string_view text) {
-  const size_t first = text.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(kBlanks) + 1 - first);
-}
-
 // A weight's boldness: "bold", "bolder" or a number from 600 on is bold; "normal",
 // "lighter" or a number below is not. Nothing for a value a browser would drop.
 std::optional<bool> BoldnessOfWeight(std::string_view value) {
@@ -60,10 +54,10 @@ InlineStyle StyleOf(std::string_view style) {
     style.remove_prefix(std::min(end + 1, style.size()));
     const size_t colon = declaration.find(':');
     if (colon == std::string_view::npos) continue;
-    const std::string name = AsciiLowered(Trimmed(declaration.substr(0, colon)));
-    std::string value = AsciiLowered(Trimmed(declaration.substr(colon + 1)));
+    const std::string name = AsciiLowered(Trimmed(declaration.substr(0, colon), kBlanks));
+    std::string value = AsciiLowered(Trimmed(declaration.substr(colon + 1), kBlanks));
     if (const size_t important = value.find("!important"); important != std::string::npos) {
-      value = std::string(Trimmed(std::string_view(value).substr(0, important)));
+      value = std::string(Trimmed(std::string_view(value).substr(0, important), kBlanks));
     }
     Take(shown, name, value);
   }

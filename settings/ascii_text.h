@@ -19,6 +19,13 @@ inline bool EqualIgnoringCase(std::string_view a, std::string_view b) {
                     [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
 }
 
+// The text without the blanks (by default spaces and tabs) at either end.
+inline std::string_view Trimmed(std::string_view text, std::string_view blanks = " \t") {
+  const size_t first = text.find_first_not_of(blanks);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(blanks) + 1 - first);
+}
+
 inline std::string AsciiLowered(std::string_view text) {
   std::string lowered(text);
   std::transform(lowered.begin(), lowered.end(), lowered.begin(), AsciiLower);

@@ -11,12 +11,6 @@ namespace {
 // Enough for every program a user names; a damaged file cannot make the read endless.
 constexpr int kMostExcludedPrograms = 200;
 
-std::string_view Trimmed(std::string_view text) {
-  const size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 std::string KeyOf(int number) { return "Programm" + std::to_string(number); }
 
 }  // namespace

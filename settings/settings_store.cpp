@@ -1,25 +1,16 @@
 #include "settings/settings_store.h"
 
 #include <algorithm>
-#include <cctype>
 #include <utility>
+
+#include "settings/ascii_text.h"
 
 namespace qm {
 
 namespace {
 
-bool SameName(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) ==
-           std::tolower(static_cast<unsigned char>(y));
-  });
-}
-
 std::string_view KeyOfLine(std::string_view line) {
-  const std::string_view key = line.substr(0, line.find('='));
-  const size_t first = key.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return key.substr(first, key.find_last_not_of(" \t") - first + 1);
+  return Trimmed(line.substr(0, line.find('=')));
 }
 
 std::string Line(std::string_view key, std::string_view value) {
@@ -35,9 +26,7 @@ std::string Line(std::string_view key, std::string_view value) {
 bool PossiblyCut(std::string_view value) { return value.size() >= kLongestSettingValue; }
 
 std::string ReadBack(std::string_view written) {
-  const size_t first = written.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  written = written.substr(first, written.find_last_not_of(" \t") - first + 1);
+  written = Trimmed(written);
   const bool quoted = written.size() >= 2 && (written.front() == '"' || written.front() == '\'') &&
                       written.back() == written.front();
   return std::string(quoted ? written.substr(1, written.size() - 2) : written);
@@ -51,7 +40,7 @@ std::string MergedLines(std::string_view lines, const std::vector<KeyValue>& val
     const std::string_view line = lines.substr(0, end);
     lines.remove_prefix(std::min(end + 1, lines.size()));
     const auto match = std::find_if(values.begin(), values.end(), [&](const KeyValue& entry) {
-      return SameName(entry.key, KeyOfLine(line));
+      return EqualIgnoringCase(entry.key, KeyOfLine(line));
     });
     if (match == values.end()) {
       merged += line;

@@ -1,11 +1,11 @@
 #include "bench/win/save_world.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstring>
 #include <initializer_list>
 
 #include "clipboard/clipboard_win.h"
+#include "settings/ascii_text.h"
 
 namespace qm::bench {
 
@@ -20,13 +20,6 @@ std::string Ansi(const std::wstring& wide) {
   WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), ansi.data(), length,
                       nullptr, nullptr);
   return ansi;
-}
-
-std::string Lower(std::string_view text) {
-  std::string lower(text);
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return lower;
 }
 
 std::string NewScratchPath() {
@@ -208,7 +201,7 @@ std::optional<qm::WriteFailure> MemorySettings::Write(std::string_view section,
 std::string MemorySettings::SectionLines(std::string_view section) const {
   std::string lines;
   for (const auto& [where, value] : values_) {
-    if (where.first == Lower(section)) lines += where.second + "=" + value + '\0';
+    if (where.first == AsciiLowered(section)) lines += where.second + "=" + value + '\0';
   }
   return lines;
 }
@@ -216,7 +209,8 @@ std::string MemorySettings::SectionLines(std::string_view section) const {
 // The whole section at once, as the profile file takes it.
 std::optional<qm::WriteFailure> MemorySettings::ReplaceSection(std::string_view section,
                                                                std::string_view lines) {
-  std::erase_if(values_, [&](const auto& entry) { return entry.first.first == Lower(section); });
+  std::erase_if(values_,
+                [&](const auto& entry) { return entry.first.first == AsciiLowered(section); });
   for (size_t end; (end = lines.find('\0')) != std::string_view::npos;
        lines.remove_prefix(end + 1)) {
     const std::string_view line = lines.substr(0, end);
@@ -227,7 +221,7 @@ std::optional<qm::WriteFailure> MemorySettings::ReplaceSection(std::string_view 
 
 std::pair<std::string, std::string> MemorySettings::Key(std::string_view section,
                                                         std::string_view key) {
-  return {Lower(section), Lower(key)};
+  return {AsciiLowered(section), AsciiLowered(key)};
 }
 
 BenchSave::BenchSave(const ActionKeys& action, const CurrentOptions& options)
