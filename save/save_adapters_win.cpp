@@ -5,10 +5,10 @@
 #include "clipboard/browser_address_win.h"
 #include "clipboard/clipboard_picture_win.h"
 #include "clipboard/source_url.h"
-#include "save/held_file_win.h"
 #include "save/whole_file_win.h"
 #include "settings/ansi_text.h"
 #include "settings/file_helpers_win.h"
+#include "settings/held_file_win.h"
 #include "settings/system_reason_win.h"
 
 namespace qm {

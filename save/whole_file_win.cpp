@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "save/held_file_win.h"
 #include "save/temporary_name.h"
+#include "settings/held_file_win.h"
 #include "settings/system_reason_win.h"
 
 namespace qm {

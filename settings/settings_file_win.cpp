@@ -2,9 +2,11 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <vector>
 
 #include "settings/file_helpers_win.h"
+#include "settings/held_file_win.h"
 #include "settings/system_reason_win.h"
 
 namespace qm {
@@ -13,20 +15,69 @@ namespace {
 
 constexpr DWORD kReadBufferSize = kLongestSettingValue + 1;
 
-std::optional<WriteFailure> Failure(bool written, const std::string& file) {
-  if (written) return std::nullopt;
-  return WriteFailure{file, SystemReason(GetLastError())};
+// Whether the last access to a profile file found it still held past its waits. The
+// accesses after it try once each until one gets through, so that reading all twenty
+// actions from a file that stays held costs that second once, not two hundred times.
+std::atomic<bool> gGaveUpOnHeldFile{false};
+
+// Another program (a sync tool uploading the file, a backup, an editor saving it) may have
+// the settings file open without sharing it. The profile functions then read the default
+// and write nothing, and say so only by the last error; `access` gives that error, or
+// ERROR_SUCCESS, of one try.
+template <typename Access>
+DWORD WhileSettingsHeld(Access access) {
+  const auto oneTry = [&access] {
+    SetLastError(ERROR_SUCCESS);
+    return access();
+  };
+  const DWORD error = gGaveUpOnHeldFile ? oneTry() : TriedWhileHeld(FileStep::Opening, oneTry);
+  gGaveUpOnHeldFile = HeldByAnotherProgram(error, FileStep::Opening);
+  return error;
 }
+
+std::optional<WriteFailure> Failure(DWORD error, const std::string& file) {
+  if (error == ERROR_SUCCESS) return std::nullopt;
+  return WriteFailure{file, SystemReason(error)};
+}
+
+DWORD ErrorOf(bool written) { return written ? ERROR_SUCCESS : GetLastError(); }
 
 std::optional<WriteFailure> WriteProfile(std::string_view section, std::string_view key,
                                          std::string_view value, const std::string& file) {
-  return Failure(WriteSetting(std::string(section), std::string(key), std::string(value), file),
+  return Failure(WhileSettingsHeld([&] {
+                   return ErrorOf(WriteSetting(std::string(section), std::string(key),
+                                               std::string(value), file));
+                 }),
                  file);
 }
 
 std::optional<WriteFailure> ReplaceProfileSection(std::string_view section, std::string_view lines,
                                                   const std::string& file) {
-  return Failure(WriteSetting(std::string(section), lines, file), file);
+  return Failure(
+      WhileSettingsHeld([&] { return ErrorOf(WriteSetting(std::string(section), lines, file)); }),
+      file);
+}
+
+std::string ReadProfile(std::string_view section, std::string_view key, const std::string& file,
+                        const std::string& fallback) {
+  std::string value;
+  WhileSettingsHeld([&] {
+    value = ReadSetting(std::string(section), std::string(key), file, fallback);
+    return GetLastError();
+  });
+  return value;
+}
+
+// A read that found the file held gives the failure, never the empty section it saw: a
+// change merged into that would lose the section's other keys.
+SectionRead ReadProfileSection(std::string_view section, const std::string& file) {
+  SectionRead read;
+  const DWORD error = WhileSettingsHeld([&] {
+    read.lines = ReadSetting(std::string(section), file);
+    return GetLastError();
+  });
+  if (HeldByAnotherProgram(error, FileStep::Opening)) read = {{}, Failure(error, file)};
+  return read;
 }
 
 // The program file's folder as the program was started, long or short.
@@ -92,7 +143,7 @@ void ProvideSettingsFile() {
 }
 
 std::string ProfileSettings::Read(std::string_view section, std::string_view key) const {
-  return ReadSetting(std::string(section), std::string(key), SettingsPath(), missingEntry_);
+  return ReadProfile(section, key, SettingsPath(), missingEntry_);
 }
 
 std::optional<WriteFailure> ProfileSettings::Write(std::string_view section, std::string_view key,
@@ -100,8 +151,8 @@ std::optional<WriteFailure> ProfileSettings::Write(std::string_view section, std
   return WriteProfile(section, key, value, SettingsPath());
 }
 
-std::string ProfileSettings::SectionLines(std::string_view section) const {
-  return ReadSetting(std::string(section), SettingsPath());
+SectionRead ProfileSettings::SectionLines(std::string_view section) const {
+  return ReadProfileSection(section, SettingsPath());
 }
 
 std::optional<WriteFailure> ProfileSettings::ReplaceSection(std::string_view section,
@@ -110,7 +161,7 @@ std::optional<WriteFailure> ProfileSettings::ReplaceSection(std::string_view sec
 }
 
 std::string ProfileFile::Read(std::string_view section, std::string_view key) const {
-  return ReadSetting(std::string(section), std::string(key), path_, missingEntry_);
+  return ReadProfile(section, key, path_, missingEntry_);
 }
 
 std::optional<WriteFailure> ProfileFile::Write(std::string_view section, std::string_view key,
@@ -118,8 +169,8 @@ std::optional<WriteFailure> ProfileFile::Write(std::string_view section, std::st
   return WriteProfile(section, key, value, path_);
 }
 
-std::string ProfileFile::SectionLines(std::string_view section) const {
-  return ReadSetting(std::string(section), path_);
+SectionRead ProfileFile::SectionLines(std::string_view section) const {
+  return ReadProfileSection(section, path_);
 }
 
 std::optional<WriteFailure> ProfileFile::ReplaceSection(std::string_view section,

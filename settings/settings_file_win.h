@@ -44,7 +44,7 @@ class ProfileSettings : public SettingsStore {
   std::string Read(std::string_view section, std::string_view key) const override;
   std::optional<WriteFailure> Write(std::string_view section, std::string_view key,
                                     std::string_view value) override;
-  std::string SectionLines(std::string_view section) const override;
+  SectionRead SectionLines(std::string_view section) const override;
   std::optional<WriteFailure> ReplaceSection(std::string_view section,
                                              std::string_view lines) override;
 
@@ -60,7 +60,7 @@ class ProfileFile : public SettingsStore {
   std::string Read(std::string_view section, std::string_view key) const override;
   std::optional<WriteFailure> Write(std::string_view section, std::string_view key,
                                     std::string_view value) override;
-  std::string SectionLines(std::string_view section) const override;
+  SectionRead SectionLines(std::string_view section) const override;
   std::optional<WriteFailure> ReplaceSection(std::string_view section,
                                              std::string_view lines) override;
 

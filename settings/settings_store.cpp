@@ -65,14 +65,17 @@ std::optional<WriteFailure> WriteChange(SettingsStore& settings,
                                         const std::vector<SectionValues>& change) {
   std::vector<std::pair<std::string_view, std::string>> before;
   for (const SectionValues& part : change) {
-    std::string lines = settings.SectionLines(part.section);
-    if (auto failure = settings.ReplaceSection(part.section, MergedLines(lines, part.values))) {
+    SectionRead read = settings.SectionLines(part.section);
+    if (!read.failure) {
+      read.failure = settings.ReplaceSection(part.section, MergedLines(read.lines, part.values));
+    }
+    if (read.failure) {
       for (auto written = before.rbegin(); written != before.rend(); ++written) {
         settings.ReplaceSection(written->first, written->second);
       }
-      return failure;
+      return read.failure;
     }
-    before.emplace_back(part.section, std::move(lines));
+    before.emplace_back(part.section, std::move(read.lines));
   }
   return std::nullopt;
 }

@@ -32,6 +32,14 @@ struct WriteFailure {
   bool operator==(const WriteFailure&) const = default;
 };
 
+// A section as read: "key=value" lines, each ended by a zero, the values not cut and not
+// unquoted; empty for a section that is not there, and when the file could not be read,
+// which `failure` then tells.
+struct SectionRead {
+  std::string lines;
+  std::optional<WriteFailure> failure;
+};
+
 // Key-by-key access to the settings file. The product reads and writes the profile
 // file directly on every call; tests substitute an in-memory store.
 class SettingsStore {
@@ -41,9 +49,8 @@ class SettingsStore {
   // Nothing when the value reached the file, else why it did not.
   virtual std::optional<WriteFailure> Write(std::string_view section, std::string_view key,
                                             std::string_view value) = 0;
-  // A whole section as the file holds it: "key=value" lines, each ended by a zero, the
-  // values not cut and not unquoted; empty for a section that is not there.
-  virtual std::string SectionLines(std::string_view section) const = 0;
+  // A whole section as the file holds it, or why the file could not be read.
+  virtual SectionRead SectionLines(std::string_view section) const = 0;
   // Replaces a whole section by such lines with one write of the file, so that either
   // all of them reach it or none; empty lines remove the section.
   virtual std::optional<WriteFailure> ReplaceSection(std::string_view section,

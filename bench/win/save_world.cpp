@@ -198,12 +198,12 @@ std::optional<qm::WriteFailure> MemorySettings::Write(std::string_view section,
   return std::nullopt;
 }
 
-std::string MemorySettings::SectionLines(std::string_view section) const {
-  std::string lines;
+qm::SectionRead MemorySettings::SectionLines(std::string_view section) const {
+  qm::SectionRead read;
   for (const auto& [where, value] : values_) {
-    if (where.first == AsciiLowered(section)) lines += where.second + "=" + value + '\0';
+    if (where.first == AsciiLowered(section)) read.lines += where.second + "=" + value + '\0';
   }
-  return lines;
+  return read;
 }
 
 // The whole section at once, as the profile file takes it.

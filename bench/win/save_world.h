@@ -100,7 +100,7 @@ class MemorySettings : public SettingsStore {
   std::string Read(std::string_view section, std::string_view key) const override;
   std::optional<qm::WriteFailure> Write(std::string_view section, std::string_view key,
                                         std::string_view value) override;
-  std::string SectionLines(std::string_view section) const override;
+  qm::SectionRead SectionLines(std::string_view section) const override;
   std::optional<qm::WriteFailure> ReplaceSection(std::string_view section,
                                                  std::string_view lines) override;
 

@@ -113,6 +113,23 @@ TEST(SectionLines, NewValuesTakeTheirKeysPlaceWhateverItsCaseAndTheRestStaysAsIt
   for (const auto& [lines, merged] : rows) EXPECT_EQ(MergedLines(lines, values), merged);
 }
 
+// A section read from a file that another program holds comes back empty; a change
+// merged into that would wipe the section's other keys once the file is free again.
+TEST(SettingsChange, ASectionThatCannotBeReadIsNotWrittenAndTheChangeFailsWhole) {
+  // the section that cannot be read, then what the change returns
+  const std::pair<const char*, bool> rows[] = {{"", true}, {"Aktion1", false}, {"Aktion2", false}};
+  for (const auto& [unreadable, written] : rows) {
+    auto settings = test::MemorySettings::WithActions({{1, "Eins (Standard)"}, {2, "Zwei"}});
+    settings.unreadableSection = unreadable;
+    const auto failure = WriteChange(
+        settings, {{"Aktion1", {{"Name", "Eins"}}}, {"Aktion2", {{"Name", "Zwei (Standard)"}}}});
+    EXPECT_EQ(!failure, written) << unreadable;
+    EXPECT_EQ(settings.Read("Aktion1", "Name"), written ? "Eins" : "Eins (Standard)");
+    EXPECT_EQ(settings.Read("Aktion2", "Name"), written ? "Zwei (Standard)" : "Zwei");
+    EXPECT_EQ(settings.Read("Aktion2", "Aktiviert"), "ja") << unreadable;
+  }
+}
+
 // What the user types becomes the names, each once; the stored list reads back as it was
 // written and shows as the field shows it; a process matches whatever the case of its
 // name, an unknown one never.

@@ -33,12 +33,14 @@ class MemorySettings : public SettingsStore {
     values_[{Lower(section), Lower(key)}] = std::string(value);
     return std::nullopt;
   }
-  std::string SectionLines(std::string_view section) const override {
-    std::string lines;
+  // The section `unreadableSection` cannot be read, as when another program holds the file.
+  SectionRead SectionLines(std::string_view section) const override {
+    if (Lower(section) == Lower(unreadableSection)) return {{}, kRefusal};
+    SectionRead read;
     for (const auto& [where, value] : values_) {
-      if (where.first == Lower(section)) lines += where.second + "=" + value + '\0';
+      if (where.first == Lower(section)) read.lines += where.second + "=" + value + '\0';
     }
-    return lines;
+    return read;
   }
   std::optional<WriteFailure> ReplaceSection(std::string_view section,
                                              std::string_view lines) override {
@@ -89,11 +91,13 @@ class MemorySettings : public SettingsStore {
   mutable std::vector<std::pair<std::string, std::string>> misses;  // section, key
   int writesThatReachFile = -1;
   std::string refusedSection;
+  std::string unreadableSection;
 
  private:
+  inline static const WriteFailure kRefusal{"C:\\Q\\einstellungen20.ini", L"Zugriff verweigert"};
+
   std::optional<WriteFailure> Refused(std::string_view section) {
-    if (writesThatReachFile == 0 || Lower(section) == Lower(refusedSection))
-      return WriteFailure{"C:\\Q\\einstellungen20.ini", L"Zugriff verweigert"};
+    if (writesThatReachFile == 0 || Lower(section) == Lower(refusedSection)) return kRefusal;
     if (writesThatReachFile > 0) --writesThatReachFile;
     return std::nullopt;
   }

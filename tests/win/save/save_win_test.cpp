@@ -219,6 +219,21 @@ TEST_F(SaveWin, RefusedNamesAndMissingFoldersFailWithoutLeavingAFile) {
   EXPECT_TRUE(Files().empty());
 }
 
+// Another program that holds `path` as `share` allows, and lets go after 150 ms.
+class HeldForAMoment {
+ public:
+  HeldForAMoment(const std::string& path, DWORD share)
+      : lock_(std::in_place, path, share), letGo_([this] {
+          Sleep(150);
+          lock_.reset();
+        }) {}
+  ~HeldForAMoment() { letGo_.join(); }
+
+ private:
+  std::optional<FileLock> lock_;
+  std::thread letGo_;
+};
+
 // A change of several keys goes as one write of its whole section, which keeps the
 // section's other values as they were, long and quoted ones too. A write to a file that
 // cannot be written (here: another program holds it open without sharing) says so, with
@@ -233,14 +248,33 @@ TEST_F(SaveWin, SettingsAreReadInto127BytesAndAChangeKeepsTheRestOrFailsWhole) {
   EXPECT_EQ(WriteAll(settings, "aktion1", {{"HotkeyC", "F5"}, {"format", "HTML"}}), std::nullopt);
   const std::string lines =
       "Speicherpfad=" + longValue + "\0Dateiname=\"  a \"\0format=HTML\0HotkeyC=F5\0"s;
-  EXPECT_EQ(settings.SectionLines("Aktion1"), lines);
+  EXPECT_EQ(settings.SectionLines("Aktion1").lines, lines);
   std::optional<FileLock> lock(std::in_place, SettingsPath(), 0);
   const auto failure = WriteAll(settings, "Aktion1", {{"HotkeyA", "Strg"}, {"HotkeyC", "F6"}});
   lock.reset();
   EXPECT_EQ(failure, (WriteFailure{SettingsPath(), SystemReason(ERROR_SHARING_VIOLATION)}));
-  EXPECT_EQ(settings.SectionLines("Aktion1"), lines);
+  EXPECT_EQ(settings.SectionLines("Aktion1").lines, lines);
   settings.ReplaceSection("Aktion1", "");
   EXPECT_EQ(settings.Read("Aktion1", "HotkeyC"), std::string(kMissingEntry));
+}
+
+// The settings file held for a moment by another program (a sync tool, a backup) is read
+// and changed once it lets go: a read does not take the default for the value, and a
+// change keeps the rest of its section.
+TEST_F(SaveWin, SettingsHeldForAMomentAreReadAndChangedOnceTheOtherProgramLetsGo) {
+  using namespace std::string_literals;
+  settings.Write("Aktion1", "Name", "Notizen");
+  for (const DWORD share : {DWORD{0}, DWORD{FILE_SHARE_READ}}) {
+    {
+      HeldForAMoment held(SettingsPath(), share);
+      EXPECT_EQ(settings.Read("Aktion1", "Name"), "Notizen") << share;
+    }
+    {
+      HeldForAMoment held(SettingsPath(), share);
+      EXPECT_EQ(WriteAll(settings, "Aktion1", {{"Format", "Markdown"}}), std::nullopt) << share;
+    }
+    EXPECT_EQ(settings.SectionLines("Aktion1").lines, "Name=Notizen\0Format=Markdown\0"s) << share;
+  }
 }
 
 // The archive edition delivers its settings under another name: they become the
@@ -650,13 +684,10 @@ TEST_P(SaveWhileHeld, WaitsUntilTheOtherProgramLetsGo) {
   const std::string file = FileOfTheFormat(row.format);
   Use("gleichedatei", row.format);
   WriteFileBytes(target + "\\" + file, "alt\r\n");
-  std::optional<FileLock> held(std::in_place, target + "\\" + file, row.share);
-  std::thread letGo([&held] {
-    Sleep(150);
-    held.reset();
-  });
-  Save(u"neu");
-  letGo.join();
+  {
+    HeldForAMoment held(target + "\\" + file, row.share);
+    Save(u"neu");
+  }
   EXPECT_TRUE(messages.shown.empty());
   EXPECT_EQ(Saved(file), row.after);
 }
