@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <utility>
 #include <vector>
 
 #include "settings/file_helpers_win.h"
@@ -65,7 +66,7 @@ std::string ReadProfile(std::string_view section, std::string_view key, const st
     value = ReadSetting(std::string(section), std::string(key), file, fallback);
     return GetLastError();
   });
-  return value;
+  return ValueInTheCodePage(std::move(value));
 }
 
 // A read that found the file held gives the failure, never the empty section it saw: a

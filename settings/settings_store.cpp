@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <utility>
 
+#include "settings/ansi_text.h"
 #include "settings/ascii_text.h"
+#include "settings/utf8_text.h"
 
 namespace qm {
 
@@ -24,6 +26,20 @@ std::string Line(std::string_view key, std::string_view value) {
 }  // namespace
 
 bool PossiblyCut(std::string_view value) { return value.size() >= kLongestSettingValue; }
+
+std::string ValueInTheCodePage(std::string read) {
+  const Utf8Start start = WellFormedStart(read);
+  if (!start.multiByte || start.length != read.size()) return read;
+  std::string converted;
+  for (size_t at = 0; at < read.size();) {
+    const auto [codePoint, length] = CodePointAt(read, at);
+    const auto character = AnsiOfCharacter(codePoint);
+    if (!character) return read;
+    converted += *character;
+    at += length;
+  }
+  return converted;
+}
 
 std::string ReadBack(std::string_view written) {
   written = Trimmed(written);

@@ -24,6 +24,13 @@ bool PossiblyCut(std::string_view value);
 // around it and without one pair of the same quote (" or ') around the rest.
 std::string ReadBack(std::string_view written);
 
+// A value as the user typed it where an editor saved the settings file in UTF-8 (Windows'
+// Notepad does so with a file of ASCII alone that the user then types an umlaut into),
+// which the profile functions read as code-page letters ("JÃ¶rg"). A value of well-formed
+// UTF-8 beyond ASCII whose every character the code page has is taken as that; any other
+// value, and every value this program wrote, stays as read.
+std::string ValueInTheCodePage(std::string read);
+
 // Why a value did not reach the settings file: the file and the system's reason.
 struct WriteFailure {
   std::string file;

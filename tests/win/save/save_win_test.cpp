@@ -277,6 +277,17 @@ TEST_F(SaveWin, SettingsHeldForAMomentAreReadAndChangedOnceTheOtherProgramLetsGo
   }
 }
 
+// Notepad saves a settings file of ASCII alone, into which the user typed a path with an
+// umlaut, in UTF-8. The path reads as typed, and stays so when the program changes a key
+// beside it in the code page.
+TEST_F(SaveWin, AValueAnEditorSavedInUtf8ReadsAsTypedAlsoAfterAChange) {
+  WriteFileBytes(SettingsPath(), "[Aktion1]\r\nSpeicherpfad=C:\\J\xC3\xB6rg\r\n");
+  EXPECT_EQ(settings.Read("Aktion1", "Speicherpfad"), "C:\\J\xF6rg");
+  EXPECT_EQ(WriteAll(settings, "Aktion1", {{"Name", "\xC4rger"}}), std::nullopt);
+  EXPECT_EQ(settings.Read("Aktion1", "Speicherpfad"), "C:\\J\xF6rg");
+  EXPECT_EQ(settings.Read("Aktion1", "Name"), "\xC4rger");
+}
+
 // The archive edition delivers its settings under another name: they become the
 // settings file only where there is none, so unpacking it again keeps the user's.
 TEST_F(SaveWin, TheDeliveredSettingsBecomeTheSettingsFileOnlyWhereThereIsNone) {
