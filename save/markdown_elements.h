@@ -11,6 +11,8 @@ enum class Tag {
   Italic,
   Strike,
   Code,
+  Superscript,
+  Subscript,
   Link,
   Span,
   Pre,

@@ -15,6 +15,7 @@
 #include "save/markdown_text.h"
 #include "save/office_lists.h"
 #include "save/page_address.h"
+#include "save/script_letters.h"
 #include "settings/ascii_text.h"
 #include "settings/utf8_text.h"
 
@@ -67,6 +68,7 @@ struct Entry {
   bool container = false;
   bool hidden = false;
   int outerHeading = 0;
+  Script outerScript = Script::None;
   uint8_t styled = 0;  // the marks a span's style opened, a bit each (StyleBit)
 };
 
@@ -189,8 +191,17 @@ class NoteConverter {
     } else if (spanDepth_ > 0) {
       ForEachShownPiece(text, [this](std::string_view piece) { span_.Add(piece); });
     } else {
-      inline_.AppendText(text);
+      inline_.AppendText(Scripted(text));
     }
+  }
+
+  // Raised and lowered text in their own letters, where it has them.
+  std::string_view Scripted(std::string_view text) {
+    if (script_ == Script::None) return text;
+    std::optional<std::string> letters = ScriptLettersOf(text, script_);
+    if (!letters) return text;
+    scripted_ = std::move(*letters);
+    return scripted_;
   }
 
   // CR LF and CR alone end a line as LF does.
@@ -369,6 +380,11 @@ class NoteConverter {
         return BeginSpan(entry);
       case Tag::Code:
         ++spanDepth_;
+        return;
+      case Tag::Superscript:
+      case Tag::Subscript:
+        entry.outerScript = script_;
+        script_ = tag.tag == Tag::Superscript ? Script::Super : Script::Sub;
         return;
       case Tag::Pre:
         return BeginPre(entry);
@@ -633,6 +649,10 @@ class NoteConverter {
         return;
       case Tag::Code:
         return EndSpan();
+      case Tag::Superscript:
+      case Tag::Subscript:
+        script_ = entry.outerScript;
+        return;
       case Tag::Pre:
         if (--preDepth_ == 0) WriteCodeBlock();
         return;
@@ -708,6 +728,8 @@ class NoteConverter {
   MarkdownLines lines_;
   MarkdownInline inline_;
   int heading_ = 0;
+  Script script_ = Script::None;
+  std::string scripted_;
   int hidden_ = 0;
   bool taskBoxDue_ = false;        // an item has begun, and nothing of it is written yet
   int officeLevelDue_ = 0;         // of a list paragraph whose item is not open yet

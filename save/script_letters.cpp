@@ -1,0 +1,74 @@
+#include "save/script_letters.h"
+
+#include "settings/utf8_text.h"
+
+namespace qm {
+
+namespace {
+
+constexpr char32_t kMinusSign = 0x2212;
+
+char32_t SuperscriptOf(char32_t c) {
+  switch (c) {
+    case '1':
+      return 0xB9;
+    case '2':
+      return 0xB2;
+    case '3':
+      return 0xB3;
+    case 'i':
+      return 0x2071;
+    case 'n':
+      return 0x207F;
+    default:
+      break;
+  }
+  if (c == '0' || (c >= '4' && c <= '9')) return 0x2070 + (c - '0');
+  if (c == '+') return 0x207A;
+  if (c == '-' || c == kMinusSign) return 0x207B;
+  if (c == '=') return 0x207C;
+  if (c == '(') return 0x207D;
+  if (c == ')') return 0x207E;
+  return 0;
+}
+
+char32_t SubscriptOf(char32_t c) {
+  if (c >= '0' && c <= '9') return 0x2080 + (c - '0');
+  if (c == '+') return 0x208A;
+  if (c == '-' || c == kMinusSign) return 0x208B;
+  if (c == '=') return 0x208C;
+  if (c == '(') return 0x208D;
+  if (c == ')') return 0x208E;
+  return 0;
+}
+
+char32_t LetterOf(char32_t c, Script script) {
+  if (c == ' ') return c;
+  switch (script) {
+    case Script::Super:
+      return SuperscriptOf(c);
+    case Script::Sub:
+      return SubscriptOf(c);
+    case Script::None:
+      break;
+  }
+  return 0;
+}
+
+}  // namespace
+
+std::optional<std::string> ScriptLettersOf(std::string_view text, Script script) {
+  std::u16string letters;
+  for (size_t at = 0; at < text.size();) {
+    const auto [c, length] = CodePointAt(text, at);
+    at += length;
+    const char32_t letter = LetterOf(c, script);
+    if (letter == 0) return std::nullopt;
+    letters += static_cast<char16_t>(letter);
+  }
+  std::string utf8;
+  AppendUtf8(utf8, letters);
+  return utf8;
+}
+
+}  // namespace qm
