@@ -12,6 +12,9 @@ namespace qm {
 // less than an assignment that must allow for its source lying inside the string.
 void MarkdownLines::OpenContainer(std::string_view firstLine, std::string_view otherLines) {
   BlankLineIfDue();
+  // What stood before is set apart now; a block that ends before the container holds a
+  // line (a list opening right inside a quote) is no reason for a blank line in it.
+  written_ = false;
   if (depth_ == containers_.size()) containers_.emplace_back();
   Container& container = containers_[depth_++];
   container.firstLine.clear();
@@ -21,7 +24,11 @@ void MarkdownLines::OpenContainer(std::string_view firstLine, std::string_view o
   container.started = false;
 }
 
-void MarkdownLines::CloseContainer() { --depth_; }
+// An empty item still stands between the blocks around it.
+void MarkdownLines::CloseContainer() {
+  --depth_;
+  written_ = !text_.empty();
+}
 
 void MarkdownLines::Prefix(bool blank) {
   const size_t start = text_.size();

@@ -66,6 +66,8 @@ class MarkdownLines {
   std::vector<Container> containers_;
   size_t depth_ = 0;  // the containers open, the first of containers_
   bool blankDue_ = false;
+  // A block that a blank line must set apart came before: a line since the last container
+  // opened, any line once it closed.
   bool written_ = false;
 };
 

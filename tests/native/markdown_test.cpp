@@ -47,6 +47,8 @@ TEST(MarkdownNote, EachPageConstructBecomesItsMarkdown) {
               "```", "", "```", "w", "```"})},
       {"<blockquote><p>eins</p><blockquote>zwei</blockquote></blockquote>",
        Lines({"> eins", ">", "> > zwei"})},
+      {"<p>v</p><blockquote><ul><li>a</li></ul></blockquote><p>n</p>",
+       Lines({"v", "", "> - a", "", "n"})},
       {"<ul><li>a<ul><li>b</li></ul></li><li>c</li></ul><p>d</p>",
        Lines({"- a", "  - b", "- c", "", "d"})},
       {"<ol start=\"9\"><li>neun<li>zehn<ol><li>x</ol></ol>",
