@@ -36,11 +36,11 @@ void Take(InlineStyle& shown, std::string_view name, std::string_view value) {
   } else if (name == "text-decoration" || name == "text-decoration-line") {
     shown.strike = value.find("line-through") != std::string_view::npos;
   } else if (name == "display") {
-    shown.hidden = value == "none";
+    shown.displayNone = value == "none";
   } else if (name == "visibility") {
-    shown.hidden = value == "hidden" || value == "collapse";
+    shown.invisible = value == "hidden" || value == "collapse";
   } else if (name == "mso-list") {
-    shown.hidden = value == "ignore";
+    shown.listMarker = value == "ignore";
   }
 }
 

@@ -13,7 +13,11 @@ struct InlineStyle {
   std::optional<bool> bold;  // set where the style gives a weight
   bool italic = false;
   bool strike = false;
-  bool hidden = false;  // "display: none", "visibility: hidden", Word's "mso-list: Ignore"
+  bool displayNone = false;
+  bool invisible = false;   // "visibility: hidden" or "collapse"
+  bool listMarker = false;  // Word's "mso-list: Ignore": a list paragraph's bullet or number
+
+  bool Hidden() const { return displayNone || invisible; }
 };
 
 // Reads the declarations "font-weight", "font-style", "text-decoration",

@@ -409,13 +409,14 @@ class NoteConverter {
 
   void BeginMarker(Entry& entry, Marker kind) { entry.marker = inline_.OpenMarker(kind); }
 
-  // A span that its style hides (Word's list bullets, a page's hidden text) gives nothing;
+  // A span that its style hides (a page's hidden text, Word's list bullets) gives nothing;
   // the emphasis that a style gives opens as the elements of that emphasis would.
   void BeginSpan(Entry& entry) {
     const std::string_view style = token_.Attribute("style");
     if (style.empty()) return;
     const InlineStyle shown = StyleOf(style);
-    entry.hidden = shown.hidden;
+    // A numbered heading's number shows: in a heading, "1." starts no list.
+    entry.hidden = shown.Hidden() || (shown.listMarker && heading_ == 0);
     hidden_ += entry.hidden ? 1 : 0;
     const std::array<bool, kStyledMarks.size()> wanted = {shown.bold == true, shown.italic,
                                                           shown.strike};

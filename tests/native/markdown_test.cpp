@@ -122,9 +122,15 @@ TEST(MarkdownNote, EachPageConstructBecomesItsMarkdown) {
        "<strong style=\"font-weight: 400\">e</strong> <b style=\"font-weight:7000\">f</b> <code>"
        "<span style=\"font-weight:bold\">k</span></code> <span style=\"Display: None\">weg"
        "</span><span style=\"visibility:hidden\">weg</span><span style=\"display:none;display:"
-       "inline\">da</span></p>",
+       "inline\">da</span><span style=\"display:none;visibility:visible\">weg</span></p>",
        Lines({"**a** b c *~~d~~* e **f** `k` da"})},
       {"<p><b>fett<p>weiter</b></p>", Lines({"**fett**", "", "**weiter**"})},
+      // Word's numbered headings carry their numbers as a list paragraph does its marker.
+      {"<h1 style='mso-list:l0 level1 lfo1'><![if !supportLists]><span style='mso-list:Ignore'>"
+       "1.<span style='font:7.0pt \"Times New Roman\"'>&nbsp;&nbsp; </span></span><![endif]>"
+       "Einleitung</h1><h2 style='mso-list:l0 level2 lfo1'><span style='mso-list:Ignore'>1.1"
+       "&nbsp;</span>Ziel</h2>",
+       Lines({"# 1. Einleitung", "", "## 1.1 Ziel"})},
       {"a < b </p></b></zz><p", Lines({"a \\< b"})},
       {"<title>Der  Titel</title><p>x</p>", Lines({"x"})},
       // Long runs of prose, with what must be looked at closer on either side of every
