@@ -45,6 +45,9 @@ class MarkdownLines {
   // The next block follows without a blank line (the items of a tight list).
   void Adjoin() { blankDue_ = false; }
 
+  // How long the note is so far.
+  size_t Written() const { return text_.size(); }
+
   // Room for a note of about `size` bytes, so that a long one is not moved as it grows.
   void Reserve(size_t size) { text_.reserve(size); }
   std::string Take() { return std::move(text_); }

@@ -54,10 +54,26 @@ struct CollapsedText {
   }
 };
 
+constexpr long long kLargestItemNumber = 999'999'999;
+
 struct ListState {
   bool ordered;
   long long next;
+  bool otherDelimiter = false;  // "* " or "1) " instead of "- " or "1. "
   bool hasItem = false;
+
+  std::string Marker() {
+    if (!ordered) return otherDelimiter ? "* " : "- ";
+    return std::to_string(std::min(next++, kLargestItemNumber)) + (otherDelimiter ? ") " : ". ");
+  }
+};
+
+// A list that has just ended, nothing written after it yet.
+struct EndedList {
+  size_t written;  // the note's length then
+  size_t depth;
+  bool ordered;
+  bool otherDelimiter;
 };
 
 // What an open element did, so that closing it undoes exactly that.
@@ -75,8 +91,6 @@ struct Entry {
 // The marks that a span's style may open, in the order it opens them.
 constexpr std::array<Marker, 3> kStyledMarks = {Marker::Bold, Marker::Italic, Marker::Strike};
 constexpr uint8_t StyleBit(size_t index) { return static_cast<uint8_t>(1u << index); }
-
-constexpr long long kLargestItemNumber = 999'999'999;
 
 bool IsAllSpace(std::string_view text) {
   return std::all_of(text.begin(), text.end(), IsHtmlSpace);
@@ -460,6 +474,7 @@ class NoteConverter {
     EndBlock();
     if (InCell() || !lines_.CanNest()) return;
     lines_.EndBlock();
+    endedList_.reset();
     lines_.OpenContainer("> ", "> ");
     entry.container = true;
   }
@@ -476,12 +491,24 @@ class NoteConverter {
     // Right under an item's text a list stays tight; an ordered list not starting at 1
     // cannot follow a line of text without a blank line.
     if (!lists_.empty() && (!ordered || start == 1)) lines_.Adjoin();
-    lists_.push_back({ordered, start});
+    lists_.push_back({ordered, start, TakesTheOtherDelimiter(ordered)});
+  }
+
+  // Two lists of a kind one right after the other are one list to a Markdown reader,
+  // which would number the second's items on from the first's: the second takes the
+  // other delimiter.
+  bool TakesTheOtherDelimiter(bool ordered) const {
+    const bool rightAfterItsKind = endedList_ && endedList_->written == lines_.Written() &&
+                                   endedList_->depth == lists_.size() &&
+                                   endedList_->ordered == ordered;
+    return rightAfterItsKind && !endedList_->otherDelimiter;
   }
 
   void EndList() {
     EndBlock();
+    const ListState ended = lists_.back();
     lists_.pop_back();
+    endedList_ = EndedList{lines_.Written(), lists_.size(), ended.ordered, ended.otherDelimiter};
     lines_.EndBlock();
   }
 
@@ -493,12 +520,13 @@ class NoteConverter {
   }
 
   void OpenItem() {
+    endedList_.reset();
     std::string marker = "- ";
     if (!lists_.empty()) {
       ListState& list = lists_.back();
       if (list.hasItem) lines_.Adjoin();
       list.hasItem = true;
-      if (list.ordered) marker = std::to_string(std::min(list.next++, kLargestItemNumber)) + ". ";
+      marker = list.Marker();
     }
     lines_.OpenContainer(marker, std::string(marker.size(), ' '));
     taskBoxDue_ = true;
@@ -749,6 +777,7 @@ class NoteConverter {
   bool cellOpen_ = false;
   TableCells table_;
   std::vector<ListState> lists_;
+  std::optional<EndedList> endedList_;
 
   std::vector<Entry> stack_;
   std::vector<size_t> structural_;

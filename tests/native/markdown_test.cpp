@@ -114,7 +114,7 @@ TEST(MarkdownNote, EachPageConstructBecomesItsMarkdown) {
        "</h2><p style='mso-list:l0 level1 lfo1'>ohne Marke</p><ul><li>html<p style='mso-list:l0 "
        "level1 lfo1'><span style='mso-list:Ignore'>2.1.</span>innen</p></li></ul>",
        Lines({"1. a", "   - tief", "", "- Punkt", "", "1. Buchstabe", "", "## Titel", "",
-              "- ohne Marke", "", "- html", "  1. innen"})},
+              "- ohne Marke", "", "* html", "  1. innen"})},
       {"<p>a <b>b<i>c</b>d</i></p>", Lines({"a **b*c***d"})},
       {"<p><span style=\"FONT-WEIGHT: Bold !important\">a</span> <span style=\"font-weight:600;"
        "font-weight:400\">b</span> <span style=\"font-weight:lighter;color:red\">c</span> <span "
@@ -206,6 +206,10 @@ class RenderedNote {
     } else if (type == "tasklist") {
       seen.push_back(cmark_gfm_extensions_get_tasklist_item_checked(node) ? "task [x]"
                                                                           : "task [ ]");
+    } else if (type == "list") {
+      seen.push_back(cmark_node_get_list_type(node) == CMARK_ORDERED_LIST
+                         ? "ol " + std::to_string(cmark_node_get_list_start(node))
+                         : "ul");
     } else if (type == "item" || type == "block_quote" || type == "thematic_break" ||
                type == "html_block" || type == "html_inline" || type == "table_row" ||
                type == "table_header") {
@@ -229,8 +233,8 @@ TEST(MarkdownNote, GithubsParserReadsTheNoteAsThePageShowedIt) {
        {"h2:Geschichte [Bearbeiten]", "link:Bearbeiten>https://ex.org/edit",
         "p:Die Stadt wurde 1200 erstmals erw\xC3\xA4hnt.[1] Sie liegt am Fluss.", "strong:Stadt",
         "link:1200>https://ex.org/wiki/1200", "emph:erstmals",
-        "link:[1]>https://ex.org/docs/seite.html?x=1#cite-1", "item", "p:Altstadt", "item",
-        "p:Hafen", "item", "p:Nord"}},
+        "link:[1]>https://ex.org/docs/seite.html?x=1#cite-1", "ul", "item", "p:Altstadt", "item",
+        "p:Hafen", "ol 1", "item", "p:Nord"}},
       {"<p>Mit <code>a|b</code>:</p><pre class=\"language-python\">if a &lt; b:\n    "
        "print(\"`x`\")\n</pre><table><thead><tr><th>Name</th><th>Wert | Einheit</th></tr>"
        "</thead><tbody><tr><td><b>x</b></td><td><a href=\"u\">1 | m</a></td></tr></tbody>"
@@ -259,7 +263,7 @@ TEST(MarkdownNote, GithubsParserReadsTheNoteAsThePageShowedIt) {
        "decoration:line-through;\"> alt</span></p><ul><li dir=\"ltr\"><p dir=\"ltr\"><span "
        "style=\"font-weight:400\">Punkt</span></p></li></ul></b>",
        {"p:Fett und schr\xC3\xA4g alt", "strong:Fett", "emph:schr\xC3\xA4g", "strikethrough:alt",
-        "item", "p:Punkt"}},
+        "ul", "item", "p:Punkt"}},
       // Emphasis that ends where the same emphasis begins again is one run of it; one
       // that cannot go on (bold ended after it) leaves its text plain, never a stray "*".
       {"<p><b>h</b><b>i</b> <s>a</s><s>b</s><i>c</i><i>d</i> <b>e<i>f</i></b><i>g</i></p>",
@@ -270,8 +274,13 @@ TEST(MarkdownNote, GithubsParserReadsTheNoteAsThePageShowedIt) {
        "<input type=\"checkbox\" checked=\"\"> lose</p><p>mehr <input type=\"checkbox\"></p>"
        "</li><li>[x] Text</li><li><input type=\"text\" value=\"x\"></li></ul><p><input "
        "type=\"checkbox\" checked> frei</p>",
-       {"task [x]", "p:erledigt", "task [ ]", "p:offen", "strong:offen", "task [x]", "p:lose",
-        "p:mehr", "item", "p:[x] Text", "p:frei"}}};
+       {"ul", "task [x]", "p:erledigt", "task [ ]", "p:offen", "strong:offen", "task [x]", "p:lose",
+        "p:mehr", "item", "p:[x] Text", "p:frei"}},
+      // Lists of a kind right after each other stay apart, each numbered from its start.
+      {"<ol><li>a</li></ol><ol><li>b</li></ol><ol start=\"3\"><li>c</li></ol><ul><li>d</li>"
+       "</ul><ul><li>e</li></ul>",
+       {"ol 1", "item", "p:a", "ol 1", "item", "p:b", "ol 3", "item", "p:c", "ul", "item", "p:d",
+        "ul", "item", "p:e"}}};
   for (const auto& [html, seen] : rows) {
     EXPECT_EQ(RenderedNote(MarkdownOfHtml(html, kPage).markdown).seen, seen) << html;
   }
