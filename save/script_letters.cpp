@@ -43,7 +43,7 @@ char32_t SubscriptOf(char32_t c) {
 }
 
 char32_t LetterOf(char32_t c, Script script) {
-  if (c == ' ') return c;
+  if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f') return c;
   switch (script) {
     case Script::Super:
       return SuperscriptOf(c);

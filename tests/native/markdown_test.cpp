@@ -87,9 +87,9 @@ TEST(MarkdownNote, EachPageConstructBecomesItsMarkdown) {
        Lines({"sichtbar", "", "Punkt"})},
       {"<p>ein<unbekannt x=1>fach</unbekannt> <u>u</u></p>", Lines({"einfach u"})},
       // Raised and lowered text in Unicode's letters where it has them, else as written.
-      {"<p>m<sup>2</sup> H<sub>2</sub>O 10<sup>\xE2\x88\x92(n+1)</sup> x<sub>i</sub> "
+      {"<p>m<sup>2</sup> H<sub>2</sub>O 10<sup>\n\xE2\x88\x92(n+1)</sup> x<sub>i</sub> "
        "1<sup>st</sup> <sup><b>3</b></sup> <code>a<sup>2</sup></code></p>",
-       Lines({"m\xC2\xB2 H\xE2\x82\x82O 10\xE2\x81\xBB\xE2\x81\xBD\xE2\x81\xBF\xE2\x81\xBA"
+       Lines({"m\xC2\xB2 H\xE2\x82\x82O 10 \xE2\x81\xBB\xE2\x81\xBD\xE2\x81\xBF\xE2\x81\xBA"
               "\xC2\xB9\xE2\x81\xBE xi 1st **\xC2\xB3** `a2`"})},
       // Word's lists: paragraphs with a level in their style and a hidden bullet or number.
       {"<div class=WordSection1>\r\n<p class=MsoNormal>Liste:<o:p></o:p></p>\r\n<p class="
