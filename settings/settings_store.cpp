@@ -28,6 +28,8 @@ std::string Line(std::string_view key, std::string_view value) {
 bool PossiblyCut(std::string_view value) { return value.size() >= kLongestSettingValue; }
 
 std::string ValueInTheCodePage(std::string read) {
+  // A value that may be cut stays at its length, so that it is still told as cut.
+  if (PossiblyCut(read)) return read;
   const Utf8Start start = WellFormedStart(read);
   if (!start.multiByte || start.length != read.size()) return read;
   std::string converted;

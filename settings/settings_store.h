@@ -28,7 +28,8 @@ std::string ReadBack(std::string_view written);
 // Notepad does so with a file of ASCII alone that the user then types an umlaut into),
 // which the profile functions read as code-page letters ("JÃ¶rg"). A value of well-formed
 // UTF-8 beyond ASCII whose every character the code page has is taken as that; any other
-// value, and every value this program wrote, stays as read.
+// value, one that may be cut among them, and every value this program wrote, stays as
+// read.
 std::string ValueInTheCodePage(std::string read);
 
 // Why a value did not reach the settings file: the file and the system's reason.
