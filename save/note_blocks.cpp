@@ -1,0 +1,176 @@
+#include "save/note_converter.h"
+
+#include <algorithm>
+
+namespace qm::note {
+
+namespace {
+
+long long ListStart(std::string_view value) {
+  long long start = 0;
+  size_t digits = 0;
+  for (const char c : value) {
+    if (c < '0' || c > '9' || ++digits > 9) break;
+    start = start * 10 + (c - '0');
+  }
+  return digits == 0 ? 1 : start;
+}
+
+}  // namespace
+
+void Converter::EndBlock() {
+  if (InCell()) return inline_.Space();
+  inline_.EndBlock();
+  std::string& block = inline_.Block();
+  if (block.empty()) return;
+  taskBoxDue_ = false;
+  if (heading_ > 0) {
+    WriteHeading(block);
+  } else {
+    WriteParagraph(block);
+  }
+  block.clear();
+  lines_.EndBlock();
+}
+
+void Converter::WriteHeading(std::string& block) {
+  for (char& c : block) {
+    if (c == '\n') c = ' ';
+  }
+  // A heading's closing "#"s would be dropped: the last one is escaped.
+  if (block.back() == '#') block.insert(block.size() - 1, 1, '\\');
+  lines_.Line(std::string(static_cast<size_t>(heading_), '#') + " " + block);
+}
+
+void Converter::WriteParagraph(std::string& block) {
+  if (block.find('\n') == std::string::npos) {
+    EscapeLineStart(block);
+    return lines_.Line(block);
+  }
+  size_t start = 0;
+  while (start <= block.size()) {
+    const size_t end = std::min(block.find('\n', start), block.size());
+    std::string piece = block.substr(start, end - start);
+    EscapeLineStart(piece);
+    if (end < block.size()) piece += '\\';
+    lines_.Line(piece);
+    start = end + 1;
+  }
+}
+
+void Converter::WriteCodeBlock() {
+  std::string_view code = code_;
+  if (code.starts_with('\n')) code.remove_prefix(1);
+  while (code.ends_with('\n')) code.remove_suffix(1);
+  if (!code.empty()) lines_.CodeBlock(code, language_);
+}
+
+void Converter::BeginQuote(Entry& entry) {
+  EndBlock();
+  if (InCell() || !lines_.CanNest()) return;
+  lines_.EndBlock();
+  endedList_.reset();
+  lines_.OpenContainer("> ", "> ");
+  entry.container = true;
+}
+
+void Converter::BeginList(const TagOf& tag, Entry& entry) {
+  EndBlock();
+  if (InCell()) return;
+  OpenList(tag.ordered, ListStart(token_.Attribute("start")));
+  entry.container = true;  // the list's state, not a line prefix
+}
+
+void Converter::OpenList(bool ordered, long long start) {
+  lines_.EndBlock();
+  // Right under an item's text a list stays tight; an ordered list not starting at 1
+  // cannot follow a line of text without a blank line.
+  if (!lists_.empty() && (!ordered || start == 1)) lines_.Adjoin();
+  lists_.push_back({ordered, start, TakesTheOtherDelimiter(ordered)});
+}
+
+// Two lists of a kind one right after the other are one list to a Markdown reader,
+// which would number the second's items on from the first's: the second takes the
+// other delimiter.
+bool Converter::TakesTheOtherDelimiter(bool ordered) const {
+  const bool rightAfterItsKind = endedList_ && endedList_->written == lines_.Written() &&
+                                 endedList_->depth == lists_.size() &&
+                                 endedList_->ordered == ordered;
+  return rightAfterItsKind && !endedList_->otherDelimiter;
+}
+
+void Converter::EndList() {
+  EndBlock();
+  const ListState ended = lists_.back();
+  lists_.pop_back();
+  endedList_ = EndedList{lines_.Written(), lists_.size(), ended.ordered, ended.otherDelimiter};
+  lines_.EndBlock();
+}
+
+void Converter::BeginItem(Entry& entry) {
+  EndBlock();
+  if (InCell() || !lines_.CanNest()) return;
+  OpenItem();
+  entry.container = true;
+}
+
+void Converter::OpenItem() {
+  endedList_.reset();
+  std::string marker = "- ";
+  if (!lists_.empty()) {
+    ListState& list = lists_.back();
+    if (list.hasItem) lines_.Adjoin();
+    list.hasItem = true;
+    marker = list.Marker();
+  }
+  lines_.OpenContainer(marker, std::string(marker.size(), ' '));
+  taskBoxDue_ = true;
+}
+
+void Converter::BeginHeading(const TagOf& tag, Entry& entry) {
+  EndBlock();
+  entry.outerHeading = heading_;
+  if (!InCell()) heading_ = tag.level;
+}
+
+void Converter::BeginTable(Entry& entry) {
+  EndBlock();
+  if (InCell() || tableOpen_) return;
+  tableOpen_ = true;
+  table_.Clear();
+  entry.container = true;
+}
+
+void Converter::BeginRow(Entry& entry) {
+  if (!tableOpen_ || InCell()) return EndBlock();
+  table_.NewRow();
+  entry.container = true;
+}
+
+void Converter::BeginCell(Entry& entry) {
+  if (!tableOpen_ || InCell()) return EndBlock();
+  EndBlock();
+  if (table_.rowStarts.empty()) table_.NewRow();
+  cellOpen_ = true;
+  entry.container = true;
+}
+
+void Converter::EndCell() {
+  inline_.EndBlock();
+  std::string& cell = inline_.Block();
+  for (char& c : cell) {
+    if (c == '\n') c = ' ';
+  }
+  table_.cells.push_back(cell);
+  cell.clear();
+  cellOpen_ = false;
+}
+
+void Converter::EndTable() {
+  if (cellOpen_) EndCell();
+  tableOpen_ = false;
+  lines_.Table(table_);
+  table_.Clear();
+}
+
+}  // namespace qm::note
