@@ -1,6 +1,6 @@
-#include "save/note_converter.h"
-
 #include <algorithm>
+
+#include "save/note_converter.h"
 
 namespace qm::note {
 

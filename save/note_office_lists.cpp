@@ -1,5 +1,4 @@
 #include "save/note_converter.h"
-
 #include "save/office_lists.h"
 
 namespace qm::note {
