@@ -8,6 +8,27 @@ namespace {
 
 constexpr char32_t kMinusSign = 0x2212;
 
+// Unicode has the raised digits and + - = ( ) from U+2070 (but 1, 2 and 3 in Latin-1)
+// and the lowered ones 16 further on, in the same order.
+char32_t RaisedPlaceOf(char32_t c) {
+  if (c >= '0' && c <= '9') return 0x2070 + (c - '0');
+  switch (c) {
+    case '+':
+      return 0x207A;
+    case '-':
+    case kMinusSign:
+      return 0x207B;
+    case '=':
+      return 0x207C;
+    case '(':
+      return 0x207D;
+    case ')':
+      return 0x207E;
+    default:
+      return 0;
+  }
+}
+
 char32_t SuperscriptOf(char32_t c) {
   switch (c) {
     case '1':
@@ -21,25 +42,13 @@ char32_t SuperscriptOf(char32_t c) {
     case 'n':
       return 0x207F;
     default:
-      break;
+      return RaisedPlaceOf(c);
   }
-  if (c == '0' || (c >= '4' && c <= '9')) return 0x2070 + (c - '0');
-  if (c == '+') return 0x207A;
-  if (c == '-' || c == kMinusSign) return 0x207B;
-  if (c == '=') return 0x207C;
-  if (c == '(') return 0x207D;
-  if (c == ')') return 0x207E;
-  return 0;
 }
 
 char32_t SubscriptOf(char32_t c) {
-  if (c >= '0' && c <= '9') return 0x2080 + (c - '0');
-  if (c == '+') return 0x208A;
-  if (c == '-' || c == kMinusSign) return 0x208B;
-  if (c == '=') return 0x208C;
-  if (c == '(') return 0x208D;
-  if (c == ')') return 0x208E;
-  return 0;
+  const char32_t raised = RaisedPlaceOf(c);
+  return raised == 0 ? 0 : raised + 0x10;
 }
 
 char32_t LetterOf(char32_t c, Script script) {
