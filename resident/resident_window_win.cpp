@@ -40,6 +40,9 @@ constexpr UINT kMenuDelayMs = 100;
 constexpr UINT_PTR kBTimer = 1;
 constexpr UINT_PTR kBTimer2 = 2;
 constexpr UINT_PTR kBTimer3 = 3;
+// A refresh that found the settings file held by another program is run again after this.
+constexpr UINT_PTR kRefreshAgainTimer = 4;
+constexpr UINT kRefreshAgainMs = 1000;
 // A folder handed over by "/hier": the save runs from this message, after the hand-over.
 constexpr UINT kSaveHereMessage = WM_APP + 1;
 // The save queue's request for the folders handed over: no action's number.
@@ -115,7 +118,12 @@ LRESULT ResidentWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
       RequestSave(kSaveHereRequest);
       return 0;
     case WM_TIMER:
-      OnMenuTimer(wParam);
+      if (wParam == kRefreshAgainTimer) {
+        KillTimer(window_, kRefreshAgainTimer);
+        Aktualisieren(refreshAgainBinding_);
+      } else {
+        OnMenuTimer(wParam);
+      }
       return 0;
     case WM_NOTIFY:
       if (frame_ && reinterpret_cast<const NMHDR*>(lParam)->code == TCN_SELCHANGE) {
@@ -159,7 +167,7 @@ void ResidentWindow::StartUp() {
   frame_ =
       std::make_unique<SettingsFrame>(instance_, window_, settings_, options_, *notice_, *this);
   WriteTempPath();
-  options_ = LoadCurrentOptions(settings_);
+  ReadOptions();
   // The shortcut is made anew at every start, also after the user deleted it.
   if (options_.chkAutostart && !IsArchiveEdition(settings_))
     ApplyAutostart(true, settings_, *messages_);
@@ -268,8 +276,26 @@ void ResidentWindow::ShowTrayMenu() { menu_->Popup(window_); }
 
 void ResidentWindow::Aktualisieren(int changedBinding) { refreshes_.Request(changedBinding); }
 
+// Another program (a sync tool at logon, a backup, an editor saving the file) may hold the
+// settings file past the reads' waits. What was read then is the missing-entry text, not the
+// user's settings: the program keeps what it had and reads again a moment later, until the
+// file could be read whole.
 void ResidentWindow::Refresh(int changedBinding) {
-  actions_.Refresh(settings_);
+  const unsigned heldBefore = settings_.ReadsFoundHeld();
+  if (!optionsRead_) ReadOptions();
+  if (actions_.Refresh(settings_)) ShowActions(changedBinding);
+  if (settings_.ReadsFoundHeld() == heldBefore) return;
+  refreshAgainBinding_ = changedBinding;
+  SetTimer(window_, kRefreshAgainTimer, kRefreshAgainMs, nullptr);
+}
+
+void ResidentWindow::ReadOptions() {
+  const unsigned heldBefore = settings_.ReadsFoundHeld();
+  options_ = LoadCurrentOptions(settings_);
+  optionsRead_ = settings_.ReadsFoundHeld() == heldBefore;
+}
+
+void ResidentWindow::ShowActions(int changedBinding) {
   frame_->RefillActionList();
   txtStandard_ = actions_.StandardAction();
   menu_->Fill(BuildTrayMenuModel(actions_, settings_));

@@ -87,6 +87,11 @@ class ResidentWindow : public Window, public ResidentCommands {
   void HoldWhileEnding();
   bool Held() const { return endAsked_ || sessionEnding_; }
   void Refresh(int changedBinding);
+  // The options as the file holds them; until they could be read whole, every refresh
+  // reads them again.
+  void ReadOptions();
+  // The actions just read: the action list, the tray menu, icon and tip, the hotkeys.
+  void ShowActions(int changedBinding);
 
   void RequestSave(int action, bool fromTrayClick = false);
   // "Zwischenablage hier speichern" handed over by a start with "/hier FOLDER".
@@ -108,6 +113,8 @@ class ResidentWindow : public Window, public ResidentCommands {
   ProfileSettings settings_;
   ActionCache actions_;
   CurrentOptions options_;
+  bool optionsRead_ = false;
+  int refreshAgainBinding_ = 0;
   std::unique_ptr<WinMessageBoxes> messages_;
   WinSaveFiles files_;
   std::unique_ptr<ClipboardReader> reader_;

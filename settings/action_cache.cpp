@@ -1,5 +1,7 @@
 #include "settings/action_cache.h"
 
+#include <utility>
+
 namespace qm {
 
 namespace {
@@ -13,15 +15,20 @@ ActionRecord ReadRecord(const SettingsStore& settings, const std::string& sectio
 
 }  // namespace
 
-void ActionCache::Refresh(const SettingsStore& settings) {
-  standard_ = 0;
+bool ActionCache::Refresh(const SettingsStore& settings) {
+  const unsigned heldBefore = settings.ReadsFoundHeld();
+  ActionCache read = *this;
+  read.standard_ = 0;
   for (int n = 1; n <= kActionCount; ++n) {
     const std::string section = ActionSection(n);
     if (settings.Read(section, "Aktiviert") != "ja") continue;
-    ActionRecord& slot = slots_[static_cast<size_t>(n - 1)];
+    ActionRecord& slot = read.slots_[static_cast<size_t>(n - 1)];
     slot = ReadRecord(settings, section);
-    if (IsStandardMarked(slot.Name)) standard_ = n;
+    if (IsStandardMarked(slot.Name)) read.standard_ = n;
   }
+  if (settings.ReadsFoundHeld() != heldBefore) return false;
+  *this = std::move(read);
+  return true;
 }
 
 const ActionRecord& ActionCache::Record(int number) const {

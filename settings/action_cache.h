@@ -14,8 +14,10 @@ inline constexpr int kActionCount = 20;
 class ActionCache {
  public:
   // Reads the record of every active action (Aktiviert = "ja") from the settings file
-  // and finds the Standard action: the highest active number whose name is marked.
-  void Refresh(const SettingsStore& settings);
+  // and finds the Standard action: the highest active number whose name is marked. When a
+  // read found the file held by another program, the cache stays as it was and the
+  // answer is false: the actions it read then would be missing, not the user's.
+  bool Refresh(const SettingsStore& settings);
 
   // The record of action n; an empty record for a number outside 1 to 20.
   const ActionRecord& Record(int number) const;

@@ -59,25 +59,31 @@ std::optional<WriteFailure> ReplaceProfileSection(std::string_view section, std:
       file);
 }
 
+// `foundHeld` counts the reads that found the file held.
 std::string ReadProfile(std::string_view section, std::string_view key, const std::string& file,
-                        const std::string& fallback) {
+                        const std::string& fallback, unsigned& foundHeld) {
   std::string value;
-  WhileSettingsHeld([&] {
+  const DWORD error = WhileSettingsHeld([&] {
     value = ReadSetting(std::string(section), std::string(key), file, fallback);
     return GetLastError();
   });
+  if (HeldByAnotherProgram(error, FileStep::Opening)) ++foundHeld;
   return ValueInTheCodePage(std::move(value));
 }
 
 // A read that found the file held gives the failure, never the empty section it saw: a
 // change merged into that would lose the section's other keys.
-SectionRead ReadProfileSection(std::string_view section, const std::string& file) {
+SectionRead ReadProfileSection(std::string_view section, const std::string& file,
+                               unsigned& foundHeld) {
   SectionRead read;
   const DWORD error = WhileSettingsHeld([&] {
     read.lines = ReadSetting(std::string(section), file);
     return GetLastError();
   });
-  if (HeldByAnotherProgram(error, FileStep::Opening)) read = {{}, Failure(error, file)};
+  if (HeldByAnotherProgram(error, FileStep::Opening)) {
+    ++foundHeld;
+    read = {{}, Failure(error, file)};
+  }
   return read;
 }
 
@@ -144,7 +150,7 @@ void ProvideSettingsFile() {
 }
 
 std::string ProfileSettings::Read(std::string_view section, std::string_view key) const {
-  return ReadProfile(section, key, SettingsPath(), missingEntry_);
+  return ReadProfile(section, key, SettingsPath(), missingEntry_, readsFoundHeld_);
 }
 
 std::optional<WriteFailure> ProfileSettings::Write(std::string_view section, std::string_view key,
@@ -153,8 +159,10 @@ std::optional<WriteFailure> ProfileSettings::Write(std::string_view section, std
 }
 
 SectionRead ProfileSettings::SectionLines(std::string_view section) const {
-  return ReadProfileSection(section, SettingsPath());
+  return ReadProfileSection(section, SettingsPath(), readsFoundHeld_);
 }
+
+unsigned ProfileSettings::ReadsFoundHeld() const { return readsFoundHeld_; }
 
 std::optional<WriteFailure> ProfileSettings::ReplaceSection(std::string_view section,
                                                             std::string_view lines) {
@@ -162,7 +170,7 @@ std::optional<WriteFailure> ProfileSettings::ReplaceSection(std::string_view sec
 }
 
 std::string ProfileFile::Read(std::string_view section, std::string_view key) const {
-  return ReadProfile(section, key, path_, missingEntry_);
+  return ReadProfile(section, key, path_, missingEntry_, readsFoundHeld_);
 }
 
 std::optional<WriteFailure> ProfileFile::Write(std::string_view section, std::string_view key,
@@ -171,8 +179,10 @@ std::optional<WriteFailure> ProfileFile::Write(std::string_view section, std::st
 }
 
 SectionRead ProfileFile::SectionLines(std::string_view section) const {
-  return ReadProfileSection(section, path_);
+  return ReadProfileSection(section, path_, readsFoundHeld_);
 }
+
+unsigned ProfileFile::ReadsFoundHeld() const { return readsFoundHeld_; }
 
 std::optional<WriteFailure> ProfileFile::ReplaceSection(std::string_view section,
                                                         std::string_view lines) {

@@ -47,9 +47,11 @@ class ProfileSettings : public SettingsStore {
   SectionRead SectionLines(std::string_view section) const override;
   std::optional<WriteFailure> ReplaceSection(std::string_view section,
                                              std::string_view lines) override;
+  unsigned ReadsFoundHeld() const override;
 
  private:
   std::string missingEntry_;
+  mutable unsigned readsFoundHeld_ = 0;
 };
 
 // A profile file at a fixed path, such as another program's settings file.
@@ -63,10 +65,12 @@ class ProfileFile : public SettingsStore {
   SectionRead SectionLines(std::string_view section) const override;
   std::optional<WriteFailure> ReplaceSection(std::string_view section,
                                              std::string_view lines) override;
+  unsigned ReadsFoundHeld() const override;
 
  private:
   std::string path_;
   std::string missingEntry_;
+  mutable unsigned readsFoundHeld_ = 0;
 };
 
 }  // namespace qm

@@ -63,6 +63,10 @@ class SettingsStore {
   // all of them reach it or none; empty lines remove the section.
   virtual std::optional<WriteFailure> ReplaceSection(std::string_view section,
                                                      std::string_view lines) = 0;
+  // How many reads so far found the file held by another program, a value read so giving
+  // the missing-entry text. A reader that compares it before and after knows whether what
+  // it read is the file's.
+  virtual unsigned ReadsFoundHeld() const = 0;
 };
 
 struct KeyValue {

@@ -116,6 +116,24 @@ TEST_F(Scenario, AutomaticSavingGoesOnWhenOtherViewersHangOrBreakTheChain) {
   ExpectSoon(kNotizen, Entry("erste") + Entry("zweite") + Entry("zweite"));
 }
 
+// A program that holds the settings file while Quillmar starts (a sync tool at logon)
+// leaves it without its actions and hotkeys only until it lets go.
+TEST_F(Scenario, AStartWhileAnotherProgramHoldsTheSettingsFileReadsItOnceItIsLetGo) {
+  {
+    const test::FileLock held(program_ + "\\einstellungen20.ini", 0);
+    ASSERT_NO_FATAL_FAILURE(Start());
+  }
+  const auto standardKeyTaken = [] {
+    if (!RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, kStandardKey)) return true;
+    UnregisterHotKey(nullptr, 1);
+    return false;
+  };
+  ASSERT_TRUE(test::PumpUntil(standardKeyTaken)) << "the hotkeys were not read again";
+  SetClipboardText("nach dem Halten");
+  Hotkey(kStandardKey);
+  ExpectSoon(kNotizen, Entry("nach dem Halten"));
+}
+
 // Another program holds action 1's hotkey: the start-up box says so. The session that
 // ends while the box waits closes the box, which comes after the registration's work,
 // and ends the program; only the refused hotkey is blanked.

@@ -137,6 +137,7 @@ TEST(SettingsChange, ASectionThatCannotBeReadIsNotWrittenAndTheChangeFailsWhole)
     const auto failure = WriteChange(
         settings, {{"Aktion1", {{"Name", "Eins"}}}, {"Aktion2", {{"Name", "Zwei (Standard)"}}}});
     EXPECT_EQ(!failure, written) << unreadable;
+    settings.unreadableSection.clear();  // the other program let go
     EXPECT_EQ(settings.Read("Aktion1", "Name"), written ? "Eins" : "Eins (Standard)");
     EXPECT_EQ(settings.Read("Aktion2", "Name"), written ? "Zwei (Standard)" : "Zwei");
     EXPECT_EQ(settings.Read("Aktion2", "Aktiviert"), "ja") << unreadable;
@@ -164,7 +165,9 @@ TEST(ExcludedPrograms, TypedNamesAreStoredOneAKeyAndMatchTheirProcessWhateverThe
   }
 }
 
-TEST(ActionCache, ExactJaActivatesAndTheStandardIsTheHighestActiveMarkedAction) {
+// A refresh while another program holds the file keeps the actions the user has: what
+// it read then are missing entries.
+TEST(ActionCache, ExactJaActivatesTheStandardIsTheHighestActiveMarkedActionAndAHeldFileKeepsAll) {
   // "Ja" is not "ja", and a section above 20 is never read
   auto settings = test::MemorySettings::WithActions({{1, "Klein (Standard)"},
                                                      {5, "Fuenf(Standard)"},
@@ -173,12 +176,15 @@ TEST(ActionCache, ExactJaActivatesAndTheStandardIsTheHighestActiveMarkedAction) 
                                                      {21, "Importiert (Standard)"}});
   settings.Write("Aktion1", "Aktiviert", "Ja");
   ActionCache cache;
-  cache.Refresh(settings);
+  EXPECT_TRUE(cache.Refresh(settings));
   EXPECT_EQ(cache.Record(1).Name, "");
   EXPECT_EQ(cache.StandardAction(), 20);
   settings.Write("Aktion20", "Aktiviert", "nein");  // deleted: keeps its record
-  cache.Refresh(settings);
+  EXPECT_TRUE(cache.Refresh(settings));
   EXPECT_EQ(cache.Record(20).Name, "Zwanzig (Standard)");
+  EXPECT_EQ(cache.StandardAction(), 5);
+  settings.unreadableSection = "Aktion5";
+  EXPECT_FALSE(cache.Refresh(settings));
   EXPECT_EQ(cache.StandardAction(), 5);
 }
 

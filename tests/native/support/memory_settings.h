@@ -18,7 +18,13 @@ class MemorySettings : public SettingsStore {
   explicit MemorySettings(std::string_view missingEntry = kMissingEntry)
       : missingEntry_(missingEntry) {}
 
+  // The section `unreadableSection` cannot be read, as when another program holds the file:
+  // its values read as missing, its lines as the failure, and each such read is counted.
   std::string Read(std::string_view section, std::string_view key) const override {
+    if (Lower(section) == Lower(unreadableSection)) {
+      ++readsFoundHeld_;
+      return missingEntry_;
+    }
     const auto found = values_.find({Lower(section), Lower(key)});
     if (found != values_.end()) return found->second;
     misses.emplace_back(section, key);
@@ -33,9 +39,11 @@ class MemorySettings : public SettingsStore {
     values_[{Lower(section), Lower(key)}] = std::string(value);
     return std::nullopt;
   }
-  // The section `unreadableSection` cannot be read, as when another program holds the file.
   SectionRead SectionLines(std::string_view section) const override {
-    if (Lower(section) == Lower(unreadableSection)) return {{}, kRefusal};
+    if (Lower(section) == Lower(unreadableSection)) {
+      ++readsFoundHeld_;
+      return {{}, kRefusal};
+    }
     SectionRead read;
     for (const auto& [where, value] : values_) {
       if (where.first == Lower(section)) read.lines += where.second + "=" + value + '\0';
@@ -54,6 +62,7 @@ class MemorySettings : public SettingsStore {
     }
     return std::nullopt;
   }
+  unsigned ReadsFoundHeld() const override { return readsFoundHeld_; }
 
   // Actions as the settings pages store them.
   struct Action {
@@ -113,6 +122,7 @@ class MemorySettings : public SettingsStore {
   }
 
   std::string missingEntry_;
+  mutable unsigned readsFoundHeld_ = 0;
   std::map<std::pair<std::string, std::string>, std::string> values_;
 };
 
