@@ -68,6 +68,12 @@ std::wstring FirstWordsName(std::wstring_view text, int words, std::wstring_view
   return FirstWordsOf(text, words, zeichen);
 }
 
+std::string ZeichenOf(const SettingsStore& settings) {
+  std::string zeichen = settings.Read("Zeichen", "Zeichen");
+  if (zeichen == kMissingEntry) return std::string(kDeliveredZeichen);
+  return zeichen;
+}
+
 std::wstring FirstWordsFileName(const CopiedText& text, int words, std::string_view zeichen,
                                 size_t maxLength) {
   if (text.InCodePage()) {

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "clipboard/copied_text.h"
+#include "settings/settings_store.h"
 
 namespace qm {
 
@@ -24,6 +25,13 @@ inline constexpr size_t kNameScanLimit = 2 * kNameWindow;
 // The wide form names a text with characters the code page lacks, by the same rules.
 std::string FirstWordsName(std::string_view text, int words, std::string_view zeichen);
 std::wstring FirstWordsName(std::wstring_view text, int words, std::wstring_view zeichen);
+
+// The characters the settings file delivers under the key "Zeichen".
+inline constexpr std::string_view kDeliveredZeichen = "\\/:*?\"<>|%#";
+// The characters of the key "Zeichen" as the user's file holds them. Where it lacks the
+// key, or another program held the file so that it read as missing, the delivered ones:
+// the missing-entry text itself would take its letters and blanks out of every name.
+std::string ZeichenOf(const SettingsStore& settings);
 
 // The name of a copied text, made usable by SafeName within `maxLength` characters. A
 // text the code page holds is named exactly as the ANSI program always did; any other by

@@ -42,8 +42,7 @@ struct Run {
   }
 
   std::wstring WordName(size_t maxLength) const {
-    return FirstWordsFileName(text, method.words, context.settings.Read("Zeichen", "Zeichen"),
-                              maxLength);
+    return FirstWordsFileName(text, method.words, ZeichenOf(context.settings), maxLength);
   }
 
   SaveTarget Numbered() const {

@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 #include <tuple>
 
 #include "save/first_words.h"
 #include "save/image_save.h"
 #include "save/numbering.h"
 #include "save/safe_name.h"
+#include "tests/native/support/memory_settings.h"
 
 namespace qm {
 namespace {
@@ -35,6 +37,19 @@ TEST(FirstWords, NameEndsWithTheLastWantedWordFoundInTheFirstHundredCharacters) 
   EXPECT_EQ(FirstWordsName(L"\u0141\u00F3d\u017A Kaliska 12", 2, L""),
             L"\u0141\u00F3d\u017A Kaliska");
   EXPECT_EQ(FirstWordsName(L"\u0416 \u2192 \u0416", 3, L"\u2192"), L"\u0416  \u0416");
+}
+
+// A file without the key, or one that another program held at the read, leaves out the
+// delivered characters; a key the user emptied leaves out none.
+TEST(FirstWords, TheCharactersLeftOutAreTheUsersOrElseTheDeliveredOnes) {
+  // the file's key, or none, and the characters left out
+  const std::pair<std::optional<std::string>, std::string_view> rows[] = {
+      {std::nullopt, kDeliveredZeichen}, {"", ""}, {"?:", "?:"}};
+  for (const auto& [key, zeichen] : rows) {
+    test::MemorySettings settings;
+    if (key) settings.Write("Zeichen", "Zeichen", *key);
+    EXPECT_EQ(ZeichenOf(settings), zeichen) << key.value_or("none");
+  }
 }
 
 TEST(SafeName, HostileTextsBecomeOrdinaryNamesInTheTargetFolder) {

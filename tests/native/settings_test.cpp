@@ -3,6 +3,7 @@
 #include <fstream>
 #include <tuple>
 
+#include "save/first_words.h"
 #include "settings/action_cache.h"
 #include "settings/ansi_text.h"
 #include "settings/current_options.h"
@@ -208,7 +209,7 @@ TEST(DeliveredSettings, HoldEveryKeyTheProgramsRead) {
   for (const int id : AllHotkeyIds()) ReadHotkey(delivered, BindingOf(id));
   // Read by the save engine and the resident window, which run only on Windows.
   delivered.Read("Start", "TempPfad");
-  delivered.Read("Zeichen", "Zeichen");
+  EXPECT_EQ(delivered.Read("Zeichen", "Zeichen"), kDeliveredZeichen);
   delivered.Read("Optionen", "AutomatischSichern");
   // An action that is not active may lack its other keys: nothing uses them.
   const auto misses = delivered.misses;
