@@ -64,6 +64,12 @@ std::string SubstitutePath(const ImportWorld& world) {
   return desktop;
 }
 
+// The failure of a read of `file` that found it held since it had found `before` so.
+std::optional<WriteFailure> HeldSince(const SettingsStore& file, unsigned before) {
+  const HeldReads held = file.ReadsFoundHeld();
+  return held.count == before ? std::nullopt : held.last;
+}
+
 std::string MissingFolderLine(const std::string& name, const std::string& folder) {
   const std::size_t blanks = name.size() < kNameColumn ? kNameColumn - name.size() : 1;
   return name + ":" + std::string(blanks, ' ') + folder + "\r\n";
@@ -90,7 +96,12 @@ std::vector<std::string> ActiveNameKeys(const SettingsStore& target) {
 class Importer {
  public:
   Importer(const SettingsStore& old, SettingsStore& target, const ImportWorld& world)
-      : old_(old), target_(target), world_(world), taken_(ActiveNameKeys(target)) {}
+      : old_(old),
+        target_(target),
+        world_(world),
+        oldHeldBefore_(old.ReadsFoundHeld().count),
+        targetHeldBefore_(target.ReadsFoundHeld().count),
+        taken_(ActiveNameKeys(target)) {}
 
   // The whole import is one change of the file: when a part of it does not reach the
   // file, none of it stays there.
@@ -112,7 +123,9 @@ class Importer {
                      old_.Read(section, "Format"), old_.Read(section, "URL"),
                      old_.Read(section, "Datum")});
     }
-    result_.failure = WriteChange(target_, change_);
+    result_.unread = HeldSince(old_, oldHeldBefore_);
+    if (!result_.unread) result_.unread = HeldSince(target_, targetHeldBefore_);
+    if (!result_.unread) result_.failure = WriteChange(target_, change_);
     return result_;
   }
 
@@ -153,6 +166,8 @@ class Importer {
   const SettingsStore& old_;
   SettingsStore& target_;
   const ImportWorld& world_;
+  const unsigned oldHeldBefore_;
+  const unsigned targetHeldBefore_;
   std::vector<std::string> taken_;  // the name keys of the active actions
   std::vector<int> filled_;         // the slots this import fills
   std::vector<SectionValues> change_;
@@ -163,6 +178,11 @@ std::wstring NameLines(const std::vector<std::string>& names) {
   std::wstring lines;
   for (const std::string& name : names) lines += L"\r\n" + WidenAnsi(name);
   return lines;
+}
+
+std::wstring UnreadText(const WriteFailure& unread) {
+  return L"Die Datei \"" + WidenAnsi(unread.file) + L"\" konnte nicht gelesen werden:\r\n" +
+         unread.reason;
 }
 
 // The two extra paragraphs of a report: actions left out, and actions already there.
@@ -190,9 +210,20 @@ bool IsOldSettingsFileName(std::string_view path) {
   return path.substr(slash == std::string_view::npos ? 0 : slash + 1) == "einstellungen.ini";
 }
 
-bool LooksLikeOldSettings(const SettingsStore& old) {
-  return SectionPresent(old, "Optionen", {"Autostart", "Zugriff", "Speicherzeit", "URL"}) &&
-         SectionPresent(old, "Start", {"Dateiname", "Speicherpfad", "Aktion"});
+std::optional<MessageRequest> OldSettingsRefusal(const SettingsStore& old) {
+  const unsigned heldBefore = old.ReadsFoundHeld().count;
+  const bool looksOld =
+      SectionPresent(old, "Optionen", {"Autostart", "Zugriff", "Speicherzeit", "URL"}) &&
+      SectionPresent(old, "Start", {"Dateiname", "Speicherpfad", "Aktion"});
+  ImportResult unread;
+  unread.unread = HeldSince(old, heldBefore);
+  if (unread.unread) return ImportReport(unread);
+  if (looksOld) return std::nullopt;
+  return MessageRequest{L"Keine Einstellungen von Quillmar 1.5x",
+                        L"In dieser Datei fehlen die Abschnitte [Optionen] oder [Start] "
+                        L"einer Einstellungsdatei von Quillmar 1.5x.\r\n"
+                        L"Es wurde nichts übernommen.",
+                        MessageIcon::Exclamation};
 }
 
 ImportResult ImportOldSettings(const SettingsStore& old, SettingsStore& target,
@@ -203,11 +234,11 @@ ImportResult ImportOldSettings(const SettingsStore& old, SettingsStore& target,
 MessageRequest ImportReport(const ImportResult& result) {
   constexpr std::wstring_view kRestart =
       L"\r\n\r\nQuillmar 2.0 wird jetzt automatisch wieder gestartet.";
-  if (result.failure) {
+  if (result.failure || result.unread) {
     return {L"Einstellungen nicht übernommen",
             L"Die Übernahme der alten Einstellungen war leider NICHT erfolgreich!\r\n"
             L"Vermutlich müssen Sie die Einstellungen manuell übernehmen.\r\n\r\n" +
-                WriteFailureText(*result.failure),
+                (result.failure ? WriteFailureText(*result.failure) : UnreadText(*result.unread)),
             MessageIcon::Exclamation};
   }
   const bool foldersMissing = result.missingFolders.size() > 2;

@@ -27,6 +27,9 @@ class ImportWorld {
 struct ImportResult {
   // The write that did not reach the new file; then nothing of the import stays in it.
   std::optional<WriteFailure> failure;
+  // A file that another program held while it was read: what was read then is not the
+  // file's, so nothing was written.
+  std::optional<WriteFailure> unread;
   std::string missingFolders;               // CR LF, then one line per action whose folder is gone
   std::vector<std::string> withoutSlot;     // names left out: all twenty slots active
   std::vector<std::string> alreadyPresent;  // names already active, in the file or imported
@@ -37,9 +40,10 @@ struct ImportResult {
 // "einstellungen.ini", as 1.5x wrote it.
 bool IsOldSettingsFileName(std::string_view path);
 
-// A 1.5x settings file has both an `Optionen` and a `Start` section; anything else
-// (another ini file, a damaged one) must not be imported at all.
-bool LooksLikeOldSettings(const SettingsStore& old);
+// Why the chosen file is not imported at all, told before anything is written: it has
+// not both an `Optionen` and a `Start` section, as a 1.5x settings file has (another ini
+// file, a damaged one), or another program held it while it was read.
+std::optional<MessageRequest> OldSettingsRefusal(const SettingsStore& old);
 
 // Takes the options, the old main action and the old actions 1 to 10 over into the
 // new file, each action into a free slot among 1 to 20 under a name that no active

@@ -119,12 +119,8 @@ void ImporterWindow::cmdEinlesen_Click() {
     return;
   }
   const ProfileFile old(oldPath, std::string(kImporterMissingEntry));
-  if (!LooksLikeOldSettings(old)) {
-    ShowMessageBox(window_, {L"Keine Einstellungen von Quillmar 1.5x",
-                             L"In dieser Datei fehlen die Abschnitte [Optionen] oder [Start] "
-                             L"einer Einstellungsdatei von Quillmar 1.5x.\r\n"
-                             L"Es wurde nichts übernommen.",
-                             MessageIcon::Exclamation});
+  if (const auto refusal = OldSettingsRefusal(old)) {
+    ShowMessageBox(window_, *refusal);
     return;
   }
   ImportResult result;

@@ -281,18 +281,18 @@ void ResidentWindow::Aktualisieren(int changedBinding) { refreshes_.Request(chan
 // user's settings: the program keeps what it had and reads again a moment later, until the
 // file could be read whole.
 void ResidentWindow::Refresh(int changedBinding) {
-  const unsigned heldBefore = settings_.ReadsFoundHeld();
+  const unsigned heldBefore = settings_.ReadsFoundHeld().count;
   if (!optionsRead_) ReadOptions();
   if (actions_.Refresh(settings_)) ShowActions(changedBinding);
-  if (settings_.ReadsFoundHeld() == heldBefore) return;
+  if (settings_.ReadsFoundHeld().count == heldBefore) return;
   refreshAgainBinding_ = changedBinding;
   SetTimer(window_, kRefreshAgainTimer, kRefreshAgainMs, nullptr);
 }
 
 void ResidentWindow::ReadOptions() {
-  const unsigned heldBefore = settings_.ReadsFoundHeld();
+  const unsigned heldBefore = settings_.ReadsFoundHeld().count;
   options_ = LoadCurrentOptions(settings_);
-  optionsRead_ = settings_.ReadsFoundHeld() == heldBefore;
+  optionsRead_ = settings_.ReadsFoundHeld().count == heldBefore;
 }
 
 void ResidentWindow::ShowActions(int changedBinding) {

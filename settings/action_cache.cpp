@@ -16,7 +16,7 @@ ActionRecord ReadRecord(const SettingsStore& settings, const std::string& sectio
 }  // namespace
 
 bool ActionCache::Refresh(const SettingsStore& settings) {
-  const unsigned heldBefore = settings.ReadsFoundHeld();
+  const unsigned heldBefore = settings.ReadsFoundHeld().count;
   ActionCache read = *this;
   read.standard_ = 0;
   for (int n = 1; n <= kActionCount; ++n) {
@@ -26,7 +26,7 @@ bool ActionCache::Refresh(const SettingsStore& settings) {
     slot = ReadRecord(settings, section);
     if (IsStandardMarked(slot.Name)) read.standard_ = n;
   }
-  if (settings.ReadsFoundHeld() != heldBefore) return false;
+  if (settings.ReadsFoundHeld().count != heldBefore) return false;
   *this = std::move(read);
   return true;
 }

@@ -59,31 +59,35 @@ std::optional<WriteFailure> ReplaceProfileSection(std::string_view section, std:
       file);
 }
 
-// `foundHeld` counts the reads that found the file held.
+// Counts a read whose `error` says that it found the file held; true for such a read.
+bool CountedHeld(DWORD error, const std::string& file, HeldReads& foundHeld) {
+  if (!HeldByAnotherProgram(error, FileStep::Opening)) return false;
+  ++foundHeld.count;
+  foundHeld.last = Failure(error, file);
+  return true;
+}
+
 std::string ReadProfile(std::string_view section, std::string_view key, const std::string& file,
-                        const std::string& fallback, unsigned& foundHeld) {
+                        const std::string& fallback, HeldReads& foundHeld) {
   std::string value;
   const DWORD error = WhileSettingsHeld([&] {
     value = ReadSetting(std::string(section), std::string(key), file, fallback);
     return GetLastError();
   });
-  if (HeldByAnotherProgram(error, FileStep::Opening)) ++foundHeld;
+  CountedHeld(error, file, foundHeld);
   return ValueInTheCodePage(std::move(value));
 }
 
 // A read that found the file held gives the failure, never the empty section it saw: a
 // change merged into that would lose the section's other keys.
 SectionRead ReadProfileSection(std::string_view section, const std::string& file,
-                               unsigned& foundHeld) {
+                               HeldReads& foundHeld) {
   SectionRead read;
   const DWORD error = WhileSettingsHeld([&] {
     read.lines = ReadSetting(std::string(section), file);
     return GetLastError();
   });
-  if (HeldByAnotherProgram(error, FileStep::Opening)) {
-    ++foundHeld;
-    read = {{}, Failure(error, file)};
-  }
+  if (CountedHeld(error, file, foundHeld)) read = {{}, foundHeld.last};
   return read;
 }
 
@@ -162,7 +166,7 @@ SectionRead ProfileSettings::SectionLines(std::string_view section) const {
   return ReadProfileSection(section, SettingsPath(), readsFoundHeld_);
 }
 
-unsigned ProfileSettings::ReadsFoundHeld() const { return readsFoundHeld_; }
+HeldReads ProfileSettings::ReadsFoundHeld() const { return readsFoundHeld_; }
 
 std::optional<WriteFailure> ProfileSettings::ReplaceSection(std::string_view section,
                                                             std::string_view lines) {
@@ -182,7 +186,7 @@ SectionRead ProfileFile::SectionLines(std::string_view section) const {
   return ReadProfileSection(section, path_, readsFoundHeld_);
 }
 
-unsigned ProfileFile::ReadsFoundHeld() const { return readsFoundHeld_; }
+HeldReads ProfileFile::ReadsFoundHeld() const { return readsFoundHeld_; }
 
 std::optional<WriteFailure> ProfileFile::ReplaceSection(std::string_view section,
                                                         std::string_view lines) {

@@ -47,11 +47,11 @@ class ProfileSettings : public SettingsStore {
   SectionRead SectionLines(std::string_view section) const override;
   std::optional<WriteFailure> ReplaceSection(std::string_view section,
                                              std::string_view lines) override;
-  unsigned ReadsFoundHeld() const override;
+  HeldReads ReadsFoundHeld() const override;
 
  private:
   std::string missingEntry_;
-  mutable unsigned readsFoundHeld_ = 0;
+  mutable HeldReads readsFoundHeld_;
 };
 
 // A profile file at a fixed path, such as another program's settings file.
@@ -65,12 +65,12 @@ class ProfileFile : public SettingsStore {
   SectionRead SectionLines(std::string_view section) const override;
   std::optional<WriteFailure> ReplaceSection(std::string_view section,
                                              std::string_view lines) override;
-  unsigned ReadsFoundHeld() const override;
+  HeldReads ReadsFoundHeld() const override;
 
  private:
   std::string path_;
   std::string missingEntry_;
-  mutable unsigned readsFoundHeld_ = 0;
+  mutable HeldReads readsFoundHeld_;
 };
 
 }  // namespace qm

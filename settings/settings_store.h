@@ -48,6 +48,14 @@ struct SectionRead {
   std::optional<WriteFailure> failure;
 };
 
+// The reads that found the file held by another program, a value read so giving the
+// missing-entry text: how many so far, and the failure of the last one. A reader that
+// compares the count before and after knows whether what it read is the file's.
+struct HeldReads {
+  unsigned count = 0;
+  std::optional<WriteFailure> last;
+};
+
 // Key-by-key access to the settings file. The product reads and writes the profile
 // file directly on every call; tests substitute an in-memory store.
 class SettingsStore {
@@ -63,10 +71,7 @@ class SettingsStore {
   // all of them reach it or none; empty lines remove the section.
   virtual std::optional<WriteFailure> ReplaceSection(std::string_view section,
                                                      std::string_view lines) = 0;
-  // How many reads so far found the file held by another program, a value read so giving
-  // the missing-entry text. A reader that compares it before and after knows whether what
-  // it read is the file's.
-  virtual unsigned ReadsFoundHeld() const = 0;
+  virtual HeldReads ReadsFoundHeld() const = 0;
 };
 
 struct KeyValue {

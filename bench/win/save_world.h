@@ -103,7 +103,7 @@ class MemorySettings : public SettingsStore {
   qm::SectionRead SectionLines(std::string_view section) const override;
   std::optional<qm::WriteFailure> ReplaceSection(std::string_view section,
                                                  std::string_view lines) override;
-  unsigned ReadsFoundHeld() const override { return 0; }
+  qm::HeldReads ReadsFoundHeld() const override { return {}; }
 
  private:
   static std::pair<std::string, std::string> Key(std::string_view section, std::string_view key);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <tuple>
 
 #include "importer/import_mapping.h"
 #include "tests/native/support/memory_settings.h"
@@ -59,6 +60,8 @@ struct ImportCase {
   std::vector<std::wstring> listed = {};  // parts of the report: names it lists, a reason
   std::string desktop = "C:\\Users\\anna\\Desktop";
   std::string refusedSection = {};
+  std::string unreadableOldSection = {};  // held by another program as it is read
+  std::string unreadableNewSection = {};
 };
 
 const std::string kMissing(kImporterMissingEntry);
@@ -114,16 +117,30 @@ const ImportCase kImportCases[] = {
      .report = Report::Failure,
      .listed = {L"C:\\Q\\einstellungen20.ini", L"Zugriff verweigert"},
      .refusedSection = "Aktion4"},
+    {.behaviour = "an old file held by another program while it is read writes nothing",
+     .oldFile = kOldOptions + kOldStart + OldAction(1, "Eins", "D:\\Texte", "bilder"),
+     .expected = {{"Aktion3/Name", kMissing}, {"Optionen/Autostart", kMissing}},
+     .report = Report::Failure,
+     .listed = {L"konnte nicht gelesen werden:\r\nZugriff verweigert"},
+     .unreadableOldSection = "Aktion1"},
+    {.behaviour = "so does a new file held while its actions are read",
+     .oldFile = kOldOptions + kOldStart,
+     .expected = {{"Aktion3/Name", kMissing}, {"Optionen/Autostart", kMissing}},
+     .report = Report::Failure,
+     .listed = {L"C:\\Q\\einstellungen20.ini\" konnte nicht gelesen werden"},
+     .unreadableNewSection = "Aktion2"},
 };
 
 TEST(Importer, TakesOldSettingsOverIntoFreeSlots) {
   for (const ImportCase& c : kImportCases) {
     SCOPED_TRACE(c.behaviour);
-    const auto old = IniText(c.oldFile);
+    auto old = IniText(c.oldFile);
     auto target = IniText(c.newFile);
     World world;
     world.desktop = c.desktop;
+    old.unreadableSection = c.unreadableOldSection;
     target.refusedSection = c.refusedSection;
+    target.unreadableSection = c.unreadableNewSection;
     ImportResult result = ImportOldSettings(old, target, world);
     if (c.twice) result = ImportOldSettings(old, target, world);
     for (const auto& [where, value] : c.expected) {
@@ -138,14 +155,23 @@ TEST(Importer, TakesOldSettingsOverIntoFreeSlots) {
   }
 }
 
-// A damaged or foreign file is refused before anything is written.
+// A damaged or foreign file is refused before anything is written, and so is one that
+// another program held while it was read, which is not taken for a foreign one.
 TEST(Importer, AcceptsOnlyOldSettingsFiles) {
   EXPECT_TRUE(IsOldSettingsFileName("C:\\Quillmar\\einstellungen.ini"));
   EXPECT_FALSE(IsOldSettingsFileName("C:\\einstellungen.ini\\Einstellungen.ini"));
-  EXPECT_TRUE(LooksLikeOldSettings(IniText(kOldOptions + kOldStart)));
-  for (const std::string& text :
-       {kOldOptions, kOldStart, std::string("[Optionen]\nBeep=ja\n[Start]\nSplash=1\n")}) {
-    EXPECT_FALSE(LooksLikeOldSettings(IniText(text))) << text;
+  // the file, the section held while it is read, and the title of the refusal, if any
+  const std::tuple<std::string, const char*, std::wstring> rows[] = {
+      {kOldOptions + kOldStart, "", L""},
+      {kOldOptions, "", L"Keine Einstellungen von Quillmar 1.5x"},
+      {kOldStart, "", L"Keine Einstellungen von Quillmar 1.5x"},
+      {"[Optionen]\nBeep=ja\n[Start]\nSplash=1\n", "", L"Keine Einstellungen von Quillmar 1.5x"},
+      {kOldOptions + kOldStart, "Start", L"Einstellungen nicht übernommen"}};
+  for (const auto& [text, held, title] : rows) {
+    auto old = IniText(text);
+    old.unreadableSection = held;
+    const auto refusal = OldSettingsRefusal(old);
+    EXPECT_EQ(refusal ? refusal->title : L"", title) << text;
   }
 }
 

@@ -22,7 +22,7 @@ class MemorySettings : public SettingsStore {
   // its values read as missing, its lines as the failure, and each such read is counted.
   std::string Read(std::string_view section, std::string_view key) const override {
     if (Lower(section) == Lower(unreadableSection)) {
-      ++readsFoundHeld_;
+      readsFoundHeld_ = {readsFoundHeld_.count + 1, kRefusal};
       return missingEntry_;
     }
     const auto found = values_.find({Lower(section), Lower(key)});
@@ -41,7 +41,7 @@ class MemorySettings : public SettingsStore {
   }
   SectionRead SectionLines(std::string_view section) const override {
     if (Lower(section) == Lower(unreadableSection)) {
-      ++readsFoundHeld_;
+      readsFoundHeld_ = {readsFoundHeld_.count + 1, kRefusal};
       return {{}, kRefusal};
     }
     SectionRead read;
@@ -62,7 +62,7 @@ class MemorySettings : public SettingsStore {
     }
     return std::nullopt;
   }
-  unsigned ReadsFoundHeld() const override { return readsFoundHeld_; }
+  HeldReads ReadsFoundHeld() const override { return readsFoundHeld_; }
 
   // Actions as the settings pages store them.
   struct Action {
@@ -122,7 +122,7 @@ class MemorySettings : public SettingsStore {
   }
 
   std::string missingEntry_;
-  mutable unsigned readsFoundHeld_ = 0;
+  mutable HeldReads readsFoundHeld_;
   std::map<std::pair<std::string, std::string>, std::string> values_;
 };
 
