@@ -70,6 +70,14 @@ ActionEditor::ActionEditor(HINSTANCE instance, SettingsStore& settings, Resident
 
 void ActionEditor::Open(HWND owner, std::optional<int> existingAction) {
   if (!window_) {
+    if (existingAction) {
+      auto read = ReadStoredAction(settings_, *existingAction);
+      if (const auto* held = std::get_if<WriteFailure>(&read)) {
+        WinMessageBoxes(owner).Show(SettingsUnreadMessage(*held));
+        return;
+      }
+      stored_ = std::get<StoredAction>(std::move(read));
+    }
     existing_ = existingAction;
     if (!CreateModeless(instance_, IDD_ACTION_EDITOR, owner)) return;
   }
@@ -122,34 +130,33 @@ void ActionEditor::Form_Load() {
   SelectFormat(DocumentFormat::Text);
   ShowMethod(EditorMethod::Auswaehlen);
   SetFolder(CurrentFolder());
-  if (existing_) LoadAction(*existing_);
+  if (existing_) LoadAction(stored_);
   loading_ = false;
   UpdateSummary();
 }
 
 // The action of that section, also when another section holds the same name: a file
 // from an earlier version may hold such twins, and each is edited on its own.
-void ActionEditor::LoadAction(int number) {
-  const std::string section = ActionSection(number);
-  const auto read = [&](const char* key) { return settings_.Read(section, key); };
-  loadedName_ = read("Name");
+void ActionEditor::LoadAction(const StoredAction& stored) {
+  const ActionRecord& record = stored.record;
+  loadedName_ = record.Name;
   SetItemAnsi(window_, IDC_ED_NAME, loadedName_);
   EnableItem(IDC_ED_NAME, false);
-  LoadFolder(read("Speicherpfad"));
-  const StoredMethod method = MethodOfStored(read("Aktion"));
+  LoadFolder(record.Speicherpfad);
+  const StoredMethod method = MethodOfStored(record.Aktion);
   // Earlier editors stored "egal" for pictures; the field shows the name they get.
   SetItemAnsi(
       window_, IDC_ED_DATEINAME,
-      method.method == EditorMethod::Bilder ? PictureName(read("Dateiname")) : read("Dateiname"));
+      method.method == EditorMethod::Bilder ? PictureName(record.Dateiname) : record.Dateiname);
   SendDlgItemMessageW(window_, IDC_ED_METHODE, CB_SETCURSEL, static_cast<WPARAM>(method.method), 0);
   SetItemAnsi(window_, IDC_ED_ANZAHL, method.words ? std::string(1, method.words) : std::string());
   ShowMethod(method.method);
-  SelectFormat(FormatOf(read("Format")));
-  SetTicked(window_, IDC_ED_URL, read("Url") == "ja");
-  SetTicked(window_, IDC_ED_DATUM, read("Datum") == "ja");
-  SelectListText(window_, IDC_ED_SHIFT1, FieldText(read("HotkeyA"), ModifierEntries()));
-  SelectListText(window_, IDC_ED_SHIFT2, FieldText(read("HotkeyB"), ModifierEntries()));
-  SelectListText(window_, IDC_ED_KEY, FieldText(read("HotkeyC"), KeyEntries()));
+  SelectFormat(FormatOf(record.Format));
+  SetTicked(window_, IDC_ED_URL, record.Url == "ja");
+  SetTicked(window_, IDC_ED_DATUM, record.Datum == "ja");
+  SelectListText(window_, IDC_ED_SHIFT1, FieldText(stored.hotkey.a, ModifierEntries()));
+  SelectListText(window_, IDC_ED_SHIFT2, FieldText(stored.hotkey.b, ModifierEntries()));
+  SelectListText(window_, IDC_ED_KEY, FieldText(stored.hotkey.c, KeyEntries()));
 }
 
 // A stored folder that has gone is replaced by the desktop, and so is one of the longest
@@ -370,6 +377,10 @@ std::optional<int> ActionEditor::TargetSection(ActionFields& fields) {
   if (existing_) return existing_;
   const SectionChoice choice = ChooseSection(settings_, fields.name);
   WinMessageBoxes messages(window_);
+  if (choice.unread) {
+    messages.Show(SettingsUnreadMessage(*choice.unread));
+    return std::nullopt;
+  }
   if (choice.number == 0) {
     messages.Show(NoFreeSectionMessage());
     return std::nullopt;

@@ -23,15 +23,16 @@ class ActionEditor : public Dialog {
   ActionEditor(HINSTANCE instance, SettingsStore& settings, ResidentCommands& resident,
                std::function<void(bool isNew)> onClosed);
 
-  // Opens the editor for a new action (no number) or for the action of that section;
-  // while it is open, only brings it to the front.
+  // Opens the editor for a new action (no number) or for the action of that section,
+  // unless another program holds the settings file; while it is open, only brings it to
+  // the front.
   void Open(HWND owner, std::optional<int> existingAction);
 
  private:
   INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnDestroyed() override;
   void Form_Load();
-  void LoadAction(int number);
+  void LoadAction(const StoredAction& stored);
   void LoadFolder(const std::string& stored);
   void OnCommand(int id, int code);
 
@@ -59,6 +60,7 @@ class ActionEditor : public Dialog {
   ResidentCommands& resident_;
   std::function<void(bool)> onClosed_;
   std::optional<int> existing_;
+  StoredAction stored_;  // of the existing action, as read before the window opened
   std::string loadedName_;
   std::wstring words_;  // the last accepted content of the number field
   std::string folder_;

@@ -126,17 +126,27 @@ std::optional<MessageRequest> FirstProblem(const EditorInput& input) {
 }
 
 SectionChoice ChooseSection(const SettingsStore& settings, std::string_view name) {
+  const unsigned heldBefore = settings.ReadsFoundHeld().count;
   SectionChoice choice;
   int firstFree = 0;
   for (int n = 1; n <= kActionCount; ++n) {
     const std::string section = ActionSection(n);
     const bool active = settings.Read(section, "Aktiviert") == "ja";
     const std::string stored = settings.Read(section, "Name");
-    if (NameKey(stored) == NameKey(name)) choice = {n, true, active, stored};
+    if (NameKey(stored) == NameKey(name)) choice = {n, true, active, stored, std::nullopt};
     if (!active && firstFree == 0) firstFree = n;
   }
   if (!choice.named) choice.number = firstFree;
+  if (auto held = HeldSince(settings, heldBefore)) return {0, false, false, {}, std::move(held)};
   return choice;
+}
+
+std::variant<StoredAction, WriteFailure> ReadStoredAction(const SettingsStore& settings,
+                                                          int number) {
+  const unsigned heldBefore = settings.ReadsFoundHeld().count;
+  StoredAction stored{ReadActionRecord(settings, number), ReadHotkey(settings, BindingOf(number))};
+  if (auto held = HeldSince(settings, heldBefore)) return *held;
+  return stored;
 }
 
 MessageRequest NoFreeSectionMessage() {

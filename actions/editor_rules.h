@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "settings/action_record.h"
 #include "settings/hotkeys.h"
@@ -63,12 +64,25 @@ struct SectionChoice {
   bool named = false;      // a section of this name exists
   bool active = false;     // ... and holds an active action
   std::string storedName;  // ... under this name, standard mark included
+  // Another program held the settings file while it was read: no section is chosen.
+  std::optional<WriteFailure> unread;
 };
 SectionChoice ChooseSection(const SettingsStore& settings, std::string_view name);
 
 // Messages of the section choice.
 MessageRequest NoFreeSectionMessage();
 MessageRequest OverwriteQuestion(const std::wstring& name);
+
+// A stored action as the editor shows it for editing.
+struct StoredAction {
+  ActionRecord record;
+  HotkeyText hotkey;
+};
+// Nothing, and the failure, when another program held the settings file while it was
+// read: the editor would show missing entries, and "Übernehmen" would write them over the
+// user's action.
+std::variant<StoredAction, WriteFailure> ReadStoredAction(const SettingsStore& settings,
+                                                          int number);
 
 // One action as the editor writes it into "Aktion<n>".
 struct ActionFields {

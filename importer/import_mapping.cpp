@@ -64,12 +64,6 @@ std::string SubstitutePath(const ImportWorld& world) {
   return desktop;
 }
 
-// The failure of a read of `file` that found it held since it had found `before` so.
-std::optional<WriteFailure> HeldSince(const SettingsStore& file, unsigned before) {
-  const HeldReads held = file.ReadsFoundHeld();
-  return held.count == before ? std::nullopt : held.last;
-}
-
 std::string MissingFolderLine(const std::string& name, const std::string& folder) {
   const std::size_t blanks = name.size() < kNameColumn ? kNameColumn - name.size() : 1;
   return name + ":" + std::string(blanks, ' ') + folder + "\r\n";
@@ -180,11 +174,6 @@ std::wstring NameLines(const std::vector<std::string>& names) {
   return lines;
 }
 
-std::wstring UnreadText(const WriteFailure& unread) {
-  return L"Die Datei \"" + WidenAnsi(unread.file) + L"\" konnte nicht gelesen werden:\r\n" +
-         unread.reason;
-}
-
 // The two extra paragraphs of a report: actions left out, and actions already there.
 std::wstring LeftOutParagraphs(const ImportResult& result) {
   std::wstring text;
@@ -235,11 +224,12 @@ MessageRequest ImportReport(const ImportResult& result) {
   constexpr std::wstring_view kRestart =
       L"\r\n\r\nQuillmar 2.0 wird jetzt automatisch wieder gestartet.";
   if (result.failure || result.unread) {
-    return {L"Einstellungen nicht übernommen",
-            L"Die Übernahme der alten Einstellungen war leider NICHT erfolgreich!\r\n"
-            L"Vermutlich müssen Sie die Einstellungen manuell übernehmen.\r\n\r\n" +
-                (result.failure ? WriteFailureText(*result.failure) : UnreadText(*result.unread)),
-            MessageIcon::Exclamation};
+    return {
+        L"Einstellungen nicht übernommen",
+        L"Die Übernahme der alten Einstellungen war leider NICHT erfolgreich!\r\n"
+        L"Vermutlich müssen Sie die Einstellungen manuell übernehmen.\r\n\r\n" +
+            (result.failure ? WriteFailureText(*result.failure) : ReadFailureText(*result.unread)),
+        MessageIcon::Exclamation};
   }
   const bool foldersMissing = result.missingFolders.size() > 2;
   if (!foldersMissing && result.withoutSlot.empty()) {

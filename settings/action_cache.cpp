@@ -4,26 +4,14 @@
 
 namespace qm {
 
-namespace {
-
-ActionRecord ReadRecord(const SettingsStore& settings, const std::string& section) {
-  return {settings.Read(section, "Name"),         settings.Read(section, "Dateiname"),
-          settings.Read(section, "Speicherpfad"), settings.Read(section, "Aktion"),
-          settings.Read(section, "Format"),       settings.Read(section, "Url"),
-          settings.Read(section, "Datum")};
-}
-
-}  // namespace
-
 bool ActionCache::Refresh(const SettingsStore& settings) {
   const unsigned heldBefore = settings.ReadsFoundHeld().count;
   ActionCache read = *this;
   read.standard_ = 0;
   for (int n = 1; n <= kActionCount; ++n) {
-    const std::string section = ActionSection(n);
-    if (settings.Read(section, "Aktiviert") != "ja") continue;
+    if (settings.Read(ActionSection(n), "Aktiviert") != "ja") continue;
     ActionRecord& slot = read.slots_[static_cast<size_t>(n - 1)];
-    slot = ReadRecord(settings, section);
+    slot = ReadActionRecord(settings, n);
     if (IsStandardMarked(slot.Name)) read.standard_ = n;
   }
   if (settings.ReadsFoundHeld().count != heldBefore) return false;

@@ -1,7 +1,5 @@
 #include "settings/action_record.h"
 
-#include "settings/settings_store.h"
-
 namespace qm {
 
 static_assert(kLongestName + kStandardMark.size() <= kLongestSettingValue);
@@ -18,6 +16,14 @@ int WordCount(std::string_view aktion) {
 }
 
 }  // namespace
+
+ActionRecord ReadActionRecord(const SettingsStore& settings, int number) {
+  const std::string section = ActionSection(number);
+  return {settings.Read(section, "Name"),         settings.Read(section, "Dateiname"),
+          settings.Read(section, "Speicherpfad"), settings.Read(section, "Aktion"),
+          settings.Read(section, "Format"),       settings.Read(section, "Url"),
+          settings.Read(section, "Datum")};
+}
 
 MethodChoice ParseMethod(std::string_view aktion) {
   if (aktion == "bilder") return {SaveMethod::Bilder, 0};

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "settings/settings_store.h"
+
 namespace qm {
 
 // One save action as read from its section "Aktion<n>": seven texts, unchecked.
@@ -17,6 +19,9 @@ struct ActionRecord {
   std::string Url;
   std::string Datum;
 };
+
+// The record of action `number` as the settings file holds it.
+ActionRecord ReadActionRecord(const SettingsStore& settings, int number);
 
 enum class SaveMethod {
   Bilder,      // "bilder": copy the image file named on the clipboard

@@ -100,4 +100,10 @@ std::optional<WriteFailure> WriteChange(SettingsStore& settings,
 
 std::string ActionSection(int number) { return "Aktion" + std::to_string(number); }
 
+std::optional<WriteFailure> HeldSince(const SettingsStore& settings, unsigned before) {
+  HeldReads held = settings.ReadsFoundHeld();
+  if (held.count == before) return std::nullopt;
+  return std::move(held.last);
+}
+
 }  // namespace qm

@@ -74,6 +74,10 @@ class SettingsStore {
   virtual HeldReads ReadsFoundHeld() const = 0;
 };
 
+// The failure of the last read of `settings` that found it held, when one did since the
+// count of such reads was `before`.
+std::optional<WriteFailure> HeldSince(const SettingsStore& settings, unsigned before);
+
 struct KeyValue {
   std::string_view key;
   std::string value;

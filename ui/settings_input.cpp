@@ -65,4 +65,16 @@ std::wstring WriteFailureText(const WriteFailure& failure) {
          L"\" konnte nicht geschrieben werden:\r\n" + failure.reason;
 }
 
+MessageRequest SettingsUnreadMessage(const WriteFailure& failure) {
+  return {L"Einstellungen nicht gelesen",
+          ReadFailureText(failure) +
+              L"\r\n\r\nEs wurde nichts geändert. Bitte versuchen Sie es gleich noch einmal.",
+          MessageIcon::Exclamation, MessageButtons::Ok};
+}
+
+std::wstring ReadFailureText(const WriteFailure& failure) {
+  return L"Die Einstellungsdatei \"" + WidenAnsi(failure.file) +
+         L"\" konnte nicht gelesen werden:\r\n" + failure.reason;
+}
+
 }  // namespace qm

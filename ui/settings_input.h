@@ -27,4 +27,10 @@ MessageRequest SettingsWriteFailedMessage(const WriteFailure& failure);
 // The sentence of that box that names the file and the system's reason.
 std::wstring WriteFailureText(const WriteFailure& failure);
 
+// A read that found the settings file held by another program: what it read is not the
+// file's, so nothing was changed.
+MessageRequest SettingsUnreadMessage(const WriteFailure& failure);
+// The sentence of that box that names the file and the system's reason.
+std::wstring ReadFailureText(const WriteFailure& failure);
+
 }  // namespace qm

@@ -100,6 +100,30 @@ TEST(ChooseSection, NameFirstThenTheFirstSectionThatIsNotJa) {
   EXPECT_EQ(ChooseSection(settings, "Neu").number, 5);  // no "Aktiviert" at all is free too
   settings.Write("Aktion5", "Aktiviert", "ja");
   EXPECT_EQ(ChooseSection(settings, "Neu").number, 0);  // nothing free
+  // Held by another program, action 2 would read as free and be overwritten unasked.
+  settings.Write("Aktion5", "Aktiviert", "nein");
+  settings.unreadableSection = "Aktion2";
+  const SectionChoice held = ChooseSection(settings, "Ordner");
+  EXPECT_EQ(held.number, 0);
+  EXPECT_TRUE(held.unread);
+}
+
+// An action is shown for editing only as the file holds it: read while another program
+// held the file, it would show missing entries, which "Übernehmen" writes back.
+TEST(ReadStoredAction, GivesTheActionAsStoredOrTheFailureOfTheFileHeld) {
+  test::MemorySettings settings;
+  WriteAction(settings, 4,
+              {.name = "Vier",
+               .dateiname = "Notiz",
+               .speicherpfad = "D:\\Texte",
+               .method = EditorMethod::SameFile,
+               .hotkey = {"Strg", "Alt", "V"}});
+  const auto stored = std::get<StoredAction>(ReadStoredAction(settings, 4));
+  EXPECT_EQ(stored.record.Name, "Vier");
+  EXPECT_EQ(stored.record.Speicherpfad, "D:\\Texte");
+  EXPECT_EQ(stored.hotkey.c, "V");
+  settings.unreadableSection = "Aktion4";
+  EXPECT_TRUE(std::holds_alternative<WriteFailure>(ReadStoredAction(settings, 4)));
 }
 
 }  // namespace
