@@ -14,10 +14,8 @@ bool IsActive(const SettingsStore& settings, int number) {
   return settings.Read(ActionSection(number), "Aktiviert") == "ja";
 }
 
-}  // namespace
-
-std::optional<WriteFailure> MakeStandard(int number, SettingsStore& settings) {
-  if (number < 1 || number > kActionCount || !IsActive(settings, number)) return std::nullopt;
+// The names that change when `number` becomes the Standard action.
+std::vector<SectionValues> MarkChange(int number, const SettingsStore& settings) {
   std::vector<SectionValues> change;
   const std::string chosen = settings.Read(ActionSection(number), "Name");
   if (!IsStandardMarked(chosen)) {
@@ -28,6 +26,20 @@ std::optional<WriteFailure> MakeStandard(int number, SettingsStore& settings) {
     if (n == number || !IsActive(settings, n) || !IsStandardMarked(name)) continue;
     change.push_back({ActionSection(n), {{"Name", PlainName(name)}}});
   }
+  return change;
+}
+
+}  // namespace
+
+// Names read while another program held the file are missing entries: marked, one would
+// become the action's name.
+std::optional<WriteFailure> MakeStandard(int number, SettingsStore& settings) {
+  if (number < 1 || number > kActionCount) return std::nullopt;
+  const unsigned heldBefore = settings.ReadsFoundHeld().count;
+  const bool active = IsActive(settings, number);
+  const std::vector<SectionValues> change =
+      active ? MarkChange(number, settings) : std::vector<SectionValues>{};
+  if (auto held = HeldSince(settings, heldBefore)) return held;
   return WriteChange(settings, change);
 }
 

@@ -144,17 +144,26 @@ TEST(TrayMenu, ActiveActionsShowThePlainNameCheckedWhenMarkedAndAccessShowsTheSt
 // By number: of twins by name only the chosen one; a file that takes the new mark but
 // not the removal of the old one keeps its Standard action, as one that takes neither.
 TEST(StandardChoice, MarksOnlyTheChosenActiveActionUnmarksTheRestAndLeavesDeletedOnesAlone) {
-  // actions, chosen, the section the file refuses, the marked actions afterwards
-  const std::tuple<Actions, int, const char*, std::vector<int>> rows[] = {
-      {{{3, "Doppelt"}, {9, "Doppelt"}, {12, "Anders (Standard)"}}, 3, "", {3}},
-      {{{1, "E (Standard)"}, {4, "G"}, {6, "G", false}, {7, "A(Standard)", false}}, 4, "", {4, 7}},
-      {{{1, "E (Standard)"}, {6, "G", false}}, 6, "", {1}},
-      {{{1, "E (Standard)"}, {4, "G"}}, 4, "Aktion4", {1}},
-      {{{1, "E (Standard)"}, {4, "G"}}, 4, "Aktion1", {1}}};
-  for (const auto& [actions, chosen, refused, marked] : rows) {
+  // actions, chosen, the section the file refuses, the one another program holds, the
+  // marked actions once it has let go
+  const std::tuple<Actions, int, const char*, const char*, std::vector<int>> rows[] = {
+      {{{3, "Doppelt"}, {9, "Doppelt"}, {12, "Anders (Standard)"}}, 3, "", "", {3}},
+      {{{1, "E (Standard)"}, {4, "G"}, {6, "G", false}, {7, "A(Standard)", false}},
+       4,
+       "",
+       "",
+       {4, 7}},
+      {{{1, "E (Standard)"}, {6, "G", false}}, 6, "", "", {1}},
+      {{{1, "E (Standard)"}, {4, "G"}}, 4, "Aktion4", "", {1}},
+      {{{1, "E (Standard)"}, {4, "G"}}, 4, "Aktion1", "", {1}},
+      {{{1, "E (Standard)"}, {4, "G"}}, 4, "", "Aktion1", {1}},
+      {{{1, "E (Standard)"}, {4, "G"}}, 4, "", "Aktion4", {1}}};
+  for (const auto& [actions, chosen, refused, held, marked] : rows) {
     auto settings = MemorySettings::WithActions(actions);
     settings.refusedSection = refused;
-    EXPECT_EQ(MakeStandard(chosen, settings).has_value(), *refused != '\0') << chosen;
+    settings.unreadableSection = held;
+    EXPECT_EQ(MakeStandard(chosen, settings).has_value(), *refused || *held) << chosen;
+    settings.unreadableSection.clear();
     std::vector<int> markedNow;
     for (int n = 1; n <= kActionCount; ++n) {
       if (IsStandardMarked(settings.Read(ActionSection(n), "Name"))) markedNow.push_back(n);
