@@ -9,15 +9,20 @@
 #include "settings/file_helpers_win.h"
 #include "settings/settings_file_win.h"
 #include "ui/message_box_win.h"
+#include "ui/settings_input.h"
 
 namespace qm {
 
 void SaveHereAlone(HINSTANCE instance, const std::wstring& folder) {
   ProfileSettings settings;
-  ActionCache actions;
-  actions.Refresh(settings);
-  CurrentOptions options = LoadCurrentOptions(settings);
   WinMessageBoxes messages(nullptr);
+  // Read from a file another program holds, there would be no Standard action to save by.
+  ActionCache actions;
+  if (!actions.Refresh(settings)) {
+    messages.Show(SettingsUnreadMessage(*settings.ReadsFoundHeld().last));
+    return;
+  }
+  CurrentOptions options = LoadCurrentOptions(settings);
   WinSaveFiles files;
   ClipboardReader reader;
   WinSaveSources sources(reader, [] { return false; });

@@ -155,7 +155,8 @@ TEST_F(Scenario, TheSessionEndUnderTheStartUpHotkeyBoxEndsTheProgramAndBlanksOnl
 
 // Explorer's "Zwischenablage hier speichern" starts the program with "/hier FOLDER". With
 // none running, that start saves by the Standard action itself, writes nothing to the
-// settings file and ends once its notice has gone; with the program running, it hands
+// settings file and ends once its notice has gone (and where another program holds the
+// settings file, says so and saves nothing); with the program running, it hands
 // the folder over and ends, and a copied picture becomes a PNG whatever the Standard
 // action's method. Any other option is told in a box.
 TEST_F(Scenario, SaveHereSavesIntoTheFolderWithOrWithoutTheRunningProgram) {
@@ -176,6 +177,15 @@ TEST_F(Scenario, SaveHereSavesIntoTheFolderWithOrWithoutTheRunningProgram) {
     return code;
   };
   SetClipboardText("hier hinein");
+  {
+    const test::FileLock held(program_ + "\\einstellungen20.ini", 0);
+    DWORD asker = 0;
+    HANDLE refused = test::StartProcess(saveHere, L"", &asker);
+    EXPECT_NE(Answer(Box(L"Einstellungen nicht gelesen", asker)).find(L"einstellungen20.ini"),
+              std::wstring::npos);
+    EXPECT_TRUE(test::PumpUntil([&] { return WaitForSingleObject(refused, 0) == WAIT_OBJECT_0; }));
+    CloseHandle(refused);
+  }
   EXPECT_EQ(ends(saveHere), std::optional<DWORD>(0));
   EXPECT_EQ(test::ReadFileBytes(here + "\\Eins.txt"), Entry("hier hinein"));
   EXPECT_EQ(test::ReadFileBytes(program_ + "\\einstellungen20.ini"), settings);
