@@ -284,7 +284,7 @@ void ResidentWindow::Refresh(int changedBinding) {
   const unsigned heldBefore = settings_.ReadsFoundHeld().count;
   if (!optionsRead_) ReadOptions();
   if (actions_.Refresh(settings_)) ShowActions(changedBinding);
-  if (settings_.ReadsFoundHeld().count == heldBefore) return;
+  if (!HeldSince(settings_, heldBefore)) return;
   refreshAgainBinding_ = changedBinding;
   SetTimer(window_, kRefreshAgainTimer, kRefreshAgainMs, nullptr);
 }
@@ -292,7 +292,7 @@ void ResidentWindow::Refresh(int changedBinding) {
 void ResidentWindow::ReadOptions() {
   const unsigned heldBefore = settings_.ReadsFoundHeld().count;
   options_ = LoadCurrentOptions(settings_);
-  optionsRead_ = settings_.ReadsFoundHeld().count == heldBefore;
+  optionsRead_ = !HeldSince(settings_, heldBefore);
 }
 
 void ResidentWindow::ShowActions(int changedBinding) {

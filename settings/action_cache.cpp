@@ -14,7 +14,7 @@ bool ActionCache::Refresh(const SettingsStore& settings) {
     slot = ReadActionRecord(settings, n);
     if (IsStandardMarked(slot.Name)) read.standard_ = n;
   }
-  if (settings.ReadsFoundHeld().count != heldBefore) return false;
+  if (HeldSince(settings, heldBefore)) return false;
   *this = std::move(read);
   return true;
 }

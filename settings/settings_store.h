@@ -71,6 +71,7 @@ class SettingsStore {
   // all of them reach it or none; empty lines remove the section.
   virtual std::optional<WriteFailure> ReplaceSection(std::string_view section,
                                                      std::string_view lines) = 0;
+  // The reads of this file so far that found it held.
   virtual HeldReads ReadsFoundHeld() const = 0;
 };
 
