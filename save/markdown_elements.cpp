@@ -68,6 +68,7 @@ constexpr std::pair<std::string_view, TagOf> kElements[] = {{"a", Of(Tag::Link)}
                                                             {"option", Of(Role::Boundary)},
                                                             {"p", Of(Role::Boundary)},
                                                             {"pre", Of(Tag::Pre)},
+                                                            {"q", Of(Tag::InlineQuote)},
                                                             {"s", Of(Tag::Strike)},
                                                             {"samp", Of(Tag::Code)},
                                                             {"script", Of(Role::Raw)},

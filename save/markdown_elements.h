@@ -13,6 +13,7 @@ enum class Tag {
   Code,
   Superscript,
   Subscript,
+  InlineQuote,
   Link,
   Span,
   Pre,

@@ -119,6 +119,11 @@ void Converter::Text() {
     AppendDecoded(decoded_, text);
     text = decoded_;
   }
+  ShownText(text);
+}
+
+// Decoded text where it goes: into the code block, the code span or the block.
+void Converter::ShownText(std::string_view text) {
   if (preDepth_ > 0) {
     ForEachShownPiece(text, [this](std::string_view piece) { CodePiece(piece); });
   } else if (spanDepth_ > 0) {
@@ -126,6 +131,14 @@ void Converter::Text() {
   } else {
     inline_.AppendText(Scripted(text));
   }
+}
+
+// The marks a browser shows around a <q>: double ones, single ones inside them. The
+// copied plain text lacks them, since the page's style adds them.
+void Converter::QuotationMark(bool opening) {
+  if (hidden_ > 0) return;
+  const bool inner = quoteDepth_ % 2 == 0;
+  ShownText(opening ? (inner ? "\u2018" : "\u201C") : (inner ? "\u2019" : "\u201D"));
 }
 
 // Raised and lowered text in their own letters, where it has them.
@@ -266,6 +279,9 @@ void Converter::Begin(const TagOf& tag, Entry& entry) {
       entry.outerScript = script_;
       script_ = tag.tag == Tag::Superscript ? Script::Super : Script::Sub;
       return;
+    case Tag::InlineQuote:
+      ++quoteDepth_;
+      return QuotationMark(true);
     case Tag::Pre:
       return BeginPre(entry);
     case Tag::Quote:
@@ -390,6 +406,10 @@ void Converter::End(const Entry& entry) {
     case Tag::Superscript:
     case Tag::Subscript:
       script_ = entry.outerScript;
+      return;
+    case Tag::InlineQuote:
+      QuotationMark(false);
+      --quoteDepth_;
       return;
     case Tag::Pre:
       if (--preDepth_ == 0) WriteCodeBlock();

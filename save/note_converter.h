@@ -90,6 +90,8 @@ class Converter {
   static void CollapsedInto(std::string& out, std::string_view text);
   void TakeBase();
   void Text();
+  void ShownText(std::string_view text);
+  void QuotationMark(bool opening);
   std::string_view Scripted(std::string_view text);
   void CodePiece(std::string_view piece);
   void Rule();
@@ -157,6 +159,7 @@ class Converter {
   Script script_ = Script::None;
   std::string scripted_;
   int hidden_ = 0;
+  int quoteDepth_ = 0;             // of the <q> elements open
   bool taskBoxDue_ = false;        // an item has begun, and nothing of it is written yet
   int officeLevelDue_ = 0;         // of a list paragraph whose item is not open yet
   std::string officeMarker_;       // its hidden bullet or number, as far as read

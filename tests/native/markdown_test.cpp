@@ -91,6 +91,10 @@ TEST(MarkdownNote, EachPageConstructBecomesItsMarkdown) {
        "1<sup>st</sup> <sup><b>3</b></sup> <code>a<sup>2</sup></code></p>",
        Lines({"m\xC2\xB2 H\xE2\x82\x82O 10 \xE2\x81\xBB\xE2\x81\xBD\xE2\x81\xBF\xE2\x81\xBA"
               "\xC2\xB9\xE2\x81\xBE xi 1st **\xC2\xB3** `a2`"})},
+      // The quotation marks that a browser shows around <q>, also around a <q> in one.
+      {"<p>Er sagte <q>Hallo, <q>du</q>!</q><span style='display:none'><q>x</q></span></p>",
+       Lines({"Er sagte \xE2\x80\x9CHallo, \xE2\x80\x98"
+              "du\xE2\x80\x99!\xE2\x80\x9D"})},
       // Word's lists: paragraphs with a level in their style and a hidden bullet or number.
       {"<div class=WordSection1>\r\n<p class=MsoNormal>Liste:<o:p></o:p></p>\r\n<p class="
        "MsoListParagraphCxSpFirst style='text-indent:-18.0pt;mso-list:l0 level1 lfo1'><![if "
