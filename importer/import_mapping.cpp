@@ -223,7 +223,7 @@ ImportResult ImportOldSettings(const SettingsStore& old, SettingsStore& target,
 MessageRequest ImportReport(const ImportResult& result) {
   constexpr std::wstring_view kRestart =
       L"\r\n\r\nQuillmar 2.0 wird jetzt automatisch wieder gestartet.";
-  if (result.failure || result.unread) {
+  if (result.Failed()) {
     return {
         L"Einstellungen nicht übernommen",
         L"Die Übernahme der alten Einstellungen war leider NICHT erfolgreich!\r\n"

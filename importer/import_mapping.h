@@ -34,6 +34,9 @@ struct ImportResult {
   std::vector<std::string> withoutSlot;     // names left out: all twenty slots active
   std::vector<std::string> alreadyPresent;  // names already active, in the file or imported
   std::vector<std::string> shortened;       // names cut to the editor's longest name
+
+  // Nothing was taken over: the importer stays open for another try.
+  bool Failed() const { return failure || unread; }
 };
 
 // The only test of a chosen file: its name after the last backslash is exactly

@@ -131,7 +131,7 @@ void ImporterWindow::cmdEinlesen_Click() {
     result = ImportOldSettings(old, target, WinImportWorld());
   }
   ShowMessageBox(window_, ImportReport(result));
-  if (!result.failure) Close();
+  if (!result.Failed()) Close();
 }
 
 // Both programs writing the settings file at once would lose values, so the import holds
