@@ -4,6 +4,7 @@
 #include <array>
 #include <utility>
 
+#include "save/byte_search.h"
 #include "settings/ascii_text.h"
 
 namespace qm {
@@ -143,7 +144,7 @@ bool HtmlToken::HasAttribute(std::string_view lowerName) const {
 void AppendDecoded(std::string& out, std::string_view text) {
   size_t at = 0;
   while (at < text.size()) {
-    const size_t amp = text.find('&', at);
+    const size_t amp = FindByte(text, '&', at);
     out.append(text.substr(at, amp - at));
     if (amp == std::string_view::npos) return;
     const std::string_view rest = text.substr(amp + 1);
@@ -173,7 +174,7 @@ bool HtmlTokenizer::Next(HtmlToken& token) {
     }
     if (!SkippedMarkup(next)) return Text(token, at_ + 1);
   }
-  return at_ < html_.size() && Text(token, html_.find('<', at_));
+  return at_ < html_.size() && Text(token, FindByte(html_, '<', at_));
 }
 
 // The text from `at_` up to `end` (npos: the end of the input).

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "save/byte_search.h"
 #include "save/markdown_text.h"
 
 namespace qm {
@@ -76,7 +77,7 @@ void MarkdownLines::CodeBlock(std::string_view code, std::string_view language) 
   EndLine();
   size_t start = 0;
   while (start <= code.size()) {
-    const size_t end = std::min(code.find('\n', start), code.size());
+    const size_t end = std::min(FindByte(code, '\n', start), code.size());
     Line(code.substr(start, end - start));
     start = end + 1;
   }

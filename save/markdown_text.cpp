@@ -4,6 +4,7 @@
 #include <array>
 
 #include "clipboard/source_url.h"
+#include "save/byte_search.h"
 #include "settings/ascii_text.h"
 
 namespace qm {
@@ -20,10 +21,10 @@ constexpr std::array<bool, 256> kEscaped = EscapedCharacters();
 // Found run by run, since most code has few backticks or none.
 size_t LongestBacktickRun(std::string_view text) {
   size_t longest = 0;
-  for (size_t at = text.find('`'); at != std::string_view::npos;) {
+  for (size_t at = FindByte(text, '`'); at != std::string_view::npos;) {
     const size_t end = std::min(text.find_first_not_of('`', at), text.size());
     longest = std::max(longest, end - at);
-    at = text.find('`', end);
+    at = FindByte(text, '`', end);
   }
   return longest;
 }

@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "save/byte_search.h"
 #include "save/note_converter.h"
 
 namespace qm::note {
@@ -43,13 +44,13 @@ void Converter::WriteHeading(std::string& block) {
 }
 
 void Converter::WriteParagraph(std::string& block) {
-  if (block.find('\n') == std::string::npos) {
+  if (FindByte(block, '\n') == std::string::npos) {
     EscapeLineStart(block);
     return lines_.Line(block);
   }
   size_t start = 0;
   while (start <= block.size()) {
-    const size_t end = std::min(block.find('\n', start), block.size());
+    const size_t end = std::min(FindByte(block, '\n', start), block.size());
     std::string piece = block.substr(start, end - start);
     EscapeLineStart(piece);
     if (end < block.size()) piece += '\\';

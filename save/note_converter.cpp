@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "save/byte_search.h"
 #include "save/inline_style.h"
 #include "settings/ascii_text.h"
 #include "settings/utf8_text.h"
@@ -114,7 +115,7 @@ void Converter::Text() {
   }
   if (officeLevelDue_ > 0 && !IsAllSpace(token_.text)) OpenOfficeItem();
   std::string_view text = token_.text;
-  if (text.find('&') != std::string_view::npos) {
+  if (FindByte(text, '&') != std::string_view::npos) {
     decoded_.clear();
     AppendDecoded(decoded_, text);
     text = decoded_;
@@ -207,7 +208,7 @@ void Converter::TaskBox() {
 // in a buffer that the next call reuses.
 std::string_view Converter::DecodedAttribute(std::string_view name) {
   const std::string_view value = token_.Attribute(name);
-  if (value.find('&') == std::string_view::npos) return value;
+  if (FindByte(value, '&') == std::string_view::npos) return value;
   attribute_.clear();
   AppendDecoded(attribute_, value);
   return attribute_;

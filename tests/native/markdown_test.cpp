@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "save/byte_search.h"
 #include "save/markdown_note.h"
 #include "save/note_entry.h"
 #include "save/page_address.h"
+#include "save/plain_runs.h"
 
 namespace qm {
 namespace {
@@ -335,6 +337,54 @@ TEST(PageAddress, RelativeAddressesResolveAsInABrowser) {
     EXPECT_TRUE(IsScriptAddress(address)) << address;
   }
   EXPECT_FALSE(IsScriptAddress("https://ex.org/javascript:x"));
+}
+
+// The word-at-a-time search finds what the byte-by-byte one finds, with the words of
+// 32-bit and of 64-bit systems: the byte at any place of a word or the tail, from any
+// start, beside bytes that share its low or high bits.
+TEST(FindByte, FindsWhatTheLibraryFinds) {
+  const std::string filler = "a\x80\xFF\x3D\x7F";
+  for (const char byte : {'<', '\0', '\xBC', '\x01'}) {
+    for (size_t size = 0; size <= 19; ++size) {
+      for (size_t place = 0; place <= size; ++place) {
+        std::string text(size, 'x');
+        for (size_t at = 0; at < size; ++at) text[at] = filler[at % filler.size()];
+        if (place < size) text[place] = byte;
+        for (size_t from = 0; from <= size + 1; ++from) {
+          const size_t expected = std::string_view(text).find(byte, from);
+          ASSERT_EQ(FindByte<uint32_t>(text, byte, from), expected)
+              << "size " << size << ", place " << place << ", from " << from;
+          ASSERT_EQ(FindByte<uint64_t>(text, byte, from), expected)
+              << "size " << size << ", place " << place << ", from " << from;
+        }
+      }
+    }
+  }
+}
+
+// The 32-bit program tells plain text apart four bytes at a time, the 64-bit one eight:
+// both end every run where the other does, from every start and at every alignment,
+// with sequences and blanks across the words' edges.
+TEST(PlainRunEnd, FourBytesAtATimeEndEachRunWhereEightDo) {
+  const char* const rows[] = {
+      "Die Stadt z\xC3\xA4hlt rund achthundert Einwohner und ist alt",
+      "ab c\xC3\xB6"
+      "d\xC3\xBC efg\xC5\x82h ij\xC3",
+      "zwei  Blanks, ein\tTab, ein\xC2\xA0"
+      "Blank, ein \xC3\xA0 und ein \xE2\x82\xAC Euro",
+      "Sternchen *und* Strich_e [x] `c` &amp; \xF0\x9F\x98\x80 \x80\xBF kaputt \xC3 x",
+      "aaa \xC3\xA4"
+      "aa aaaa \xC3\xA4 a\xC3\xA4"
+      "a a \xC3\xA4\xC3\xA4 a"};
+  for (const char* row : rows) {
+    for (size_t shift = 0; shift < 8; ++shift) {
+      const std::string text = std::string(shift, 'x') + row;
+      for (size_t at = 0; at < text.size(); ++at) {
+        ASSERT_EQ(PlainRunEnd<uint32_t>(text, at), PlainRunEnd<uint64_t>(text, at))
+            << row << ", shifted by " << shift << ", from " << at;
+      }
+    }
+  }
 }
 
 // However deep and broken the input, the note keeps its text, its lines carry a bounded
