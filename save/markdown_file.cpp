@@ -1,6 +1,7 @@
 #include "save/markdown_file.h"
 
 #include <ctime>
+#include <utility>
 
 #include "save/file_encoding.h"
 #include "save/markdown_note.h"
@@ -106,7 +107,7 @@ bool WriteMarkdownNote(const EntryRequest& request, SaveContext& context) {
     }
     written = std::move(*entry);
   } else {
-    written = NewNote(note.markdown, parts);
+    written = NewNote(std::move(note.markdown), parts);
   }
   // A note where there is no file yet is written as a new file, which is all or nothing
   // without the replace that a file already there needs.

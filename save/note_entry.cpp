@@ -84,16 +84,16 @@ long long DaysSince1970(int year, int month, int day) {
 
 }  // namespace
 
-std::string NewNote(std::string_view passage, const NoteParts& parts) {
-  std::string note;
-  if (parts.address || parts.created) {
-    note.append("---").append(kCrLf);
-    if (!parts.title.empty()) note.append("title: ").append(Quoted(parts.title)).append(kCrLf);
-    if (parts.address) note.append("source: ").append(AddressScalar(*parts.address)).append(kCrLf);
-    if (parts.created) note.append("created: ").append(*parts.created).append(kCrLf);
-    note.append("---").append(kCrLf).append(kCrLf);
-  }
-  return note.append(passage);
+std::string NewNote(std::string passage, const NoteParts& parts) {
+  if (!parts.address && !parts.created) return passage;
+  std::string front;
+  front.append("---").append(kCrLf);
+  if (!parts.title.empty()) front.append("title: ").append(Quoted(parts.title)).append(kCrLf);
+  if (parts.address) front.append("source: ").append(AddressScalar(*parts.address)).append(kCrLf);
+  if (parts.created) front.append("created: ").append(*parts.created).append(kCrLf);
+  front.append("---").append(kCrLf).append(kCrLf);
+  passage.insert(0, front);
+  return passage;
 }
 
 std::string LaterEntry(std::string_view old, std::string_view passage, const NoteParts& parts) {

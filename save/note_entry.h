@@ -18,8 +18,9 @@ struct NoteParts {
 
 // A new note: when the action adds the date or the address, a YAML front matter block
 // (title where known, source, created) as its first line, then a blank line; then the
-// passage, which ends with CR LF.
-std::string NewNote(std::string_view passage, const NoteParts& parts);
+// passage, which ends with CR LF. The passage, which may be megabytes, becomes the note
+// without being copied.
+std::string NewNote(std::string passage, const NoteParts& parts);
 
 // What is appended to a note that holds `old` (not empty): a blank line, the separator
 // line set apart by blank lines, a line with the date and the linked source where the
