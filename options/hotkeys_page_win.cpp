@@ -1,6 +1,7 @@
 #include "options/hotkeys_page_win.h"
 
 #include <array>
+#include <utility>
 
 #include "options/hotkey_fields.h"
 #include "options/hotkey_listing.h"
@@ -49,8 +50,7 @@ INT_PTR HotkeysPage::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
         FillList(window_, row.Field(IDC_HK_SHIFT2), ModifierEntries());
         FillList(window_, row.Field(IDC_HK_KEY), KeyEntries());
       }
-      Refill();
-      return TRUE;
+      return TRUE;  // the selection of the tab, which made the page, fills the rows
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam));
       return TRUE;
@@ -60,8 +60,17 @@ INT_PTR HotkeysPage::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
 }
 
 void HotkeysPage::Refill() {
-  for (const Row& row : kRows) {
-    const HotkeyText stored = ReadHotkey(settings_, BindingOf(row.hotkeyId));
+  const unsigned heldBefore = settings_.ReadsFoundHeld().count;
+  std::array<HotkeyText, kRows.size()> hotkeys;
+  for (size_t at = 0; at < kRows.size(); ++at) {
+    hotkeys[at] = ReadHotkey(settings_, BindingOf(kRows[at].hotkeyId));
+  }
+  // A held file reads as no hotkeys at all: the rows would show none where the user
+  // has one.
+  if (ToldUnread(heldBefore)) return;
+  for (size_t at = 0; at < kRows.size(); ++at) {
+    const Row& row = kRows[at];
+    const HotkeyText& stored = hotkeys[at];
     SelectListText(window_, row.Field(IDC_HK_SHIFT1), FieldText(stored.a, ModifierEntries()));
     SelectListText(window_, row.Field(IDC_HK_SHIFT2), FieldText(stored.b, ModifierEntries()));
     SelectListText(window_, row.Field(IDC_HK_KEY), FieldText(stored.c, KeyEntries()));
@@ -115,8 +124,18 @@ void HotkeysPage::cmdAktivieren_Click(const Row& row) {
 }
 
 void HotkeysPage::cmdHotkeys_Click() {
+  const unsigned heldBefore = settings_.ReadsFoundHeld().count;
+  std::wstring listing = HotkeyListing(settings_);
+  if (ToldUnread(heldBefore)) return;
   WinMessageBoxes(window_).Show(
-      {L"Definierte Hotkeys", HotkeyListing(settings_), MessageIcon::None, MessageButtons::Ok});
+      {L"Definierte Hotkeys", std::move(listing), MessageIcon::None, MessageButtons::Ok});
+}
+
+// Whether a read since `heldBefore` found the settings file held; the user is told.
+bool HotkeysPage::ToldUnread(unsigned heldBefore) {
+  const std::optional<WriteFailure> held = HeldSince(settings_, heldBefore);
+  if (held) WinMessageBoxes(window_).Show(SettingsUnreadMessage(*held));
+  return held.has_value();
 }
 
 }  // namespace qm

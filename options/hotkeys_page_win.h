@@ -16,7 +16,8 @@ class HotkeysPage : public Dialog {
 
   bool Create(HWND parent);
   // At every selection of the tab: the fields show what is stored; changes not
-  // stored with "Aktivieren" are dropped.
+  // stored with "Aktivieren" are dropped. Where another program holds the settings
+  // file, the user is told and the fields keep what they showed.
   void Refill();
 
   struct Row;
@@ -26,6 +27,7 @@ class HotkeysPage : public Dialog {
   void OnCommand(int id, int code);
   void cmdAktivieren_Click(const Row& row);
   void cmdHotkeys_Click();
+  bool ToldUnread(unsigned heldBefore);
 
   HINSTANCE instance_;
   SettingsStore& settings_;

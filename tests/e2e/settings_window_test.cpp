@@ -158,9 +158,9 @@ TEST_F(SettingsScenario, OptionsPageWritesAtOnceKeepsTheAutostartShortcutAndCome
   EXPECT_STREQ(separator, L"#");
 }
 
-// "Aktivieren" stores the row and the refresh registers it; the listing opens. Where
-// einstellungen.exe is missing from the program folder, its button says why it cannot
-// start it.
+// "Aktivieren" stores the row and the refresh registers it; the listing opens. A held
+// settings file is reported, not shown as no hotkeys. Where einstellungen.exe is missing
+// from the program folder, its button says why it cannot start it.
 TEST_F(SettingsScenario, GeneralHotkeyIsStoredRegisteredListedAndAFailedImporterReported) {
   DeleteFileA((program_ + "\\einstellungen.exe").c_str());
   ASSERT_NO_FATAL_FAILURE(Start());
@@ -175,6 +175,19 @@ TEST_F(SettingsScenario, GeneralHotkeyIsStoredRegisteredListedAndAFailedImporter
   EXPECT_FALSE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_SHIFT, 'T'));
   Click(window_, IDC_HK_LIST);
   Answer(Box(L"Definierte Hotkeys"));
+  // While another program holds the settings file, the page and its listing say so, and
+  // the row keeps the hotkey the user has (posted: the box holds the tab's switch).
+  {
+    const test::FileLock held(program_ + "\\einstellungen20.ini", 0);
+    HWND tabs = FindWindowExW(window_, nullptr, WC_TABCONTROLW, nullptr);
+    PostMessageW(tabs, TCM_SETCURFOCUS, 0, 0);
+    PostMessageW(tabs, TCM_SETCURFOCUS, 2, 0);
+    Answer(Box(L"Einstellungen nicht gelesen"));
+    Click(window_, IDC_HK_LIST);
+    Answer(Box(L"Einstellungen nicht gelesen"));
+  }
+  EXPECT_EQ(SendMessageW(Control(window_, IDC_HK_TRAY + IDC_HK_KEY), CB_GETCURSEL, 0, 0),
+            'T' - 'A');
 
   SendMessageW(FindWindowExW(window_, nullptr, WC_TABCONTROLW, nullptr), TCM_SETCURFOCUS, 0, 0);
   Click(window_, IDC_LIST_IMPORT);
