@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "save/delimiter_sides.h"
 #include "save/markdown_text.h"
 #include "save/plain_runs.h"
 
@@ -31,9 +32,9 @@ void MarkdownInline::AppendText(std::string_view text) {
   for (size_t at = 0; at < text.size();) {
     const size_t run = PlainRunEnd<uintptr_t>(text, at);
     if (run > at) {
-      BeforeContent();
-      text_.append(text.data() + at, run - at);
-      at = run;
+      const size_t end = BeforeContent(text, at) ? PunctuationEnd(text, at, run) : run;
+      text_.append(text.data() + at, end - at);
+      at = end;
       continue;
     }
     const char c = text[at];
@@ -47,34 +48,36 @@ void MarkdownInline::AppendText(std::string_view text) {
       if (codePoint == 0xA0) {
         spaceDue_ = true;
       } else {
-        BeforeContent();
+        BeforeContent(text, at);
         text_ += codePoint == 0xFFFD && length == 1 ? "\xEF\xBF\xBD" : text.substr(at, length);
       }
       at += length;
       continue;
     }
-    BeforeContent();
+    BeforeContent(text, at);
     AppendEscapedCharacter(text_, c, at + 1 < text.size() ? text[at + 1] : '\0');
     ++at;
   }
 }
 
 void MarkdownInline::AppendCodeSpan(std::string_view code, bool inTableCell) {
-  BeforeContent();
+  BeforeContent("`", 0);
   qm::AppendCodeSpan(text_, code, inTableCell);
+  TextFollows(false);
 }
 
 void MarkdownInline::AppendImage(std::string_view alt, std::string_view address) {
-  BeforeContent();
+  BeforeContent("!", 0);
   text_ += "![";
   AppendMarkdownEscaped(text_, alt);
   text_ += "](";
   AppendLinkDestination(text_, address);
   text_ += ')';
+  TextFollows(false);
 }
 
-void MarkdownInline::BeforeContent() {
-  if (!spaceDue_ && breaksDue_ == 0 && !opensDue_) return;
+bool MarkdownInline::BeforeContent(std::string_view content, size_t at) {
+  if (!spaceDue_ && breaksDue_ == 0 && !opensDue_) return false;
   if (!text_.empty()) {
     if (breaksDue_ > 0) {
       text_.append(static_cast<size_t>(breaksDue_), '\n');
@@ -87,16 +90,27 @@ void MarkdownInline::BeforeContent() {
   spaceDue_ = false;
   opensDue_ = false;
   if (!closedJustNow_.empty()) GoOnWithTheClosed();
+  if (!closedJustNow_.empty() && CharacterAt(content, at) == Beside::Word) {
+    CloseBeforeTheLastPunctuation();
+  }
+  bool opened = false;
+  bool waits = false;
   for (OpenMark& mark : marks_) {
     if (mark.written) continue;
     if (ClosedJustNow(mark.kind)) {
       opensDue_ = true;
       break;
     }
+    if (!opened && MarksWaitForAWord(mark, content, at)) {
+      opensDue_ = waits = true;
+      break;
+    }
     text_ += Opening(mark.kind);
-    mark.written = true;
+    mark.written = opened = true;
   }
   closedJustNow_.clear();
+  TextFollows(opened);
+  return waits;
 }
 
 // The marks that closed last go on where the same marks open again in the same order:
@@ -122,6 +136,33 @@ bool MarkdownInline::ClosedJustNow(Marker kind) const {
   if (kind == Marker::Link) return false;
   return std::any_of(closedJustNow_.begin(), closedJustNow_.end(),
                      [kind](const ClosedMark& closed) { return closed.kind == kind; });
+}
+
+// Closing marks right after punctuation and right before a word close nothing; they go
+// before the last character of that punctuation, unless that is a mark's only text.
+void MarkdownInline::CloseBeforeTheLastPunctuation() {
+  const size_t closings = closedJustNow_.front().at;
+  const size_t last = CharacterStart(text_, closings);
+  if (last < textFrom_ || (last == textFrom_ && opensAtTextFrom_) ||
+      CharacterBefore(text_, closings) != Beside::Punctuation ||
+      CharacterBefore(text_, last) == Beside::Blank) {
+    return;
+  }
+  std::rotate(text_.begin() + static_cast<std::ptrdiff_t>(last),
+              text_.begin() + static_cast<std::ptrdiff_t>(closings), text_.end());
+}
+
+// Opening marks right after a word and right before punctuation open nothing; the first
+// of the marks that open now tells, as the others follow it in one run. What stands
+// before that run is the text before the delimiters of its own kind that end the block:
+// a closing mark of the same character makes one run with it.
+bool MarkdownInline::MarksWaitForAWord(const OpenMark& first, std::string_view content,
+                                       size_t at) const {
+  if (first.kind == Marker::Link || CharacterAt(content, at) != Beside::Punctuation) return false;
+  const char delimiter = Opening(first.kind).front();
+  size_t end = text_.size();
+  while (end > 0 && text_[end - 1] == delimiter) --end;
+  return CharacterBefore(text_, end) == Beside::Word;
 }
 
 void MarkdownInline::WriteClosing(OpenMark& mark) {
@@ -166,6 +207,8 @@ void MarkdownInline::EndBlock() {
   closedJustNow_.clear();
   spaceDue_ = false;
   breaksDue_ = 0;
+  textFrom_ = 0;
+  opensAtTextFrom_ = false;
 }
 
 }  // namespace qm

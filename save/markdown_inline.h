@@ -51,7 +51,9 @@ enum class Marker { Bold, Italic, Strike, Link };
 // escaped and with its white space collapsed; blanks and line breaks are written once
 // content follows them, after the marks that closed before them and before those that
 // open with the content, so emphasis never begins or ends with a blank and a block
-// never ends in a break. A mark whose element holds no content leaves no trace.
+// never ends in a break. A mark whose element holds no content leaves no trace. Where
+// emphasis meets a word on one side and punctuation on its own, the punctuation goes
+// outside it ("Wort(**fett**)weiter"), as Markdown would show the stars otherwise.
 class MarkdownInline {
  public:
   void AppendText(std::string_view text);
@@ -63,6 +65,7 @@ class MarkdownInline {
   // before any mark that waits for content; a blank follows it.
   void StartWithTaskBox(bool checked) {
     text_ = checked ? "[x]" : "[ ]";
+    TextFollows(false);
     spaceDue_ = true;
   }
   void Space() { spaceDue_ = true; }
@@ -96,18 +99,29 @@ class MarkdownInline {
     size_t at;
   };
 
-  void BeforeContent();
+  // Writes what is due before the content that starts at `at` of `content`; true when
+  // the marks due wait for it, as it starts with punctuation right after a word: only
+  // that punctuation is to follow, then the marks open.
+  bool BeforeContent(std::string_view content, size_t at);
   void GoOnWithTheClosed();
+  void CloseBeforeTheLastPunctuation();
+  bool MarksWaitForAWord(const OpenMark& first, std::string_view content, size_t at) const;
   bool ClosedJustNow(Marker kind) const;
   void WriteClosing(OpenMark& mark);
+  void TextFollows(bool afterOpenings) {
+    textFrom_ = text_.size();
+    opensAtTextFrom_ = afterOpenings;
+  }
 
   std::string text_;
   bool spaceDue_ = false;
   int breaksDue_ = 0;
   std::vector<OpenMark> marks_;
   std::vector<ClosedMark> closedJustNow_;
-  std::string linkDestination_;  // of the open link: there is one at most
-  bool opensDue_ = false;        // a mark waits for content to write its opening
+  size_t textFrom_ = 0;           // where the text after the last mark, code span or image starts
+  bool opensAtTextFrom_ = false;  // marks opened right before textFrom_
+  std::string linkDestination_;   // of the open link: there is one at most
+  bool opensDue_ = false;         // a mark waits for content to write its opening
 };
 
 }  // namespace qm

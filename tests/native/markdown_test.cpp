@@ -274,6 +274,16 @@ TEST(MarkdownNote, GithubsParserReadsTheNoteAsThePageShowedIt) {
       // that cannot go on (bold ended after it) leaves its text plain, never a stray "*".
       {"<p><b>h</b><b>i</b> <s>a</s><s>b</s><i>c</i><i>d</i> <b>e<i>f</i></b><i>g</i></p>",
        {"p:hi abcd efg", "strong:hi", "strikethrough:ab", "emph:cd", "strong:ef", "emph:f"}},
+      // Emphasis between a word and punctuation of its own leaves that punctuation
+      // outside: Markdown would show its delimiters.
+      {"<p>Wort<b>(fett)</b>weiter, <b>Hinweis:</b>Text, a<del>\"alt\"</del>b, \xC3\xA4<b>\xC2\xAB"
+       "x\xC2\xBB</b>\xC3\xA4 \xE4\xB8\xAD<b>\xE3\x80\x8C\xE5\xBC\x95\xE3\x80\x8D</b>\xE4\xB8\xAD "
+       "x<b>y</b><i>(z)</i> <b>x<i>y)</i>)</b>w <i>(<code>c</code>)</i>z a<b>*x</b></p>",
+       {"p:Wort(fett)weiter, Hinweis:Text, a\"alt\"b, \xC3\xA4\xC2\xABx\xC2\xBB\xC3\xA4 "
+        "\xE4\xB8\xAD\xE3\x80"
+        "\x8C\xE5\xBC\x95\xE3\x80\x8D\xE4\xB8\xAD xy(z) xy))w (c)z a*x",
+        "strong:fett", "strong:Hinweis", "strikethrough:alt", "strong:x", "strong:\xE5\xBC\x95",
+        "strong:y", "emph:z)", "strong:xy)", "emph:y)", "emph:(c", "code:c", "strong:x"}},
       // A task list as GitHub shows it; a box anywhere else in an item shows nothing.
       {"<ul class=\"contains-task-list\"><li class=\"task-list-item\"><input type=\"checkbox\" "
        "checked disabled> erledigt</li><li><input TYPE=\"Checkbox\"><b>offen</b></li><li><p>"
