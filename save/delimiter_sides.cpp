@@ -31,9 +31,8 @@ constexpr std::array<Range, 50> kPunctuation = {{
 }};
 
 bool IsBlank(char32_t c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == 0xA0 ||
-         c == 0x1680 || (c >= 0x2000 && c <= 0x200A) || c == 0x202F || c == 0x205F ||
-         c == 0x3000;
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == 0xA0 || c == 0x1680 ||
+         (c >= 0x2000 && c <= 0x200A) || c == 0x202F || c == 0x205F || c == 0x3000;
 }
 
 bool IsPunctuation(char32_t c) {
@@ -41,8 +40,9 @@ bool IsPunctuation(char32_t c) {
     return (c >= '!' && c <= '/') || (c >= ':' && c <= '@') || (c >= '[' && c <= '`') ||
            (c >= '{' && c <= '~');
   }
-  const auto after = std::upper_bound(kPunctuation.begin(), kPunctuation.end(), c,
-                                      [](char32_t point, const Range& r) { return point < r.first; });
+  const auto after =
+      std::upper_bound(kPunctuation.begin(), kPunctuation.end(), c,
+                       [](char32_t point, const Range& r) { return point < r.first; });
   return after != kPunctuation.begin() && c <= (after - 1)->last;
 }
 

@@ -97,7 +97,10 @@ bool MarkdownInline::BeforeContent(std::string_view content, size_t at) {
   bool waits = false;
   for (OpenMark& mark : marks_) {
     if (mark.written) continue;
-    if (ClosedJustNow(mark.kind)) {
+    // A mark that closed right before and cannot go on (another mark closed after it)
+    // opens with the content after this one, for the same reason. The marks inside it
+    // wait with it, so that they stay inside. A link is never in one run with another.
+    if (mark.kind != Marker::Link && ClosedJustNow(mark.kind)) {
       opensDue_ = true;
       break;
     }
@@ -129,11 +132,7 @@ void MarkdownInline::GoOnWithTheClosed() {
   }
 }
 
-// A mark that closed right before and cannot go on (another mark closed after it) opens
-// with the content after this one, for the same reason. The marks inside it wait with
-// it, so that they stay inside.
 bool MarkdownInline::ClosedJustNow(Marker kind) const {
-  if (kind == Marker::Link) return false;
   return std::any_of(closedJustNow_.begin(), closedJustNow_.end(),
                      [kind](const ClosedMark& closed) { return closed.kind == kind; });
 }
@@ -141,8 +140,9 @@ bool MarkdownInline::ClosedJustNow(Marker kind) const {
 // Closing marks right after punctuation and right before a word close nothing; they go
 // before the last character of that punctuation, unless that is a mark's only text.
 void MarkdownInline::CloseBeforeTheLastPunctuation() {
+  if (ClosedJustNow(Marker::Link)) return;  // a link's own ")" stands before the rest
   const size_t closings = closedJustNow_.front().at;
-  const size_t last = CharacterStart(text_, closings);
+  const size_t last = EscapedCharacterStart(closings);
   if (last < textFrom_ || (last == textFrom_ && opensAtTextFrom_) ||
       CharacterBefore(text_, closings) != Beside::Punctuation ||
       CharacterBefore(text_, last) == Beside::Blank) {
@@ -150,6 +150,14 @@ void MarkdownInline::CloseBeforeTheLastPunctuation() {
   }
   std::rotate(text_.begin() + static_cast<std::ptrdiff_t>(last),
               text_.begin() + static_cast<std::ptrdiff_t>(closings), text_.end());
+}
+
+// Where the character that ends at `end` starts, with the backslash that escapes it.
+size_t MarkdownInline::EscapedCharacterStart(size_t end) const {
+  const size_t start = CharacterStart(text_, end);
+  size_t backslashes = 0;
+  while (backslashes < start && text_[start - backslashes - 1] == '\\') ++backslashes;
+  return backslashes % 2 == 1 ? start - 1 : start;
 }
 
 // Opening marks right after a word and right before punctuation open nothing; the first

@@ -105,6 +105,7 @@ class MarkdownInline {
   bool BeforeContent(std::string_view content, size_t at);
   void GoOnWithTheClosed();
   void CloseBeforeTheLastPunctuation();
+  size_t EscapedCharacterStart(size_t end) const;
   bool MarksWaitForAWord(const OpenMark& first, std::string_view content, size_t at) const;
   bool ClosedJustNow(Marker kind) const;
   void WriteClosing(OpenMark& mark);
