@@ -93,14 +93,15 @@ bool MarkdownInline::BeforeContent(std::string_view content, size_t at) {
   if (!closedJustNow_.empty() && CharacterAt(content, at) == Beside::Word) {
     CloseBeforeTheLastPunctuation();
   }
+  OpenTheLinkFirst();
   bool opened = false;
   bool waits = false;
   for (OpenMark& mark : marks_) {
     if (mark.written) continue;
     // A mark that closed right before and cannot go on (another mark closed after it)
     // opens with the content after this one, for the same reason. The marks inside it
-    // wait with it, so that they stay inside. A link is never in one run with another.
-    if (mark.kind != Marker::Link && ClosedJustNow(mark.kind)) {
+    // wait with it, so that they stay inside.
+    if (ClosedJustNow(mark.kind)) {
       opensDue_ = true;
       break;
     }
@@ -132,15 +133,23 @@ void MarkdownInline::GoOnWithTheClosed() {
   }
 }
 
+// Only the closings after the last link's "](…)" make one run with what opens now.
 bool MarkdownInline::ClosedJustNow(Marker kind) const {
-  return std::any_of(closedJustNow_.begin(), closedJustNow_.end(),
-                     [kind](const ClosedMark& closed) { return closed.kind == kind; });
+  for (auto closed = closedJustNow_.rbegin();
+       closed != closedJustNow_.rend() && closed->kind != Marker::Link; ++closed) {
+    if (closed->kind == kind) return true;
+  }
+  return false;
 }
 
 // Closing marks right after punctuation and right before a word close nothing; they go
 // before the last character of that punctuation, unless that is a mark's only text.
 void MarkdownInline::CloseBeforeTheLastPunctuation() {
-  if (ClosedJustNow(Marker::Link)) return;  // a link's own ")" stands before the rest
+  // A link's own ")" stands before the rest.
+  if (std::any_of(closedJustNow_.begin(), closedJustNow_.end(),
+                  [](const ClosedMark& closed) { return closed.kind == Marker::Link; })) {
+    return;
+  }
   const size_t closings = closedJustNow_.front().at;
   const size_t last = EscapedCharacterStart(closings);
   if (last < textFrom_ || (last == textFrom_ && opensAtTextFrom_) ||
@@ -160,17 +169,36 @@ size_t MarkdownInline::EscapedCharacterStart(size_t end) const {
   return backslashes % 2 == 1 ? start - 1 : start;
 }
 
-// Opening marks right after a word and right before punctuation open nothing; the first
-// of the marks that open now tells, as the others follow it in one run. What stands
-// before that run is the text before the delimiters of its own kind that end the block:
-// a closing mark of the same character makes one run with it.
-bool MarkdownInline::MarksWaitForAWord(const OpenMark& first, std::string_view content,
-                                       size_t at) const {
-  if (first.kind == Marker::Link || CharacterAt(content, at) != Beside::Punctuation) return false;
+// Whether the opening of `first`, the first of the marks that open now, would follow a
+// word: what stands before it is the text before the delimiters of its own kind that end
+// the block, as a closing mark of the same character makes one run with it.
+bool MarkdownInline::GluedToAWord(const OpenMark& first) const {
+  if (first.kind == Marker::Link) return false;
   const char delimiter = Opening(first.kind).front();
   size_t end = text_.size();
   while (end > 0 && text_[end - 1] == delimiter) --end;
   return CharacterBefore(text_, end) == Beside::Word;
+}
+
+// Opening marks right after a word and right before punctuation open nothing; the first
+// of the marks that open now tells, as the others follow it in one run.
+bool MarkdownInline::MarksWaitForAWord(const OpenMark& first, std::string_view content,
+                                       size_t at) const {
+  return CharacterAt(content, at) == Beside::Punctuation && GluedToAWord(first);
+}
+
+// Emphasis that opens with a link right after a word would be followed by the link's
+// "[" and open nothing: the link opens first, with the emphasis inside ("Wort[**x**](u)"),
+// which shows the same.
+void MarkdownInline::OpenTheLinkFirst() {
+  const auto unwritten = [](const OpenMark& mark) { return !mark.written; };
+  const auto first = std::find_if(marks_.begin(), marks_.end(), unwritten);
+  if (first == marks_.end() || !GluedToAWord(*first)) return;
+  const auto link = std::find_if(first, marks_.end(),
+                                 [](const OpenMark& mark) { return mark.kind == Marker::Link; });
+  if (link != marks_.end() && std::all_of(first, link, unwritten)) {
+    std::rotate(first, link, link + 1);
+  }
 }
 
 void MarkdownInline::WriteClosing(OpenMark& mark) {

@@ -106,7 +106,9 @@ class MarkdownInline {
   void GoOnWithTheClosed();
   void CloseBeforeTheLastPunctuation();
   size_t EscapedCharacterStart(size_t end) const;
+  bool GluedToAWord(const OpenMark& first) const;
   bool MarksWaitForAWord(const OpenMark& first, std::string_view content, size_t at) const;
+  void OpenTheLinkFirst();
   bool ClosedJustNow(Marker kind) const;
   void WriteClosing(OpenMark& mark);
   void TextFollows(bool afterOpenings) {

@@ -279,13 +279,14 @@ TEST(MarkdownNote, GithubsParserReadsTheNoteAsThePageShowedIt) {
       {"<p>Wort<b>(fett)</b>weiter, <b>Hinweis:</b>Text, a<del>\"alt\"</del>b, \xC3\xA4<b>\xC2\xAB"
        "x\xC2\xBB</b>\xC3\xA4 \xE4\xB8\xAD<b>\xE3\x80\x8C\xE5\xBC\x95\xE3\x80\x8D</b>\xE4\xB8\xAD "
        "x<b>y</b><i>(z)</i> <b>x<i>y)</i>)</b>w <i>(<code>c</code>)</i>z a<b>*x</b> <b>a`</b>b "
-       "<a href=\"u\">(Link)</a>w</p>",
+       "<a href=\"u\">(Link)</a>w W<b><a href=\"u\">x</a>y</b>w</p>",
        {"p:Wort(fett)weiter, Hinweis:Text, a\"alt\"b, \xC3\xA4\xC2\xABx\xC2\xBB\xC3\xA4 "
         "\xE4\xB8\xAD\xE3\x80"
-        "\x8C\xE5\xBC\x95\xE3\x80\x8D\xE4\xB8\xAD xy(z) xy))w (c)z a*x a`b (Link)w",
+        "\x8C\xE5\xBC\x95\xE3\x80\x8D\xE4\xB8\xAD xy(z) xy))w (c)z a*x a`b (Link)w Wxyw",
         "strong:fett", "strong:Hinweis", "strikethrough:alt", "strong:x", "strong:\xE5\xBC\x95",
         "strong:y", "emph:z)", "strong:xy)", "emph:y)", "emph:(c", "code:c", "strong:x", "strong:a",
-        "link:(Link)>https://ex.org/docs/u"}},
+        "link:(Link)>https://ex.org/docs/u", "link:x>https://ex.org/docs/u", "strong:x",
+        "strong:y"}},
       // A task list as GitHub shows it; a box anywhere else in an item shows nothing.
       {"<ul class=\"contains-task-list\"><li class=\"task-list-item\"><input type=\"checkbox\" "
        "checked disabled> erledigt</li><li><input TYPE=\"Checkbox\"><b>offen</b></li><li><p>"
