@@ -97,7 +97,8 @@ void FirstStartWindow::Form_Load() {
   SetWindowPos(Item(IDC_SPLASH_OK), nullptr, (client.cx - buttonWidth) / 2,
                textBottom + (client.cy - textBottom - buttonHeight) / 2, 0, 0,
                SWP_NOZORDER | SWP_NOSIZE);
-  SetTimer(window_, kUnloadTimer, kTickMs, nullptr);
+  // Without a timer "&Ok" would never be enabled.
+  if (!SetTimer(window_, kUnloadTimer, kTickMs, nullptr)) EnableItem(IDC_SPLASH_OK, true);
 }
 
 void FirstStartWindow::tmrUnload_Timer() {

@@ -339,7 +339,8 @@ void ResidentWindow::OnMenuCommand(WORD commandId) {
   const UINT_PTR timer = pick->group == MenuGroup::Befehl    ? kBTimer
                          : pick->group == MenuGroup::Zugriff ? kBTimer2
                                                              : kBTimer3;
-  SetTimer(window_, timer, kMenuDelayMs, nullptr);
+  // Without a timer (the desktop is out of them) the pick runs now rather than never.
+  if (!SetTimer(window_, timer, kMenuDelayMs, nullptr)) OnMenuTimer(timer);
 }
 
 void ResidentWindow::OnMenuTimer(UINT_PTR timer) {
