@@ -1,5 +1,6 @@
 #include <cmark-gfm-core-extensions.h>
 #include <cmark-gfm.h>
+#include <cmark-gfm/utf8.h>
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "save/byte_search.h"
+#include "save/delimiter_sides.h"
 #include "save/markdown_note.h"
 #include "save/note_entry.h"
 #include "save/page_address.h"
@@ -328,6 +330,27 @@ TEST(MarkdownNote, TheHtmlFormatGivesItsFragmentTitleAndAddress) {
     const MarkdownNote note = MarkdownOfHtmlFormat(row.block);
     EXPECT_EQ(note.markdown, row.markdown) << row.block;
     EXPECT_EQ(note.title, row.title) << row.block;
+  }
+}
+
+// Whether emphasis opens or closes beside a character depends on it, so every character
+// is told apart as GitHub's parser tells it.
+TEST(DelimiterSides, EachCharacterIsABlankOrPunctuationWhereGithubsParserSaysSo) {
+  // Unicode places no blank or punctuation beyond its first two planes; the ideographs
+  // of the third show that the table ends there.
+  std::string text;
+  for (char32_t c = 1; c <= 0x2FFFF; ++c) {
+    if (c >= 0xD800 && c <= 0xDFFF) continue;
+    text = "a";
+    const auto wide = static_cast<wchar_t>(c);  // 32 bits wide here, a code point whole
+    AppendUtf8(text, std::wstring_view(&wide, 1));
+    const auto point = static_cast<int32_t>(c);
+    const Beside expected = cmark_utf8proc_is_space(point)         ? Beside::Blank
+                            : cmark_utf8proc_is_punctuation(point) ? Beside::Punctuation
+                                                                   : Beside::Word;
+    if (CharacterAt(text, 1) != expected || CharacterBefore(text, text.size()) != expected) {
+      ADD_FAILURE() << "U+" << std::hex << static_cast<uint32_t>(c);
+    }
   }
 }
 
