@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "settings/ascii_text.h"
 #include "settings/utf8_text.h"
 
 namespace qm {
@@ -62,10 +63,7 @@ bool IsBlank(char32_t c) {
 }
 
 bool IsPunctuation(char32_t c) {
-  if (c < 0x80) {
-    return (c >= '!' && c <= '/') || (c >= ':' && c <= '@') || (c >= '[' && c <= '`') ||
-           (c >= '{' && c <= '~');
-  }
+  if (c < 0x80) return c > ' ' && c < 0x7F && !IsAsciiAlphanumeric(static_cast<char>(c));
   const auto after =
       std::upper_bound(std::begin(kPunctuation), std::end(kPunctuation), c,
                        [](char32_t point, const Range& r) { return point < r.first; });
