@@ -65,14 +65,20 @@ std::optional<std::string> EntryInTheNotesEncoding(std::string& note, std::strin
   return entry;
 }
 
-NoteParts Parts(const EntryRequest& request, std::string title, SaveContext& context) {
+NoteParts Parts(const EntryRequest& request, MarkdownNote& note, SaveContext& context) {
   NoteParts parts;
   // Today's browsers put no <title> into the copied HTML; their window shows it. Only a
   // front matter, which the date or the address asks for, names the title: the window
   // search is made for it alone.
   const bool frontMatter = request.action.Url == "ja" || request.action.Datum == "ja";
-  parts.title = !title.empty() || !frontMatter ? std::move(title) : context.sources.BrowserTitle();
-  if (request.action.Url == "ja") parts.address = context.sources.BrowserAddress();
+  parts.title =
+      !note.title.empty() || !frontMatter ? std::move(note.title) : context.sources.BrowserTitle();
+  // The address the copy names is the page of this very passage; another read of the
+  // clipboard could meet the next copy already.
+  if (request.action.Url == "ja") {
+    parts.address =
+        !note.source.empty() ? std::move(note.source) : context.sources.BrowserAddress();
+  }
   if (request.action.Datum == "ja") {
     parts.created = CreatedNow();
     parts.dateText = std::string(request.dateTimeText);
@@ -91,7 +97,7 @@ bool WriteMarkdownNote(const EntryRequest& request, SaveContext& context) {
   const std::string_view html = request.clipboardHtml;
   MarkdownNote note = html.empty() ? MarkdownNote{} : MarkdownOfHtmlFormat(html);
   if (note.markdown.empty()) note.markdown = PlainPassage(request.clipboardText);
-  const NoteParts parts = Parts(request, std::move(note.title), context);
+  const NoteParts parts = Parts(request, note, context);
   std::string old;
   std::string written;
   const int state = ExtendedFileState(request, context);

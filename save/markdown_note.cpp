@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "clipboard/source_url.h"
 #include "save/note_converter.h"
@@ -37,9 +38,12 @@ MarkdownNote MarkdownOfHtmlFormat(std::string_view block) {
     fragment = block.substr(context.size());
     fragment = fragment.substr(0, fragment.find("<!--EndFragment-->"));
   }
-  note::Converter converter(SourceUrlOfHtmlFormat(block));
+  std::string source = SourceUrlOfHtmlFormat(block);
+  note::Converter converter(source);
   converter.ReadContext(context);
-  return converter.Convert(fragment);
+  MarkdownNote note = converter.Convert(fragment);
+  note.source = std::move(source);
+  return note;
 }
 
 }  // namespace qm

@@ -490,7 +490,8 @@ INSTANTIATE_TEST_SUITE_P(
 // A passage copied from a page in a browser, as the browser puts it on the clipboard: the
 // header's offsets count the bytes of the block.
 std::string BrowserHtmlFormat(
-    const std::string& head = "<title>Krak\u00F3w \u2013 Wikipedia</title>") {
+    const std::string& head = "<title>Krak\u00F3w \u2013 Wikipedia</title>",
+    const std::string& sourceUrl = "https://de.wikipedia.org/wiki/Krak%C3%B3w") {
   const std::string before = "<html><head>" + head + "</head><body>\r\n<!--StartFragment-->";
   const std::string fragment =
       "<h2><span class=\"mw-headline\" id=\"Geschichte\">Geschichte</span></h2>\n<p>Die Stadt "
@@ -499,7 +500,7 @@ std::string BrowserHtmlFormat(
       "href=\"#cite_note-1\">[1]</a></sup></p>\n<ul><li>Wawel</li><li>Rynek&nbsp;G\u0142\u00F3wny"
       "</li></ul>";
   return bench::HtmlFormatBlock(before, fragment, "<!--EndFragment-->\r\n</body>\r\n</html>",
-                                "https://de.wikipedia.org/wiki/Krak%C3%B3w");
+                                sourceUrl);
 }
 
 const std::string kPassage =
@@ -507,13 +508,16 @@ const std::string kPassage =
     "[Magdeburger Recht](https://de.wikipedia.org/wiki/Magdeburger_Recht).[\\[1\\]]"
     "(https://de.wikipedia.org/wiki/Krak%C3%B3w#cite_note-1)\r\n\r\n- Wawel\r\n- Rynek "
     "G\u0142\u00F3wny\r\n";
-const std::string kNewNote =
-    "---\r\ntitle: \"Krak\u00F3w \u2013 Wikipedia\"\r\nsource: http://quelle.example/?a=1&b=2"
-    "\r\ncreated: <jetzt>\r\n---\r\n\r\n" +
-    kPassage;
+// The copy's own address is its source; the browser's window tells the address of a copy
+// that names none.
+std::string NewNote(const std::string& source) {
+  return "---\r\ntitle: \"Krak\u00F3w \u2013 Wikipedia\"\r\nsource: " + source +
+         "\r\ncreated: <jetzt>\r\n---\r\n\r\n" + kPassage;
+}
+const std::string kNewNote = NewNote("https://de.wikipedia.org/wiki/Krak%C3%B3w");
 const std::string kLaterEntry =
-    "\r\n07.12.2026 10:00:00 \u00B7 [http://quelle.example/?a=1\\&b=2]"
-    "(http://quelle.example/?a=1&b=2)\r\n\r\n" +
+    "\r\n07.12.2026 10:00:00 \u00B7 [https://de.wikipedia.org/wiki/Krak%C3%B3w]"
+    "(https://de.wikipedia.org/wiki/Krak%C3%B3w)\r\n\r\n" +
     kPassage;
 
 struct NoteCase {
@@ -543,14 +547,17 @@ TEST_P(SaveNotes, ABrowserCopyBecomesAMarkdownNoteWithItsFrontMatter) {
                                                       : L"Notiz wurde gespeichert!"));
 }
 
-// Browsers of today put no title into the copy: the browser window gives it.
-TEST_F(SaveWin, ANoteTakesThePageTitleFromTheBrowserWindowWhenTheCopyNamesNone) {
+// Browsers of today put no title into the copy, and office programs no address: the
+// browser window gives what the copy does not name.
+TEST_F(SaveWin, ANoteTakesTitleAndAddressFromTheBrowserWindowWhenTheCopyNamesNeither) {
   Use("extradatei", "Markdown", true);
-  clipboardHtml = BrowserHtmlFormat("");
+  clipboardHtml =
+      BrowserHtmlFormat("<base href=\"https://de.wikipedia.org/wiki/Krak%C3%B3w\">", "");
   browserTitle = "Krak\u00F3w \u2013 Wikipedia";
   Save(u"Geschichte");
   const std::regex created("created: [^\r]*");
-  EXPECT_EQ(std::regex_replace(Saved("Notiz.md"), created, "created: <jetzt>"), kNewNote);
+  EXPECT_EQ(std::regex_replace(Saved("Notiz.md"), created, "created: <jetzt>"),
+            NewNote("http://quelle.example/?a=1&b=2"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
