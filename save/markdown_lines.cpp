@@ -86,28 +86,30 @@ void MarkdownLines::CodeBlock(std::string_view code, std::string_view language) 
 }
 
 void MarkdownLines::Table(const TableCells& table) {
-  const std::vector<size_t>& starts = table.rowStarts;
-  const auto rowEnd = [&](size_t row) {
-    return row + 1 < starts.size() ? starts[row + 1] : table.cells.size();
-  };
+  const std::vector<size_t> at = CellColumns(table);
   size_t columns = 0;
-  for (size_t row = 0; row < starts.size(); ++row) {
-    columns = std::max(columns, rowEnd(row) - starts[row]);
+  for (size_t cell = 0; cell < at.size(); ++cell) {
+    columns = std::max(columns, SpanEnd(at[cell], table.cells[cell].columns));
   }
   if (columns == 0) return;
-  // Only the header needs every column; a shorter row gets its empty cells from the
-  // reader, so a long table of short rows does not grow by padding. The rows go into
-  // the note as they are made, none needs a string of its own.
+  // A Markdown table has no spans: the columns a cell spans, or that a cell above spans
+  // into, are empty cells before the next cell of the row. Only the header needs every
+  // column; a shorter row gets its empty cells from the reader, so a long table of short
+  // rows does not grow by padding. The rows go into the note as they are made, none
+  // needs a string of its own.
   bool header = true;
-  for (size_t row = 0; row < starts.size(); ++row) {
-    if (starts[row] == rowEnd(row)) continue;
+  for (size_t row = 0; row < table.rowStarts.size(); ++row) {
+    if (table.rowStarts[row] == table.RowEnd(row)) continue;
     BeginLine();
     text_ += '|';
-    for (size_t cell = starts[row]; cell < rowEnd(row); ++cell) {
-      text_.append(" ").append(table.cells[cell]).append(" |");
+    size_t column = 0;
+    for (size_t cell = table.rowStarts[row]; cell < table.RowEnd(row); ++cell) {
+      for (; column < at[cell]; ++column) text_ += "  |";
+      text_.append(" ").append(table.cells[cell].text).append(" |");
+      ++column;
     }
     if (header) {
-      for (size_t cell = rowEnd(row) - starts[row]; cell < columns; ++cell) text_ += "  |";
+      for (; column < columns; ++column) text_ += "  |";
     }
     EndLine();
     if (header) {

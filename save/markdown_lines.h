@@ -4,20 +4,9 @@
 #include <string_view>
 #include <vector>
 
+#include "save/table_cells.h"
+
 namespace qm {
-
-// The cells of a table (in Markdown, "|" escaped), row after row in one list, so that a
-// long table costs no allocation per row.
-struct TableCells {
-  std::vector<std::string> cells;
-  std::vector<size_t> rowStarts;  // the index of each row's first cell
-
-  void NewRow() { rowStarts.push_back(cells.size()); }
-  void Clear() {
-    cells.clear();
-    rowStarts.clear();
-  }
-};
 
 // The lines of a Markdown note, each with the marks of the block quotes and list items
 // it stands in: a list item's marker on its first line, its indentation on the others.

@@ -7,14 +7,15 @@ namespace qm::note {
 
 namespace {
 
-long long ListStart(std::string_view value) {
-  long long start = 0;
+// The number an attribute starts with, or `none` when it starts with no digit.
+long long NumberOf(std::string_view value, long long none) {
+  long long number = 0;
   size_t digits = 0;
   for (const char c : value) {
     if (c < '0' || c > '9' || ++digits > 9) break;
-    start = start * 10 + (c - '0');
+    number = number * 10 + (c - '0');
   }
-  return digits == 0 ? 1 : start;
+  return digits == 0 ? none : number;
 }
 
 }  // namespace
@@ -78,7 +79,7 @@ void Converter::BeginQuote(Entry& entry) {
 void Converter::BeginList(const TagOf& tag, Entry& entry) {
   EndBlock();
   if (InCell()) return;
-  OpenList(tag.ordered, ListStart(token_.Attribute("start")));
+  OpenList(tag.ordered, NumberOf(token_.Attribute("start"), 1));
   entry.container = true;  // the list's state, not a line prefix
 }
 
@@ -152,6 +153,10 @@ void Converter::BeginCell(Entry& entry) {
   if (!tableOpen_ || InCell()) return EndBlock();
   EndBlock();
   if (table_.rowStarts.empty()) table_.NewRow();
+  // As browsers read them: colspan from 1 to 1000, rowspan 0 down to the table's end.
+  cellColumns_ =
+      static_cast<size_t>(std::clamp(NumberOf(token_.Attribute("colspan"), 1), 1LL, 1000LL));
+  cellRows_ = static_cast<size_t>(NumberOf(token_.Attribute("rowspan"), 1));
   cellOpen_ = true;
   entry.container = true;
 }
@@ -162,7 +167,7 @@ void Converter::EndCell() {
   for (char& c : cell) {
     if (c == '\n') c = ' ';
   }
-  table_.cells.push_back(cell);
+  table_.cells.push_back({cell, cellColumns_, cellRows_});
   cell.clear();
   cellOpen_ = false;
 }

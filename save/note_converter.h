@@ -175,6 +175,8 @@ class Converter {
 
   bool tableOpen_ = false;
   bool cellOpen_ = false;
+  size_t cellColumns_ = 1;  // the open cell's spans
+  size_t cellRows_ = 1;
   TableCells table_;
   std::vector<ListState> lists_;
   std::optional<EndedList> endedList_;

@@ -289,6 +289,15 @@ TEST(MarkdownNote, GithubsParserReadsTheNoteAsThePageShowedIt) {
         "strong:y", "emph:z)", "strong:xy)", "emph:y)", "emph:(c", "code:c", "strong:x", "strong:a",
         "link:(Link)>https://ex.org/docs/u", "link:x>https://ex.org/docs/u", "strong:x",
         "strong:y"}},
+      // Cells that span columns or rows leave empty cells where the page's table shows
+      // their span, so every cell stays in its column.
+      {"<table><tr><th colspan=\"2\">Name</th><th>Wert</th></tr><tr><td rowspan=\"2\">a</td>"
+       "<td>b</td><td>c</td></tr><tr><td>d</td><td>e</td></tr><tr><td colspan=\"0\">f</td>"
+       "<td>g</td></tr><tr><td colspan=\"x\">h</td><td rowspan=\"0\">i</td><td>j</td></tr>"
+       "<tr><td>k</td><td>l</td></tr></table>",
+       {"table_header", "td:Name", "td:",  "td:Wert", "table_row", "td:a", "td:b", "td:c",
+        "table_row",    "td:",     "td:d", "td:e",    "table_row", "td:f", "td:g", "td:",
+        "table_row",    "td:h",    "td:i", "td:j",    "table_row", "td:k", "td:",  "td:l"}},
       // A task list as GitHub shows it; a box anywhere else in an item shows nothing.
       {"<ul class=\"contains-task-list\"><li class=\"task-list-item\"><input type=\"checkbox\" "
        "checked disabled> erledigt</li><li><input TYPE=\"Checkbox\"><b>offen</b></li><li><p>"
@@ -426,8 +435,8 @@ TEST(PlainRunEnd, FourBytesAtATimeEndEachRunWhereEightDo) {
 }
 
 // However deep and broken the input, the note keeps its text, its lines carry a bounded
-// prefix, and nothing grows with the nesting beyond the input's own size.
-TEST(MarkdownNote, DeepAndBrokenNestingKeepsTheTextAtABoundedDepth) {
+// prefix, and nothing grows with the nesting or a table's spans beyond the input's size.
+TEST(MarkdownNote, DeepBrokenOrSpanningInputKeepsItsTextAtABoundedDepthAndSize) {
   constexpr int kDepth = 20000;
   const auto repeat = [](std::string_view piece, int times) {
     std::string text;
@@ -440,7 +449,8 @@ TEST(MarkdownNote, DeepAndBrokenNestingKeepsTheTextAtABoundedDepth) {
       repeat("<b><i><a href=x>", kDepth) + "tief",
       repeat("<table><tr><td>", kDepth) + "tief",
       repeat("<pre><code>", kDepth) + "tief",
-      repeat("</b></li></table>", kDepth) + "tief" + repeat("<td><li><h1>", kDepth)};
+      repeat("</b></li></table>", kDepth) + "tief" + repeat("<td><li><h1>", kDepth),
+      "<table>" + repeat("<tr><td colspan=1000 rowspan=0>x<td>y", kDepth) + "<td>tief"};
   for (const std::string& html : rows) {
     const std::string markdown = MarkdownOfHtml(html, kPage).markdown;
     EXPECT_NE(markdown.find("tief"), std::string::npos) << html.substr(0, 40);
