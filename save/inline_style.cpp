@@ -41,10 +41,19 @@ void Take(InlineStyle& shown, std::string_view name, std::string_view value) {
     shown.invisible = value == "hidden" || value == "collapse";
   } else if (name == "mso-list") {
     shown.listMarker = value == "ignore";
+  } else if (name == "text-align") {
+    shown.align = AlignOf(value);
   }
 }
 
 }  // namespace
+
+TextAlign AlignOf(std::string_view value) {
+  if (EqualIgnoringCase(value, "left")) return TextAlign::Left;
+  if (EqualIgnoringCase(value, "center")) return TextAlign::Center;
+  if (EqualIgnoringCase(value, "right")) return TextAlign::Right;
+  return TextAlign::Unstated;
+}
 
 InlineStyle StyleOf(std::string_view style) {
   InlineStyle shown;

@@ -7,6 +7,24 @@
 
 namespace qm {
 
+namespace {
+
+// A cell of the row under the header, which aligns its column.
+std::string_view Delimiter(TextAlign align) {
+  switch (align) {
+    case TextAlign::Left:
+      return " :--- |";
+    case TextAlign::Center:
+      return " :---: |";
+    case TextAlign::Right:
+      return " ---: |";
+    default:
+      return " --- |";
+  }
+}
+
+}  // namespace
+
 // The blank line before the container's first block stands outside it.
 // A closed container keeps its strings for the next one, so that a long list costs no
 // strings made and dropped per item. They are cleared and appended to, which costs
@@ -115,7 +133,7 @@ void MarkdownLines::Table(const TableCells& table) {
     if (header) {
       BeginLine();
       text_ += '|';
-      for (size_t i = 0; i < columns; ++i) text_ += " --- |";
+      for (const TextAlign align : ColumnAligns(table, at, columns)) text_ += Delimiter(align);
       EndLine();
     }
     header = false;

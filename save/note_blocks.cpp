@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "save/byte_search.h"
+#include "save/inline_style.h"
 #include "save/note_converter.h"
 
 namespace qm::note {
@@ -140,13 +141,25 @@ void Converter::BeginTable(Entry& entry) {
   if (InCell() || tableOpen_) return;
   tableOpen_ = true;
   table_.Clear();
+  // A table's "align" places the table itself; only its style aligns the text.
+  tableAlign_ = StatedAlign(false);
+  rowAlign_ = tableAlign_;
   entry.container = true;
 }
 
 void Converter::BeginRow(Entry& entry) {
   if (!tableOpen_ || InCell()) return EndBlock();
   table_.NewRow();
+  rowAlign_ = InnerAlign(StatedAlign(true), tableAlign_);
   entry.container = true;
+}
+
+// What the element's style, or else its attribute "align", says of its text's alignment.
+TextAlign Converter::StatedAlign(bool byAttribute) const {
+  const std::string_view style = token_.Attribute("style");
+  const TextAlign styled = style.empty() ? TextAlign::Unstated : StyleOf(style).align;
+  if (styled != TextAlign::Unstated || !byAttribute) return styled;
+  return AlignOf(token_.Attribute("align"));
 }
 
 void Converter::BeginCell(Entry& entry) {
@@ -157,6 +170,7 @@ void Converter::BeginCell(Entry& entry) {
   cellColumns_ =
       static_cast<size_t>(std::clamp(NumberOf(token_.Attribute("colspan"), 1), 1LL, 1000LL));
   cellRows_ = static_cast<size_t>(NumberOf(token_.Attribute("rowspan"), 1));
+  cellAlign_ = InnerAlign(StatedAlign(true), rowAlign_);
   cellOpen_ = true;
   entry.container = true;
 }
@@ -167,7 +181,7 @@ void Converter::EndCell() {
   for (char& c : cell) {
     if (c == '\n') c = ' ';
   }
-  table_.cells.push_back({cell, cellColumns_, cellRows_});
+  table_.cells.push_back({cell, cellColumns_, cellRows_, cellAlign_});
   cell.clear();
   cellOpen_ = false;
 }

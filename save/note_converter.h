@@ -133,6 +133,10 @@ class Converter {
   void EndCell();
   void EndTable();
   bool InCell() const { return cellOpen_; }
+  TextAlign StatedAlign(bool byAttribute) const;
+  static TextAlign InnerAlign(TextAlign inner, TextAlign outer) {
+    return inner == TextAlign::Unstated ? outer : inner;
+  }
 
   // ---- lists of office programs
   bool BeginOfficeParagraph();
@@ -177,6 +181,9 @@ class Converter {
   bool cellOpen_ = false;
   size_t cellColumns_ = 1;  // the open cell's spans
   size_t cellRows_ = 1;
+  TextAlign cellAlign_ = TextAlign::Unstated;
+  TextAlign rowAlign_ = TextAlign::Unstated;  // what the open row gives its cells
+  TextAlign tableAlign_ = TextAlign::Unstated;
   TableCells table_;
   std::vector<ListState> lists_;
   std::optional<EndedList> endedList_;

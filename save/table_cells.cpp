@@ -33,4 +33,25 @@ std::vector<size_t> CellColumns(const TableCells& table) {
   return columns;
 }
 
+std::vector<TextAlign> ColumnAligns(const TableCells& table, const std::vector<size_t>& at,
+                                    size_t columns) {
+  std::vector<TextAlign> aligns(columns, TextAlign::Unstated);
+  std::vector<TextAlign> header(columns, TextAlign::Unstated);
+  bool inHeader = true;
+  for (size_t row = 0; row < table.rowStarts.size(); ++row) {
+    if (table.rowStarts[row] == table.RowEnd(row)) continue;
+    std::vector<TextAlign>& taken = inHeader ? header : aligns;
+    for (size_t cell = table.rowStarts[row]; cell < table.RowEnd(row); ++cell) {
+      if (at[cell] < columns && taken[at[cell]] == TextAlign::Unstated) {
+        taken[at[cell]] = table.cells[cell].align;
+      }
+    }
+    inHeader = false;
+  }
+  for (size_t column = 0; column < columns; ++column) {
+    if (aligns[column] == TextAlign::Unstated) aligns[column] = header[column];
+  }
+  return aligns;
+}
+
 }  // namespace qm

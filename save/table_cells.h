@@ -5,14 +5,17 @@
 #include <string>
 #include <vector>
 
+#include "save/inline_style.h"
+
 namespace qm {
 
-// A cell of a table: its Markdown text ("|" escaped) and how many columns and rows of
-// the page's table it spans (colspan, rowspan).
+// A cell of a table: its Markdown text ("|" escaped), how many columns and rows of the
+// page's table it spans (colspan, rowspan) and how its text is aligned.
 struct TableCell {
   std::string text;
   size_t columns = 1;
   size_t rows = 1;  // 0: down to the table's last row, as a browser reads rowspan="0"
+  TextAlign align = TextAlign::Unstated;
 };
 
 // The cells of a table, row after row in one list, so that a long table costs no
@@ -41,6 +44,14 @@ inline constexpr size_t kSpannedColumns = 64;
 // first column of its row that no cell above spans into, and the cells after it in the
 // row follow the columns it spans.
 std::vector<size_t> CellColumns(const TableCells& table);
+
+// How each of the table's first `columns` columns is aligned, at[cell] being the column
+// of each cell. A Markdown table aligns whole columns: a column takes the alignment of
+// its first cell below the header that states one, else its header's. The body tells
+// first, as that is where a page aligns its figures, while browsers centre a header
+// cell of their own accord.
+std::vector<TextAlign> ColumnAligns(const TableCells& table, const std::vector<size_t>& at,
+                                    size_t columns);
 
 // Where the cell at `column` with `spanned` columns ends, spans bounded as said above.
 inline size_t SpanEnd(size_t column, size_t spanned) {

@@ -197,6 +197,16 @@ class RenderedNote {
     }
   }
 
+  // A letter for each column: "l", "c" or "r" where it is aligned, "-" where not.
+  static std::string AlignmentsOf(cmark_node* table) {
+    const uint8_t* aligns = cmark_gfm_extensions_get_table_alignments(table);
+    std::string letters;
+    for (uint16_t i = 0; i < cmark_gfm_extensions_get_table_columns(table); ++i) {
+      letters += aligns[i] == 0 ? '-' : static_cast<char>(aligns[i]);
+    }
+    return letters;
+  }
+
   void Walk(cmark_node* node) {
     const std::string type = cmark_node_get_type_string(node);
     const char* url = cmark_node_get_url(node);
@@ -211,6 +221,8 @@ class RenderedNote {
     } else if (type == "code_block") {
       seen.push_back("pre " + std::string(cmark_node_get_fence_info(node)) + ":" +
                      cmark_node_get_literal(node));
+    } else if (type == "table") {
+      seen.push_back("table " + AlignmentsOf(node));
     } else if (type == "tasklist") {
       seen.push_back(cmark_gfm_extensions_get_tasklist_item_checked(node) ? "task [x]"
                                                                           : "task [ ]");
@@ -247,8 +259,8 @@ TEST(MarkdownNote, GithubsParserReadsTheNoteAsThePageShowedIt) {
        "print(\"`x`\")\n</pre><table><thead><tr><th>Name</th><th>Wert | Einheit</th></tr>"
        "</thead><tbody><tr><td><b>x</b></td><td><a href=\"u\">1 | m</a></td></tr></tbody>"
        "</table><blockquote><p>Zitat <del>alt</del></p></blockquote><hr>",
-       {"p:Mit a|b:", "code:a|b", "pre python:if a < b:\n    print(\"`x`\")\n", "table_header",
-        "td:Name", "td:Wert | Einheit", "table_row", "td:x", "strong:x", "td:1 | m",
+       {"p:Mit a|b:", "code:a|b", "pre python:if a < b:\n    print(\"`x`\")\n", "table --",
+        "table_header", "td:Name", "td:Wert | Einheit", "table_row", "td:x", "strong:x", "td:1 | m",
         "link:1 | m>https://ex.org/docs/u", "block_quote", "p:Zitat alt", "strikethrough:alt",
         "thematic_break"}},
       {"<p>1. keine Liste<br># kein Titel<br>&gt; kein Zitat<br>- kein Punkt<br>---<br>"
@@ -295,9 +307,30 @@ TEST(MarkdownNote, GithubsParserReadsTheNoteAsThePageShowedIt) {
        "<td>b</td><td>c</td></tr><tr><td>d</td><td>e</td></tr><tr><td colspan=\"0\">f</td>"
        "<td>g</td></tr><tr><td colspan=\"x\">h</td><td rowspan=\"0\">i</td><td>j</td></tr>"
        "<tr><td>k</td><td>l</td></tr></table>",
-       {"table_header", "td:Name", "td:",  "td:Wert", "table_row", "td:a", "td:b", "td:c",
-        "table_row",    "td:",     "td:d", "td:e",    "table_row", "td:f", "td:g", "td:",
-        "table_row",    "td:h",    "td:i", "td:j",    "table_row", "td:k", "td:",  "td:l"}},
+       {"table ---", "table_header", "td:Name",   "td:",       "td:Wert", "table_row", "td:a",
+        "td:b",      "td:c",         "table_row", "td:",       "td:d",    "td:e",      "table_row",
+        "td:f",      "td:g",         "td:",       "table_row", "td:h",    "td:i",      "td:j",
+        "table_row", "td:k",         "td:",       "td:l"}},
+      // Columns aligned as the page aligns their cells: GitHub's own tables, then the
+      // alignment that a table's style, a row or a cell gives, a style before an "align".
+      {"<table><thead><tr><th align=\"left\">Name</th><th align=\"center\">Art</th><th "
+       "align=\"right\">Zahl</th><th>Notiz</th></tr></thead><tbody><tr><td align=\"left\">a"
+       "</td><td align=\"center\">b</td><td align=\"right\">1</td><td>n</td></tr></tbody>"
+       "</table>",
+       {"table lcr-", "table_header", "td:Name", "td:Art", "td:Zahl", "td:Notiz", "table_row",
+        "td:a", "td:b", "td:1", "td:n"}},
+      {"<table align=\"center\" style=\"text-align:right\"><tr><th>Jahr</th><th style=\""
+       "text-align:center\">Einwohner</th><th>Amt</th><th>Lage</th></tr><tr><td>1900</td><td>"
+       "85</td><td style=\"text-align:LEFT\" align=\"right\">Krakau</td><td style=\"text-"
+       "align:justify\">Ost</td></tr></table><table><tr><th>Zahl</th><th>Text</th><th>Mitte</th>"
+       "<th align=\"right\">Ende</th></tr><tr><td>1</td><td>a</td><td></td><td>z</td></tr><tr "
+       "align=\"center\"><td align=\"justify\">2</td><td align=\"left\">b</td><td>m</td></tr>"
+       "</table>",
+       {"table rrlr",   "table_header", "td:Jahr", "td:Einwohner", "td:Amt",    "td:Lage",
+        "table_row",    "td:1900",      "td:85",   "td:Krakau",    "td:Ost",    "table clcr",
+        "table_header", "td:Zahl",      "td:Text", "td:Mitte",     "td:Ende",   "table_row",
+        "td:1",         "td:a",         "td:",     "td:z",         "table_row", "td:2",
+        "td:b",         "td:m",         "td:"}},
       // A task list as GitHub shows it; a box anywhere else in an item shows nothing.
       {"<ul class=\"contains-task-list\"><li class=\"task-list-item\"><input type=\"checkbox\" "
        "checked disabled> erledigt</li><li><input TYPE=\"Checkbox\"><b>offen</b></li><li><p>"
