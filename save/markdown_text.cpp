@@ -29,13 +29,25 @@ size_t LongestBacktickRun(std::string_view text) {
   return longest;
 }
 
+// Where the character needs no backslash although it is syntax elsewhere: an underscore
+// between letters or digits ("snake_case") opens and closes no emphasis, and "<" starts
+// raw HTML or an autolink only before a letter, "/", "!" or "?". Notes of code and
+// formulas stay readable so.
+bool IsLiteralHere(std::string_view out, char c, char next) {
+  if (c == '_') return !out.empty() && IsAsciiAlphanumeric(out.back()) && IsAsciiAlphanumeric(next);
+  if (c == '<') {
+    return next != '\0' && !IsAsciiLetter(next) && next != '/' && next != '!' && next != '?';
+  }
+  return false;
+}
+
 }  // namespace
 
 void AppendEscapedCharacter(std::string& out, char c, char next) {
-  if (kEscaped[static_cast<unsigned char>(c)] ||
-      (c == '&' && (next == '\0' || next == '#' || IsAsciiAlphanumeric(next)))) {
-    out.push_back('\\');
-  }
+  const bool escaped = kEscaped[static_cast<unsigned char>(c)]
+                           ? !IsLiteralHere(out, c, next)
+                           : c == '&' && (next == '\0' || next == '#' || IsAsciiAlphanumeric(next));
+  if (escaped) out.push_back('\\');
   out.push_back(c);
 }
 

@@ -11,8 +11,10 @@ inline constexpr std::string_view kMarkdownSyntax = "\\*_[]`<~|";
 
 // Appends one character of page text to Markdown so that it reads as itself: the
 // characters that start emphasis, links, code, strike-through, table cells or raw HTML
-// are escaped wherever they stand. `next` is the character after it, if known ('\0'
-// otherwise): "&" is escaped only before what could make it a reference.
+// are escaped wherever they could. `out` ends with what precedes the character, `next`
+// is the character after it, if known ('\0' otherwise): "&" is escaped only before
+// what could make it a reference, "<" only before what could start a tag, "_" not
+// between letters or digits.
 void AppendEscapedCharacter(std::string& out, char c, char next);
 
 // The same for a whole text.

@@ -83,6 +83,8 @@ TEST(MarkdownNote, EachPageConstructBecomesItsMarkdown) {
               "\\===", "", "x\\", "\\---"})},
       {"<p>*a* _b_ [c] `d` ~e~ |f| \\g &lt;h> &amp;amp; & x</p>",
        Lines({"\\*a\\* \\_b\\_ \\[c\\] \\`d\\` \\~e\\~ \\|f\\| \\\\g \\<h> \\&amp; & x"})},
+      {"<p>snake_case __init__ a_ _b x_1 a&lt;=b 2 &lt; 3 &lt;/p&gt; &lt;!-- &lt;?php a&lt;b</p>",
+       Lines({"snake_case \\_\\_init\\_\\_ a\\_ \\_b x_1 a<=b 2 < 3 \\</p> \\<!-- \\<?php a\\<b"})},
       {"<p>&auml;&#228;&#xE4;&#150;&nbsp;&bogus; &amp &#; &#0; &#xD800;\xC2\xA0z</p>",
        Lines({"\xC3\xA4\xC3\xA4\xC3\xA4\xE2\x80\x93 \\&bogus; \\&amp \\&#; \xEF\xBF\xBD "
               "\xEF\xBF\xBD z"})},
@@ -284,6 +286,11 @@ TEST(MarkdownNote, GithubsParserReadsTheNoteAsThePageShowedIt) {
        "style=\"font-weight:400\">Punkt</span></p></li></ul></b>",
        {"p:Fett und schr\xC3\xA4g alt", "strong:Fett", "emph:schr\xC3\xA4g", "strikethrough:alt",
         "ul", "item", "p:Punkt"}},
+      // Where "_" and "<" cannot be syntax, they need no backslash; the note reads the same.
+      {"<p>snake_case_name x_1 __init__ a_ _b 2 &lt; 3 a&lt;=b &lt;-- &lt;/p&gt; &lt;!-- --&gt; "
+       "&lt;?x a&lt;b <b>k_</b>_l <i>m</i>_n</p>",
+       {"p:snake_case_name x_1 __init__ a_ _b 2 < 3 a<=b <-- </p> <!-- --> <?x a<b k__l m_n",
+        "strong:k_", "emph:m"}},
       // Emphasis that ends where the same emphasis begins again is one run of it; one
       // that cannot go on (bold ended after it) leaves its text plain, never a stray "*".
       {"<p><b>h</b><b>i</b> <s>a</s><s>b</s><i>c</i><i>d</i> <b>e<i>f</i></b><i>g</i></p>",
