@@ -101,14 +101,19 @@ std::string CodeFence(std::string_view code) {
 }
 
 std::string CodeLanguage(std::string_view classes) {
-  for (const std::string_view prefix : {"language-", "lang-", "highlight-source-", "highlight-"}) {
+  for (const std::string_view prefix :
+       {"language-", "lang-", "highlight-source-", "highlight-", "brush:"}) {
     size_t at = classes.find(prefix);
     while (at != std::string_view::npos && at > 0 && classes[at - 1] != ' ') {
       at = classes.find(prefix, at + 1);
     }
     if (at == std::string_view::npos) continue;
+    size_t from = at + prefix.size();
+    // SyntaxHighlighter's "brush: js; gutter: false" may have a blank after its colon.
+    if (prefix.ends_with(':'))
+      from = std::min(classes.find_first_not_of(' ', from), classes.size());
     std::string language;
-    for (size_t i = at + prefix.size(); i < classes.size() && classes[i] != ' '; ++i) {
+    for (size_t i = from; i < classes.size() && classes[i] != ' ' && classes[i] != ';'; ++i) {
       const char c = classes[i];
       if (IsAsciiAlphanumeric(c) || std::string_view("+-#._").find(c) != std::string_view::npos) {
         language.push_back(c);

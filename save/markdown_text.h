@@ -35,8 +35,9 @@ void AppendCodeSpan(std::string& out, std::string_view code, bool inTableCell);
 std::string CodeFence(std::string_view code);
 
 // The language of a code block from a class attribute: "language-cpp", "lang-cpp",
-// GitHub's "highlight-source-cpp" or Sphinx's "highlight-cpp" give "cpp"; only letters,
-// digits and "+-#._" are kept. Empty when there is none.
+// GitHub's "highlight-source-cpp", Sphinx's "highlight-cpp" or SyntaxHighlighter's
+// "brush: cpp;" give "cpp"; only letters, digits and "+-#._" are kept. Empty when there
+// is none.
 std::string CodeLanguage(std::string_view classes);
 
 // Appends an address as a link destination, plain ASCII: what would end it or break a

@@ -49,6 +49,9 @@ TEST(MarkdownNote, EachPageConstructBecomesItsMarkdown) {
        "z</pre></div></div><div class=\"highlight-default\"><pre>w</pre></div>",
        Lines({"```shell", "npm i", "```", "", "x", "", "```", "y", "```", "", "```python", "z",
               "```", "", "```", "w", "```"})},
+      {"<pre class=\"brush: js notranslate\"><code>a()</code></pre><pre class=\"brush:php;"
+       "gutter:false\">b</pre><pre class=\"nobrush: c\">c</pre>",
+       Lines({"```js", "a()", "```", "", "```php", "b", "```", "", "```", "c", "```"})},
       {"<blockquote><p>eins</p><blockquote>zwei</blockquote></blockquote>",
        Lines({"> eins", ">", "> > zwei"})},
       {"<p>v</p><blockquote><ul><li>a</li></ul></blockquote><p>n</p>",
