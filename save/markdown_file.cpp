@@ -73,12 +73,7 @@ NoteParts Parts(const EntryRequest& request, MarkdownNote& note, SaveContext& co
   const bool frontMatter = request.action.Url == "ja" || request.action.Datum == "ja";
   parts.title =
       !note.title.empty() || !frontMatter ? std::move(note.title) : context.sources.BrowserTitle();
-  // The address the copy names is the page of this very passage; another read of the
-  // clipboard could meet the next copy already.
-  if (request.action.Url == "ja") {
-    parts.address =
-        !note.source.empty() ? std::move(note.source) : context.sources.BrowserAddress();
-  }
+  if (request.action.Url == "ja") parts.address = SourceAddress(request, context);
   if (request.action.Datum == "ja") {
     parts.created = CreatedNow();
     parts.dateText = std::string(request.dateTimeText);

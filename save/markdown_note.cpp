@@ -38,12 +38,10 @@ MarkdownNote MarkdownOfHtmlFormat(std::string_view block) {
     fragment = block.substr(context.size());
     fragment = fragment.substr(0, fragment.find("<!--EndFragment-->"));
   }
-  std::string source = SourceUrlOfHtmlFormat(block);
+  const std::string source = SourceUrlOfHtmlFormat(block);
   note::Converter converter(source);
   converter.ReadContext(context);
-  MarkdownNote note = converter.Convert(fragment);
-  note.source = std::move(source);
-  return note;
+  return converter.Convert(fragment);
 }
 
 }  // namespace qm

@@ -5,12 +5,11 @@
 
 namespace qm {
 
-// A copied passage of a page as GitHub-flavoured Markdown, the page's title where the
-// copied HTML names one, and the page's address where the copy's header does.
+// A copied passage of a page as GitHub-flavoured Markdown, and the page's title where
+// the copied HTML names one.
 struct MarkdownNote {
   std::string markdown;  // lines ending with CR LF; empty when the passage shows no text
   std::string title;
-  std::string source;  // percent-encoded ASCII, as SourceUrlOfHtmlFormat gives it
 };
 
 // Converts HTML (UTF-8) to Markdown that renders as the page showed it: headings,

@@ -64,7 +64,7 @@ MarkdownNote Converter::Convert(std::string_view html) {
   CloseOfficeLists();
   while (!stack_.empty()) Pop();
   EndBlock();
-  return {lines_.Take(), std::move(title_), {}};
+  return {lines_.Take(), std::move(title_)};
 }
 
 // Title text is the note's title, never its content; script and style are neither.

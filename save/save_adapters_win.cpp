@@ -4,7 +4,6 @@
 
 #include "clipboard/browser_address_win.h"
 #include "clipboard/clipboard_picture_win.h"
-#include "clipboard/source_url.h"
 #include "save/whole_file_win.h"
 #include "settings/ansi_text.h"
 #include "settings/file_helpers_win.h"
@@ -154,9 +153,11 @@ bool WinSaveSources::ClipboardHoldsText() {
   return IsClipboardFormatAvailable(CF_UNICODETEXT) || IsClipboardFormatAvailable(CF_TEXT);
 }
 
-ClipboardAccess WinSaveSources::ClipboardText(KeptText& text, std::string* html) {
-  return ReadAndTake(reader_, {.text = true, .html = html != nullptr}, [&](ClipboardCopy&& copy) {
-    if (html) *html = std::move(copy.html);
+ClipboardAccess WinSaveSources::ClipboardText(KeptText& text, HtmlTaken taken, std::string& html) {
+  const ClipboardWants wants = {
+      .text = true, .sourceUrl = taken == HtmlTaken::Header, .html = taken == HtmlTaken::Whole};
+  return ReadAndTake(reader_, wants, [&](ClipboardCopy&& copy) {
+    html = std::move(copy.html);
     text = copy.wideText.empty() ? KeptText{std::move(copy.ansiText), {}}
                                  : KeptTextOfUtf16(copy.wideText);
   });
@@ -179,15 +180,7 @@ ClipboardAccess WinSaveSources::ClipboardPicture(CopiedPicture& picture) {
   });
 }
 
-// Today's browsers no longer tell their address over DDE, nor do their titles name
-// them, but they write it into the clipboard with the copied text: that address is the
-// page the text came from. The window search serves the browsers that do not.
-std::string WinSaveSources::BrowserAddress() {
-  std::string address;
-  ReadAndTake(reader_, {.sourceUrl = true},
-              [&](ClipboardCopy&& copy) { address = SourceUrlOfHtmlFormat(copy.html); });
-  return address.empty() ? GetBrowserURL() : address;
-}
+std::string WinSaveSources::BrowserAddress() { return GetBrowserURL(); }
 
 std::string WinSaveSources::BrowserTitle() { return GetBrowserPageTitle(); }
 

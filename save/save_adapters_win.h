@@ -33,7 +33,7 @@ class WinSaveSources : public SaveSources {
   WinSaveSources(ClipboardReader& reader, std::function<bool()> automaticSavingOn)
       : reader_(reader), automaticSavingOn_(std::move(automaticSavingOn)) {}
   bool ClipboardHoldsText() override;
-  ClipboardAccess ClipboardText(KeptText& text, std::string* html) override;
+  ClipboardAccess ClipboardText(KeptText& text, HtmlTaken taken, std::string& html) override;
   ClipboardAccess ClipboardFileName(std::string& name) override;
   ClipboardAccess ClipboardPicture(CopiedPicture& picture) override;
   std::string BrowserAddress() override;

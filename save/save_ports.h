@@ -57,6 +57,11 @@ class SaveFiles {
       const std::wstring& path, std::span<const std::string_view> pieces) = 0;
 };
 
+// How much of "HTML Format" a read of the clipboard's text takes along: nothing, its
+// header (where browsers name the page) or the whole block (header and HTML, the bytes
+// as they are).
+enum class HtmlTaken { None, Header, Whole };
+
 // What a save takes from the world outside the settings: read once per run. Each read
 // of the clipboard copies what it needs into the program's own memory and closes the
 // clipboard again, so that nothing of the save (naming, writing, a message box) holds
@@ -66,15 +71,14 @@ class SaveSources {
   virtual ~SaveSources() = default;
   // Whether the clipboard offers text at all; the clipboard is not opened for it.
   virtual bool ClipboardHoldsText() = 0;
-  // The clipboard's text, read once for the name and the entry; with `html`, in the same
-  // read, its "HTML Format" block whole (header and HTML, the bytes as they are), empty
-  // when there is none.
-  virtual ClipboardAccess ClipboardText(KeptText& text, std::string* html) = 0;
+  // The clipboard's text, read once for the name and the entry, and in the same read as
+  // much of its "HTML Format" into `html` as `taken` says; empty when there is none.
+  virtual ClipboardAccess ClipboardText(KeptText& text, HtmlTaken taken, std::string& html) = 0;
   // The single file of a file-drop list, or the clipboard text, or an empty text.
   virtual ClipboardAccess ClipboardFileName(std::string& name) = 0;
   // The picture on the clipboard (a screenshot, an image copied in a browser) as PNG.
   virtual ClipboardAccess ClipboardPicture(CopiedPicture& picture) = 0;
-  // The address of the page the text was copied from, or else of the browser in front.
+  // The address of the page in the browser window in front.
   virtual std::string BrowserAddress() = 0;
   // The title of the page in the browser window in front, in UTF-8, or empty.
   virtual std::string BrowserTitle() = 0;

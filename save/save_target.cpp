@@ -1,5 +1,6 @@
 #include "save/save_target.h"
 
+#include "clipboard/source_url.h"
 #include "save/first_words.h"
 #include "save/numbering.h"
 #include "save/save_messages.h"
@@ -97,6 +98,11 @@ std::optional<SaveTarget> ChooseTarget(const ActionRecord& action, const MethodC
 
 int ExtendedFileState(const EntryRequest& request, SaveContext& context) {
   return request.method.ExtendsAFile() ? context.files.FileState(request.path) : -1;
+}
+
+std::string SourceAddress(const EntryRequest& request, SaveContext& context) {
+  std::string address = SourceUrlOfHtmlFormat(request.clipboardHtml);
+  return address.empty() ? context.sources.BrowserAddress() : address;
 }
 
 }  // namespace qm

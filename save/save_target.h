@@ -29,13 +29,20 @@ struct EntryRequest {
   const MethodChoice& method;
   std::string_view dateTimeText;    // the run's date and time
   const CopiedText& clipboardText;  // the run's one clipboard read
-  std::string_view clipboardHtml;   // of the same read, for a Markdown note
-  const std::wstring& path;         // folder + file name + extension
+  // Of the same read: "HTML Format" whole for a Markdown note, else its header where the
+  // page address is asked for.
+  std::string_view clipboardHtml;
+  const std::wstring& path;  // folder + file name + extension
 };
 
 // The FileState of the target for a method that extends a file; -1 for one that only
 // makes new files, whatever is there: its file is created afresh, so a file that another
 // program put under the chosen name meanwhile is never replaced.
 int ExtendedFileState(const EntryRequest& request, SaveContext& context);
+
+// The address of the page the text was copied from, as the copy names it; else, for
+// programs that name none, that of the browser window in front. Another read of the
+// clipboard could meet the next copy already.
+std::string SourceAddress(const EntryRequest& request, SaveContext& context);
 
 }  // namespace qm

@@ -39,15 +39,23 @@ bool WriteEntry(const EntryRequest& request, SaveContext& context) {
   }
 }
 
-// One read serves name and entry, so both come from the same clipboard contents. The
-// target written, or nothing when nothing was (the user has been told why).
+// A Markdown note is made of the page the text was copied from; the address of that
+// page stands in the header.
+HtmlTaken HtmlNeeded(const ActionRecord& action) {
+  if (FormatOf(action.Format) == DocumentFormat::Markdown) return HtmlTaken::Whole;
+  return action.Url == "ja" ? HtmlTaken::Header : HtmlTaken::None;
+}
+
+// One read serves name, entry and the page's address, so all come from the same
+// clipboard contents. The target written, or nothing when nothing was (the user has
+// been told why).
 std::optional<SaveTarget> SaveText(const ActionRecord& action, const MethodChoice& method,
                                    const std::string& now, SaveContext& context) {
   KeptText kept;
-  // A Markdown note is made of the page the text was copied from, in the same read.
   std::string html;
-  std::string* const page = FormatOf(action.Format) == DocumentFormat::Markdown ? &html : nullptr;
-  if (!ClipboardWasRead(context.sources.ClipboardText(kept, page), context)) return std::nullopt;
+  if (!ClipboardWasRead(context.sources.ClipboardText(kept, HtmlNeeded(action), html), context)) {
+    return std::nullopt;
+  }
   const CopiedText text = kept.View();
   if (text.Empty()) {
     context.messages.Show(ClipboardEmptyMessage());

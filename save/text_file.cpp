@@ -11,7 +11,7 @@ namespace {
 TextEntryParts EntryParts(const EntryRequest& request, SaveContext& context) {
   TextEntryParts parts;
   if (request.action.Datum == "ja") parts.dateLine = DateLine(request.dateTimeText);
-  if (request.action.Url == "ja") parts.address = context.sources.BrowserAddress();
+  if (request.action.Url == "ja") parts.address = SourceAddress(request, context);
   if (request.method.method == SaveMethod::SameFile) {
     parts.separator = SeparatorLine(context.options.txtZeichen, context.options.txtWiederholung);
   }

@@ -31,7 +31,7 @@ HtmlDocumentParts Parts(const EntryRequest& request, SaveContext& context) {
   parts.colours = {options.txtTextfarbe, options.txtHintergrundfarbe, options.txtLinks,
                    options.txtAlink, options.txtVlink};
   if (request.action.Datum == "ja") parts.dateTimeText = std::string(request.dateTimeText);
-  if (request.action.Url == "ja") parts.address = context.sources.BrowserAddress();
+  if (request.action.Url == "ja") parts.address = SourceAddress(request, context);
   if (request.method.method == SaveMethod::SameFile) {
     parts.separator = SeparatorLine(options.txtZeichen, options.txtWiederholung);
   }

@@ -77,8 +77,8 @@ class NoteSteps {
   void Measure() {
     KeptText text;
     std::string page;
-    textReads.push_back(TimedMs([&] { sources_.ClipboardText(text, nullptr); }));
-    pageReads.push_back(TimedMs([&] { sources_.ClipboardText(text, &page); }));
+    textReads.push_back(TimedMs([&] { sources_.ClipboardText(text, HtmlTaken::None, page); }));
+    pageReads.push_back(TimedMs([&] { sources_.ClipboardText(text, HtmlTaken::Whole, page); }));
     if (page.empty()) throw std::runtime_error("The clipboard holds no page");
     conversions.push_back(TimedMs([&] { MarkdownOfHtmlFormat(page); }));
   }

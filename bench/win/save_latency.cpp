@@ -78,7 +78,8 @@ double ClipboardReadMs(qm::ClipboardReader& reader, size_t textBytes) {
   size_t read = 0;
   const double ms = TimedMs([&] {
     qm::KeptText text;
-    sources.ClipboardText(text, nullptr);
+    std::string html;
+    sources.ClipboardText(text, qm::HtmlTaken::None, html);
     read = text.ansi.size();
   });
   if (read != textBytes) throw std::runtime_error("The clipboard lost the text");

@@ -373,17 +373,15 @@ TEST(MarkdownNote, TheHtmlFormatGivesItsFragmentTitleAndAddress) {
     std::string block;
     std::string markdown;
     std::string title;
-    std::string source;
   } rows[] = {
-      {block, Lines({"[x](https://q.ex/d/x)"}), "Seite & mehr", "https://q.ex/d/"},
+      {block, Lines({"[x](https://q.ex/d/x)"}), "Seite & mehr"},
       {header(10, 999999) + page + "<!--StartFragment-->" + fragment + "<!--EndFragment-->z",
-       Lines({"[x](https://q.ex/d/x)"}), "Seite & mehr", "https://q.ex/d/"},
-      {"<p>nur HTML</p>", Lines({"nur HTML"}), "", ""}};
+       Lines({"[x](https://q.ex/d/x)"}), "Seite & mehr"},
+      {"<p>nur HTML</p>", Lines({"nur HTML"}), ""}};
   for (const auto& row : rows) {
     const MarkdownNote note = MarkdownOfHtmlFormat(row.block);
     EXPECT_EQ(note.markdown, row.markdown) << row.block;
     EXPECT_EQ(note.title, row.title) << row.block;
-    EXPECT_EQ(note.source, row.source) << row.block;
   }
 }
 

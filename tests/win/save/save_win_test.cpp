@@ -43,9 +43,9 @@ struct SaveWin : ::testing::Test, SaveSources, SaveSignals, ShellOpener {
   SaveWin() { EXPECT_TRUE(CreateDirectoryA(target.c_str(), nullptr)); }
 
   bool ClipboardHoldsText() override { return !clipboard.View().Empty(); }
-  ClipboardAccess ClipboardText(KeptText& text, std::string* html) override {
+  ClipboardAccess ClipboardText(KeptText& text, HtmlTaken taken, std::string& html) override {
     text = clipboard;
-    if (html) *html = clipboardHtml;
+    html = taken == HtmlTaken::None ? "" : clipboardHtml;
     return access;
   }
   ClipboardAccess ClipboardFileName(std::string& name) override {
@@ -545,6 +545,19 @@ TEST_P(SaveNotes, ABrowserCopyBecomesAMarkdownNoteWithItsFrontMatter) {
   EXPECT_EQ(notices, std::vector<std::wstring>(2, GetParam().aktion[0] == 'd'
                                                       ? L"Notiz und Ordner wurden gespeichert!"
                                                       : L"Notiz wurde gespeichert!"));
+}
+
+// A text or a document names the page of its own copy too, not the one that the browser
+// in front shows by the time of the save.
+TEST_F(SaveWin, TextAndDocumentsTakeTheAddressThatTheirCopyNames) {
+  clipboardHtml = BrowserHtmlFormat();
+  for (const auto& [format, file] : {std::pair{"Text", "Notiz.txt"}, {"HTML", "Notiz.html"}}) {
+    Use("extradatei", format, true);
+    Save(u"Geschichte");
+    const std::string saved = Saved(file);
+    EXPECT_NE(saved.find("https://de.wikipedia.org/wiki/Krak%C3%B3w"), std::string::npos) << saved;
+    EXPECT_EQ(saved.find("quelle.example"), std::string::npos) << saved;
+  }
 }
 
 // Browsers of today put no title into the copy, and office programs no address: the
