@@ -171,6 +171,7 @@ void Converter::BeginCell(Entry& entry) {
       static_cast<size_t>(std::clamp(NumberOf(token_.Attribute("colspan"), 1), 1LL, 1000LL));
   cellRows_ = static_cast<size_t>(NumberOf(token_.Attribute("rowspan"), 1));
   cellAlign_ = InnerAlign(StatedAlign(true), rowAlign_);
+  cellAlignedByBlock_ = false;
   cellOpen_ = true;
   entry.container = true;
 }

@@ -346,6 +346,12 @@ void Converter::BeginPre(Entry& entry) {
 // GitHub, Sphinx, MkDocs and Jekyll name a code block's language on a <div> around it.
 void Converter::BeginBoundary() {
   EndBlock();
+  // Word aligns a cell's text by the paragraph in it; the first one that says how counts.
+  if (InCell() && !cellAlignedByBlock_) {
+    const TextAlign stated = StatedAlign(true);
+    cellAlignedByBlock_ = stated != TextAlign::Unstated;
+    cellAlign_ = InnerAlign(stated, cellAlign_);
+  }
   if (token_.name != "div") return;
   std::string language = CodeLanguage(token_.Attribute("class"));
   if (!language.empty()) wrapperLanguage_ = std::move(language);

@@ -182,6 +182,7 @@ class Converter {
   size_t cellColumns_ = 1;  // the open cell's spans
   size_t cellRows_ = 1;
   TextAlign cellAlign_ = TextAlign::Unstated;
+  bool cellAlignedByBlock_ = false;           // a paragraph in the open cell has set cellAlign_
   TextAlign rowAlign_ = TextAlign::Unstated;  // what the open row gives its cells
   TextAlign tableAlign_ = TextAlign::Unstated;
   TableCells table_;

@@ -341,6 +341,13 @@ TEST(MarkdownNote, GithubsParserReadsTheNoteAsThePageShowedIt) {
         "table_header", "td:Zahl",      "td:Text", "td:Mitte",     "td:Ende",   "table_row",
         "td:1",         "td:a",         "td:",     "td:z",         "table_row", "td:2",
         "td:b",         "td:m",         "td:"}},
+      // Word aligns by the paragraphs in its cells.
+      {"<table class=MsoTableGrid><tr><td width=151 valign=top><p class=MsoNormal>Posten<o:p>"
+       "</o:p></p></td><td align=center><p class=MsoNormal align=right style='text-align:right'>"
+       "Betrag</p><p align=left>x</p></td></tr><tr><td><div style='text-align:center'>Miete"
+       "</div></td><td><p class=MsoNormal>1.200</p></td></tr></table>",
+       {"table cr", "table_header", "td:Posten", "td:Betrag x", "table_row", "td:Miete",
+        "td:1.200"}},
       // A task list as GitHub shows it; a box anywhere else in an item shows nothing.
       {"<ul class=\"contains-task-list\"><li class=\"task-list-item\"><input type=\"checkbox\" "
        "checked disabled> erledigt</li><li><input TYPE=\"Checkbox\"><b>offen</b></li><li><p>"
