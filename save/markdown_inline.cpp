@@ -143,7 +143,7 @@ bool MarkdownInline::ClosedJustNow(Marker kind) const {
 }
 
 // Closing marks right after punctuation and right before a word close nothing; they go
-// before the last character of that punctuation, unless that is a mark's only text.
+// before the last character of that punctuation, unless that is the marks' only text.
 void MarkdownInline::CloseBeforeTheLastPunctuation() {
   // A link's own ")" stands before the rest.
   if (std::any_of(closedJustNow_.begin(), closedJustNow_.end(),
@@ -151,14 +151,28 @@ void MarkdownInline::CloseBeforeTheLastPunctuation() {
     return;
   }
   const size_t closings = closedJustNow_.front().at;
+  if (CharacterBefore(text_, closings) != Beside::Punctuation) return;
   const size_t last = EscapedCharacterStart(closings);
-  if (last < textFrom_ || (last == textFrom_ && opensAtTextFrom_) ||
-      CharacterBefore(text_, closings) != Beside::Punctuation ||
-      CharacterBefore(text_, last) == Beside::Blank) {
-    return;
-  }
+  if (last == textFrom_ && opensAtTextFrom_) return DropTheClosedMarks(closings);
+  if (last < textFrom_ || CharacterBefore(text_, last) == Beside::Blank) return;
   std::rotate(text_.begin() + static_cast<std::ptrdiff_t>(last),
               text_.begin() + static_cast<std::ptrdiff_t>(closings), text_.end());
+}
+
+// Marks around a single punctuation character that a word follows can neither close
+// after it nor before it: they are dropped, when they opened right before it, and their
+// text stays ("Wort !weiter"). Marks that opened earlier keep their stars.
+void MarkdownInline::DropTheClosedMarks(size_t closings) {
+  std::string openings;
+  for (auto closed = closedJustNow_.rbegin(); closed != closedJustNow_.rend(); ++closed) {
+    openings += Opening(closed->kind);
+  }
+  if (textFrom_ < openings.size() ||
+      text_.compare(textFrom_ - openings.size(), openings.size(), openings) != 0) {
+    return;
+  }
+  text_.resize(closings);
+  text_.erase(textFrom_ - openings.size(), openings.size());
 }
 
 // Where the character that ends at `end` starts, with the backslash that escapes it.

@@ -105,6 +105,7 @@ class MarkdownInline {
   bool BeforeContent(std::string_view content, size_t at);
   void GoOnWithTheClosed();
   void CloseBeforeTheLastPunctuation();
+  void DropTheClosedMarks(size_t closings);
   size_t EscapedCharacterStart(size_t end) const;
   bool GluedToAWord(const OpenMark& first) const;
   bool MarksWaitForAWord(const OpenMark& first, std::string_view content, size_t at) const;

@@ -311,6 +311,13 @@ TEST(MarkdownNote, GithubsParserReadsTheNoteAsThePageShowedIt) {
         "strong:y", "emph:z)", "strong:xy)", "emph:y)", "emph:(c", "code:c", "strong:x", "strong:a",
         "link:(Link)>https://ex.org/docs/u", "link:x>https://ex.org/docs/u", "strong:x",
         "strong:y"}},
+      // Emphasis of a single punctuation mark glued to the next word cannot close: the
+      // mark stays, plain. Where emphasis around it opened earlier, its stars show, but
+      // no character of the text is lost.
+      {"<p>Wort <b>!</b>weiter, Wort <b><i>\xC2\xAB</i>x</b>, ein <s>*</s>Stern, <i>\xE2\x80"
+       "\x9E</i>Zitat, <i>a <b>!</b></i>w</p>",
+       {"p:Wort !weiter, Wort \xC2\xABx, ein *Stern, \xE2\x80\x9EZitat, *a **!***w",
+        "strong:\xC2\xABx"}},
       // Cells that span columns or rows leave empty cells where the page's table shows
       // their span, so every cell stays in its column.
       {"<table><tr><th colspan=\"2\">Name</th><th>Wert</th></tr><tr><td rowspan=\"2\">a</td>"
