@@ -841,7 +841,7 @@ struct FilesNotingTheClipboard : WinSaveFiles {
 // What other programs put on the clipboard, read by the program's own sources: letters
 // the code page lacks keep the name whole and reach the document as references. The
 // clipboard is free for other programs while a save writes a document, a text or a
-// picture, and while a warning waits.
+// picture, and while a warning waits. A browser's copy names its page.
 TEST_F(SaveWin, TheRealClipboardKeepsForeignLettersAndIsFreeWhileASaveWritesOrWarns) {
   const HWND owner =
       CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
@@ -874,6 +874,12 @@ TEST_F(SaveWin, TheRealClipboardKeepsForeignLettersAndIsFreeWhileASaveWritesOrWa
   Use("bilder");
   Speichern(1, context);
   EXPECT_EQ(Files().size(), 4u) << "the picture was not saved";
+  SetClipboard(
+      {{CF_TEXT, "Quelle\0"s},
+       {RegisterClipboardFormatA("HTML Format"), BrowserHtmlFormat("", "https://ex.org/seite")}});
+  Use("extradatei", "Text", true);
+  Speichern(1, context);
+  EXPECT_NE(Saved("Notiz.txt").find("\r\nhttps://ex.org/seite\r\n"), std::string::npos);
   EXPECT_FALSE(boxes.held) << "a warning waited with the clipboard held";
   EXPECT_FALSE(noting.held) << "a save wrote with the clipboard held";
   DestroyWindow(owner);
