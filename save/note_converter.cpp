@@ -238,9 +238,11 @@ void Converter::Open() {
       return;
   }
   const TagOf& tag = *element;
-  if (preDepth_ > 0 && tag.tag == Tag::Code && language_.empty()) {
-    language_ = CodeLanguage(token_.Attribute("class"));
+  if (preDepth_ > 0 && tag.tag == Tag::Code) {
+    if (language_.empty()) language_ = CodeLanguage(token_.Attribute("class"));
+    PreCodeOpens();
   }
+  if (preDepth_ > 0 && IsBlockInPre(tag.tag)) PreBoundary();
   AutoClose(tag.tag);
   Entry entry{tag.tag};
   entry.inert = preDepth_ > 0 || spanDepth_ > 0;
@@ -338,6 +340,9 @@ void Converter::BeginPre(Entry& entry) {
   EndBlock();
   ++preDepth_;
   code_.clear();
+  codeOutsidePre_ = open_[static_cast<size_t>(Tag::Code)];
+  preHasCode_ = false;
+  preApartFrom_ = std::string::npos;
   lastWasCr_ = false;
   language_ = CodeLanguage(token_.Attribute("class"));
   if (language_.empty()) language_ = wrapperLanguage_;
@@ -345,6 +350,7 @@ void Converter::BeginPre(Entry& entry) {
 
 // GitHub, Sphinx, MkDocs and Jekyll name a code block's language on a <div> around it.
 void Converter::BeginBoundary() {
+  PreBoundary();
   EndBlock();
   // Word aligns a cell's text by the paragraph in it; the first one that says how counts.
   if (InCell() && !cellAlignedByBlock_) {
@@ -355,6 +361,26 @@ void Converter::BeginBoundary() {
   if (token_.name != "div") return;
   std::string language = CodeLanguage(token_.Attribute("class"));
   if (!language.empty()) wrapperLanguage_ = std::move(language);
+}
+
+// A block in a <pre> stands on lines of its own, as the browser shows it (highlighters
+// that give each line a <div> or an <li>). A code block's toolbar (a chat page's
+// language label and copy button) can stand in its <pre> so, beside the <code> that
+// holds the code. Once the <pre> holds code, what such a block sets apart before the
+// code and after it is left out; text between two code elements, or without a block
+// around it, stays.
+void Converter::PreBoundary() {
+  if (preDepth_ == 0) return;
+  if (!code_.empty() && code_.back() != '\n') code_ += '\n';
+  if (InPreCode()) return;
+  if (!preHasCode_ || preApartFrom_ == std::string::npos) preApartFrom_ = code_.size();
+}
+
+void Converter::PreCodeOpens() {
+  if (InPreCode()) return;
+  if (!preHasCode_ && preApartFrom_ != std::string::npos) code_.erase(0, preApartFrom_);
+  preHasCode_ = true;
+  preApartFrom_ = std::string::npos;
 }
 
 void Converter::Push(const Entry& entry) {
@@ -371,6 +397,7 @@ void Converter::Close() {
   if (element->role == Role::Boundary) {
     officeLevelDue_ = 0;  // a list paragraph that showed nothing has no item
     if (token_.name == "div") wrapperLanguage_.clear();
+    PreBoundary();
     return EndBlock();
   }
   if (element->role != Role::Tag || open_[static_cast<size_t>(element->tag)] == 0) return;
@@ -391,7 +418,8 @@ void Converter::Pop() {
   stack_.pop_back();
   --open_[static_cast<size_t>(entry.tag)];
   if (IsStructural(entry.tag)) structural_.pop_back();
-  if (!entry.inert) End(entry);
+  if (!entry.inert) return End(entry);
+  if (preDepth_ > 0 && IsBlockInPre(entry.tag)) PreBoundary();
 }
 
 void Converter::End(const Entry& entry) {
@@ -419,8 +447,9 @@ void Converter::End(const Entry& entry) {
       --quoteDepth_;
       return;
     case Tag::Pre:
-      if (--preDepth_ == 0) WriteCodeBlock();
-      return;
+      if (--preDepth_ > 0) return;
+      if (preHasCode_ && preApartFrom_ != std::string::npos) code_.resize(preApartFrom_);
+      return WriteCodeBlock();
     case Tag::Quote:
       EndBlock();
       if (entry.container) lines_.CloseContainer();

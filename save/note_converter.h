@@ -106,6 +106,12 @@ class Converter {
   void BeginLink(Entry& entry);
   void BeginPre(Entry& entry);
   void BeginBoundary();
+  void PreBoundary();
+  void PreCodeOpens();
+  static bool IsBlockInPre(Tag tag) {
+    return (IsStructural(tag) && tag != Tag::Cell) || tag == Tag::Heading;
+  }
+  bool InPreCode() const { return open_[static_cast<size_t>(Tag::Code)] > codeOutsidePre_; }
   void Push(const Entry& entry);
   void Close();
   void PopTo(Tag tag);
@@ -171,6 +177,9 @@ class Converter {
 
   int preDepth_ = 0;
   std::string code_;
+  size_t codeOutsidePre_ = 0;  // the <code> elements open when the <pre> opened
+  bool preHasCode_ = false;
+  size_t preApartFrom_ = std::string::npos;  // where text set apart from the code begins
   std::string language_;
   std::string wrapperLanguage_;  // named by the <div> around the code block to come
   bool lastWasCr_ = false;

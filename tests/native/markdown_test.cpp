@@ -52,6 +52,15 @@ TEST(MarkdownNote, EachPageConstructBecomesItsMarkdown) {
       {"<pre class=\"brush: js notranslate\"><code>a()</code></pre><pre class=\"brush:php;"
        "gutter:false\">b</pre><pre class=\"nobrush: c\">c</pre>",
        Lines({"```js", "a()", "```", "", "```php", "b", "```", "", "```", "c", "```"})},
+      // A chat page's code block holds its language label and its copy button in blocks
+      // beside the code; highlighters give lines blocks of their own.
+      {"<pre><div><div>python</div><div><span><button>Code kopieren</button></span></div>"
+       "<div><code class=\"hljs language-python\">def f():\n    pass\n</code></div></div></pre>"
+       "<pre>Nimm <code>ls</code> hier</pre><pre>x<ol class=\"linenums\"><li>a</li><li>b</li>"
+       "</ol>z</pre><pre><code>c<div>d</div>e</code></pre>",
+       Lines({"```python", "def f():", "    pass", "```", "",  "```", "Nimm ls hier",
+              "```",       "",         "```",      "x",   "a", "b",   "z",
+              "```",       "",         "```",      "c",   "d", "e",   "```"})},
       {"<blockquote><p>eins</p><blockquote>zwei</blockquote></blockquote>",
        Lines({"> eins", ">", "> > zwei"})},
       {"<p>v</p><blockquote><ul><li>a</li></ul></blockquote><p>n</p>",
