@@ -109,6 +109,7 @@ bool MarkdownInline::BeforeContent(std::string_view content, size_t at) {
       opensDue_ = waits = true;
       break;
     }
+    if (mark.kind == Marker::Link) linkAt_ = text_.size();
     text_ += Opening(mark.kind);
     mark.written = opened = true;
   }
@@ -146,6 +147,7 @@ bool MarkdownInline::ClosedJustNow(Marker kind) const {
 // before the last character of that punctuation, unless that is the marks' only text.
 void MarkdownInline::CloseBeforeTheLastPunctuation() {
   // A link's own ")" stands before the rest.
+  if (closedJustNow_.front().kind == Marker::Link) return MoveTheClosedMarksIntoTheLink();
   if (std::any_of(closedJustNow_.begin(), closedJustNow_.end(),
                   [](const ClosedMark& closed) { return closed.kind == Marker::Link; })) {
     return;
@@ -173,6 +175,26 @@ void MarkdownInline::DropTheClosedMarks(size_t closings) {
   }
   text_.resize(closings);
   text_.erase(textFrom_ - openings.size(), openings.size());
+}
+
+// Emphasis around a whole link would close after the link's ")", where a word after it
+// lets it close nothing: it goes inside the link, around its text ("[**x**](u)y"), which
+// shows the same. Emphasis that opened before the link keeps its stars.
+void MarkdownInline::MoveTheClosedMarksIntoTheLink() {
+  std::string openings;
+  for (auto closed = closedJustNow_.rbegin(); closed + 1 != closedJustNow_.rend(); ++closed) {
+    openings += Opening(closed->kind);
+  }
+  if (openings.empty() || linkAt_ < openings.size() ||
+      text_.compare(linkAt_ - openings.size(), openings.size(), openings) != 0) {
+    return;
+  }
+  const auto at = [this](size_t position) {
+    return text_.begin() + static_cast<std::ptrdiff_t>(position);
+  };
+  // "O[T](D)C" becomes "[OTC](D)": the closings before "](", the openings after "[".
+  std::rotate(at(closedJustNow_.front().at), at(closedJustNow_[1].at), text_.end());
+  std::rotate(at(linkAt_ - openings.size()), at(linkAt_), at(linkAt_ + 1));
 }
 
 // Where the character that ends at `end` starts, with the backslash that escapes it.

@@ -106,6 +106,7 @@ class MarkdownInline {
   void GoOnWithTheClosed();
   void CloseBeforeTheLastPunctuation();
   void DropTheClosedMarks(size_t closings);
+  void MoveTheClosedMarksIntoTheLink();
   size_t EscapedCharacterStart(size_t end) const;
   bool GluedToAWord(const OpenMark& first) const;
   bool MarksWaitForAWord(const OpenMark& first, std::string_view content, size_t at) const;
@@ -125,6 +126,7 @@ class MarkdownInline {
   size_t textFrom_ = 0;           // where the text after the last mark, code span or image starts
   bool opensAtTextFrom_ = false;  // marks opened right before textFrom_
   std::string linkDestination_;   // of the open link: there is one at most
+  size_t linkAt_ = 0;             // where the last link's "[" was written
   bool opensDue_ = false;         // a mark waits for content to write its opening
 };
 

@@ -320,6 +320,15 @@ TEST(MarkdownNote, GithubsParserReadsTheNoteAsThePageShowedIt) {
         "strong:y", "emph:z)", "strong:xy)", "emph:y)", "emph:(c", "code:c", "strong:x", "strong:a",
         "link:(Link)>https://ex.org/docs/u", "link:x>https://ex.org/docs/u", "strong:x",
         "strong:y"}},
+      // Emphasis around a whole link that a word follows goes inside the link, where it
+      // can close: in Chinese and Japanese a word follows without a blank. Emphasis that
+      // opened before the link shows its stars, but keeps every character.
+      {"<p><b><a href=\"u\">x</a></b>y <b><i><a href=\"u\">(z)</a></i></b>w \xE6\x9D\xB1<b><a "
+       "href=\"u\">\xE4\xBA\xAC</a></b>\xE3\x81\xAF <b>Fett <a href=\"u\">Link</a></b>weiter</p>",
+       {"p:xy (z)w \xE6\x9D\xB1\xE4\xBA\xAC\xE3\x81\xAF **Fett Link**weiter",
+        "link:x>https://ex.org/docs/u", "strong:x", "link:(z)>https://ex.org/docs/u", "emph:(z)",
+        "strong:(z)", "link:\xE4\xBA\xAC>https://ex.org/docs/u", "strong:\xE4\xBA\xAC",
+        "link:Link>https://ex.org/docs/u"}},
       // Emphasis of a single punctuation mark glued to the next word cannot close: the
       // mark stays, plain. Where emphasis around it opened earlier, its stars show, but
       // no character of the text is lost.
