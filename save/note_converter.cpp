@@ -187,7 +187,7 @@ void Converter::Image() {
   address_.clear();
   base_.AppendResolved(address_, DecodedAttribute("src"));
   const std::string_view alt = DecodedAttribute("alt");
-  if (address_.empty() || IsScriptAddress(address_)) return inline_.AppendText(alt);
+  if (address_.empty() || IsTextOnlyAddress(address_)) return inline_.AppendText(alt);
   alt_.Clear();
   ForEachShownPiece(alt, [this](std::string_view piece) { alt_.Add(piece); });
   inline_.AppendImage(alt_.text, address_);
@@ -327,7 +327,7 @@ void Converter::BeginLink(Entry& entry) {
   if (href.empty()) return;
   address_.clear();
   base_.AppendResolved(address_, href);
-  if (address_.empty() || IsScriptAddress(address_)) return;
+  if (address_.empty() || IsTextOnlyAddress(address_)) return;
   entry.marker = inline_.OpenLink(address_);
 }
 

@@ -97,7 +97,7 @@ void RemoveDotSegments(std::string& resolved, size_t pathStart) {
 
 }  // namespace
 
-bool IsScriptAddress(std::string_view address) {
+bool IsTextOnlyAddress(std::string_view address) {
   constexpr size_t kLongestScheme = 10;
   std::array<char, kLongestScheme> scheme{};
   size_t length = 0;
@@ -108,7 +108,8 @@ bool IsScriptAddress(std::string_view address) {
     scheme[length++] = AsciiLower(c);
   }
   const std::string_view name(scheme.data(), length);
-  return name == "javascript" || name == "vbscript" || name == "data";
+  return name == "javascript" || name == "vbscript" || name == "data" || name == "cid" ||
+         name == "blob";
 }
 
 PageAddress::PageAddress(std::string_view base) {

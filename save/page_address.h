@@ -26,9 +26,11 @@ class PageAddress {
   std::string directory_;
 };
 
-// True for an address that runs code or carries a document instead of naming one:
-// "javascript:", "vbscript:", "data:", in any case and with blanks or control
-// characters before or inside the scheme, as browsers still accept them.
-bool IsScriptAddress(std::string_view address);
+// True for an address that a note cannot link to: one that runs code ("javascript:",
+// "vbscript:"), carries a document instead of naming one ("data:"), or names what only
+// the copying program holds ("cid:", a mail's attached picture; "blob:", a web app's
+// object in the browser's memory). In any case and with blanks or control characters
+// before or inside the scheme, as browsers still accept them.
+bool IsTextOnlyAddress(std::string_view address);
 
 }  // namespace qm

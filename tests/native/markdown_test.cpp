@@ -453,10 +453,11 @@ TEST(PageAddress, RelativeAddressesResolveAsInABrowser) {
   }
   EXPECT_EQ(PageAddress("about:blank").Resolve("g"), "g");
   EXPECT_EQ(PageAddress("").Resolve("/g"), "/g");
-  for (const char* address : {"javascript:x", " JAVA\tSCRIPT:x", "\x01vbscript:x", "Data:,x"}) {
-    EXPECT_TRUE(IsScriptAddress(address)) << address;
+  for (const char* address : {"javascript:x", " JAVA\tSCRIPT:x", "\x01vbscript:x", "Data:,x",
+                              "cid:image001.png@01DB", "blob:https://ex.org/1f2e"}) {
+    EXPECT_TRUE(IsTextOnlyAddress(address)) << address;
   }
-  EXPECT_FALSE(IsScriptAddress("https://ex.org/javascript:x"));
+  EXPECT_FALSE(IsTextOnlyAddress("https://ex.org/javascript:x"));
 }
 
 // The word-at-a-time search finds what the byte-by-byte one finds, with the words of
