@@ -345,6 +345,9 @@ void Converter::BeginPre(Entry& entry) {
   preApartFrom_ = std::string::npos;
   lastWasCr_ = false;
   language_ = CodeLanguage(token_.Attribute("class"));
+  // Confluence names it in SyntaxHighlighter's way, in an attribute of its own.
+  if (language_.empty())
+    language_ = CodeLanguage(token_.Attribute("data-syntaxhighlighter-params"));
   if (language_.empty()) language_ = wrapperLanguage_;
 }
 

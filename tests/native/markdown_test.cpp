@@ -50,8 +50,11 @@ TEST(MarkdownNote, EachPageConstructBecomesItsMarkdown) {
        Lines({"```shell", "npm i", "```", "", "x", "", "```", "y", "```", "", "```python", "z",
               "```", "", "```", "w", "```"})},
       {"<pre class=\"brush: js notranslate\"><code>a()</code></pre><pre class=\"brush:php;"
-       "gutter:false\">b</pre><pre class=\"nobrush: c\">c</pre>",
-       Lines({"```js", "a()", "```", "", "```php", "b", "```", "", "```", "c", "```"})},
+       "gutter:false\">b</pre><pre class=\"nobrush: c\">c</pre><pre "
+       "class=\"syntaxhighlighter-pre\" "
+       "data-syntaxhighlighter-params=\"brush: java; gutter: false; theme: Confluence\">d</pre>",
+       Lines({"```js", "a()", "```", "", "```php", "b", "```", "", "```", "c", "```", "", "```java",
+              "d", "```"})},
       // A chat page's code block holds its language label and its copy button in blocks
       // beside the code; highlighters give lines blocks of their own.
       {"<pre><div><div>python</div><div><span><button>Code kopieren</button></span></div>"
