@@ -60,9 +60,19 @@ void MarkdownInline::AppendText(std::string_view text) {
   }
 }
 
+// Two code spans side by side would read as one with stray backticks ("`a``b`"): they
+// become one, which shows the same.
 void MarkdownInline::AppendCodeSpan(std::string_view code, bool inTableCell) {
   BeforeContent("`", 0);
-  qm::AppendCodeSpan(text_, code, inTableCell);
+  if (codeEnd_ == text_.size()) {
+    text_.resize(codeAt_);
+    code_ += code;
+  } else {
+    code_ = code;
+  }
+  codeAt_ = text_.size();
+  qm::AppendCodeSpan(text_, code_, inTableCell);
+  codeEnd_ = text_.size();
   TextFollows(false);
 }
 
@@ -109,7 +119,10 @@ bool MarkdownInline::BeforeContent(std::string_view content, size_t at) {
       opensDue_ = waits = true;
       break;
     }
-    if (mark.kind == Marker::Link) linkAt_ = text_.size();
+    if (mark.kind == Marker::Link) {
+      EscapeTheBangBeforeALink();
+      linkAt_ = text_.size();
+    }
     text_ += Opening(mark.kind);
     mark.written = opened = true;
   }
@@ -156,9 +169,23 @@ void MarkdownInline::CloseBeforeTheLastPunctuation() {
   if (CharacterBefore(text_, closings) != Beside::Punctuation) return;
   const size_t last = EscapedCharacterStart(closings);
   if (last == textFrom_ && opensAtTextFrom_) return DropTheClosedMarks(closings);
-  if (last < textFrom_ || CharacterBefore(text_, last) == Beside::Blank) return;
-  std::rotate(text_.begin() + static_cast<std::ptrdiff_t>(last),
+  // After a blank they would close nothing either: they go before it, where a blank
+  // follows them. The blank may start the text since the last mark, as content came
+  // after it.
+  const bool afterBlank = CharacterBefore(text_, last) == Beside::Blank;
+  const size_t to = afterBlank ? CharacterStart(text_, last) : last;
+  const bool blankStartsTheText = afterBlank && last == textFrom_ && !opensAtTextFrom_;
+  if ((to < textFrom_ && !blankStartsTheText) || (to == textFrom_ && opensAtTextFrom_)) return;
+  std::rotate(text_.begin() + static_cast<std::ptrdiff_t>(to),
               text_.begin() + static_cast<std::ptrdiff_t>(closings), text_.end());
+}
+
+// A "!" right before a link's "[" would make the link an image.
+void MarkdownInline::EscapeTheBangBeforeALink() {
+  if (!text_.empty() && text_.back() == '!' &&
+      EscapedCharacterStart(text_.size()) == text_.size() - 1) {
+    text_.insert(text_.size() - 1, 1, '\\');
+  }
 }
 
 // Marks around a single punctuation character that a word follows can neither close
@@ -275,6 +302,7 @@ void MarkdownInline::CloseMarker(Marker kind) {
 }
 
 void MarkdownInline::EndBlock() {
+  codeEnd_ = std::string::npos;
   for (auto mark = marks_.rbegin(); mark != marks_.rend(); ++mark) WriteClosing(*mark);
   closedJustNow_.clear();
   spaceDue_ = false;

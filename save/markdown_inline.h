@@ -107,6 +107,7 @@ class MarkdownInline {
   void CloseBeforeTheLastPunctuation();
   void DropTheClosedMarks(size_t closings);
   void MoveTheClosedMarksIntoTheLink();
+  void EscapeTheBangBeforeALink();
   size_t EscapedCharacterStart(size_t end) const;
   bool GluedToAWord(const OpenMark& first) const;
   bool MarksWaitForAWord(const OpenMark& first, std::string_view content, size_t at) const;
@@ -127,7 +128,10 @@ class MarkdownInline {
   bool opensAtTextFrom_ = false;  // marks opened right before textFrom_
   std::string linkDestination_;   // of the open link: there is one at most
   size_t linkAt_ = 0;             // where the last link's "[" was written
-  bool opensDue_ = false;         // a mark waits for content to write its opening
+  std::string code_;              // the last code span's code
+  size_t codeAt_ = 0;             // where it starts
+  size_t codeEnd_ = std::string::npos;  // where it ends, in this block
+  bool opensDue_ = false;               // a mark waits for content to write its opening
 };
 
 }  // namespace qm

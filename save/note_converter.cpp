@@ -484,12 +484,16 @@ void Converter::End(const Entry& entry) {
   }
 }
 
+// A blank at either end of the code shows, as a blank beside the code span: inside it,
+// Markdown would drop it.
 void Converter::EndSpan() {
   if (--spanDepth_ > 0) return;
   std::string_view code = span_.text;
   while (code.ends_with(' ')) code.remove_suffix(1);
+  if (span_.spaceBefore) inline_.Space();
   if (!code.empty() && officeLevelDue_ > 0) OpenOfficeItem();
   if (!code.empty()) inline_.AppendCodeSpan(code, InCell());
+  if (span_.spaceDue) inline_.Space();
   span_.Clear();
 }
 

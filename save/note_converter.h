@@ -23,10 +23,12 @@
 // (note_blocks.cpp) and the list paragraphs of office programs (note_office_lists.cpp).
 namespace qm::note {
 
-// Shown text with each run of blanks as one, none at either end.
+// Shown text with each run of blanks as one, none at either end; whether a blank stood
+// at either end is kept.
 struct CollapsedText {
   std::string text;
-  bool spaceDue = false;
+  bool spaceDue = false;     // a blank ends the text
+  bool spaceBefore = false;  // a blank starts it
 
   void Add(std::string_view piece) {
     if (piece.size() == 1 && IsHtmlSpace(piece[0])) return Space();
@@ -34,10 +36,14 @@ struct CollapsedText {
     spaceDue = false;
     text += piece;
   }
-  void Space() { spaceDue = !text.empty(); }
+  void Space() {
+    spaceDue = !text.empty();
+    spaceBefore = spaceBefore || text.empty();
+  }
   void Clear() {
     text.clear();
     spaceDue = false;
+    spaceBefore = false;
   }
 };
 

@@ -39,6 +39,8 @@ TEST(MarkdownNote, EachPageConstructBecomesItsMarkdown) {
        Lines({"a **fett** **x** *schr\xC3\xA4g* *e* ~~weg~~"})},
       {"<p><b><b>doppelt</b></b><b></b> <b> </b>leer</p>", Lines({"**doppelt** leer"})},
       {"<p>Nimm <code>a  `b`</code> und <kbd>|</kbd></p>", Lines({"Nimm `` a `b` `` und `|`"})},
+      {"<p><code>a</code></p><p>xyz<code>b</code><code>c</code></p>",
+       Lines({"`a`", "", "xyz`bc`"})},
       {"<pre><code class=\"hl language-cpp\">\nint a;\n\n  ```x```\r\n}</code></pre>",
        Lines({"````cpp", "int a;", "", "  ```x```", "}", "````"})},
       {"<pre>a <b>*b*</b><br>&lt;c&gt;</pre>", Lines({"```", "a *b*", "<c>", "```"})},
@@ -332,6 +334,13 @@ TEST(MarkdownNote, GithubsParserReadsTheNoteAsThePageShowedIt) {
         "link:x>https://ex.org/docs/u", "strong:x", "link:(z)>https://ex.org/docs/u", "emph:(z)",
         "strong:(z)", "link:\xE4\xBA\xAC>https://ex.org/docs/u", "strong:\xE4\xBA\xAC",
         "link:Link>https://ex.org/docs/u"}},
+      // A "!" before a link stays text; a blank at a code span's edge shows beside it;
+      // code spans side by side are one; emphasis that a blank and punctuation end closes
+      // before the blank.
+      {"<p>Neu!<a href=\"u\">Jetzt</a> x<code> y</code>z<code>a </code>b (<code> </code>) "
+       "<code>f</code><code>()</code> <i>-~ _</i>ab <b>Satz .</b>weiter</p>",
+       {"p:Neu!Jetzt x yza b ( ) f() -~ _ab Satz .weiter", "link:Jetzt>https://ex.org/docs/u",
+        "code:y", "code:a", "code:f()", "emph:-~", "strong:Satz"}},
       // Emphasis of a single punctuation mark glued to the next word cannot close: the
       // mark stays, plain. Where emphasis around it opened earlier, its stars show, but
       // no character of the text is lost.
