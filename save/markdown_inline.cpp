@@ -64,25 +64,34 @@ void MarkdownInline::AppendText(std::string_view text) {
 // become one, which shows the same.
 void MarkdownInline::AppendCodeSpan(std::string_view code, bool inTableCell) {
   BeforeContent("`", 0);
-  if (codeEnd_ == text_.size()) {
-    text_.resize(codeAt_);
+  if (atom_.code && atom_.end == text_.size()) {
+    text_.resize(atom_.at);
     code_ += code;
   } else {
     code_ = code;
+    BeginAtom(true);
   }
-  codeAt_ = text_.size();
   qm::AppendCodeSpan(text_, code_, inTableCell);
-  codeEnd_ = text_.size();
-  TextFollows(false);
+  EndAtom();
 }
 
 void MarkdownInline::AppendImage(std::string_view alt, std::string_view address) {
   BeforeContent("!", 0);
+  BeginAtom(false);
   text_ += "![";
   AppendMarkdownEscaped(text_, alt);
   text_ += "](";
   AppendLinkDestination(text_, address);
   text_ += ')';
+  EndAtom();
+}
+
+void MarkdownInline::BeginAtom(bool code) {
+  atom_ = {text_.size(), std::string::npos, textFrom_, opensAtTextFrom_, openedFrom_, code};
+}
+
+void MarkdownInline::EndAtom() {
+  atom_.end = text_.size();
   TextFollows(false);
 }
 
@@ -106,6 +115,7 @@ bool MarkdownInline::BeforeContent(std::string_view content, size_t at) {
   OpenTheLinkFirst();
   bool opened = false;
   bool waits = false;
+  size_t openingsFrom = text_.size();
   for (OpenMark& mark : marks_) {
     if (mark.written) continue;
     // A mark that closed right before and cannot go on (another mark closed after it)
@@ -119,15 +129,17 @@ bool MarkdownInline::BeforeContent(std::string_view content, size_t at) {
       opensDue_ = waits = true;
       break;
     }
+    if (mark.kind == Marker::Link) EscapeTheBangBeforeALink();
+    if (!opened) openingsFrom = text_.size();
     if (mark.kind == Marker::Link) {
-      EscapeTheBangBeforeALink();
       linkAt_ = text_.size();
+      linkOpeningsFrom_ = openingsFrom;
     }
     text_ += Opening(mark.kind);
     mark.written = opened = true;
   }
   closedJustNow_.clear();
-  TextFollows(opened);
+  TextFollows(opened, openingsFrom);
   return waits;
 }
 
@@ -167,15 +179,22 @@ void MarkdownInline::CloseBeforeTheLastPunctuation() {
   }
   const size_t closings = closedJustNow_.front().at;
   if (CharacterBefore(text_, closings) != Beside::Punctuation) return;
-  const size_t last = EscapedCharacterStart(closings);
-  if (last == textFrom_ && opensAtTextFrom_) return DropTheClosedMarks(closings);
+  // What the closings follow: a code span or an image whole, else the last character,
+  // and where the text since the last mark starts before it.
+  const bool afterAtom = atom_.end == closings;
+  const size_t last = afterAtom ? atom_.at : EscapedCharacterStart(closings);
+  const size_t from = afterAtom ? atom_.textFrom : textFrom_;
+  const bool opensAtFrom = afterAtom ? atom_.opensAtTextFrom : opensAtTextFrom_;
+  const size_t openedFrom = afterAtom ? atom_.openedFrom : openedFrom_;
+  if (afterAtom) atom_.end = std::string::npos;  // it moves now
+  if (last == from && opensAtFrom) return DropTheClosedMarks(closings, from, openedFrom);
   // After a blank they would close nothing either: they go before it, where a blank
   // follows them. The blank may start the text since the last mark, as content came
   // after it.
   const bool afterBlank = CharacterBefore(text_, last) == Beside::Blank;
   const size_t to = afterBlank ? CharacterStart(text_, last) : last;
-  const bool blankStartsTheText = afterBlank && last == textFrom_ && !opensAtTextFrom_;
-  if ((to < textFrom_ && !blankStartsTheText) || (to == textFrom_ && opensAtTextFrom_)) return;
+  const bool blankStartsTheText = afterBlank && last == from && !opensAtFrom;
+  if ((to < from && !blankStartsTheText) || (to == from && opensAtFrom)) return;
   std::rotate(text_.begin() + static_cast<std::ptrdiff_t>(to),
               text_.begin() + static_cast<std::ptrdiff_t>(closings), text_.end());
 }
@@ -188,20 +207,21 @@ void MarkdownInline::EscapeTheBangBeforeALink() {
   }
 }
 
-// Marks around a single punctuation character that a word follows can neither close
-// after it nor before it: they are dropped, when they opened right before it, and their
-// text stays ("Wort !weiter"). Marks that opened earlier keep their stars.
-void MarkdownInline::DropTheClosedMarks(size_t closings) {
+// Marks around a single punctuation character, a code span or an image that a word
+// follows can neither close after it nor before it: they are dropped, when they opened
+// right before it, and their text stays ("Wort !weiter"). Marks that opened earlier keep
+// their stars.
+void MarkdownInline::DropTheClosedMarks(size_t closings, size_t contentFrom, size_t openedFrom) {
   std::string openings;
   for (auto closed = closedJustNow_.rbegin(); closed != closedJustNow_.rend(); ++closed) {
     openings += Opening(closed->kind);
   }
-  if (textFrom_ < openings.size() ||
-      text_.compare(textFrom_ - openings.size(), openings.size(), openings) != 0) {
+  if (contentFrom < openedFrom + openings.size() ||
+      text_.compare(contentFrom - openings.size(), openings.size(), openings) != 0) {
     return;
   }
   text_.resize(closings);
-  text_.erase(textFrom_ - openings.size(), openings.size());
+  text_.erase(contentFrom - openings.size(), openings.size());
 }
 
 // Emphasis around a whole link would close after the link's ")", where a word after it
@@ -212,7 +232,7 @@ void MarkdownInline::MoveTheClosedMarksIntoTheLink() {
   for (auto closed = closedJustNow_.rbegin(); closed + 1 != closedJustNow_.rend(); ++closed) {
     openings += Opening(closed->kind);
   }
-  if (openings.empty() || linkAt_ < openings.size() ||
+  if (openings.empty() || linkAt_ < linkOpeningsFrom_ + openings.size() ||
       text_.compare(linkAt_ - openings.size(), openings.size(), openings) != 0) {
     return;
   }
@@ -302,7 +322,7 @@ void MarkdownInline::CloseMarker(Marker kind) {
 }
 
 void MarkdownInline::EndBlock() {
-  codeEnd_ = std::string::npos;
+  atom_.end = std::string::npos;
   for (auto mark = marks_.rbegin(); mark != marks_.rend(); ++mark) WriteClosing(*mark);
   closedJustNow_.clear();
   spaceDue_ = false;

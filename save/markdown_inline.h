@@ -105,7 +105,7 @@ class MarkdownInline {
   bool BeforeContent(std::string_view content, size_t at);
   void GoOnWithTheClosed();
   void CloseBeforeTheLastPunctuation();
-  void DropTheClosedMarks(size_t closings);
+  void DropTheClosedMarks(size_t closings, size_t contentFrom, size_t openedFrom);
   void MoveTheClosedMarksIntoTheLink();
   void EscapeTheBangBeforeALink();
   size_t EscapedCharacterStart(size_t end) const;
@@ -114,9 +114,14 @@ class MarkdownInline {
   void OpenTheLinkFirst();
   bool ClosedJustNow(Marker kind) const;
   void WriteClosing(OpenMark& mark);
-  void TextFollows(bool afterOpenings) {
+  void BeginAtom(bool code);
+  void EndAtom();
+  // Text starts here; with `afterOpenings`, right after the marks opened from
+  // `openingsFrom` on.
+  void TextFollows(bool afterOpenings, size_t openingsFrom = std::string::npos) {
     textFrom_ = text_.size();
     opensAtTextFrom_ = afterOpenings;
+    openedFrom_ = afterOpenings ? openingsFrom : textFrom_;
   }
 
   std::string text_;
@@ -126,12 +131,23 @@ class MarkdownInline {
   std::vector<ClosedMark> closedJustNow_;
   size_t textFrom_ = 0;           // where the text after the last mark, code span or image starts
   bool opensAtTextFrom_ = false;  // marks opened right before textFrom_
+  size_t openedFrom_ = 0;         // where those marks' openings begin
   std::string linkDestination_;   // of the open link: there is one at most
   size_t linkAt_ = 0;             // where the last link's "[" was written
-  std::string code_;              // the last code span's code
-  size_t codeAt_ = 0;             // where it starts
-  size_t codeEnd_ = std::string::npos;  // where it ends, in this block
-  bool opensDue_ = false;               // a mark waits for content to write its opening
+  size_t linkOpeningsFrom_ = 0;   // where the marks opened with it begin
+  // The last code span or image of the block, which closing marks cannot go into, and
+  // where the text before it started (textFrom_, opensAtTextFrom_ then).
+  struct Atom {
+    size_t at = 0;
+    size_t end = std::string::npos;  // npos: none, or one that has moved since
+    size_t textFrom = 0;
+    bool opensAtTextFrom = false;
+    size_t openedFrom = 0;
+    bool code = false;
+  };
+  Atom atom_;
+  std::string code_;       // the last code span's code
+  bool opensDue_ = false;  // a mark waits for content to write its opening
 };
 
 }  // namespace qm

@@ -342,12 +342,18 @@ TEST(MarkdownNote, GithubsParserReadsTheNoteAsThePageShowedIt) {
        {"p:Neu!Jetzt x yza b ( ) f() -~ _ab Satz .weiter", "link:Jetzt>https://ex.org/docs/u",
         "code:y", "code:a", "code:f()", "emph:-~", "strong:Satz"}},
       // Emphasis of a single punctuation mark glued to the next word cannot close: the
-      // mark stays, plain. Where emphasis around it opened earlier, its stars show, but
-      // no character of the text is lost.
+      // mark stays, plain, as does a code span or an image. Where emphasis around it opened
+      // earlier, or a literal star adjoins it, its stars show, but no character of the
+      // text is lost.
       {"<p>Wort <b>!</b>weiter, Wort <b><i>\xC2\xAB</i>x</b>, ein <s>*</s>Stern, <i>\xE2\x80"
-       "\x9E</i>Zitat, <i>a <b>!</b></i>w</p>",
-       {"p:Wort !weiter, Wort \xC2\xABx, ein *Stern, \xE2\x80\x9EZitat, *a **!***w",
-        "strong:\xC2\xABx"}},
+       "\x9E</i>Zitat, <b><code>)</code></b>y <i>x <code>c</code></i>y <i>(<img src=\"a.png\" "
+       "alt=\"A\"></i>y <i>a <b><code>x</code></b>y.</i>z</p><p><i>a "
+       "<b>!</b></i>w</p><p><i>*<b>!</b></i>w</p><p><em>*<a href=\"u\">"
+       "_</a></em>ab</p>",
+       {"p:Wort !weiter, Wort \xC2\xABx, ein *Stern, \xE2\x80\x9EZitat, )y x cy (Ay a xy.z",
+        "strong:\xC2\xABx", "code:)", "emph:x", "code:c", "emph:(",
+        "image:A>https://ex.org/docs/a.png", "emph:a xy", "code:x", "p:*a **!***w", "p:****!***w",
+        "p:**_*ab", "link:_>https://ex.org/docs/u"}},
       // Cells that span columns or rows leave empty cells where the page's table shows
       // their span, so every cell stays in its column.
       {"<table><tr><th colspan=\"2\">Name</th><th>Wert</th></tr><tr><td rowspan=\"2\">a</td>"
