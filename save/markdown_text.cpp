@@ -70,7 +70,7 @@ void EscapeLineStart(std::string& line) {
     return at >= line.size() || line[at] == ' ' || line[at] == '\t';
   };
   if (first == '#') {
-    const size_t hashes = line.find_first_not_of('#');
+    const size_t hashes = std::min(line.find_first_not_of('#'), line.size());
     if (hashes <= 6 && endsMarker(hashes)) line.insert(0, 1, '\\');
     return;
   }
