@@ -60,7 +60,11 @@ void AppendMarkdownEscaped(std::string& out, std::string_view text) {
 void EscapeLineStart(std::string& line) {
   if (line.empty()) return;
   const char first = line[0];
-  if (first == '>' || first == '-' || first == '+' || first == '=') {
+  // A line of ":" and "-" would make the line above it a table's header.
+  const bool tableDelimiters = first == ':' &&
+                               line.find_first_not_of(":- \t") == std::string::npos &&
+                               line.find('-') != std::string::npos;
+  if (first == '>' || first == '-' || first == '+' || first == '=' || tableDelimiters) {
     line.insert(0, 1, '\\');
     return;
   }

@@ -21,8 +21,8 @@ void AppendEscapedCharacter(std::string& out, char c, char next);
 void AppendMarkdownEscaped(std::string& out, std::string_view text);
 
 // What only the start of a line makes syntax ("# ", "> ", "- ", "+ ", "1. ", "2) ", a
-// setext underline of "=" or "-") is escaped in `line`, which is Markdown text; "#tag"
-// and "07.12.2026" stay as they are.
+// setext underline of "=" or "-", a table's row of ":---") is escaped in `line`, which
+// is Markdown text; "#tag" and "07.12.2026" stay as they are.
 void EscapeLineStart(std::string& line);
 
 // Appends `code` as a code span: fenced by one backtick more than its longest run, with

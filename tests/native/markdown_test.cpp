@@ -95,9 +95,10 @@ TEST(MarkdownNote, EachPageConstructBecomesItsMarkdown) {
       {"<base href=\"https://basis.ex/b/\"><a href=\"c\">c</a>",
        Lines({"[c](https://basis.ex/b/c)"})},
       {"<p>1. a</p><p># b</p><p>&gt; c</p><p>- d</p><p>+ e</p><p>2) f</p><p>===</p>"
-       "<p>x<br>---</p><p>#</p><ul><li>##</li></ul>",
-       Lines({"1\\. a", "", "\\# b", "", "\\> c", "",      "\\- d", "",    "\\+ e", "",
-              "2\\) f", "", "\\===", "", "x\\",   "\\---", "",      "\\#", "",      "- \\##"})},
+       "<p>x<br>---</p><p>#</p><ul><li>##</li></ul><p>y<br>:--- :-</p><p>:-)</p>",
+       Lines({"1\\. a", "",       "\\# b", "",      "\\> c",     "",    "\\- d", "", "\\+ e",
+              "",       "2\\) f", "",      "\\===", "",          "x\\", "\\---", "", "\\#",
+              "",       "- \\##", "",      "y\\",   "\\:--- :-", "",    ":-)"})},
       {"<p>*a* _b_ [c] `d` ~e~ |f| \\g &lt;h> &amp;amp; & x</p>",
        Lines({"\\*a\\* \\_b\\_ \\[c\\] \\`d\\` \\~e\\~ \\|f\\| \\\\g \\<h> \\&amp; & x"})},
       {"<p>snake_case __init__ a_ _b x_1 a&lt;=b 2 &lt; 3 &lt;/p&gt; &lt;!-- &lt;?php a&lt;b</p>",
