@@ -172,7 +172,7 @@ bool MarkdownInline::ClosedJustNow(Marker kind) const {
 // before the last character of that punctuation, unless that is the marks' only text.
 void MarkdownInline::CloseBeforeTheLastPunctuation() {
   // A link's own ")" stands before the rest.
-  if (closedJustNow_.front().kind == Marker::Link) return MoveTheClosedMarksIntoTheLink();
+  if (closedJustNow_.front().kind == Marker::Link) return CloseAroundTheLink();
   if (std::any_of(closedJustNow_.begin(), closedJustNow_.end(),
                   [](const ClosedMark& closed) { return closed.kind == Marker::Link; })) {
     return;
@@ -224,24 +224,33 @@ void MarkdownInline::DropTheClosedMarks(size_t closings, size_t contentFrom, siz
   text_.erase(contentFrom - openings.size(), openings.size());
 }
 
-// Emphasis around a whole link would close after the link's ")", where a word after it
-// lets it close nothing: it goes inside the link, around its text ("[**x**](u)y"), which
-// shows the same. Emphasis that opened before the link keeps its stars.
-void MarkdownInline::MoveTheClosedMarksIntoTheLink() {
+// Emphasis that closes after a link's ")" closes nothing where a word follows. Around a
+// whole link it goes inside, around the link's text ("[**x**](u)y"), which shows the
+// same; opened before the link, it closes before the link ("**Fett** [Link](u)weiter"),
+// which leaves the link plain.
+void MarkdownInline::CloseAroundTheLink() {
   std::string openings;
   for (auto closed = closedJustNow_.rbegin(); closed + 1 != closedJustNow_.rend(); ++closed) {
     openings += Opening(closed->kind);
   }
-  if (openings.empty() || linkAt_ < linkOpeningsFrom_ + openings.size() ||
-      text_.compare(linkAt_ - openings.size(), openings.size(), openings) != 0) {
-    return;
-  }
+  if (openings.empty()) return;
   const auto at = [this](size_t position) {
     return text_.begin() + static_cast<std::ptrdiff_t>(position);
   };
-  // "O[T](D)C" becomes "[OTC](D)": the closings before "](", the openings after "[".
-  std::rotate(at(closedJustNow_.front().at), at(closedJustNow_[1].at), text_.end());
-  std::rotate(at(linkAt_ - openings.size()), at(linkAt_), at(linkAt_ + 1));
+  const size_t closings = closedJustNow_[1].at;
+  if (linkAt_ >= linkOpeningsFrom_ + openings.size() &&
+      text_.compare(linkAt_ - openings.size(), openings.size(), openings) == 0) {
+    // "O[T](D)C" becomes "[OTC](D)": the closings before "](", the openings after "[".
+    std::rotate(at(closedJustNow_.front().at), at(closings), text_.end());
+    std::rotate(at(linkAt_ - openings.size()), at(linkAt_), at(linkAt_ + 1));
+    return;
+  }
+  // Text stands between the openings and the link: the closings follow it, before a
+  // blank in front of the link.
+  const size_t to =
+      CharacterBefore(text_, linkAt_) == Beside::Blank ? CharacterStart(text_, linkAt_) : linkAt_;
+  std::rotate(at(to), at(closings), text_.end());
+  atom_.end = std::string::npos;
 }
 
 // Where the character that ends at `end` starts, with the backslash that escapes it.

@@ -106,7 +106,7 @@ class MarkdownInline {
   void GoOnWithTheClosed();
   void CloseBeforeTheLastPunctuation();
   void DropTheClosedMarks(size_t closings, size_t contentFrom, size_t openedFrom);
-  void MoveTheClosedMarksIntoTheLink();
+  void CloseAroundTheLink();
   void EscapeTheBangBeforeALink();
   size_t EscapedCharacterStart(size_t end) const;
   bool GluedToAWord(const OpenMark& first) const;

@@ -328,13 +328,15 @@ TEST(MarkdownNote, GithubsParserReadsTheNoteAsThePageShowedIt) {
         "strong:y"}},
       // Emphasis around a whole link that a word follows goes inside the link, where it
       // can close: in Chinese and Japanese a word follows without a blank. Emphasis that
-      // opened before the link shows its stars, but keeps every character.
+      // opened before the link closes before it, and the link is plain.
       {"<p><b><a href=\"u\">x</a></b>y <b><i><a href=\"u\">(z)</a></i></b>w \xE6\x9D\xB1<b><a "
-       "href=\"u\">\xE4\xBA\xAC</a></b>\xE3\x81\xAF <b>Fett <a href=\"u\">Link</a></b>weiter</p>",
-       {"p:xy (z)w \xE6\x9D\xB1\xE4\xBA\xAC\xE3\x81\xAF **Fett Link**weiter",
+       "href=\"u\">\xE4\xBA\xAC</a></b>\xE3\x81\xAF <b>Fett <a href=\"u\">Link</a></b>weiter "
+       "<i>(<a href=\"u\">)</a></i>ab</p>",
+       {"p:xy (z)w \xE6\x9D\xB1\xE4\xBA\xAC\xE3\x81\xAF Fett Linkweiter ()ab",
         "link:x>https://ex.org/docs/u", "strong:x", "link:(z)>https://ex.org/docs/u", "emph:(z)",
         "strong:(z)", "link:\xE4\xBA\xAC>https://ex.org/docs/u", "strong:\xE4\xBA\xAC",
-        "link:Link>https://ex.org/docs/u"}},
+        "strong:Fett", "link:Link>https://ex.org/docs/u", "emph:(",
+        "link:)>https://ex.org/docs/u"}},
       // A "!" before a link stays text; a blank at a code span's edge shows beside it;
       // code spans side by side are one; emphasis that a blank and punctuation end closes
       // before the blank.
@@ -354,7 +356,7 @@ TEST(MarkdownNote, GithubsParserReadsTheNoteAsThePageShowedIt) {
        {"p:Wort !weiter, Wort \xC2\xABx, ein *Stern, \xE2\x80\x9EZitat, )y x cy (Ay a xy.z",
         "strong:\xC2\xABx", "code:)", "emph:x", "code:c", "emph:(",
         "image:A>https://ex.org/docs/a.png", "emph:a xy", "code:x", "p:*a **!***w", "p:****!***w",
-        "p:**_*ab", "link:_>https://ex.org/docs/u"}},
+        "p:*_ab", "emph:*", "link:_>https://ex.org/docs/u"}},
       // Cells that span columns or rows leave empty cells where the page's table shows
       // their span, so every cell stays in its column.
       {"<table><tr><th colspan=\"2\">Name</th><th>Wert</th></tr><tr><td rowspan=\"2\">a</td>"
