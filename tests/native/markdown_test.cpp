@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <iterator>
+#include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "save/byte_search.h"
@@ -409,6 +412,66 @@ TEST(MarkdownNote, GithubsParserReadsTheNoteAsThePageShowedIt) {
         "ul", "item", "p:e"}}};
   for (const auto& [html, seen] : rows) {
     EXPECT_EQ(RenderedNote(MarkdownOfHtml(html, kPage).markdown).seen, seen) << html;
+  }
+}
+
+// The text a browser shows: each run of blanks as one, none at either end.
+std::string Collapsed(std::string_view text) {
+  std::string shown;
+  bool blank = false;
+  for (const char c : text) {
+    blank = blank || c == ' ';
+    if (c == ' ') continue;
+    if (blank && !shown.empty()) shown += ' ';
+    shown += c;
+    blank = false;
+  }
+  return shown;
+}
+
+// Passages of words, blanks and punctuation in emphasis, links and code nested at random,
+// as GitHub's parser reads them back: with exactly the page's text, wherever the marks
+// meet a word, a blank or each other. (Strike-through is left out: GitHub's parser reads
+// "~~" beside stars by rules of its own.)
+TEST(MarkdownNote, GithubsParserReadsRandomPassagesWithThePagesText) {
+  const std::pair<const char*, const char*> pieces[] = {
+      {"x", "x"},     {"ab", "ab"},
+      {" ", " "},     {"(", "("},
+      {")", ")"},     {"!", "!"},
+      {",", ","},     {".", "."},
+      {"-", "-"},     {"'", "'"},
+      {"*", "*"},     {"_", "_"},
+      {"~", "~"},     {"[", "["},
+      {"]", "]"},     {"`", "`"},
+      {"\\", "\\"},   {"#", "#"},
+      {"|", "|"},     {"&lt;", "<"},
+      {"&amp;", "&"}, {"\xE4\xB8\xAD", "\xE4\xB8\xAD"}};
+  const std::string_view elements[] = {"b", "i", "a", "code"};
+  std::mt19937 random(2026);
+  for (int passage = 0; passage < 5000; ++passage) {
+    std::string html = "<p>";
+    std::string text;
+    std::vector<std::string_view> open;
+    for (auto steps = 1 + random() % 8; steps > 0; --steps) {
+      const auto choice = random() % 10;
+      if (choice < 4) {
+        const auto& [written, shown] = pieces[random() % std::size(pieces)];
+        html += written;
+        text += shown;
+      } else if (choice < 7) {
+        open.push_back(elements[random() % std::size(elements)]);
+        html += open.back() == "a" ? "<a href=\"u\">" : "<" + std::string(open.back()) + ">";
+      } else if (!open.empty()) {
+        html += "</" + std::string(open.back()) + ">";
+        open.pop_back();
+      }
+    }
+    for (; !open.empty(); open.pop_back()) html += "</" + std::string(open.back()) + ">";
+    const std::string markdown = MarkdownOfHtml(html + "</p>", kPage).markdown;
+    const std::vector<std::string> seen = RenderedNote(markdown).seen;
+    const std::string shown = Collapsed(text);
+    EXPECT_EQ(seen.empty() ? "" : seen.front(), shown.empty() ? "" : "p:" + shown) << html << "\n"
+                                                                                   << markdown;
   }
 }
 
