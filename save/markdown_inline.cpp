@@ -191,12 +191,37 @@ void MarkdownInline::CloseBeforeTheLastPunctuation() {
   // After a blank they would close nothing either: they go before it, where a blank
   // follows them. The blank may start the text since the last mark, as content came
   // after it.
-  const bool afterBlank = CharacterBefore(text_, last) == Beside::Blank;
-  const size_t to = afterBlank ? CharacterStart(text_, last) : last;
-  const bool blankStartsTheText = afterBlank && last == from && !opensAtFrom;
+  const size_t to = BeforeABlank(last);
+  const bool blankStartsTheText = to != last && last == from && !opensAtFrom;
   if ((to < from && !blankStartsTheText) || (to == from && opensAtFrom)) return;
-  std::rotate(text_.begin() + static_cast<std::ptrdiff_t>(to),
-              text_.begin() + static_cast<std::ptrdiff_t>(closings), text_.end());
+  MoveTheEndTo(to, closings);
+}
+
+// Where a blank that ends before `at` starts, else `at`.
+size_t MarkdownInline::BeforeABlank(size_t at) const {
+  return CharacterBefore(text_, at) == Beside::Blank ? CharacterStart(text_, at) : at;
+}
+
+// Moves what stands from `from` to the end of the block to `to`, before what stood there.
+void MarkdownInline::MoveTheEndTo(size_t to, size_t from) {
+  std::rotate(At(to), At(from), text_.end());
+}
+
+// The openings of the marks closed just now from the `first` on, outermost first.
+std::string MarkdownInline::OpeningsOfTheClosed(size_t first) const {
+  std::string openings;
+  for (size_t closed = closedJustNow_.size(); closed-- > first;) {
+    openings += Opening(closedJustNow_[closed].kind);
+  }
+  return openings;
+}
+
+// Whether `openings` end at `at` as marks written from `openedFrom` on, not as text that
+// looks like them (an escaped "\*").
+bool MarkdownInline::OpenedRightBefore(std::string_view openings, size_t at,
+                                       size_t openedFrom) const {
+  return at >= openedFrom + openings.size() &&
+         text_.compare(at - openings.size(), openings.size(), openings) == 0;
 }
 
 // A "!" right before a link's "[" would make the link an image.
@@ -212,14 +237,8 @@ void MarkdownInline::EscapeTheBangBeforeALink() {
 // right before it, and their text stays ("Wort !weiter"). Marks that opened earlier keep
 // their stars.
 void MarkdownInline::DropTheClosedMarks(size_t closings, size_t contentFrom, size_t openedFrom) {
-  std::string openings;
-  for (auto closed = closedJustNow_.rbegin(); closed != closedJustNow_.rend(); ++closed) {
-    openings += Opening(closed->kind);
-  }
-  if (contentFrom < openedFrom + openings.size() ||
-      text_.compare(contentFrom - openings.size(), openings.size(), openings) != 0) {
-    return;
-  }
+  const std::string openings = OpeningsOfTheClosed(0);
+  if (!OpenedRightBefore(openings, contentFrom, openedFrom)) return;
   text_.resize(closings);
   text_.erase(contentFrom - openings.size(), openings.size());
 }
@@ -229,27 +248,18 @@ void MarkdownInline::DropTheClosedMarks(size_t closings, size_t contentFrom, siz
 // same; opened before the link, it closes before the link ("**Fett** [Link](u)weiter"),
 // which leaves the link plain.
 void MarkdownInline::CloseAroundTheLink() {
-  std::string openings;
-  for (auto closed = closedJustNow_.rbegin(); closed + 1 != closedJustNow_.rend(); ++closed) {
-    openings += Opening(closed->kind);
-  }
+  const std::string openings = OpeningsOfTheClosed(1);
   if (openings.empty()) return;
-  const auto at = [this](size_t position) {
-    return text_.begin() + static_cast<std::ptrdiff_t>(position);
-  };
   const size_t closings = closedJustNow_[1].at;
-  if (linkAt_ >= linkOpeningsFrom_ + openings.size() &&
-      text_.compare(linkAt_ - openings.size(), openings.size(), openings) == 0) {
+  if (OpenedRightBefore(openings, linkAt_, linkOpeningsFrom_)) {
     // "O[T](D)C" becomes "[OTC](D)": the closings before "](", the openings after "[".
-    std::rotate(at(closedJustNow_.front().at), at(closings), text_.end());
-    std::rotate(at(linkAt_ - openings.size()), at(linkAt_), at(linkAt_ + 1));
+    MoveTheEndTo(closedJustNow_.front().at, closings);
+    std::rotate(At(linkAt_ - openings.size()), At(linkAt_), At(linkAt_ + 1));
     return;
   }
   // Text stands between the openings and the link: the closings follow it, before a
   // blank in front of the link.
-  const size_t to =
-      CharacterBefore(text_, linkAt_) == Beside::Blank ? CharacterStart(text_, linkAt_) : linkAt_;
-  std::rotate(at(to), at(closings), text_.end());
+  MoveTheEndTo(BeforeABlank(linkAt_), closings);
   atom_.end = std::string::npos;
 }
 

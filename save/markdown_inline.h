@@ -107,6 +107,13 @@ class MarkdownInline {
   void CloseBeforeTheLastPunctuation();
   void DropTheClosedMarks(size_t closings, size_t contentFrom, size_t openedFrom);
   void CloseAroundTheLink();
+  size_t BeforeABlank(size_t at) const;
+  void MoveTheEndTo(size_t to, size_t from);
+  std::string OpeningsOfTheClosed(size_t first) const;
+  bool OpenedRightBefore(std::string_view openings, size_t at, size_t openedFrom) const;
+  std::string::iterator At(size_t position) {
+    return text_.begin() + static_cast<std::ptrdiff_t>(position);
+  }
   void EscapeTheBangBeforeALink();
   size_t EscapedCharacterStart(size_t end) const;
   bool GluedToAWord(const OpenMark& first) const;
