@@ -14,6 +14,7 @@ constexpr TagOf Of(Tag tag, int level = 0, bool ordered = false) {
   return {Role::Tag, tag, level, ordered};
 }
 constexpr TagOf Of(Role role) { return {role}; }
+constexpr TagOf RowGroup() { return {.role = Role::Boundary, .rowGroup = true}; }
 
 // Every other element gives its text.
 constexpr std::pair<std::string_view, TagOf> kElements[] = {{"a", Of(Tag::Link)},
@@ -81,12 +82,12 @@ constexpr std::pair<std::string_view, TagOf> kElements[] = {{"a", Of(Tag::Link)}
                                                             {"summary", Of(Role::Boundary)},
                                                             {"sup", Of(Tag::Superscript)},
                                                             {"table", Of(Tag::Table)},
-                                                            {"tbody", Of(Role::Boundary)},
+                                                            {"tbody", RowGroup()},
                                                             {"td", Of(Tag::Cell)},
                                                             {"textarea", Of(Role::Boundary)},
-                                                            {"tfoot", Of(Role::Boundary)},
+                                                            {"tfoot", RowGroup()},
                                                             {"th", Of(Tag::Cell)},
-                                                            {"thead", Of(Role::Boundary)},
+                                                            {"thead", RowGroup()},
                                                             {"title", Of(Role::Raw)},
                                                             {"tr", Of(Tag::Row)},
                                                             {"tt", Of(Tag::Code)},

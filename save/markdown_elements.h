@@ -33,8 +33,9 @@ enum class Role { Tag, Boundary, Break, Rule, Image, Base, Raw, Input };
 struct TagOf {
   Role role = Role::Tag;
   Tag tag = Tag::Count;
-  int level = 0;         // of a heading
-  bool ordered = false;  // of a list
+  int level = 0;          // of a heading
+  bool ordered = false;   // of a list
+  bool rowGroup = false;  // thead, tbody, tfoot: where a rowspan of 0 ends
 };
 
 // What the element of this name (in lower case) means, or nothing for an element that

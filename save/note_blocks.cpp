@@ -166,7 +166,7 @@ void Converter::BeginCell(Entry& entry) {
   if (!tableOpen_ || InCell()) return EndBlock();
   EndBlock();
   if (table_.rowStarts.empty()) table_.NewRow();
-  // As browsers read them: colspan from 1 to 1000, rowspan 0 down to the table's end.
+  // As browsers read them: colspan from 1 to 1000, rowspan 0 down to its row group's end.
   cellColumns_ =
       static_cast<size_t>(std::clamp(NumberOf(token_.Attribute("colspan"), 1), 1LL, 1000LL));
   cellRows_ = static_cast<size_t>(NumberOf(token_.Attribute("rowspan"), 1));

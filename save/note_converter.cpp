@@ -355,6 +355,7 @@ void Converter::BeginPre(Entry& entry) {
 void Converter::BeginBoundary() {
   PreBoundary();
   EndBlock();
+  RowGroupBoundary();
   // Word aligns a cell's text by the paragraph in it; the first one that says how counts.
   if (InCell() && !cellAlignedByBlock_) {
     const TextAlign stated = StatedAlign(true);
@@ -401,6 +402,7 @@ void Converter::Close() {
     officeLevelDue_ = 0;  // a list paragraph that showed nothing has no item
     if (token_.name == "div") wrapperLanguage_.clear();
     PreBoundary();
+    RowGroupBoundary();
     return EndBlock();
   }
   if (element->role != Role::Tag || open_[static_cast<size_t>(element->tag)] == 0) return;

@@ -112,6 +112,9 @@ class Converter {
   void BeginLink(Entry& entry);
   void BeginPre(Entry& entry);
   void BeginBoundary();
+  void RowGroupBoundary() {
+    if (element_->rowGroup && tableOpen_ && !InCell()) table_.NewRowGroup();
+  }
   void PreBoundary();
   void PreCodeOpens();
   static bool IsBlockInPre(Tag tag) {

@@ -21,7 +21,8 @@ std::vector<size_t> CellColumns(const TableCells& table) {
       const TableCell& spanning = table.cells[cell];
       const size_t end = SpanEnd(column, spanning.columns);
       if (spanning.rows != 1 && column < kSpannedColumns) {
-        const size_t until = spanning.rows == 0 ? rows : row + std::min(spanning.rows, rows);
+        const size_t until =
+            spanning.rows == 0 ? table.GroupEnd(row) : row + std::min(spanning.rows, rows);
         if (freeFrom.size() < end) freeFrom.resize(end, 0);
         std::fill(freeFrom.begin() + static_cast<std::ptrdiff_t>(column),
                   freeFrom.begin() + static_cast<std::ptrdiff_t>(end), until);

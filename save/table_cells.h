@@ -14,7 +14,7 @@ namespace qm {
 struct TableCell {
   std::string text;
   size_t columns = 1;
-  size_t rows = 1;  // 0: down to the table's last row, as a browser reads rowspan="0"
+  size_t rows = 1;  // 0: down to its row group's last row, as a browser reads rowspan="0"
   TextAlign align = TextAlign::Unstated;
 };
 
@@ -22,12 +22,20 @@ struct TableCell {
 // allocation per row.
 struct TableCells {
   std::vector<TableCell> cells;
-  std::vector<size_t> rowStarts;  // the index of each row's first cell
+  std::vector<size_t> rowStarts;    // the index of each row's first cell
+  std::vector<size_t> groupStarts;  // the rows where a thead, tbody or tfoot began or ended
 
   void NewRow() { rowStarts.push_back(cells.size()); }
+  void NewRowGroup() { groupStarts.push_back(rowStarts.size()); }
   void Clear() {
     cells.clear();
     rowStarts.clear();
+    groupStarts.clear();
+  }
+  // The row after the last one of the group that `row` is in.
+  size_t GroupEnd(size_t row) const {
+    const auto next = std::upper_bound(groupStarts.begin(), groupStarts.end(), row);
+    return next == groupStarts.end() ? rowStarts.size() : *next;
   }
   size_t RowEnd(size_t row) const {
     return row + 1 < rowStarts.size() ? rowStarts[row + 1] : cells.size();

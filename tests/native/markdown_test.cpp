@@ -370,6 +370,12 @@ TEST(MarkdownNote, GithubsParserReadsTheNoteAsThePageShowedIt) {
         "td:b",      "td:c",         "table_row", "td:",       "td:d",    "td:e",      "table_row",
         "td:f",      "td:g",         "td:",       "table_row", "td:h",    "td:i",      "td:j",
         "table_row", "td:k",         "td:",       "td:l"}},
+      // A rowspan of 0 reaches down to the end of its table's head, body or foot.
+      {"<table><thead><tr><th rowspan=\"0\">A</th><th>B</th></tr></thead><tbody><tr><td "
+       "rowspan=\"0\">a</td><td>b</td></tr><tr><td>c</td></tr></tbody><tr><td>d</td><td>e</td>"
+       "</tr></table>",
+       {"table --", "table_header", "td:A", "td:B", "table_row", "td:a", "td:b", "table_row",
+        "td:", "td:c", "table_row", "td:d", "td:e"}},
       // Columns aligned as the page aligns their cells: GitHub's own tables, then the
       // alignment that a table's style, a row or a cell gives, a style before an "align".
       {"<table><thead><tr><th align=\"left\">Name</th><th align=\"center\">Art</th><th "
