@@ -71,9 +71,7 @@ TEST_F(Scenario, ASecondStartAndTheImporterLeaveOneProgramAndItsSettingsAsTheyWe
   ASSERT_NO_FATAL_FAILURE(Start());
   const std::string settings = test::ReadFileBytes(program_ + "\\einstellungen20.ini");
   HANDLE second = test::StartProcess(Program(L"Quillmar2.0.exe"));
-  DWORD code = 1;
-  EXPECT_EQ(WaitForSingleObject(second, test::kPatienceMs), WAIT_OBJECT_0);
-  EXPECT_TRUE(GetExitCodeProcess(second, &code) && code == 0);
+  EXPECT_EQ(ExitCodeOnceEnded(second), std::optional<DWORD>(0));
   CloseHandle(second);
   EXPECT_TRUE(test::PumpUntil([&] { return IsWindowVisible(window_) != FALSE; }));
   PostMessageW(window_, WM_SYSCOMMAND, SC_CLOSE, 0);  // hidden, as the importer's button does

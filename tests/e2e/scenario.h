@@ -29,12 +29,21 @@ struct Action {
 };
 constexpr Action kNotizen{"Eins.txt", 'N'};  // "Notizen (Standard)"
 constexpr Action kZweitens{"Zwei.txt", 'O'};
-constexpr Action kBilder{"Bild.png",
-                         'B'};  // "bilder", blank Dateiname; only where a scenario adds it
 constexpr WORD kStandardKey = 'S';
 constexpr WORD kAutomaticKey = 'A';
 // How long a scenario watches for a save that must not happen.
 constexpr DWORD kQuietMs = 1500;
+
+// The exit code of `process` once it has ended, the messages handled meanwhile; nothing
+// when it runs on past the patience.
+inline std::optional<DWORD> ExitCodeOnceEnded(HANDLE process) {
+  if (!test::PumpUntil([&] { return WaitForSingleObject(process, 0) == WAIT_OBJECT_0; })) {
+    return std::nullopt;
+  }
+  DWORD code = 0;
+  if (!GetExitCodeProcess(process, &code)) return std::nullopt;
+  return code;
+}
 
 // What one save of `text` appends to an action's file.
 inline std::string Entry(const std::string& text) { return text + "\r\n \r\n=====\r\n \r\n"; }
@@ -165,14 +174,7 @@ class Scenario : public ::testing::Test {
     EXPECT_EQ(Saved(action), bytes) << action.file;
   }
 
-  std::optional<DWORD> WaitForExit() const {
-    if (!test::PumpUntil([this] { return WaitForSingleObject(process_, 0) == WAIT_OBJECT_0; })) {
-      return std::nullopt;
-    }
-    DWORD code = 0;
-    GetExitCodeProcess(process_, &code);
-    return code;
-  }
+  std::optional<DWORD> WaitForExit() const { return ExitCodeOnceEnded(process_); }
 
   // A command line that starts a program of the folder by its long path.
   std::wstring Program(const wchar_t* file) const {
