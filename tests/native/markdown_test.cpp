@@ -625,12 +625,6 @@ TEST(MarkdownNote, DeepBrokenOrSpanningInputKeepsItsTextAtABoundedDepthAndSize) 
   }
 }
 
-}  // namespace
-}  // namespace qm
-
-namespace qm {
-namespace {
-
 TEST(MarkdownNote, FrontMatterStartsANewNoteAndLaterEntriesStandApart) {
   const std::string passage = "Text\r\n";
   NoteParts all{"Ein \"Titel\"\t\\", "https://q.ex/a?b#c", "2026-12-07T23:15:09+01:00",

@@ -30,9 +30,8 @@ class MemorySettings : public SettingsStore {
     misses.emplace_back(section, key);
     return missingEntry_;
   }
-  // After `writesThatReachFile` writes (none when 0; all when negative) every write fails
-  // and changes nothing, as on a file that has become read-only; so does every write of
-  // the section `refusedSection`.
+  // Every write of the section `refusedSection` fails and changes nothing, as on a file
+  // that has become read-only.
   std::optional<WriteFailure> Write(std::string_view section, std::string_view key,
                                     std::string_view value) override {
     if (auto failure = Refused(section)) return failure;
@@ -98,7 +97,6 @@ class MemorySettings : public SettingsStore {
   }
 
   mutable std::vector<std::pair<std::string, std::string>> misses;  // section, key
-  int writesThatReachFile = -1;
   std::string refusedSection;
   std::string unreadableSection;
 
@@ -106,8 +104,7 @@ class MemorySettings : public SettingsStore {
   inline static const WriteFailure kRefusal{"C:\\Q\\einstellungen20.ini", L"Zugriff verweigert"};
 
   std::optional<WriteFailure> Refused(std::string_view section) {
-    if (writesThatReachFile == 0 || Lower(section) == Lower(refusedSection)) return kRefusal;
-    if (writesThatReachFile > 0) --writesThatReachFile;
+    if (Lower(section) == Lower(refusedSection)) return kRefusal;
     return std::nullopt;
   }
   static std::string Lower(std::string_view text) {
