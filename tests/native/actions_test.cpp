@@ -82,12 +82,12 @@ TEST(ChooseSection, NameFirstThenTheFirstSectionThatIsNotJa) {
     SectionChoice expected;
   };
   const Case cases[] = {
-      {"Neu", {3, false, false, ""}},  // "Nein" is free
-      {"Ordner", {2, true, true, "Ordner"}},
-      {"\"Ordner\"", {2, true, true, "Ordner"}},  // the quotes do not read back
-      {"Notizen", {1, true, true, "Notizen (Standard)"}},
-      {"Alt", {3, true, false, "Alt"}},         // a deleted action comes back
-      {"Doppelt", {7, true, true, "Doppelt"}},  // the last of several
+      {"Neu", {3, false, false, "", {}}},  // "Nein" is free
+      {"Ordner", {2, true, true, "Ordner", {}}},
+      {"\"Ordner\"", {2, true, true, "Ordner", {}}},  // the quotes do not read back
+      {"Notizen", {1, true, true, "Notizen (Standard)", {}}},
+      {"Alt", {3, true, false, "Alt", {}}},         // a deleted action comes back
+      {"Doppelt", {7, true, true, "Doppelt", {}}},  // the last of several
   };
   for (const Case& c : cases) {
     const SectionChoice choice = ChooseSection(settings, c.name);
